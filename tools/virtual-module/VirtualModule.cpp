@@ -1,0 +1,298 @@
+#include "tools/virtual-module/VirtualModule.h"
+
+#include "platform/comm/PortMap.h"
+#include "protocol/CodeTables.h"
+#include "protocol/ReplyFramer.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+constexpr int FirstFreePort = 200;
+constexpr int LastPort = 9999;
+
+// Noise before an answer: single sync bytes, CR LF pairs and ordinary bytes,
+// none of which can form a frame.
+constexpr uint8_t Noise[] = {0x00, 0xAF, 0x13, 0x0D, 0x0A, 0x55, 0xAF, 0x42, 0xFF, 0x0D, 0x0A, 0x7E};
+
+std::string LinkTarget(const std::string& Link)
+{
+    char Target[4096];
+    const ssize_t Length = readlink(Link.c_str(), Target, sizeof Target - 1);
+    return Length > 0 ? std::string(Target, static_cast<size_t>(Length)) : std::string();
+}
+
+bool IsDangling(const std::string& Link)
+{
+    struct stat Info{};
+    return lstat(Link.c_str(), &Info) == 0 && S_ISLNK(Info.st_mode) && stat(Link.c_str(), &Info) != 0;
+}
+
+std::string Describe(const ModuleParameters& Block)
+{
+    char Text[160];
+    std::snprintf(Text, sizeof Text, "%.2f MHz, node %d, net %d, power code %d", Block.FrequencyMHz,
+                  NodeId(Block), Block.NetId, Block.PowerLevel);
+    return Text;
+}
+} // namespace
+
+std::optional<ModuleFault> ParseModuleFault(std::string_view Text)
+{
+    for (ModuleFault Fault : {ModuleFault::None, ModuleFault::Silent, ModuleFault::BadChecksum,
+                              ModuleFault::Split, ModuleFault::Garbage, ModuleFault::Duplicate,
+                              ModuleFault::IgnoreWrite})
+        if (Text == ModuleFaultName(Fault)) return Fault;
+    return std::nullopt;
+}
+
+const char* ModuleFaultName(ModuleFault Fault)
+{
+    switch (Fault)
+    {
+    case ModuleFault::None: return "none";
+    case ModuleFault::Silent: return "silent";
+    case ModuleFault::BadChecksum: return "bad-checksum";
+    case ModuleFault::Split: return "split";
+    case ModuleFault::Garbage: return "garbage";
+    case ModuleFault::Duplicate: return "duplicate";
+    case ModuleFault::IgnoreWrite: return "ignore-write";
+    }
+    return "none";
+}
+
+ModuleParameters DefaultModuleBlock()
+{
+    ModuleParameters Block;
+    Block.UartBaudCode = CodeForIndex(ParameterList::UartBaud, 3);    // 9600
+    Block.UartParity = CodeForIndex(ParameterList::UartParity, 0);    // NO
+    Block.FrequencyMHz = 433.0;
+    Block.SpreadingCode = CodeForIndex(ParameterList::Spreading, 4);  // 2048
+    Block.RfMode = CodeForIndex(ParameterList::RfMode, 0);            // Standard
+    Block.BandwidthCode = CodeForIndex(ParameterList::Bandwidth, 1);  // 125K
+    Block.PowerLevel = CodeForIndex(ParameterList::Power, 6);         // 7
+    Block.BreathCode = CodeForIndex(ParameterList::Breath, 0);        // 2s
+    Block.WakeCode = CodeForIndex(ParameterList::Wake, 4);            // 32ms
+    return Block;
+}
+
+VirtualModule::~VirtualModule() { Stop(); }
+
+CommError VirtualModule::Start(VirtualModuleOptions Options)
+{
+    Stop();
+    FOptions = std::move(Options);
+    const Frame Initial = BuildFrame(CommandReadAll, FOptions.Initial);
+    {
+        std::lock_guard Lock(FLock);
+        std::copy_n(Initial.begin() + FrameDataStart, FrameDataLength, FData.begin());
+        FRequests = 0;
+    }
+    if (CommError Error = FPty.Create(); !Error.Ok()) return Error;
+    if (CommError Error = FStop.Create(); !Error.Ok())
+    {
+        FPty.Close();
+        return Error;
+    }
+    if (FOptions.Register)
+    {
+        if (CommError Error = Register(); !Error.Ok())
+        {
+            Stop();
+            return Error;
+        }
+    }
+    try
+    {
+        FThread = std::thread(&VirtualModule::Run, this);
+    }
+    catch (const std::system_error& Failure)
+    {
+        Stop();
+        return MakeError(CommStatus::IoError, std::string("virtual module: ") + Failure.what());
+    }
+    return {};
+}
+
+CommError VirtualModule::Register()
+{
+    const std::string Folder =
+        FOptions.RuntimeFolder.empty() ? PortFoldersFromEnvironment().Runtime : FOptions.RuntimeFolder;
+    if (CommError Error = EnsurePrivateFolder(Folder); !Error.Ok()) return Error;
+    const int First = FOptions.Port > 0 ? FOptions.Port : FirstFreePort;
+    const int Last = FOptions.Port > 0 ? FOptions.Port : LastPort;
+    for (int Number = First; Number <= Last; ++Number)
+    {
+        const std::string Link = Folder + "/" + LinkFileName(Number);
+        // A link left behind by a module that died points nowhere: reuse it.
+        if (IsDangling(Link)) unlink(Link.c_str());
+        if (symlink(FPty.DevicePath().c_str(), Link.c_str()) == 0)
+        {
+            FPort = Number;
+            FLinkPath = Link;
+            return {};
+        }
+        if (errno != EEXIST) return ErrorFromErrno(errno, Link, "register");
+    }
+    if (FOptions.Port > 0)
+        return MakeError(CommStatus::Busy, PortName(FOptions.Port) + " is already registered (" +
+                                               Folder + "/" + LinkFileName(FOptions.Port) + " -> " +
+                                               LinkTarget(Folder + "/" + LinkFileName(FOptions.Port)) + ")");
+    return MakeError(CommStatus::Busy, "no free port number from " + std::to_string(FirstFreePort));
+}
+
+void VirtualModule::Unregister()
+{
+    if (!FLinkPath.empty() && LinkTarget(FLinkPath) == FPty.DevicePath()) unlink(FLinkPath.c_str());
+    FLinkPath.clear();
+    FPort = 0;
+}
+
+void VirtualModule::Stop()
+{
+    if (FThread.joinable())
+    {
+        FStop.Raise();
+        FThread.join();
+    }
+    FStop.Destroy();
+    Unregister();
+    FPty.Close();
+    FPending.clear();
+}
+
+ModuleParameters VirtualModule::Block() const
+{
+    Frame Bytes{};
+    {
+        std::lock_guard Lock(FLock);
+        std::copy(FData.begin(), FData.end(), Bytes.begin() + FrameDataStart);
+    }
+    ModuleParameters Block = DecodeFrameData(Bytes);
+    Block.Command = 0;
+    return Block;
+}
+
+uint64_t VirtualModule::Requests() const
+{
+    std::lock_guard Lock(FLock);
+    return FRequests;
+}
+
+void VirtualModule::Answer(const uint8_t* Request)
+{
+    const uint8_t Command = Request[6];
+    if (Command != CommandReadAll && Command != CommandWriteAll)
+    {
+        if (FOptions.Log) FOptions.Log("ignored request with unknown command " + std::to_string(Command));
+        return;
+    }
+    Frame Reply = BuildReadAll();
+    Reply[6] = Command;
+    std::string Line = Command == CommandReadAll ? "read-all" : "write-all";
+    {
+        std::lock_guard Lock(FLock);
+        ++FRequests;
+        if (Command == CommandWriteAll && FOptions.Fault != ModuleFault::IgnoreWrite)
+            std::copy_n(Request + FrameDataStart, FrameDataLength, FData.begin());
+        std::copy(FData.begin(), FData.end(), Reply.begin() + FrameDataStart);
+    }
+    Reply[FrameChecksumPosition] = FrameChecksum(std::span(Reply.data(), FrameChecksumPosition));
+    ModuleParameters Shown = DecodeFrameData(Reply);
+    Line += Command == CommandWriteAll && FOptions.Fault != ModuleFault::IgnoreWrite ? ": stored " : ": ";
+    Line += Describe(Shown);
+
+    const auto Due = Clock::now() + FOptions.Delay;
+    std::vector<uint8_t> Bytes(Reply.begin(), Reply.end());
+    switch (FOptions.Fault)
+    {
+    case ModuleFault::Silent: Line += "; no answer (silent)"; break;
+    case ModuleFault::BadChecksum:
+        Bytes[FrameChecksumPosition] = static_cast<uint8_t>(Bytes[FrameChecksumPosition] + 1);
+        FPending.push_back({Due, Bytes});
+        Line += "; answered with a bad checksum";
+        break;
+    case ModuleFault::Split:
+    {
+        const auto Half = Bytes.begin() + 12;
+        FPending.push_back({Due, std::vector<uint8_t>(Bytes.begin(), Half)});
+        FPending.push_back({Due + std::max(FOptions.Delay, std::chrono::milliseconds(20)),
+                            std::vector<uint8_t>(Half, Bytes.end())});
+        Line += "; answered in two parts";
+        break;
+    }
+    case ModuleFault::Garbage:
+        Bytes.insert(Bytes.begin(), std::begin(Noise), std::end(Noise));
+        FPending.push_back({Due, Bytes});
+        Line += "; answered after line noise";
+        break;
+    case ModuleFault::Duplicate:
+        FPending.push_back({Due, Bytes});
+        FPending.push_back({Due, Bytes});
+        Line += "; answered twice";
+        break;
+    case ModuleFault::IgnoreWrite:
+        FPending.push_back({Due, Bytes});
+        Line += Command == CommandWriteAll ? "; write ignored, answered" : "; answered";
+        break;
+    case ModuleFault::None:
+        FPending.push_back({Due, Bytes});
+        Line += "; answered";
+        break;
+    }
+    if (FOptions.Log) FOptions.Log(Line);
+}
+
+void VirtualModule::Run()
+{
+    ReplyFramer Requests;
+    Requests.SetCompletionHandler([&](int Flag, const ModuleParameters*) {
+        if (Flag == 0)
+            Answer(Requests.Buffer().data());
+        else if (FOptions.Log)
+            FOptions.Log("ignored malformed request");
+    });
+    const int Master = FPty.MasterFd();
+    size_t Unsent = 0; // bytes of FPending.front() already written
+    for (;;)
+    {
+        const auto Now = Clock::now();
+        const bool Due = !FPending.empty() && FPending.front().Due <= Now;
+        int Timeout = -1;
+        if (!FPending.empty() && !Due)
+            Timeout = static_cast<int>(
+                std::chrono::ceil<std::chrono::milliseconds>(FPending.front().Due - Now).count());
+        pollfd Watch[2] = {{Master, static_cast<short>(POLLIN | (Due ? POLLOUT : 0)), 0},
+                           {FStop.Fd(), POLLIN, 0}};
+        if (poll(Watch, 2, Timeout) < 0)
+        {
+            if (errno == EINTR) continue;
+            return;
+        }
+        if (Watch[1].revents & POLLIN) return;
+        if (Watch[0].revents & POLLNVAL) return;
+        if (Watch[0].revents & POLLIN)
+        {
+            uint8_t Buffer[4096];
+            const ssize_t Got = read(Master, Buffer, sizeof Buffer);
+            for (ssize_t i = 0; i < Got; ++i) Requests.Feed(Buffer[i]);
+        }
+        if (Due && (Watch[0].revents & POLLOUT))
+        {
+            const std::vector<uint8_t>& Bytes = FPending.front().Bytes;
+            const ssize_t Written = write(Master, Bytes.data() + Unsent, Bytes.size() - Unsent);
+            if (Written > 0) Unsent += static_cast<size_t>(Written);
+            if (Unsent == Bytes.size())
+            {
+                FPending.erase(FPending.begin());
+                Unsent = 0;
+            }
+        }
+    }
+}

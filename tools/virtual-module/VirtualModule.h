@@ -1,0 +1,104 @@
+#pragma once
+
+#include "platform/comm/CommError.h"
+#include "platform/comm/PseudoTerminal.h"
+#include "platform/comm/StopSignal.h"
+#include "protocol/Frames.h"
+#include "protocol/ModuleParameters.h"
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+
+// Misbehaviours the virtual module can show, for tests and demonstrations.
+enum class ModuleFault
+{
+    None,
+    Silent,      // never answers
+    BadChecksum, // answers with a wrong checksum byte
+    Split,       // sends each answer in two parts with a pause between
+    Garbage,     // sends line noise (stray sync bytes, CR LF) before each answer
+    Duplicate,   // sends each answer twice
+    IgnoreWrite, // answers a write with its stored block, unchanged
+};
+
+// "silent", "bad-checksum", "split", "garbage", "duplicate", "ignore-write",
+// "none"; nullopt for anything else.
+std::optional<ModuleFault> ParseModuleFault(std::string_view Text);
+const char* ModuleFaultName(ModuleFault Fault);
+
+// The block a new virtual module holds: the window's defaults (9600, NO,
+// 433.00 MHz, 2048, Standard, 125K, node 0, net 0, power 7, 2s, 32ms).
+ModuleParameters DefaultModuleBlock();
+
+struct VirtualModuleOptions
+{
+    int Port = 0;         // port number to register; 0: the first free from 200 up
+    bool Register = true; // false: no link, only the device path
+    std::string RuntimeFolder; // link folder; empty: the runtime folder of the environment
+    std::chrono::milliseconds Delay{30}; // from a complete request to its answer
+    ModuleFault Fault = ModuleFault::None;
+    ModuleParameters Initial = DefaultModuleBlock();
+    // One line per exchange, called on the module's thread; may be empty.
+    std::function<void(const std::string& Line)> Log;
+};
+
+// A radio module played on a pseudo-terminal. It answers a read-all
+// request with its stored block (command 0x02) and a write-all request with
+// a valid checksum by storing the block and answering with it (command
+// 0x01); malformed requests are ignored. The block is kept as the wire bytes
+// it was written with, so an answer repeats a write exactly.
+//
+// Start registers the device as a port (link "com<N>" in the runtime
+// folder); Stop, or the destructor, removes the link if it still points at
+// this module's device.
+class VirtualModule
+{
+  public:
+    VirtualModule() = default;
+    ~VirtualModule();
+    VirtualModule(const VirtualModule&) = delete;
+    VirtualModule& operator=(const VirtualModule&) = delete;
+
+    CommError Start(VirtualModuleOptions Options);
+    // Stops answering, removes the link and closes the device: an opener
+    // sees a hang-up, as when an adapter is pulled out.
+    void Stop();
+
+    int PortNumber() const { return FPort; }        // 0 when not registered
+    const std::string& DevicePath() const { return FPty.DevicePath(); }
+    const std::string& LinkPath() const { return FLinkPath; }
+    ModuleParameters Block() const;                // decoded from the stored bytes
+    uint64_t Requests() const;                     // well-formed requests seen
+
+  private:
+    using DataBytes = std::array<uint8_t, FrameDataLength>;
+
+    CommError Register();
+    void Unregister();
+    void Run();
+    void Answer(const uint8_t* Request);
+
+    VirtualModuleOptions FOptions;
+    PseudoTerminal FPty;
+    StopSignal FStop;
+    std::thread FThread;
+    int FPort = 0;
+    std::string FLinkPath;
+    mutable std::mutex FLock; // guards FData and FRequests
+    DataBytes FData{};
+    uint64_t FRequests = 0;
+    // Answers waiting for their time, in order (module thread only).
+    struct Pending
+    {
+        std::chrono::steady_clock::time_point Due;
+        std::vector<uint8_t> Bytes;
+    };
+    std::vector<Pending> FPending;
+};
