@@ -1,0 +1,53 @@
+#include "platform/win/ThreadQueue.h"
+
+#include "platform/win/QueueRegistry.h"
+#include "platform/win/WindowTable.h"
+
+#include <atomic>
+
+namespace
+{
+std::atomic<DWORD> NextThreadId{1};
+
+struct TThreadQueueHolder
+{
+    std::shared_ptr<TMessageQueue> Queue;
+
+    ~TThreadQueueHolder()
+    {
+        if (!Queue) return;
+        Queue->Close();
+        TQueueRegistry::Instance().Remove(Queue->ThreadId());
+        auto& Table = TWindowTable::Instance();
+        for (HWND Handle : Table.WindowsOfThread(Queue->ThreadId()))
+        {
+            auto Window = Table.Remove(Handle);
+            if (Window && Window->Class) TClassRegistry::Instance().RemoveWindow(*Window->Class);
+        }
+    }
+};
+
+thread_local DWORD ThreadId = 0;
+thread_local TThreadQueueHolder Holder;
+}
+
+DWORD GetCurrentThreadId()
+{
+    if (!ThreadId) ThreadId = NextThreadId++;
+    return ThreadId;
+}
+
+std::shared_ptr<TMessageQueue> CurrentQueueShared()
+{
+    if (!Holder.Queue)
+    {
+        Holder.Queue = std::make_shared<TMessageQueue>(GetCurrentThreadId());
+        TQueueRegistry::Instance().Add(Holder.Queue);
+    }
+    return Holder.Queue;
+}
+
+TMessageQueue& CurrentQueue()
+{
+    return *CurrentQueueShared();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/win/MessageQueue.h"
+#include "platform/win/WindowClass.h"
+#include "platform/win/WinTypes.h"
+
+#include <atomic>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The state of one window. Owned by the window table; read and changed only
+// on the thread that created the window (the owner thread), except for the
+// handle and queue, which the table hands to other threads for posting.
+struct TWindow
+{
+    enum class TState
+    {
+        Creating,
+        Live,
+        Destroying,
+    };
+
+    HWND Handle = nullptr;
+    DWORD ThreadId = 0;
+    std::shared_ptr<TMessageQueue> Queue;
+    std::shared_ptr<TWindowClass> Class;
+    WNDPROC WndProc = nullptr;
+    TState State = TState::Creating;
+
+    DWORD Style = 0;
+    DWORD ExStyle = 0;
+    std::string Text;
+    HINSTANCE Instance = nullptr;
+    LONG_PTR Id = 0;
+    LONG_PTR UserData = 0;
+    std::vector<BYTE> Extra;
+    std::map<std::string, void*> Props;
+
+    // Message-only windows have no parent, are never shown and are not part
+    // of the desktop's z-order.
+    bool MessageOnly = false;
+    TWindow* Parent = nullptr;
+    TWindow* Owner = nullptr;
+    std::vector<TWindow*> Children; // z-order, topmost first
+    // Neither a child nor message-only; read by other threads for broadcasts.
+    std::atomic<bool> TopLevel = false;
+
+    // Window rectangle relative to the parent's client area (to the screen
+    // for top-level windows); client rectangle relative to the window's
+    // top-left corner.
+    RECT WindowRect{};
+    RECT ClientRect{};
+};

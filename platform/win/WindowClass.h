@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/win/WinTypes.h"
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+
+struct WNDCLASSEX
+{
+    UINT cbSize;
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    LPCSTR lpszMenuName;
+    LPCSTR lpszClassName;
+    HICON hIconSm;
+};
+
+struct WNDCLASS
+{
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    LPCSTR lpszMenuName;
+    LPCSTR lpszClassName;
+};
+
+// Registers a window class for the whole process. The name is copied and
+// compared without regard to case. Returns the class atom, or 0 with the last
+// error set: ERROR_INVALID_PARAMETER (no name, no procedure, negative extra
+// sizes), ERROR_CLASS_ALREADY_EXISTS.
+ATOM RegisterClassEx(const WNDCLASSEX* Class);
+ATOM RegisterClass(const WNDCLASS* Class);
+// Fails with ERROR_CLASS_DOES_NOT_EXIST, or ERROR_CLASS_HAS_WINDOWS while a
+// window of the class exists.
+BOOL UnregisterClass(LPCSTR ClassName, HINSTANCE Instance);
+// Fills Out (cbSize kept) from a registered class. FALSE with
+// ERROR_CLASS_DOES_NOT_EXIST when unknown.
+BOOL GetClassInfoEx(HINSTANCE Instance, LPCSTR ClassName, WNDCLASSEX* Out);
+
+// A registered class as windows see it.
+struct TWindowClass
+{
+    ATOM Atom = 0;
+    std::string Name;
+    WNDCLASSEX Info{};
+    int WindowCount = 0; // owner: the class registry lock
+};
+
+class TClassRegistry
+{
+  public:
+    static TClassRegistry& Instance();
+
+    ATOM Register(const WNDCLASSEX& Class);
+    BOOL Unregister(LPCSTR Name);
+    // The class, or null. Name may be an atom (MAKEINTATOM).
+    std::shared_ptr<TWindowClass> Find(LPCSTR Name);
+    void AddWindow(TWindowClass& Class);
+    void RemoveWindow(TWindowClass& Class);
+
+  private:
+    std::mutex FLock;
+    std::map<ATOM, std::shared_ptr<TWindowClass>> FClasses;
+};
