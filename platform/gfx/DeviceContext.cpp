@@ -1,0 +1,151 @@
+#include "platform/gfx/DeviceContext.h"
+
+TDeviceContext::TDeviceContext(TSurface& Surface) : TDeviceContext(Surface, Surface.Bounds())
+{
+}
+
+TDeviceContext::TDeviceContext(TSurface& Surface, const TRect& Area)
+    : TDeviceContext(Surface, Area, TRegion({0, 0, Area.Width(), Area.Height()}))
+{
+}
+
+TDeviceContext::TDeviceContext(TSurface& Surface, const TRect& Area, const TRegion& VisibleRegion)
+    : FSurface(&Surface), FArea(Area), FVisible(VisibleRegion)
+{
+    // Keep the area's origin even when part of it lies off the surface, so
+    // coordinates stay those of the caller's window.
+    const TRect OnSurface = Area.Intersect(Surface.Bounds()).Offset(-Area.Left, -Area.Top);
+    FVisible.IntersectRect(OnSurface);
+    FVisible.IntersectRect({0, 0, Area.Width(), Area.Height()});
+    UpdateSurfaceClip();
+}
+
+TDeviceContext::~TDeviceContext() = default;
+
+TPoint TDeviceContext::SetViewportOrg(int X, int Y)
+{
+    const TPoint Old = FState.ViewportOrg;
+    FState.ViewportOrg = {X, Y};
+    return Old;
+}
+
+TPoint TDeviceContext::OffsetViewportOrg(int Dx, int Dy)
+{
+    const TPoint Old = FState.ViewportOrg;
+    FState.ViewportOrg = {Old.X + Dx, Old.Y + Dy};
+    return Old;
+}
+
+TRegion TDeviceContext::CurrentClipDevice() const
+{
+    if (FState.HasClip)
+        return FState.Clip;
+    return TRegion({0, 0, FArea.Width(), FArea.Height()});
+}
+
+void TDeviceContext::UpdateSurfaceClip()
+{
+    FSurfaceClip = FVisible;
+    if (FState.HasClip)
+        FSurfaceClip.Intersect(FState.Clip);
+    FSurfaceClip.Offset(FArea.Left, FArea.Top);
+}
+
+int TDeviceContext::SelectClipRgn(const TRegion* Region)
+{
+    FState.HasClip = Region != nullptr;
+    FState.Clip = Region ? *Region : TRegion();
+    UpdateSurfaceClip();
+    return FSurfaceClip.Kind();
+}
+
+int TDeviceContext::IntersectClipRect(const TRect& Logical)
+{
+    TRegion Clip = CurrentClipDevice();
+    Clip.IntersectRect(Logical.Offset(FState.ViewportOrg.X, FState.ViewportOrg.Y));
+    FState.Clip = std::move(Clip);
+    FState.HasClip = true;
+    UpdateSurfaceClip();
+    return FSurfaceClip.Kind();
+}
+
+int TDeviceContext::ExcludeClipRect(const TRect& Logical)
+{
+    TRegion Clip = CurrentClipDevice();
+    Clip.Subtract(TRegion(Logical.Offset(FState.ViewportOrg.X, FState.ViewportOrg.Y)));
+    FState.Clip = std::move(Clip);
+    FState.HasClip = true;
+    UpdateSurfaceClip();
+    return FSurfaceClip.Kind();
+}
+
+TRect TDeviceContext::GetClipBox() const
+{
+    if (FSurfaceClip.IsEmpty())
+        return {};
+    return FSurfaceClip.Box().Offset(-OffsetX(), -OffsetY());
+}
+
+bool TDeviceContext::PtVisible(int X, int Y) const
+{
+    return FSurfaceClip.Contains(X + OffsetX(), Y + OffsetY());
+}
+
+int TDeviceContext::SaveDC()
+{
+    FSaved.push_back(FState);
+    return static_cast<int>(FSaved.size());
+}
+
+bool TDeviceContext::RestoreDC(int Level)
+{
+    const int Depth = static_cast<int>(FSaved.size());
+    const int Target = Level < 0 ? Depth + Level + 1 : Level;
+    if (Level == 0 || Target < 1 || Target > Depth)
+        return false;
+    FState = std::move(FSaved[static_cast<size_t>(Target - 1)]);
+    FSaved.resize(static_cast<size_t>(Target - 1));
+    FFont.reset();
+    UpdateSurfaceClip();
+    return true;
+}
+
+void TDeviceContext::SetFont(const TFontSpec& Spec)
+{
+    if (FState.Font == Spec)
+        return;
+    FState.Font = Spec;
+    FFont.reset();
+}
+
+TColor TDeviceContext::SetTextColor(TColor Color)
+{
+    const TColor Old = FState.TextColor;
+    FState.TextColor = Color;
+    return Old;
+}
+
+TColor TDeviceContext::SetBkColor(TColor Color)
+{
+    const TColor Old = FState.BkColor;
+    FState.BkColor = Color;
+    return Old;
+}
+
+int TDeviceContext::SetBkMode(int Mode)
+{
+    if (Mode != TRANSPARENT && Mode != OPAQUE)
+        return 0;
+    const int Old = FState.BkMode;
+    FState.BkMode = Mode;
+    return Old;
+}
+
+int TDeviceContext::SetStretchMode(int Mode)
+{
+    if (Mode < BLACKONWHITE || Mode > HALFTONE)
+        return 0;
+    const int Old = FState.StretchMode;
+    FState.StretchMode = Mode;
+    return Old;
+}

@@ -1,0 +1,202 @@
+#include "platform/gfx/Shapes.h"
+
+#include "PixelTestUtil.h"
+
+#include <gtest/gtest.h>
+
+TEST(Shapes, RectangleFrameAndFillAreRightBottomExclusive)
+{
+    TSurface S(7, 6, clWhite);
+    TDeviceContext Dc(S);
+    Dc.SetBrush(TBrush::Solid(clRed));
+    Rectangle(Dc, 1, 1, 6, 5);
+    const std::vector<std::string> Frame = {
+        ".......", ".#####.", ".#...#.", ".#...#.", ".#####.", ".......",
+    };
+    EXPECT_EQ(InkRows(S, S.Bounds(), clBlack), Frame);
+    EXPECT_EQ(S.Pixel(2, 2), clRed);
+    EXPECT_EQ(S.Pixel(4, 3), clRed);
+    EXPECT_EQ(CountInk(S, clRed), 6);
+}
+
+TEST(Shapes, RectangleWithoutPenFillsOnePixelLess)
+{
+    TSurface S(7, 6, clWhite);
+    TDeviceContext Dc(S);
+    Dc.SetPen({PS_NULL, 1, clBlack});
+    Dc.SetBrush(TBrush::Solid(clRed));
+    Rectangle(Dc, 6, 5, 1, 1); // inverted corners are normalised
+    EXPECT_EQ(CountInk(S, clRed), 4 * 3);
+    EXPECT_EQ(S.Pixel(1, 1), clRed);
+    EXPECT_EQ(S.Pixel(4, 3), clRed);
+    EXPECT_EQ(S.Pixel(5, 3), clWhite);
+    EXPECT_EQ(S.Pixel(4, 4), clWhite);
+}
+
+TEST(Shapes, ClearBrushLeavesTheInsideAlone)
+{
+    TSurface S(7, 6, clLime);
+    TDeviceContext Dc(S);
+    Dc.SetBrush(TBrush::Clear());
+    Rectangle(Dc, 0, 0, 7, 6);
+    EXPECT_EQ(S.Pixel(3, 3), clLime);
+    EXPECT_EQ(S.Pixel(6, 5), clBlack);
+}
+
+TEST(Shapes, FillRectAndFrameRect)
+{
+    TSurface S(8, 8, clWhite);
+    TDeviceContext Dc(S);
+    FillRect(Dc, {1, 1, 4, 3}, TBrush::Solid(clBlue));
+    EXPECT_EQ(CountInk(S, clBlue), 6);
+    EXPECT_EQ(S.Pixel(3, 2), clBlue);
+    FillRect(Dc, {5, 5, 2, 7}, TBrush::Solid(clRed)); // inverted: nothing
+    EXPECT_EQ(CountInk(S, clRed), 0);
+    FrameRect(Dc, {4, 4, 8, 8}, TBrush::Solid(clRed));
+    EXPECT_EQ(CountInk(S, clRed), 12);
+    EXPECT_EQ(S.Pixel(7, 7), clRed);
+    EXPECT_EQ(S.Pixel(5, 5), clWhite);
+}
+
+TEST(Shapes, PatternBrushTilesFromTheBrushOrigin)
+{
+    auto Pattern = std::make_shared<TSurface>(2, 2, clWhite);
+    Pattern->SetPixel(0, 0, clRed);
+    Pattern->SetPixel(1, 1, clRed);
+    TSurface S(6, 6, clBlack);
+    TDeviceContext Dc(S, {1, 1, 6, 6});
+    FillRect(Dc, {0, 0, 4, 4}, TBrush::FromPattern(Pattern));
+    // Tiles are aligned to the context's device origin, not to the rectangle.
+    EXPECT_EQ(S.Pixel(1, 1), clRed);
+    EXPECT_EQ(S.Pixel(2, 1), clWhite);
+    EXPECT_EQ(S.Pixel(4, 4), clRed);
+    Dc.SetBrushOrg(1, 0);
+    FillRect(Dc, {0, 0, 4, 4}, TBrush::FromPattern(Pattern));
+    EXPECT_EQ(S.Pixel(1, 1), clWhite);
+    EXPECT_EQ(S.Pixel(2, 1), clRed);
+}
+
+TEST(Shapes, EllipseTouchesEveryEdgeOfItsBoxAndIsSymmetric)
+{
+    TSurface S(14, 10, clWhite);
+    TDeviceContext Dc(S);
+    Dc.SetBrush(TBrush::Solid(clRed));
+    Ellipse(Dc, 1, 1, 13, 9);
+    const TRect Box{1, 1, 13, 9};
+    for (int Y = Box.Top; Y < Box.Bottom; ++Y)
+        for (int X = Box.Left; X < Box.Right; ++X)
+        {
+            const TColor C = S.Pixel(X, Y);
+            EXPECT_EQ(C, S.Pixel(Box.Right - 1 - (X - Box.Left), Y)) << X << "," << Y;
+            EXPECT_EQ(C, S.Pixel(X, Box.Bottom - 1 - (Y - Box.Top))) << X << "," << Y;
+        }
+    EXPECT_EQ(S.Pixel(1, 4), clBlack);
+    EXPECT_EQ(S.Pixel(12, 4), clBlack);
+    EXPECT_EQ(S.Pixel(6, 1), clBlack);
+    EXPECT_EQ(S.Pixel(6, 8), clBlack);
+    EXPECT_EQ(S.Pixel(1, 1), clWhite);
+    EXPECT_EQ(S.Pixel(6, 4), clRed);
+    EXPECT_EQ(S.Pixel(13, 4), clWhite);
+    EXPECT_EQ(S.Pixel(6, 9), clWhite);
+}
+
+TEST(Shapes, NinetyDegreeArcRunsCounterClockwiseBetweenItsEndPixels)
+{
+    TSurface S(22, 22, clWhite);
+    TDeviceContext Dc(S);
+    // Right-hand point to top point: the top-right quarter only.
+    Arc(Dc, 0, 0, 20, 20, 20, 10, 10, 0);
+    EXPECT_EQ(S.Pixel(19, 9), clBlack);
+    EXPECT_EQ(S.Pixel(10, 0), clBlack);
+    EXPECT_EQ(S.Pixel(19, 10), clWhite);
+    EXPECT_EQ(S.Pixel(9, 0), clWhite);
+    for (int Y = 0; Y < 22; ++Y)
+        for (int X = 0; X < 22; ++X)
+        {
+            if (S.Pixel(X, Y) == clBlack)
+            {
+                EXPECT_TRUE(X >= 10 && Y <= 9) << X << "," << Y;
+            }
+        }
+    // The same two points the other way round give the other three quarters.
+    TSurface T(22, 22, clWhite);
+    TDeviceContext Dt(T);
+    Arc(Dt, 0, 0, 20, 20, 10, 0, 20, 10);
+    EXPECT_EQ(T.Pixel(9, 0), clBlack);
+    EXPECT_EQ(T.Pixel(19, 10), clBlack);
+    EXPECT_EQ(T.Pixel(0, 10), clBlack);
+    EXPECT_EQ(T.Pixel(10, 0), clWhite);
+    EXPECT_EQ(CountInk(S, clBlack) + CountInk(T, clBlack), [] {
+        TSurface Full(22, 22, clWhite);
+        TDeviceContext D(Full);
+        Arc(D, 0, 0, 20, 20, 20, 10, 20, 10);
+        return CountInk(Full, clBlack);
+    }());
+}
+
+TEST(Shapes, RoundRectCornersAreCutAndEdgesStraight)
+{
+    TSurface S(12, 12, clWhite);
+    TDeviceContext Dc(S);
+    Dc.SetBrush(TBrush::Solid(clRed));
+    RoundRect(Dc, 0, 0, 10, 10, 5, 5);
+    EXPECT_EQ(S.Pixel(0, 0), clWhite);
+    EXPECT_EQ(S.Pixel(9, 9), clWhite);
+    EXPECT_EQ(S.Pixel(1, 0), clBlack);
+    EXPECT_EQ(S.Pixel(0, 5), clBlack);
+    EXPECT_EQ(S.Pixel(9, 5), clBlack);
+    EXPECT_EQ(S.Pixel(5, 9), clBlack);
+    EXPECT_EQ(S.Pixel(5, 5), clRed);
+    EXPECT_EQ(S.Pixel(10, 5), clWhite);
+}
+
+TEST(Shapes, PolygonFillsInsideAndOutlinesEveryVertex)
+{
+    TSurface S(9, 6, clWhite);
+    TDeviceContext Dc(S);
+    Dc.SetPen({PS_SOLID, 1, clBlack});
+    Dc.SetBrush(TBrush::Solid(clBlack));
+    // The down arrow of a combo box button.
+    Polygon(Dc, {{1, 1}, {7, 1}, {4, 4}});
+    const std::vector<std::string> Expected = {
+        ".........", ".#######.", "..#####..", "...###...", "....#....", ".........",
+    };
+    EXPECT_EQ(InkRows(S, S.Bounds(), clBlack), Expected);
+}
+
+TEST(Shapes, FocusRectTwiceRestoresThePixels)
+{
+    TSurface S(10, 8, clWhite);
+    for (int X = 0; X < 10; ++X)
+        S.SetPixel(X, 3, RGB(X * 20, 100, 7));
+    const TSurface Before = S.Clone();
+    TDeviceContext Dc(S);
+    DrawFocusRect(Dc, {1, 1, 9, 7});
+    EXPECT_EQ(S.Pixel(1, 1), clBlack);
+    EXPECT_EQ(S.Pixel(2, 1), clWhite);
+    EXPECT_EQ(S.Pixel(8, 6), clBlack);
+    EXPECT_EQ(S.Pixel(4, 4), clWhite);
+    int Changed = 0;
+    for (int Y = 0; Y < 8; ++Y)
+        for (int X = 0; X < 10; ++X)
+            Changed += S.Pixel(X, Y) != Before.Pixel(X, Y);
+    EXPECT_EQ(Changed, 12); // half of the 24 frame pixels
+    DrawFocusRect(Dc, {1, 1, 9, 7});
+    for (int Y = 0; Y < 8; ++Y)
+        for (int X = 0; X < 10; ++X)
+            ASSERT_EQ(S.Pixel(X, Y), Before.Pixel(X, Y)) << X << "," << Y;
+}
+
+TEST(Shapes, PixelsHonourOriginAndClip)
+{
+    TSurface S(5, 5, clWhite);
+    TDeviceContext Dc(S);
+    Dc.SetViewportOrg(1, 1);
+    Dc.IntersectClipRect({0, 0, 2, 2});
+    SetPixel(Dc, 1, 1, clRed);
+    SetPixel(Dc, 3, 3, clRed);
+    EXPECT_EQ(S.Pixel(2, 2), clRed);
+    EXPECT_EQ(S.Pixel(4, 4), clWhite);
+    EXPECT_EQ(GetPixel(Dc, 1, 1), clRed);
+    EXPECT_EQ(GetPixel(Dc, 3, 3), CLR_INVALID);
+}
