@@ -1,0 +1,64 @@
+#include "serial/TelvaroSerial.h"
+
+#include "protocol/Frames.h"
+
+TelvaroSerial::TelvaroSerial()
+    : FFramer([this](int Flag, const ModuleParameters* Block) { OnFrame(Flag, Block); })
+{
+}
+
+TelvaroSerial::~TelvaroSerial() { Close(); }
+
+void TelvaroSerial::SetNotifyTarget(HWND Window, UINT Message)
+{
+    std::lock_guard Lock(FLock);
+    FTarget = Window;
+    FMessage = Message;
+}
+
+int TelvaroSerial::SendReadAll()
+{
+    const Frame Request = BuildReadAll();
+    return Write(Request.data(), Request.size());
+}
+
+int TelvaroSerial::SendWriteAll(const ModuleParameters* Block)
+{
+    if (!Block || !IsOpen()) return 0;
+    const Frame Request = BuildWriteAll(*Block);
+    return Write(Request.data(), Request.size());
+}
+
+ModuleParameters TelvaroSerial::Parameters() const
+{
+    std::lock_guard Lock(FLock);
+    return FParameters;
+}
+
+void TelvaroSerial::OnReceiveByte(uint8_t Byte) { FFramer.Feed(Byte); }
+
+void TelvaroSerial::OnFrame(int Flag, const ModuleParameters* Block)
+{
+    if (Flag == 0 && Block)
+    {
+        std::lock_guard Lock(FLock);
+        FParameters = *Block;
+    }
+    Notify(Flag == 0 ? ReplyOk : ReplyChecksumMismatch);
+}
+
+void TelvaroSerial::OnPortLost(const CommError&) { Notify(ReplyPortLost); }
+
+void TelvaroSerial::Notify(WPARAM Flag)
+{
+    HWND Target = nullptr;
+    UINT Message = 0;
+    {
+        std::lock_guard Lock(FLock);
+        Target = FTarget;
+        Message = FMessage;
+    }
+    // Posting never waits for the window; a full or vanished queue only
+    // loses this notification, which the window's time-out covers.
+    if (Target) PostMessage(Target, Message, Flag, 0);
+}
