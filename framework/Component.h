@@ -1,0 +1,120 @@
+#pragma once
+
+#include "framework/Persistent.h"
+#include "framework/Set.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum TOperation
+{
+    opInsert,
+    opRemove
+};
+
+enum TComponentStateFlag
+{
+    csLoading,    // being read from a form definition; cleared by Loaded
+    csReading,    // its properties are being read
+    csWriting,    // being written to a form definition
+    csDestroying, // its destruction has begun
+    csDesigning   // edited in a designer rather than running
+};
+using TComponentState = TSet<TComponentStateFlag>;
+
+// A component: owned by its owner, which destroys it; owner of the
+// components created with it as owner; named uniquely among its owner's
+// components. Components that hold a reference to another component hear of
+// its removal through Notification(Other, opRemove): automatically when both
+// have the same owner chain, otherwise after Other->FreeNotification(this).
+//
+// Destruction: Free() removes the component from its owner while it is
+// still whole, so its own Notification override hears of its removal;
+// a plain delete tells the others too, but by then only this base part of
+// the component is left to hear its own. A derived destructor that needs its owned components gone
+// while its own members still live (controls removing children from their
+// parent) calls Destroying() and DestroyComponents() first.
+class TComponent : public TPersistent
+{
+  public:
+    // AOwner may be null (the caller then owns the component).
+    explicit TComponent(TComponent* AOwner);
+    ~TComponent() override;
+
+    static const TClassInfo& StaticClass();
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+
+    // Removes the component from its owner, then deletes it.
+    void Free();
+
+    TComponent* Owner() const { return FOwner; }
+    TPersistent* GetOwner() const override { return FOwner; }
+
+    const std::string& Name() const { return FName; }
+    // Throws EComponentError when Value is not a valid identifier (empty is
+    // allowed) or another component of the same owner has that name.
+    void SetName(const std::string& Value);
+    int Tag() const { return FTag; }
+    void SetTag(int Value) { FTag = Value; }
+
+    int ComponentCount() const { return static_cast<int>(FComponents.size()); }
+    TComponent* Components(int Index) const;
+    int ComponentIndex() const;
+    // The owned component named Name (without case), or null.
+    TComponent* FindComponent(std::string_view Name) const;
+
+    // Takes over AComponent from its current owner (if any).
+    void InsertComponent(TComponent* AComponent);
+    void RemoveComponent(TComponent* AComponent);
+    // Frees the owned components, last first.
+    void DestroyComponents();
+    // Marks the component (and its owned ones) as being destroyed.
+    void Destroying();
+
+    // Asks this component to tell AComponent when it goes away, and the
+    // other way round; RemoveFreeNotification undoes both.
+    void FreeNotification(TComponent* AComponent);
+    void RemoveFreeNotification(TComponent* AComponent);
+
+    TComponentState ComponentState() const { return FComponentState; }
+    void SetDesigning(bool Value, bool SetChildren = true);
+
+    // Called once after a form definition has been read and all references
+    // are resolved; the default clears csLoading.
+    virtual void Loaded();
+
+    // How components nest in a form definition: a component with a parent
+    // component (a control's parent) is written inside it and, when read,
+    // gets it through SetParentComponent before its properties.
+    virtual TComponent* GetParentComponent() const { return nullptr; }
+    virtual void SetParentComponent(TComponent*) {}
+    // Calls Proc for each component written inside this one: those owned by
+    // Root whose parent component is this (for Root itself also those
+    // without a parent component).
+    virtual void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const;
+
+  protected:
+    // Insertion of a component into this one's owned list, or removal of a
+    // component this one may refer to. Overrides clear their references on
+    // opRemove and call the inherited version, which passes the news on to
+    // the owned components.
+    virtual void Notification(TComponent* AComponent, TOperation Operation);
+
+  private:
+    friend class TFormReader;
+
+    void Insert(TComponent* AComponent);
+    void Remove(TComponent* AComponent);
+    void SetReference(bool Enable);
+    void ValidateRename(const TComponent* AComponent, const std::string& CurName, const std::string& NewName) const;
+    void RemoveNotification(TComponent* AComponent);
+
+    TComponent* FOwner = nullptr;
+    std::string FName;
+    int FTag = 0;
+    std::vector<TComponent*> FComponents;
+    std::vector<TComponent*> FFreeNotifies;
+    TComponentState FComponentState;
+};
