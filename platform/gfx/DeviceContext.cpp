@@ -1,5 +1,7 @@
 #include "platform/gfx/DeviceContext.h"
 
+#include "platform/gfx/Font.h"
+
 TDeviceContext::TDeviceContext(TSurface& Surface) : TDeviceContext(Surface, Surface.Bounds())
 {
 }
@@ -116,6 +118,13 @@ void TDeviceContext::SetFont(const TFontSpec& Spec)
         return;
     FState.Font = Spec;
     FFont.reset();
+}
+
+const TFont& TDeviceContext::Font() const
+{
+    if (!FFont)
+        FFont = TFont::Get(FState.Font);
+    return *FFont;
 }
 
 TColor TDeviceContext::SetTextColor(TColor Color)
