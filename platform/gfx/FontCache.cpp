@@ -8,17 +8,19 @@
 
 namespace
 {
-// Added to the system configuration: the packaged desktop faces, and an
-// exception for their bitmap-only sans serif face, which the usual
-// "no bitmap fonts" rule would hide.
-std::string ExtraConfig()
+// The whole configuration, built here rather than read from the system:
+// the system rules hide bitmap-only faces such as the packaged "MS Sans
+// Serif", and fontconfig leaks the patterns of such select rules. The
+// packaged .fon files are left out so the TrueType-wrapped strikes win.
+std::string Configuration()
 {
-    return std::string("<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\"><fontconfig><dir>") +
+    return std::string("<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\"><fontconfig>"
+                       "<dir>/usr/share/fonts</dir><dir>/usr/local/share/fonts</dir><dir>") +
            TFontCache::FontFolder +
-           "</dir><selectfont><acceptfont><pattern>"
-           "<patelt name=\"family\"><string>MS Sans Serif</string></patelt>"
-           "<patelt name=\"fontformat\"><string>TrueType</string></patelt>"
-           "</pattern></acceptfont></selectfont></fontconfig>";
+           "</dir><cachedir>/var/cache/fontconfig</cachedir>"
+           "<cachedir prefix=\"xdg\">fontconfig</cachedir>"
+           "<selectfont><rejectfont><glob>*.fon</glob></rejectfont></selectfont>"
+           "</fontconfig>";
 }
 
 std::string KeyOf(const TFontSpec& Spec)
@@ -44,9 +46,8 @@ TFontCache::TFontCache()
     FcConfig* Config = FcConfigCreate();
     if (Config)
     {
-        FcConfigParseAndLoad(Config, nullptr, FcTrue);
-        const std::string Extra = ExtraConfig();
-        FcConfigParseAndLoadFromMemory(Config, reinterpret_cast<const FcChar8*>(Extra.c_str()), FcFalse);
+        const std::string Text = Configuration();
+        FcConfigParseAndLoadFromMemory(Config, reinterpret_cast<const FcChar8*>(Text.c_str()), FcFalse);
         FcConfigBuildFonts(Config);
     }
     FConfig = Config;

@@ -14,10 +14,10 @@ struct _FcConfig;
 // configuration and the fonts made so far. Created on first use; every
 // member is guarded by Lock(), which also serialises all FreeType calls.
 //
-// The configuration is the system's plus the folder of the packaged
-// desktop faces (FontFolder), whose bitmap-only "MS Sans Serif" file is
-// explicitly accepted (the system rules reject bitmap fonts). Names that
-// match nothing fall back to "DejaVu Sans".
+// The configuration is the system font folders plus the folder of the
+// packaged desktop faces (FontFolder), without the system's rules, so the
+// bitmap-only "MS Sans Serif" file is found. Names that match nothing fall
+// back to "DejaVu Sans".
 class TFontCache
 {
   public:
