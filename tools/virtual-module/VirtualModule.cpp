@@ -67,21 +67,6 @@ const char* ModuleFaultName(ModuleFault Fault)
     return "none";
 }
 
-ModuleParameters DefaultModuleBlock()
-{
-    ModuleParameters Block;
-    Block.UartBaudCode = CodeForIndex(ParameterList::UartBaud, 3);    // 9600
-    Block.UartParity = CodeForIndex(ParameterList::UartParity, 0);    // NO
-    Block.FrequencyMHz = 433.0;
-    Block.SpreadingCode = CodeForIndex(ParameterList::Spreading, 4);  // 2048
-    Block.RfMode = CodeForIndex(ParameterList::RfMode, 0);            // Standard
-    Block.BandwidthCode = CodeForIndex(ParameterList::Bandwidth, 1);  // 125K
-    Block.PowerLevel = CodeForIndex(ParameterList::Power, 6);         // 7
-    Block.BreathCode = CodeForIndex(ParameterList::Breath, 0);        // 2s
-    Block.WakeCode = CodeForIndex(ParameterList::Wake, 4);            // 32ms
-    return Block;
-}
-
 VirtualModule::~VirtualModule() { Stop(); }
 
 CommError VirtualModule::Start(VirtualModuleOptions Options)

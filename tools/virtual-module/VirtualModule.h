@@ -5,6 +5,7 @@
 #include "platform/comm/StopSignal.h"
 #include "protocol/Frames.h"
 #include "protocol/ModuleParameters.h"
+#include "serial/DefaultParameters.h"
 
 #include <array>
 #include <chrono>
@@ -33,10 +34,6 @@ enum class ModuleFault
 std::optional<ModuleFault> ParseModuleFault(std::string_view Text);
 const char* ModuleFaultName(ModuleFault Fault);
 
-// The block a new virtual module holds: the window's defaults (9600, NO,
-// 433.00 MHz, 2048, Standard, 125K, node 0, net 0, power 7, 2s, 32ms).
-ModuleParameters DefaultModuleBlock();
-
 struct VirtualModuleOptions
 {
     int Port = 0;         // port number to register; 0: the first free from 200 up
@@ -44,7 +41,7 @@ struct VirtualModuleOptions
     std::string RuntimeFolder; // link folder; empty: the runtime folder of the environment
     std::chrono::milliseconds Delay{30}; // from a complete request to its answer
     ModuleFault Fault = ModuleFault::None;
-    ModuleParameters Initial = DefaultModuleBlock();
+    ModuleParameters Initial = DefaultParameters(); // the window's defaults
     // One line per exchange, called on the module's thread; may be empty.
     std::function<void(const std::string& Line)> Log;
 };

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+// Runs a program to its end with extra environment variables, collecting
+// its output. ExitCode is -1 when it did not exit normally or did not end
+// within the limit (it is then killed).
+struct ProcessResult
+{
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
+};
+
+ProcessResult RunProcess(const std::string& Program, const std::vector<std::string>& Arguments,
+                         const std::vector<std::string>& ExtraEnvironment,
+                         std::chrono::milliseconds Limit = std::chrono::milliseconds(15000));
+
+// A started program whose standard output is read line by line.
+class RunningProcess
+{
+  public:
+    RunningProcess(const std::string& Program, const std::vector<std::string>& Arguments,
+                   const std::vector<std::string>& ExtraEnvironment);
+    ~RunningProcess();
+    RunningProcess(const RunningProcess&) = delete;
+    RunningProcess& operator=(const RunningProcess&) = delete;
+
+    // The next line of output without its newline; empty when none came
+    // within Limit or the output ended.
+    std::string ReadLine(std::chrono::milliseconds Limit = std::chrono::milliseconds(5000));
+    // Sends Signal and waits for the end; the exit code, -1 when killed by a signal.
+    int Stop(int Signal);
+
+  private:
+    int FPid = -1;
+    int FOut = -1;
+    std::string FPending;
+};

@@ -1,0 +1,155 @@
+#include "tools/virtual-module/VirtualModule.h"
+
+#include "platform/comm/PortMap.h"
+#include "platform/comm/SerialDevice.h"
+#include "tests/platform/comm/TempFolder.h"
+#include "tests/tools/ProcessRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+using namespace std::chrono_literals;
+using Bytes = std::vector<uint8_t>;
+
+bool Exists(const std::string& Path)
+{
+    struct stat Info{};
+    return lstat(Path.c_str(), &Info) == 0;
+}
+
+// Sends Request on an open device and collects what comes back within Limit.
+Bytes Exchange(SerialDevice& Device, const Bytes& Request, size_t Expect, std::chrono::milliseconds Limit = 2000ms)
+{
+    EXPECT_TRUE(Device.Write(Request, 1000ms).Error.Ok());
+    Bytes Got;
+    const auto Deadline = std::chrono::steady_clock::now() + Limit;
+    while (Got.size() < Expect && std::chrono::steady_clock::now() < Deadline)
+    {
+        if (Device.WaitReadable(nullptr, 50ms) != WaitResult::Readable) continue;
+        uint8_t Buffer[256];
+        const ReadOutcome Read = Device.Read(Buffer);
+        Got.insert(Got.end(), Buffer, Buffer + Read.Count);
+    }
+    return Got;
+}
+
+struct ModuleFixture : ::testing::Test
+{
+    TempFolder Root;
+    std::string Folder = Root.Path() + "/novla-tool/ports";
+    VirtualModule Module;
+    SerialDevice Device;
+
+    void Start(int Port = 0)
+    {
+        VirtualModuleOptions Options;
+        Options.RuntimeFolder = Folder;
+        Options.Port = Port;
+        Options.Delay = 1ms;
+        ASSERT_TRUE(Module.Start(Options).Ok());
+        ASSERT_TRUE(Device.Open(Module.DevicePath()).Ok());
+        ASSERT_TRUE(Device.Configure({9600, Parity::None}).Ok());
+    }
+};
+
+TEST_F(ModuleFixture, IgnoresMalformedRequestsAndAnswersTheNextGoodOne)
+{
+    Start();
+    const Frame Read = BuildReadAll();
+    Bytes Bad(Read.begin(), Read.end());
+    ++Bad[FrameChecksumPosition];
+    Bytes UnknownCommand(Read.begin(), Read.end());
+    UnknownCommand[6] = 0x07;
+    UnknownCommand[FrameChecksumPosition] = FrameChecksum(std::span(UnknownCommand.data(), FrameChecksumPosition));
+    EXPECT_EQ(Exchange(Device, Bad, 1, 100ms), Bytes{});
+    EXPECT_EQ(Exchange(Device, UnknownCommand, 1, 100ms), Bytes{});
+    EXPECT_EQ(Module.Requests(), 0u);
+
+    const Bytes Answer = Exchange(Device, Bytes(Read.begin(), Read.end()), FrameSize);
+    const Frame Expected = BuildFrame(CommandReadAll, DefaultParameters());
+    EXPECT_EQ(Answer, Bytes(Expected.begin(), Expected.end()));
+}
+
+TEST_F(ModuleFixture, WriteIsStoredAsSentAndEchoedWithCommand1)
+{
+    Start();
+    ModuleParameters Block = DefaultParameters();
+    Block.FrequencyMHz = 10.01; // below 22.82 MHz the decoded value differs from the one sent
+    Block.NetId = 0xAF;
+    const Frame Request = BuildWriteAll(Block);
+    Frame Expected = Request;
+    Expected[6] = CommandWriteAll;
+    EXPECT_EQ(Exchange(Device, Bytes(Request.begin(), Request.end()), FrameSize),
+              Bytes(Expected.begin(), Expected.end()));
+    const Frame ReadRequest = BuildReadAll();
+    const Bytes Again = Exchange(Device, Bytes(ReadRequest.begin(), ReadRequest.end()), FrameSize);
+    ASSERT_EQ(Again.size(), FrameSize);
+    EXPECT_TRUE(std::equal(Again.begin() + 8, Again.begin() + 22, Request.begin() + 8)) << "data bytes kept exactly";
+}
+
+TEST_F(ModuleFixture, RegistersTheFirstFreeNumberFrom200AndRemovesOnlyItsOwnLink)
+{
+    ASSERT_TRUE(EnsurePrivateFolder(Folder).Ok());
+    ASSERT_EQ(symlink("/dev/null", (Folder + "/com200").c_str()), 0);           // taken
+    ASSERT_EQ(symlink((Folder + "/gone").c_str(), (Folder + "/com201").c_str()), 0); // left behind by a dead module
+    Start();
+    EXPECT_EQ(Module.PortNumber(), 201);
+    EXPECT_EQ(PortMap(PortFolders{"", Folder}).Find(201)->DevicePath, Module.DevicePath());
+
+    VirtualModule Second;
+    VirtualModuleOptions Options;
+    Options.RuntimeFolder = Folder;
+    Options.Port = 201;
+    EXPECT_EQ(Second.Start(Options).Status, CommStatus::Busy);
+    EXPECT_TRUE(Exists(Folder + "/com201")) << "a failed start leaves the other module's link";
+
+    Module.Stop();
+    EXPECT_FALSE(Exists(Folder + "/com201"));
+    EXPECT_TRUE(Exists(Folder + "/com200"));
+}
+
+TEST_F(ModuleFixture, StopLooksLikeAnUnpluggedAdapter)
+{
+    Start();
+    Module.Stop();
+    EXPECT_NE(Device.WaitReadable(nullptr, 2000ms), WaitResult::TimedOut);
+    uint8_t Buffer[8];
+    EXPECT_EQ(Device.Read(Buffer).Error.Status, CommStatus::HungUp);
+}
+
+TEST(VirtualModuleProgram, PrintsReadyThenExchangesAndRemovesItsLinkOnSigterm)
+{
+    TempFolder Runtime;
+    RunningProcess Program(NOVLA_VIRTUAL_MODULE_PATH, {"--port", "321", "--delay-ms", "1"},
+                           {"XDG_RUNTIME_DIR=" + Runtime.Path()});
+    const std::string Ready = Program.ReadLine();
+    const std::string Link = Runtime.Path() + "/novla-tool/ports/com321";
+    ASSERT_EQ(Ready.rfind("ready COM321 /dev/pts/", 0), 0u) << Ready;
+    EXPECT_EQ(Ready.substr(13), PortMap(PortFolders{"", Runtime.Path() + "/novla-tool/ports"}).Find(321)->DevicePath);
+
+    SerialDevice Device;
+    ASSERT_TRUE(Device.Open(Ready.substr(13)).Ok());
+    ASSERT_TRUE(Device.Configure({9600, Parity::None}).Ok());
+    const Frame Read = BuildReadAll();
+    EXPECT_EQ(Exchange(Device, Bytes(Read.begin(), Read.end()), FrameSize).size(), FrameSize);
+    EXPECT_EQ(Program.ReadLine().rfind("read-all", 0), 0u);
+
+    EXPECT_EQ(Program.Stop(SIGTERM), 0);
+    EXPECT_FALSE(Exists(Link));
+}
+
+TEST(VirtualModuleProgram, RejectsBadOptions)
+{
+    for (const std::vector<std::string>& Arguments :
+         std::vector<std::vector<std::string>>{{"--fault", "loud"}, {"--port", "0"}, {"--delay-ms", "x"}, {"--port"}})
+    {
+        const ProcessResult Result = RunProcess(NOVLA_VIRTUAL_MODULE_PATH, Arguments, {}, 5000ms);
+        EXPECT_EQ(Result.ExitCode, 1) << Arguments[0];
+    }
+}
+} // namespace

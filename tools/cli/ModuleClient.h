@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/win/WinApi.h"
+#include "protocol/ModuleParameters.h"
+#include "serial/TelvaroSerial.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+enum class ExchangeOutcome
+{
+    Reply,            // a reply with a good checksum; Block holds it
+    ChecksumMismatch, // a reply arrived with a bad checksum
+    NoReply,          // nothing complete arrived within the time limit
+    PortLost,         // the device went away
+    SendFailed,       // the request could not be written
+};
+
+struct ExchangeResult
+{
+    ExchangeOutcome Outcome = ExchangeOutcome::NoReply;
+    ModuleParameters Block;
+    std::string Error; // for SendFailed and PortLost
+};
+
+// The module link driven the way the window drives it: a window (message
+// only, on the calling thread) receives the posted reply message, and a
+// window timer bounds the wait. One object per thread that runs it.
+class ModuleClient
+{
+  public:
+    ModuleClient();
+    ~ModuleClient();
+    ModuleClient(const ModuleClient&) = delete;
+    ModuleClient& operator=(const ModuleClient&) = delete;
+
+    // Opens port Port with Baud and Parity (0 none, 1 odd, 2 even). False
+    // with Error naming the device and the reason.
+    bool Open(int Port, int Baud, int Parity, std::string& Error);
+
+    ExchangeResult ReadAll(std::chrono::milliseconds Limit);
+    ExchangeResult WriteAll(const ModuleParameters& Block, std::chrono::milliseconds Limit);
+
+  private:
+    ExchangeResult Await(std::chrono::milliseconds Limit);
+    static LRESULT Procedure(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
+
+    TelvaroSerial FLink;
+    HWND FWindow = nullptr;
+    UINT FMessage = 0;
+    std::optional<WPARAM> FFlag;
+    bool FExpired = false;
+};
