@@ -232,7 +232,7 @@ void TComponent::SetDesigning(bool Value, bool SetChildren)
 
 void TComponent::Loaded() { FComponentState.Exclude(csLoading); }
 
-void TComponent::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const
+void TComponent::GetChildren(const std::function<void(TComponent*)>& Proc, const TComponent* Root) const
 {
     if (!Root)
         return;

@@ -18,7 +18,6 @@ enum TComponentStateFlag
 {
     csLoading,    // being read from a form definition; cleared by Loaded
     csReading,    // its properties are being read
-    csWriting,    // being written to a form definition
     csDestroying, // its destruction has begun
     csDesigning   // edited in a designer rather than running
 };
@@ -93,7 +92,7 @@ class TComponent : public TPersistent
     // Calls Proc for each component written inside this one: those owned by
     // Root whose parent component is this (for Root itself also those
     // without a parent component).
-    virtual void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const;
+    virtual void GetChildren(const std::function<void(TComponent*)>& Proc, const TComponent* Root) const;
 
   protected:
     // Insertion of a component into this one's owned list, or removal of a
