@@ -1,5 +1,6 @@
 #include "platform/gfx/Blit.h"
 
+#include "platform/gfx/BoxScale.h"
 #include "platform/gfx/Paint.h"
 
 #include <pixman.h>
@@ -184,6 +185,11 @@ bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const 
     const int Dh = DstRect.Height();
     const double Rx = double(SrcRect.Width()) / Dw;
     const double Ry = double(SrcRect.Height()) / Dh;
+    if (Dst.StretchMode() == HALFTONE && Rx >= 1 && Ry >= 1)
+    {
+        const TSurface Small = BoxShrink(Piece, Dw, Dh, FlipX, FlipY);
+        return !Small.IsEmpty() && BitBlt(Dst, DstRect.Left, DstRect.Top, Dw, Dh, Small, 0, 0, Rop);
+    }
     pixman_f_transform F;
     pixman_f_transform_init_identity(&F);
     F.m[0][0] = FlipX ? -Rx : Rx;

@@ -127,8 +127,17 @@ TEST(Blit, HalftoneStretchAveragesAndStaysInsideTheSourceRect)
     Dc.SetStretchMode(HALFTONE);
     EXPECT_TRUE(StretchBlt(Dc, 0, 0, 1, 1, Src, 0, 0, 2, 1));
     const TColor Mid = S.Pixel(0, 0);
-    EXPECT_NEAR(GetRValue(Mid), 128, 4);
+    EXPECT_NEAR(GetRValue(Mid), 128, 1);
     EXPECT_EQ(GetRValue(Mid), GetBValue(Mid));
+    // Shrinking mirrored: the averaged black half lands on the right.
+    TSurface Pair(2, 1);
+    TDeviceContext Dp(Pair);
+    Dp.SetStretchMode(HALFTONE);
+    Src.SetPixel(3, 0, clWhite);
+    EXPECT_TRUE(StretchBlt(Dp, 2, 0, -2, 1, Src, 0, 0, 4, 1));
+    EXPECT_EQ(Pair.Pixel(0, 0), clWhite);
+    EXPECT_NEAR(GetGValue(Pair.Pixel(1, 0)), 128, 1);
+    Src.SetPixel(3, 0, clRed);
     // Growing a two-pixel band smoothly never reaches the red pixel next to it.
     TSurface Wide(9, 1);
     TDeviceContext Dw(Wide);

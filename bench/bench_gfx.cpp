@@ -1,0 +1,164 @@
+// Graphics layer costs at the size of the configuration window's client area
+// (393 x 322). Each pixel benchmark reports "x_memcpy": its time per
+// operation divided by the time memcpy takes to copy the same number of
+// bytes, measured in the same run.
+
+#include "platform/gfx/Blit.h"
+#include "platform/gfx/DrawText.h"
+#include "platform/gfx/Shapes.h"
+#include "platform/gfx/Text.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstring>
+#include <vector>
+
+namespace
+{
+constexpr int W = 393;
+constexpr int H = 322;
+constexpr size_t Bytes = size_t(W) * H * 4;
+
+// Nanoseconds memcpy needs for one client area, best of several rounds.
+double MemcpyNanoseconds()
+{
+    static const double Value = [] {
+        std::vector<uint8_t> A(Bytes, 1), B(Bytes, 2);
+        double Best = 1e30;
+        for (int Round = 0; Round < 20; ++Round)
+        {
+            const auto Start = std::chrono::steady_clock::now();
+            constexpr int Reps = 50;
+            for (int I = 0; I < Reps; ++I)
+            {
+                std::memcpy(B.data(), A.data(), Bytes);
+                benchmark::ClobberMemory();
+                A[static_cast<size_t>(I)] ^= 1;
+            }
+            const std::chrono::duration<double, std::nano> Took = std::chrono::steady_clock::now() - Start;
+            Best = std::min(Best, Took.count() / Reps);
+        }
+        return Best;
+    }();
+    return Value;
+}
+
+// Runs Body once per iteration and reports its cost against memcpy.
+template <typename TBody> void MeasureAgainstMemcpy(benchmark::State& State, TBody&& Body)
+{
+    const double Memcpy = MemcpyNanoseconds();
+    const auto Start = std::chrono::steady_clock::now();
+    for (auto _ : State)
+    {
+        Body();
+        benchmark::ClobberMemory();
+    }
+    const std::chrono::duration<double, std::nano> Took = std::chrono::steady_clock::now() - Start;
+    State.counters["x_memcpy"] = Took.count() / static_cast<double>(State.iterations()) / Memcpy;
+    State.SetBytesProcessed(static_cast<int64_t>(State.iterations()) * static_cast<int64_t>(Bytes));
+}
+
+TSurface Picture(int Width, int Height)
+{
+    TSurface S(Width, Height);
+    for (int Y = 0; Y < Height; ++Y)
+        for (int X = 0; X < Width; ++X)
+            S.SetPixel(X, Y, RGB(X, Y, X ^ Y));
+    return S;
+}
+
+void BM_Memcpy(benchmark::State& State)
+{
+    std::vector<uint8_t> A(Bytes, 1), B(Bytes, 2);
+    MeasureAgainstMemcpy(State, [&] { std::memcpy(B.data(), A.data(), Bytes); });
+}
+BENCHMARK(BM_Memcpy);
+
+void BM_FillRect(benchmark::State& State)
+{
+    TSurface S(W, H);
+    TDeviceContext Dc(S);
+    int K = 0;
+    MeasureAgainstMemcpy(State, [&] { FillRect(Dc, {0, 0, W, H}, TBrush::Solid(RGB(K++, 2, 3))); });
+}
+BENCHMARK(BM_FillRect);
+
+void BM_BitBlt(benchmark::State& State)
+{
+    const TSurface Src = Picture(W, H);
+    TSurface S(W, H);
+    TDeviceContext Dc(S);
+    MeasureAgainstMemcpy(State, [&] { BitBlt(Dc, 0, 0, W, H, Src, 0, 0); });
+}
+BENCHMARK(BM_BitBlt);
+
+// The image panels stretch a small picture over the panel.
+void BM_StretchNearest(benchmark::State& State)
+{
+    const TSurface Src = Picture(120, 120);
+    TSurface S(W, H);
+    TDeviceContext Dc(S);
+    MeasureAgainstMemcpy(State, [&] { StretchBlt(Dc, 0, 0, W, H, Src, 0, 0, 120, 120); });
+}
+BENCHMARK(BM_StretchNearest);
+
+void BM_StretchHalftoneGrow(benchmark::State& State)
+{
+    const TSurface Src = Picture(120, 120);
+    TSurface S(W, H);
+    TDeviceContext Dc(S);
+    Dc.SetStretchMode(HALFTONE);
+    MeasureAgainstMemcpy(State, [&] { StretchBlt(Dc, 0, 0, W, H, Src, 0, 0, 120, 120); });
+}
+BENCHMARK(BM_StretchHalftoneGrow);
+
+void BM_StretchHalftoneShrink(benchmark::State& State)
+{
+    const TSurface Src = Picture(W * 2, H * 2);
+    TSurface S(W, H);
+    TDeviceContext Dc(S);
+    Dc.SetStretchMode(HALFTONE);
+    MeasureAgainstMemcpy(State, [&] { StretchBlt(Dc, 0, 0, W, H, Src, 0, 0, W * 2, H * 2); });
+}
+BENCHMARK(BM_StretchHalftoneShrink);
+
+void BM_StretchMirrored(benchmark::State& State)
+{
+    const TSurface Src = Picture(W, H);
+    TSurface S(W, H);
+    TDeviceContext Dc(S);
+    MeasureAgainstMemcpy(State, [&] { StretchBlt(Dc, W, 0, -W, H, Src, 0, 0, W, H); });
+}
+BENCHMARK(BM_StretchMirrored);
+
+// A 20-character caption measured and wrapped the way a push button does it.
+void BM_TextLayoutCaption(benchmark::State& State)
+{
+    TSurface S(1, 1);
+    TDeviceContext Dc(S);
+    const char* Caption = "Theme Manager - Open";
+    for (auto _ : State)
+    {
+        TRect R{0, 0, 60, 0};
+        benchmark::DoNotOptimize(DrawText(Dc, Caption, R, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS));
+    }
+}
+BENCHMARK(BM_TextLayoutCaption);
+
+void BM_TextDrawCaption(benchmark::State& State)
+{
+    TSurface S(200, 30, clBtnFace);
+    TDeviceContext Dc(S);
+    Dc.SetBkMode(TRANSPARENT);
+    const char* Caption = "Theme Manager - Open";
+    for (auto _ : State)
+    {
+        TRect R{0, 0, 200, 30};
+        benchmark::DoNotOptimize(DrawText(Dc, Caption, R, DT_SINGLELINE | DT_CENTER | DT_VCENTER));
+    }
+}
+BENCHMARK(BM_TextDrawCaption);
+} // namespace
+
+BENCHMARK_MAIN();
