@@ -44,8 +44,10 @@ void TPenStroker::Run(int Y, int X0, int X1)
         return;
     if (FWidth > 1 || FDotted)
     {
+        // Outline runs come row by row, so dots follow the checkerboard:
+        // alternate along rows and along columns alike.
         for (int X = X0; X <= X1; ++X)
-            Plot(X, Y, X);
+            Plot(X, Y, X + Y);
         return;
     }
     PaintSpan(FDc, FInk, Y + FDc.OffsetY(), X0 + FDc.OffsetX(), X1 + FDc.OffsetX());

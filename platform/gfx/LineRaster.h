@@ -13,7 +13,7 @@ class TPenStroker
     bool Visible() const { return FVisible; }
     // Logical line From -> To without its end point (a wide pen covers it).
     void Line(TPoint From, TPoint To);
-    // One logical pixel of an outline at position Index along it (for dots).
+    // One logical pixel of an outline; a dotted pen inks even Index values.
     void Plot(int X, int Y, int Index);
     // A run of outline pixels in logical row Y.
     void Run(int Y, int X0, int X1);

@@ -139,11 +139,10 @@ void Arc(TDeviceContext& Dc, int Left, int Top, int Right, int Bottom, int Start
         return Rel <= Sweep;
     };
     const int PenWidth = Dc.Pen().Style == PS_DOT ? 1 : std::max(1, Dc.Pen().Width);
-    int Index = 0;
     auto Band = [&](int Y, int X0, int X1) {
         for (int X = X0; X <= X1; ++X)
             if (OnArc(X, Y))
-                Stroker.Plot(X, Y, Index++);
+                Stroker.Plot(X, Y, X + Y);
     };
     WalkShape(TShape::Ellipse, Box, 0, 0, PenWidth, Band, [](int, int, int) {});
 }

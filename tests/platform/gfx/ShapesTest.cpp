@@ -33,6 +33,20 @@ TEST(Shapes, RectangleWithoutPenFillsOnePixelLess)
     EXPECT_EQ(S.Pixel(4, 4), clWhite);
 }
 
+TEST(Shapes, DottedOutlineAlternatesAlongRowsAndColumns)
+{
+    TSurface S(6, 6, clWhite);
+    TDeviceContext Dc(S);
+    Dc.SetPen({PS_DOT, 1, clBlack});
+    Dc.SetBkMode(TRANSPARENT);
+    Dc.SetBrush(TBrush::Clear());
+    Rectangle(Dc, 0, 0, 6, 6);
+    const std::vector<std::string> Expected = {
+        "#.#.#.", ".....#", "#.....", ".....#", "#.....", ".#.#.#",
+    };
+    EXPECT_EQ(InkRows(S, S.Bounds(), clBlack), Expected);
+}
+
 TEST(Shapes, ClearBrushLeavesTheInsideAlone)
 {
     TSurface S(7, 6, clLime);
