@@ -1,0 +1,55 @@
+#include "framework/ResourceTable.h"
+
+#include "framework/Text.h"
+
+#include <map>
+
+namespace
+{
+struct TTable
+{
+    std::map<std::string, std::span<const uint8_t>> Entries; // by upper-case name
+    std::vector<std::string> Duplicates;
+};
+
+// Built on first use, so registrations from any object file find it ready
+// whatever the order of static initialisation.
+TTable& Table()
+{
+    static TTable T;
+    return T;
+}
+} // namespace
+
+TResourceRegistration::TResourceRegistration(const char* Name, const uint8_t* Data, size_t Size) noexcept
+{
+    try
+    {
+        auto [It, Inserted] = Table().Entries.emplace(UpperCase(Name), std::span<const uint8_t>(Data, Size));
+        if (!Inserted)
+            Table().Duplicates.emplace_back(Name);
+    }
+    catch (...)
+    {
+        // Out of memory before main: the resource is simply missing.
+    }
+}
+
+std::optional<std::span<const uint8_t>> FindResource(std::string_view Name)
+{
+    const auto& Entries = Table().Entries;
+    auto It = Entries.find(UpperCase(Name));
+    if (It == Entries.end())
+        return std::nullopt;
+    return It->second;
+}
+
+std::vector<std::string> ResourceNames()
+{
+    std::vector<std::string> Names;
+    for (const auto& [Name, Data] : Table().Entries)
+        Names.push_back(Name);
+    return Names;
+}
+
+std::vector<std::string> DuplicateResourceNames() { return Table().Duplicates; }

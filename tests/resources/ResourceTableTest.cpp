@@ -1,0 +1,41 @@
+#include "framework/ResourceTable.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace
+{
+std::string AsText(std::span<const uint8_t> Data) { return std::string(Data.begin(), Data.end()); }
+
+TEST(ResourceTable, FindsEmbeddedFilesByNameWithoutCase)
+{
+    auto Form = FindResource("tmainform");
+    ASSERT_TRUE(Form.has_value());
+    EXPECT_EQ(AsText(*Form), "object Form1: TForm\n  Caption = 'It''s'\nend\n");
+
+    auto Bytes = FindResource("Bytes.Bin");
+    ASSERT_TRUE(Bytes.has_value());
+    ASSERT_EQ(Bytes->size(), 256u);
+    for (size_t I = 0; I < 256; ++I)
+        EXPECT_EQ((*Bytes)[I], I);
+
+    auto Empty = FindResource("EMPTY");
+    ASSERT_TRUE(Empty.has_value());
+    EXPECT_TRUE(Empty->empty());
+
+    EXPECT_FALSE(FindResource("MISSING").has_value());
+    EXPECT_TRUE(DuplicateResourceNames().empty());
+}
+
+TEST(ResourceTable, ResourcesOfALinkedStaticLibraryAreRegistered)
+{
+    auto Lib = FindResource("FROM_LIBRARY");
+    ASSERT_TRUE(Lib.has_value());
+    EXPECT_EQ(Lib->size(), 256u);
+    const auto Names = ResourceNames();
+    EXPECT_TRUE(std::is_sorted(Names.begin(), Names.end()));
+    EXPECT_EQ(Names.size(), 4u);
+}
+} // namespace
