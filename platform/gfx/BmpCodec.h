@@ -9,10 +9,10 @@
 
 // Reads a BMP file held in memory: 1, 4 and 8 bits per pixel with a
 // palette, 16 (5-5-5 or colour masks), 24 and 32 (plain or colour masks)
-// bits per pixel, bottom-up or top-down rows, with the old 12-byte or any
-// 40- to 124-byte info header. Run-length compressed files are refused as
-// Unsupported. On success Out holds the opaque picture; on failure Out is
-// unchanged. Never reads outside Data.
+// bits per pixel, bottom-up or top-down rows, run-length coded 4- and 8-bit
+// pictures, with the old 12-byte or any 40- to 124-byte info header. On
+// success Out holds the opaque picture; on failure Out is unchanged. Never
+// reads outside Data.
 TCodecStatus ReadBmp(std::span<const uint8_t> Data, TSurface& Out);
 
 // Encodes Image as a bottom-up BMP file with BitsPerPixel 1, 4, 8 (with a

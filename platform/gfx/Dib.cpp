@@ -10,9 +10,72 @@ namespace
 enum : uint32_t
 {
     BI_RGB = 0,
+    BI_RLE8 = 1,
+    BI_RLE4 = 2,
     BI_BITFIELDS = 3,
     BI_ALPHABITFIELDS = 6
 };
+
+// Expands run-length coded rows (bottom-up) into palette indices, Width x
+// Height, top row first. Pixels the data skips keep index 0; runs past the
+// right edge are cut. Returns Truncated when the data ends before its
+// end-of-picture code.
+TCodecStatus DecodeRle(std::span<const uint8_t> Data, bool Four, int Width, int Height, std::vector<uint8_t>& Out)
+{
+    Out.assign(static_cast<size_t>(Width) * static_cast<size_t>(Height), 0);
+    int X = 0;
+    int Line = 0; // counted from the bottom
+    size_t I = 0;
+    auto Put = [&](int Index) {
+        if (X < Width && Line < Height)
+            Out[static_cast<size_t>(Height - 1 - Line) * static_cast<size_t>(Width) + static_cast<size_t>(X)] =
+                static_cast<uint8_t>(Index);
+        ++X;
+    };
+    while (I + 1 < Data.size())
+    {
+        const int Count = Data[I];
+        const int Value = Data[I + 1];
+        I += 2;
+        if (Count > 0)
+        {
+            for (int K = 0; K < Count && X < Width; ++K)
+                Put(Four ? (K % 2 == 0 ? Value >> 4 : Value & 15) : Value);
+            continue;
+        }
+        if (Value == 0)
+        {
+            X = 0;
+            ++Line;
+        }
+        else if (Value == 1)
+            return TCodecStatus::Ok;
+        else if (Value == 2)
+        {
+            if (I + 1 >= Data.size())
+                return TCodecStatus::Truncated;
+            X += Data[I];
+            Line += Data[I + 1];
+            I += 2;
+        }
+        else
+        {
+            // Literal run of Value pixels, padded to a 16-bit boundary.
+            const size_t Bytes = Four ? (size_t(Value) + 1) / 2 : size_t(Value);
+            if (I + Bytes > Data.size())
+                return TCodecStatus::Truncated;
+            for (int K = 0; K < Value; ++K)
+            {
+                const uint8_t B = Data[I + static_cast<size_t>(Four ? K / 2 : K)];
+                Put(Four ? (K % 2 == 0 ? B >> 4 : B & 15) : B);
+            }
+            I += (Bytes + 1) & ~size_t(1);
+        }
+        if (Line >= Height)
+            return TCodecStatus::Ok;
+    }
+    return TCodecStatus::Truncated;
+}
 
 // Extracts one colour channel described by a bit mask, scaled to 0..255.
 struct TChannel
@@ -92,8 +155,11 @@ TCodecStatus DecodeDib(const TDibSource& Source, TSurface& Out)
     if (Bpp != 1 && Bpp != 4 && Bpp != 8 && Bpp != 16 && Bpp != 24 && Bpp != 32)
         return Bpp == 0 || Bpp > 64 ? TCodecStatus::Malformed : TCodecStatus::Unsupported;
     const bool Fields = Compression == BI_BITFIELDS || Compression == BI_ALPHABITFIELDS;
-    if (Compression != BI_RGB && !Fields)
+    const bool Rle = Compression == BI_RLE8 || Compression == BI_RLE4;
+    if (Compression != BI_RGB && !Fields && !Rle)
         return TCodecStatus::Unsupported;
+    if (Rle && (Bpp != (Compression == BI_RLE8 ? 8 : 4) || TopDown || Source.Icon))
+        return TCodecStatus::Malformed;
     if (Fields && Bpp != 16 && Bpp != 32)
         return TCodecStatus::Malformed;
 
@@ -148,6 +214,29 @@ TCodecStatus DecodeDib(const TDibSource& Source, TSurface& Out)
 
     const size_t PixelStart =
         Source.PixelOffset != 0 ? Source.PixelOffset : PaletteOffset + PaletteCount * EntrySize;
+    if (Rle)
+    {
+        if (PixelStart > Source.Data.size())
+            return TCodecStatus::Truncated;
+        // Runs hold at most 255 pixels per two bytes; a picture far larger
+        // than its data could describe is refused before allocating it.
+        if (Width * Height > 512 * static_cast<int64_t>(Source.Data.size() - PixelStart + 1))
+            return TCodecStatus::TooLarge;
+        std::vector<uint8_t> Indices;
+        const TCodecStatus Status = DecodeRle(Source.Data.subspan(PixelStart), Compression == BI_RLE4,
+                                              static_cast<int>(Width), static_cast<int>(Height), Indices);
+        if (Status != TCodecStatus::Ok)
+            return Status;
+        TSurface Image(static_cast<int>(Width), static_cast<int>(Height));
+        if (Image.IsEmpty())
+            return TCodecStatus::TooLarge;
+        const uint8_t* Index = Indices.data();
+        for (int Y = 0; Y < Image.Height(); ++Y)
+            for (int X = 0; X < Image.Width(); ++X)
+                Image.Row(Y)[X] = Palette[*Index++];
+        Out = std::move(Image);
+        return TCodecStatus::Ok;
+    }
     const size_t Stride = static_cast<size_t>((Width * Bpp + 31) / 32 * 4);
     const size_t MaskStride = static_cast<size_t>((Width + 31) / 32 * 4);
     const size_t Rows = static_cast<size_t>(Height);

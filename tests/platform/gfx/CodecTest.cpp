@@ -108,6 +108,59 @@ TEST(BmpCodec, PaletteIndexBeyondTheColourCountReadsBlack)
     EXPECT_EQ(S.Pixel(0, 0), clBlack);
 }
 
+namespace
+{
+// A bottom-up run-length coded BMP with a four-colour palette.
+std::vector<uint8_t> RleFile(int Bpp, int W, int H, const std::vector<uint8_t>& Runs)
+{
+    const size_t Palette = 4 * 4;
+    std::vector<uint8_t> B(14 + 40 + Palette, 0);
+    B[0] = 'B';
+    B[1] = 'M';
+    Put32(B, 10, static_cast<uint32_t>(B.size()));
+    Put32(B, 14, 40);
+    Put32(B, 18, static_cast<uint32_t>(W));
+    Put32(B, 22, static_cast<uint32_t>(H));
+    B[26] = 1;
+    B[28] = static_cast<uint8_t>(Bpp);
+    B[30] = Bpp == 8 ? 1 : 2;
+    Put32(B, 46, 4);
+    // Entries are stored blue, green, red, 0: black, red, green, blue.
+    const uint32_t Colours[4] = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
+    for (size_t I = 0; I < 4; ++I)
+        Put32(B, 54 + I * 4, Colours[I]);
+    B.insert(B.end(), Runs.begin(), Runs.end());
+    return B;
+}
+} // namespace
+
+TEST(BmpCodec, ReadsRunLengthCodedPictures)
+{
+    // Bottom row: three red, then a literal green, blue, green; top row
+    // jumps two pixels right and draws one blue; pixel (0, 0) stays index 0.
+    const std::vector<uint8_t> Rle8 = {3, 1, 0, 3, 2, 3, 2, 0, 0, 0, 0, 2, 2, 0, 1, 3, 0, 1};
+    TSurface S;
+    ASSERT_EQ(ReadBmp(RleFile(8, 6, 2, Rle8), S), TCodecStatus::Ok);
+    EXPECT_EQ(S.Pixel(0, 1), RGB(255, 0, 0));
+    EXPECT_EQ(S.Pixel(2, 1), RGB(255, 0, 0));
+    EXPECT_EQ(S.Pixel(3, 1), RGB(0, 255, 0));
+    EXPECT_EQ(S.Pixel(4, 1), RGB(0, 0, 255));
+    EXPECT_EQ(S.Pixel(5, 1), RGB(0, 255, 0));
+    EXPECT_EQ(S.Pixel(0, 0), clBlack);
+    EXPECT_EQ(S.Pixel(2, 0), RGB(0, 0, 255));
+    // Four bits: a run alternates the two nibbles.
+    ASSERT_EQ(ReadBmp(RleFile(4, 4, 1, {4, 0x12, 0, 1}), S), TCodecStatus::Ok);
+    EXPECT_EQ(S.Pixel(0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(S.Pixel(1, 0), RGB(0, 255, 0));
+    EXPECT_EQ(S.Pixel(2, 0), RGB(255, 0, 0));
+    // No end code, a literal run past the data, and a huge picture from a
+    // few bytes are refused.
+    EXPECT_EQ(ReadBmp(RleFile(8, 6, 2, {3, 1}), S), TCodecStatus::Truncated);
+    EXPECT_EQ(ReadBmp(RleFile(8, 6, 2, {0, 9, 1}), S), TCodecStatus::Truncated);
+    EXPECT_EQ(ReadBmp(RleFile(8, 30000, 30000, {0, 1}), S), TCodecStatus::TooLarge);
+    EXPECT_EQ(ReadBmp(RleFile(4, 6, 2, {0, 1}), S), TCodecStatus::Ok);
+}
+
 TEST(BmpCodec, RejectsBadInput)
 {
     std::vector<uint8_t> Good;
@@ -132,7 +185,8 @@ TEST(BmpCodec, RejectsBadInput)
         {"too many pixels", 22, 0x7FFF, 0, TCodecStatus::TooLarge},
         {"tall", 22, 30000, 0, TCodecStatus::Truncated},
         {"depth", 28, 7, 0, TCodecStatus::Unsupported},
-        {"run length", 30, 1, 0, TCodecStatus::Unsupported},
+        {"run length on 24 bits", 30, 1, 0, TCodecStatus::Malformed},
+        {"compression", 30, 4, 0, TCodecStatus::Unsupported},
         {"masks on 24 bits", 30, 3, 0, TCodecStatus::Malformed},
         {"pixels past end", 10, 0x10000000, 0, TCodecStatus::Truncated},
         {"pixels inside header", 10, 20, 0, TCodecStatus::Malformed},
