@@ -1,7 +1,5 @@
 #include "framework/Color.h"
 
-#include "framework/Text.h"
-
 namespace
 {
 struct TColorName
@@ -10,7 +8,7 @@ struct TColorName
     const char* Name;
 };
 
-// First match wins when writing, so each value's preferred name comes first.
+// Where two names share a value the first one is written.
 constexpr TColorName ColorNames[] = {
     {clBlack, "clBlack"},
     {clMaroon, "clMaroon"},
@@ -34,8 +32,6 @@ constexpr TColorName ColorNames[] = {
     {clMedGray, "clMedGray"},
     {clNone, "clNone"},
     {clDefault, "clDefault"},
-    {clLtGray, "clLtGray"},
-    {clDkGray, "clDkGray"},
     {clScrollBar, "clScrollBar"},
     {clBackground, "clBackground"},
     {clActiveCaption, "clActiveCaption"},
@@ -68,14 +64,6 @@ constexpr TColorName ColorNames[] = {
     {clMenuBar, "clMenuBar"},
 };
 } // namespace
-
-std::optional<TColor> IdentToColor(std::string_view Ident)
-{
-    for (const auto& Entry : ColorNames)
-        if (SameText(Ident, Entry.Name))
-            return Entry.Color;
-    return std::nullopt;
-}
 
 std::optional<std::string> ColorToIdent(TColor Color)
 {

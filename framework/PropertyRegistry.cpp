@@ -1,6 +1,6 @@
 #include "framework/PropertyRegistry.h"
 
-#include "framework/Color.h"
+#include "platform/gfx/Color.h"
 #include "framework/Persistent.h"
 #include "framework/Strings.h"
 #include "framework/Text.h"
@@ -175,10 +175,10 @@ int64_t ToOrdinal(const TPropInfo& Prop, const TValue& Value)
     {
         if (Prop.Kind == TPropKind::pkColor)
         {
-            auto C = IdentToColor(Id->Name);
-            if (!C)
+            TColor C = 0;
+            if (!ColorFromName(Id->Name, C))
                 throw EPropertyError("'" + Id->Name + "' is not a valid colour for property " + Prop.Name);
-            return *C;
+            return C;
         }
         if (Prop.Kind != TPropKind::pkEnum && Prop.Kind != TPropKind::pkBoolean)
             BadValue(Prop);
@@ -208,10 +208,10 @@ int64_t ToOrdinal(const TPropInfo& Prop, const TValue& Value)
             BadValue(Prop);
         break;
     case TPropKind::pkColor:
-        // Colours are written both as signed and as unsigned 32-bit numbers.
+        // Colours are 32-bit patterns, written signed or unsigned.
         if (Ord < INT32_MIN || Ord > UINT32_MAX)
             BadValue(Prop);
-        return static_cast<int32_t>(static_cast<uint32_t>(Ord));
+        return static_cast<uint32_t>(Ord);
     default:
         if (Ord < Prop.MinValue || Ord > Prop.MaxValue)
             throw EPropertyError("Value " + std::to_string(Ord) + " is out of range for property " + Prop.Name);

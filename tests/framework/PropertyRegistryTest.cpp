@@ -60,7 +60,7 @@ TEST(PropertyRegistry, SetAndGetByNameGoThroughTheAccessors)
         {"Anchors", TSetValue{{"fsUnderline", "fsBold"}}, TSetValue{{"fsBold", "fsUnderline"}}},
         {"Anchors", 2, TSetValue{{"fsItalic"}}},
         {"Color", TIdent{"clLime"}, int64_t{clLime}},
-        {"Color", int64_t{0x80000005u}, int64_t{clWindow}},
+        {"Color", int64_t{-16777211}, int64_t{clWindow}}, // 0xFF000005 written signed
         {"Value", 433.5, 433.5},
         {"Value", 7, 7.0},
         {"Caption", "It's", std::string("It's")},
