@@ -92,6 +92,7 @@ TFont::TFont(const TFontSpec& Spec) : FSpec(Spec)
         // The classic cell of these faces is 13/11 of the character height.
         FMetrics.InternalLeading = FMetrics.Height - FMetrics.Height * 11 / 13;
         FEmboldenBitmaps = FSpec.Bold && !FaceBold;
+        FSlantBitmaps = FSpec.Italic && !FaceItalic;
     }
     else
     {
@@ -116,6 +117,7 @@ TFont::TFont(const TFontSpec& Spec) : FSpec(Spec)
         // A bold face with bitmap strikes may carry its weight only there.
         FEmboldenOutlines = FSpec.Bold && (!FaceBold || Face->num_fixed_sizes > 0);
         FSlantOutlines = FSpec.Italic && !FaceItalic;
+        FSlantBitmaps = FSlantOutlines;
         if (Face->underline_position != 0)
             FUnderlineOffset =
                 std::max(1, static_cast<int>(std::lround(-Face->underline_position * FPixelSize / Upem)));
@@ -186,6 +188,7 @@ TGlyph TFont::Render(char32_t Code) const
         if (FT_Bitmap_Embolden(TFontCache::Instance().Library(), &Slot->bitmap, 64, 0) == 0)
             Extra = 64;
     }
+    const bool Slant = FSlantBitmaps && Slot->format == FT_GLYPH_FORMAT_BITMAP;
     const FT_Bitmap& B = Slot->bitmap;
     Out.Advance = Round26(Slot->advance.x + Extra);
     Out.Left = Slot->bitmap_left;
@@ -218,7 +221,27 @@ TGlyph TFont::Render(char32_t Code) const
             }
         }
     }
+    if (Slant)
+        SlantRows(Out);
     return Out;
+}
+
+void TFont::SlantRows(TGlyph& Glyph)
+{
+    // One pixel to the right for every four rows above the baseline; the
+    // advance stays, so slanted text overhangs like classic italics.
+    auto Shift = [&](int Row) { return std::max(0, Glyph.Top - Row - 1) / 4; };
+    const int Extra = Glyph.Height > 0 ? Shift(0) : 0;
+    if (Extra == 0)
+        return;
+    const int Width = Glyph.Width + Extra;
+    std::vector<uint8_t> Slanted(static_cast<size_t>(Width) * static_cast<size_t>(Glyph.Height), 0);
+    for (int Y = 0; Y < Glyph.Height; ++Y)
+        for (int X = 0; X < Glyph.Width; ++X)
+            Slanted[static_cast<size_t>(Y) * static_cast<size_t>(Width) + static_cast<size_t>(X + Shift(Y))] =
+                Glyph.Coverage[static_cast<size_t>(Y) * static_cast<size_t>(Glyph.Width) + static_cast<size_t>(X)];
+    Glyph.Coverage = std::move(Slanted);
+    Glyph.Width = Width;
 }
 
 int TFont::TextWidth(std::u32string_view Text) const

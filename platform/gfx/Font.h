@@ -46,8 +46,8 @@ struct FT_FaceRec_;
 // pixel cell of an 8-point font), a positive one the strike closest to h.
 // Scalable faces use their embedded bitmaps where one exists for the pixel
 // size, outlines otherwise. Bold and italic are synthesised when the file
-// lacks them (bitmaps get one extra column, outlines are thickened or
-// slanted; bitmap strikes are not slanted). A bold face that carries its
+// lacks them (bitmaps get one extra column or are sheared a pixel per four
+// rows, outlines are thickened or slanted). A bold face that carries its
 // weight only in its bitmaps (the packaged "Tahoma" bold: plain outlines,
 // bold bitmaps for 9 to 16 pixels) has its outlines thickened at other sizes.
 //
@@ -87,6 +87,7 @@ class TFont
   private:
     explicit TFont(const TFontSpec& Spec);
     TGlyph Render(char32_t Code) const;
+    static void SlantRows(TGlyph& Glyph);
 
     TFontSpec FSpec;
     std::string FFamily;
@@ -96,6 +97,7 @@ class TFont
     bool FEmboldenBitmaps = false;
     bool FEmboldenOutlines = false;
     bool FSlantOutlines = false;
+    bool FSlantBitmaps = false;
     int FPixelSize = 0;
     TTextMetric FMetrics;
     int FUnderlineOffset = 1;

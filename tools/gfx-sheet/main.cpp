@@ -176,6 +176,7 @@ void DrawTexts(TDeviceContext& Dc)
         {Font("MS Sans Serif", -13, false, false, true), "MS Sans Serif -13 underlined"},
         {Font("Tahoma", -20, true), "Tahoma -20 bold"},
         {Font("DejaVu Sans", -12, false, true), "DejaVu Sans -12 italic"},
+        {Font("MS Sans Serif", -11, false, true), "MS Sans Serif -11 italic: Read All  Write All"},
     };
     int Y = 245;
     for (const TSample& S : Samples)

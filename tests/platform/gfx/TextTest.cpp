@@ -87,6 +87,25 @@ TEST(Font, BoldOutlinesOfTheBitmapCarriedBoldFaceAreThickened)
     EXPECT_GT(Bold, Regular);
 }
 
+TEST(Font, ItalicBitmapGlyphsLeanRightWithoutChangingTheAdvance)
+{
+    TFontSpec Slanted = Spec("MS Sans Serif", -11);
+    Slanted.Italic = true;
+    const TGlyph& Upright = TFont::Get(Spec("MS Sans Serif", -11))->Glyph(U'I');
+    const TGlyph& Leaning = TFont::Get(Slanted)->Glyph(U'I');
+    EXPECT_EQ(Leaning.Advance, Upright.Advance);
+    EXPECT_EQ(Leaning.Width, Upright.Width + (Upright.Top - 1) / 4);
+    // The top row moved right, the row on the baseline did not.
+    auto FirstInk = [](const TGlyph& G, int Row) {
+        for (int X = 0; X < G.Width; ++X)
+            if (G.Coverage[static_cast<size_t>(Row * G.Width + X)])
+                return X;
+        return -1;
+    };
+    EXPECT_EQ(FirstInk(Leaning, 0), FirstInk(Upright, 0) + (Upright.Top - 1) / 4);
+    EXPECT_EQ(FirstInk(Leaning, Upright.Top - 1), FirstInk(Upright, Upright.Top - 1));
+}
+
 TEST(Text, ExtentAndMetricsComeFromTheSelectedFont)
 {
     TSurface S(1, 1);
