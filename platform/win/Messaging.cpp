@@ -1,6 +1,8 @@
 #include "platform/win/Messaging.h"
 
 #include "platform/win/AtomTable.h"
+#include "platform/win/Desktop.h"
+#include "platform/win/InputQueue.h"
 #include "platform/win/LastError.h"
 #include "platform/win/QueueRegistry.h"
 #include "platform/win/ThreadQueue.h"
@@ -89,6 +91,7 @@ bool ScanOnce(TMessageQueue& Queue, const TFilter& Filter, TClock& Clock, MSG& O
         Out = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(ExitCode), 0, static_cast<DWORD>(Clock.Now()), {}};
         return true;
     }
+    if (TDesktop::Instance().UiThread == Queue.ThreadId() && TakeInputMessage(Out, Match, Remove)) return true;
     if (Filter.AcceptsMessage(WM_TIMER) &&
         TimerQueue::TakeDue(Out, Clock.Now(), [&](HWND W) { return Filter.AcceptsWindow(W); }, Remove))
         return true;

@@ -1,7 +1,7 @@
 #include "platform/win/ThreadQueue.h"
 
 #include "platform/win/QueueRegistry.h"
-#include "platform/win/WindowTable.h"
+#include "platform/win/WindowLinks.h"
 
 #include <atomic>
 
@@ -18,12 +18,7 @@ struct TThreadQueueHolder
         if (!Queue) return;
         Queue->Close();
         TQueueRegistry::Instance().Remove(Queue->ThreadId());
-        auto& Table = TWindowTable::Instance();
-        for (HWND Handle : Table.WindowsOfThread(Queue->ThreadId()))
-        {
-            auto Window = Table.Remove(Handle);
-            if (Window && Window->Class) TClassRegistry::Instance().RemoveWindow(*Window->Class);
-        }
+        DiscardThreadWindows(Queue->ThreadId());
     }
 };
 

@@ -107,3 +107,23 @@ constexpr UINT WM_APP = 0x8000;
 // Registered messages (RegisterWindowMessage) take ids from this range.
 constexpr UINT MIN_REGISTERED_MESSAGE = 0xC000;
 constexpr UINT MAX_REGISTERED_MESSAGE = 0xFFFF;
+
+// WM_SYSCOMMAND commands.
+constexpr WPARAM SC_SIZE = 0xF000;
+constexpr WPARAM SC_MOVE = 0xF010;
+constexpr WPARAM SC_MINIMIZE = 0xF020;
+constexpr WPARAM SC_MAXIMIZE = 0xF030;
+constexpr WPARAM SC_NEXTWINDOW = 0xF040;
+constexpr WPARAM SC_CLOSE = 0xF060;
+constexpr WPARAM SC_MOUSEMENU = 0xF090;
+constexpr WPARAM SC_KEYMENU = 0xF100;
+constexpr WPARAM SC_RESTORE = 0xF120;
+
+// Mouse message wParam key flags.
+constexpr WPARAM MK_LBUTTON = 0x0001;
+constexpr WPARAM MK_RBUTTON = 0x0002;
+constexpr WPARAM MK_SHIFT = 0x0004;
+constexpr WPARAM MK_CONTROL = 0x0008;
+constexpr WPARAM MK_MBUTTON = 0x0010;
+
+constexpr int WHEEL_DELTA = 120;

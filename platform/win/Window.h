@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gfx/Region.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/WinTypes.h"
@@ -52,4 +53,9 @@ struct TWindow
     // top-left corner.
     RECT WindowRect{};
     RECT ClientRect{};
+    // Where a minimized or maximized window returns to.
+    RECT NormalRect{};
+    bool RestoreMaximized = false;
+    // Window region in window coordinates; without one the whole rectangle.
+    std::unique_ptr<TRegion> Region;
 };

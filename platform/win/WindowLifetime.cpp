@@ -1,4 +1,8 @@
 #include "platform/win/AtomTable.h"
+#include "platform/win/Backend.h"
+#include "platform/win/Desktop.h"
+#include "platform/win/Focus.h"
+#include "platform/win/InputQueue.h"
 #include "platform/win/LastError.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/ThreadQueue.h"
@@ -6,23 +10,35 @@
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowApi.h"
+#include "platform/win/WindowEvents.h"
+#include "platform/win/WindowLinks.h"
+#include "platform/win/WindowPos.h"
 #include "platform/win/WindowTable.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace
 {
-TWindow* RootOf(TWindow* Window)
+// Forgets the input state that names a window which is going away.
+void ForgetInputState(HWND Handle)
 {
-    while (Window && Window->Parent) Window = Window->Parent;
-    return Window;
+    TDesktop& Desktop = TDesktop::Instance();
+    if (Desktop.Focus == Handle) Desktop.Focus = nullptr;
+    if (Desktop.Active == Handle) Desktop.Active = nullptr;
+    if (Desktop.Capture == Handle) Desktop.Capture = nullptr;
 }
 
-void Unlink(TWindow& Window)
+void SendParentNotify(HWND Handle, UINT Event)
 {
-    if (Window.Parent) std::erase(Window.Parent->Children, &Window);
-    Window.Parent = nullptr;
-    Window.TopLevel = false;
+    for (TWindow* W = TWindowTable::Instance().FindOwn(Handle); W && W->Parent;)
+    {
+        if (!(W->Style & WS_CHILD) || (W->ExStyle & WS_EX_NOPARENTNOTIFY)) break;
+        HWND Parent = W->Parent->Handle;
+        SendMessage(Parent, WM_PARENTNOTIFY, MAKEWPARAM(static_cast<WORD>(Event), static_cast<WORD>(W->Id)),
+                    reinterpret_cast<LPARAM>(Handle));
+        W = TWindowTable::Instance().FindOwn(Parent);
+    }
 }
 
 void ForgetOwner(TWindow& Owner)
@@ -37,9 +53,14 @@ void Release(TWindow& Window)
 {
     HWND Handle = Window.Handle;
     ForgetOwner(Window);
-    Unlink(Window);
+    ForgetInputState(Handle);
+    bool TopLevel = Window.TopLevel;
+    UnlinkWindow(Window);
+    if (TopLevel)
+        if (TBackend* Backend = CurrentBackend()) Backend->WindowDestroyed(Handle);
     TimerQueue::RemoveAllOf(Handle);
     Window.Queue->RemovePostedFor(Handle);
+    if (Window.ThreadId == TDesktop::Instance().UiThread) ForgetInputWindow(Handle);
     auto Removed = TWindowTable::Instance().Remove(Handle);
     if (Removed && Removed->Class) TClassRegistry::Instance().RemoveWindow(*Removed->Class);
 }
@@ -110,6 +131,20 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
         return nullptr;
     }
 
+    const bool TopLevel = !MessageOnly && !(Style & WS_CHILD);
+    TDesktop& Desktop = TDesktop::Instance();
+    if (TopLevel)
+    {
+        if (!Desktop.UiThread) Desktop.UiThread = GetCurrentThreadId();
+        if (Desktop.UiThread != GetCurrentThreadId())
+        {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return nullptr;
+        }
+        // An overlapped window always has a caption.
+        if (!(Style & WS_POPUP)) Style |= WS_CAPTION | WS_CLIPSIBLINGS;
+    }
+
     auto Window = std::make_unique<TWindow>();
     TWindow& W = *Window;
     W.ThreadId = GetCurrentThreadId();
@@ -117,13 +152,16 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
     W.Class = Class;
     W.WndProc = Class->Info.lpfnWndProc;
     W.MessageOnly = MessageOnly;
-    W.Style = MessageOnly ? (Style & ~(WS_VISIBLE | WS_CHILD)) : Style;
+    // WS_VISIBLE is set by the ShowWindow at the end of creation.
+    W.Style = Style & ~WS_VISIBLE;
+    if (MessageOnly) W.Style &= ~WS_CHILD;
     W.ExStyle = ExStyle;
     W.Instance = Instance;
     W.Extra.assign(static_cast<size_t>(Class->Info.cbWndExtra), 0);
     if (X == CW_USEDEFAULT) X = Y = 0;
     if (Width == CW_USEDEFAULT) Width = Height = 0;
     W.WindowRect = {X, Y, X + std::max(Width, 0), Y + std::max(Height, 0)};
+    W.NormalRect = W.WindowRect;
     if (ParentWindow && (Style & WS_CHILD))
     {
         W.Parent = ParentWindow;
@@ -133,7 +171,6 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
     {
         W.Owner = RootOf(ParentWindow);
     }
-    W.TopLevel = !W.Parent && !MessageOnly;
 
     HWND Handle = Table.Add(std::move(Window));
     if (!Handle)
@@ -144,7 +181,10 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
     TClassRegistry::Instance().AddWindow(*Class);
     // Children go below their siblings (creation order is z-order from the
     // top, which is the tab order); top-level windows go on top.
-    if (W.Parent) W.Parent->Children.push_back(&W);
+    TWindow* LinkParent = std::exchange(W.Parent, nullptr);
+    LinkWindow(W, LinkParent, LinkParent ? HWND_BOTTOM : HWND_TOP);
+    if (W.TopLevel)
+        if (TBackend* Backend = CurrentBackend()) Backend->WindowCreated(Handle);
 
     std::string ClassText = IS_INTRESOURCE(ClassName) ? Class->Name : std::string(ClassName);
     CREATESTRUCT Create{Param, Instance, Menu, Parent, Height, Width, Y, X, static_cast<LONG>(Style),
@@ -179,6 +219,16 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
     SendMessage(Handle, WM_SIZE, 0, MAKELPARAM(static_cast<WORD>(C.right - C.left), static_cast<WORD>(C.bottom - C.top)));
     if (!Live()) return nullptr;
     SendMessage(Handle, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(R.left + C.left), static_cast<WORD>(R.top + C.top)));
+    if (!Live()) return nullptr;
+    if (Style & (WS_MINIMIZE | WS_MAXIMIZE))
+    {
+        Live()->Style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
+        ShowWindow(Handle, (Style & WS_MINIMIZE) ? SW_MINIMIZE : SW_MAXIMIZE);
+        if (!(Style & WS_VISIBLE) && Live()) ShowWindow(Handle, SW_HIDE);
+    }
+    SendParentNotify(Handle, WM_CREATE);
+    if (!Live()) return nullptr;
+    if ((Style & WS_VISIBLE) && !(Live()->Style & WS_VISIBLE)) ShowWindow(Handle, SW_SHOW);
     return Live() ? Handle : nullptr;
 }
 
@@ -192,7 +242,20 @@ BOOL DestroyWindow(HWND Handle)
         return FALSE;
     }
     if (Window->State == TWindow::TState::Destroying) return FALSE;
+    SendParentNotify(Handle, WM_DESTROY);
+    if (!(Window = Table.FindOwn(Handle))) return TRUE;
+    if (Window->Style & WS_VISIBLE)
+    {
+        SetWindowPos(Handle, nullptr, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | (Window->Parent ? SWP_NOACTIVATE : 0));
+        if (!(Window = Table.FindOwn(Handle))) return TRUE;
+    }
+    TDesktop& Desktop = TDesktop::Instance();
+    if (TWindow* Capture = Table.FindOwn(Desktop.Capture); Capture && (Capture == Window || IsDescendant(*Window, *Capture)))
+        ReleaseCapture();
+    if (!(Window = Table.FindOwn(Handle))) return TRUE;
     DestroyOwnedWindows(*Window);
+    if (!(Window = Table.FindOwn(Handle))) return TRUE;
     MarkDestroying(*Window);
     SendDestroy(Handle);
     SendNcDestroyAndRelease(Handle);
@@ -214,4 +277,29 @@ DWORD GetWindowThreadProcessId(HWND Window, DWORD* ProcessId)
     }
     if (ProcessId) *ProcessId = 1;
     return ThreadId;
+}
+
+void DiscardThreadWindows(DWORD ThreadId)
+{
+    // The thread is ending: its procedures cannot run any more, so the
+    // windows go without messages. Links are cut first, as parents and
+    // children are freed in no particular order.
+    auto& Table = TWindowTable::Instance();
+    std::vector<HWND> Handles = Table.WindowsOfThread(ThreadId);
+    for (HWND Handle : Handles)
+        if (TWindow* Window = Table.Find(Handle))
+        {
+            ForgetInputState(Handle);
+            TimerQueue::RemoveAllOf(Handle);
+            if (Window->TopLevel)
+            {
+                std::erase(TDesktop::Instance().TopLevel, Window);
+                if (TBackend* Backend = CurrentBackend()) Backend->WindowDestroyed(Handle);
+            }
+        }
+    for (HWND Handle : Handles)
+    {
+        auto Window = Table.Remove(Handle);
+        if (Window && Window->Class) TClassRegistry::Instance().RemoveWindow(*Window->Class);
+    }
 }

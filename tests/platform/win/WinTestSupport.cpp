@@ -1,5 +1,8 @@
 #include "WinTestSupport.h"
 
+#include "platform/win/Desktop.h"
+#include "platform/win/InputQueue.h"
+
 #include <sstream>
 
 namespace
@@ -122,6 +125,11 @@ void TWinTest::SetUp()
 {
     FClock = std::make_shared<TFakeClock>();
     InstallClock(FClock);
+    TDesktop& Desktop = TDesktop::Instance();
+    Desktop.Active = Desktop.Focus = Desktop.Capture = nullptr;
+    Desktop.AppActive = false;
+    Desktop.Cursor = {0, 0};
+    ResetInput();
     if (!TClassRegistry::Instance().Find("Recorder"))
     {
         WNDCLASSEX Class{};
@@ -129,6 +137,8 @@ void TWinTest::SetUp()
         Class.lpfnWndProc = RecorderProc;
         Class.cbWndExtra = 2 * sizeof(LONG_PTR);
         Class.lpszClassName = "Recorder";
+        Class.style = CS_DBLCLKS;
+        Class.hCursor = LoadCursor(nullptr, IDC_IBEAM);
         ASSERT_NE(RegisterClassEx(&Class), 0);
     }
     MessageLog().clear();
@@ -146,7 +156,14 @@ void TWinTest::TearDown()
 
 HWND TWinTest::MakeWindow(DWORD Style, HWND Parent, LPCSTR Text)
 {
-    HWND Window = CreateWindowEx(0, "Recorder", Text, Style, 0, 0, 100, 50, Parent, nullptr, nullptr, nullptr);
+    return MakeWindowAt(Style, Parent, {0, 0, 100, 50}, Text);
+}
+
+HWND TWinTest::MakeWindowAt(DWORD Style, HWND Parent, RECT Rect, LPCSTR Text, DWORD ExStyle, int Id)
+{
+    HWND Window = CreateWindowEx(ExStyle, "Recorder", Text, Style, Rect.left, Rect.top, Rect.right - Rect.left,
+                                 Rect.bottom - Rect.top, Parent, reinterpret_cast<HMENU>(static_cast<LONG_PTR>(Id)),
+                                 nullptr, nullptr);
     EXPECT_NE(Window, nullptr);
     FWindows.push_back(Window);
     return Window;
@@ -158,6 +175,50 @@ int TWinTest::PumpReady()
     MSG Msg;
     while (PeekMessage(&Msg, nullptr, 0, 0, PM_REMOVE))
     {
+        DispatchMessage(&Msg);
+        ++Count;
+    }
+    return Count;
+}
+
+void TWinTest::Input(const TRawInput& Raw)
+{
+    QueueRawInput(Raw);
+    PumpReady();
+}
+
+void TWinTest::Move(int X, int Y)
+{
+    TRawInput Raw;
+    Raw.Kind = TRawInput::TKind::MouseMove;
+    Raw.Screen = {X, Y};
+    QueueRawInput(Raw);
+}
+
+void TWinTest::Button(int X, int Y, bool Down, TRawInput::TButton Which)
+{
+    TRawInput Raw;
+    Raw.Kind = Down ? TRawInput::TKind::ButtonDown : TRawInput::TKind::ButtonUp;
+    Raw.Screen = {X, Y};
+    Raw.Button = Which;
+    QueueRawInput(Raw);
+}
+
+void TWinTest::Key(UINT VirtualKey, bool Down)
+{
+    TRawInput Raw;
+    Raw.Kind = Down ? TRawInput::TKind::KeyDown : TRawInput::TKind::KeyUp;
+    Raw.VirtualKey = VirtualKey;
+    QueueRawInput(Raw);
+}
+
+int TWinTest::PumpTranslated()
+{
+    int Count = 0;
+    MSG Msg;
+    while (PeekMessage(&Msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        TranslateMessage(&Msg);
         DispatchMessage(&Msg);
         ++Count;
     }

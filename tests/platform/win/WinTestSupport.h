@@ -46,8 +46,27 @@ class TWinTest : public ::testing::Test
     void TearDown() override;
 
     HWND MakeWindow(DWORD Style = 0, HWND Parent = HWND_MESSAGE, LPCSTR Text = "");
+    HWND MakeWindowAt(DWORD Style, HWND Parent, RECT Rect, LPCSTR Text = "", DWORD ExStyle = 0, int Id = 0);
     // Retrieves and dispatches every message that is ready now.
     int PumpReady();
+    // The same with TranslateMessage, as an application's loop does.
+    int PumpTranslated();
+
+    // Raw input in screen coordinates, queued for the message loop.
+    void Move(int X, int Y);
+    void Button(int X, int Y, bool Down, TRawInput::TButton Which = TRawInput::TButton::Left);
+    void Click(int X, int Y)
+    {
+        Button(X, Y, true);
+        Button(X, Y, false);
+    }
+    void Key(UINT VirtualKey, bool Down);
+    void Press(UINT VirtualKey)
+    {
+        Key(VirtualKey, true);
+        Key(VirtualKey, false);
+    }
+    void Input(const TRawInput& Raw);
 
     std::shared_ptr<TFakeClock> FClock;
     std::vector<HWND> FWindows;

@@ -1,0 +1,7 @@
+#include "platform/win/Desktop.h"
+
+TDesktop& TDesktop::Instance()
+{
+    static TDesktop Desktop;
+    return Desktop;
+}

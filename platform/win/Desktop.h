@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/win/WinTypes.h"
+
+#include <vector>
+
+struct TWindow;
+
+// The screen and its top-level windows. All top-level windows belong to one
+// thread, the UI thread (the first thread that creates one); the desktop is
+// read and changed on that thread only. Message-only windows may live on
+// any thread and are not part of the desktop.
+struct TDesktop
+{
+    static TDesktop& Instance();
+
+    DWORD UiThread = 0;
+    std::vector<TWindow*> TopLevel; // z-order, topmost first
+    RECT Screen{0, 0, 1024, 768};
+    RECT WorkArea{0, 0, 1024, 768};
+    POINT Cursor{0, 0};
+
+    // Input state of the UI thread.
+    HWND Active = nullptr;
+    HWND Focus = nullptr;
+    HWND Capture = nullptr;
+    // False while another program has the keyboard focus; the first
+    // activation makes the program active (WM_ACTIVATEAPP).
+    bool AppActive = false;
+};
