@@ -41,9 +41,18 @@ bool ModuleClient::Open(int Port, int Baud, int Parity, std::string& Error)
     return false;
 }
 
+void ModuleClient::Forget()
+{
+    // A late notification of an earlier exchange (a module that answered
+    // twice) must not pass for the answer to the next request.
+    MSG Msg{};
+    while (PeekMessage(&Msg, FWindow, 0, 0, PM_REMOVE)) DispatchMessage(&Msg);
+    FFlag.reset();
+}
+
 ExchangeResult ModuleClient::ReadAll(std::chrono::milliseconds Limit)
 {
-    FFlag.reset();
+    Forget();
     if (!FLink.SendReadAll())
         return {ExchangeOutcome::SendFailed, {}, "sending the read-all request: " + FLink.LastError().Message};
     return Await(Limit);
@@ -51,7 +60,7 @@ ExchangeResult ModuleClient::ReadAll(std::chrono::milliseconds Limit)
 
 ExchangeResult ModuleClient::WriteAll(const ModuleParameters& Block, std::chrono::milliseconds Limit)
 {
-    FFlag.reset();
+    Forget();
     if (!FLink.SendWriteAll(&Block))
         return {ExchangeOutcome::SendFailed, {}, "sending the write-all request: " + FLink.LastError().Message};
     return Await(Limit);

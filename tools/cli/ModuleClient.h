@@ -43,6 +43,7 @@ class ModuleClient
     ExchangeResult WriteAll(const ModuleParameters& Block, std::chrono::milliseconds Limit);
 
   private:
+    void Forget();
     ExchangeResult Await(std::chrono::milliseconds Limit);
     static LRESULT Procedure(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
 

@@ -266,7 +266,13 @@ void VirtualModule::Run()
         {
             uint8_t Buffer[4096];
             const ssize_t Got = read(Master, Buffer, sizeof Buffer);
+            if (Got < 0 && errno != EAGAIN && errno != EINTR) return;
             for (ssize_t i = 0; i < Got; ++i) Requests.Feed(Buffer[i]);
+        }
+        else if (Watch[0].revents & (POLLHUP | POLLERR))
+        {
+            // The device end is held open, so this means the terminal is gone.
+            return;
         }
         if (Due && (Watch[0].revents & POLLOUT))
         {
