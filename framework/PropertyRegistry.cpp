@@ -117,6 +117,11 @@ void ThrowSignatureMismatch(const std::string& Handler, const std::string& Prope
 {
     throw EPropertyError("Handler " + Handler + " does not match the parameters of event " + Property);
 }
+
+void ThrowBadTarget(const std::string& Handler, const std::string& Property)
+{
+    throw EPropertyError("Handler " + Handler + " for event " + Property + " needs an object of its own class");
+}
 } // namespace PropertyDetail
 
 namespace

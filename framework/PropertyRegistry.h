@@ -89,6 +89,8 @@ struct TMethodInfo
     std::string Name;
     const void* Signature = nullptr;
     std::shared_ptr<const void> Invoker; // std::function<void(TObject*, Args...)>
+    // Whether an object is of the class that offers the method.
+    bool (*AcceptsTarget)(const TObject*) = nullptr;
 };
 
 // A component field of a form class: set to the owned component of the same
@@ -187,6 +189,7 @@ decltype(auto) Read(G Get, const TObject& Instance)
 
 [[noreturn]] void ThrowBadObject(const std::string& Property);
 [[noreturn]] void ThrowSignatureMismatch(const std::string& Handler, const std::string& Property);
+[[noreturn]] void ThrowBadTarget(const std::string& Handler, const std::string& Property);
 } // namespace PropertyDetail
 
 // Builds a TClassInfo for class T. Used once per class, in T::StaticClass():
@@ -317,8 +320,10 @@ class TClassBuilder
                 E.Clear();
                 return;
             }
-            if (M.Method->Signature != SignatureId<Args...>() || !M.Target)
+            if (M.Method->Signature != SignatureId<Args...>())
                 PropertyDetail::ThrowSignatureMismatch(M.Method->Name, PropName);
+            if (!M.Method->AcceptsTarget(M.Target))
+                PropertyDetail::ThrowBadTarget(M.Method->Name, PropName);
             using TInvoker = std::function<void(TObject*, Args...)>;
             auto Invoker = std::static_pointer_cast<const TInvoker>(M.Method->Invoker);
             E.Assign([Invoker, Target = M.Target](Args... A) { (*Invoker)(Target, std::forward<Args>(A)...); },
@@ -334,6 +339,7 @@ class TClassBuilder
         auto M = std::make_unique<TMethodInfo>();
         M->Name = std::move(Name);
         M->Signature = SignatureId<Args...>();
+        M->AcceptsTarget = [](const TObject* Target) { return dynamic_cast<const T*>(Target) != nullptr; };
         M->Invoker = std::make_shared<const std::function<void(TObject*, Args...)>>(
             [Handler](TObject* Target, Args... A) { (static_cast<T*>(Target)->*Handler)(std::forward<Args>(A)...); });
         FInfo.FMethods.push_back(std::move(M));

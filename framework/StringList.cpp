@@ -12,13 +12,6 @@ const TClassInfo& TStringList::StaticClass()
     return Info;
 }
 
-TStringList::~TStringList()
-{
-    // Handlers must not see a list that is being torn down.
-    OnChange.Clear();
-    OnChanging.Clear();
-}
-
 void TStringList::CheckIndex(int Index) const
 {
     if (Index < 0 || Index >= Count())

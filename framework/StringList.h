@@ -20,7 +20,6 @@ class TStringList : public TStrings
 {
   public:
     TStringList() = default;
-    ~TStringList() override;
 
     static const TClassInfo& StaticClass();
     const TClassInfo& ClassInfo() const override { return StaticClass(); }

@@ -167,6 +167,9 @@ TEST(PropertyRegistry, EventsBindToHandlersOfTheirOwnSignature)
     EXPECT_EQ(GetPropValue(W, "OnClick").TryGet<TMethodRef>()->Name, "ButtonClick");
 
     EXPECT_THROW(SetPropValue(W, "OnClick", TMethodRef{&F, Value, Value->Name}), EPropertyError);
+    // A handler of TSampleForm cannot be called on a plain widget.
+    EXPECT_THROW(SetPropValue(W, "OnClick", TMethodRef{&W, Click, Click->Name}), EPropertyError);
+    EXPECT_THROW(SetPropValue(W, "OnClick", TMethodRef{nullptr, Click, Click->Name}), EPropertyError);
     SetPropValue(W, "OnClick", TValue());
     EXPECT_FALSE(static_cast<bool>(W.OnClick));
 }
