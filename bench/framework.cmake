@@ -1,0 +1,3 @@
+if(TARGET novla_framework)
+    novla_bench(bench_framework DEPS novla_framework)
+endif()
