@@ -126,6 +126,25 @@ TEST(Component, InsertComponentMovesOwnership)
     EXPECT_EQ(Clash->Owner(), &A);
 }
 
+TEST(Component, TheOwnerHearsOfInsertionAndRemoval)
+{
+    struct TListener : TComponent
+    {
+        using TComponent::TComponent;
+        std::vector<std::pair<TComponent*, TOperation>> Heard;
+        void Notification(TComponent* AComponent, TOperation Operation) override
+        {
+            TComponent::Notification(AComponent, Operation);
+            Heard.emplace_back(AComponent, Operation);
+        }
+    };
+    TListener Owner(nullptr);
+    auto* W = new TSampleWidget(&Owner);
+    W->Free();
+    const std::vector<std::pair<TComponent*, TOperation>> Expected = {{W, opInsert}, {W, opRemove}};
+    EXPECT_EQ(Owner.Heard, Expected);
+}
+
 TEST(Component, StateFlags)
 {
     TSampleWidget Owner(nullptr);
