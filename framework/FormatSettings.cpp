@@ -4,6 +4,7 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <optional>
+#include <string_view>
 
 namespace
 {
@@ -56,19 +57,36 @@ void AddLiteral(std::string& R, char C)
     else
         R += C;
 }
+// Only ASCII punctuation and spaces.
+bool IsSeparator(std::string_view S)
+{
+    for (char C : S)
+    {
+        const auto U = static_cast<unsigned char>(C);
+        if (U >= 0x80 || (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || (C >= '0' && C <= '9') || C == '"')
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 std::string TFormatSettings::TimeFormatFromC(const std::string& CFormat, bool WithSeconds)
 {
     const std::string F = ExpandC(CFormat);
     std::string R;
+    size_t MinutesEnd = std::string::npos;
+    bool SkipSecondsText = false; // literal text that belongs to dropped seconds
     for (size_t I = 0; I < F.size(); ++I)
     {
         if (F[I] != '%' || I + 1 >= F.size())
         {
+            if (SkipSecondsText && F[I] != ' ')
+                continue;
+            SkipSecondsText = false;
             AddLiteral(R, F[I]);
             continue;
         }
+        SkipSecondsText = false;
         size_t J = I + 1;
         // Flags and modifiers (%-I, %OH, %EH) do not change which field it is.
         while (J < F.size() && (F[J] == '-' || F[J] == '_' || F[J] == '0' || F[J] == 'O' || F[J] == 'E'))
@@ -89,16 +107,20 @@ std::string TFormatSettings::TimeFormatFromC(const std::string& CFormat, bool Wi
             break;
         case 'M':
             R += "nn";
+            MinutesEnd = R.size();
             break;
         case 'S':
-            if (!WithSeconds)
+            if (WithSeconds)
+                R += "ss";
+            else
             {
-                // Drop the separator that led to the seconds.
-                while (!R.empty() && R.back() != 'n')
-                    R.pop_back();
-                break;
+                // Drop the seconds with the separator before them and any
+                // unit text after them: "%H:%M:%S" gives hh:nn and
+                // "%H時%M分%S秒" gives hh時nn分 (a unit after the minutes stays).
+                if (MinutesEnd != std::string::npos && IsSeparator(std::string_view(R).substr(MinutesEnd)))
+                    R.resize(MinutesEnd);
+                SkipSecondsText = true;
             }
-            R += "ss";
             break;
         case 'p':
         case 'P':

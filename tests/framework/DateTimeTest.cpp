@@ -55,6 +55,7 @@ TEST(FormatSettings, TimeFormatsFromCLocaleConventions)
         {"%r", "hh:nn AMPM", "hh:nn:ss AMPM"},
         {"%I:%M:%S %p", "hh:nn AMPM", "hh:nn:ss AMPM"},
         {"%Hh%M", "hh\"h\"nn", "hh\"h\"nn"},
+        {"%H\u6642%M\u5206%S\u79d2", "hh\u6642nn\u5206", "hh\u6642nn\u5206ss\u79d2"},
     };
     for (const auto& C : Cases)
     {
