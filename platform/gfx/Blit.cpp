@@ -1,11 +1,13 @@
 #include "platform/gfx/Blit.h"
 
 #include "platform/gfx/BoxScale.h"
+#include "platform/gfx/CodecStatus.h"
 #include "platform/gfx/Paint.h"
 
 #include <pixman.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
 
@@ -127,7 +129,7 @@ TRect SourceRectOf(const TDeviceContext& Src, int X, int Y, int W, int H)
 bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src, int SrcX, int SrcY,
             uint32_t Rop)
 {
-    if (!KnownRop(Rop) || Width < 0 || Height < 0)
+    if (!KnownRop(Rop) || Width < 0 || Height < 0 || !WithinCoordLimit({X, Y, Width, Height, SrcX, SrcY}))
         return false;
     TPoint D = Dst.LogicalToSurface(TPoint{X, Y});
     if (!UsesSource(Rop))
@@ -162,7 +164,8 @@ bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TDev
 bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src, int SrcX, int SrcY,
                 int SrcWidth, int SrcHeight, uint32_t Rop)
 {
-    if (!KnownRop(Rop) || Width == 0 || Height == 0 || SrcWidth == 0 || SrcHeight == 0)
+    if (!KnownRop(Rop) || Width == 0 || Height == 0 || SrcWidth == 0 || SrcHeight == 0 ||
+        !WithinCoordLimit({X, Y, Width, Height, SrcX, SrcY, SrcWidth, SrcHeight}))
         return false;
     const bool FlipX = (Width < 0) != (SrcWidth < 0);
     const bool FlipY = (Height < 0) != (SrcHeight < 0);
@@ -174,6 +177,9 @@ bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const 
     // Work on a private copy of the source rectangle so that neither
     // smoothing nor the same-surface case can read outside it. Pixels of the
     // rectangle off the surface read as black.
+    if (int64_t(SrcRect.Width()) * SrcRect.Height() > MaxPicturePixels ||
+        int64_t(DstRect.Width()) * DstRect.Height() > MaxPicturePixels)
+        return false;
     TSurface Piece(SrcRect.Width(), SrcRect.Height());
     if (Piece.IsEmpty())
         return false;
@@ -242,7 +248,8 @@ bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const 
 bool TransparentBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src, int SrcX,
                     int SrcY, int SrcWidth, int SrcHeight, TColor Key)
 {
-    if (Width <= 0 || Height <= 0 || SrcWidth <= 0 || SrcHeight <= 0)
+    if (Width <= 0 || Height <= 0 || SrcWidth <= 0 || SrcHeight <= 0 ||
+        !WithinCoordLimit({X, Y, Width, Height, SrcX, SrcY, SrcWidth, SrcHeight}))
         return false;
     const uint32_t KeyRgb = PixelFromColor(Key) & 0x00FFFFFFu;
     const TRect D = Dst.LogicalToSurface(TRect{X, Y, X + Width, Y + Height});

@@ -23,8 +23,8 @@ enum : uint32_t
 // coordinates. Only the part of the source rectangle that lies on the source
 // surface is used (the destination shrinks with it), and drawing is clipped
 // to Dst. Source and destination may be the same surface. PATCOPY uses Dst's
-// brush. Each returns false (nothing drawn) for an unknown raster operation
-// or negative sizes.
+// brush. Each returns false (nothing drawn) for an unknown raster operation,
+// negative sizes, or a coordinate or size beyond +-2^24.
 bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src, int SrcX, int SrcY,
             uint32_t Rop = SRCCOPY);
 bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TDeviceContext& Src, int SrcX,
@@ -36,7 +36,8 @@ bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TDev
 // mode picks the filter: HALFTONE smooths (area average when shrinking,
 // bilinear when growing), the other modes take the nearest source pixel.
 // Source pixels outside the source rectangle never contribute. Returns
-// false for an empty source or destination or an unknown raster operation.
+// false for an empty source or destination, an unknown raster operation, or
+// a source or destination rectangle of more than MaxPicturePixels pixels.
 bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src, int SrcX, int SrcY,
                 int SrcWidth, int SrcHeight, uint32_t Rop = SRCCOPY);
 bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TDeviceContext& Src, int SrcX,

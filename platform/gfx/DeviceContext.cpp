@@ -1,6 +1,9 @@
 #include "platform/gfx/DeviceContext.h"
 
 #include "platform/gfx/Font.h"
+#include "platform/gfx/Paint.h"
+
+#include <algorithm>
 
 TDeviceContext::TDeviceContext(TSurface& Surface) : TDeviceContext(Surface, Surface.Bounds())
 {
@@ -24,17 +27,32 @@ TDeviceContext::TDeviceContext(TSurface& Surface, const TRect& Area, const TRegi
 
 TDeviceContext::~TDeviceContext() = default;
 
+namespace
+{
+// Keeps origins and clip rectangles where sums with other coordinates
+// cannot overflow.
+int Limit(long long V)
+{
+    return static_cast<int>(std::clamp<long long>(V, -CoordLimit, CoordLimit));
+}
+
+TRect Limit(const TRect& R)
+{
+    return {Limit(R.Left), Limit(R.Top), Limit(R.Right), Limit(R.Bottom)};
+}
+} // namespace
+
 TPoint TDeviceContext::SetViewportOrg(int X, int Y)
 {
     const TPoint Old = FState.ViewportOrg;
-    FState.ViewportOrg = {X, Y};
+    FState.ViewportOrg = {Limit(X), Limit(Y)};
     return Old;
 }
 
 TPoint TDeviceContext::OffsetViewportOrg(int Dx, int Dy)
 {
     const TPoint Old = FState.ViewportOrg;
-    FState.ViewportOrg = {Old.X + Dx, Old.Y + Dy};
+    FState.ViewportOrg = {Limit(0LL + Old.X + Dx), Limit(0LL + Old.Y + Dy)};
     return Old;
 }
 
@@ -64,7 +82,7 @@ int TDeviceContext::SelectClipRgn(const TRegion* Region)
 int TDeviceContext::IntersectClipRect(const TRect& Logical)
 {
     TRegion Clip = CurrentClipDevice();
-    Clip.IntersectRect(Logical.Offset(FState.ViewportOrg.X, FState.ViewportOrg.Y));
+    Clip.IntersectRect(Limit(Logical).Offset(FState.ViewportOrg.X, FState.ViewportOrg.Y));
     FState.Clip = std::move(Clip);
     FState.HasClip = true;
     UpdateSurfaceClip();
@@ -74,7 +92,7 @@ int TDeviceContext::IntersectClipRect(const TRect& Logical)
 int TDeviceContext::ExcludeClipRect(const TRect& Logical)
 {
     TRegion Clip = CurrentClipDevice();
-    Clip.Subtract(TRegion(Logical.Offset(FState.ViewportOrg.X, FState.ViewportOrg.Y)));
+    Clip.Subtract(TRegion(Limit(Logical).Offset(FState.ViewportOrg.X, FState.ViewportOrg.Y)));
     FState.Clip = std::move(Clip);
     FState.HasClip = true;
     UpdateSurfaceClip();

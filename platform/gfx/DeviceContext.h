@@ -64,8 +64,8 @@ class TDeviceContext
     int Width() const { return FArea.Width(); }
     int Height() const { return FArea.Height(); }
 
-    // Viewport origin: device = logical + origin. The setters return the old
-    // origin.
+    // Viewport origin: device = logical + origin, each coordinate kept within
+    // +-2^24. The setters return the old origin.
     TPoint GetViewportOrg() const { return FState.ViewportOrg; }
     TPoint SetViewportOrg(int X, int Y);
     TPoint OffsetViewportOrg(int Dx, int Dy);

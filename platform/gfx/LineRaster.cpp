@@ -1,5 +1,7 @@
 #include "platform/gfx/LineRaster.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 TPenStroker::TPenStroker(const TDeviceContext& Dc) : FDc(Dc)
@@ -7,7 +9,7 @@ TPenStroker::TPenStroker(const TDeviceContext& Dc) : FDc(Dc)
     const TPen& Pen = Dc.Pen();
     FVisible = Pen.Style != PS_NULL;
     FDotted = Pen.Style == PS_DOT;
-    FWidth = FDotted ? 1 : std::max(1, Pen.Width);
+    FWidth = FDotted ? 1 : std::clamp(Pen.Width, 1, MaxPenWidth);
     FInk = TPaint::Solid(Pen.Color);
     FGap = TPaint::Solid(Dc.BkColor());
     FGapPaint = FDotted && Dc.BkMode() == OPAQUE;
@@ -44,42 +46,79 @@ void TPenStroker::Run(int Y, int X0, int X1)
         return;
     if (FWidth > 1 || FDotted)
     {
+        // Only the part that can reach the clip is walked pixel by pixel.
+        const TRect Reach = Reachable();
+        if (Y < Reach.Top || Y >= Reach.Bottom)
+            return;
+        const int From = std::max(X0, Reach.Left);
+        const int To = std::min(X1, Reach.Right - 1);
         // Outline runs come row by row, so dots follow the checkerboard:
         // alternate along rows and along columns alike.
-        for (int X = X0; X <= X1; ++X)
+        for (int X = From; X <= To; ++X)
             Plot(X, Y, X + Y);
         return;
     }
     PaintSpan(FDc, FInk, Y + FDc.OffsetY(), X0 + FDc.OffsetX(), X1 + FDc.OffsetX());
 }
 
+TRect TPenStroker::Reachable() const
+{
+    const TRect Box = FDc.SurfaceClip().Box().Offset(-FDc.OffsetX(), -FDc.OffsetY());
+    return Box.IsEmpty() ? TRect{} : Box.Inflate(FWidth, FWidth);
+}
+
 void TPenStroker::Line(TPoint From, TPoint To)
 {
     if (!FVisible)
         return;
-    // Bresenham over the major axis; the end point is left out for thin pens
-    // and covered by the round nib of wide ones.
-    const int Dx = std::abs(To.X - From.X);
-    const int Dy = std::abs(To.Y - From.Y);
-    const int Sx = From.X < To.X ? 1 : -1;
-    const int Sy = From.Y < To.Y ? 1 : -1;
-    const int Steps = std::max(Dx, Dy) + (FWidth > 1 ? 1 : 0);
-    int X = From.X;
-    int Y = From.Y;
-    int Err = Dx - Dy;
-    for (int I = 0; I < Steps; ++I)
+    // Steps along the major axis; the minor coordinate is the nearest pixel
+    // to the true line. The end point is left out for thin pens and covered
+    // by the round nib of wide ones. Steps that cannot reach the clip are
+    // skipped, so a line far longer than the surface costs nothing extra.
+    const int64_t Dx = int64_t(To.X) - From.X;
+    const int64_t Dy = int64_t(To.Y) - From.Y;
+    const bool XMajor = std::llabs(Dx) >= std::llabs(Dy);
+    const int64_t Major = XMajor ? Dx : Dy;
+    const int64_t Minor = XMajor ? Dy : Dx;
+    const int64_t Length = std::llabs(Major);
+    const int64_t Steps = Length + (FWidth > 1 ? 1 : 0);
+    if (Steps == 0)
+        return;
+    const TRect Reach = Reachable();
+    if (Reach.IsEmpty())
+        return;
+    const int64_t Start = XMajor ? From.X : From.Y;
+    const int64_t Lo = XMajor ? Reach.Left : Reach.Top;
+    const int64_t Hi = XMajor ? Reach.Right - 1 : Reach.Bottom - 1;
+    const int64_t Dir = Major >= 0 ? 1 : -1;
+    int64_t First = 0;
+    int64_t Last = Steps - 1;
+    if (Dir > 0)
     {
-        Plot(X, Y, I);
-        const int E2 = 2 * Err;
-        if (E2 > -Dy)
-        {
-            Err -= Dy;
-            X += Sx;
-        }
-        if (E2 < Dx)
-        {
-            Err += Dx;
-            Y += Sy;
-        }
+        First = std::max<int64_t>(First, Lo - Start);
+        Last = std::min<int64_t>(Last, Hi - Start);
+    }
+    else
+    {
+        First = std::max<int64_t>(First, Start - Hi);
+        Last = std::min<int64_t>(Last, Start - Lo);
+    }
+    for (int64_t K = First; K <= Last; ++K)
+    {
+        // Nearest minor coordinate, halves rounded up.
+        // (128-bit: both factors can approach 2^32.)
+        const int64_t Offset =
+            Length == 0 ? 0
+                        : static_cast<int64_t>((2 * static_cast<__int128>(K) * std::llabs(Minor) + Length) /
+                                               (2 * static_cast<__int128>(Length))) *
+                              (Minor >= 0 ? 1 : -1);
+        const int64_t M = Start + Dir * K;
+        // Far outside the surface the minor coordinate only needs to stay
+        // far outside it.
+        const int64_t N = std::clamp<int64_t>((XMajor ? From.Y : From.X) + Offset, -(1 << 30), 1 << 30);
+        if (XMajor)
+            Plot(static_cast<int>(M), static_cast<int>(N), static_cast<int>(K));
+        else
+            Plot(static_cast<int>(N), static_cast<int>(M), static_cast<int>(K));
     }
 }

@@ -11,6 +11,8 @@ class TPenStroker
     explicit TPenStroker(const TDeviceContext& Dc);
 
     bool Visible() const { return FVisible; }
+    // Pen width in pixels as drawn (1 for dotted pens).
+    int Width() const { return FWidth; }
     // Logical line From -> To without its end point (a wide pen covers it).
     void Line(TPoint From, TPoint To);
     // One logical pixel of an outline; a dotted pen inks even Index values.
@@ -20,6 +22,8 @@ class TPenStroker
 
   private:
     void Stamp(int Sx, int Sy);
+    // Logical pixels whose pen footprint can touch the drawable area.
+    TRect Reachable() const;
 
     const TDeviceContext& FDc;
     bool FVisible = false;

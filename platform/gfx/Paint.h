@@ -2,6 +2,7 @@
 
 #include "platform/gfx/DeviceContext.h"
 
+#include <initializer_list>
 #include <optional>
 
 // What a primitive puts into the pixels it covers, and the clipped span and
@@ -25,6 +26,18 @@ struct TPaint
     static TPaint Solid(TColor Color) { return {TKind::Solid, PixelFromColor(Color), nullptr, 0, 0}; }
     static TPaint Invert() { return {TKind::Invert, 0, nullptr, 0, 0}; }
 };
+
+// Logical coordinates are limited to +-CoordLimit so that sums and sizes
+// cannot overflow; beyond it nothing could be visible anyway.
+constexpr int CoordLimit = 1 << 24;
+
+inline bool WithinCoordLimit(std::initializer_list<int> Values)
+{
+    for (int V : Values)
+        if (V < -CoordLimit || V > CoordLimit)
+            return false;
+    return true;
+}
 
 // The paint of Dc's current brush, or of Brush; nothing for a null brush or
 // a pattern brush without a pattern.

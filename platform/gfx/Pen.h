@@ -11,10 +11,13 @@ enum : int
     PS_NULL = 5
 };
 
+// Widest pen drawn, in pixels.
+constexpr int MaxPenWidth = 256;
+
 // How lines and shape outlines are drawn. Width is in pixels; widths below 1
-// count as 1. A dotted pen draws every other pixel along the line and is
-// always one pixel wide; in opaque background mode the gaps take the
-// background colour.
+// count as 1, widths above MaxPenWidth as MaxPenWidth. A dotted pen draws
+// every other pixel along the line and is always one pixel wide; in opaque
+// background mode the gaps take the background colour.
 struct TPen
 {
     int Style = PS_SOLID;

@@ -1,6 +1,8 @@
 #include "platform/gfx/ShapeSpans.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 
 namespace
 {
@@ -18,20 +20,22 @@ TSpanRow EllipseRow(int W, int H, int Y)
 }
 } // namespace
 
-TSpanShape RoundRectShape(const TRect& Box, int CornerWidth, int CornerHeight)
+TSpanShape RoundRectShape(const TRect& Box, int CornerWidth, int CornerHeight, int RowFrom, int RowTo)
 {
     TSpanShape Shape;
-    Shape.Top = Box.Top;
-    if (Box.IsEmpty())
+    const int First = std::max(Box.Top, RowFrom);
+    const int Last = std::min(Box.Bottom, RowTo);
+    Shape.Top = First;
+    if (Box.IsEmpty() || First >= Last)
         return Shape;
     const int W = Box.Width();
     const int H = Box.Height();
-    int Cw = std::min(std::abs(CornerWidth), W);
-    int Ch = std::min(std::abs(CornerHeight), H);
+    int Cw = static_cast<int>(std::min<int64_t>(std::llabs(int64_t(CornerWidth)), W));
+    int Ch = static_cast<int>(std::min<int64_t>(std::llabs(int64_t(CornerHeight)), H));
     if (Cw < 2 || Ch < 2)
         Cw = Ch = 0;
-    Shape.Rows.resize(static_cast<size_t>(H));
-    for (int I = 0; I < H; ++I)
+    Shape.Rows.resize(static_cast<size_t>(Last - First));
+    for (int I = First - Box.Top; I < Last - Box.Top; ++I)
     {
         TSpanRow Row{Box.Left, Box.Right - 1};
         // Rows inside a corner band take their ends from the corner ellipse;
@@ -47,7 +51,7 @@ TSpanShape RoundRectShape(const TRect& Box, int CornerWidth, int CornerHeight)
             Row.X0 = Box.Left + E.X0;
             Row.X1 = Box.Right - Cw + E.X1;
         }
-        Shape.Rows[static_cast<size_t>(I)] = Row;
+        Shape.Rows[static_cast<size_t>(I - (First - Box.Top))] = Row;
     }
     return Shape;
 }

@@ -2,6 +2,8 @@
 
 #include "platform/gfx/Geometry.h"
 
+#include <algorithm>
+#include <climits>
 #include <vector>
 
 // Row spans of the filled shapes this layer draws and turns into regions.
@@ -36,7 +38,10 @@ struct TSpanShape
 // inside when its centre is inside the corner ellipse; a row that would be
 // empty keeps the pixel (or two) nearest the ellipse's centre line, so the
 // shape has no gaps. Ellipses are round rects whose corners fill the box.
-TSpanShape RoundRectShape(const TRect& Box, int CornerWidth, int CornerHeight);
+// Only rows RowFrom..RowTo-1 are computed (the shape's Top is then the first
+// of them), so huge shapes cost what their visible part costs.
+TSpanShape RoundRectShape(const TRect& Box, int CornerWidth, int CornerHeight, int RowFrom = INT_MIN,
+                          int RowTo = INT_MAX);
 
 // Pixels of Shape that have a 4-neighbour outside it: the one-pixel outline.
 // Calls Emit(Y, X0, X1) for each run (inclusive).

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace
 {
 // A 4 x 2 picture whose pixels all differ: (x, y) has colour RGB(x*50, y*100, 9).
@@ -39,6 +41,10 @@ TEST(Blit, CopyHonoursOriginClipAndSourceBounds)
     EXPECT_EQ(S.Pixel(2, 7), clWhite);
     EXPECT_FALSE(BitBlt(Dc, 0, 0, 2, 2, Src, 0, 0, 0x12345678));
     EXPECT_FALSE(BitBlt(Dc, 0, 0, -2, 2, Src, 0, 0));
+    // Coordinates whose sums would overflow are refused.
+    EXPECT_FALSE(BitBlt(Dc, INT_MAX, 0, 2, 2, Src, 0, 0));
+    EXPECT_FALSE(StretchBlt(Dc, 0, 0, 2, 2, Src, INT_MIN, 0, INT_MAX, 2));
+    EXPECT_FALSE(TransparentBlt(Dc, 0, 0, INT_MAX, 2, Src, 0, 0, 2, 2, clRed));
 }
 
 TEST(Blit, OverlappingCopyWithinOneSurface)

@@ -1,3 +1,4 @@
+#include "platform/gfx/Lines.h"
 #include "platform/gfx/Shapes.h"
 
 #include "PixelTestUtil.h"
@@ -213,4 +214,28 @@ TEST(Shapes, PixelsHonourOriginAndClip)
     EXPECT_EQ(S.Pixel(4, 4), clWhite);
     EXPECT_EQ(GetPixel(Dc, 1, 1), clRed);
     EXPECT_EQ(GetPixel(Dc, 3, 3), CLR_INVALID);
+}
+
+TEST(Shapes, HugeCoordinatesDrawOnlyTheVisiblePartQuickly)
+{
+    constexpr int Far = 2000000000;
+    TSurface S(20, 20, clWhite);
+    TDeviceContext Dc(S);
+    Dc.SetBrush(TBrush::Solid(clRed));
+    Rectangle(Dc, -Far, -Far, Far, Far);
+    EXPECT_EQ(CountInk(S, clRed), 400);
+    Ellipse(Dc, -Far, -Far, Far, Far);
+    RoundRect(Dc, -Far, -Far, Far, Far, Far, Far);
+    Arc(Dc, -Far, -Far, Far, Far, 0, 0, 0, 0);
+    Polygon(Dc, {{-Far, -Far}, {Far, -Far}, {0, Far}});
+    DrawFocusRect(Dc, {-Far, -Far, Far, Far});
+    EXPECT_EQ(CountInk(S, clRed), 400);
+    Dc.SetPen({PS_SOLID, 1 << 30, clBlue});
+    MoveTo(Dc, -Far, 5);
+    LineTo(Dc, Far, 5);
+    EXPECT_EQ(S.Pixel(10, 5), clBlue);
+    Dc.SetPen({PS_DOT, 1, clBlack});
+    MoveTo(Dc, -Far, -Far);
+    LineTo(Dc, Far, Far);
+    EXPECT_GT(CountInk(S, clBlack), 0);
 }
