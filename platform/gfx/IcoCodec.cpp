@@ -2,6 +2,7 @@
 
 #include "platform/gfx/ByteReader.h"
 #include "platform/gfx/Dib.h"
+#include "platform/gfx/PngCodec.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -45,7 +46,7 @@ TCodecStatus ReadIco(std::span<const uint8_t> Data, TSurface& Out, int Preferred
     const std::span<const uint8_t> Image = Data.subspan(Offset, Size);
     static constexpr uint8_t PngSignature[4] = {0x89, 'P', 'N', 'G'};
     if (std::equal(PngSignature, PngSignature + 4, Image.begin()))
-        return TCodecStatus::Unsupported;
+        return ReadPng(Image, Out);
     TDibSource Source;
     Source.Data = Image;
     Source.Icon = true;

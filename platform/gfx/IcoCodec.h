@@ -9,8 +9,7 @@
 // Reads one image of an icon (or cursor) file held in memory: the entry
 // whose width is closest to PreferredSize (0: the largest), the deepest
 // colour among equals. Images are device-independent bitmaps of 1 to 32 bits
-// per pixel; their transparency (the 1-bit mask, or the alpha bytes of a
-// 32-bit image) becomes premultiplied alpha in Out. Entries stored as PNG
-// are refused as Unsupported. Out is unchanged on failure. Never reads
-// outside Data.
+// per pixel, or PNG pictures; their transparency (the 1-bit mask, the alpha
+// bytes of a 32-bit image, or PNG alpha) becomes premultiplied alpha in Out.
+// Out is unchanged on failure. Never reads outside Data.
 TCodecStatus ReadIco(std::span<const uint8_t> Data, TSurface& Out, int PreferredSize = 0);

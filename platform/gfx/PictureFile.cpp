@@ -45,6 +45,8 @@ TCodecStatus LoadPicture(const std::string& Path, TSurface& Out)
         return ReadJpeg(Bytes, Out);
     if (Bytes.size() >= 4 && Bytes[0] == 0 && Bytes[1] == 0 && (Bytes[2] == 1 || Bytes[2] == 2) && Bytes[3] == 0)
         return ReadIco(Bytes, Out);
+    if (Bytes.size() >= 4 && Bytes[0] == 0x89 && Bytes[1] == 'P' && Bytes[2] == 'N' && Bytes[3] == 'G')
+        return ReadPng(Bytes, Out);
     return Bytes.size() < 4 ? TCodecStatus::Truncated : TCodecStatus::Malformed;
 }
 

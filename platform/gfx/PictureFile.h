@@ -6,7 +6,7 @@
 #include <string>
 
 // Reads a picture file, choosing the reader by the file's first bytes (BMP,
-// JPEG or icon). Files larger than 256 MB are TooLarge; a missing or
+// JPEG, PNG or icon). Files larger than 256 MB are TooLarge; a missing or
 // unreadable file is Truncated (nothing could be read). Out is unchanged on
 // failure.
 TCodecStatus LoadPicture(const std::string& Path, TSurface& Out);

@@ -3,6 +3,8 @@
 #include <png.h>
 
 #include <csetjmp>
+#include <cstring>
+#include <string_view>
 
 // libpng reports errors by longjmp to the setjmp in Encode; everything with
 // a destructor lives in the caller's state, built before the jump point.
@@ -73,4 +75,59 @@ TCodecStatus WritePng(const TSurface& Image, std::vector<uint8_t>& Bytes)
     if (Status == TCodecStatus::Ok)
         Bytes = std::move(State.Bytes);
     return Status;
+}
+
+TCodecStatus ReadPng(std::span<const uint8_t> Data, TSurface& Out)
+{
+    // The signature and the header chunk.
+    if (Data.size() < 33)
+        return Data.size() >= 8 && png_sig_cmp(Data.data(), 0, 8) != 0 ? TCodecStatus::Malformed
+                                                                        : TCodecStatus::Truncated;
+    png_image Image;
+    std::memset(&Image, 0, sizeof Image);
+    Image.version = PNG_IMAGE_VERSION;
+    // The simplified interface catches the library's errors itself and
+    // reports them through its return value and message.
+    auto Failure = [&Image] {
+        const std::string_view Message(Image.message);
+        const bool Short = Message.find("beyond end") != std::string_view::npos ||
+                           Message.find("EOF") != std::string_view::npos ||
+                           Message.find("ot enough") != std::string_view::npos ||
+                           Message.find("runcated") != std::string_view::npos;
+        png_image_free(&Image);
+        return Short ? TCodecStatus::Truncated : TCodecStatus::Malformed;
+    };
+    if (!png_image_begin_read_from_memory(&Image, Data.data(), Data.size()))
+        return Failure();
+    if (Image.width > TSurface::MaxDimension || Image.height > TSurface::MaxDimension ||
+        static_cast<long long>(Image.width) * Image.height > MaxPicturePixels)
+    {
+        png_image_free(&Image);
+        return TCodecStatus::TooLarge;
+    }
+    // Premultiplied BGRA bytes are the surface's 0xAARRGGBB words.
+    Image.format = PNG_FORMAT_BGRA;
+    TSurface Picture(static_cast<int>(Image.width), static_cast<int>(Image.height));
+    if (Picture.IsEmpty())
+    {
+        png_image_free(&Image);
+        return TCodecStatus::TooLarge;
+    }
+    if (!png_image_finish_read(&Image, nullptr, Picture.Row(0), Picture.StrideWords() * 4, nullptr))
+        return Failure();
+    for (int Y = 0; Y < Picture.Height(); ++Y)
+    {
+        uint32_t* Row = Picture.Row(Y);
+        for (int X = 0; X < Picture.Width(); ++X)
+        {
+            const uint32_t P = Row[X];
+            const uint32_t A = P >> 24;
+            if (A == 255)
+                continue;
+            Row[X] = A << 24 | ((P >> 16 & 0xFF) * A + 127) / 255 << 16 | ((P >> 8 & 0xFF) * A + 127) / 255 << 8 |
+                     ((P & 0xFF) * A + 127) / 255;
+        }
+    }
+    Out = std::move(Picture);
+    return TCodecStatus::Ok;
 }

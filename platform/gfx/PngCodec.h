@@ -4,7 +4,14 @@
 #include "platform/gfx/Surface.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
+
+// Decodes a PNG held in memory (any colour type and depth) into a surface
+// with premultiplied alpha. Data that ends early is Truncated, other
+// damage Malformed; pictures beyond MaxPicturePixels are TooLarge. Out is
+// unchanged on failure.
+TCodecStatus ReadPng(std::span<const uint8_t> Data, TSurface& Out);
 
 // Encodes Image as an 8-bit RGB PNG into Bytes (alpha is dropped: surfaces
 // are opaque screenshots). Returns Malformed for an empty image and

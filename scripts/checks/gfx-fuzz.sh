@@ -10,14 +10,14 @@ out=build/gfx-fuzz
 mkdir -p "$out"
 
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I.)
-read -r -a pixman_flags <<<"$(pkg-config --cflags pixman-1)"
-read -r -a pixman_libs <<<"$(pkg-config --libs pixman-1)"
-sources=(platform/gfx/Surface.cpp platform/gfx/Color.cpp platform/gfx/Dib.cpp
-         platform/gfx/CodecStatus.cpp platform/gfx/BmpCodec.cpp platform/gfx/IcoCodec.cpp)
+read -r -a pkg_flags <<<"$(pkg-config --cflags pixman-1 libpng)"
+read -r -a pkg_libs <<<"$(pkg-config --libs pixman-1 libpng)"
+sources=(platform/gfx/Surface.cpp platform/gfx/Color.cpp platform/gfx/Dib.cpp platform/gfx/CodecStatus.cpp
+         platform/gfx/BmpCodec.cpp platform/gfx/IcoCodec.cpp platform/gfx/PngCodec.cpp)
 
 for target in Bmp Ico; do
-    clang++ "${flags[@]}" "${pixman_flags[@]}" "tests/platform/gfx/fuzz/Fuzz$target.cpp" "${sources[@]}" \
-        "${pixman_libs[@]}" -o "$out/fuzz-$target"
+    clang++ "${flags[@]}" "${pkg_flags[@]}" "tests/platform/gfx/fuzz/Fuzz$target.cpp" "${sources[@]}" \
+        "${pkg_libs[@]}" -o "$out/fuzz-$target"
 done
 
 # Seeds: a 1x1 24-bit BMP, a 2x1 run-length coded 8-bit BMP and a 1x1 32-bit

@@ -335,6 +335,25 @@ TEST(IcoCodec, MaskAndAlphaBecomeTransparency)
     EXPECT_EQ(S.RawPixel(1, 5), 0u);
 }
 
+TEST(IcoCodec, ReadsPngEntries)
+{
+    std::vector<uint8_t> Png;
+    ASSERT_EQ(WritePng(TSurface(48, 48, clBlue), Png), TCodecStatus::Ok);
+    std::vector<uint8_t> B(22, 0);
+    B[2] = 1;
+    B[4] = 1;
+    B[6] = 48;
+    B[7] = 48;
+    B[12] = 32;
+    Put32(B, 14, static_cast<uint32_t>(Png.size()));
+    Put32(B, 18, 22);
+    B.insert(B.end(), Png.begin(), Png.end());
+    TSurface S;
+    ASSERT_EQ(ReadIco(B, S), TCodecStatus::Ok);
+    EXPECT_EQ(S.Width(), 48);
+    EXPECT_EQ(S.Pixel(10, 10), clBlue);
+}
+
 TEST(IcoCodec, RejectsBadInput)
 {
     const std::vector<uint8_t> Good = MakeIcon(4, [](int, int) { return 0u; }, [](int, int) { return false; });
@@ -389,19 +408,32 @@ TEST(PictureFile, SavesByExtensionAndLoadsBySignature)
     EXPECT_TRUE(SamePixels(Original, Loaded));
     EXPECT_EQ(LoadPicture((Dir / "b.JPG").string(), Loaded), TCodecStatus::Ok);
     EXPECT_EQ(Loaded.Width(), 6);
-    // PNG is written for people to look at, not read back.
-    EXPECT_EQ(LoadPicture((Dir / "c.png").string(), Loaded), TCodecStatus::Malformed);
+    ASSERT_EQ(LoadPicture((Dir / "c.png").string(), Loaded), TCodecStatus::Ok);
+    EXPECT_TRUE(SamePixels(Original, Loaded));
     EXPECT_EQ(LoadPicture((Dir / "missing.bmp").string(), Loaded), TCodecStatus::Truncated);
     std::filesystem::remove_all(Dir);
 }
 
-TEST(PngCodec, WritesASignedFile)
+TEST(PngCodec, RoundTripAndDamagedData)
 {
+    const TSurface Original = Sample(7, 3, 16);
     std::vector<uint8_t> Bytes;
-    ASSERT_EQ(WritePng(TSurface(3, 2, clRed), Bytes), TCodecStatus::Ok);
-    ASSERT_GT(Bytes.size(), 8u);
-    EXPECT_EQ(Bytes[1], 'P');
-    EXPECT_EQ(Bytes[2], 'N');
-    EXPECT_EQ(Bytes[3], 'G');
+    ASSERT_EQ(WritePng(Original, Bytes), TCodecStatus::Ok);
+    TSurface Decoded;
+    ASSERT_EQ(ReadPng(Bytes, Decoded), TCodecStatus::Ok);
+    EXPECT_TRUE(SamePixels(Original, Decoded));
     EXPECT_EQ(WritePng(TSurface(), Bytes), TCodecStatus::Malformed);
+
+    TSurface S(1, 1, clRed);
+    ASSERT_EQ(WritePng(Sample(40, 40, 16), Bytes), TCodecStatus::Ok);
+    const std::vector<uint8_t> Cut(Bytes.begin(), Bytes.end() - 30);
+    EXPECT_EQ(ReadPng(Cut, S), TCodecStatus::Truncated);
+    EXPECT_EQ(ReadPng(std::vector<uint8_t>(Bytes.begin(), Bytes.begin() + 20), S), TCodecStatus::Truncated);
+    std::vector<uint8_t> Garbage = Bytes;
+    Garbage[0] = 'X';
+    EXPECT_EQ(ReadPng(Garbage, S), TCodecStatus::Malformed);
+    std::vector<uint8_t> BadCrc = Bytes;
+    BadCrc[20] ^= 0xFF; // inside the header chunk
+    EXPECT_EQ(ReadPng(BadCrc, S), TCodecStatus::Malformed);
+    EXPECT_EQ(S.Pixel(0, 0), clRed);
 }
