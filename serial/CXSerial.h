@@ -74,6 +74,7 @@ class CXSerial
 
     // Starts the receive thread for the open device (a running one is stopped
     // first). 0 when the port is not open or the thread cannot be started.
+    // Virtual so that a subclass can wrap it; Open relies only on the result.
     virtual int StartReader();
     // Signals the receive thread and joins it; no-op when none runs.
     void StopReader();

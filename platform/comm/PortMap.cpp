@@ -44,8 +44,10 @@ bool IsOwnedPrivateDirectory(const std::string& Path)
 {
     struct stat Info{};
     if (lstat(Path.c_str(), &Info) != 0) return false;
-    return S_ISDIR(Info.st_mode) && Info.st_uid == geteuid() &&
-           (Info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+    // Group write is harmless when the group is the user's own (the usual
+    // private group with umask 002).
+    const bool GroupSafe = (Info.st_mode & S_IWGRP) == 0 || Info.st_gid == getegid();
+    return S_ISDIR(Info.st_mode) && Info.st_uid == geteuid() && (Info.st_mode & S_IWOTH) == 0 && GroupSafe;
 }
 
 // Numbers of the "com<N>" entries in Folder.

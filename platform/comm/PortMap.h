@@ -71,9 +71,10 @@ std::string DefaultDevicePath(int Number);
 // The link file name for Number: "com<N>".
 std::string LinkFileName(int Number);
 
-// True when Path is a real folder (not a link) owned by this user and not
-// writable by others, and so is its parent. Links in any other folder are
-// ignored: in a shared place like /tmp anyone could plant them.
+// True when Path is a real folder (not a link) owned by this user that no
+// other user can write to (group write only for the user's own group), and
+// so is its parent. Links in any other folder are ignored: in a shared place
+// like /tmp anyone could plant them.
 bool IsPrivateFolder(const std::string& Path);
 // Creates Path and its parents as needed (new folders mode 0700) and checks
 // IsPrivateFolder.

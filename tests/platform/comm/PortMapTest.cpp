@@ -81,13 +81,35 @@ TEST_F(PortMapFixture, RelativeLinkIsResolvedAgainstItsFolderAndLinksBeyondTheTa
     EXPECT_EQ(All.back().Number, 250);
 }
 
-TEST_F(PortMapFixture, LinksInAFolderOthersCanWriteAreIgnored)
+TEST_F(PortMapFixture, LinksInAFolderOtherUsersCanWriteAreIgnored)
 {
     Link(Folders.Runtime, 3, "/dev/pts/77");
-    ASSERT_EQ(chmod(Folders.Runtime.c_str(), 0777), 0);
     const PortMap Map(Folders);
-    EXPECT_EQ(Map.Find(3)->DevicePath, "/dev/ttyS2");
-    EXPECT_FALSE(EnsurePrivateFolder(Folders.Runtime).Ok());
+    const struct
+    {
+        const char* Where;
+        mode_t Mode;
+        gid_t Group;
+        bool Used;
+    } Cases[] = {
+        {"ports", 0700, getegid(), true},
+        {"ports", 0770, getegid(), true}, // the user's own group
+        {"ports", 0770, getegid() + 4242, false},
+        {"ports", 0707, getegid(), false},
+        {"parent", 0777, getegid(), false},
+    };
+    for (const auto& Case : Cases)
+    {
+        if (Case.Group != getegid() && geteuid() != 0) continue; // only root can hand a folder to another group
+        const std::string Folder =
+            std::string(Case.Where) == "ports" ? Folders.Runtime : Folders.Runtime.substr(0, Folders.Runtime.rfind('/'));
+        ASSERT_EQ(chown(Folder.c_str(), geteuid(), Case.Group), 0);
+        ASSERT_EQ(chmod(Folder.c_str(), Case.Mode), 0);
+        EXPECT_EQ(Map.Find(3)->DevicePath, Case.Used ? "/dev/pts/77" : "/dev/ttyS2") << Case.Where << " " << Case.Mode;
+        EXPECT_EQ(EnsurePrivateFolder(Folders.Runtime).Ok(), Case.Used);
+        ASSERT_EQ(chown(Folder.c_str(), geteuid(), getegid()), 0);
+        ASSERT_EQ(chmod(Folder.c_str(), 0700), 0);
+    }
 }
 
 TEST_F(PortMapFixture, DanglingLinkIsReportedNotReplacedByTheTable)
