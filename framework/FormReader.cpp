@@ -105,6 +105,23 @@ class TFormLoad
         return false;
     }
 
+    TComponent* FindTarget(const std::string& Name) const
+    {
+        if (!FRoot.Name().empty() && SameText(Name, FRoot.Name()))
+            return &FRoot;
+        return FRoot.FindComponent(Name);
+    }
+
+    static bool SamePath(const std::vector<TStep>& A, const std::vector<TStep>& B)
+    {
+        if (A.size() != B.size())
+            return false;
+        for (size_t I = 0; I < A.size(); ++I)
+            if (A[I].Item != B[I].Item || !SameText(A[I].Property, B[I].Property))
+                return false;
+        return true;
+    }
+
     void ReadObject(TComponent& Component, const TFormObject& Obj)
     {
         for (const auto& P : Obj.Properties)
@@ -190,13 +207,19 @@ class TFormLoad
             return;
         }
         case TPropKind::pkComponent:
+        {
             if (V.Kind != K::Ident)
                 Fail(V.Pos, What + " takes a component name");
-            if (SameText(V.Text, "nil"))
-                Guard(P.Pos, What, [&] { SetPropValue(Obj, Prop, TValue(static_cast<TObject*>(nullptr))); });
+            // This assignment replaces any earlier one still waiting for
+            // its component.
+            std::erase_if(FReferences, [&](const TReference& R) { return R.Holder == &Holder && SamePath(R.Path, Steps); });
+            TComponent* Target = SameText(V.Text, "nil") ? nullptr : FindTarget(V.Text);
+            if (Target || SameText(V.Text, "nil"))
+                Guard(P.Pos, What, [&] { SetPropValue(Obj, Prop, TValue(static_cast<TObject*>(Target))); });
             else
                 FReferences.push_back({&Holder, std::move(Steps), V.Text, V.Pos});
             return;
+        }
         case TPropKind::pkEvent:
         {
             if (V.Kind != K::Ident)
@@ -280,9 +303,7 @@ class TFormLoad
                 if (!Obj)
                     Fail(R.Pos, What + ": its holder changed while reading");
             }
-            TComponent* Target = (!FRoot.Name().empty() && SameText(R.Name, FRoot.Name()))
-                                     ? &FRoot
-                                     : FRoot.FindComponent(R.Name);
+            TComponent* Target = FindTarget(R.Name);
             if (!Target)
                 Fail(R.Pos, "component " + R.Name + " not found");
             Guard(R.Pos, "property " + Prop->Name, [&] { SetPropValue(*Obj, *Prop, TValue(static_cast<TObject*>(Target))); });

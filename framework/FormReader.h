@@ -13,8 +13,9 @@ class TComponent;
 // ("Font.Name") set the object the getter returns; a collection is emptied
 // and refilled item by item; a string list replaces its lines; binary data
 // goes to the sub-object's ReadBinary. Event properties are bound to the
-// root's handler methods of that name. Component references are resolved
-// by name (the root or a component it owns) once everything is read. All
+// root's handler methods of that name. Component references name the root
+// or a component it owns; one to a component not read yet is set once
+// everything is read (unless a later assignment replaced it). All
 // components read carry csLoading and csReading while this happens; then
 // Loaded is called on each, the root first, in creation order.
 //

@@ -161,6 +161,17 @@ TEST_F(FormReader, ALaterPropertyOverridesWhatAnEarlierSetterDid)
     TSampleForm Other(nullptr);
     TFormReader::Read(Other, "object TSampleForm\n  Color = clRed\n  Theme = 1\nend");
     EXPECT_EQ(Other.Color(), clLime);
+
+    // nil takes back an earlier reference (also one to a component not read
+    // yet) or handler.
+    TSampleForm Third(nullptr);
+    TFormReader::Read(Third, "object F: TSampleForm\n  Buddy = F\n  OnClick = ButtonClick\n"
+                             "  Buddy = nil\n  OnClick = nil\n"
+                             "  object A: TSampleWidget\n    Buddy = Later\n    Buddy = nil\n  end\n"
+                             "  object Later: TSampleWidget\n  end\nend");
+    EXPECT_EQ(Third.Buddy(), nullptr);
+    EXPECT_FALSE(static_cast<bool>(Third.OnClick));
+    EXPECT_EQ(static_cast<TSampleWidget*>(Third.FindComponent("A"))->Buddy(), nullptr);
 }
 
 TEST_F(FormReader, LoadedRunsOnEachComponentAfterReferencesAreResolved)
