@@ -93,6 +93,7 @@ TEST_F(LinkFixture, ReadAllFromTheVirtualModulePostsFlag0WithTheBlockStored)
     VirtualModule Module;
     ASSERT_TRUE(Module.Start(Options).Ok());
     ASSERT_GE(Module.PortNumber(), 200);
+    EXPECT_EQ(CXSerial::ProbePort(Module.PortNumber(), Map()), 1);
 
     Link.SetNotifyTarget(Sink.Handle(), Message);
     ASSERT_EQ(Link.Open(Module.PortNumber(), 9600, 0), 1);
