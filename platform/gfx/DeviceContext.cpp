@@ -123,9 +123,11 @@ bool TDeviceContext::RestoreDC(int Level)
     const int Target = Level < 0 ? Depth + Level + 1 : Level;
     if (Level == 0 || Target < 1 || Target > Depth)
         return false;
+    const bool SameFont = FSaved[static_cast<size_t>(Target - 1)].Font == FState.Font;
     FState = std::move(FSaved[static_cast<size_t>(Target - 1)]);
     FSaved.resize(static_cast<size_t>(Target - 1));
-    FFont.reset();
+    if (!SameFont)
+        FFont.reset();
     UpdateSurfaceClip();
     return true;
 }

@@ -111,9 +111,12 @@ TEST(Text, ExtentAndMetricsComeFromTheSelectedFont)
     TSurface S(1, 1);
     TDeviceContext Dc(S);
     EXPECT_EQ(GetTextExtent(Dc, "Open"), (TSize{26, 13}));
+    Dc.SaveDC();
     Dc.SetFont(Spec("MS Sans Serif", -13));
     EXPECT_EQ(GetTextMetrics(Dc).Height, 16);
     EXPECT_EQ(GetTextExtent(Dc, ""), (TSize{0, 16}));
+    Dc.RestoreDC(-1);
+    EXPECT_EQ(GetTextMetrics(Dc).Height, 13);
 }
 
 TEST(Text, TextOutDrawsInkInsideTheCellAndOpaqueBackground)
