@@ -122,6 +122,18 @@ class TFormLoad
         return true;
     }
 
+    // Whether Path leads into an item of the collection at Collection.
+    static bool InCollection(const std::vector<TStep>& Path, const std::vector<TStep>& Collection)
+    {
+        if (Path.size() <= Collection.size())
+            return false;
+        const size_t Last = Collection.size() - 1;
+        for (size_t I = 0; I < Last; ++I)
+            if (Path[I].Item != Collection[I].Item || !SameText(Path[I].Property, Collection[I].Property))
+                return false;
+        return SameText(Path[Last].Property, Collection[Last].Property);
+    }
+
     void ReadObject(TComponent& Component, const TFormObject& Obj)
     {
         for (const auto& P : Obj.Properties)
@@ -184,6 +196,8 @@ class TFormLoad
             auto* Coll = dynamic_cast<TCollection*>(Prop.GetObject(Obj));
             if (!Coll)
                 Fail(P.Pos, What + " is not assigned");
+            // References waiting inside the old items go with them.
+            std::erase_if(FReferences, [&](const TReference& R) { return R.Holder == &Holder && InCollection(R.Path, Steps); });
             Coll->BeginUpdate();
             try
             {

@@ -172,6 +172,15 @@ TEST_F(FormReader, ALaterPropertyOverridesWhatAnEarlierSetterDid)
     EXPECT_EQ(Third.Buddy(), nullptr);
     EXPECT_FALSE(static_cast<bool>(Third.OnClick));
     EXPECT_EQ(static_cast<TSampleWidget*>(Third.FindComponent("A"))->Buddy(), nullptr);
+
+    // Reading a collection again drops what its old items were waiting for.
+    TSampleForm Fourth(nullptr);
+    TFormReader::Read(Fourth, "object TSampleForm\n"
+                              "  Items = <\n    item\n      Target = Later\n    end>\n"
+                              "  Items = <\n    item\n      Caption = 'new'\n    end>\n"
+                              "  object Later: TSampleWidget\n  end\nend");
+    ASSERT_EQ(Fourth.Items()->Count(), 1);
+    EXPECT_EQ(Fourth.Items()->Items(0)->Target(), nullptr);
 }
 
 TEST_F(FormReader, LoadedRunsOnEachComponentAfterReferencesAreResolved)
