@@ -247,15 +247,29 @@ void VirtualModule::Run()
     size_t Unsent = 0; // bytes of FPending.front() already written
     for (;;)
     {
-        const auto Now = Clock::now();
-        const bool Due = !FPending.empty() && FPending.front().Due <= Now;
+        // Write what is due at once; wait for room only when the device end
+        // does not take it.
+        bool Blocked = false;
+        while (!Blocked && !FPending.empty() && FPending.front().Due <= Clock::now())
+        {
+            const std::vector<uint8_t>& Bytes = FPending.front().Bytes;
+            const ssize_t Written = write(Master, Bytes.data() + Unsent, Bytes.size() - Unsent);
+            if (Written < 0 && errno != EAGAIN && errno != EINTR) return;
+            if (Written > 0) Unsent += static_cast<size_t>(Written);
+            Blocked = Written <= 0;
+            if (Unsent == Bytes.size())
+            {
+                FPending.erase(FPending.begin());
+                Unsent = 0;
+            }
+        }
         int Timeout = -1;
-        if (!FPending.empty() && !Due)
+        if (!Blocked && !FPending.empty())
             Timeout = static_cast<int>(
-                std::chrono::ceil<std::chrono::milliseconds>(FPending.front().Due - Now).count());
-        pollfd Watch[2] = {{Master, static_cast<short>(POLLIN | (Due ? POLLOUT : 0)), 0},
+                std::chrono::ceil<std::chrono::milliseconds>(FPending.front().Due - Clock::now()).count());
+        pollfd Watch[2] = {{Master, static_cast<short>(POLLIN | (Blocked ? POLLOUT : 0)), 0},
                            {FStop.Fd(), POLLIN, 0}};
-        if (poll(Watch, 2, Timeout) < 0)
+        if (poll(Watch, 2, std::max(Timeout, -1)) < 0)
         {
             if (errno == EINTR) continue;
             return;
@@ -273,17 +287,6 @@ void VirtualModule::Run()
         {
             // The device end is held open, so this means the terminal is gone.
             return;
-        }
-        if (Due && (Watch[0].revents & POLLOUT))
-        {
-            const std::vector<uint8_t>& Bytes = FPending.front().Bytes;
-            const ssize_t Written = write(Master, Bytes.data() + Unsent, Bytes.size() - Unsent);
-            if (Written > 0) Unsent += static_cast<size_t>(Written);
-            if (Unsent == Bytes.size())
-            {
-                FPending.erase(FPending.begin());
-                Unsent = 0;
-            }
         }
     }
 }
