@@ -180,6 +180,11 @@ struct TSetterTraits<void (C::*)(P)>
 {
     using Arg = std::decay_t<P>;
 };
+template <class C, class P>
+struct TSetterTraits<void (C::*)(P) noexcept>
+{
+    using Arg = std::decay_t<P>;
+};
 
 template <class T, class G>
 decltype(auto) Read(G Get, const TObject& Instance)
