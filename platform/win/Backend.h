@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gfx/Region.h"
+#include "platform/gfx/Surface.h"
 #include "platform/win/Clock.h"
 #include "platform/win/WinTypes.h"
 
@@ -26,9 +27,15 @@ class TBackend
     // The window region of a top-level window changed (null: none).
     virtual void WindowShapeChanged(HWND Window, const TRegion* Region) = 0;
 
+    // Shows a top-level window's composed picture (window-sized).
+    virtual void Present(HWND Window, const TSurface& Picture) = 0;
+
     // Delivers pending OS events into the window system (input, focus,
     // exposure) without blocking.
     virtual void PumpEvents() = 0;
+    // True when the UI thread's message loop must block in WaitEvents (OS
+    // events wake it); false when the loop's own wait suffices.
+    virtual bool OwnsWaiting() const = 0;
     // Blocks until an OS event arrives, Wake is called, or the timeout (in
     // milliseconds; none: no limit) passes.
     virtual void WaitEvents(std::optional<TClock::TimeMs> Timeout) = 0;

@@ -5,6 +5,8 @@
 #include "platform/win/Messaging.h"
 #include "platform/win/MoveLoop.h"
 #include "platform/win/NonClient.h"
+#include "platform/win/PaintInternals.h"
+#include "platform/win/WinPaint.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
@@ -150,6 +152,7 @@ LRESULT DefWindowProc(HWND Handle, UINT Message, WPARAM WParam, LPARAM LParam)
     }
     case WM_SETTEXT:
         Window->Text = LParam ? reinterpret_cast<LPCSTR>(LParam) : "";
+        if ((Window->Style & WS_CAPTION) == WS_CAPTION) RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
         return TRUE;
     case WM_GETTEXT:
     {
@@ -170,7 +173,13 @@ LRESULT DefWindowProc(HWND Handle, UINT Message, WPARAM WParam, LPARAM LParam)
         if (LOWORD(WParam) != WA_INACTIVE && (Window->Style & WS_VISIBLE) && !(Window->Style & WS_MINIMIZE))
             SetFocus(Handle);
         return 0;
-    case WM_NCACTIVATE: return TRUE;
+    case WM_NCACTIVATE:
+        Window->NcActive = WParam != FALSE;
+        RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+        return TRUE;
+    case WM_NCPAINT: DefaultNcPaint(Handle); return 0;
+    case WM_ERASEBKGND: return DefaultEraseBackground(Handle, reinterpret_cast<HDC>(WParam));
+    case WM_PAINT: DefaultPaint(Handle); return 0;
     case WM_MOUSEACTIVATE:
         if (Window->Parent && (Window->Style & WS_CHILD))
             if (LRESULT Answer = SendMessage(Window->Parent->Handle, WM_MOUSEACTIVATE, WParam, LParam)) return Answer;

@@ -6,6 +6,13 @@ void TMessageQueue::ChangedLocked()
 {
     ++FChanges;
     FWake.notify_all();
+    if (FWaker) FWaker();
+}
+
+void TMessageQueue::SetWaker(std::function<void()> Waker)
+{
+    std::lock_guard Guard(FLock);
+    FWaker = std::move(Waker);
 }
 
 bool TMessageQueue::Post(const MSG& Message)

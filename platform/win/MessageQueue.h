@@ -48,6 +48,9 @@ class TMessageQueue
     bool PushSent(std::shared_ptr<TSentMessage> Message);
     // Any thread: makes a waiting loop re-scan (timers, clock changes).
     void Wake();
+    // Any thread: also called (under the queue's lock) whenever something
+    // arrives, for a loop that blocks outside the queue (in a backend).
+    void SetWaker(std::function<void()> Waker);
     // Called on the sender's queue by the thread that answered Message.
     void Complete(TSentMessage& Message, LRESULT Result);
     // Sender side: true and the result once Message was answered.
@@ -81,4 +84,5 @@ class TMessageQueue
     int FQuitCode = 0;
     std::deque<MSG> FPosted;
     std::deque<std::shared_ptr<TSentMessage>> FSent;
+    std::function<void()> FWaker;
 };

@@ -1,8 +1,10 @@
 #include "platform/win/Messaging.h"
 
 #include "platform/win/AtomTable.h"
+#include "platform/win/Backend.h"
 #include "platform/win/Desktop.h"
 #include "platform/win/InputQueue.h"
+#include "platform/win/PaintInternals.h"
 #include "platform/win/LastError.h"
 #include "platform/win/QueueRegistry.h"
 #include "platform/win/ThreadQueue.h"
@@ -92,6 +94,7 @@ bool ScanOnce(TMessageQueue& Queue, const TFilter& Filter, TClock& Clock, MSG& O
         return true;
     }
     if (TDesktop::Instance().UiThread == Queue.ThreadId() && TakeInputMessage(Out, Match, Remove)) return true;
+    if (Filter.AcceptsMessage(WM_PAINT) && TakePaintMessage(Out, Match)) return true;
     if (Filter.AcceptsMessage(WM_TIMER) &&
         TimerQueue::TakeDue(Out, Clock.Now(), [&](HWND W) { return Filter.AcceptsWindow(W); }, Remove))
         return true;
@@ -107,8 +110,11 @@ bool Retrieve(MSG& Out, HWND Window, UINT Min, UINT Max, bool Remove, bool Block
         return false;
     }
     TMessageQueue& Queue = CurrentQueue();
+    const bool UiThread = TDesktop::Instance().UiThread == Queue.ThreadId();
     for (;;)
     {
+        TBackend* Backend = UiThread ? CurrentBackend() : nullptr;
+        if (Backend) Backend->PumpEvents();
         auto Clock = CurrentClock();
         uint64_t Seen = Queue.ChangeCount();
         if (ScanOnce(Queue, Filter, *Clock, Out, Remove))
@@ -116,10 +122,23 @@ bool Retrieve(MSG& Out, HWND Window, UINT Min, UINT Max, bool Remove, bool Block
             LastMessageTime = static_cast<LONG>(Out.time);
             return true;
         }
+        // Everything that was due is painted: show it, once per window.
+        if (UiThread) PresentDirtyWindows();
         if (!Block) return false;
         auto Next = Filter.AcceptsMessage(WM_TIMER)
                         ? TimerQueue::NextDue([&](HWND W) { return Filter.AcceptsWindow(W); })
                         : std::nullopt;
+        if (Backend && Backend->OwnsWaiting())
+        {
+            // OS events and posts both end the backend's wait: a post
+            // after the count was read has already woken it.
+            Queue.SetWaker([Backend] { Backend->Wake(); });
+            if (Queue.ChangeCount() != Seen) continue;
+            std::optional<TClock::TimeMs> Timeout;
+            if (Next) Timeout = *Next > Clock->Now() ? *Next - Clock->Now() : 0;
+            Backend->WaitEvents(Timeout);
+            continue;
+        }
         Queue.Wait(Seen, *Clock, Next.has_value(), Next.value_or(0));
     }
 }
@@ -265,7 +284,9 @@ LRESULT DispatchMessage(const MSG* Message)
         SetLastError(IsWindow(Message->hwnd) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
         return 0;
     }
-    return CallWindowProc(Window->WndProc, Message->hwnd, Message->message, Message->wParam, Message->lParam);
+    LRESULT Result = CallWindowProc(Window->WndProc, Message->hwnd, Message->message, Message->wParam, Message->lParam);
+    if (Message->message == WM_PAINT) FinishPaintMessage(Message->hwnd);
+    return Result;
 }
 
 LONG GetMessageTime()

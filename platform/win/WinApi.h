@@ -20,3 +20,4 @@
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowRegion.h"
 #include "platform/win/WindowTree.h"
+#include "platform/win/WinPaint.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gfx/Region.h"
+#include "platform/gfx/Surface.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/WinTypes.h"
@@ -58,4 +59,15 @@ struct TWindow
     bool RestoreMaximized = false;
     // Window region in window coordinates; without one the whole rectangle.
     std::unique_ptr<TRegion> Region;
+
+    // Painting: what needs repainting, in window coordinates.
+    TRegion Update;
+    bool EraseNeeded = false;
+    bool FrameNeeded = false;
+    bool InternalPaint = false;
+    bool NcActive = false; // caption drawn as active
+    // Top-level windows compose themselves and their children here; shared
+    // with the device contexts that draw into it.
+    std::shared_ptr<TSurface> BackBuffer;
+    bool Dirty = false;
 };

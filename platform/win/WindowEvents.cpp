@@ -1,16 +1,61 @@
 #include "platform/win/WindowEvents.h"
 
 #include "platform/win/Backend.h"
+#include "platform/win/PaintInternals.h"
+#include "platform/win/WinPaint.h"
+#include "platform/win/WinStyles.h"
 #include "platform/win/WindowGeometry.h"
+#include "platform/win/WindowPos.h"
 
-void WindowPosChanged(TWindow& Window, const RECT&, bool, UINT)
+namespace
 {
-    if (!Window.TopLevel) return;
-    if (TBackend* Backend = CurrentBackend()) Backend->WindowChanged(Window.Handle, ScreenWindowRect(Window), IsShown(Window));
+constexpr UINT Exposed = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
+
+TRect ToTRect(const RECT& R) { return {R.left, R.top, R.right, R.bottom}; }
+
+// Repaints what a child uncovered in its parent: Old is the child's former
+// window rectangle on the screen.
+void ExposeInParent(TWindow& Parent, const RECT& OldScreen)
+{
+    RECT ParentScreen = ScreenWindowRect(Parent);
+    TRegion Area(ToTRect(OldScreen).Offset(-ParentScreen.left, -ParentScreen.top));
+    InvalidateWindow(Parent, Area, Exposed);
 }
 
-void WindowRegionChanged(TWindow& Window, const RECT&, bool, bool)
+void ExposeWhole(TWindow& Window)
 {
-    if (!Window.TopLevel) return;
-    if (TBackend* Backend = CurrentBackend()) Backend->WindowShapeChanged(Window.Handle, Window.Region.get());
+    RECT R = Window.WindowRect;
+    InvalidateWindow(Window, TRegion(TRect{0, 0, R.right - R.left, R.bottom - R.top}), Exposed);
+}
+}
+
+void WindowPosChanged(TWindow& Window, const RECT& OldScreen, bool WasShown, UINT Flags)
+{
+    RECT NewScreen = ScreenWindowRect(Window);
+    bool Shown = IsShown(Window);
+    bool Sized = (NewScreen.right - NewScreen.left) != (OldScreen.right - OldScreen.left) ||
+                 (NewScreen.bottom - NewScreen.top) != (OldScreen.bottom - OldScreen.top);
+    bool Moved = NewScreen.left != OldScreen.left || NewScreen.top != OldScreen.top;
+    if (Window.TopLevel)
+    {
+        SizeBackBuffer(Window);
+        if (TBackend* Backend = CurrentBackend()) Backend->WindowChanged(Window.Handle, NewScreen, Shown);
+        if (Shown && (!WasShown || Sized || (Flags & SWP_FRAMECHANGED))) ExposeWhole(Window);
+        if (Shown && !WasShown) Window.Dirty = true;
+        return;
+    }
+    if (Flags & SWP_NOREDRAW) return;
+    bool ZOrder = !(Flags & SWP_NOZORDER);
+    if (Window.Parent && WasShown && (Moved || Sized || !Shown)) ExposeInParent(*Window.Parent, OldScreen);
+    if (Shown && (!WasShown || Moved || Sized || ZOrder || (Flags & SWP_FRAMECHANGED))) ExposeWhole(Window);
+}
+
+void WindowRegionChanged(TWindow& Window, const RECT& Screen, bool Shown, bool Redraw)
+{
+    if (Window.TopLevel)
+        if (TBackend* Backend = CurrentBackend()) Backend->WindowShapeChanged(Window.Handle, Window.Region.get());
+    if (!Redraw || !Shown) return;
+    if (Window.Parent) ExposeInParent(*Window.Parent, Screen);
+    ExposeWhole(Window);
+    if (Window.TopLevel) Window.Dirty = true;
 }

@@ -1,0 +1,211 @@
+#include "platform/win/Backend.h"
+#include "platform/win/Desktop.h"
+#include "platform/win/LastError.h"
+#include "platform/win/Messaging.h"
+#include "platform/win/PaintInternals.h"
+#include "platform/win/WinMessages.h"
+#include "platform/win/WinPaint.h"
+#include "platform/win/WinStyles.h"
+#include "platform/win/WindowApi.h"
+#include "platform/win/WindowGeometry.h"
+#include "platform/win/WindowLinks.h"
+#include "platform/win/WindowTable.h"
+
+#include "platform/gfx/Color.h"
+
+#include <array>
+#include <map>
+#include <memory>
+
+namespace
+{
+// A context handed out by GetDC and friends; it keeps the back buffer it
+// draws into alive even if the window is resized or destroyed meanwhile.
+struct TWindowDc
+{
+    HWND Window;
+    std::shared_ptr<TSurface> Surface;
+    std::unique_ptr<TDeviceContext> Dc;
+};
+
+std::map<HDC, TWindowDc>& OpenDcs()
+{
+    static std::map<HDC, TWindowDc> Dcs;
+    return Dcs;
+}
+
+TRect ToTRect(const RECT& R) { return {R.left, R.top, R.right, R.bottom}; }
+
+TWindow* Own(HWND Handle)
+{
+    auto& Table = TWindowTable::Instance();
+    TWindow* Window = Table.FindOwn(Handle);
+    if (!Window) SetLastError(Table.Find(Handle) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
+    return Window;
+}
+
+// The region of Window in root coordinates, when it has one.
+void ClipToWindowRegion(const TWindow& Window, TRegion& Area)
+{
+    if (!Window.Region) return;
+    TRegion Shape = *Window.Region;
+    TRect Outer = WindowAreaInRoot(Window);
+    Shape.Offset(Outer.Left, Outer.Top);
+    Area.Intersect(Shape);
+}
+
+TRegion AreaOf(const TWindow& Window)
+{
+    TRegion Area(WindowAreaInRoot(Window));
+    ClipToWindowRegion(Window, Area);
+    return Area;
+}
+
+HDC OpenDc(TWindow& Window, bool Client, const TRegion* Limit)
+{
+    TWindow* Root = RootOf(&Window);
+    if (!Root->BackBuffer) SizeBackBuffer(*Root);
+    TRect Area = Client ? ClientAreaInRoot(Window) : WindowAreaInRoot(Window);
+    TRegion Visible = VisibleRegion(Window, Client);
+    if (Limit) Visible.Intersect(*Limit);
+    Visible.Offset(-Area.Left, -Area.Top);
+    TWindowDc Record{Window.Handle, Root->BackBuffer, nullptr};
+    Record.Dc = std::make_unique<TDeviceContext>(*Record.Surface, Area, Visible);
+    HDC Dc = Record.Dc.get();
+    OpenDcs().emplace(Dc, std::move(Record));
+    return Dc;
+}
+}
+
+TRect WindowAreaInRoot(const TWindow& Window)
+{
+    const TWindow* Root = &Window;
+    while (Root->Parent) Root = Root->Parent;
+    RECT Outer = ScreenWindowRect(Window);
+    RECT RootOuter = ScreenWindowRect(*Root);
+    return ToTRect(Outer).Offset(-RootOuter.left, -RootOuter.top);
+}
+
+TRect ClientAreaInRoot(const TWindow& Window)
+{
+    TRect Outer = WindowAreaInRoot(Window);
+    return ToTRect(Window.ClientRect).Offset(Outer.Left, Outer.Top);
+}
+
+TRegion VisibleRegion(const TWindow& Window, bool Client)
+{
+    TRegion Visible(Client ? ClientAreaInRoot(Window) : WindowAreaInRoot(Window));
+    ClipToWindowRegion(Window, Visible);
+    for (const TWindow* A = Window.Parent; A; A = A->Parent)
+    {
+        Visible.IntersectRect(ClientAreaInRoot(*A));
+        ClipToWindowRegion(*A, Visible);
+    }
+    for (const TWindow* X = &Window; X->Parent; X = X->Parent)
+    {
+        if (!(X->Style & WS_CLIPSIBLINGS)) continue;
+        for (const TWindow* Sibling : X->Parent->Children)
+        {
+            if (Sibling == X) break; // the rest lie below
+            if (Sibling->Style & WS_VISIBLE) Visible.Subtract(AreaOf(*Sibling));
+        }
+    }
+    if (Window.Style & WS_CLIPCHILDREN)
+        for (const TWindow* Child : Window.Children)
+            if (Child->Style & WS_VISIBLE) Visible.Subtract(AreaOf(*Child));
+    return Visible;
+}
+
+void SizeBackBuffer(TWindow& Window)
+{
+    int Width = std::max(1, static_cast<int>(Window.WindowRect.right - Window.WindowRect.left));
+    int Height = std::max(1, static_cast<int>(Window.WindowRect.bottom - Window.WindowRect.top));
+    if (Window.BackBuffer && Window.BackBuffer->Width() == Width && Window.BackBuffer->Height() == Height) return;
+    Window.BackBuffer = std::make_shared<TSurface>(Width, Height, ColorToRGB(GetSysColor(COLOR_BTNFACE)));
+    Window.Dirty = true;
+}
+
+void PresentDirtyWindows()
+{
+    TBackend* Backend = CurrentBackend();
+    for (TWindow* Window : TDesktop::Instance().TopLevel)
+    {
+        if (!Window->Dirty || !Window->BackBuffer) continue;
+        Window->Dirty = false;
+        if (Backend && (Window->Style & WS_VISIBLE)) Backend->Present(Window->Handle, *Window->BackBuffer);
+    }
+}
+
+HDC GetDC(HWND Handle)
+{
+    TWindow* Window = Own(Handle);
+    if (!Window || Window->MessageOnly) return nullptr;
+    return OpenDc(*Window, true, nullptr);
+}
+
+HDC GetWindowDC(HWND Handle)
+{
+    TWindow* Window = Own(Handle);
+    if (!Window || Window->MessageOnly) return nullptr;
+    return OpenDc(*Window, false, nullptr);
+}
+
+int ReleaseDC(HWND Handle, HDC Dc)
+{
+    auto It = OpenDcs().find(Dc);
+    if (It == OpenDcs().end() || It->second.Window != Handle) return 0;
+    if (TWindow* Window = TWindowTable::Instance().FindOwn(Handle)) RootOf(Window)->Dirty = true;
+    OpenDcs().erase(It);
+    return 1;
+}
+
+HDC BeginPaint(HWND Handle, PAINTSTRUCT* Paint)
+{
+    TWindow* Window = Own(Handle);
+    if (!Window || !Paint || Window->MessageOnly) return nullptr;
+    if (Window->FrameNeeded)
+    {
+        Window->FrameNeeded = false;
+        SendMessage(Handle, WM_NCPAINT, 1, 0);
+        if (!(Window = Own(Handle))) return nullptr;
+    }
+    TRegion Update = Window->Update;
+    bool Erase = Window->EraseNeeded;
+    Window->Update = TRegion();
+    Window->EraseNeeded = false;
+    Window->InternalPaint = false;
+    TRect Outer = WindowAreaInRoot(*Window);
+    Update.Offset(Outer.Left, Outer.Top);
+    HDC Dc = OpenDc(*Window, true, &Update);
+    *Paint = PAINTSTRUCT{};
+    Paint->hdc = Dc;
+    if (Erase) Paint->fErase = !SendMessage(Handle, WM_ERASEBKGND, reinterpret_cast<WPARAM>(Dc), 0);
+    TRect Box = Update.Box().Offset(-ClientAreaInRoot(*Window).Left, -ClientAreaInRoot(*Window).Top);
+    Paint->rcPaint = {Box.Left, Box.Top, Box.Right, Box.Bottom};
+    return Dc;
+}
+
+BOOL EndPaint(HWND Handle, const PAINTSTRUCT* Paint)
+{
+    if (!Paint) return FALSE;
+    return ReleaseDC(Handle, Paint->hdc) ? TRUE : FALSE;
+}
+
+HBRUSH GetSysColorBrush(int Index)
+{
+    static std::array<TBrush, COLOR_COUNT> Brushes = [] {
+        std::array<TBrush, COLOR_COUNT> Result;
+        for (int I = 0; I < COLOR_COUNT; ++I) Result[I] = TBrush::Solid(ColorToRGB(GetSysColor(I)));
+        return Result;
+    }();
+    if (Index < 0 || Index >= COLOR_COUNT) return nullptr;
+    return reinterpret_cast<HBRUSH>(&Brushes[Index]);
+}
+
+TBrush BrushFromHandle(HBRUSH Brush)
+{
+    auto Value = reinterpret_cast<ULONG_PTR>(Brush);
+    if (Value == 0) return TBrush::Clear();
+    if (Value <= COLOR_COUNT) return TBrush::Solid(ColorToRGB(GetSysColor(static_cast<int>(Value - 1))));
+    return *reinterpret_cast<const TBrush*>(Brush);
+}

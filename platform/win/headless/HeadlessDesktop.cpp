@@ -1,0 +1,215 @@
+#include "platform/win/headless/HeadlessDesktop.h"
+
+#include "platform/gfx/Blit.h"
+#include "platform/gfx/Color.h"
+#include "platform/gfx/DeviceContext.h"
+#include "platform/gfx/PictureFile.h"
+#include "platform/win/Desktop.h"
+#include "platform/win/Focus.h"
+#include "platform/win/InputQueue.h"
+#include "platform/win/Messaging.h"
+#include "platform/win/WinMessages.h"
+#include "platform/win/WindowEvents.h"
+#include "platform/win/WindowTable.h"
+
+THeadlessDesktop::THeadlessDesktop(int Width, int Height) : FClock(std::make_shared<TFakeClock>())
+{
+    TDesktop& Desktop = TDesktop::Instance();
+    FOldScreen = Desktop.Screen;
+    FOldWorkArea = Desktop.WorkArea;
+    Desktop.Screen = {0, 0, Width, Height};
+    Desktop.WorkArea = Desktop.Screen;
+    Desktop.Cursor = {0, 0};
+    ResetInput();
+    InstallClock(FClock);
+    InstallBackend(this);
+}
+
+THeadlessDesktop::~THeadlessDesktop()
+{
+    InstallBackend(nullptr);
+    InstallClock(nullptr);
+    TDesktop::Instance().Screen = FOldScreen;
+    TDesktop::Instance().WorkArea = FOldWorkArea;
+}
+
+void THeadlessDesktop::Queue(const TRawInput& Input)
+{
+    QueueRawInput(Input);
+}
+
+void THeadlessDesktop::MouseMove(int X, int Y)
+{
+    TRawInput Input;
+    Input.Kind = TRawInput::TKind::MouseMove;
+    Input.Screen = {X, Y};
+    Queue(Input);
+}
+
+void THeadlessDesktop::MouseDown(int X, int Y, TRawInput::TButton Button)
+{
+    TRawInput Input;
+    Input.Kind = TRawInput::TKind::ButtonDown;
+    Input.Screen = {X, Y};
+    Input.Button = Button;
+    Queue(Input);
+}
+
+void THeadlessDesktop::MouseUp(int X, int Y, TRawInput::TButton Button)
+{
+    TRawInput Input;
+    Input.Kind = TRawInput::TKind::ButtonUp;
+    Input.Screen = {X, Y};
+    Input.Button = Button;
+    Queue(Input);
+}
+
+void THeadlessDesktop::Click(int X, int Y, TRawInput::TButton Button)
+{
+    MouseMove(X, Y);
+    MouseDown(X, Y, Button);
+    MouseUp(X, Y, Button);
+}
+
+void THeadlessDesktop::Wheel(int X, int Y, int Delta)
+{
+    TRawInput Input;
+    Input.Kind = TRawInput::TKind::Wheel;
+    Input.Screen = {X, Y};
+    Input.WheelDelta = Delta;
+    Queue(Input);
+}
+
+void THeadlessDesktop::KeyDown(UINT VirtualKey)
+{
+    TRawInput Input;
+    Input.Kind = TRawInput::TKind::KeyDown;
+    Input.VirtualKey = VirtualKey;
+    Queue(Input);
+}
+
+void THeadlessDesktop::KeyUp(UINT VirtualKey)
+{
+    TRawInput Input;
+    Input.Kind = TRawInput::TKind::KeyUp;
+    Input.VirtualKey = VirtualKey;
+    Queue(Input);
+}
+
+void THeadlessDesktop::Press(UINT VirtualKey)
+{
+    KeyDown(VirtualKey);
+    KeyUp(VirtualKey);
+}
+
+int THeadlessDesktop::Pump()
+{
+    int Count = 0;
+    MSG Msg;
+    while (PeekMessage(&Msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        if (Msg.message == WM_QUIT)
+        {
+            // Left for the caller's own loop.
+            PostQuitMessage(static_cast<int>(Msg.wParam));
+            break;
+        }
+        TranslateMessage(&Msg);
+        DispatchMessage(&Msg);
+        ++Count;
+    }
+    return Count;
+}
+
+void THeadlessDesktop::Advance(TClock::TimeMs Milliseconds)
+{
+    FClock->Advance(Milliseconds);
+    Pump();
+}
+
+void THeadlessDesktop::FocusOtherProgram()
+{
+    AppFocusLost();
+}
+
+void THeadlessDesktop::FocusWindow(HWND Window)
+{
+    SetActiveWindow(Window);
+}
+
+TSurface THeadlessDesktop::Screen() const
+{
+    const RECT& S = TDesktop::Instance().Screen;
+    TSurface Result(S.right - S.left, S.bottom - S.top, ColorToRGB(GetSysColor(COLOR_BACKGROUND)));
+    // Bottom-most first, so that windows higher up cover it.
+    const auto& Order = TDesktop::Instance().TopLevel;
+    for (auto It = Order.rbegin(); It != Order.rend(); ++It)
+    {
+        auto Found = FWindows.find((*It)->Handle);
+        if (Found == FWindows.end() || !Found->second.Shown || Found->second.Picture.IsEmpty()) continue;
+        const TTopLevel& W = Found->second;
+        TRect Area{W.Rect.left, W.Rect.top, W.Rect.right, W.Rect.bottom};
+        TRegion Visible(TRect{0, 0, Area.Width(), Area.Height()});
+        if (W.Shape) Visible.Intersect(*W.Shape);
+        TDeviceContext Dc(Result, Area, Visible);
+        BitBlt(Dc, 0, 0, Area.Width(), Area.Height(), W.Picture, 0, 0);
+    }
+    return Result;
+}
+
+TColor THeadlessDesktop::ScreenPixel(int X, int Y) const
+{
+    return Screen().Pixel(X, Y);
+}
+
+TColor THeadlessDesktop::WindowPixel(HWND Window, int X, int Y) const
+{
+    auto Found = FWindows.find(Window);
+    if (Found == FWindows.end() || Found->second.Picture.IsEmpty()) return CLR_INVALID;
+    return Found->second.Picture.Pixel(X, Y);
+}
+
+int THeadlessDesktop::PresentCount(HWND Window) const
+{
+    auto Found = FWindows.find(Window);
+    return Found == FWindows.end() ? 0 : Found->second.Presents;
+}
+
+bool THeadlessDesktop::SaveScreenshot(const std::string& Path) const
+{
+    return SavePicture(Path, Screen()) == TCodecStatus::Ok;
+}
+
+void THeadlessDesktop::WindowCreated(HWND Window)
+{
+    FWindows[Window];
+}
+
+void THeadlessDesktop::WindowDestroyed(HWND Window)
+{
+    FWindows.erase(Window);
+}
+
+void THeadlessDesktop::WindowChanged(HWND Window, const RECT& ScreenRect, bool Shown)
+{
+    TTopLevel& W = FWindows[Window];
+    W.Rect = ScreenRect;
+    W.Shown = Shown;
+}
+
+void THeadlessDesktop::WindowShapeChanged(HWND Window, const TRegion* Region)
+{
+    FWindows[Window].Shape = Region ? std::make_unique<TRegion>(*Region) : nullptr;
+}
+
+void THeadlessDesktop::Present(HWND Window, const TSurface& Picture)
+{
+    TTopLevel& W = FWindows[Window];
+    W.Picture = Picture.Clone();
+    ++W.Presents;
+}
+
+POINT THeadlessDesktop::CursorPos()
+{
+    return TDesktop::Instance().Cursor;
+}

@@ -1,0 +1,241 @@
+#include "WinTestSupport.h"
+
+#include "platform/gfx/Color.h"
+#include "platform/gfx/Shapes.h"
+#include "platform/win/Desktop.h"
+#include "platform/win/headless/HeadlessDesktop.h"
+
+#include <map>
+
+namespace
+{
+// Colour each window paints its whole client area with, ignoring rcPaint,
+// so that the clipping is what keeps it inside the update region.
+std::map<HWND, TColor>& Fill()
+{
+    static std::map<HWND, TColor> Colors;
+    return Colors;
+}
+
+LRESULT PainterProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
+{
+    MessageLog().push_back({Window, Message, WParam, LParam});
+    if (Message == WM_PAINT)
+    {
+        PAINTSTRUCT Paint;
+        HDC Dc = BeginPaint(Window, &Paint);
+        RECT C;
+        GetClientRect(Window, &C);
+        FillRect(*Dc, {0, 0, C.right, C.bottom}, TBrush::Solid(Fill()[Window]));
+        EndPaint(Window, &Paint);
+        return 0;
+    }
+    return DefWindowProc(Window, Message, WParam, LParam);
+}
+
+class PaintTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        TDesktop& D = TDesktop::Instance();
+        D.Active = D.Focus = D.Capture = nullptr;
+        D.AppActive = false;
+        if (!TClassRegistry::Instance().Find("Painter"))
+        {
+            WNDCLASS Class{};
+            Class.lpfnWndProc = PainterProc;
+            Class.lpszClassName = "Painter";
+            Class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+            RegisterClass(&Class);
+        }
+        MessageLog().clear();
+    }
+    void TearDown() override
+    {
+        for (HWND W : FWindows)
+            if (IsWindow(W)) DestroyWindow(W);
+        FDesktop.Pump();
+        MessageLog().clear();
+    }
+    HWND Make(DWORD Style, HWND Parent, RECT R, TColor Color, DWORD ExStyle = 0)
+    {
+        HWND W = CreateWindowEx(ExStyle, "Painter", "Title", Style, R.left, R.top, R.right - R.left, R.bottom - R.top,
+                                Parent, nullptr, nullptr, nullptr);
+        Fill()[W] = Color;
+        FWindows.push_back(W);
+        return W;
+    }
+    std::vector<TLogged> Painting()
+    {
+        return Only(MessageLog(), {WM_PAINT, WM_NCPAINT, WM_ERASEBKGND});
+    }
+
+    THeadlessDesktop FDesktop{640, 480};
+    std::vector<HWND> FWindows;
+};
+
+constexpr TColor Red = RGB(255, 0, 0), Green = RGB(0, 255, 0), Blue = RGB(0, 0, 255);
+
+TEST_F(PaintTest, FirstShowPaintsFrameBackgroundAndClientInOrder)
+{
+    HWND Top = Make(WS_POPUP | WS_CAPTION | WS_VISIBLE, nullptr, {10, 10, 210, 110}, Red);
+    HWND Inner = Make(WS_CHILD | WS_VISIBLE, Top, {10, 10, 60, 40}, Blue);
+    FDesktop.Pump();
+    ExpectMessages(Painting(), {{WM_PAINT, 0, 0, Top},
+                                {WM_NCPAINT, 1, std::nullopt, Top},
+                                {WM_ERASEBKGND, std::nullopt, 0, Top},
+                                {WM_PAINT, 0, 0, Inner},
+                                {WM_ERASEBKGND, std::nullopt, 0, Inner}});
+    // Top's client starts at (13, 32) on the screen: frame 3, caption 19.
+    EXPECT_EQ(FDesktop.ScreenPixel(15, 40), Red);
+    EXPECT_EQ(FDesktop.ScreenPixel(13 + 10, 32 + 10), Blue);
+    EXPECT_EQ(FDesktop.ScreenPixel(150, 15), ColorToRGB(GetSysColor(COLOR_ACTIVECAPTION)));
+    EXPECT_EQ(FDesktop.ScreenPixel(10, 10), ColorToRGB(GetSysColor(COLOR_3DLIGHT)));
+    EXPECT_EQ(FDesktop.ScreenPixel(5, 5), ColorToRGB(GetSysColor(COLOR_BACKGROUND)));
+    EXPECT_EQ(FDesktop.PresentCount(Top), 1) << "one present for the window and its children";
+}
+
+TEST_F(PaintTest, PaintStaysInsideTheUpdateRegionAndOutOfClippedChildren)
+{
+    struct TCase
+    {
+        const char* Name;
+        DWORD ParentClip;
+        bool ChildRepainted;
+    };
+    const TCase Cases[] = {{"clip children", WS_CLIPCHILDREN, false}, {"no clipping", 0, true}};
+    for (const TCase& Case : Cases)
+    {
+        SCOPED_TRACE(Case.Name);
+        HWND Top = Make(WS_POPUP | WS_VISIBLE | Case.ParentClip, nullptr, {0, 0, 200, 100}, Red);
+        HWND Inner = Make(WS_CHILD | WS_VISIBLE, Top, {20, 20, 60, 60}, Blue);
+        FDesktop.Pump();
+        Fill()[Top] = Green;
+        MessageLog().clear();
+        RECT Area{10, 10, 40, 40};
+        InvalidateRect(Top, &Area, FALSE);
+        FDesktop.Pump();
+        EXPECT_EQ(FDesktop.ScreenPixel(15, 15), Green) << "inside the update region";
+        EXPECT_EQ(FDesktop.ScreenPixel(45, 15), Red) << "outside it";
+        EXPECT_EQ(FDesktop.ScreenPixel(30, 30), Blue) << "the child on top";
+        bool ChildPainted = !Only(Painting(), {WM_PAINT}).empty() && Only(Painting(), {WM_PAINT}).back().Window == Inner;
+        EXPECT_EQ(ChildPainted, Case.ChildRepainted);
+        DestroyWindow(Top);
+        FDesktop.Pump();
+    }
+}
+
+TEST_F(PaintTest, SiblingsAboveClipWithClipSiblings)
+{
+    HWND Top = Make(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, nullptr, {0, 0, 200, 100}, Red);
+    HWND Upper = Make(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, Top, {10, 10, 60, 60}, Blue);
+    HWND Lower = Make(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, Top, {40, 40, 90, 90}, Green);
+    FDesktop.Pump();
+    InvalidateRect(Lower, nullptr, FALSE);
+    FDesktop.Pump();
+    EXPECT_EQ(FDesktop.ScreenPixel(50, 50), Blue) << "the lower sibling does not paint over the upper one";
+    EXPECT_EQ(FDesktop.ScreenPixel(70, 70), Green);
+    (void)Upper;
+}
+
+TEST_F(PaintTest, MovingAChildRepaintsWhatItUncovered)
+{
+    HWND Top = Make(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, nullptr, {0, 0, 200, 100}, Red);
+    HWND Inner = Make(WS_CHILD | WS_VISIBLE, Top, {10, 10, 40, 40}, Blue);
+    FDesktop.Pump();
+    int Presents = FDesktop.PresentCount(Top);
+    SetWindowPos(Inner, nullptr, 100, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    FDesktop.Pump();
+    EXPECT_EQ(FDesktop.ScreenPixel(20, 20), Red);
+    EXPECT_EQ(FDesktop.ScreenPixel(110, 20), Blue);
+    EXPECT_EQ(FDesktop.PresentCount(Top), Presents + 1);
+    FDesktop.Pump();
+    EXPECT_EQ(FDesktop.PresentCount(Top), Presents + 1) << "nothing changed, nothing presented";
+}
+
+TEST_F(PaintTest, EraseUsesTheClassBrushUnlessAnswered)
+{
+    HWND Top = Make(WS_POPUP | WS_VISIBLE, nullptr, {0, 0, 100, 100}, Red);
+    FDesktop.Pump();
+    HDC Dc = GetDC(Top);
+    ASSERT_NE(Dc, nullptr);
+    EXPECT_EQ(DefWindowProc(Top, WM_ERASEBKGND, reinterpret_cast<WPARAM>(Dc), 0), 1);
+    ReleaseDC(Top, Dc);
+    FDesktop.Pump();
+    EXPECT_EQ(FDesktop.ScreenPixel(50, 50), ColorToRGB(GetSysColor(COLOR_WINDOW)));
+    RECT Update{};
+    EXPECT_FALSE(GetUpdateRect(Top, &Update, FALSE));
+    InvalidateRect(Top, nullptr, TRUE);
+    EXPECT_TRUE(GetUpdateRect(Top, &Update, FALSE));
+    EXPECT_EQ(Update.right, 100);
+}
+
+// Answers WM_PAINT without BeginPaint.
+LRESULT LazyProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
+{
+    MessageLog().push_back({Window, Message, WParam, LParam});
+    if (Message == WM_PAINT) return 0;
+    return DefWindowProc(Window, Message, WParam, LParam);
+}
+
+TEST_F(PaintTest, APaintThatDoesNotValidateIsNotRepeated)
+{
+    WNDCLASS Class{};
+    Class.lpfnWndProc = LazyProc;
+    Class.lpszClassName = "Lazy";
+    RegisterClass(&Class);
+    HWND W = CreateWindowEx(0, "Lazy", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    FWindows.push_back(W);
+    FDesktop.Pump();
+    EXPECT_EQ(Only(MessageLog(), {WM_PAINT}).size(), 1u);
+}
+
+TEST_F(PaintTest, UpdateWindowPaintsAtOnce)
+{
+    HWND Top = Make(WS_POPUP | WS_VISIBLE, nullptr, {0, 0, 100, 100}, Red);
+    FDesktop.Pump();
+    InvalidateRect(Top, nullptr, FALSE);
+    MessageLog().clear();
+    UpdateWindow(Top);
+    ExpectMessages(Painting(), {{WM_PAINT, 0, 0, Top}});
+    UpdateWindow(Top);
+    EXPECT_EQ(Painting().size(), 1u) << "nothing left to paint";
+}
+
+TEST_F(PaintTest, CaptionFollowsActivation)
+{
+    HWND Dialog = Make(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, nullptr, {100, 100, 300, 200}, Red);
+    FDesktop.Pump();
+    EXPECT_EQ(FDesktop.ScreenPixel(150, 110), ColorToRGB(GetSysColor(COLOR_ACTIVECAPTION)));
+    FDesktop.FocusOtherProgram();
+    FDesktop.Pump();
+    EXPECT_EQ(FDesktop.ScreenPixel(150, 110), ColorToRGB(GetSysColor(COLOR_INACTIVECAPTION)));
+    FDesktop.FocusWindow(Dialog);
+    FDesktop.Pump();
+    EXPECT_EQ(FDesktop.ScreenPixel(150, 110), ColorToRGB(GetSysColor(COLOR_ACTIVECAPTION)));
+}
+
+TEST_F(PaintTest, WindowRegionShapesPaintingAndHitTesting)
+{
+    HWND Top = Make(WS_POPUP | WS_VISIBLE, nullptr, {100, 100, 200, 200}, Red);
+    TRegion Shape(TRect{0, 0, 50, 100}); // the left half
+    SetWindowRgn(Top, &Shape, TRUE);
+    FDesktop.Pump();
+    EXPECT_EQ(FDesktop.ScreenPixel(120, 150), Red);
+    EXPECT_EQ(FDesktop.ScreenPixel(170, 150), ColorToRGB(GetSysColor(COLOR_BACKGROUND)));
+    EXPECT_EQ(WindowFromPoint({120, 150}), Top);
+    EXPECT_EQ(WindowFromPoint({170, 150}), nullptr);
+    TRegion Back;
+    EXPECT_EQ(GetWindowRgn(Top, &Back), SIMPLEREGION);
+}
+
+TEST_F(PaintTest, ScreenshotWritesAFile)
+{
+    Make(WS_POPUP | WS_VISIBLE, nullptr, {0, 0, 20, 20}, Red);
+    FDesktop.Pump();
+    std::string Path = ::testing::TempDir() + "novla-win-shot.png";
+    EXPECT_TRUE(FDesktop.SaveScreenshot(Path));
+    EXPECT_FALSE(FDesktop.SaveScreenshot(::testing::TempDir() + "shot.unknown"));
+}
+}
