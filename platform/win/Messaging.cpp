@@ -132,7 +132,9 @@ bool Retrieve(MSG& Out, HWND Window, UINT Min, UINT Max, bool Remove, bool Block
         {
             // OS events and posts both end the backend's wait: a post
             // after the count was read has already woken it.
-            Queue.SetWaker([Backend] { Backend->Wake(); });
+            Queue.SetWaker([] {
+                if (TBackend* Current = CurrentBackend()) Current->Wake();
+            });
             if (Queue.ChangeCount() != Seen) continue;
             std::optional<TClock::TimeMs> Timeout;
             if (Next) Timeout = *Next > Clock->Now() ? *Next - Clock->Now() : 0;

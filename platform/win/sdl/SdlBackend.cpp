@@ -1,0 +1,338 @@
+#include "platform/win/sdl/SdlBackend.h"
+
+#include "platform/win/Desktop.h"
+#include "platform/win/Focus.h"
+#include "platform/win/Input.h"
+#include "platform/win/Messaging.h"
+#include "platform/win/WinMessages.h"
+#include "platform/win/WinStyles.h"
+#include "platform/win/WindowEvents.h"
+#include "platform/win/WindowLinks.h"
+#include "platform/win/WindowTable.h"
+#include "platform/win/sdl/SdlKeys.h"
+
+#include <SDL.h>
+#include <SDL_shape.h>
+
+#include <cstring>
+
+namespace
+{
+RECT FromSdl(const SDL_Rect& R) { return {R.x, R.y, R.x + R.w, R.y + R.h}; }
+
+TRawInput::TButton ButtonFromSdl(Uint8 Button)
+{
+    if (Button == SDL_BUTTON_RIGHT) return TRawInput::TButton::Right;
+    if (Button == SDL_BUTTON_MIDDLE) return TRawInput::TButton::Middle;
+    return TRawInput::TButton::Left;
+}
+
+// Windows that must not take the keyboard focus from their owner.
+bool KeepsFocusAway(const TWindow& Window)
+{
+    return (Window.ExStyle & WS_EX_NOACTIVATE) || ((Window.Style & WS_POPUP) && Window.Owner && (Window.ExStyle & WS_EX_TOOLWINDOW));
+}
+
+SDL_SystemCursor SystemCursorFor(WORD Id)
+{
+    switch (Id)
+    {
+    case 32513: return SDL_SYSTEM_CURSOR_IBEAM;
+    case 32514: return SDL_SYSTEM_CURSOR_WAIT;
+    case 32515: return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case 32642: return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case 32643: return SDL_SYSTEM_CURSOR_SIZENESW;
+    case 32644: return SDL_SYSTEM_CURSOR_SIZEWE;
+    case 32645: return SDL_SYSTEM_CURSOR_SIZENS;
+    case 32646: return SDL_SYSTEM_CURSOR_SIZEALL;
+    case 32648: return SDL_SYSTEM_CURSOR_NO;
+    case 32649: return SDL_SYSTEM_CURSOR_HAND;
+    default: return SDL_SYSTEM_CURSOR_ARROW;
+    }
+}
+}
+
+TSdlBackend::TSdlBackend()
+{
+    // Without this the window surface pulls in an OpenGL stack (slower
+    // start, far more memory) for nothing: we only copy pixels.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return;
+    FStarted = true;
+    FWakeEvent = SDL_RegisterEvents(1);
+    SDL_Rect Bounds;
+    TDesktop& Desktop = TDesktop::Instance();
+    if (SDL_GetDisplayBounds(0, &Bounds) == 0) Desktop.Screen = FromSdl(Bounds);
+    Desktop.WorkArea = SDL_GetDisplayUsableBounds(0, &Bounds) == 0 ? FromSdl(Bounds) : Desktop.Screen;
+    FKeepAlive = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+    InstallBackend(this);
+}
+
+TSdlBackend::~TSdlBackend()
+{
+    if (!FStarted) return;
+    InstallBackend(nullptr);
+    for (auto& [Handle, Os] : FWindows)
+        if (Os.Window) SDL_DestroyWindow(Os.Window);
+    for (auto& [Id, Cursor] : FCursors) SDL_FreeCursor(Cursor);
+    if (FKeepAlive) SDL_DestroyWindow(FKeepAlive);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+}
+
+TSdlBackend::TOsWindow* TSdlBackend::Find(HWND Window)
+{
+    auto It = FWindows.find(Window);
+    return It == FWindows.end() ? nullptr : &It->second;
+}
+
+HWND TSdlBackend::FindById(unsigned WindowId)
+{
+    SDL_Window* Target = SDL_GetWindowFromID(WindowId);
+    for (auto& [Handle, Os] : FWindows)
+        if (Os.Window && Os.Window == Target) return Handle;
+    return nullptr;
+}
+
+void TSdlBackend::Create(HWND Handle, TOsWindow& Os)
+{
+    TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
+    if (!Window) return;
+    Uint32 Flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+    if ((Window->ExStyle & WS_EX_TOOLWINDOW) || Window->Owner) Flags |= SDL_WINDOW_SKIP_TASKBAR;
+    if (Window->ExStyle & WS_EX_TOPMOST) Flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    int W = std::max(1, static_cast<int>(Os.Rect.right - Os.Rect.left));
+    int H = std::max(1, static_cast<int>(Os.Rect.bottom - Os.Rect.top));
+    if (!Window->Region)
+    {
+        Os.Window = SDL_CreateWindow(Window->Text.c_str(), Os.Rect.left, Os.Rect.top, W, H, Flags);
+        return;
+    }
+    Os.Window = SDL_CreateShapedWindow(Window->Text.c_str(), static_cast<unsigned>(Os.Rect.left),
+                                       static_cast<unsigned>(Os.Rect.top), static_cast<unsigned>(W),
+                                       static_cast<unsigned>(H), Flags);
+    // A new shaped window is placed by its first shape, not at creation.
+    WindowShapeChanged(Handle, Window->Region.get());
+    if (Os.Window) SDL_SetWindowPosition(Os.Window, Os.Rect.left, Os.Rect.top);
+}
+
+void TSdlBackend::WindowCreated(HWND Window)
+{
+    FWindows[Window];
+}
+
+void TSdlBackend::WindowDestroyed(HWND Window)
+{
+    auto It = FWindows.find(Window);
+    if (It == FWindows.end()) return;
+    if (It->second.Window) SDL_DestroyWindow(It->second.Window);
+    FWindows.erase(It);
+}
+
+void TSdlBackend::WindowChanged(HWND Handle, const RECT& ScreenRect, bool Shown)
+{
+    TOsWindow* Os = Find(Handle);
+    if (!Os) return;
+    RECT Old = Os->Rect;
+    Os->Rect = ScreenRect;
+    if (!Os->Window)
+    {
+        if (!Shown) return;
+        Create(Handle, *Os);
+        if (!Os->Window) return;
+    }
+    else
+    {
+        if (Old.left != ScreenRect.left || Old.top != ScreenRect.top)
+            SDL_SetWindowPosition(Os->Window, ScreenRect.left, ScreenRect.top);
+        if (Old.right - Old.left != ScreenRect.right - ScreenRect.left || Old.bottom - Old.top != ScreenRect.bottom - ScreenRect.top)
+            SDL_SetWindowSize(Os->Window, std::max(1, static_cast<int>(ScreenRect.right - ScreenRect.left)),
+                              std::max(1, static_cast<int>(ScreenRect.bottom - ScreenRect.top)));
+    }
+    if (Shown == Os->Shown) return;
+    Os->Shown = Shown;
+    if (!Shown)
+    {
+        SDL_HideWindow(Os->Window);
+        return;
+    }
+    TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
+    if (Window) SDL_SetWindowTitle(Os->Window, Window->Text.c_str());
+    SDL_ShowWindow(Os->Window);
+    // Without a window manager a shown window takes the keyboard focus;
+    // give it back when this one is not meant to have it.
+    if (Window && KeepsFocusAway(*Window) && Window->Owner)
+        if (TOsWindow* Owner = Find(RootOf(Window->Owner)->Handle); Owner && Owner->Window)
+            SDL_SetWindowInputFocus(Owner->Window);
+}
+
+void TSdlBackend::WindowShapeChanged(HWND Handle, const TRegion* Region)
+{
+    TOsWindow* Os = Find(Handle);
+    if (!Os || !Os->Window || !SDL_IsShapedWindow(Os->Window) || !Region) return;
+    int W = Os->Rect.right - Os->Rect.left, H = Os->Rect.bottom - Os->Rect.top;
+    SDL_Surface* Mask = SDL_CreateRGBSurfaceWithFormat(0, W, H, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!Mask) return;
+    for (int Y = 0; Y < H; ++Y)
+    {
+        auto* Row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(Mask->pixels) + Y * Mask->pitch);
+        for (int X = 0; X < W; ++X) Row[X] = Region->Contains(X, Y) ? 0xFFFFFFFFu : 0;
+    }
+    SDL_WindowShapeMode Mode{};
+    Mode.mode = ShapeModeBinarizeAlpha;
+    Mode.parameters.binarizationCutoff = 1;
+    SDL_SetWindowShape(Os->Window, Mask, &Mode);
+    SDL_FreeSurface(Mask);
+}
+
+void TSdlBackend::Present(HWND Handle, const TSurface& Picture)
+{
+    TOsWindow* Os = Find(Handle);
+    if (!Os || !Os->Window) return;
+    SDL_Surface* Target = SDL_GetWindowSurface(Os->Window);
+    if (!Target) return;
+    int W = std::min(Target->w, Picture.Width()), H = std::min(Target->h, Picture.Height());
+    if (SDL_MUSTLOCK(Target)) SDL_LockSurface(Target);
+    // Both are 32-bit XRGB rows; the alpha byte is ignored by the window.
+    for (int Y = 0; Y < H; ++Y)
+        std::memcpy(static_cast<Uint8*>(Target->pixels) + Y * Target->pitch, Picture.Row(Y), static_cast<size_t>(W) * 4);
+    if (SDL_MUSTLOCK(Target)) SDL_UnlockSurface(Target);
+    SDL_UpdateWindowSurface(Os->Window);
+}
+
+void TSdlBackend::PumpEvents()
+{
+    SDL_Event Event;
+    while (SDL_PollEvent(&Event)) Handle(Event);
+    if (FFocusMaybeLost)
+    {
+        FFocusMaybeLost = false;
+        SDL_Window* Focus = SDL_GetKeyboardFocus();
+        bool Ours = false;
+        for (auto& [H, Os] : FWindows) Ours = Ours || (Focus && Os.Window == Focus);
+        if (!Ours) AppFocusLost();
+    }
+}
+
+void TSdlBackend::Handle(const SDL_Event& Event)
+{
+    switch (Event.type)
+    {
+    case SDL_MOUSEMOTION:
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    {
+        unsigned WindowId = Event.type == SDL_MOUSEMOTION ? Event.motion.windowID : Event.button.windowID;
+        TOsWindow* Os = Find(FindById(WindowId));
+        if (!Os) return;
+        // Event coordinates plus the position we gave the window: the
+        // global pointer state can lag behind.
+        int X = Event.type == SDL_MOUSEMOTION ? Event.motion.x : Event.button.x;
+        int Y = Event.type == SDL_MOUSEMOTION ? Event.motion.y : Event.button.y;
+        TRawInput Input;
+        Input.Screen = {Os->Rect.left + X, Os->Rect.top + Y};
+        if (Event.type == SDL_MOUSEMOTION)
+            Input.Kind = TRawInput::TKind::MouseMove;
+        else
+        {
+            Input.Kind = Event.type == SDL_MOUSEBUTTONDOWN ? TRawInput::TKind::ButtonDown : TRawInput::TKind::ButtonUp;
+            Input.Button = ButtonFromSdl(Event.button.button);
+        }
+        QueueRawInput(Input);
+        return;
+    }
+    case SDL_MOUSEWHEEL:
+    {
+        TRawInput Input;
+        Input.Kind = TRawInput::TKind::Wheel;
+        Input.Screen = TDesktop::Instance().Cursor;
+        Input.WheelDelta = Event.wheel.y * WHEEL_DELTA;
+        QueueRawInput(Input);
+        return;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+    {
+        UINT Vk = VirtualKeyFromSdl(Event.key.keysym.sym);
+        if (!Vk) return;
+        TRawInput Input;
+        Input.Kind = Event.type == SDL_KEYDOWN ? TRawInput::TKind::KeyDown : TRawInput::TKind::KeyUp;
+        Input.VirtualKey = Vk;
+        Input.ScanCode = static_cast<UINT>(Event.key.keysym.scancode);
+        QueueRawInput(Input);
+        return;
+    }
+    case SDL_WINDOWEVENT: HandleWindowEvent(Event); return;
+    default: return;
+    }
+}
+
+void TSdlBackend::HandleWindowEvent(const SDL_Event& Event)
+{
+    HWND Handle = FindById(Event.window.windowID);
+    TOsWindow* Os = Find(Handle);
+    if (!Os) return;
+    switch (Event.window.event)
+    {
+    case SDL_WINDOWEVENT_EXPOSED:
+        if (TWindow* Window = TWindowTable::Instance().FindOwn(Handle)) Window->Dirty = true;
+        return;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    {
+        FFocusMaybeLost = false;
+        TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
+        if (!Window) return;
+        if (KeepsFocusAway(*Window) && Window->Owner)
+        {
+            if (TOsWindow* Owner = Find(RootOf(Window->Owner)->Handle); Owner && Owner->Window)
+                SDL_SetWindowInputFocus(Owner->Window);
+            return;
+        }
+        if (GetActiveWindow() != Handle || !TDesktop::Instance().AppActive) SetActiveWindowMode(Handle, WA_ACTIVE);
+        return;
+    }
+    case SDL_WINDOWEVENT_FOCUS_LOST: FFocusMaybeLost = true; return;
+    case SDL_WINDOWEVENT_CLOSE: PostMessage(Handle, WM_SYSCOMMAND, SC_CLOSE, 0); return;
+    default: return;
+    }
+}
+
+void TSdlBackend::WaitEvents(std::optional<TClock::TimeMs> Timeout)
+{
+    if (Timeout)
+        SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<TClock::TimeMs>(*Timeout, 0x7FFFFFFF)));
+    else
+        SDL_WaitEvent(nullptr);
+}
+
+void TSdlBackend::Wake()
+{
+    SDL_Event Event{};
+    Event.type = FWakeEvent;
+    SDL_PushEvent(&Event);
+}
+
+void TSdlBackend::SetCursorShape(WORD CursorId)
+{
+    auto It = FCursors.find(CursorId);
+    if (It == FCursors.end()) It = FCursors.emplace(CursorId, SDL_CreateSystemCursor(SystemCursorFor(CursorId))).first;
+    if (It->second) SDL_SetCursor(It->second);
+}
+
+POINT TSdlBackend::CursorPos()
+{
+    return TDesktop::Instance().Cursor;
+}
+
+std::string TSdlBackend::ClipboardText()
+{
+    char* Text = SDL_GetClipboardText();
+    std::string Result = Text ? Text : "";
+    SDL_free(Text);
+    return Result;
+}
+
+void TSdlBackend::SetClipboardText(const std::string& Text)
+{
+    SDL_SetClipboardText(Text.c_str());
+}

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The window system on a real (virtual) X display: the demo window appears at
+# the requested size and position, the screen shows what it painted at chosen
+# points, and a synthetic click reaches the right child window.
+set -euo pipefail
+
+if [[ "${1:-}" != "--inside" ]]; then
+    demo="${NOVLA_BUILD:-build/default}/tools/win-demo/win-demo"
+    [[ -x "$demo" ]] || { echo "win-xvfb: $demo is not built" >&2; exit 1; }
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    # -fbdir keeps the screen in a file (XWD format) that can be read back.
+    xvfb-run -a -s "-screen 0 1024x768x24 -fbdir $work" bash "$0" --inside "$demo" "$work"
+    exit
+fi
+
+demo="$2"
+work="$3"
+out="$work/demo.out"
+: >"$out"
+"$demo" --x 100 --y 80 --width 393 --height 322 --exit-after-ms 30000 >"$out" 2>&1 &
+pid=$!
+finish() {
+    # The demo ends itself on Escape or after its time limit; only if it
+    # hangs past that is it stopped, by its own process id.
+    if kill -0 "$pid" 2>/dev/null; then
+        xdotool key Escape 2>/dev/null || true
+        timeout 5 tail --pid="$pid" -f /dev/null || kill "$pid" 2>/dev/null || true
+    fi
+}
+trap finish EXIT
+
+id=$(timeout 15 xdotool search --sync --name "novla win-demo" | head -1)
+[[ -n "$id" ]] || { echo "win-xvfb: the demo window did not appear" >&2; exit 1; }
+timeout 15 grep -q -m1 "first-frame-ms" <(tail --pid="$pid" -f "$out")
+
+geometry=$(xwininfo -id "$id")
+x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
+y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
+w=$(awk '/Width:/ {print $2}' <<<"$geometry")
+h=$(awk '/Height:/ {print $2}' <<<"$geometry")
+if [[ "$x $y $w $h" != "100 80 393 322" ]]; then
+    echo "win-xvfb: window at $x,$y size ${w}x$h, expected 100,80 393x322" >&2
+    exit 1
+fi
+
+# Pixels: (screen x, y, expected RGB). The client area starts at (103, 102):
+# a 3-pixel frame and a 19-pixel caption; panels are 8 pixels apart.
+python3 - "$work/Xvfb_screen0" <<'PY'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+fields = struct.unpack(">25I", data[:100])
+header, width, height = fields[0], fields[4], fields[5]
+byte_order, bpp, stride, ncolors = fields[7], fields[11], fields[12], fields[19]
+pixels = header + ncolors * 12
+def rgb(x, y):
+    at = pixels + y * stride + x * (bpp // 8)
+    value = int.from_bytes(data[at:at + 4], "little" if byte_order == 0 else "big")
+    return (value >> 16) & 255, (value >> 8) & 255, value & 255
+checks = [
+    (123, 122, (192, 64, 64)),   # panel A
+    (400, 122, (64, 160, 64)),   # panel B
+    (123, 300, (64, 96, 192)),   # panel C
+    (400, 300, (208, 176, 48)),  # panel D
+    (105, 104, (212, 208, 200)), # the client background between panels
+    (300, 90, (10, 36, 106)),    # the active caption, right of its text
+    (50, 50, (0, 0, 0)),         # outside the window: the empty root
+]
+bad = [(x, y, want, rgb(x, y)) for x, y, want in checks if rgb(x, y) != want]
+for x, y, want, got in bad:
+    print(f"win-xvfb: pixel {x},{y} is {got}, expected {want}", file=sys.stderr)
+sys.exit(1 if bad else 0)
+PY
+
+# A click on panel D reaches panel D's window procedure.
+xdotool mousemove --sync 400 300 click 1
+if ! timeout 10 grep -q -m1 "^click D$" <(tail --pid="$pid" -f "$out"); then
+    echo "win-xvfb: the click did not reach panel D" >&2
+    cat "$out" >&2
+    exit 1
+fi
+xdotool key Escape
+timeout 10 tail --pid="$pid" -f /dev/null
+wait "$pid"
+echo "win-xvfb: ok ($(grep first-frame-ms "$out"))"
