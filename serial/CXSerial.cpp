@@ -110,12 +110,16 @@ int CXSerial::Write(const uint8_t* Bytes, size_t Length)
         // A slow line that took some bytes is still moving; only a chunk
         // the device took nothing of within the time-out counts as stalled.
         if (Outcome.Accepted > 0) continue;
+        // A pseudo-terminal's queue is its peer's unread input: a purge
+        // there would silently drop bytes, so its stalls are only waited out.
+        const bool Purgeable = !FDevice.IsPseudoTerminal();
         if (++Stalls > MaxChunkTimeouts)
         {
             // The rest of this request must not trickle out after the failure.
-            FDevice.Purge(PurgeDirection::Output);
+            if (Purgeable) FDevice.Purge(PurgeDirection::Output);
             return Fail(Outcome.Error);
         }
+        if (!Purgeable) continue;
         // The purge drops what the device accepted but has not sent; those
         // are the last bytes accepted, so they are written again, and
         // nothing the device did send goes out twice.

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <string>
 #include <thread>
 
 // What the receive thread has read so far; for diagnostics and tests.
@@ -66,8 +67,9 @@ class CXSerial
     // Writes Length bytes in chunks of WriteChunkSize, each given the chunk
     // time-out. When the device accepts nothing of a chunk within the
     // time-out, its transmit queue is purged and the bytes it had not sent
-    // are written again; after MaxChunkTimeouts such stalls in one call the
-    // rest is purged and Write returns 0. 0 at once when
+    // are written again (a pseudo-terminal is only waited for again); after
+    // MaxChunkTimeouts such stalls in one call the rest is purged and Write
+    // returns 0. 0 at once when
     // the port is closed (no device call) or Bytes is null with a non-zero
     // Length; 0 and the port closed when the device reports a hard error.
     int Write(const uint8_t* Bytes, size_t Length);

@@ -7,12 +7,18 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <utility>
 
 namespace
 {
 using Clock = std::chrono::steady_clock;
+
+// Device numbers of the device ends of Unix 98 pseudo-terminals.
+constexpr unsigned PtySlaveFirstMajor = 136;
+constexpr unsigned PtySlaveLastMajor = 143;
 
 // Milliseconds left until Deadline, rounded up so a wait never ends early.
 int MillisecondsLeft(Clock::time_point Deadline)
@@ -28,7 +34,7 @@ SerialDevice::~SerialDevice() { Close(); }
 
 SerialDevice::SerialDevice(SerialDevice&& Other) noexcept
     : FFd(std::exchange(Other.FFd, -1)), FPath(std::move(Other.FPath)),
-      FHasModemLines(Other.FHasModemLines)
+      FHasModemLines(Other.FHasModemLines), FIsPseudoTerminal(Other.FIsPseudoTerminal)
 {
 }
 
@@ -40,6 +46,7 @@ SerialDevice& SerialDevice::operator=(SerialDevice&& Other) noexcept
         FFd = std::exchange(Other.FFd, -1);
         FPath = std::move(Other.FPath);
         FHasModemLines = Other.FHasModemLines;
+        FIsPseudoTerminal = Other.FIsPseudoTerminal;
     }
     return *this;
 }
@@ -79,6 +86,9 @@ CommError SerialDevice::Open(const std::string& Path)
     }
     int Lines = 0;
     FHasModemLines = ioctl(Fd, TIOCMGET, &Lines) == 0;
+    struct stat Info{};
+    FIsPseudoTerminal = fstat(Fd, &Info) == 0 && major(Info.st_rdev) >= PtySlaveFirstMajor &&
+                        major(Info.st_rdev) <= PtySlaveLastMajor;
     FFd = Fd;
     return {};
 }
@@ -116,7 +126,7 @@ CommError SerialDevice::Configure(const LineSettings& Settings)
     const bool SpeedTook = cfgetospeed(&Applied) == *Speed && cfgetispeed(&Applied) == *Speed;
     const bool SizeTook = (Applied.c_cflag & CSIZE) == CS8;
     const bool ParityTook = (Applied.c_cflag & (PARENB | PARODD)) == (Attributes.c_cflag & (PARENB | PARODD));
-    if (!SpeedTook || !SizeTook || (FHasModemLines && !ParityTook))
+    if (!SpeedTook || !SizeTook || (!FIsPseudoTerminal && !ParityTook))
         return MakeError(CommStatus::Unsupported,
                          "configure " + FPath + ": the device refused the line settings");
 

@@ -70,11 +70,15 @@ class SerialDevice
     const std::string& Path() const { return FPath; }
 
     // Applies the line settings and lowers DTR and RTS. Unsupported for a
-    // baud rate termios has no constant for. On a device without modem
-    // lines (a pseudo-terminal) the DTR/RTS request is skipped and the
-    // parity is not verified, since such devices silently drop it.
+    // baud rate termios has no constant for. A device without modem lines
+    // (a pseudo-terminal) is not asked for DTR/RTS; a pseudo-terminal's
+    // parity is not verified, since it silently drops it.
     CommError Configure(const LineSettings& Settings);
     bool HasModemLines() const { return FHasModemLines; }
+    // True for the device end of a pseudo-terminal. Its "transmit queue" is
+    // the peer's unread input: OutputQueued reads 0 there, and purging the
+    // output throws away bytes the peer has not read yet.
+    bool IsPseudoTerminal() const { return FIsPseudoTerminal; }
 
     CommError Purge(PurgeDirection Direction);
 
@@ -104,4 +108,5 @@ class SerialDevice
     int FFd = -1;
     std::string FPath;
     bool FHasModemLines = false;
+    bool FIsPseudoTerminal = false;
 };

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 // Misbehaviours the virtual module can show, for tests and demonstrations.
 enum class ModuleFault

@@ -152,6 +152,7 @@ TEST_F(DeviceFixture, ConfigureRejectsRatesWithoutATermiosSpeed)
     EXPECT_EQ(Device.Configure({12345, Parity::None}).Status, CommStatus::Unsupported);
     // Parity is dropped silently by a pty; it is accepted, not verified.
     EXPECT_FALSE(Device.HasModemLines());
+    EXPECT_TRUE(Device.IsPseudoTerminal());
     EXPECT_TRUE(Device.Configure({115200, Parity::Even}).Ok());
 }
 
