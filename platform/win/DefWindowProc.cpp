@@ -209,6 +209,13 @@ LRESULT DefWindowProc(HWND Handle, UINT Message, WPARAM WParam, LPARAM LParam)
         if (WParam == ' ' && Window->Parent && (Window->Style & WS_CHILD))
             return SendMessage(Window->Parent->Handle, Message, WParam, LParam);
         return SendMessage(Handle, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(WParam));
+    case WM_SETREDRAW:
+        // Turns drawing off and on without hiding: the visible bit alone.
+        if (WParam)
+            Window->Style |= WS_VISIBLE;
+        else
+            Window->Style &= ~WS_VISIBLE;
+        return 0;
     case WM_CANCELMODE:
         if (GetCapture() == Handle) ReleaseCapture();
         return 0;

@@ -125,9 +125,14 @@ bool Retrieve(MSG& Out, HWND Window, UINT Min, UINT Max, bool Remove, bool Block
         // Everything that was due is painted: show it, once per window.
         if (UiThread) PresentDirtyWindows();
         if (!Block) return false;
-        auto Next = Filter.AcceptsMessage(WM_TIMER)
-                        ? TimerQueue::NextDue([&](HWND W) { return Filter.AcceptsWindow(W); })
-                        : std::nullopt;
+        bool HasDue = false;
+        TClock::TimeMs Due = 0;
+        if (Filter.AcceptsMessage(WM_TIMER))
+            if (auto Next = TimerQueue::NextDue([&](HWND W) { return Filter.AcceptsWindow(W); }))
+            {
+                HasDue = true;
+                Due = *Next;
+            }
         if (Backend && Backend->OwnsWaiting())
         {
             // OS events and posts both end the backend's wait: a post
@@ -136,12 +141,11 @@ bool Retrieve(MSG& Out, HWND Window, UINT Min, UINT Max, bool Remove, bool Block
                 if (TBackend* Current = CurrentBackend()) Current->Wake();
             });
             if (Queue.ChangeCount() != Seen) continue;
-            std::optional<TClock::TimeMs> Timeout;
-            if (Next) Timeout = *Next > Clock->Now() ? *Next - Clock->Now() : 0;
-            Backend->WaitEvents(Timeout);
+            const TClock::TimeMs Now = Clock->Now();
+            Backend->WaitEvents(HasDue ? std::optional<TClock::TimeMs>(Due > Now ? Due - Now : 0) : std::nullopt);
             continue;
         }
-        Queue.Wait(Seen, *Clock, Next.has_value(), Next.value_or(0));
+        Queue.Wait(Seen, *Clock, HasDue, Due);
     }
 }
 

@@ -4,6 +4,8 @@
 // focus, the non-client frame and system metrics.
 
 #include "platform/win/AtomTable.h"
+#include "platform/win/Caret.h"
+#include "platform/win/Clipboard.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Input.h"
 #include "platform/win/LastError.h"

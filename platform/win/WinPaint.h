@@ -61,8 +61,10 @@ HDC BeginPaint(HWND Window, PAINTSTRUCT* Paint);
 BOOL EndPaint(HWND Window, const PAINTSTRUCT* Paint);
 // A context for the client area (GetDC) or the whole window, frame included
 // (GetWindowDC), clipped like a paint context but not to an update region.
-// Release with ReleaseDC. Null for an invalid window; the screen context
-// (Window null) is not provided.
+// Release with ReleaseDC. Null for an invalid window. Window null gives a
+// context on the whole screen: it shows what the windows show, and what is
+// drawn into it lands, on ReleaseDC, in the top-level windows under it
+// (outside every window it is lost, as on a desktop nobody repaints).
 HDC GetDC(HWND Window);
 HDC GetWindowDC(HWND Window);
 int ReleaseDC(HWND Window, HDC Dc);

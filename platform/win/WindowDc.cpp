@@ -1,4 +1,5 @@
 #include "platform/win/Backend.h"
+#include "platform/win/CaretInternals.h"
 #include "platform/win/Desktop.h"
 #include "platform/win/LastError.h"
 #include "platform/win/Messaging.h"
@@ -13,9 +14,11 @@
 
 #include "platform/gfx/Color.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace
 {
@@ -26,6 +29,8 @@ struct TWindowDc
     HWND Window;
     std::shared_ptr<TSurface> Surface;
     std::unique_ptr<TDeviceContext> Dc;
+    // Screen contexts: the screen as it was, to find what was drawn.
+    std::unique_ptr<TSurface> Before;
 };
 
 std::map<HDC, TWindowDc>& OpenDcs()
@@ -69,7 +74,7 @@ HDC OpenDc(TWindow& Window, bool Client, const TRegion* Limit)
     TRegion Visible = VisibleRegion(Window, Client);
     if (Limit) Visible.Intersect(*Limit);
     Visible.Offset(-Area.Left, -Area.Top);
-    TWindowDc Record{Window.Handle, Root->BackBuffer, nullptr};
+    TWindowDc Record{Window.Handle, Root->BackBuffer, nullptr, nullptr};
     Record.Dc = std::make_unique<TDeviceContext>(*Record.Surface, Area, Visible);
     HDC Dc = Record.Dc.get();
     OpenDcs().emplace(Dc, std::move(Record));
@@ -136,8 +141,68 @@ void PresentDirtyWindows()
     }
 }
 
+namespace
+{
+// The visible top-level windows, bottom first, with their screen rectangles.
+std::vector<TWindow*> ShownTopLevel()
+{
+    std::vector<TWindow*> Result;
+    const auto& Order = TDesktop::Instance().TopLevel;
+    for (auto It = Order.rbegin(); It != Order.rend(); ++It)
+        if (((*It)->Style & WS_VISIBLE) && (*It)->BackBuffer) Result.push_back(*It);
+    return Result;
+}
+
+bool OnWindow(const TWindow& Window, const RECT& Screen, int X, int Y)
+{
+    if (!PointInRect(Screen, {X, Y})) return false;
+    return !Window.Region || Window.Region->Contains(X - Screen.left, Y - Screen.top);
+}
+
+// A context on the whole screen: a picture of what the windows show now.
+// What is drawn into it goes, on release, into the windows under it.
+HDC OpenScreenDc()
+{
+    const RECT& S = TDesktop::Instance().Screen;
+    auto Screen = std::make_shared<TSurface>(S.right - S.left, S.bottom - S.top, ColorToRGB(GetSysColor(COLOR_BACKGROUND)));
+    for (TWindow* W : ShownTopLevel())
+    {
+        RECT R = ScreenWindowRect(*W);
+        for (int Y = std::max(R.top, S.top); Y < std::min(R.bottom, S.bottom); ++Y)
+            for (int X = std::max(R.left, S.left); X < std::min(R.right, S.right); ++X)
+                if (OnWindow(*W, R, X, Y)) Screen->Row(Y - S.top)[X - S.left] = W->BackBuffer->Row(Y - R.top)[X - R.left];
+    }
+    TWindowDc Record{nullptr, Screen, std::make_unique<TDeviceContext>(*Screen), std::make_unique<TSurface>(Screen->Clone())};
+    HDC Dc = Record.Dc.get();
+    OpenDcs().emplace(Dc, std::move(Record));
+    return Dc;
+}
+
+void ReleaseScreenDc(TWindowDc& Record)
+{
+    const RECT& S = TDesktop::Instance().Screen;
+    std::vector<TWindow*> Windows = ShownTopLevel();
+    for (int Y = 0; Y < Record.Surface->Height(); ++Y)
+        for (int X = 0; X < Record.Surface->Width(); ++X)
+        {
+            uint32_t Now = Record.Surface->Row(Y)[X];
+            if (Now == Record.Before->Row(Y)[X]) continue;
+            // The topmost window at this point gets the pixel.
+            for (auto It = Windows.rbegin(); It != Windows.rend(); ++It)
+            {
+                RECT R = ScreenWindowRect(**It);
+                if (!OnWindow(**It, R, X + S.left, Y + S.top)) continue;
+                (*It)->BackBuffer->Row(Y + S.top - R.top)[X + S.left - R.left] = Now;
+                (*It)->Dirty = true;
+                break;
+            }
+        }
+}
+}
+
 HDC GetDC(HWND Handle)
 {
+    if (!Handle) return OpenScreenDc();
     TWindow* Window = Own(Handle);
     if (!Window || Window->MessageOnly) return nullptr;
     return OpenDc(*Window, true, nullptr);
@@ -145,6 +210,7 @@ HDC GetDC(HWND Handle)
 
 HDC GetWindowDC(HWND Handle)
 {
+    if (!Handle) return OpenScreenDc();
     TWindow* Window = Own(Handle);
     if (!Window || Window->MessageOnly) return nullptr;
     return OpenDc(*Window, false, nullptr);
@@ -154,6 +220,7 @@ int ReleaseDC(HWND Handle, HDC Dc)
 {
     auto It = OpenDcs().find(Dc);
     if (It == OpenDcs().end() || It->second.Window != Handle) return 0;
+    if (!Handle) ReleaseScreenDc(It->second);
     if (TWindow* Window = TWindowTable::Instance().FindOwn(Handle)) RootOf(Window)->Dirty = true;
     OpenDcs().erase(It);
     return 1;
@@ -169,6 +236,7 @@ HDC BeginPaint(HWND Handle, PAINTSTRUCT* Paint)
         SendMessage(Handle, WM_NCPAINT, 1, 0);
         if (!(Window = Own(Handle))) return nullptr;
     }
+    CaretBeforePaint(Handle);
     TRegion Update = Window->Update;
     bool Erase = Window->EraseNeeded;
     Window->Update = TRegion();
@@ -188,7 +256,9 @@ HDC BeginPaint(HWND Handle, PAINTSTRUCT* Paint)
 BOOL EndPaint(HWND Handle, const PAINTSTRUCT* Paint)
 {
     if (!Paint) return FALSE;
-    return ReleaseDC(Handle, Paint->hdc) ? TRUE : FALSE;
+    BOOL Released = ReleaseDC(Handle, Paint->hdc) ? TRUE : FALSE;
+    CaretAfterPaint(Handle);
+    return Released;
 }
 
 HBRUSH GetSysColorBrush(int Index)

@@ -1,5 +1,6 @@
 #include "platform/win/AtomTable.h"
 #include "platform/win/Backend.h"
+#include "platform/win/CaretInternals.h"
 #include "platform/win/Desktop.h"
 #include "platform/win/Focus.h"
 #include "platform/win/InputQueue.h"
@@ -60,7 +61,11 @@ void Release(TWindow& Window)
         if (TBackend* Backend = CurrentBackend()) Backend->WindowDestroyed(Handle);
     TimerQueue::RemoveAllOf(Handle);
     Window.Queue->RemovePostedFor(Handle);
-    if (Window.ThreadId == TDesktop::Instance().UiThread) ForgetInputWindow(Handle);
+    if (Window.ThreadId == TDesktop::Instance().UiThread)
+    {
+        ForgetInputWindow(Handle);
+        CaretWindowDestroyed(Handle);
+    }
     auto Removed = TWindowTable::Instance().Remove(Handle);
     if (Removed && Removed->Class) TClassRegistry::Instance().RemoveWindow(*Removed->Class);
 }

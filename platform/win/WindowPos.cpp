@@ -41,7 +41,7 @@ void MoveInputAwayFrom(HWND Handle)
     if (!Window->Parent && Desktop.Active == Handle) ActivateOtherWindow(Handle);
 }
 
-void ApplyZOrder(TWindow& Window, HWND InsertAfter)
+void ApplyZOrder(TWindow& Window, HWND InsertAfter, bool MoveOwned)
 {
     if (!Window.Parent)
     {
@@ -49,6 +49,17 @@ void ApplyZOrder(TWindow& Window, HWND InsertAfter)
         if (InsertAfter == HWND_NOTOPMOST) Window.ExStyle &= ~WS_EX_TOPMOST;
     }
     LinkWindow(Window, Window.Parent, InsertAfter);
+    if (Window.Parent || !MoveOwned) return;
+    // Owned windows stay above their owner, in their own order.
+    auto& List = TDesktop::Instance().TopLevel;
+    std::vector<TWindow*> Owned;
+    for (TWindow* W : List)
+        if (W->Owner == &Window) Owned.push_back(W);
+    for (auto It = Owned.rbegin(); It != Owned.rend(); ++It)
+    {
+        std::erase(List, *It);
+        List.insert(std::find(List.begin(), List.end(), &Window), *It);
+    }
 }
 }
 
@@ -119,7 +130,7 @@ BOOL SetWindowPos(HWND Handle, HWND InsertAfter, int X, int Y, int Width, int He
         std::vector<TWindow*>* Siblings = SiblingList(*Window);
         std::vector<TWindow*> Before = Siblings ? *Siblings : std::vector<TWindow*>{};
         DWORD OldExStyle = Window->ExStyle;
-        ApplyZOrder(*Window, Pos.hwndInsertAfter);
+        ApplyZOrder(*Window, Pos.hwndInsertAfter, !(Pos.flags & SWP_NOOWNERZORDER));
         if (Siblings && *Siblings == Before && Window->ExStyle == OldExStyle) Pos.flags |= SWP_NOZORDER;
     }
     const bool Moved = New.left != Old.left || New.top != Old.top;

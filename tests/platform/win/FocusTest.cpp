@@ -93,6 +93,11 @@ TEST_F(FocusTest, HidingTheActiveWindowActivatesItsOwner)
     ShowWindow(Popup, SW_HIDE);
     EXPECT_EQ(GetActiveWindow(), Owner) << "not the window that was below";
     EXPECT_NE(GetActiveWindow(), Other);
+    ShowWindow(Popup, SW_SHOWNA);
+    SetActiveWindow(Other);
+    SetActiveWindow(Owner);
+    EXPECT_EQ(GetTopWindow(nullptr), Popup) << "an owned window stays above its owner";
+    EXPECT_EQ(GetWindow(Popup, GW_HWNDNEXT), Owner);
 }
 
 TEST_F(FocusTest, AnotherProgramTakingTheFocusDeactivates)
