@@ -161,6 +161,12 @@ TEST_F(SerialFixture, ConfigureWithTheSamePortKeepsDeviceAndThread)
     ASSERT_TRUE(Port.WaitForBytes(2));
     EXPECT_EQ(Port.Threads().size(), 1u) << "one receive thread throughout";
     EXPECT_EQ(CXSerial::ProbePort(201, Map()), 0) << "still held";
+
+    // A rate the device cannot take leaves the port open as it was.
+    EXPECT_EQ(Port.Configure(201, 12345, 0), 0);
+    EXPECT_EQ(Port.LastError().Status, CommStatus::Unsupported);
+    EXPECT_EQ(Port.IsOpen(), 1);
+    EXPECT_EQ(Port.BaudRate(), 19200);
 }
 
 TEST_F(SerialFixture, ConfigureWithAnotherPortClosesTheOldOneFirst)

@@ -1,10 +1,12 @@
 #include "platform/comm/SerialDevice.h"
 #include "tests/platform/comm/TempFolder.h"
 #include "tests/tools/ProcessRunner.h"
+#include "tools/cli/ModuleClient.h"
 #include "tools/virtual-module/VirtualModule.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 
 namespace
@@ -75,6 +77,35 @@ TEST_F(CliFixture, WriteTakesAJsonFileAndStartsFromTheWindowDefaults)
     EXPECT_EQ(Stored.RfMode, 1);
     EXPECT_EQ(Stored.FrequencyMHz, 433.0);
     EXPECT_EQ(Stored.WakeCode, 4);
+}
+
+TEST_F(CliFixture, OneClientRunsExchangesBackToBack)
+{
+    StartModule();
+    // The client finds ports as the window will: through the environment.
+    const char* Previous = std::getenv("XDG_RUNTIME_DIR");
+    const std::string Saved = Previous ? Previous : "";
+    setenv("XDG_RUNTIME_DIR", Runtime.Path().c_str(), 1);
+    ModuleClient Client;
+    if (Previous) setenv("XDG_RUNTIME_DIR", Saved.c_str(), 1);
+    else unsetenv("XDG_RUNTIME_DIR");
+    std::string Error;
+    ASSERT_TRUE(Client.Open(Module.PortNumber(), 9600, 0, Error)) << Error;
+    ModuleParameters Changed = DefaultParameters();
+    Changed.NetId = 42;
+    const ExchangeResult First = Client.ReadAll(std::chrono::milliseconds(3000));
+    const ExchangeResult Written = Client.WriteAll(Changed, std::chrono::milliseconds(3000));
+    const ExchangeResult Again = Client.ReadAll(std::chrono::milliseconds(3000));
+    ASSERT_EQ(First.Outcome, ExchangeOutcome::Reply);
+    ASSERT_EQ(Written.Outcome, ExchangeOutcome::Reply);
+    ASSERT_EQ(Again.Outcome, ExchangeOutcome::Reply);
+    EXPECT_EQ(First.Block.NetId, 0);
+    EXPECT_EQ(Written.Block.NetId, 42);
+    EXPECT_EQ(Again.Block.NetId, 42);
+    EXPECT_EQ(Again.Block.Command, CommandReadAll);
+
+    Module.Stop();
+    EXPECT_EQ(Client.ReadAll(std::chrono::milliseconds(3000)).Outcome, ExchangeOutcome::SendFailed);
 }
 
 TEST_F(CliFixture, FaultsGiveTheDocumentedExitCodes)
