@@ -2,6 +2,7 @@
 
 #include "platform/win/WinTypes.h"
 
+#include <atomic>
 #include <vector>
 
 struct TWindow;
@@ -14,7 +15,8 @@ struct TDesktop
 {
     static TDesktop& Instance();
 
-    DWORD UiThread = 0;
+    // Set once, by the first top-level window; read by every message loop.
+    std::atomic<DWORD> UiThread = 0;
     std::vector<TWindow*> TopLevel; // z-order, topmost first
     RECT Screen{0, 0, 1024, 768};
     RECT WorkArea{0, 0, 1024, 768};

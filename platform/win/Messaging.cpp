@@ -82,7 +82,7 @@ void AnswerSentMessages(TMessageQueue& Queue)
 }
 
 // One scan of the queue in retrieval order; false when nothing matched.
-bool ScanOnce(TMessageQueue& Queue, const TFilter& Filter, TClock& Clock, MSG& Out, bool Remove)
+bool ScanOnce(TMessageQueue& Queue, const TFilter& Filter, TClock& Clock, MSG& Out, bool Remove, bool UiThread)
 {
     AnswerSentMessages(Queue);
     auto Match = [&](const MSG& M) { return Filter.AcceptsWindow(M.hwnd) && Filter.AcceptsMessage(M.message); };
@@ -93,8 +93,9 @@ bool ScanOnce(TMessageQueue& Queue, const TFilter& Filter, TClock& Clock, MSG& O
         Out = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(ExitCode), 0, static_cast<DWORD>(Clock.Now()), {}};
         return true;
     }
-    if (TDesktop::Instance().UiThread == Queue.ThreadId() && TakeInputMessage(Out, Match, Remove)) return true;
-    if (Filter.AcceptsMessage(WM_PAINT) && TakePaintMessage(Out, Match)) return true;
+    // Input and painting belong to the UI thread's windows only.
+    if (UiThread && TakeInputMessage(Out, Match, Remove)) return true;
+    if (UiThread && Filter.AcceptsMessage(WM_PAINT) && TakePaintMessage(Out, Match)) return true;
     if (Filter.AcceptsMessage(WM_TIMER) &&
         TimerQueue::TakeDue(Out, Clock.Now(), [&](HWND W) { return Filter.AcceptsWindow(W); }, Remove))
         return true;
@@ -117,7 +118,7 @@ bool Retrieve(MSG& Out, HWND Window, UINT Min, UINT Max, bool Remove, bool Block
         if (Backend) Backend->PumpEvents();
         auto Clock = CurrentClock();
         uint64_t Seen = Queue.ChangeCount();
-        if (ScanOnce(Queue, Filter, *Clock, Out, Remove))
+        if (ScanOnce(Queue, Filter, *Clock, Out, Remove, UiThread))
         {
             LastMessageTime = static_cast<LONG>(Out.time);
             return true;

@@ -140,7 +140,8 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
     TDesktop& Desktop = TDesktop::Instance();
     if (TopLevel)
     {
-        if (!Desktop.UiThread) Desktop.UiThread = GetCurrentThreadId();
+        DWORD None = 0;
+        Desktop.UiThread.compare_exchange_strong(None, GetCurrentThreadId());
         if (Desktop.UiThread != GetCurrentThreadId())
         {
             SetLastError(ERROR_ACCESS_DENIED);

@@ -14,6 +14,7 @@
 #include <SDL.h>
 #include <SDL_shape.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace
@@ -27,10 +28,10 @@ TRawInput::TButton ButtonFromSdl(Uint8 Button)
     return TRawInput::TButton::Left;
 }
 
-// Windows that must not take the keyboard focus from their owner.
+// Windows that must not take the keyboard focus (menus, lists, hints).
 bool KeepsFocusAway(const TWindow& Window)
 {
-    return (Window.ExStyle & WS_EX_NOACTIVATE) || ((Window.Style & WS_POPUP) && Window.Owner && (Window.ExStyle & WS_EX_TOOLWINDOW));
+    return (Window.ExStyle & WS_EX_NOACTIVATE) || ((Window.Style & WS_POPUP) && (Window.ExStyle & WS_EX_TOOLWINDOW));
 }
 
 SDL_SystemCursor SystemCursorFor(WORD Id)
@@ -161,9 +162,12 @@ void TSdlBackend::WindowChanged(HWND Handle, const RECT& ScreenRect, bool Shown)
     SDL_ShowWindow(Os->Window);
     // Without a window manager a shown window takes the keyboard focus;
     // give it back when this one is not meant to have it.
-    if (Window && KeepsFocusAway(*Window) && Window->Owner)
-        if (TOsWindow* Owner = Find(RootOf(Window->Owner)->Handle); Owner && Owner->Window)
-            SDL_SetWindowInputFocus(Owner->Window);
+    if (Window && KeepsFocusAway(*Window)) GiveFocusBack();
+}
+
+void TSdlBackend::GiveFocusBack()
+{
+    if (TOsWindow* Active = Find(GetActiveWindow()); Active && Active->Window) SDL_SetWindowInputFocus(Active->Window);
 }
 
 void TSdlBackend::WindowShapeChanged(HWND Handle, const TRegion* Region)
@@ -282,10 +286,9 @@ void TSdlBackend::HandleWindowEvent(const SDL_Event& Event)
         FFocusMaybeLost = false;
         TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
         if (!Window) return;
-        if (KeepsFocusAway(*Window) && Window->Owner)
+        if (KeepsFocusAway(*Window))
         {
-            if (TOsWindow* Owner = Find(RootOf(Window->Owner)->Handle); Owner && Owner->Window)
-                SDL_SetWindowInputFocus(Owner->Window);
+            GiveFocusBack();
             return;
         }
         if (GetActiveWindow() != Handle || !TDesktop::Instance().AppActive) SetActiveWindowMode(Handle, WA_ACTIVE);

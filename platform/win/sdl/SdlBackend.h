@@ -54,6 +54,8 @@ class TSdlBackend final : public TBackend
     void Create(HWND Window, TOsWindow& Os);
     void Handle(const SDL_Event& Event);
     void HandleWindowEvent(const SDL_Event& Event);
+    // Hands the keyboard focus back to the active window's OS window.
+    void GiveFocusBack();
 
     bool FStarted = false;
     unsigned FWakeEvent = 0;

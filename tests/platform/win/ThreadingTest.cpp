@@ -125,4 +125,35 @@ TEST_F(ThreadingTest, EndedThreadLeavesNoWindowToPostTo)
     EXPECT_FALSE(PostMessage(Orphan, WM_USER, 0, 0));
     EXPECT_EQ(SendMessage(Orphan, WM_USER, 0, 0), 0);
 }
+
+TEST_F(ThreadingTest, AWorkerLoopRunsBesideTheUiThread)
+{
+    // This thread becomes the UI thread; the worker keeps a message-only
+    // window with a timer, as a background component would.
+    HWND Top = MakeWindowAt(WS_POPUP | WS_VISIBLE, nullptr, {0, 0, 50, 50});
+    std::promise<DWORD> Started;
+    std::promise<void> FirstTick;
+    std::atomic<int> Ticks = 0;
+    std::thread Worker([&] {
+        HWND Own = CreateWindowEx(0, "Recorder", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        SetTimer(Own, 1, 100, nullptr);
+        Started.set_value(GetCurrentThreadId());
+        MSG Msg;
+        while (GetMessage(&Msg, nullptr, 0, 0) > 0)
+            if (Msg.message == WM_TIMER && ++Ticks == 1) FirstTick.set_value();
+        EXPECT_EQ(CreateWindowEx(0, "Recorder", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr)
+            << "top-level windows belong to the UI thread";
+        DestroyWindow(Own);
+    });
+    DWORD WorkerId = Started.get_future().get();
+    for (int I = 0; I < 20; ++I)
+    {
+        InvalidateRect(Top, nullptr, TRUE);
+        PumpReady();
+        FClock->Advance(50);
+    }
+    FirstTick.get_future().wait(); // the worker saw its timer
+    PostThreadMessage(WorkerId, WM_QUIT, 0, 0);
+    Worker.join();
+}
 }
