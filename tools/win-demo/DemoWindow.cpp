@@ -105,6 +105,11 @@ HWND CreateDemoWindow(const TDemoOptions& Options)
         if (!Panel) return nullptr;
         SetWindowLongPtr(Panel, GWLP_USERDATA, I);
     }
+    if (Options.Round > 0)
+    {
+        TRegion Shape = TRegion::RoundRect(0, 0, Options.Width + 1, Options.Height + 1, Options.Round, Options.Round);
+        SetWindowRgn(Frame, &Shape, FALSE);
+    }
     ShowWindow(Frame, SW_SHOW);
     return Frame;
 }

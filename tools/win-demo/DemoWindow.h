@@ -15,6 +15,8 @@ struct TDemoOptions
     int Width = 393;
     int Height = 322;
     int Panels = 4;
+    // Corner size of a rounded window region; 0 for a plain rectangle.
+    int Round = 0;
     std::function<void(const std::string&)> OnClick;
 };
 

@@ -53,6 +53,7 @@ bool Parse(int Argc, char** Argv, TArguments& Out)
                  : Arg == "--width" ? !Number(Out.Demo.Width)
                  : Arg == "--height" ? !Number(Out.Demo.Height)
                  : Arg == "--panels" ? !Number(Out.Demo.Panels)
+                 : Arg == "--round" ? !Number(Out.Demo.Round)
                  : Arg == "--exit-after-ms" ? !Number(Out.ExitAfterMs)
                                              : true)
             return false;
@@ -74,7 +75,7 @@ int main(int Argc, char** Argv)
     {
         std::fprintf(stderr,
                      "usage: win-demo [--headless] [--screenshot FILE.png|FILE.bmp] [--x N] [--y N] [--width N]\n"
-                     "                [--height N] [--panels N] [--exit-after-ms N]\n");
+                     "                [--height N] [--panels N] [--round N] [--exit-after-ms N]\n");
         return 1;
     }
     Args.Demo.OnClick = [](const std::string& Name) {

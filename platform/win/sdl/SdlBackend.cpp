@@ -173,14 +173,26 @@ void TSdlBackend::GiveFocusBack()
 void TSdlBackend::WindowShapeChanged(HWND Handle, const TRegion* Region)
 {
     TOsWindow* Os = Find(Handle);
-    if (!Os || !Os->Window || !SDL_IsShapedWindow(Os->Window) || !Region) return;
+    if (!Os || !Os->Window) return;
+    if (!SDL_IsShapedWindow(Os->Window))
+    {
+        if (!Region) return;
+        // Only a window made shaped can take a shape: make it again.
+        SDL_DestroyWindow(Os->Window);
+        Os->Window = nullptr;
+        Create(Handle, *Os);
+        if (!Os->Window) return;
+        if (Os->Shown) SDL_ShowWindow(Os->Window);
+        if (TWindow* Window = TWindowTable::Instance().FindOwn(Handle)) Window->Dirty = true;
+        return;
+    }
     int W = Os->Rect.right - Os->Rect.left, H = Os->Rect.bottom - Os->Rect.top;
     SDL_Surface* Mask = SDL_CreateRGBSurfaceWithFormat(0, W, H, 32, SDL_PIXELFORMAT_ARGB8888);
     if (!Mask) return;
     for (int Y = 0; Y < H; ++Y)
     {
         auto* Row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(Mask->pixels) + Y * Mask->pitch);
-        for (int X = 0; X < W; ++X) Row[X] = Region->Contains(X, Y) ? 0xFFFFFFFFu : 0;
+        for (int X = 0; X < W; ++X) Row[X] = !Region || Region->Contains(X, Y) ? 0xFFFFFFFFu : 0;
     }
     SDL_WindowShapeMode Mode{};
     Mode.mode = ShapeModeBinarizeAlpha;
