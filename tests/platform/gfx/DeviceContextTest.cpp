@@ -1,4 +1,7 @@
+#include "platform/gfx/Blit.h"
 #include "platform/gfx/DeviceContext.h"
+#include "platform/gfx/DrawText.h"
+#include "platform/gfx/Lines.h"
 #include "platform/gfx/Shapes.h"
 
 #include <gtest/gtest.h>
@@ -115,4 +118,23 @@ TEST(DeviceContext, ModeSettersRejectUnknownValues)
     EXPECT_EQ(Dc.SetStretchMode(HALFTONE), BLACKONWHITE);
     EXPECT_EQ(Dc.SetStretchMode(9), 0);
     EXPECT_EQ(Dc.StretchMode(), HALFTONE);
+}
+
+TEST(DeviceContext, DrawingOnAnEmptySurfaceDoesNothing)
+{
+    TSurface Empty;
+    TDeviceContext Dc(Empty);
+    EXPECT_EQ(Dc.GetClipBox(), (TRect{}));
+    Fill(Dc, {0, 0, 10, 10}, clRed);
+    Rectangle(Dc, 0, 0, 10, 10);
+    Ellipse(Dc, 0, 0, 10, 10);
+    MoveTo(Dc, 0, 0);
+    LineTo(Dc, 10, 10);
+    DrawFocusRect(Dc, {0, 0, 10, 10});
+    const TSurface Src(4, 4, clRed);
+    EXPECT_TRUE(BitBlt(Dc, 0, 0, 4, 4, Src, 0, 0));
+    EXPECT_TRUE(StretchBlt(Dc, 0, 0, 8, 8, Src, 0, 0, 4, 4));
+    TRect R{0, 0, 50, 20};
+    EXPECT_GT(DrawText(Dc, "Open", R, DT_SINGLELINE), 0);
+    EXPECT_EQ(GetPixel(Dc, 0, 0), CLR_INVALID);
 }
