@@ -102,6 +102,8 @@ class TFont
     TTextMetric FMetrics;
     int FUnderlineOffset = 1;
     int FUnderlineThickness = 1;
+    // Guarded by the font cache's lock; entries are never removed, so
+    // references handed out stay valid.
     mutable std::unordered_map<char32_t, TGlyph> FGlyphs;
 
     friend class TFontCache;
