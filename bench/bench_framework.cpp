@@ -4,8 +4,8 @@
 // and parsing a number edit does on every change.
 
 #include "framework/ClassRegistry.h"
-#include "framework/Color.h"
 #include "framework/Collection.h"
+#include "framework/Color.h"
 #include "framework/Component.h"
 #include "framework/Conversions.h"
 #include "framework/FormReader.h"
@@ -27,9 +27,10 @@ class TBenchPanel : public TCollectionItem
     explicit TBenchPanel(TCollection* C) : TCollectionItem(C) {}
     static const TClassInfo& StaticClass()
     {
-        static const TClassInfo Info = TClassBuilder<TBenchPanel>("TBenchPanel", &TCollectionItem::StaticClass())
-                                           .Integer("Width", &TBenchPanel::Width, &TBenchPanel::SetWidth)
-                                           .Build();
+        static const TClassInfo Info =
+            TClassBuilder<TBenchPanel>("TBenchPanel", &TCollectionItem::StaticClass())
+                .Integer("Width", &TBenchPanel::Width, &TBenchPanel::SetWidth)
+                .Build();
         return Info;
     }
     const TClassInfo& ClassInfo() const override { return StaticClass(); }
@@ -44,7 +45,8 @@ class TBenchControl : public TComponent
 {
   public:
     explicit TBenchControl(TComponent* Owner)
-        : TComponent(Owner), FPanels(TBenchPanel::StaticClass(), this), FItems(std::make_unique<TStringList>())
+        : TComponent(Owner), FPanels(TBenchPanel::StaticClass(), this),
+          FItems(std::make_unique<TStringList>())
     {
     }
     static const TClassInfo& StaticClass()
@@ -70,16 +72,8 @@ class TBenchControl : public TComponent
     }
     const TClassInfo& ClassInfo() const override { return StaticClass(); }
 
-    template <int I>
-    int Get() const
-    {
-        return FInts[I];
-    }
-    template <int I>
-    void Set(int V)
-    {
-        FInts[I] = V;
-    }
+    template <int I> int Get() const { return FInts[I]; }
+    template <int I> void Set(int V) { FInts[I] = V; }
     TColor Color() const { return FColor; }
     void SetColor(TColor V) { FColor = V; }
     bool Flag() const { return FFlag; }
@@ -109,10 +103,16 @@ std::string Definition()
     for (int I = 0; I < 60; ++I)
     {
         const std::string N = std::to_string(I);
-        S += "  object Control" + N + ": TBenchControl\n    Left = " + N + "\n    Top = 24\n    Width = 57\n"
-             "    Height = 21\n    TabOrder = " + N + "\n    Color = clLime\n    ParentColor = True\n"
-             "    Caption = 'Control " + N + "'\n    FontName = 'MS Sans Serif'\n    Value = 433.25\n"
-             "    Items = (\n      '1200'\n      '2400'\n      '9600')\n    Panels = <\n      item\n        Width = 120\n"
+        S += "  object Control" + N + ": TBenchControl\n    Left = " + N +
+             "\n    Top = 24\n    Width = 57\n"
+             "    Height = 21\n    TabOrder = " +
+             N +
+             "\n    Color = clLime\n    ParentColor = True\n"
+             "    Caption = 'Control " +
+             N +
+             "'\n    FontName = 'MS Sans Serif'\n    Value = 433.25\n"
+             "    Items = (\n      '1200'\n      '2400'\n      '9600')\n    Panels = <\n      "
+             "item\n        Width = 120\n"
              "      end>\n  end\n";
     }
     return S + "end\n";

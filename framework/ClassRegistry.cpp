@@ -49,8 +49,7 @@ void UnregisterClass(const TClassInfo& Class)
     auto& R = Registry();
     std::lock_guard Guard(R.Lock);
     auto It = R.Classes.find(Class.ClassName());
-    if (It != R.Classes.end() && It->second == &Class)
-        R.Classes.erase(It);
+    if (It != R.Classes.end() && It->second == &Class) R.Classes.erase(It);
 }
 
 const TClassInfo* FindClass(std::string_view Name)

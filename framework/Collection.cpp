@@ -14,8 +14,7 @@ const TClassInfo& TCollectionItem::StaticClass()
 
 TCollectionItem::TCollectionItem(TCollection* Collection)
 {
-    if (Collection)
-        Collection->InsertItem(this);
+    if (Collection) Collection->InsertItem(this);
 }
 
 TCollectionItem::~TCollectionItem()
@@ -30,8 +29,7 @@ TCollectionItem::~TCollectionItem()
 
 void TCollectionItem::SetCollection(TCollection* Value)
 {
-    if (Value == FCollection)
-        return;
+    if (Value == FCollection) return;
     if (FCollection)
     {
         TCollection* Old = FCollection;
@@ -47,19 +45,20 @@ void TCollectionItem::SetCollection(TCollection* Value)
 
 int TCollectionItem::Index() const
 {
-    if (!FCollection)
-        return -1;
+    if (!FCollection) return -1;
     const auto& Items = FCollection->FItems;
     return static_cast<int>(std::find(Items.begin(), Items.end(), this) - Items.begin());
 }
 
 void TCollectionItem::SetIndex(int Value)
 {
-    if (FCollection)
-        FCollection->MoveItem(this, Value);
+    if (FCollection) FCollection->MoveItem(this, Value);
 }
 
-TPersistent* TCollectionItem::GetOwner() const { return FCollection; }
+TPersistent* TCollectionItem::GetOwner() const
+{
+    return FCollection;
+}
 
 void TCollectionItem::Changed(bool AllItems)
 {
@@ -69,11 +68,13 @@ void TCollectionItem::Changed(bool AllItems)
 
 const TClassInfo& TCollection::StaticClass()
 {
-    static const TClassInfo Info = TClassBuilder<TCollection>("TCollection", &TPersistent::StaticClass()).Build();
+    static const TClassInfo Info =
+        TClassBuilder<TCollection>("TCollection", &TPersistent::StaticClass()).Build();
     return Info;
 }
 
-TCollection::TCollection(const TClassInfo& ItemClass, TPersistent* Owner) : FItemClass(&ItemClass), FOwner(Owner)
+TCollection::TCollection(const TClassInfo& ItemClass, TPersistent* Owner)
+    : FItemClass(&ItemClass), FOwner(Owner)
 {
     if (!ItemClass.CanCreateItem())
         throw EComponentError("Class " + ItemClass.ClassName() + " cannot be a collection item");
@@ -101,8 +102,7 @@ TCollectionItem* TCollection::Items(int Index) const
 TCollectionItem* TCollection::Add()
 {
     TCollectionItem* Item = FItemClass->CreateItem(this);
-    if (Item->FCollection != this)
-        Item->SetCollection(this);
+    if (Item->FCollection != this) Item->SetCollection(this);
     Changed();
     return Item;
 }
@@ -127,12 +127,14 @@ TCollectionItem* TCollection::Insert(int Index)
     return Item;
 }
 
-void TCollection::Delete(int Index) { delete Items(Index); }
+void TCollection::Delete(int Index)
+{
+    delete Items(Index);
+}
 
 void TCollection::Clear()
 {
-    if (FItems.empty())
-        return;
+    if (FItems.empty()) return;
     BeginUpdate();
     while (!FItems.empty())
     {
@@ -146,23 +148,23 @@ void TCollection::Clear()
 TCollectionItem* TCollection::FindItemID(int ID) const
 {
     for (TCollectionItem* Item : FItems)
-        if (Item->FID == ID)
-            return Item;
+        if (Item->FID == ID) return Item;
     return nullptr;
 }
 
-void TCollection::BeginUpdate() { ++FUpdateCount; }
+void TCollection::BeginUpdate()
+{
+    ++FUpdateCount;
+}
 
 void TCollection::EndUpdate()
 {
-    if (FUpdateCount > 0 && --FUpdateCount == 0)
-        Changed();
+    if (FUpdateCount > 0 && --FUpdateCount == 0) Changed();
 }
 
 void TCollection::Changed()
 {
-    if (FUpdateCount == 0)
-        Update(nullptr);
+    if (FUpdateCount == 0) Update(nullptr);
 }
 
 void TCollection::InsertItem(TCollectionItem* Item)
@@ -175,8 +177,7 @@ void TCollection::InsertItem(TCollectionItem* Item)
 void TCollection::RemoveItem(TCollectionItem* Item)
 {
     auto It = std::find(FItems.begin(), FItems.end(), Item);
-    if (It != FItems.end())
-        FItems.erase(It);
+    if (It != FItems.end()) FItems.erase(It);
     Item->FCollection = nullptr;
 }
 
@@ -184,8 +185,7 @@ void TCollection::MoveItem(TCollectionItem* Item, int NewIndex)
 {
     const int Cur = Item->Index();
     NewIndex = std::clamp(NewIndex, 0, Count() - 1);
-    if (Cur == NewIndex)
-        return;
+    if (Cur == NewIndex) return;
     FItems.erase(FItems.begin() + Cur);
     FItems.insert(FItems.begin() + NewIndex, Item);
     Changed();
@@ -199,8 +199,7 @@ void TCollection::Assign(const TPersistent* Source)
         TPersistent::Assign(Source);
         return;
     }
-    if (Other == this)
-        return;
+    if (Other == this) return;
     BeginUpdate();
     try
     {

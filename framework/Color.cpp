@@ -68,7 +68,6 @@ constexpr TColorName ColorNames[] = {
 std::optional<std::string> ColorToIdent(TColor Color)
 {
     for (const auto& Entry : ColorNames)
-        if (Entry.Color == Color)
-            return std::string(Entry.Name);
+        if (Entry.Color == Color) return std::string(Entry.Name);
     return std::nullopt;
 }

@@ -8,19 +8,19 @@
 
 const TClassInfo& TComponent::StaticClass()
 {
-    static const TClassInfo Info = TClassBuilder<TComponent>("TComponent", &TPersistent::StaticClass())
-                                       .String("Name", &TComponent::Name, &TComponent::SetName)
-                                       .Stored(false)
-                                       .Integer("Tag", &TComponent::Tag, &TComponent::SetTag)
-                                       .Default(0)
-                                       .Build();
+    static const TClassInfo Info =
+        TClassBuilder<TComponent>("TComponent", &TPersistent::StaticClass())
+            .String("Name", &TComponent::Name, &TComponent::SetName)
+            .Stored(false)
+            .Integer("Tag", &TComponent::Tag, &TComponent::SetTag)
+            .Default(0)
+            .Build();
     return Info;
 }
 
 TComponent::TComponent(TComponent* AOwner)
 {
-    if (AOwner)
-        AOwner->InsertComponent(this);
+    if (AOwner) AOwner->InsertComponent(this);
 }
 
 TComponent::~TComponent()
@@ -34,15 +34,13 @@ TComponent::~TComponent()
         Other->Notification(this, opRemove);
     }
     DestroyComponents();
-    if (FOwner)
-        FOwner->RemoveComponent(this);
+    if (FOwner) FOwner->RemoveComponent(this);
 }
 
 void TComponent::Free()
 {
     Destroying();
-    if (FOwner)
-        FOwner->RemoveComponent(this);
+    if (FOwner) FOwner->RemoveComponent(this);
     delete this;
 }
 
@@ -55,27 +53,23 @@ TComponent* TComponent::Components(int Index) const
 
 int TComponent::ComponentIndex() const
 {
-    if (!FOwner)
-        return -1;
+    if (!FOwner) return -1;
     auto It = std::find(FOwner->FComponents.begin(), FOwner->FComponents.end(), this);
     return static_cast<int>(It - FOwner->FComponents.begin());
 }
 
 TComponent* TComponent::FindComponent(std::string_view Name) const
 {
-    if (Name.empty())
-        return nullptr;
+    if (Name.empty()) return nullptr;
     for (TComponent* C : FComponents)
-        if (SameText(C->FName, Name))
-            return C;
+        if (SameText(C->FName, Name)) return C;
     return nullptr;
 }
 
 void TComponent::ValidateRename(const TComponent* AComponent, const std::string& CurName,
                                 const std::string& NewName) const
 {
-    if (NewName.empty() || SameText(CurName, NewName))
-        return;
+    if (NewName.empty() || SameText(CurName, NewName)) return;
     TComponent* Other = FindComponent(NewName);
     if (Other && Other != AComponent)
         throw EComponentError("A component named " + NewName + " already exists");
@@ -83,12 +77,10 @@ void TComponent::ValidateRename(const TComponent* AComponent, const std::string&
 
 void TComponent::SetName(const std::string& Value)
 {
-    if (FName == Value)
-        return;
+    if (FName == Value) return;
     if (!Value.empty() && !IsValidIdent(Value))
         throw EComponentError("'" + Value + "' is not a valid component name");
-    if (FOwner)
-        FOwner->ValidateRename(this, FName, Value);
+    if (FOwner) FOwner->ValidateRename(this, FName, Value);
     const std::string Old = FName;
     SetReference(false);
     FName = Value;
@@ -108,11 +100,11 @@ void TComponent::SetName(const std::string& Value)
 // Skipped while the owner is being destroyed: its fields may be gone.
 void TComponent::SetReference(bool Enable)
 {
-    if (!FOwner || FName.empty() || FOwner->FComponentState.Contains(csDestroying))
-        return;
+    if (!FOwner || FName.empty() || FOwner->FComponentState.Contains(csDestroying)) return;
     const TFieldInfo* Field = FOwner->ClassInfo().FindField(FName);
     if (Field && !Field->Set(*FOwner, Enable ? this : nullptr))
-        throw EComponentError("Field " + FName + " of " + FOwner->ClassName() + " cannot hold a " + ClassName());
+        throw EComponentError("Field " + FName + " of " + FOwner->ClassName() + " cannot hold a " +
+                              ClassName());
 }
 
 void TComponent::Insert(TComponent* AComponent)
@@ -124,18 +116,15 @@ void TComponent::Insert(TComponent* AComponent)
 void TComponent::Remove(TComponent* AComponent)
 {
     auto It = std::find(FComponents.begin(), FComponents.end(), AComponent);
-    if (It != FComponents.end())
-        FComponents.erase(It);
+    if (It != FComponents.end()) FComponents.erase(It);
     AComponent->FOwner = nullptr;
 }
 
 void TComponent::InsertComponent(TComponent* AComponent)
 {
-    if (!AComponent || AComponent == this)
-        return;
+    if (!AComponent || AComponent == this) return;
     ValidateRename(AComponent, std::string(), AComponent->FName);
-    if (AComponent->FOwner)
-        AComponent->FOwner->RemoveComponent(AComponent);
+    if (AComponent->FOwner) AComponent->FOwner->RemoveComponent(AComponent);
     Insert(AComponent);
     try
     {
@@ -146,15 +135,13 @@ void TComponent::InsertComponent(TComponent* AComponent)
         Remove(AComponent);
         throw;
     }
-    if (FComponentState.Contains(csDesigning))
-        AComponent->SetDesigning(true);
+    if (FComponentState.Contains(csDesigning)) AComponent->SetDesigning(true);
     Notification(AComponent, opInsert);
 }
 
 void TComponent::RemoveComponent(TComponent* AComponent)
 {
-    if (!AComponent || AComponent->FOwner != this)
-        return;
+    if (!AComponent || AComponent->FOwner != this) return;
     Notification(AComponent, opRemove);
     AComponent->SetReference(false);
     Remove(AComponent);
@@ -173,8 +160,7 @@ void TComponent::DestroyComponents()
 
 void TComponent::Destroying()
 {
-    if (FComponentState.Contains(csDestroying))
-        return;
+    if (FComponentState.Contains(csDestroying)) return;
     FComponentState.Include(csDestroying);
     for (TComponent* C : FComponents)
         C->Destroying();
@@ -183,14 +169,12 @@ void TComponent::Destroying()
 void TComponent::RemoveNotification(TComponent* AComponent)
 {
     auto It = std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent);
-    if (It != FFreeNotifies.end())
-        FFreeNotifies.erase(It);
+    if (It != FFreeNotifies.end()) FFreeNotifies.erase(It);
 }
 
 void TComponent::FreeNotification(TComponent* AComponent)
 {
-    if (!AComponent || AComponent == this)
-        return;
+    if (!AComponent || AComponent == this) return;
     if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent) == FFreeNotifies.end())
         FFreeNotifies.push_back(AComponent);
     if (std::find(AComponent->FFreeNotifies.begin(), AComponent->FFreeNotifies.end(), this) ==
@@ -200,21 +184,18 @@ void TComponent::FreeNotification(TComponent* AComponent)
 
 void TComponent::RemoveFreeNotification(TComponent* AComponent)
 {
-    if (!AComponent)
-        return;
+    if (!AComponent) return;
     RemoveNotification(AComponent);
     AComponent->RemoveNotification(this);
 }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation)
 {
-    if (Operation == opRemove && AComponent)
-        RemoveFreeNotification(AComponent);
+    if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
     // A handler may free components; walk down and re-check the bound.
     for (size_t I = FComponents.size(); I-- > 0;)
     {
-        if (I >= FComponents.size())
-            continue;
+        if (I >= FComponents.size()) continue;
         FComponents[I]->Notification(AComponent, Operation);
     }
 }
@@ -230,16 +211,18 @@ void TComponent::SetDesigning(bool Value, bool SetChildren)
             C->SetDesigning(Value, true);
 }
 
-void TComponent::Loaded() { FComponentState.Exclude(csLoading); }
-
-void TComponent::GetChildren(const std::function<void(TComponent*)>& Proc, const TComponent* Root) const
+void TComponent::Loaded()
 {
-    if (!Root)
-        return;
+    FComponentState.Exclude(csLoading);
+}
+
+void TComponent::GetChildren(const std::function<void(TComponent*)>& Proc,
+                             const TComponent* Root) const
+{
+    if (!Root) return;
     for (TComponent* C : Root->FComponents)
     {
         const TComponent* Parent = C->GetParentComponent();
-        if (Parent == this || (this == Root && !Parent))
-            Proc(C);
+        if (Parent == this || (this == Root && !Parent)) Proc(C);
     }
 }

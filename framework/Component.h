@@ -92,7 +92,8 @@ class TComponent : public TPersistent
     // Calls Proc for each component written inside this one: those owned by
     // Root whose parent component is this (for Root itself also those
     // without a parent component).
-    virtual void GetChildren(const std::function<void(TComponent*)>& Proc, const TComponent* Root) const;
+    virtual void GetChildren(const std::function<void(TComponent*)>& Proc,
+                             const TComponent* Root) const;
 
   protected:
     // Insertion of a component into this one's owned list, or removal of a
@@ -107,7 +108,8 @@ class TComponent : public TPersistent
     void Insert(TComponent* AComponent);
     void Remove(TComponent* AComponent);
     void SetReference(bool Enable);
-    void ValidateRename(const TComponent* AComponent, const std::string& CurName, const std::string& NewName) const;
+    void ValidateRename(const TComponent* AComponent, const std::string& CurName,
+                        const std::string& NewName) const;
     void RemoveNotification(TComponent* AComponent);
 
     TComponent* FOwner = nullptr;

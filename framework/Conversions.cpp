@@ -17,10 +17,10 @@ int64_t DecimalExponent(const std::string& C)
     if (E != std::string::npos)
     {
         const char* First = C.data() + E + 1;
-        if (*First == '+')
-            ++First;
+        if (*First == '+') ++First;
         if (std::from_chars(First, C.data() + C.size(), Exp).ec != std::errc())
-            Exp = C[E + 1] == '-' ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
+            Exp = C[E + 1] == '-' ? std::numeric_limits<int32_t>::min()
+                                  : std::numeric_limits<int32_t>::max();
     }
     int64_t IntDigits = 0, Index = 0, FirstNonZero = -1;
     bool AfterPoint = false;
@@ -31,27 +31,27 @@ int64_t DecimalExponent(const std::string& C)
             AfterPoint = true;
             continue;
         }
-        if (Ch < '0' || Ch > '9')
-            continue;
-        if (!AfterPoint)
-            ++IntDigits;
-        if (FirstNonZero < 0 && Ch != '0')
-            FirstNonZero = Index;
+        if (Ch < '0' || Ch > '9') continue;
+        if (!AfterPoint) ++IntDigits;
+        if (FirstNonZero < 0 && Ch != '0') FirstNonZero = Index;
         ++Index;
     }
-    if (FirstNonZero < 0)
-        return std::numeric_limits<int32_t>::min();
+    if (FirstNonZero < 0) return std::numeric_limits<int32_t>::min();
     const int64_t Lead = IntDigits - 1 - FirstNonZero;
     return Lead + Exp;
 }
 } // namespace
 
-bool TryStrToFloat(std::string_view S, double& Value) { return TryStrToFloat(S, Value, FormatSettings()); }
+bool TryStrToFloat(std::string_view S, double& Value)
+{
+    return TryStrToFloat(S, Value, FormatSettings());
+}
 
 bool TryStrToFloat(std::string_view S, double& Value, const TFormatSettings& Settings)
 {
-    const std::string_view Sep = Settings.DecimalSeparator.empty() ? std::string_view(".")
-                                                                   : std::string_view(Settings.DecimalSeparator);
+    const std::string_view Sep = Settings.DecimalSeparator.empty()
+                                     ? std::string_view(".")
+                                     : std::string_view(Settings.DecimalSeparator);
     size_t P = 0;
     while (P < S.size() && S[P] == ' ')
         ++P;
@@ -63,8 +63,7 @@ bool TryStrToFloat(std::string_view S, double& Value, const TFormatSettings& Set
     std::string C;
     if (P < End && (S[P] == '+' || S[P] == '-'))
     {
-        if (S[P] == '-')
-            C += '-';
+        if (S[P] == '-') C += '-';
         ++P;
     }
     auto IsDigit = [](char Ch) { return Ch >= '0' && Ch <= '9'; };
@@ -86,39 +85,32 @@ bool TryStrToFloat(std::string_view S, double& Value, const TFormatSettings& Set
             ++Mantissa;
         }
     }
-    if (!Any && Mantissa == 0)
-        return false;
-    if (Mantissa == 0)
-        C += '0';
+    if (!Any && Mantissa == 0) return false;
+    if (Mantissa == 0) C += '0';
     if (P < End && (S[P] == 'e' || S[P] == 'E'))
     {
         C += 'e';
         ++P;
-        if (P < End && (S[P] == '+' || S[P] == '-'))
-            C += S[P++];
+        if (P < End && (S[P] == '+' || S[P] == '-')) C += S[P++];
         size_t ExpDigits = 0;
         while (P < End && IsDigit(S[P]))
         {
             C += S[P++];
             ++ExpDigits;
         }
-        if (ExpDigits == 0)
-            return false;
+        if (ExpDigits == 0) return false;
     }
-    if (P != End)
-        return false;
+    if (P != End) return false;
 
     double Result = 0;
     const auto [Ptr, Ec] = std::from_chars(C.data(), C.data() + C.size(), Result);
-    if (Ptr != C.data() + C.size())
-        return false;
+    if (Ptr != C.data() + C.size()) return false;
     if (Ec == std::errc::result_out_of_range)
     {
         // Too large is refused, too small reads as zero; the two lie some
         // 600 decades apart, so the decimal exponent of the first
         // significant digit tells them apart.
-        if (DecimalExponent(C) > 0)
-            return false;
+        if (DecimalExponent(C) > 0) return false;
         Result = C[0] == '-' ? -0.0 : 0.0;
     }
     else if (Ec != std::errc())
@@ -127,7 +119,10 @@ bool TryStrToFloat(std::string_view S, double& Value, const TFormatSettings& Set
     return true;
 }
 
-double StrToFloat(std::string_view S) { return StrToFloat(S, FormatSettings()); }
+double StrToFloat(std::string_view S)
+{
+    return StrToFloat(S, FormatSettings());
+}
 
 double StrToFloat(std::string_view S, const TFormatSettings& Settings)
 {
@@ -137,7 +132,10 @@ double StrToFloat(std::string_view S, const TFormatSettings& Settings)
     return V;
 }
 
-std::string IntToStr(int64_t Value) { return std::to_string(Value); }
+std::string IntToStr(int64_t Value)
+{
+    return std::to_string(Value);
+}
 
 bool TryStrToInt64(std::string_view S, int64_t& Value)
 {
@@ -145,23 +143,19 @@ bool TryStrToInt64(std::string_view S, int64_t& Value)
     while (P < S.size() && S[P] == ' ')
         ++P;
     bool Negative = false;
-    if (P < S.size() && (S[P] == '+' || S[P] == '-'))
-        Negative = S[P++] == '-';
+    if (P < S.size() && (S[P] == '+' || S[P] == '-')) Negative = S[P++] == '-';
     int Base = 10;
     if (P < S.size() && S[P] == '$')
     {
         Base = 16;
         ++P;
     }
-    if (P >= S.size() || S[P] == '+' || S[P] == '-')
-        return false;
+    if (P >= S.size() || S[P] == '+' || S[P] == '-') return false;
     uint64_t Magnitude = 0;
     const auto [Ptr, Ec] = std::from_chars(S.data() + P, S.data() + S.size(), Magnitude, Base);
-    if (Ec != std::errc() || Ptr != S.data() + S.size())
-        return false;
+    if (Ec != std::errc() || Ptr != S.data() + S.size()) return false;
     const uint64_t Limit = Negative ? uint64_t{1} << 63 : (uint64_t{1} << 63) - 1;
-    if (Magnitude > Limit)
-        return false;
+    if (Magnitude > Limit) return false;
     Value = Negative ? static_cast<int64_t>(0 - Magnitude) : static_cast<int64_t>(Magnitude);
     return true;
 }
@@ -169,7 +163,8 @@ bool TryStrToInt64(std::string_view S, int64_t& Value)
 bool TryStrToInt(std::string_view S, int& Value)
 {
     int64_t V;
-    if (!TryStrToInt64(S, V) || V < std::numeric_limits<int>::min() || V > std::numeric_limits<int>::max())
+    if (!TryStrToInt64(S, V) || V < std::numeric_limits<int>::min() ||
+        V > std::numeric_limits<int>::max())
         return false;
     Value = static_cast<int>(V);
     return true;

@@ -44,8 +44,7 @@ struct TParts
 TParts Decode(TDateTime Value)
 {
     TParts P{};
-    if (!std::isfinite(Value))
-        Value = 0;
+    if (!std::isfinite(Value)) Value = 0;
     const auto Total = static_cast<int64_t>(std::llround(Value * MsPerDay));
     int64_t Days = Total / MsPerDay;
     int64_t Ms = Total % MsPerDay;
@@ -120,11 +119,11 @@ bool HasTwelveHourMarker(std::string_view F)
         if (F[I] == '\'' || F[I] == '"')
         {
             const size_t End = F.find(F[I], I + 1);
-            if (End == std::string_view::npos)
-                return false;
+            if (End == std::string_view::npos) return false;
             I = End;
         }
-        else if (StartsWithNoCase(F, I, "ampm") || StartsWithNoCase(F, I, "am/pm") || StartsWithNoCase(F, I, "a/p"))
+        else if (StartsWithNoCase(F, I, "ampm") || StartsWithNoCase(F, I, "am/pm") ||
+                 StartsWithNoCase(F, I, "a/p"))
             return true;
     }
     return false;
@@ -133,13 +132,13 @@ bool HasTwelveHourMarker(std::string_view F)
 std::string Pad(int V, int Width)
 {
     std::string S = std::to_string(V);
-    if (static_cast<int>(S.size()) < Width)
-        S.insert(0, static_cast<size_t>(Width) - S.size(), '0');
+    if (static_cast<int>(S.size()) < Width) S.insert(0, static_cast<size_t>(Width) - S.size(), '0');
     return S;
 }
 } // namespace
 
-TDateTime EncodeDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second, int Millisecond)
+TDateTime EncodeDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second,
+                         int Millisecond)
 {
     const int64_t Days = DaysFromCivil(Year, Month, Day) + UnixDay;
     const int64_t Ms = ((int64_t{Hour} * 60 + Minute) * 60 + Second) * 1000 + Millisecond;
@@ -152,8 +151,8 @@ TDateTime Now()
     clock_gettime(CLOCK_REALTIME, &Ts);
     std::tm Tm{};
     localtime_r(&Ts.tv_sec, &Tm);
-    return EncodeDateTime(Tm.tm_year + 1900, Tm.tm_mon + 1, Tm.tm_mday, Tm.tm_hour, Tm.tm_min, Tm.tm_sec,
-                          static_cast<int>(Ts.tv_nsec / 1000000));
+    return EncodeDateTime(Tm.tm_year + 1900, Tm.tm_mon + 1, Tm.tm_mday, Tm.tm_hour, Tm.tm_min,
+                          Tm.tm_sec, static_cast<int>(Ts.tv_nsec / 1000000));
 }
 
 std::string FormatDateTime(std::string_view Format, TDateTime Value)
@@ -161,7 +160,8 @@ std::string FormatDateTime(std::string_view Format, TDateTime Value)
     return FormatDateTime(Format, Value, FormatSettings());
 }
 
-std::string FormatDateTime(std::string_view Format, TDateTime Value, const TFormatSettings& Settings)
+std::string FormatDateTime(std::string_view Format, TDateTime Value,
+                           const TFormatSettings& Settings)
 {
     const std::string F = Expand(Format, Settings);
     const TParts P = Decode(Value);
@@ -170,8 +170,7 @@ std::string FormatDateTime(std::string_view Format, TDateTime Value, const TForm
     if (Twelve)
     {
         Hour %= 12;
-        if (Hour == 0)
-            Hour = 12;
+        if (Hour == 0) Hour = 12;
     }
     const bool Pm = P.Hour >= 12;
 
@@ -180,7 +179,8 @@ std::string FormatDateTime(std::string_view Format, TDateTime Value, const TForm
     for (size_t I = 0; I < F.size();)
     {
         const char C = F[I];
-        auto Run = [&](char Letter) {
+        auto Run = [&](char Letter)
+        {
             size_t N = 0;
             while (I + N < F.size() && (F[I + N] | 0x20) == Letter)
                 ++N;

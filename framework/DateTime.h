@@ -9,7 +9,8 @@
 // the fraction is the time of day.
 using TDateTime = double;
 
-TDateTime EncodeDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second, int Millisecond = 0);
+TDateTime EncodeDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second,
+                         int Millisecond = 0);
 // The current local time.
 TDateTime Now();
 
@@ -24,4 +25,5 @@ TDateTime Now();
 //   :  /        TimeSeparator, DateSeparator
 //   'x' "x"     literal text; other characters are copied
 std::string FormatDateTime(std::string_view Format, TDateTime Value);
-std::string FormatDateTime(std::string_view Format, TDateTime Value, const TFormatSettings& Settings);
+std::string FormatDateTime(std::string_view Format, TDateTime Value,
+                           const TFormatSettings& Settings);

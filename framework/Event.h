@@ -10,15 +10,15 @@ class TObject;
 // An event property's value: a handler closure plus, when the handler was
 // bound by name (from a form definition), that name so the definition can be
 // written back. Calling an unassigned event does nothing.
-template <class... Args>
-class TEvent
+template <class... Args> class TEvent
 {
   public:
     TEvent() = default;
 
     template <class F>
-        requires std::is_invocable_v<F&, Args...> && (!std::is_same_v<std::decay_t<F>, TEvent>)
-    TEvent(F&& Handler) : FHandler(std::forward<F>(Handler))
+    requires std::is_invocable_v<F&, Args...> &&
+        (!std::is_same_v<std::decay_t<F>, TEvent>)TEvent(F&& Handler)
+        : FHandler(std::forward<F>(Handler))
     {
     }
 
@@ -48,8 +48,7 @@ class TEvent
 
     void operator()(Args... A) const
     {
-        if (FHandler)
-            FHandler(std::forward<Args>(A)...);
+        if (FHandler) FHandler(std::forward<Args>(A)...);
     }
 
   private:

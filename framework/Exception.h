@@ -53,7 +53,8 @@ class EFormError : public Exception
 {
   public:
     EFormError(int Line, int Column, const std::string& What)
-        : Exception("line " + std::to_string(Line) + ", column " + std::to_string(Column) + ": " + What),
+        : Exception("line " + std::to_string(Line) + ", column " + std::to_string(Column) + ": " +
+                    What),
           FLine(Line), FColumn(Column)
     {
     }

@@ -29,17 +29,23 @@ struct TToken
     TBytes Bytes;
 };
 
-bool IsIdentStart(char C) { return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_'; }
-bool IsIdentChar(char C) { return IsIdentStart(C) || (C >= '0' && C <= '9'); }
-bool IsDigit(char C) { return C >= '0' && C <= '9'; }
+bool IsIdentStart(char C)
+{
+    return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_';
+}
+bool IsIdentChar(char C)
+{
+    return IsIdentStart(C) || (C >= '0' && C <= '9');
+}
+bool IsDigit(char C)
+{
+    return C >= '0' && C <= '9';
+}
 int HexValue(char C)
 {
-    if (C >= '0' && C <= '9')
-        return C - '0';
-    if (C >= 'A' && C <= 'F')
-        return C - 'A' + 10;
-    if (C >= 'a' && C <= 'f')
-        return C - 'a' + 10;
+    if (C >= '0' && C <= '9') return C - '0';
+    if (C >= 'A' && C <= 'F') return C - 'A' + 10;
+    if (C >= 'a' && C <= 'f') return C - 'a' + 10;
     return -1;
 }
 
@@ -77,18 +83,15 @@ class TLexer
         SkipBlanks();
         TToken T;
         T.Pos = {FLine, FColumn};
-        if (FPos >= FText.size())
-            return T;
+        if (FPos >= FText.size()) return T;
         const char C = FText[FPos];
-        if (IsIdentStart(C))
-            return Ident(T);
-        if (IsDigit(C) || C == '$' || ((C == '-' || C == '+') && FPos + 1 < FText.size() &&
-                                       (IsDigit(FText[FPos + 1]) || FText[FPos + 1] == '$')))
+        if (IsIdentStart(C)) return Ident(T);
+        if (IsDigit(C) || C == '$' ||
+            ((C == '-' || C == '+') && FPos + 1 < FText.size() &&
+             (IsDigit(FText[FPos + 1]) || FText[FPos + 1] == '$')))
             return Number(T);
-        if (C == '\'' || C == '#')
-            return String(T);
-        if (C == '{')
-            return Binary(T);
+        if (C == '\'' || C == '#') return String(T);
+        if (C == '{') return Binary(T);
         if (std::string_view("=:[](),<>+").find(C) != std::string_view::npos)
         {
             T.Kind = TTok::Punct;
@@ -99,14 +102,16 @@ class TLexer
         Fail(T.Pos, "unexpected character '" + Printable(C) + "'");
     }
 
-    [[noreturn]] static void Fail(TFormPos Pos, const std::string& What) { throw EFormError(Pos.Line, Pos.Column, What); }
+    [[noreturn]] static void Fail(TFormPos Pos, const std::string& What)
+    {
+        throw EFormError(Pos.Line, Pos.Column, What);
+    }
 
   private:
     static std::string Printable(char C)
     {
         const auto U = static_cast<unsigned char>(C);
-        if (U < 0x20 || U >= 0x7F)
-            return "#" + std::to_string(U);
+        if (U < 0x20 || U >= 0x7F) return "#" + std::to_string(U);
         return std::string(1, C);
     }
 
@@ -159,8 +164,7 @@ class TLexer
         std::string S;
         if (FText[FPos] == '-' || FText[FPos] == '+')
         {
-            if (FText[FPos] == '-')
-                S += '-';
+            if (FText[FPos] == '-') S += '-';
             Advance();
         }
         if (FText[FPos] == '$')
@@ -174,17 +178,16 @@ class TLexer
             }
             uint64_t V = 0;
             const auto R = std::from_chars(Hex.data(), Hex.data() + Hex.size(), V, 16);
-            if (Hex.empty() || R.ec != std::errc())
-                Fail(T.Pos, "invalid hexadecimal number");
+            if (Hex.empty() || R.ec != std::errc()) Fail(T.Pos, "invalid hexadecimal number");
             T.Kind = TTok::Integer;
             // $FFFFFFFF style values keep their bit pattern in 64 bits.
             T.Integer = static_cast<int64_t>(V);
-            if (!S.empty())
-                T.Integer = -T.Integer;
+            if (!S.empty()) T.Integer = -T.Integer;
             return T;
         }
         bool IsFloat = false;
-        auto Digits = [&] {
+        auto Digits = [&]
+        {
             while (FPos < FText.size() && IsDigit(FText[FPos]))
             {
                 S += FText[FPos];
@@ -209,27 +212,23 @@ class TLexer
                 S += FText[FPos];
                 Advance();
             }
-            if (FPos >= FText.size() || !IsDigit(FText[FPos]))
-                Fail(T.Pos, "invalid number");
+            if (FPos >= FText.size() || !IsDigit(FText[FPos])) Fail(T.Pos, "invalid number");
             Digits();
         }
-        if (FPos < FText.size() && IsIdentChar(FText[FPos]))
-            Fail(T.Pos, "invalid number");
+        if (FPos < FText.size() && IsIdentChar(FText[FPos])) Fail(T.Pos, "invalid number");
         const char* First = S.data();
         const char* Last = S.data() + S.size();
         if (IsFloat)
         {
             T.Kind = TTok::Float;
             const auto R = std::from_chars(First, Last, T.Float);
-            if (R.ec != std::errc() || R.ptr != Last)
-                Fail(T.Pos, "number out of range");
+            if (R.ec != std::errc() || R.ptr != Last) Fail(T.Pos, "number out of range");
         }
         else
         {
             T.Kind = TTok::Integer;
             const auto R = std::from_chars(First, Last, T.Integer);
-            if (R.ec != std::errc() || R.ptr != Last)
-                Fail(T.Pos, "number out of range");
+            if (R.ec != std::errc() || R.ptr != Last) Fail(T.Pos, "number out of range");
         }
         return T;
     }
@@ -272,18 +271,17 @@ class TLexer
             }
             uint32_t Code = 0;
             size_t Count = 0;
-            while (FPos < FText.size() && (Base == 16 ? HexValue(FText[FPos]) >= 0 : IsDigit(FText[FPos])))
+            while (FPos < FText.size() &&
+                   (Base == 16 ? HexValue(FText[FPos]) >= 0 : IsDigit(FText[FPos])))
             {
-                Code = Code * static_cast<uint32_t>(Base) + static_cast<uint32_t>(HexValue(FText[FPos]));
-                if (Code > 0x10FFFF)
-                    Fail(CodePos, "character code out of range");
+                Code = Code * static_cast<uint32_t>(Base) +
+                       static_cast<uint32_t>(HexValue(FText[FPos]));
+                if (Code > 0x10FFFF) Fail(CodePos, "character code out of range");
                 ++Count;
                 Advance();
             }
-            if (Count == 0)
-                Fail(CodePos, "character code expected after '#'");
-            if (Code >= 0xD800 && Code <= 0xDFFF)
-                Fail(CodePos, "character code out of range");
+            if (Count == 0) Fail(CodePos, "character code expected after '#'");
+            if (Code >= 0xD800 && Code <= 0xDFFF) Fail(CodePos, "character code out of range");
             AppendUtf8(T.Text, Code);
         }
         return T;
@@ -297,8 +295,7 @@ class TLexer
         for (;;)
         {
             SkipBlanks();
-            if (FPos >= FText.size())
-                Fail(T.Pos, "unterminated binary data");
+            if (FPos >= FText.size()) Fail(T.Pos, "unterminated binary data");
             const char C = FText[FPos];
             if (C == '}')
             {
@@ -308,8 +305,7 @@ class TLexer
                 return T;
             }
             const int V = HexValue(C);
-            if (V < 0)
-                Fail({FLine, FColumn}, "invalid character in binary data");
+            if (V < 0) Fail({FLine, FColumn}, "invalid character in binary data");
             if (High < 0)
                 High = V;
             else
@@ -335,8 +331,7 @@ class TParser
     TFormObject Root()
     {
         TFormObject Obj = Object(0);
-        if (FTok.Kind != TTok::End)
-            TLexer::Fail(FTok.Pos, "text after the end of the definition");
+        if (FTok.Kind != TTok::End) TLexer::Fail(FTok.Pos, "text after the end of the definition");
         return Obj;
     }
 
@@ -362,7 +357,10 @@ class TParser
         return FPeek;
     }
 
-    bool IsKeyword(const TToken& T, std::string_view Word) const { return T.Kind == TTok::Ident && SameText(T.Text, Word); }
+    bool IsKeyword(const TToken& T, std::string_view Word) const
+    {
+        return T.Kind == TTok::Ident && SameText(T.Text, Word);
+    }
     bool IsPunct(const TToken& T, char C) const { return T.Kind == TTok::Punct && T.Text[0] == C; }
 
     [[noreturn]] void Expected(const std::string& What)
@@ -393,15 +391,13 @@ class TParser
 
     void ExpectPunct(char C)
     {
-        if (!IsPunct(FTok, C))
-            Expected(std::string("'") + C + "'");
+        if (!IsPunct(FTok, C)) Expected(std::string("'") + C + "'");
         Shift();
     }
 
     std::string ExpectIdent(const char* What)
     {
-        if (FTok.Kind != TTok::Ident || FTok.Text.find('.') != std::string::npos)
-            Expected(What);
+        if (FTok.Kind != TTok::Ident || FTok.Text.find('.') != std::string::npos) Expected(What);
         std::string S = FTok.Text;
         Shift();
         return S;
@@ -409,8 +405,7 @@ class TParser
 
     void CheckDepth(int Depth)
     {
-        if (Depth > MaxFormNesting)
-            TLexer::Fail(FTok.Pos, "definition nested too deeply");
+        if (Depth > MaxFormNesting) TLexer::Fail(FTok.Pos, "definition nested too deeply");
     }
 
     TFormObject Object(int Depth)
@@ -418,8 +413,7 @@ class TParser
         CheckDepth(Depth);
         TFormObject Obj;
         Obj.Pos = FTok.Pos;
-        if (!IsKeyword(FTok, "object"))
-            Expected("'object'");
+        if (!IsKeyword(FTok, "object")) Expected("'object'");
         Shift();
         std::string First = ExpectIdent("name or class name");
         if (IsPunct(FTok, ':'))
@@ -482,8 +476,7 @@ class TParser
             while (IsPunct(FTok, '+'))
             {
                 Shift();
-                if (FTok.Kind != TTok::String)
-                    Expected("string");
+                if (FTok.Kind != TTok::String) Expected("string");
                 V.Text += FTok.Text;
                 Shift();
             }
@@ -509,8 +502,7 @@ class TParser
                 for (;;)
                 {
                     V.Members.push_back(ExpectIdent("set member"));
-                    if (IsPunct(FTok, ']'))
-                        break;
+                    if (IsPunct(FTok, ']')) break;
                     ExpectPunct(',');
                 }
             Shift();
@@ -522,8 +514,7 @@ class TParser
             Shift();
             while (!IsPunct(FTok, ')'))
             {
-                if (FTok.Kind == TTok::End)
-                    Expected("')'");
+                if (FTok.Kind == TTok::End) Expected("')'");
                 V.List.push_back(Value(Depth + 1));
             }
             Shift();
@@ -537,16 +528,13 @@ class TParser
             {
                 TFormItem Item;
                 Item.Pos = FTok.Pos;
-                if (!IsKeyword(FTok, "item"))
-                    Expected("'item' or '>'");
+                if (!IsKeyword(FTok, "item")) Expected("'item' or '>'");
                 Shift();
                 for (;;)
                 {
                     const bool Assignment = FTok.Kind == TTok::Ident && IsPunct(Peek(), '=');
-                    if (!Assignment && IsKeyword(FTok, "end"))
-                        break;
-                    if (FTok.Kind != TTok::Ident)
-                        Expected("property or 'end'");
+                    if (!Assignment && IsKeyword(FTok, "end")) break;
+                    if (FTok.Kind != TTok::Ident) Expected("property or 'end'");
                     Item.Properties.push_back(Property(Depth + 1));
                 }
                 Shift();
@@ -566,7 +554,10 @@ class TParser
 
 // --- writing ---
 
-void Indent(std::string& Out, int Level) { Out.append(static_cast<size_t>(Level) * 2, ' '); }
+void Indent(std::string& Out, int Level)
+{
+    Out.append(static_cast<size_t>(Level) * 2, ' ');
+}
 
 void WriteString(std::string& Out, const std::string& S)
 {
@@ -581,22 +572,18 @@ void WriteString(std::string& Out, const std::string& S)
         const auto U = static_cast<unsigned char>(C);
         if (U < 0x20 || U == 0x7F)
         {
-            if (InQuote)
-                Out += '\'';
+            if (InQuote) Out += '\'';
             InQuote = false;
             Out += '#';
             Out += std::to_string(U);
             continue;
         }
-        if (!InQuote)
-            Out += '\'';
+        if (!InQuote) Out += '\'';
         InQuote = true;
-        if (C == '\'')
-            Out += '\'';
+        if (C == '\'') Out += '\'';
         Out += C;
     }
-    if (InQuote)
-        Out += '\'';
+    if (InQuote) Out += '\'';
 }
 
 void WriteFloat(std::string& Out, double V)
@@ -604,8 +591,7 @@ void WriteFloat(std::string& Out, double V)
     char Buf[64];
     const auto R = std::to_chars(Buf, Buf + sizeof Buf, V);
     std::string S(Buf, R.ptr);
-    if (S.find_first_of(".e") == std::string::npos)
-        S += ".0";
+    if (S.find_first_of(".e") == std::string::npos) S += ".0";
     Out += S;
 }
 
@@ -632,8 +618,7 @@ void WriteValue(std::string& Out, const TFormValue& V, int Level)
         Out += '[';
         for (size_t I = 0; I < V.Members.size(); ++I)
         {
-            if (I)
-                Out += ", ";
+            if (I) Out += ", ";
             Out += V.Members[I];
         }
         Out += ']';
@@ -697,8 +682,7 @@ void WriteObject(std::string& Out, const TFormObject& Obj, int Level)
 {
     Indent(Out, Level);
     Out += "object ";
-    if (!Obj.Name.empty())
-        Out += Obj.Name + ": ";
+    if (!Obj.Name.empty()) Out += Obj.Name + ": ";
     Out += Obj.ClassName + '\n';
     WriteProperties(Out, Obj.Properties, Level + 1);
     for (const auto& C : Obj.Children)
@@ -708,7 +692,10 @@ void WriteObject(std::string& Out, const TFormObject& Obj, int Level)
 }
 } // namespace
 
-TFormObject ParseFormDefinition(std::string_view Text) { return TParser(Text).Root(); }
+TFormObject ParseFormDefinition(std::string_view Text)
+{
+    return TParser(Text).Root();
+}
 
 std::string FormatFormDefinition(const TFormObject& Object)
 {

@@ -15,7 +15,10 @@ void TFormReader::BeginLoading(TComponent& C)
     C.FComponentState.Include(csReading);
 }
 
-void TFormReader::EndReading(TComponent& C) { C.FComponentState.Exclude(csReading); }
+void TFormReader::EndReading(TComponent& C)
+{
+    C.FComponentState.Exclude(csReading);
+}
 
 void TFormReader::EndLoading(TComponent& C)
 {
@@ -32,7 +35,8 @@ class TFormLoad
     void Run(const TFormObject& Tree)
     {
         if (!SameText(Tree.ClassName, FRoot.ClassName()))
-            Fail(Tree.Pos, "the definition is for class " + Tree.ClassName + ", not " + FRoot.ClassName());
+            Fail(Tree.Pos,
+                 "the definition is for class " + Tree.ClassName + ", not " + FRoot.ClassName());
         TFormReader::BeginLoading(FRoot);
         try
         {
@@ -48,12 +52,10 @@ class TFormLoad
         }
         TFormReader::EndReading(FRoot);
         for (TComponent* C : FCreated)
-            if (Alive(C))
-                TFormReader::EndReading(*C);
+            if (Alive(C)) TFormReader::EndReading(*C);
         FRoot.Loaded();
         for (TComponent* C : FCreated)
-            if (Alive(C))
-                C->Loaded();
+            if (Alive(C)) C->Loaded();
     }
 
   private:
@@ -73,11 +75,13 @@ class TFormLoad
         TFormPos Pos;
     };
 
-    [[noreturn]] static void Fail(TFormPos Pos, const std::string& What) { throw EFormError(Pos.Line, Pos.Column, What); }
+    [[noreturn]] static void Fail(TFormPos Pos, const std::string& What)
+    {
+        throw EFormError(Pos.Line, Pos.Column, What);
+    }
 
     // Runs F, reporting any framework exception at Pos.
-    template <class F>
-    static void Guard(TFormPos Pos, const std::string& What, F&& Action)
+    template <class F> static void Guard(TFormPos Pos, const std::string& What, F&& Action)
     {
         try
         {
@@ -97,39 +101,34 @@ class TFormLoad
     // may have been freed by a setter during the read).
     bool Alive(const TComponent* C) const
     {
-        if (C == &FRoot)
-            return true;
+        if (C == &FRoot) return true;
         for (int I = 0; I < FRoot.ComponentCount(); ++I)
-            if (FRoot.Components(I) == C)
-                return true;
+            if (FRoot.Components(I) == C) return true;
         return false;
     }
 
     TComponent* FindTarget(const std::string& Name) const
     {
-        if (!FRoot.Name().empty() && SameText(Name, FRoot.Name()))
-            return &FRoot;
+        if (!FRoot.Name().empty() && SameText(Name, FRoot.Name())) return &FRoot;
         return FRoot.FindComponent(Name);
     }
 
     static bool SamePath(const std::vector<TStep>& A, const std::vector<TStep>& B)
     {
-        if (A.size() != B.size())
-            return false;
+        if (A.size() != B.size()) return false;
         for (size_t I = 0; I < A.size(); ++I)
-            if (A[I].Item != B[I].Item || !SameText(A[I].Property, B[I].Property))
-                return false;
+            if (A[I].Item != B[I].Item || !SameText(A[I].Property, B[I].Property)) return false;
         return true;
     }
 
     // Whether Path leads into an item of the collection at Collection.
     static bool InCollection(const std::vector<TStep>& Path, const std::vector<TStep>& Collection)
     {
-        if (Path.size() <= Collection.size())
-            return false;
+        if (Path.size() <= Collection.size()) return false;
         const size_t Last = Collection.size() - 1;
         for (size_t I = 0; I < Last; ++I)
-            if (Path[I].Item != Collection[I].Item || !SameText(Path[I].Property, Collection[I].Property))
+            if (Path[I].Item != Collection[I].Item ||
+                !SameText(Path[I].Property, Collection[I].Property))
                 return false;
         return SameText(Path[Last].Property, Collection[Last].Property);
     }
@@ -141,12 +140,12 @@ class TFormLoad
         for (const auto& Child : Obj.Children)
         {
             const TClassInfo* Class = FindClass(Child.ClassName);
-            if (!Class)
-                Fail(Child.Pos, "class " + Child.ClassName + " is not registered");
+            if (!Class) Fail(Child.Pos, "class " + Child.ClassName + " is not registered");
             if (!Class->CanCreateComponent())
                 Fail(Child.Pos, "class " + Child.ClassName + " is not a component class");
             TComponent* C = nullptr;
-            Guard(Child.Pos, "creating " + Child.ClassName, [&] { C = Class->CreateComponent(&FRoot); });
+            Guard(Child.Pos, "creating " + Child.ClassName,
+                  [&] { C = Class->CreateComponent(&FRoot); });
             FCreated.push_back(C);
             TFormReader::BeginLoading(*C);
             if (!Child.Name.empty())
@@ -156,7 +155,8 @@ class TFormLoad
         }
     }
 
-    void Assign(TComponent& Holder, TObject& Target, std::vector<TStep> Steps, const TFormProperty& P)
+    void Assign(TComponent& Holder, TObject& Target, std::vector<TStep> Steps,
+                const TFormProperty& P)
     {
         TObject* Obj = &Target;
         std::string_view Path = P.Path;
@@ -166,23 +166,21 @@ class TFormLoad
             const size_t Dot = Path.find('.');
             const std::string_view Head = Path.substr(0, Dot);
             Prop = Obj->ClassInfo().FindProperty(Head);
-            if (!Prop)
-                Fail(P.Pos, Obj->ClassName() + " has no property " + P.Path);
+            if (!Prop) Fail(P.Pos, Obj->ClassName() + " has no property " + P.Path);
             Steps.push_back({Prop->Name});
-            if (Dot == std::string_view::npos)
-                break;
+            if (Dot == std::string_view::npos) break;
             if (Prop->Kind != TPropKind::pkClass && Prop->Kind != TPropKind::pkBinary)
-                Fail(P.Pos, "property " + Prop->Name + " of " + Obj->ClassName() + " has no sub-properties");
+                Fail(P.Pos, "property " + Prop->Name + " of " + Obj->ClassName() +
+                                " has no sub-properties");
             Obj = Prop->GetObject(*Obj);
-            if (!Obj)
-                Fail(P.Pos, "property " + Prop->Name + " is not assigned");
+            if (!Obj) Fail(P.Pos, "property " + Prop->Name + " is not assigned");
             Path.remove_prefix(Dot + 1);
         }
         AssignValue(Holder, *Obj, *Prop, std::move(Steps), P);
     }
 
-    void AssignValue(TComponent& Holder, TObject& Obj, const TPropInfo& Prop, std::vector<TStep> Steps,
-                     const TFormProperty& P)
+    void AssignValue(TComponent& Holder, TObject& Obj, const TPropInfo& Prop,
+                     std::vector<TStep> Steps, const TFormProperty& P)
     {
         using K = TFormValue::TKind;
         const TFormValue& V = P.Value;
@@ -191,13 +189,12 @@ class TFormLoad
         {
         case TPropKind::pkCollection:
         {
-            if (V.Kind != K::Collection)
-                Fail(V.Pos, What + " takes a collection <item ... end>");
+            if (V.Kind != K::Collection) Fail(V.Pos, What + " takes a collection <item ... end>");
             auto* Coll = dynamic_cast<TCollection*>(Prop.GetObject(Obj));
-            if (!Coll)
-                Fail(P.Pos, What + " is not assigned");
+            if (!Coll) Fail(P.Pos, What + " is not assigned");
             // References waiting inside the old items go with them.
-            std::erase_if(FReferences, [&](const TReference& R) { return R.Holder == &Holder && InCollection(R.Path, Steps); });
+            std::erase_if(FReferences, [&](const TReference& R)
+                          { return R.Holder == &Holder && InCollection(R.Path, Steps); });
             Coll->BeginUpdate();
             try
             {
@@ -222,31 +219,33 @@ class TFormLoad
         }
         case TPropKind::pkComponent:
         {
-            if (V.Kind != K::Ident)
-                Fail(V.Pos, What + " takes a component name");
+            if (V.Kind != K::Ident) Fail(V.Pos, What + " takes a component name");
             // This assignment replaces any earlier one still waiting for
             // its component.
-            std::erase_if(FReferences, [&](const TReference& R) { return R.Holder == &Holder && SamePath(R.Path, Steps); });
+            std::erase_if(FReferences, [&](const TReference& R)
+                          { return R.Holder == &Holder && SamePath(R.Path, Steps); });
             TComponent* Target = SameText(V.Text, "nil") ? nullptr : FindTarget(V.Text);
             if (Target || SameText(V.Text, "nil"))
-                Guard(P.Pos, What, [&] { SetPropValue(Obj, Prop, TValue(static_cast<TObject*>(Target))); });
+                Guard(P.Pos, What,
+                      [&] { SetPropValue(Obj, Prop, TValue(static_cast<TObject*>(Target))); });
             else
                 FReferences.push_back({&Holder, std::move(Steps), V.Text, V.Pos});
             return;
         }
         case TPropKind::pkEvent:
         {
-            if (V.Kind != K::Ident)
-                Fail(V.Pos, What + " takes a handler name");
+            if (V.Kind != K::Ident) Fail(V.Pos, What + " takes a handler name");
             if (SameText(V.Text, "nil"))
             {
                 Guard(P.Pos, What, [&] { SetPropValue(Obj, Prop, TValue(TMethodRef{})); });
                 return;
             }
             const TMethodInfo* M = FRoot.ClassInfo().FindMethod(V.Text);
-            if (!M)
-                Fail(V.Pos, "handler " + V.Text + " not found in " + FRoot.ClassName());
-            Guard(P.Pos, What, [&] { SetPropValue(Obj, Prop, TValue(TMethodRef{&FRoot, M, M->Name})); });
+            if (!M) Fail(V.Pos, "handler " + V.Text + " not found in " + FRoot.ClassName());
+            Guard(P.Pos, What,
+                  [&] {
+                      SetPropValue(Obj, Prop, TValue(TMethodRef{&FRoot, M, M->Name}));
+                  });
             return;
         }
         default:
@@ -278,8 +277,7 @@ class TFormLoad
             TStringVector Lines;
             for (const auto& E : V.List)
             {
-                if (E.Kind != K::String)
-                    Fail(E.Pos, What + ": a list holds only strings");
+                if (E.Kind != K::String) Fail(E.Pos, What + ": a list holds only strings");
                 Lines.push_back(E.Text);
             }
             Value = std::move(Lines);
@@ -297,38 +295,34 @@ class TFormLoad
         {
             const std::string What = "reference to " + R.Name;
             // A holder freed by a later setter has nowhere to put the value.
-            if (!Alive(R.Holder))
-                continue;
+            if (!Alive(R.Holder)) continue;
             TObject* Obj = R.Holder;
             const TPropInfo* Prop = nullptr;
             for (size_t I = 0; I < R.Path.size(); ++I)
             {
                 Prop = Obj->ClassInfo().FindProperty(R.Path[I].Property);
-                if (!Prop)
-                    Fail(R.Pos, What + ": its holder changed while reading");
-                if (I + 1 == R.Path.size())
-                    break;
+                if (!Prop) Fail(R.Pos, What + ": its holder changed while reading");
+                if (I + 1 == R.Path.size()) break;
                 Obj = Prop->IsObject() ? Prop->GetObject(*Obj) : nullptr;
                 if (Obj && R.Path[I].Item >= 0)
                 {
                     auto* Coll = dynamic_cast<TCollection*>(Obj);
-                    Obj = (Coll && R.Path[I].Item < Coll->Count()) ? Coll->Items(R.Path[I].Item) : nullptr;
+                    Obj = (Coll && R.Path[I].Item < Coll->Count()) ? Coll->Items(R.Path[I].Item)
+                                                                   : nullptr;
                 }
-                if (!Obj)
-                    Fail(R.Pos, What + ": its holder changed while reading");
+                if (!Obj) Fail(R.Pos, What + ": its holder changed while reading");
             }
             TComponent* Target = FindTarget(R.Name);
-            if (!Target)
-                Fail(R.Pos, "component " + R.Name + " not found");
-            Guard(R.Pos, "property " + Prop->Name, [&] { SetPropValue(*Obj, *Prop, TValue(static_cast<TObject*>(Target))); });
+            if (!Target) Fail(R.Pos, "component " + R.Name + " not found");
+            Guard(R.Pos, "property " + Prop->Name,
+                  [&] { SetPropValue(*Obj, *Prop, TValue(static_cast<TObject*>(Target))); });
         }
     }
 
     void Rollback()
     {
         for (auto It = FCreated.rbegin(); It != FCreated.rend(); ++It)
-            if (Alive(*It))
-                (*It)->Free();
+            if (Alive(*It)) (*It)->Free();
         FCreated.clear();
         TFormReader::EndLoading(FRoot);
     }
@@ -349,9 +343,11 @@ TComponent* TFormReader::Create(std::string_view Text, TComponent* Owner)
     const TFormObject Tree = ParseFormDefinition(Text);
     const TClassInfo* Class = FindClass(Tree.ClassName);
     if (!Class)
-        throw EFormError(Tree.Pos.Line, Tree.Pos.Column, "class " + Tree.ClassName + " is not registered");
+        throw EFormError(Tree.Pos.Line, Tree.Pos.Column,
+                         "class " + Tree.ClassName + " is not registered");
     if (!Class->CanCreateComponent())
-        throw EFormError(Tree.Pos.Line, Tree.Pos.Column, "class " + Tree.ClassName + " is not a component class");
+        throw EFormError(Tree.Pos.Line, Tree.Pos.Column,
+                         "class " + Tree.ClassName + " is not a component class");
     TComponent* Root = Class->CreateComponent(Owner);
     try
     {

@@ -30,10 +30,8 @@ void AddProperty(std::vector<TFormProperty>& Out, const std::string& Path, TForm
 std::string ReferenceName(const TObject* Ref, const TComponent& Root)
 {
     auto* C = dynamic_cast<const TComponent*>(Ref);
-    if (!C || C->Name().empty())
-        return {};
-    if (C == &Root || C->Owner() == &Root)
-        return C->Name();
+    if (!C || C->Name().empty()) return {};
+    if (C == &Root || C->Owner() == &Root) return C->Name();
     return {};
 }
 
@@ -42,8 +40,7 @@ void CollectProperties(const TObject& Obj, const TComponent& Root, const std::st
 {
     for (const TPropInfo* Prop : Obj.ClassInfo().Properties())
     {
-        if (!Prop->StoredFlag || (Prop->StoredPredicate && !Prop->StoredPredicate(Obj)))
-            continue;
+        if (!Prop->StoredFlag || (Prop->StoredPredicate && !Prop->StoredPredicate(Obj))) continue;
         const std::string Path = Prefix + Prop->Name;
         switch (Prop->Kind)
         {
@@ -57,8 +54,7 @@ void CollectProperties(const TObject& Obj, const TComponent& Root, const std::st
                 TFormValue V;
                 V.Kind = K::Binary;
                 V.Bytes = Sub->WriteBinary();
-                if (!V.Bytes.empty())
-                    AddProperty(Out, Path, std::move(V));
+                if (!V.Bytes.empty()) AddProperty(Out, Path, std::move(V));
             }
             continue;
         case TPropKind::pkCollection:
@@ -76,7 +72,8 @@ void CollectProperties(const TObject& Obj, const TComponent& Root, const std::st
             }
             continue;
         case TPropKind::pkStrings:
-            if (auto* List = dynamic_cast<const TStrings*>(Prop->GetObject(Obj)); List && List->Count() > 0)
+            if (auto* List = dynamic_cast<const TStrings*>(Prop->GetObject(Obj));
+                List && List->Count() > 0)
             {
                 TFormValue V;
                 V.Kind = K::List;
@@ -93,8 +90,7 @@ void CollectProperties(const TObject& Obj, const TComponent& Root, const std::st
         default:
             break;
         }
-        if (Prop->IsReadOnly() || IsDefaultPropValue(Obj, *Prop))
-            continue;
+        if (Prop->IsReadOnly() || IsDefaultPropValue(Obj, *Prop)) continue;
         TFormValue V;
         switch (Prop->Kind)
         {
@@ -126,8 +122,7 @@ void CollectProperties(const TObject& Obj, const TComponent& Root, const std::st
             const auto Mask = static_cast<uint64_t>(Prop->GetOrd(Obj));
             V.Kind = K::Set;
             for (size_t I = 0; I < Prop->Names.size() && I < 64; ++I)
-                if (Mask & (uint64_t{1} << I))
-                    V.Members.push_back(Prop->Names[I]);
+                if (Mask & (uint64_t{1} << I)) V.Members.push_back(Prop->Names[I]);
             break;
         }
         case TPropKind::pkFloat:
@@ -141,8 +136,7 @@ void CollectProperties(const TObject& Obj, const TComponent& Root, const std::st
         case TPropKind::pkComponent:
         {
             std::string Name = ReferenceName(Prop->GetObject(Obj), Root);
-            if (Name.empty())
-                continue;
+            if (Name.empty()) continue;
             V = Ident(std::move(Name));
             break;
         }
@@ -162,12 +156,17 @@ TFormObject Build(const TComponent& C, const TComponent& Root)
     Obj.Name = C.Name();
     Obj.ClassName = C.ClassName();
     CollectProperties(C, Root, {}, Obj.Properties);
-    C.GetChildren([&](TComponent* Child) { Obj.Children.push_back(Build(*Child, Root)); },
-                  &Root);
+    C.GetChildren([&](TComponent* Child) { Obj.Children.push_back(Build(*Child, Root)); }, &Root);
     return Obj;
 }
 } // namespace
 
-TFormObject BuildFormDefinition(const TComponent& Root) { return Build(Root, Root); }
+TFormObject BuildFormDefinition(const TComponent& Root)
+{
+    return Build(Root, Root);
+}
 
-std::string WriteFormDefinition(const TComponent& Root) { return FormatFormDefinition(BuildFormDefinition(Root)); }
+std::string WriteFormDefinition(const TComponent& Root)
+{
+    return FormatFormDefinition(BuildFormDefinition(Root));
+}

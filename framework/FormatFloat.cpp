@@ -25,16 +25,14 @@ struct TDecimal
             ++Lead;
         Digits.erase(0, Lead);
         Exponent -= static_cast<int>(Lead);
-        if (Digits.empty())
-            Exponent = 0;
+        if (Digits.empty()) Exponent = 0;
     }
 
     // Keeps Decimals digits after the point, halves away from zero.
     void Round(int Decimals)
     {
         const int Keep = Exponent + Decimals;
-        if (Keep >= static_cast<int>(Digits.size()))
-            return;
+        if (Keep >= static_cast<int>(Digits.size())) return;
         if (Keep < 0)
         {
             Digits.clear();
@@ -64,7 +62,9 @@ struct TDecimal
     char DigitAfterPoint(int P) const
     {
         const int Index = Exponent + P;
-        return (Index >= 0 && Index < static_cast<int>(Digits.size())) ? Digits[static_cast<size_t>(Index)] : '0';
+        return (Index >= 0 && Index < static_cast<int>(Digits.size()))
+                   ? Digits[static_cast<size_t>(Index)]
+                   : '0';
     }
 
     std::string IntegerDigits() const
@@ -79,8 +79,7 @@ struct TDecimal
 TDecimal ToDecimal(double Magnitude)
 {
     TDecimal D;
-    if (Magnitude == 0)
-        return D;
+    if (Magnitude == 0) return D;
     char Buf[64];
     if (Magnitude <= 9007199254740992.0 && Magnitude == std::floor(Magnitude))
     {
@@ -145,13 +144,11 @@ TSection ParseSection(std::string_view F)
             if (AfterPoint)
             {
                 ++S.FracPlaces;
-                if (C == '0')
-                    S.MinFrac = S.FracPlaces;
+                if (C == '0') S.MinFrac = S.FracPlaces;
             }
             else
             {
-                if (C == '0' && FirstZero < 0)
-                    FirstZero = S.IntPlaces;
+                if (C == '0' && FirstZero < 0) FirstZero = S.IntPlaces;
                 ++S.IntPlaces;
             }
         }
@@ -162,8 +159,7 @@ TSection ParseSection(std::string_view F)
         }
         else if (C == ',')
         {
-            if (!AfterPoint)
-                S.Grouping = true;
+            if (!AfterPoint) S.Grouping = true;
         }
         else
             S.Tokens.push_back({TTokenKind::Literal, std::string(1, C)});
@@ -185,17 +181,18 @@ std::string Render(const TSection& S, const TDecimal& D, const TFormatSettings& 
 
     const int IntLen = static_cast<int>(Int.size());
     std::string Out;
-    auto EmitIntDigit = [&](int Index) {
+    auto EmitIntDigit = [&](int Index)
+    {
         Out += Int[static_cast<size_t>(Index)];
         const int Left = IntLen - 1 - Index;
-        if (S.Grouping && Left > 0 && Left % 3 == 0)
-            Out += Settings.ThousandSeparator;
+        if (S.Grouping && Left > 0 && Left % 3 == 0) Out += Settings.ThousandSeparator;
     };
     // Integer digits align right on the integer placeholders; any surplus
     // goes out at the first one (or before the point when there is none).
     int Next = 0;
     int Place = 0;
-    auto FlushSurplus = [&](int UpTo) {
+    auto FlushSurplus = [&](int UpTo)
+    {
         while (Next < IntLen && Next <= UpTo)
             EmitIntDigit(Next++);
     };
@@ -212,8 +209,7 @@ std::string Render(const TSection& S, const TDecimal& D, const TFormatSettings& 
         {
             FlushSurplus(IntLen - 1);
             SeenPoint = true;
-            if (!Frac.empty())
-                Out += Settings.DecimalSeparator;
+            if (!Frac.empty()) Out += Settings.DecimalSeparator;
             continue;
         }
         if (!SeenPoint)
@@ -224,8 +220,7 @@ std::string Render(const TSection& S, const TDecimal& D, const TFormatSettings& 
             ++Place;
             continue;
         }
-        if (FracIndex < static_cast<int>(Frac.size()))
-            Out += Frac[static_cast<size_t>(FracIndex)];
+        if (FracIndex < static_cast<int>(Frac.size())) Out += Frac[static_cast<size_t>(FracIndex)];
         ++FracIndex;
     }
     FlushSurplus(IntLen - 1);
@@ -242,8 +237,7 @@ std::vector<std::string_view> SplitSections(std::string_view Format)
         const char C = Format[I];
         if (Quote)
         {
-            if (C == Quote)
-                Quote = 0;
+            if (C == Quote) Quote = 0;
         }
         else if (C == '\'' || C == '"')
             Quote = C;
@@ -258,16 +252,16 @@ std::vector<std::string_view> SplitSections(std::string_view Format)
 }
 } // namespace
 
-std::string FormatFloat(std::string_view Format, double Value) { return FormatFloat(Format, Value, FormatSettings()); }
+std::string FormatFloat(std::string_view Format, double Value)
+{
+    return FormatFloat(Format, Value, FormatSettings());
+}
 
 std::string FormatFloat(std::string_view Format, double Value, const TFormatSettings& Settings)
 {
-    if (std::isnan(Value))
-        return "NAN";
-    if (std::isinf(Value))
-        return Value < 0 ? "-INF" : "INF";
-    if (Format.empty())
-        return FloatToStr(Value, Settings);
+    if (std::isnan(Value)) return "NAN";
+    if (std::isinf(Value)) return Value < 0 ? "-INF" : "INF";
+    if (Format.empty()) return FloatToStr(Value, Settings);
 
     const auto Sections = SplitSections(Format);
     const bool Negative = Value < 0;
@@ -283,28 +277,26 @@ std::string FormatFloat(std::string_view Format, double Value, const TFormatSett
         return Render(S, TDecimal{}, Settings);
     }
     std::string Out = Render(S, D, Settings);
-    if (Negative && !HasNegative && !D.IsZero())
-        Out.insert(0, "-");
+    if (Negative && !HasNegative && !D.IsZero()) Out.insert(0, "-");
     return Out;
 }
 
-std::string FloatToStr(double Value) { return FloatToStr(Value, FormatSettings()); }
+std::string FloatToStr(double Value)
+{
+    return FloatToStr(Value, FormatSettings());
+}
 
 std::string FloatToStr(double Value, const TFormatSettings& Settings)
 {
-    if (std::isnan(Value))
-        return "NAN";
-    if (std::isinf(Value))
-        return Value < 0 ? "-INF" : "INF";
+    if (std::isnan(Value)) return "NAN";
+    if (std::isinf(Value)) return Value < 0 ? "-INF" : "INF";
     const TDecimal D = ToDecimal(std::fabs(Value));
-    if (D.IsZero())
-        return "0";
+    if (D.IsZero()) return "0";
     std::string Out = Value < 0 ? "-" : "";
     if (D.Exponent > 15 || D.Exponent < -3)
     {
         Out += D.Digits.substr(0, 1);
-        if (D.Digits.size() > 1)
-            Out += Settings.DecimalSeparator + D.Digits.substr(1);
+        if (D.Digits.size() > 1) Out += Settings.DecimalSeparator + D.Digits.substr(1);
         const int E = D.Exponent - 1;
         Out += E < 0 ? "E-" : "E+";
         Out += std::to_string(std::abs(E));

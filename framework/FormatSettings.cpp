@@ -63,7 +63,8 @@ bool IsSeparator(std::string_view S)
     for (char C : S)
     {
         const auto U = static_cast<unsigned char>(C);
-        if (U >= 0x80 || (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || (C >= '0' && C <= '9') || C == '"')
+        if (U >= 0x80 || (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') ||
+            (C >= '0' && C <= '9') || C == '"')
             return false;
     }
     return true;
@@ -80,8 +81,7 @@ std::string TFormatSettings::TimeFormatFromC(const std::string& CFormat, bool Wi
     {
         if (F[I] != '%' || I + 1 >= F.size())
         {
-            if (SkipSecondsText && F[I] != ' ')
-                continue;
+            if (SkipSecondsText && F[I] != ' ') continue;
             SkipSecondsText = false;
             AddLiteral(R, F[I]);
             continue;
@@ -89,10 +89,10 @@ std::string TFormatSettings::TimeFormatFromC(const std::string& CFormat, bool Wi
         SkipSecondsText = false;
         size_t J = I + 1;
         // Flags and modifiers (%-I, %OH, %EH) do not change which field it is.
-        while (J < F.size() && (F[J] == '-' || F[J] == '_' || F[J] == '0' || F[J] == 'O' || F[J] == 'E'))
+        while (J < F.size() &&
+               (F[J] == '-' || F[J] == '_' || F[J] == '0' || F[J] == 'O' || F[J] == 'E'))
             ++J;
-        if (J >= F.size())
-            break;
+        if (J >= F.size()) break;
         const bool NoPad = J > I + 1 && F[I + 1] == '-';
         I = J;
         switch (F[J])
@@ -117,7 +117,8 @@ std::string TFormatSettings::TimeFormatFromC(const std::string& CFormat, bool Wi
                 // Drop the seconds with the separator before them and any
                 // unit text after them: "%H:%M:%S" gives hh:nn and
                 // "%H時%M分%S秒" gives hh時nn分 (a unit after the minutes stays).
-                if (MinutesEnd != std::string::npos && IsSeparator(std::string_view(R).substr(MinutesEnd)))
+                if (MinutesEnd != std::string::npos &&
+                    IsSeparator(std::string_view(R).substr(MinutesEnd)))
                     R.resize(MinutesEnd);
                 SkipSecondsText = true;
             }
@@ -175,10 +176,8 @@ TFormatSettings TFormatSettings::FromLocale(const char* LocaleName)
 {
     TFormatSettings S;
     locale_t Loc = newlocale(LC_ALL_MASK, LocaleName ? LocaleName : "", static_cast<locale_t>(0));
-    if (!Loc)
-        Loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-    if (!Loc)
-        return S;
+    if (!Loc) Loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    if (!Loc) return S;
     const std::string Radix = nl_langinfo_l(RADIXCHAR, Loc);
     const std::string Thousands = nl_langinfo_l(THOUSEP, Loc);
     const std::string TimeFmt = nl_langinfo_l(T_FMT, Loc);
@@ -187,8 +186,7 @@ TFormatSettings TFormatSettings::FromLocale(const char* LocaleName)
     const std::string Pm = nl_langinfo_l(PM_STR, Loc);
     freelocale(Loc);
 
-    if (!Radix.empty())
-        S.DecimalSeparator = Radix;
+    if (!Radix.empty()) S.DecimalSeparator = Radix;
     // Locales without grouping (such as "C") still need a separator for
     // patterns that ask for one: the other of "." and ",".
     S.ThousandSeparator = !Thousands.empty() ? Thousands : (S.DecimalSeparator == "," ? "." : ",");
@@ -197,27 +195,26 @@ TFormatSettings TFormatSettings::FromLocale(const char* LocaleName)
         S.LongTimeFormat = TimeFormatFromC(TimeFmt, true);
         S.ShortTimeFormat = TimeFormatFromC(TimeFmt, false);
     }
-    if (!DateFmt.empty())
-        S.ShortDateFormat = DateFormatFromC(DateFmt);
+    if (!DateFmt.empty()) S.ShortDateFormat = DateFormatFromC(DateFmt);
     for (char C : TimeFmt)
         if (C == ':' || C == '.')
         {
             S.TimeSeparator = std::string(1, C);
             break;
         }
-    if (!Am.empty())
-        S.TimeAMString = Am;
-    if (!Pm.empty())
-        S.TimePMString = Pm;
+    if (!Am.empty()) S.TimeAMString = Am;
+    if (!Pm.empty()) S.TimePMString = Pm;
     return S;
 }
 
 const TFormatSettings& FormatSettings()
 {
     auto& C = Current();
-    if (!C)
-        C = TFormatSettings::FromLocale("");
+    if (!C) C = TFormatSettings::FromLocale("");
     return *C;
 }
 
-void SetFormatSettings(const TFormatSettings& Settings) { Current() = Settings; }
+void SetFormatSettings(const TFormatSettings& Settings)
+{
+    Current() = Settings;
+}

@@ -8,6 +8,12 @@ const TClassInfo& TObject::StaticClass()
     return Info;
 }
 
-const std::string& TObject::ClassName() const { return ClassInfo().ClassName(); }
+const std::string& TObject::ClassName() const
+{
+    return ClassInfo().ClassName();
+}
 
-bool TObject::InheritsFrom(const TClassInfo& Class) const { return ClassInfo().InheritsFrom(Class); }
+bool TObject::InheritsFrom(const TClassInfo& Class) const
+{
+    return ClassInfo().InheritsFrom(Class);
+}

@@ -5,7 +5,8 @@
 
 const TClassInfo& TPersistent::StaticClass()
 {
-    static const TClassInfo Info = TClassBuilder<TPersistent>("TPersistent", &TObject::StaticClass()).Build();
+    static const TClassInfo Info =
+        TClassBuilder<TPersistent>("TPersistent", &TObject::StaticClass()).Build();
     return Info;
 }
 

@@ -1,9 +1,9 @@
 #include "framework/PropertyRegistry.h"
 
-#include "platform/gfx/Color.h"
 #include "framework/Persistent.h"
 #include "framework/Strings.h"
 #include "framework/Text.h"
+#include "platform/gfx/Color.h"
 
 #include <algorithm>
 
@@ -22,12 +22,14 @@ bool TPropInfo::IsOrdinal() const
     }
 }
 
-bool TPropInfo::IsObject() const { return static_cast<bool>(GetObject); }
+bool TPropInfo::IsObject() const
+{
+    return static_cast<bool>(GetObject);
+}
 
 bool TPropInfo::IsReadOnly() const
 {
-    if (IsOrdinal())
-        return !SetOrd;
+    if (IsOrdinal()) return !SetOrd;
     switch (Kind)
     {
     case TPropKind::pkFloat:
@@ -46,16 +48,14 @@ bool TPropInfo::IsReadOnly() const
 bool TClassInfo::InheritsFrom(const TClassInfo& Other) const
 {
     for (const TClassInfo* C = this; C; C = C->FParent)
-        if (C == &Other)
-            return true;
+        if (C == &Other) return true;
     return false;
 }
 
 const TPropInfo* TClassInfo::FindProperty(std::string_view Name) const
 {
     for (const TPropInfo* P : FAllProperties)
-        if (SameText(P->Name, Name))
-            return P;
+        if (SameText(P->Name, Name)) return P;
     return nullptr;
 }
 
@@ -63,8 +63,7 @@ const TMethodInfo* TClassInfo::FindMethod(std::string_view Name) const
 {
     for (const TClassInfo* C = this; C; C = C->FParent)
         for (const auto& M : C->FMethods)
-            if (SameText(M->Name, Name))
-                return M.get();
+            if (SameText(M->Name, Name)) return M.get();
     return nullptr;
 }
 
@@ -72,8 +71,7 @@ const TFieldInfo* TClassInfo::FindField(std::string_view Name) const
 {
     for (const TClassInfo* C = this; C; C = C->FParent)
         for (const auto& F : C->FFields)
-            if (SameText(F->Name, Name))
-                return F.get();
+            if (SameText(F->Name, Name)) return F.get();
     return nullptr;
 }
 
@@ -93,8 +91,7 @@ TCollectionItem* TClassInfo::CreateItem(TCollection* Collection) const
 
 void TClassInfo::Finish()
 {
-    if (FParent)
-        FAllProperties = FParent->FAllProperties;
+    if (FParent) FAllProperties = FParent->FAllProperties;
     for (const auto& P : FOwnProperties)
     {
         auto Same = std::find_if(FAllProperties.begin(), FAllProperties.end(),
@@ -115,12 +112,14 @@ void ThrowBadObject(const std::string& Property)
 
 void ThrowSignatureMismatch(const std::string& Handler, const std::string& Property)
 {
-    throw EPropertyError("Handler " + Handler + " does not match the parameters of event " + Property);
+    throw EPropertyError("Handler " + Handler + " does not match the parameters of event " +
+                         Property);
 }
 
 void ThrowBadTarget(const std::string& Handler, const std::string& Property)
 {
-    throw EPropertyError("Handler " + Handler + " for event " + Property + " needs an object of its own class");
+    throw EPropertyError("Handler " + Handler + " for event " + Property +
+                         " needs an object of its own class");
 }
 } // namespace PropertyDetail
 
@@ -139,8 +138,7 @@ struct TTarget
 
 // Walks "A.B.C" through sub-object properties; returns the object that holds
 // the last name and that name's property.
-template <class Obj>
-std::pair<Obj*, const TPropInfo*> Resolve(Obj& Instance, std::string_view Path)
+template <class Obj> std::pair<Obj*, const TPropInfo*> Resolve(Obj& Instance, std::string_view Path)
 {
     Obj* Current = &Instance;
     for (;;)
@@ -149,14 +147,13 @@ std::pair<Obj*, const TPropInfo*> Resolve(Obj& Instance, std::string_view Path)
         const std::string_view Head = Path.substr(0, Dot);
         const TPropInfo* Prop = Current->ClassInfo().FindProperty(Head);
         if (!Prop)
-            throw EPropertyError("Property " + std::string(Head) + " does not exist in " + Current->ClassName());
-        if (Dot == std::string_view::npos)
-            return {Current, Prop};
+            throw EPropertyError("Property " + std::string(Head) + " does not exist in " +
+                                 Current->ClassName());
+        if (Dot == std::string_view::npos) return {Current, Prop};
         if (Prop->Kind != TPropKind::pkClass && Prop->Kind != TPropKind::pkBinary)
             throw EPropertyError("Property " + Prop->Name + " has no sub-properties");
         Current = Prop->GetObject(*Current);
-        if (!Current)
-            throw EPropertyError("Property " + Prop->Name + " is not assigned");
+        if (!Current) throw EPropertyError("Property " + Prop->Name + " is not assigned");
         Path.remove_prefix(Dot + 1);
     }
 }
@@ -164,9 +161,9 @@ std::pair<Obj*, const TPropInfo*> Resolve(Obj& Instance, std::string_view Path)
 int64_t MemberIndex(const TPropInfo& Prop, std::string_view Name)
 {
     for (size_t I = 0; I < Prop.Names.size(); ++I)
-        if (SameText(Prop.Names[I], Name))
-            return static_cast<int64_t>(I);
-    throw EPropertyError("'" + std::string(Name) + "' is not a valid value for property " + Prop.Name);
+        if (SameText(Prop.Names[I], Name)) return static_cast<int64_t>(I);
+    throw EPropertyError("'" + std::string(Name) + "' is not a valid value for property " +
+                         Prop.Name);
 }
 
 int64_t ToOrdinal(const TPropInfo& Prop, const TValue& Value)
@@ -182,14 +179,15 @@ int64_t ToOrdinal(const TPropInfo& Prop, const TValue& Value)
         {
             TColor C = 0;
             if (!ColorFromName(Id->Name, C))
-                throw EPropertyError("'" + Id->Name + "' is not a valid colour for property " + Prop.Name);
+                throw EPropertyError("'" + Id->Name + "' is not a valid colour for property " +
+                                     Prop.Name);
             return C;
         }
-        if (Prop.Kind != TPropKind::pkEnum && Prop.Kind != TPropKind::pkBoolean)
-            BadValue(Prop);
+        if (Prop.Kind != TPropKind::pkEnum && Prop.Kind != TPropKind::pkBoolean) BadValue(Prop);
         return MemberIndex(Prop, Id->Name);
     }
-    else if (const std::string* S = Value.TryGet<std::string>(); S && Prop.Kind == TPropKind::pkEnum)
+    else if (const std::string* S = Value.TryGet<std::string>();
+             S && Prop.Kind == TPropKind::pkEnum)
         return MemberIndex(Prop, *S);
     else if (const TSetValue* Set = Value.TryGet<TSetValue>(); Set && Prop.Kind == TPropKind::pkSet)
     {
@@ -205,8 +203,7 @@ int64_t ToOrdinal(const TPropInfo& Prop, const TValue& Value)
     {
     case TPropKind::pkEnum:
     case TPropKind::pkBoolean:
-        if (Ord < 0 || Ord >= static_cast<int64_t>(Prop.Names.size()))
-            BadValue(Prop);
+        if (Ord < 0 || Ord >= static_cast<int64_t>(Prop.Names.size())) BadValue(Prop);
         break;
     case TPropKind::pkSet:
         if (Prop.Names.size() < 64 && (static_cast<uint64_t>(Ord) >> Prop.Names.size()) != 0)
@@ -214,12 +211,12 @@ int64_t ToOrdinal(const TPropInfo& Prop, const TValue& Value)
         break;
     case TPropKind::pkColor:
         // Colours are 32-bit patterns, written signed or unsigned.
-        if (Ord < INT32_MIN || Ord > UINT32_MAX)
-            BadValue(Prop);
+        if (Ord < INT32_MIN || Ord > UINT32_MAX) BadValue(Prop);
         return static_cast<uint32_t>(Ord);
     default:
         if (Ord < Prop.MinValue || Ord > Prop.MaxValue)
-            throw EPropertyError("Value " + std::to_string(Ord) + " is out of range for property " + Prop.Name);
+            throw EPropertyError("Value " + std::to_string(Ord) + " is out of range for property " +
+                                 Prop.Name);
     }
     return Ord;
 }
@@ -227,17 +224,25 @@ int64_t ToOrdinal(const TPropInfo& Prop, const TValue& Value)
 TPersistent* OwnedObject(const TObject& Instance, const TPropInfo& Prop)
 {
     auto* P = dynamic_cast<TPersistent*>(Prop.GetObject(Instance));
-    if (!P)
-        throw EPropertyError("Property " + Prop.Name + " is not assigned");
+    if (!P) throw EPropertyError("Property " + Prop.Name + " is not assigned");
     return P;
 }
 
-[[noreturn]] void ReadOnly(const TPropInfo& Prop) { throw EPropertyError("Property " + Prop.Name + " is read-only"); }
+[[noreturn]] void ReadOnly(const TPropInfo& Prop)
+{
+    throw EPropertyError("Property " + Prop.Name + " is read-only");
+}
 } // namespace
 
-const TPropInfo* GetPropInfo(const TClassInfo& Class, std::string_view Name) { return Class.FindProperty(Name); }
+const TPropInfo* GetPropInfo(const TClassInfo& Class, std::string_view Name)
+{
+    return Class.FindProperty(Name);
+}
 
-bool IsPublishedProp(const TClassInfo& Class, std::string_view Name) { return Class.FindProperty(Name) != nullptr; }
+bool IsPublishedProp(const TClassInfo& Class, std::string_view Name)
+{
+    return Class.FindProperty(Name) != nullptr;
+}
 
 bool IsPublishedProp(const TObject& Instance, std::string_view Name)
 {
@@ -285,8 +290,7 @@ TValue GetPropValue(const TObject& Instance, const TPropInfo& Prop)
         const auto Mask = static_cast<uint64_t>(Prop.GetOrd(Instance));
         TSetValue S;
         for (size_t I = 0; I < Prop.Names.size() && I < 64; ++I)
-            if (Mask & (uint64_t{1} << I))
-                S.Members.push_back(Prop.Names[I]);
+            if (Mask & (uint64_t{1} << I)) S.Members.push_back(Prop.Names[I]);
         return S;
     }
     case TPropKind::pkFloat:
@@ -304,16 +308,14 @@ void SetPropValue(TObject& Instance, const TPropInfo& Prop, const TValue& Value)
 {
     if (Prop.IsOrdinal())
     {
-        if (!Prop.SetOrd)
-            ReadOnly(Prop);
+        if (!Prop.SetOrd) ReadOnly(Prop);
         Prop.SetOrd(Instance, ToOrdinal(Prop, Value));
         return;
     }
     switch (Prop.Kind)
     {
     case TPropKind::pkFloat:
-        if (!Prop.SetFloat)
-            ReadOnly(Prop);
+        if (!Prop.SetFloat) ReadOnly(Prop);
         if (const double* D = Value.TryGet<double>())
             Prop.SetFloat(Instance, *D);
         else if (const int64_t* I = Value.TryGet<int64_t>())
@@ -322,16 +324,14 @@ void SetPropValue(TObject& Instance, const TPropInfo& Prop, const TValue& Value)
             BadValue(Prop);
         return;
     case TPropKind::pkString:
-        if (!Prop.SetString)
-            ReadOnly(Prop);
+        if (!Prop.SetString) ReadOnly(Prop);
         if (const std::string* S = Value.TryGet<std::string>())
             Prop.SetString(Instance, *S);
         else
             BadValue(Prop);
         return;
     case TPropKind::pkEvent:
-        if (!Prop.SetMethod)
-            ReadOnly(Prop);
+        if (!Prop.SetMethod) ReadOnly(Prop);
         if (const TMethodRef* M = Value.TryGet<TMethodRef>())
             Prop.SetMethod(Instance, *M);
         else if (Value.IsEmpty())
@@ -340,8 +340,7 @@ void SetPropValue(TObject& Instance, const TPropInfo& Prop, const TValue& Value)
             BadValue(Prop);
         return;
     case TPropKind::pkComponent:
-        if (!Prop.SetObject)
-            ReadOnly(Prop);
+        if (!Prop.SetObject) ReadOnly(Prop);
         if (TObject* const* O = Value.TryGet<TObject*>())
             Prop.SetObject(Instance, *O);
         else if (Value.IsEmpty())
@@ -361,18 +360,18 @@ void SetPropValue(TObject& Instance, const TPropInfo& Prop, const TValue& Value)
         else
         {
             auto* Source = dynamic_cast<TPersistent*>(*O);
-            if (*O && !Source)
-                BadValue(Prop);
+            if (*O && !Source) BadValue(Prop);
             OwnedObject(Instance, Prop)->Assign(Source);
         }
     }
-    else if (const TBytes* Bytes = Value.TryGet<TBytes>(); Bytes && Prop.Kind == TPropKind::pkBinary)
+    else if (const TBytes* Bytes = Value.TryGet<TBytes>();
+             Bytes && Prop.Kind == TPropKind::pkBinary)
         OwnedObject(Instance, Prop)->ReadBinary(*Bytes);
-    else if (const TStringVector* Lines = Value.TryGet<TStringVector>(); Lines && Prop.Kind == TPropKind::pkStrings)
+    else if (const TStringVector* Lines = Value.TryGet<TStringVector>();
+             Lines && Prop.Kind == TPropKind::pkStrings)
     {
         auto* List = dynamic_cast<TStrings*>(OwnedObject(Instance, Prop));
-        if (!List)
-            BadValue(Prop);
+        if (!List) BadValue(Prop);
         List->BeginUpdate();
         try
         {
@@ -393,8 +392,7 @@ void SetPropValue(TObject& Instance, const TPropInfo& Prop, const TValue& Value)
 
 bool IsDefaultPropValue(const TObject& Instance, const TPropInfo& Prop)
 {
-    if (Prop.IsOrdinal())
-        return Prop.Default && Prop.GetOrd(Instance) == *Prop.Default;
+    if (Prop.IsOrdinal()) return Prop.Default && Prop.GetOrd(Instance) == *Prop.Default;
     switch (Prop.Kind)
     {
     case TPropKind::pkFloat:
@@ -412,7 +410,6 @@ bool IsDefaultPropValue(const TObject& Instance, const TPropInfo& Prop)
 
 bool IsStoredProp(const TObject& Instance, const TPropInfo& Prop)
 {
-    if (!Prop.StoredFlag || (Prop.StoredPredicate && !Prop.StoredPredicate(Instance)))
-        return false;
+    if (!Prop.StoredFlag || (Prop.StoredPredicate && !Prop.StoredPredicate(Instance))) return false;
     return !IsDefaultPropValue(Instance, Prop);
 }

@@ -102,8 +102,7 @@ struct TFieldInfo
     std::function<bool(TObject& Instance, TComponent* Value)> Set;
 };
 
-template <class... Args>
-const void* SignatureId()
+template <class... Args> const void* SignatureId()
 {
     static const char Id = 0;
     return &Id;
@@ -135,9 +134,10 @@ class TClassInfo
     TCollectionItem* CreateItem(TCollection* Collection) const;
 
   private:
-    template <class T>
-    friend class TClassBuilder;
-    TClassInfo(std::string Name, const TClassInfo* Parent) : FName(std::move(Name)), FParent(Parent) {}
+    template <class T> friend class TClassBuilder;
+    TClassInfo(std::string Name, const TClassInfo* Parent) : FName(std::move(Name)), FParent(Parent)
+    {
+    }
 
     std::string FName;
     const TClassInfo* FParent;
@@ -153,8 +153,7 @@ class TClassInfo
 
 namespace PropertyDetail
 {
-template <class V>
-int64_t ToOrd(const V& Value)
+template <class V> int64_t ToOrd(const V& Value)
 {
     if constexpr (std::is_enum_v<V>)
         return static_cast<int64_t>(Value);
@@ -164,8 +163,7 @@ int64_t ToOrd(const V& Value)
         return static_cast<int64_t>(Value);
 }
 
-template <class V>
-V FromOrd(int64_t Value)
+template <class V> V FromOrd(int64_t Value)
 {
     if constexpr (requires { V::FromMask(uint64_t{}); })
         return V::FromMask(static_cast<uint64_t>(Value));
@@ -173,21 +171,17 @@ V FromOrd(int64_t Value)
         return static_cast<V>(Value);
 }
 
-template <class M>
-struct TSetterTraits;
-template <class C, class P>
-struct TSetterTraits<void (C::*)(P)>
+template <class M> struct TSetterTraits;
+template <class C, class P> struct TSetterTraits<void (C::*)(P)>
 {
     using Arg = std::decay_t<P>;
 };
-template <class C, class P>
-struct TSetterTraits<void (C::*)(P) noexcept>
+template <class C, class P> struct TSetterTraits<void (C::*)(P) noexcept>
 {
     using Arg = std::decay_t<P>;
 };
 
-template <class T, class G>
-decltype(auto) Read(G Get, const TObject& Instance)
+template <class T, class G> decltype(auto) Read(G Get, const TObject& Instance)
 {
     return std::invoke(Get, static_cast<const T&>(Instance));
 }
@@ -215,8 +209,7 @@ decltype(auto) Read(G Get, const TObject& Instance)
 // the inherited one at its place in the order. T gets a component factory
 // when it is constructible from a TComponent* owner, and an item factory
 // when it is constructible from a TCollection*.
-template <class T>
-class TClassBuilder
+template <class T> class TClassBuilder
 {
   public:
     TClassBuilder(std::string Name, const TClassInfo* Parent) : FInfo(std::move(Name), Parent)
@@ -224,7 +217,8 @@ class TClassBuilder
         if constexpr (std::is_constructible_v<T, TComponent*> && !std::is_abstract_v<T>)
             FInfo.FComponentFactory = [](TComponent* Owner) -> TComponent* { return new T(Owner); };
         if constexpr (std::is_constructible_v<T, TCollection*> && !std::is_abstract_v<T>)
-            FInfo.FItemFactory = [](TCollection* Collection) -> TCollectionItem* { return new T(Collection); };
+            FInfo.FItemFactory = [](TCollection* Collection) -> TCollectionItem*
+            { return new T(Collection); };
     }
 
     template <class G, class S = std::nullptr_t>
@@ -261,11 +255,13 @@ class TClassBuilder
     TClassBuilder& Float(std::string Name, G Get, S Set = nullptr)
     {
         TPropInfo& P = Add(TPropKind::pkFloat, std::move(Name));
-        P.GetFloat = [Get](const TObject& O) { return static_cast<double>(PropertyDetail::Read<T>(Get, O)); };
+        P.GetFloat = [Get](const TObject& O)
+        { return static_cast<double>(PropertyDetail::Read<T>(Get, O)); };
         if constexpr (!std::is_null_pointer_v<S>)
         {
             using Arg = typename PropertyDetail::TSetterTraits<S>::Arg;
-            P.SetFloat = [Set](TObject& O, double V) { std::invoke(Set, static_cast<T&>(O), static_cast<Arg>(V)); };
+            P.SetFloat = [Set](TObject& O, double V)
+            { std::invoke(Set, static_cast<T&>(O), static_cast<Arg>(V)); };
         }
         return *this;
     }
@@ -274,9 +270,11 @@ class TClassBuilder
     TClassBuilder& String(std::string Name, G Get, S Set = nullptr)
     {
         TPropInfo& P = Add(TPropKind::pkString, std::move(Name));
-        P.GetString = [Get](const TObject& O) { return std::string(PropertyDetail::Read<T>(Get, O)); };
+        P.GetString = [Get](const TObject& O)
+        { return std::string(PropertyDetail::Read<T>(Get, O)); };
         if constexpr (!std::is_null_pointer_v<S>)
-            P.SetString = [Set](TObject& O, const std::string& V) { std::invoke(Set, static_cast<T&>(O), V); };
+            P.SetString = [Set](TObject& O, const std::string& V)
+            { std::invoke(Set, static_cast<T&>(O), V); };
         return *this;
     }
 
@@ -305,8 +303,7 @@ class TClassBuilder
 
     // A reference to another component; the setter's parameter type decides
     // which classes it accepts.
-    template <class G, class S>
-    TClassBuilder& Component(std::string Name, G Get, S Set)
+    template <class G, class S> TClassBuilder& Component(std::string Name, G Get, S Set)
     {
         return Object(TPropKind::pkComponent, std::move(Name), Get, Set);
     }
@@ -318,7 +315,8 @@ class TClassBuilder
         P.GetMethod = [Field](const TObject& O) {
             return TMethodRef{nullptr, nullptr, (static_cast<const T&>(O).*Field).HandlerName()};
         };
-        P.SetMethod = [Field, PropName = P.Name](TObject& O, const TMethodRef& M) {
+        P.SetMethod = [Field, PropName = P.Name](TObject& O, const TMethodRef& M)
+        {
             auto& E = static_cast<T&>(O).*Field;
             if (!M.Method)
             {
@@ -331,7 +329,8 @@ class TClassBuilder
                 PropertyDetail::ThrowBadTarget(M.Method->Name, PropName);
             using TInvoker = std::function<void(TObject*, Args...)>;
             auto Invoker = std::static_pointer_cast<const TInvoker>(M.Method->Invoker);
-            E.Assign([Invoker, Target = M.Target](Args... A) { (*Invoker)(Target, std::forward<Args>(A)...); },
+            E.Assign([Invoker, Target = M.Target](Args... A)
+                     { (*Invoker)(Target, std::forward<Args>(A)...); },
                      M.Method->Name);
         };
         return *this;
@@ -344,23 +343,24 @@ class TClassBuilder
         auto M = std::make_unique<TMethodInfo>();
         M->Name = std::move(Name);
         M->Signature = SignatureId<Args...>();
-        M->AcceptsTarget = [](const TObject* Target) { return dynamic_cast<const T*>(Target) != nullptr; };
+        M->AcceptsTarget = [](const TObject* Target)
+        { return dynamic_cast<const T*>(Target) != nullptr; };
         M->Invoker = std::make_shared<const std::function<void(TObject*, Args...)>>(
-            [Handler](TObject* Target, Args... A) { (static_cast<T*>(Target)->*Handler)(std::forward<Args>(A)...); });
+            [Handler](TObject* Target, Args... A)
+            { (static_cast<T*>(Target)->*Handler)(std::forward<Args>(A)...); });
         FInfo.FMethods.push_back(std::move(M));
         return *this;
     }
 
     // A component field, kept pointing at the owned component of that name.
-    template <class C, class U>
-    TClassBuilder& Field(std::string Name, U* C::*Member)
+    template <class C, class U> TClassBuilder& Field(std::string Name, U* C::*Member)
     {
         auto F = std::make_unique<TFieldInfo>();
         F->Name = std::move(Name);
-        F->Set = [Member](TObject& O, TComponent* Value) {
+        F->Set = [Member](TObject& O, TComponent* Value)
+        {
             U* Typed = nullptr;
-            if (Value && !(Typed = dynamic_cast<U*>(Value)))
-                return false;
+            if (Value && !(Typed = dynamic_cast<U*>(Value))) return false;
             static_cast<T&>(O).*Member = Typed;
             return true;
         };
@@ -369,8 +369,7 @@ class TClassBuilder
     }
 
     // Modifiers of the property added last.
-    template <class V>
-    TClassBuilder& Default(const V& Value)
+    template <class V> TClassBuilder& Default(const V& Value)
     {
         Last().Default = PropertyDetail::ToOrd(Value);
         return *this;
@@ -385,10 +384,10 @@ class TClassBuilder
         Last().StoredFlag = Value;
         return *this;
     }
-    template <class C>
-    TClassBuilder& Stored(bool (C::*Predicate)() const)
+    template <class C> TClassBuilder& Stored(bool (C::*Predicate)() const)
     {
-        Last().StoredPredicate = [Predicate](const TObject& O) { return (static_cast<const T&>(O).*Predicate)(); };
+        Last().StoredPredicate = [Predicate](const TObject& O)
+        { return (static_cast<const T&>(O).*Predicate)(); };
         return *this;
     }
 
@@ -411,11 +410,13 @@ class TClassBuilder
     TPropInfo& Last() { return *FInfo.FOwnProperties.back(); }
 
     template <class G, class S>
-    TClassBuilder& Ordinal(TPropKind Kind, std::string Name, G Get, S Set, std::vector<std::string> Names)
+    TClassBuilder& Ordinal(TPropKind Kind, std::string Name, G Get, S Set,
+                           std::vector<std::string> Names)
     {
         TPropInfo& P = Add(Kind, std::move(Name));
         P.Names = std::move(Names);
-        P.GetOrd = [Get](const TObject& O) { return PropertyDetail::ToOrd(PropertyDetail::Read<T>(Get, O)); };
+        P.GetOrd = [Get](const TObject& O)
+        { return PropertyDetail::ToOrd(PropertyDetail::Read<T>(Get, O)); };
         if constexpr (!std::is_null_pointer_v<S>)
         {
             using Arg = typename PropertyDetail::TSetterTraits<S>::Arg;
@@ -425,9 +426,8 @@ class TClassBuilder
                 if constexpr (sizeof(Arg) < sizeof(int64_t) || std::is_signed_v<Arg>)
                     P.MaxValue = static_cast<int64_t>(std::numeric_limits<Arg>::max());
             }
-            P.SetOrd = [Set](TObject& O, int64_t V) {
-                std::invoke(Set, static_cast<T&>(O), PropertyDetail::FromOrd<Arg>(V));
-            };
+            P.SetOrd = [Set](TObject& O, int64_t V)
+            { std::invoke(Set, static_cast<T&>(O), PropertyDetail::FromOrd<Arg>(V)); };
         }
         return *this;
     }
@@ -436,14 +436,15 @@ class TClassBuilder
     TClassBuilder& Object(TPropKind Kind, std::string Name, G Get, S Set)
     {
         TPropInfo& P = Add(Kind, std::move(Name));
-        P.GetObject = [Get](const TObject& O) -> TObject* { return PropertyDetail::Read<T>(Get, O); };
+        P.GetObject = [Get](const TObject& O) -> TObject*
+        { return PropertyDetail::Read<T>(Get, O); };
         if constexpr (!std::is_null_pointer_v<S>)
         {
             using Arg = typename PropertyDetail::TSetterTraits<S>::Arg;
-            P.SetObject = [Set, PropName = P.Name](TObject& O, TObject* V) {
+            P.SetObject = [Set, PropName = P.Name](TObject& O, TObject* V)
+            {
                 Arg Typed = nullptr;
-                if (V && !(Typed = dynamic_cast<Arg>(V)))
-                    PropertyDetail::ThrowBadObject(PropName);
+                if (V && !(Typed = dynamic_cast<Arg>(V))) PropertyDetail::ThrowBadObject(PropName);
                 std::invoke(Set, static_cast<T&>(O), Typed);
             };
         }

@@ -21,13 +21,14 @@ TTable& Table()
 }
 } // namespace
 
-TResourceRegistration::TResourceRegistration(const char* Name, const uint8_t* Data, size_t Size) noexcept
+TResourceRegistration::TResourceRegistration(const char* Name, const uint8_t* Data,
+                                             size_t Size) noexcept
 {
     try
     {
-        auto [It, Inserted] = Table().Entries.emplace(UpperCase(Name), std::span<const uint8_t>(Data, Size));
-        if (!Inserted)
-            Table().Duplicates.emplace_back(Name);
+        auto [It, Inserted] =
+            Table().Entries.emplace(UpperCase(Name), std::span<const uint8_t>(Data, Size));
+        if (!Inserted) Table().Duplicates.emplace_back(Name);
     }
     catch (...)
     {
@@ -39,8 +40,7 @@ std::optional<std::span<const uint8_t>> FindResource(std::string_view Name)
 {
     const auto& Entries = Table().Entries;
     auto It = Entries.find(UpperCase(Name));
-    if (It == Entries.end())
-        return std::nullopt;
+    if (It == Entries.end()) return std::nullopt;
     return It->second;
 }
 
@@ -52,4 +52,7 @@ std::vector<std::string> ResourceNames()
     return Names;
 }
 
-std::vector<std::string> DuplicateResourceNames() { return Table().Duplicates; }
+std::vector<std::string> DuplicateResourceNames()
+{
+    return Table().Duplicates;
+}

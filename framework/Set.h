@@ -5,8 +5,7 @@
 
 // A set of enumeration values (at most 64 members), as the framework's
 // state flags and set-typed properties use it.
-template <class E>
-class TSet
+template <class E> class TSet
 {
   public:
     constexpr TSet() = default;

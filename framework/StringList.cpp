@@ -8,14 +8,14 @@
 
 const TClassInfo& TStringList::StaticClass()
 {
-    static const TClassInfo Info = TClassBuilder<TStringList>("TStringList", &TStrings::StaticClass()).Build();
+    static const TClassInfo Info =
+        TClassBuilder<TStringList>("TStringList", &TStrings::StaticClass()).Build();
     return Info;
 }
 
 void TStringList::CheckIndex(int Index) const
 {
-    if (Index < 0 || Index >= Count())
-        IndexError(Index);
+    if (Index < 0 || Index >= Count()) IndexError(Index);
 }
 
 std::string TStringList::Strings(int Index) const
@@ -26,8 +26,7 @@ std::string TStringList::Strings(int Index) const
 
 void TStringList::SetStrings(int Index, const std::string& S)
 {
-    if (FSorted)
-        throw EListError("Operation not allowed on sorted list");
+    if (FSorted) throw EListError("Operation not allowed on sorted list");
     CheckIndex(Index);
     Changing();
     FItems[static_cast<size_t>(Index)].S = S;
@@ -57,10 +56,8 @@ void TStringList::InsertItem(int Index, const std::string& S, TObject* Object)
 
 void TStringList::Insert(int Index, const std::string& S)
 {
-    if (FSorted)
-        throw EListError("Operation not allowed on sorted list");
-    if (Index < 0 || Index > Count())
-        IndexError(Index);
+    if (FSorted) throw EListError("Operation not allowed on sorted list");
+    if (Index < 0 || Index > Count()) IndexError(Index);
     InsertItem(Index, S, nullptr);
 }
 
@@ -74,10 +71,8 @@ int TStringList::Add(const std::string& S)
     int Index;
     if (Find(S, Index))
     {
-        if (FDuplicates == dupIgnore)
-            return Index;
-        if (FDuplicates == dupError)
-            throw EListError("String list does not allow duplicates");
+        if (FDuplicates == dupIgnore) return Index;
+        if (FDuplicates == dupError) throw EListError("String list does not allow duplicates");
         // Accepted duplicates go after the equal ones already present.
         while (Index < Count() && CompareStrings(FItems[static_cast<size_t>(Index)].S, S) == 0)
             ++Index;
@@ -96,8 +91,7 @@ void TStringList::Delete(int Index)
 
 void TStringList::Clear()
 {
-    if (FItems.empty())
-        return;
+    if (FItems.empty()) return;
     Changing();
     FItems.clear();
     Changed();
@@ -114,8 +108,7 @@ void TStringList::Exchange(int Index1, int Index2)
 
 int TStringList::IndexOf(std::string_view S) const
 {
-    if (!FSorted)
-        return TStrings::IndexOf(S);
+    if (!FSorted) return TStrings::IndexOf(S);
     int Index;
     return Find(S, Index) ? Index : -1;
 }
@@ -140,32 +133,28 @@ void TStringList::Sort()
 {
     Changing();
     std::stable_sort(FItems.begin(), FItems.end(),
-                     [this](const TItem& A, const TItem& B) { return CompareStrings(A.S, B.S) < 0; });
+                     [this](const TItem& A, const TItem& B)
+                     { return CompareStrings(A.S, B.S) < 0; });
     Changed();
 }
 
 void TStringList::SetSorted(bool Value)
 {
-    if (FSorted == Value)
-        return;
-    if (Value)
-        Sort();
+    if (FSorted == Value) return;
+    if (Value) Sort();
     FSorted = Value;
 }
 
 void TStringList::SetCaseSensitive(bool Value)
 {
-    if (FCaseSensitive == Value)
-        return;
+    if (FCaseSensitive == Value) return;
     FCaseSensitive = Value;
-    if (FSorted)
-        Sort();
+    if (FSorted) Sort();
 }
 
 int TStringList::CompareStrings(std::string_view A, std::string_view B) const
 {
-    if (!FCaseSensitive)
-        return TStrings::CompareStrings(A, B);
+    if (!FCaseSensitive) return TStrings::CompareStrings(A, B);
     const int R = A.compare(B);
     return R < 0 ? -1 : (R > 0 ? 1 : 0);
 }
@@ -181,12 +170,10 @@ void TStringList::SetUpdateState(bool Updating)
 
 void TStringList::Changing()
 {
-    if (UpdateCount() == 0)
-        OnChanging(this);
+    if (UpdateCount() == 0) OnChanging(this);
 }
 
 void TStringList::Changed()
 {
-    if (UpdateCount() == 0)
-        OnChange(this);
+    if (UpdateCount() == 0) OnChange(this);
 }

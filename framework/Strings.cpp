@@ -6,7 +6,8 @@
 
 const TClassInfo& TStrings::StaticClass()
 {
-    static const TClassInfo Info = TClassBuilder<TStrings>("TStrings", &TPersistent::StaticClass()).Build();
+    static const TClassInfo Info =
+        TClassBuilder<TStrings>("TStrings", &TPersistent::StaticClass()).Build();
     return Info;
 }
 
@@ -34,15 +35,13 @@ void TStrings::SetStrings(int Index, const std::string& S)
 
 TObject* TStrings::Objects(int Index) const
 {
-    if (Index < 0 || Index >= Count())
-        IndexError(Index);
+    if (Index < 0 || Index >= Count()) IndexError(Index);
     return nullptr;
 }
 
 void TStrings::SetObjects(int Index, TObject*)
 {
-    if (Index < 0 || Index >= Count())
-        IndexError(Index);
+    if (Index < 0 || Index >= Count()) IndexError(Index);
 }
 
 int TStrings::Add(const std::string& S)
@@ -83,10 +82,8 @@ void TStrings::AddStrings(const TStrings& Source)
 
 void TStrings::Move(int CurIndex, int NewIndex)
 {
-    if (CurIndex == NewIndex)
-        return;
-    if (NewIndex < 0 || NewIndex >= Count())
-        IndexError(NewIndex);
+    if (CurIndex == NewIndex) return;
+    if (NewIndex < 0 || NewIndex >= Count()) IndexError(NewIndex);
     BeginUpdate();
     try
     {
@@ -125,13 +122,15 @@ void TStrings::Exchange(int Index1, int Index2)
     EndUpdate();
 }
 
-int TStrings::CompareStrings(std::string_view A, std::string_view B) const { return CompareText(A, B); }
+int TStrings::CompareStrings(std::string_view A, std::string_view B) const
+{
+    return CompareText(A, B);
+}
 
 int TStrings::IndexOf(std::string_view S) const
 {
     for (int I = 0; I < Count(); ++I)
-        if (CompareStrings(Strings(I), S) == 0)
-            return I;
+        if (CompareStrings(Strings(I), S) == 0) return I;
     return -1;
 }
 
@@ -141,8 +140,7 @@ int TStrings::IndexOfName(std::string_view Name) const
     {
         const std::string Line = Strings(I);
         const size_t P = Line.find(FNameValueSeparator);
-        if (P != std::string::npos && SameText(std::string_view(Line).substr(0, P), Name))
-            return I;
+        if (P != std::string::npos && SameText(std::string_view(Line).substr(0, P), Name)) return I;
     }
     return -1;
 }
@@ -150,8 +148,7 @@ int TStrings::IndexOfName(std::string_view Name) const
 int TStrings::IndexOfObject(const TObject* Object) const
 {
     for (int I = 0; I < Count(); ++I)
-        if (Objects(I) == Object)
-            return I;
+        if (Objects(I) == Object) return I;
     return -1;
 }
 
@@ -180,8 +177,7 @@ void TStrings::SetValues(std::string_view Name, const std::string& Value)
     const int I = IndexOfName(Name);
     if (Value.empty())
     {
-        if (I >= 0)
-            Delete(I);
+        if (I >= 0) Delete(I);
         return;
     }
     const std::string Line = std::string(Name) + FNameValueSeparator + Value;
@@ -215,7 +211,8 @@ void TStrings::SetText(std::string_view Text)
             while (End < Text.size() && Text[End] != '\n' && Text[End] != '\r')
                 ++End;
             Add(std::string(Text.substr(Start, End - Start)));
-            if (End < Text.size() && Text[End] == '\r' && End + 1 < Text.size() && Text[End + 1] == '\n')
+            if (End < Text.size() && Text[End] == '\r' && End + 1 < Text.size() &&
+                Text[End + 1] == '\n')
                 ++End;
             Start = End + 1;
         }
@@ -228,10 +225,22 @@ void TStrings::SetText(std::string_view Text)
     EndUpdate();
 }
 
-std::string TStrings::DelimitedText() const { return JoinDelimited(FDelimiter, FQuoteChar); }
-void TStrings::SetDelimitedText(std::string_view Text) { SplitDelimited(Text, FDelimiter, FQuoteChar); }
-std::string TStrings::CommaText() const { return JoinDelimited(',', '"'); }
-void TStrings::SetCommaText(std::string_view Text) { SplitDelimited(Text, ',', '"'); }
+std::string TStrings::DelimitedText() const
+{
+    return JoinDelimited(FDelimiter, FQuoteChar);
+}
+void TStrings::SetDelimitedText(std::string_view Text)
+{
+    SplitDelimited(Text, FDelimiter, FQuoteChar);
+}
+std::string TStrings::CommaText() const
+{
+    return JoinDelimited(',', '"');
+}
+void TStrings::SetCommaText(std::string_view Text)
+{
+    SplitDelimited(Text, ',', '"');
+}
 
 std::string TStrings::JoinDelimited(char Delim, char Quote) const
 {
@@ -241,10 +250,8 @@ std::string TStrings::JoinDelimited(char Delim, char Quote) const
         const std::string S = Strings(I);
         bool Quoted = S.empty() && Count() == 1;
         for (char C : S)
-            if (static_cast<unsigned char>(C) <= ' ' || C == Delim || C == Quote)
-                Quoted = true;
-        if (I > 0)
-            R += Delim;
+            if (static_cast<unsigned char>(C) <= ' ' || C == Delim || C == Quote) Quoted = true;
+        if (I > 0) R += Delim;
         if (!Quoted)
         {
             R += S;
@@ -253,8 +260,7 @@ std::string TStrings::JoinDelimited(char Delim, char Quote) const
         R += Quote;
         for (char C : S)
         {
-            if (C == Quote)
-                R += Quote;
+            if (C == Quote) R += Quote;
             R += C;
         }
         R += Quote;
@@ -305,8 +311,7 @@ void TStrings::SplitDelimited(std::string_view Text, char Delim, char Quote)
                 ++P;
                 while (P < Text.size() && IsBlank(Text[P]))
                     ++P;
-                if (P == Text.size())
-                    Add(""); // a trailing delimiter ends with an empty item
+                if (P == Text.size()) Add(""); // a trailing delimiter ends with an empty item
             }
         }
     }
@@ -320,23 +325,19 @@ void TStrings::SplitDelimited(std::string_view Text, char Delim, char Quote)
 
 void TStrings::BeginUpdate()
 {
-    if (FUpdateCount++ == 0)
-        SetUpdateState(true);
+    if (FUpdateCount++ == 0) SetUpdateState(true);
 }
 
 void TStrings::EndUpdate()
 {
-    if (FUpdateCount > 0 && --FUpdateCount == 0)
-        SetUpdateState(false);
+    if (FUpdateCount > 0 && --FUpdateCount == 0) SetUpdateState(false);
 }
 
 bool TStrings::Equals(const TStrings& Other) const
 {
-    if (Count() != Other.Count())
-        return false;
+    if (Count() != Other.Count()) return false;
     for (int I = 0; I < Count(); ++I)
-        if (Strings(I) != Other.Strings(I))
-            return false;
+        if (Strings(I) != Other.Strings(I)) return false;
     return true;
 }
 
@@ -348,8 +349,7 @@ void TStrings::Assign(const TPersistent* Source)
         TPersistent::Assign(Source);
         return;
     }
-    if (Other == this)
-        return;
+    if (Other == this) return;
     BeginUpdate();
     try
     {

@@ -56,16 +56,12 @@ class TValue
     bool IsEmpty() const { return std::holds_alternative<std::monostate>(FData); }
 
     // The held alternative, or null when the value holds another one.
-    template <class T>
-    const T* TryGet() const
-    {
-        return std::get_if<T>(&FData);
-    }
+    template <class T> const T* TryGet() const { return std::get_if<T>(&FData); }
 
     bool operator==(const TValue&) const = default;
 
   private:
-    std::variant<std::monostate, int64_t, double, bool, std::string, TIdent, TSetValue, TStringVector, TBytes,
-                 TObject*, TMethodRef>
+    std::variant<std::monostate, int64_t, double, bool, std::string, TIdent, TSetValue,
+                 TStringVector, TBytes, TObject*, TMethodRef>
         FData;
 };

@@ -14,30 +14,28 @@ namespace
 {
 bool StartsWithNoCase(std::string_view S, std::string_view Prefix)
 {
-    if (S.size() < Prefix.size())
-        return false;
+    if (S.size() < Prefix.size()) return false;
     for (size_t I = 0; I < Prefix.size(); ++I)
     {
         char C = S[I];
-        if (C >= 'A' && C <= 'Z')
-            C = static_cast<char>(C - 'A' + 'a');
-        if (C != Prefix[I])
-            return false;
+        if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
+        if (C != Prefix[I]) return false;
     }
     return true;
 }
 
 bool IsExecutableFile(const std::string& Path)
 {
-    struct stat St{};
+    struct stat St
+    {
+    };
     return stat(Path.c_str(), &St) == 0 && S_ISREG(St.st_mode) && access(Path.c_str(), X_OK) == 0;
 }
 
 // Program as given when it holds a "/", else the first match in PATH.
 std::string FindProgram(const std::string& Program)
 {
-    if (Program.empty())
-        return {};
+    if (Program.empty()) return {};
     if (Program.find('/') != std::string::npos)
         return IsExecutableFile(Program) ? Program : std::string();
     const char* Path = std::getenv("PATH");
@@ -50,8 +48,7 @@ std::string FindProgram(const std::string& Program)
         std::string Candidate;
         Candidate.reserve(Dir.size() + 1 + Program.size());
         Candidate.append(Dir).append("/").append(Program);
-        if (IsExecutableFile(Candidate))
-            return Candidate;
+        if (IsExecutableFile(Candidate)) return Candidate;
     }
     return {};
 }
@@ -59,8 +56,7 @@ std::string FindProgram(const std::string& Program)
 
 bool IsWebAddress(std::string_view Url)
 {
-    if (Url.size() > 4096)
-        return false;
+    if (Url.size() > 4096) return false;
     size_t Rest;
     if (StartsWithNoCase(Url, "http://"))
         Rest = 7;
@@ -71,32 +67,30 @@ bool IsWebAddress(std::string_view Url)
     for (char C : Url)
     {
         const auto U = static_cast<unsigned char>(C);
-        if (U <= 0x20 || U == 0x7F)
-            return false;
+        if (U <= 0x20 || U == 0x7F) return false;
     }
     // A host must follow the scheme.
     return Rest < Url.size() && Url[Rest] != '/' && Url[Rest] != '?' && Url[Rest] != '#';
 }
 
-ShellOpenResult ShellOpen(std::string_view Url) { return ShellOpen(Url, "xdg-open"); }
+ShellOpenResult ShellOpen(std::string_view Url)
+{
+    return ShellOpen(Url, "xdg-open");
+}
 
 ShellOpenResult ShellOpen(std::string_view Url, const std::string& Opener)
 {
-    if (!IsWebAddress(Url))
-        return ShellOpenResult::InvalidAddress;
+    if (!IsWebAddress(Url)) return ShellOpenResult::InvalidAddress;
     const std::string OpenerPath = FindProgram(Opener);
-    if (OpenerPath.empty())
-        return ShellOpenResult::OpenerMissing;
+    if (OpenerPath.empty()) return ShellOpenResult::OpenerMissing;
     // setsid --fork starts the opener in a new session and exits at once:
     // the opener is then nobody's child of ours, so nothing is left to reap
     // however long it (or a browser it waits for) runs.
     const std::string Detacher = FindProgram("setsid");
-    if (Detacher.empty())
-        return ShellOpenResult::LaunchFailed;
+    if (Detacher.empty()) return ShellOpenResult::LaunchFailed;
 
     posix_spawn_file_actions_t Actions;
-    if (posix_spawn_file_actions_init(&Actions) != 0)
-        return ShellOpenResult::LaunchFailed;
+    if (posix_spawn_file_actions_init(&Actions) != 0) return ShellOpenResult::LaunchFailed;
     bool Ready = posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0) == 0 &&
                  posix_spawn_file_actions_addclosefrom_np(&Actions, 3) == 0;
     posix_spawnattr_t Attr;
@@ -107,23 +101,24 @@ ShellOpenResult ShellOpen(std::string_view Url, const std::string& Opener)
     sigemptyset(&Empty);
     sigfillset(&Defaults);
     if (Ready)
-        Ready = posix_spawnattr_setsigdefault(&Attr, &Defaults) == 0 && posix_spawnattr_setsigmask(&Attr, &Empty) == 0 &&
-                posix_spawnattr_setflags(&Attr, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK) == 0;
+        Ready =
+            posix_spawnattr_setsigdefault(&Attr, &Defaults) == 0 &&
+            posix_spawnattr_setsigmask(&Attr, &Empty) == 0 &&
+            posix_spawnattr_setflags(&Attr, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK) == 0;
 
     pid_t Pid = -1;
     int Error = EINVAL;
     if (Ready)
     {
         const std::string Address(Url);
-        char* Argv[] = {const_cast<char*>("setsid"), const_cast<char*>("--fork"), const_cast<char*>(OpenerPath.c_str()),
-                        const_cast<char*>(Address.c_str()), nullptr};
+        char* Argv[] = {const_cast<char*>("setsid"), const_cast<char*>("--fork"),
+                        const_cast<char*>(OpenerPath.c_str()), const_cast<char*>(Address.c_str()),
+                        nullptr};
         Error = posix_spawn(&Pid, Detacher.c_str(), &Actions, &Attr, Argv, environ);
     }
-    if (AttrReady)
-        posix_spawnattr_destroy(&Attr);
+    if (AttrReady) posix_spawnattr_destroy(&Attr);
     posix_spawn_file_actions_destroy(&Actions);
-    if (Error != 0)
-        return ShellOpenResult::LaunchFailed;
+    if (Error != 0) return ShellOpenResult::LaunchFailed;
 
     // The detacher only forks and exits.
     int Status = 0;

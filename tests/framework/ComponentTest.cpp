@@ -24,9 +24,10 @@ TEST(Component, OwnerDestructionFreesOwnedComponentsLastFirst)
     EXPECT_TRUE(GrandchildGone);
     // Each freed component is first removed from the owner, and the others
     // still there hear of it.
-    const std::vector<std::string> Expected = {"C heard removal of C", "B heard removal of C", "A heard removal of C",
-                                               "destroyed C",          "B heard removal of B", "A heard removal of B",
-                                               "destroyed B",          "A heard removal of A", "destroyed A"};
+    const std::vector<std::string> Expected = {
+        "C heard removal of C", "B heard removal of C", "A heard removal of C",
+        "destroyed C",          "B heard removal of B", "A heard removal of B",
+        "destroyed B",          "A heard removal of A", "destroyed A"};
     EXPECT_EQ(Log, Expected);
 }
 

@@ -39,7 +39,8 @@ TEST(FormatDateTime, EpochAndDayFraction)
     EXPECT_DOUBLE_EQ(EncodeDateTime(1899, 12, 30, 0, 0, 0), 0.0);
     EXPECT_DOUBLE_EQ(EncodeDateTime(1900, 1, 1, 12, 0, 0), 2.5);
     EXPECT_DOUBLE_EQ(EncodeDateTime(1970, 1, 1, 0, 0, 0), 25569.0);
-    EXPECT_EQ(FormatDateTime("yyyy-mm-dd", EncodeDateTime(2024, 2, 29, 0, 0, 0), TFormatSettings{}), "2024-02-29");
+    EXPECT_EQ(FormatDateTime("yyyy-mm-dd", EncodeDateTime(2024, 2, 29, 0, 0, 0), TFormatSettings{}),
+              "2024-02-29");
 }
 
 TEST(FormatSettings, TimeFormatsFromCLocaleConventions)

@@ -1,5 +1,5 @@
-#include "framework/Exception.h"
 #include "framework/FormDefinition.h"
+#include "framework/Exception.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,14 @@ namespace
 {
 TEST(FormDefinition, StringsSurviveFormattingAndParsing)
 {
-    const std::string Texts[] = {"", "plain", "It's", "''", "a\r\nb", "\t", "\x7f", "caf\xC3\xA9 \xE2\x82\xAC",
+    const std::string Texts[] = {"",
+                                 "plain",
+                                 "It's",
+                                 "''",
+                                 "a\r\nb",
+                                 "\t",
+                                 "\x7f",
+                                 "caf\xC3\xA9 \xE2\x82\xAC",
                                  std::string("nul\0in", 6)};
     for (const std::string& T : Texts)
     {

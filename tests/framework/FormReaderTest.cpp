@@ -165,10 +165,11 @@ TEST_F(FormReader, ALaterPropertyOverridesWhatAnEarlierSetterDid)
     // nil takes back an earlier reference (also one to a component not read
     // yet) or handler.
     TSampleForm Third(nullptr);
-    TFormReader::Read(Third, "object F: TSampleForm\n  Buddy = F\n  OnClick = ButtonClick\n"
-                             "  Buddy = nil\n  OnClick = nil\n"
-                             "  object A: TSampleWidget\n    Buddy = Later\n    Buddy = nil\n  end\n"
-                             "  object Later: TSampleWidget\n  end\nend");
+    TFormReader::Read(Third,
+                      "object F: TSampleForm\n  Buddy = F\n  OnClick = ButtonClick\n"
+                      "  Buddy = nil\n  OnClick = nil\n"
+                      "  object A: TSampleWidget\n    Buddy = Later\n    Buddy = nil\n  end\n"
+                      "  object Later: TSampleWidget\n  end\nend");
     EXPECT_EQ(Third.Buddy(), nullptr);
     EXPECT_FALSE(static_cast<bool>(Third.OnClick));
     EXPECT_EQ(static_cast<TSampleWidget*>(Third.FindComponent("A"))->Buddy(), nullptr);
@@ -192,8 +193,8 @@ TEST_F(FormReader, LoadedRunsOnEachComponentAfterReferencesAreResolved)
                             "  object A: TSampleWidget\n    Buddy = B\n  end\n"
                             "  object B: TSampleWidget\n  end\nend");
     TSampleWidget::DefaultLog = nullptr;
-    const std::vector<std::string> Expected = {"loaded F (was loading)", "loaded A (was loading) buddy B",
-                                               "loaded B (was loading)"};
+    const std::vector<std::string> Expected = {
+        "loaded F (was loading)", "loaded A (was loading) buddy B", "loaded B (was loading)"};
     EXPECT_EQ(Log, Expected);
 }
 
@@ -208,36 +209,44 @@ struct TErrorCase
 TEST_F(FormReader, BadDefinitionsAreRejectedSayingWhere)
 {
     const TErrorCase Cases[] = {
-        {"object TSampleForm\n  object X: TNoSuchClass\n  end\nend", 2, 3, "class TNoSuchClass is not registered"},
+        {"object TSampleForm\n  object X: TNoSuchClass\n  end\nend", 2, 3,
+         "class TNoSuchClass is not registered"},
         {"object TSampleForm\n  Colour = clRed\nend", 2, 3, "TSampleForm has no property Colour"},
         {"object TSampleForm\n  Font.Nope = 1\nend", 2, 3, "TSampleFont has no property Font.Nope"},
         {"object TSampleForm\n  Caption.Size = 1\nend", 2, 3, "has no sub-properties"},
-        {"object TSampleForm\n  OnClick = NoSuchHandler\nend", 2, 13, "handler NoSuchHandler not found in TSampleForm"},
+        {"object TSampleForm\n  OnClick = NoSuchHandler\nend", 2, 13,
+         "handler NoSuchHandler not found in TSampleForm"},
         {"object TSampleForm\n  OnClick = ValueChanged\nend", 2, 3, "does not match"},
         {"object TSampleForm\n  Buddy = Ghost\nend", 2, 11, "component Ghost not found"},
         {"object TSampleForm\n  Left = 'x'\nend", 2, 3, "property Left: Invalid value"},
-        {"object TSampleForm\n  Align = alSideways\nend", 2, 3, "'alSideways' is not a valid value"},
+        {"object TSampleForm\n  Align = alSideways\nend", 2, 3,
+         "'alSideways' is not a valid value"},
         {"object TSampleForm\n  Picture = {0102}\nend", 2, 3, "property Picture: Not a picture"},
         {"object TSampleForm\n  Picture = {010}\nend", 2, 17, "odd number of hex digits"},
         {"object TSampleForm\n  Picture = {01zz}\nend", 2, 16, "invalid character in binary data"},
         {"object TSampleForm\n  Items = ('a')\nend", 2, 11, "takes a collection"},
         {"object TSampleForm\n  Lines = ('a' 1)\nend", 2, 16, "a list holds only strings"},
-        {"object TSampleForm\n  Items = <\n    item\n      Nope = 1\n    end>\nend", 4, 7, "TSampleItem has no property Nope"},
+        {"object TSampleForm\n  Items = <\n    item\n      Nope = 1\n    end>\nend", 4, 7,
+         "TSampleItem has no property Nope"},
         {"object TSampleForm\n  Caption = 'open\nend", 2, 13, "unterminated string"},
         {"object TSampleForm\n  Left = ]\nend", 2, 10, "value expected but ']' found"},
         {"object TSampleForm\n  Left 5\nend", 2, 8, "'=' expected but a number found"},
-        {"object TSampleForm\n  Left = 5\n", 3, 1, "property, 'object' or 'end' expected but end of text found"},
+        {"object TSampleForm\n  Left = 5\n", 3, 1,
+         "property, 'object' or 'end' expected but end of text found"},
         {"object TSampleForm\nend\nend", 3, 1, "text after the end of the definition"},
         {"thing TSampleForm\nend", 1, 1, "'object' expected"},
-        {"object TSampleWidget\nend", 1, 1, "the definition is for class TSampleWidget, not TSampleForm"},
+        {"object TSampleWidget\nend", 1, 1,
+         "the definition is for class TSampleWidget, not TSampleForm"},
         {"object TSampleForm\n  Left = 99999999999999999999\nend", 2, 10, "number out of range"},
         {"object TSampleForm\n  Left = 12abc\nend", 2, 10, "invalid number"},
         {"object TSampleForm\n  Caption = #55296\nend", 2, 13, "character code out of range"},
         {"object TSampleForm\n  Caption = 'a' +\nend", 3, 1, "string expected"},
         {"object TSampleForm\n  Left = @\nend", 2, 10, "unexpected character '@'"},
-        {"object TSampleForm\n  object A: TSampleWidget\n  end\n  object a: TSampleWidget\n  end\nend", 4, 3,
-         "A component named a already exists"},
-        {"object TSampleForm\n  object SubForm: TSampleWidget\n  end\nend", 2, 3, "cannot hold a TSampleWidget"},
+        {"object TSampleForm\n  object A: TSampleWidget\n  end\n  object a: TSampleWidget\n  "
+         "end\nend",
+         4, 3, "A component named a already exists"},
+        {"object TSampleForm\n  object SubForm: TSampleWidget\n  end\nend", 2, 3,
+         "cannot hold a TSampleWidget"},
     };
     for (const auto& C : Cases)
     {
@@ -252,7 +261,9 @@ TEST_F(FormReader, BadDefinitionsAreRejectedSayingWhere)
             EXPECT_EQ(E.Line(), C.Line) << C.Text << "\n" << E.Message();
             EXPECT_EQ(E.Column(), C.Column) << C.Text << "\n" << E.Message();
             EXPECT_NE(E.Message().find(C.What), std::string::npos) << C.Text << "\n" << E.Message();
-            EXPECT_EQ(E.Message().rfind("line " + std::to_string(C.Line) + ", column " + std::to_string(C.Column), 0),
+            EXPECT_EQ(E.Message().rfind("line " + std::to_string(C.Line) + ", column " +
+                                            std::to_string(C.Column),
+                                        0),
                       0u);
         }
     }
@@ -261,9 +272,10 @@ TEST_F(FormReader, BadDefinitionsAreRejectedSayingWhere)
 TEST_F(FormReader, AFailedReadFreesWhatItCreated)
 {
     TSampleForm Form(nullptr);
-    EXPECT_THROW(TFormReader::Read(Form, "object TSampleForm\n"
-                                         "  object Button1: TSampleWidget\n  end\n"
-                                         "  object B: TSampleWidget\n    Buddy = Ghost\n  end\nend"),
+    EXPECT_THROW(TFormReader::Read(Form,
+                                   "object TSampleForm\n"
+                                   "  object Button1: TSampleWidget\n  end\n"
+                                   "  object B: TSampleWidget\n    Buddy = Ghost\n  end\nend"),
                  EFormError);
     EXPECT_EQ(Form.ComponentCount(), 0);
     EXPECT_EQ(Form.Button1, nullptr);

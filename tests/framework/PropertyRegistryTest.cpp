@@ -17,10 +17,10 @@ std::vector<std::string> Names(const TClassInfo& Class)
 
 TEST(PropertyRegistry, InheritedPropertiesComeFirstInDeclarationOrder)
 {
-    const std::vector<std::string> Widget = {"Name",  "Tag",     "Left",  "Width", "Visible", "Align",
-                                             "Anchors", "Theme", "Color", "Value", "Caption", "ReadOnlyCount",
-                                             "Font",  "Picture", "Items", "Lines", "Buddy",   "OnClick",
-                                             "OnValue"};
+    const std::vector<std::string> Widget = {
+        "Name",  "Tag",   "Left",  "Width",   "Visible",       "Align", "Anchors",
+        "Theme", "Color", "Value", "Caption", "ReadOnlyCount", "Font",  "Picture",
+        "Items", "Lines", "Buddy", "OnClick", "OnValue"};
     EXPECT_EQ(Names(TSampleWidget::StaticClass()), Widget);
     // The form redeclares Width: same place, its own default.
     EXPECT_EQ(Names(TSampleForm::StaticClass()), Widget);
@@ -104,7 +104,8 @@ TEST(PropertyRegistry, RefusesWhatAPropertyCannotTake)
         {"Caption", 5, "Invalid value for property Caption"},
         {"Picture", TBytes{1, 2}, "Not a picture"},
         {"Lines", 1, "Invalid value for property Lines"},
-        {"Buddy", TValue(static_cast<TObject*>(W.Font())), "Invalid object class for property Buddy"},
+        {"Buddy", TValue(static_cast<TObject*>(W.Font())),
+         "Invalid object class for property Buddy"},
     };
     for (const auto& C : Cases)
     {
@@ -169,7 +170,8 @@ TEST(PropertyRegistry, EventsBindToHandlersOfTheirOwnSignature)
     EXPECT_THROW(SetPropValue(W, "OnClick", TMethodRef{&F, Value, Value->Name}), EPropertyError);
     // A handler of TSampleForm cannot be called on a plain widget.
     EXPECT_THROW(SetPropValue(W, "OnClick", TMethodRef{&W, Click, Click->Name}), EPropertyError);
-    EXPECT_THROW(SetPropValue(W, "OnClick", TMethodRef{nullptr, Click, Click->Name}), EPropertyError);
+    EXPECT_THROW(SetPropValue(W, "OnClick", TMethodRef{nullptr, Click, Click->Name}),
+                 EPropertyError);
     SetPropValue(W, "OnClick", TValue());
     EXPECT_FALSE(static_cast<bool>(W.OnClick));
 }
@@ -184,7 +186,8 @@ TEST(ClassRegistry, FindsRegisteredClassesByNameWithoutCase)
     EXPECT_FALSE(TSampleFont::StaticClass().CanCreateComponent());
     EXPECT_TRUE(TSampleItem::StaticClass().CanCreateItem());
 
-    static const TClassInfo Impostor = TClassBuilder<TSampleWidget>("TSampleWidget", &TComponent::StaticClass()).Build();
+    static const TClassInfo Impostor =
+        TClassBuilder<TSampleWidget>("TSampleWidget", &TComponent::StaticClass()).Build();
     EXPECT_THROW(RegisterClass(Impostor), EComponentError);
     EXPECT_EQ(FindClass("TSampleWidget"), &TSampleWidget::StaticClass());
 }

@@ -5,16 +5,17 @@
 
 const TClassInfo& TSampleFont::StaticClass()
 {
-    static const TClassInfo Info = TClassBuilder<TSampleFont>("TSampleFont", &TPersistent::StaticClass())
-                                       .String("Name", &TSampleFont::Name, &TSampleFont::SetName)
-                                       .Integer("Size", &TSampleFont::Size, &TSampleFont::SetSize)
-                                       .Default(8)
-                                       .Set("Style", &TSampleFont::Style, &TSampleFont::SetStyle,
-                                            {"fsBold", "fsItalic", "fsUnderline"})
-                                       .Default(TSampleStyles{})
-                                       .Color("Color", &TSampleFont::Color, &TSampleFont::SetColor)
-                                       .Default(clWindowText)
-                                       .Build();
+    static const TClassInfo Info =
+        TClassBuilder<TSampleFont>("TSampleFont", &TPersistent::StaticClass())
+            .String("Name", &TSampleFont::Name, &TSampleFont::SetName)
+            .Integer("Size", &TSampleFont::Size, &TSampleFont::SetSize)
+            .Default(8)
+            .Set("Style", &TSampleFont::Style, &TSampleFont::SetStyle,
+                 {"fsBold", "fsItalic", "fsUnderline"})
+            .Default(TSampleStyles{})
+            .Color("Color", &TSampleFont::Color, &TSampleFont::SetColor)
+            .Default(clWindowText)
+            .Build();
     return Info;
 }
 
@@ -57,12 +58,13 @@ void TSamplePicture::Assign(const TPersistent* Source)
 
 const TClassInfo& TSampleItem::StaticClass()
 {
-    static const TClassInfo Info = TClassBuilder<TSampleItem>("TSampleItem", &TCollectionItem::StaticClass())
-                                       .String("Caption", &TSampleItem::Caption, &TSampleItem::SetCaption)
-                                       .Integer("Width", &TSampleItem::Width, &TSampleItem::SetWidth)
-                                       .Default(10)
-                                       .Component("Target", &TSampleItem::Target, &TSampleItem::SetTarget)
-                                       .Build();
+    static const TClassInfo Info =
+        TClassBuilder<TSampleItem>("TSampleItem", &TCollectionItem::StaticClass())
+            .String("Caption", &TSampleItem::Caption, &TSampleItem::SetCaption)
+            .Integer("Width", &TSampleItem::Width, &TSampleItem::SetWidth)
+            .Default(10)
+            .Component("Target", &TSampleItem::Target, &TSampleItem::SetTarget)
+            .Build();
     return Info;
 }
 
@@ -91,17 +93,16 @@ void TSampleItem::Assign(const TPersistent* Source)
 }
 
 TSampleWidget::TSampleWidget(TComponent* AOwner)
-    : TComponent(AOwner), FFont(std::make_unique<TSampleFont>()), FPicture(std::make_unique<TSamplePicture>()),
-      FItems(std::make_unique<TSampleItems>(this)), FLines(std::make_unique<TStringList>())
+    : TComponent(AOwner), FFont(std::make_unique<TSampleFont>()),
+      FPicture(std::make_unique<TSamplePicture>()), FItems(std::make_unique<TSampleItems>(this)),
+      FLines(std::make_unique<TStringList>())
 {
 }
 
 TSampleWidget::~TSampleWidget()
 {
-    if (DestroyedFlag)
-        *DestroyedFlag = true;
-    if (Log)
-        Log->push_back("destroyed " + Name());
+    if (DestroyedFlag) *DestroyedFlag = true;
+    if (Log) Log->push_back("destroyed " + Name());
 }
 
 const TClassInfo& TSampleWidget::StaticClass()
@@ -113,9 +114,11 @@ const TClassInfo& TSampleWidget::StaticClass()
             .Default(100)
             .Boolean("Visible", &TSampleWidget::Visible, &TSampleWidget::SetVisible)
             .Default(true)
-            .Enum("Align", &TSampleWidget::Align, &TSampleWidget::SetAlign, {"alNone", "alTop", "alBottom", "alClient"})
+            .Enum("Align", &TSampleWidget::Align, &TSampleWidget::SetAlign,
+                  {"alNone", "alTop", "alBottom", "alClient"})
             .Default(alNone)
-            .Set("Anchors", &TSampleWidget::Anchors, &TSampleWidget::SetAnchors, {"fsBold", "fsItalic", "fsUnderline"})
+            .Set("Anchors", &TSampleWidget::Anchors, &TSampleWidget::SetAnchors,
+                 {"fsBold", "fsItalic", "fsUnderline"})
             .Default(TSampleStyles{})
             .Integer("Theme", &TSampleWidget::Theme, &TSampleWidget::SetTheme)
             .Default(0)
@@ -144,18 +147,15 @@ void TSampleWidget::SetTheme(int V)
 
 void TSampleWidget::SetBuddy(TSampleWidget* V)
 {
-    if (FBuddy)
-        FBuddy->RemoveFreeNotification(this);
+    if (FBuddy) FBuddy->RemoveFreeNotification(this);
     FBuddy = V;
-    if (FBuddy)
-        FBuddy->FreeNotification(this);
+    if (FBuddy) FBuddy->FreeNotification(this);
 }
 
 void TSampleWidget::Notification(TComponent* AComponent, TOperation Operation)
 {
     TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FBuddy)
-        FBuddy = nullptr;
+    if (Operation == opRemove && AComponent == FBuddy) FBuddy = nullptr;
     if (Log && Operation == opRemove)
         Log->push_back(Name() + " heard removal of " + AComponent->Name());
 }
@@ -171,14 +171,15 @@ void TSampleWidget::Loaded()
 
 const TClassInfo& TSampleForm::StaticClass()
 {
-    static const TClassInfo Info = TClassBuilder<TSampleForm>("TSampleForm", &TSampleWidget::StaticClass())
-                                       .Integer("Width", &TSampleForm::Width, &TSampleForm::SetWidth)
-                                       .Default(300)
-                                       .Method("ButtonClick", &TSampleForm::ButtonClick)
-                                       .Method("ValueChanged", &TSampleForm::ValueChanged)
-                                       .Field("Button1", &TSampleForm::Button1)
-                                       .Field("SubForm", &TSampleForm::SubForm)
-                                       .Build();
+    static const TClassInfo Info =
+        TClassBuilder<TSampleForm>("TSampleForm", &TSampleWidget::StaticClass())
+            .Integer("Width", &TSampleForm::Width, &TSampleForm::SetWidth)
+            .Default(300)
+            .Method("ButtonClick", &TSampleForm::ButtonClick)
+            .Method("ValueChanged", &TSampleForm::ValueChanged)
+            .Field("Button1", &TSampleForm::Button1)
+            .Field("SubForm", &TSampleForm::SubForm)
+            .Build();
     return Info;
 }
 

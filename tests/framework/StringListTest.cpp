@@ -1,5 +1,5 @@
-#include "framework/Exception.h"
 #include "framework/StringList.h"
+#include "framework/Exception.h"
 
 #include <gtest/gtest.h>
 
@@ -97,7 +97,8 @@ TEST(StringList, ChangeEventsOncePerBatch)
     TStringList L;
     int Changing = 0, Changed = 0;
     L.OnChanging = [&](TObject*) { ++Changing; };
-    L.OnChange = [&](TObject* Sender) {
+    L.OnChange = [&](TObject* Sender)
+    {
         EXPECT_EQ(Sender, &L);
         ++Changed;
     };

@@ -1,3 +1,6 @@
 // A static library whose only other content nobody calls: its resources
 // must still reach the programs that link it.
-int ResourceLibraryProbe() { return 1; }
+int ResourceLibraryProbe()
+{
+    return 1;
+}

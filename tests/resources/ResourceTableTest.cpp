@@ -7,7 +7,10 @@
 
 namespace
 {
-std::string AsText(std::span<const uint8_t> Data) { return std::string(Data.begin(), Data.end()); }
+std::string AsText(std::span<const uint8_t> Data)
+{
+    return std::string(Data.begin(), Data.end());
+}
 
 TEST(ResourceTable, FindsEmbeddedFilesByNameWithoutCase)
 {
