@@ -180,6 +180,7 @@ LRESULT DefWindowProc(HWND Handle, UINT Message, WPARAM WParam, LPARAM LParam)
     case WM_NCPAINT: DefaultNcPaint(Handle); return 0;
     case WM_ERASEBKGND: return DefaultEraseBackground(Handle, reinterpret_cast<HDC>(WParam));
     case WM_PAINT: DefaultPaint(Handle); return 0;
+    case WM_PRINT: DefaultPrint(Handle, reinterpret_cast<HDC>(WParam), static_cast<UINT>(LParam)); return 0;
     case WM_MOUSEACTIVATE:
         if (Window->Parent && (Window->Style & WS_CHILD))
             if (LRESULT Answer = SendMessage(Window->Parent->Handle, WM_MOUSEACTIVATE, WParam, LParam)) return Answer;

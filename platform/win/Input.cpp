@@ -16,6 +16,7 @@
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowTable.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <deque>
@@ -400,6 +401,13 @@ SHORT GetKeyState(int VirtualKey)
 {
     BYTE K = State().Keys[VirtualKey & 0xFF];
     return static_cast<SHORT>(((K & 0x80) ? 0x8000 : 0) | (K & 0x01));
+}
+
+BOOL GetKeyboardState(BYTE* States)
+{
+    if (!States) return FALSE;
+    std::copy(State().Keys.begin(), State().Keys.end(), States);
+    return TRUE;
 }
 
 SHORT GetAsyncKeyState(int VirtualKey)

@@ -104,6 +104,8 @@ BOOL TranslateMessage(const MSG* Message);
 // input; GetAsyncKeyState as of the last raw input.
 SHORT GetKeyState(int VirtualKey);
 SHORT GetAsyncKeyState(int VirtualKey);
+// All 256 key states as GetKeyState sees them (high bit down, low bit toggled).
+BOOL GetKeyboardState(BYTE* States);
 BOOL GetCursorPos(POINT* Point);
 BOOL SetCursorPos(int X, int Y);
 

@@ -19,6 +19,7 @@
 namespace
 {
 thread_local LONG LastMessageTime = 0;
+thread_local POINT LastMessagePos{};
 
 const HWND ThreadMessagesOnly = reinterpret_cast<HWND>(static_cast<LONG_PTR>(-1));
 
@@ -121,6 +122,7 @@ bool Retrieve(MSG& Out, HWND Window, UINT Min, UINT Max, bool Remove, bool Block
         if (ScanOnce(Queue, Filter, *Clock, Out, Remove, UiThread))
         {
             LastMessageTime = static_cast<LONG>(Out.time);
+            LastMessagePos = Out.pt;
             return true;
         }
         // Everything that was due is painted: show it, once per window.
@@ -299,6 +301,11 @@ LRESULT DispatchMessage(const MSG* Message)
 LONG GetMessageTime()
 {
     return LastMessageTime;
+}
+
+DWORD GetMessagePos()
+{
+    return static_cast<DWORD>(MAKELONG(static_cast<WORD>(LastMessagePos.x), static_cast<WORD>(LastMessagePos.y)));
 }
 
 DWORD GetTickCount()

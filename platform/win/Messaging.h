@@ -53,5 +53,8 @@ LRESULT DispatchMessage(const MSG* Message);
 
 // Time of the last retrieved message, on the window system's clock.
 LONG GetMessageTime();
+// Screen position of the pointer for the last retrieved message, packed as
+// MAKELONG(x, y).
+DWORD GetMessagePos();
 // Milliseconds on the window system's clock; wraps after 49.7 days.
 DWORD GetTickCount();

@@ -4,12 +4,17 @@
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinPaint.h"
 #include "platform/win/WinStyles.h"
+#include "platform/win/WindowApi.h"
+#include "platform/win/WindowPos.h"
 #include "platform/win/WindowTable.h"
 
 #include "platform/gfx/Color.h"
 #include "platform/gfx/DrawText.h"
 #include "platform/gfx/Lines.h"
 #include "platform/gfx/Shapes.h"
+
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -58,66 +63,102 @@ void CaptionButton(TDeviceContext& Dc, const RECT& Rc, LRESULT Kind)
 }
 }
 
-void DefaultNcPaint(HWND Handle)
+void PaintDefaultFrame(TDeviceContext& Dc, const TWindow& Window)
 {
-    TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
-    if (!Window) return;
-    const int W = Window->WindowRect.right - Window->WindowRect.left;
-    const int H = Window->WindowRect.bottom - Window->WindowRect.top;
-    const DWORD Style = Window->Style, ExStyle = Window->ExStyle;
-    const bool Active = Window->NcActive;
-    const std::string Text = Window->Text;
-    HDC Dc = GetWindowDC(Handle);
-    if (!Dc) return;
+    const int W = Window.WindowRect.right - Window.WindowRect.left;
+    const int H = Window.WindowRect.bottom - Window.WindowRect.top;
+    const DWORD Style = Window.Style, ExStyle = Window.ExStyle;
+    const RECT C = Window.ClientRect;
     // Only the frame: the client area is the window procedure's.
-    RECT C = Window->ClientRect;
-    Dc->ExcludeClipRect({C.left, C.top, C.right, C.bottom});
+    Dc.SaveDC();
+    Dc.ExcludeClipRect({C.left, C.top, C.right, C.bottom});
 
     TFrameLayout Frame = FrameLayoutOf(Style, ExStyle);
     TRect R{0, 0, W, H};
     if (Frame.Frame == 1)
     {
-        FrameRect(*Dc, R, Sys(COLOR_WINDOWFRAME));
+        FrameRect(Dc, R, Sys(COLOR_WINDOWFRAME));
     }
     else if (Frame.Frame >= 3)
     {
-        Ring(*Dc, R, COLOR_3DLIGHT, COLOR_3DDKSHADOW);
-        Ring(*Dc, R.Inflate(-1, -1), COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
-        for (int I = 2; I < Frame.Frame; ++I) FrameRect(*Dc, R.Inflate(-I, -I), Sys(COLOR_BTNFACE));
+        Ring(Dc, R, COLOR_3DLIGHT, COLOR_3DDKSHADOW);
+        Ring(Dc, R.Inflate(-1, -1), COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
+        for (int I = 2; I < Frame.Frame; ++I) FrameRect(Dc, R.Inflate(-I, -I), Sys(COLOR_BTNFACE));
     }
     if (Frame.Caption)
     {
+        const bool Active = Window.NcActive;
         TCaptionLayout Caption = CaptionLayoutOf(Style, ExStyle, W);
         const RECT& Cr = Caption.Caption;
-        FillRect(*Dc, {Cr.left, Cr.top, Cr.right, Cr.bottom}, Sys(Active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
-        FillRect(*Dc, {Cr.left, Cr.bottom, Cr.right, Cr.bottom + 1}, Sys(COLOR_BTNFACE));
+        FillRect(Dc, {Cr.left, Cr.top, Cr.right, Cr.bottom}, Sys(Active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+        FillRect(Dc, {Cr.left, Cr.bottom, Cr.right, Cr.bottom + 1}, Sys(COLOR_BTNFACE));
         int TextLeft = Caption.SysMenu.right > 0 ? Caption.SysMenu.right + 2 : Cr.left + 2;
         int TextRight = Caption.Minimize.left > 0 ? Caption.Minimize.left : Caption.Close.left > 0 ? Caption.Close.left : Cr.right;
         TFontSpec Font;
         Font.Face = "Tahoma";
         Font.Height = -11;
         Font.Bold = true;
-        Dc->SetFont(Font);
-        Dc->SetBkMode(TRANSPARENT);
-        Dc->SetTextColor(ColorToRGB(GetSysColor(Active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT)));
+        Dc.SetFont(Font);
+        Dc.SetBkMode(TRANSPARENT);
+        Dc.SetTextColor(ColorToRGB(GetSysColor(Active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT)));
         TRect TextRect{TextLeft, Cr.top, TextRight - 2, Cr.bottom};
-        DrawText(*Dc, Text, TextRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-        CaptionButton(*Dc, Caption.Close, HTCLOSE);
-        CaptionButton(*Dc, Caption.Maximize, HTMAXBUTTON);
-        CaptionButton(*Dc, Caption.Minimize, HTMINBUTTON);
+        DrawText(Dc, Window.Text, TextRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        CaptionButton(Dc, Caption.Close, HTCLOSE);
+        CaptionButton(Dc, Caption.Maximize, HTMAXBUTTON);
+        CaptionButton(Dc, Caption.Minimize, HTMINBUTTON);
     }
     if (Frame.Edge >= 2)
     {
         TRect Edge{C.left - Frame.Edge, C.top - Frame.Edge, C.right + Frame.Edge, C.bottom + Frame.Edge};
-        Ring(*Dc, Edge, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
-        Ring(*Dc, Edge.Inflate(-1, -1), COLOR_3DDKSHADOW, COLOR_3DLIGHT);
+        Ring(Dc, Edge, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
+        Ring(Dc, Edge.Inflate(-1, -1), COLOR_3DDKSHADOW, COLOR_3DLIGHT);
     }
     else if (Frame.Edge == 1)
     {
         TRect Edge{C.left - 1, C.top - 1, C.right + 1, C.bottom + 1};
-        Ring(*Dc, Edge, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
+        Ring(Dc, Edge, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
     }
+    Dc.RestoreDC(-1);
+}
+
+void DefaultNcPaint(HWND Handle)
+{
+    TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
+    if (!Window) return;
+    HDC Dc = GetWindowDC(Handle);
+    if (!Dc) return;
+    PaintDefaultFrame(*Dc, *Window);
     ReleaseDC(Handle, Dc);
+}
+
+void DefaultPrint(HWND Handle, HDC Dc, UINT Flags)
+{
+    TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
+    if (!Window || !Dc) return;
+    if ((Flags & PRF_CHECKVISIBLE) && !IsWindowVisible(Handle)) return;
+    int Level = Dc->SaveDC();
+    if (Flags & PRF_NONCLIENT) PaintDefaultFrame(*Dc, *Window);
+    const RECT C = Window->ClientRect;
+    Dc->OffsetViewportOrg(C.left, C.top);
+    Dc->IntersectClipRect({0, 0, C.right - C.left, C.bottom - C.top});
+    if (Flags & PRF_ERASEBKGND) SendMessage(Handle, WM_ERASEBKGND, reinterpret_cast<WPARAM>(Dc), 0);
+    if (Flags & PRF_CLIENT) SendMessage(Handle, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Dc), static_cast<LPARAM>(Flags));
+    if ((Flags & PRF_CHILDREN) && (Window = TWindowTable::Instance().FindOwn(Handle)))
+    {
+        // Bottom-most first, so that higher children cover lower ones.
+        std::vector<std::pair<HWND, RECT>> Children;
+        for (TWindow* Child : Window->Children)
+            if (Child->Style & WS_VISIBLE) Children.emplace_back(Child->Handle, Child->WindowRect);
+        for (auto It = Children.rbegin(); It != Children.rend(); ++It)
+        {
+            Dc->SaveDC();
+            Dc->OffsetViewportOrg(It->second.left, It->second.top);
+            Dc->IntersectClipRect({0, 0, It->second.right - It->second.left, It->second.bottom - It->second.top});
+            SendMessage(It->first, WM_PRINT, reinterpret_cast<WPARAM>(Dc), static_cast<LPARAM>(Flags & ~PRF_CHECKVISIBLE));
+            Dc->RestoreDC(-1);
+        }
+    }
+    Dc->RestoreDC(Level);
 }
 
 LRESULT DefaultEraseBackground(HWND Handle, HDC Dc)

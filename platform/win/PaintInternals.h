@@ -33,3 +33,7 @@ TRect ClientAreaInRoot(const TWindow& Window);
 void DefaultNcPaint(HWND Window);
 LRESULT DefaultEraseBackground(HWND Window, HDC Dc);
 void DefaultPaint(HWND Window);
+void DefaultPrint(HWND Window, HDC Dc, UINT Flags);
+// The classic frame and caption of a window, drawn into Dc in window
+// coordinates.
+void PaintDefaultFrame(TDeviceContext& Dc, const TWindow& Window);

@@ -69,6 +69,17 @@ HDC GetDC(HWND Window);
 HDC GetWindowDC(HWND Window);
 int ReleaseDC(HWND Window, HDC Dc);
 
+// WM_PRINT flags. The default procedure draws the default frame
+// (PRF_NONCLIENT), sends WM_ERASEBKGND and WM_PRINTCLIENT with the context
+// moved to the client area, and prints the children into it (PRF_CHILDREN).
+// The context's origin must be the window's top-left corner.
+constexpr LPARAM PRF_CHECKVISIBLE = 0x0001;
+constexpr LPARAM PRF_NONCLIENT = 0x0002;
+constexpr LPARAM PRF_CLIENT = 0x0004;
+constexpr LPARAM PRF_ERASEBKGND = 0x0008;
+constexpr LPARAM PRF_CHILDREN = 0x0010;
+constexpr LPARAM PRF_OWNED = 0x0020;
+
 // Brushes: a brush handle is a TBrush owned by the caller, or, as in a
 // window class, a system colour index + 1.
 HBRUSH GetSysColorBrush(int Index);

@@ -30,6 +30,13 @@ LRESULT PainterProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
         EndPaint(Window, &Paint);
         return 0;
     }
+    if (Message == WM_PRINTCLIENT)
+    {
+        RECT C;
+        GetClientRect(Window, &C);
+        FillRect(*reinterpret_cast<HDC>(WParam), {0, 0, C.right, C.bottom}, TBrush::Solid(Fill()[Window]));
+        return 0;
+    }
     return DefWindowProc(Window, Message, WParam, LParam);
 }
 
@@ -228,6 +235,22 @@ TEST_F(PaintTest, WindowRegionShapesPaintingAndHitTesting)
     EXPECT_EQ(WindowFromPoint({170, 150}), nullptr);
     TRegion Back;
     EXPECT_EQ(GetWindowRgn(Top, &Back), SIMPLEREGION);
+}
+
+TEST_F(PaintTest, PrintDrawsAWindowAndItsChildrenIntoAGivenContext)
+{
+    HWND Top = Make(WS_POPUP | WS_CAPTION, nullptr, {0, 0, 200, 100}, Red); // hidden: printing needs no screen
+    Make(WS_CHILD | WS_VISIBLE, Top, {10, 10, 60, 40}, Blue);
+    TSurface Target(200, 100, RGB(1, 2, 3));
+    TDeviceContext Dc(Target);
+    SendMessage(Top, WM_PRINT, reinterpret_cast<WPARAM>(&Dc), PRF_NONCLIENT | PRF_CLIENT | PRF_CHILDREN);
+    EXPECT_EQ(Target.Pixel(0, 0), ColorToRGB(GetSysColor(COLOR_3DLIGHT)));
+    EXPECT_EQ(Target.Pixel(103, 72), Red);
+    EXPECT_EQ(Target.Pixel(18, 37), Blue) << "the child at its place in the client area";
+    TSurface Untouched(200, 100, RGB(1, 2, 3));
+    TDeviceContext Other(Untouched);
+    SendMessage(Top, WM_PRINT, reinterpret_cast<WPARAM>(&Other), PRF_CHECKVISIBLE | PRF_CLIENT);
+    EXPECT_EQ(Untouched.Pixel(103, 72), RGB(1, 2, 3)) << "PRF_CHECKVISIBLE skips a hidden window";
 }
 
 TEST_F(PaintTest, ScreenshotWritesAFile)
