@@ -24,6 +24,12 @@ class TBackend
     virtual void WindowDestroyed(HWND Window) = 0;
     // Screen rectangle or visibility of a top-level window changed.
     virtual void WindowChanged(HWND Window, const RECT& ScreenRect, bool Shown) = 0;
+    // Window now lies above every top-level window raised before it: the
+    // window system calls this for a window whose z-order changed and then
+    // for each window above it, bottom-up.
+    virtual void WindowRaised(HWND Window) = 0;
+    // Window became the active window: it should have the keyboard focus.
+    virtual void WindowActivated(HWND Window) = 0;
     // The window region of a top-level window changed (null: none).
     virtual void WindowShapeChanged(HWND Window, const TRegion* Region) = 0;
 

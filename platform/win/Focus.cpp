@@ -1,5 +1,6 @@
 #include "platform/win/Focus.h"
 
+#include "platform/win/Backend.h"
 #include "platform/win/Desktop.h"
 #include "platform/win/LastError.h"
 #include "platform/win/Messaging.h"
@@ -85,6 +86,7 @@ HWND SetActiveWindowMode(HWND Handle, WORD Mode)
         SendActivateApp(true);
         if (Desktop.Active != Handle) return Old;
     }
+    if (TBackend* Backend = CurrentBackend()) Backend->WindowActivated(Handle);
     SendMessage(Handle, WM_NCACTIVATE, TRUE, 0);
     SendMessage(Handle, WM_ACTIVATE, MAKEWPARAM(Mode, IsIconic(Handle) ? 1 : 0), reinterpret_cast<LPARAM>(Old));
     if (!IsWindow(Handle) || Desktop.Active != Handle) return Old;

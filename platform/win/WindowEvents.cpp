@@ -1,11 +1,15 @@
 #include "platform/win/WindowEvents.h"
 
 #include "platform/win/Backend.h"
+#include "platform/win/Desktop.h"
 #include "platform/win/PaintInternals.h"
 #include "platform/win/WinPaint.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowGeometry.h"
 #include "platform/win/WindowPos.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -20,6 +24,21 @@ void ExposeInParent(TWindow& Parent, const RECT& OldScreen)
     RECT ParentScreen = ScreenWindowRect(Parent);
     TRegion Area(ToTRect(OldScreen).Offset(-ParentScreen.left, -ParentScreen.top));
     InvalidateWindow(Parent, Area, Exposed);
+}
+
+// Mirrors a z-order change: the window and everything above it, bottom-up.
+void RaiseFrom(TBackend& Backend, TWindow& Window)
+{
+    const auto& Order = TDesktop::Instance().TopLevel;
+    auto It = std::find(Order.begin(), Order.end(), &Window);
+    if (It == Order.end()) return;
+    std::vector<HWND> Raise;
+    for (auto At = It;; --At)
+    {
+        Raise.push_back((*At)->Handle);
+        if (At == Order.begin()) break;
+    }
+    for (HWND Handle : Raise) Backend.WindowRaised(Handle);
 }
 
 void ExposeWhole(TWindow& Window)
@@ -39,7 +58,11 @@ void WindowPosChanged(TWindow& Window, const RECT& OldScreen, bool WasShown, UIN
     if (Window.TopLevel)
     {
         SizeBackBuffer(Window);
-        if (TBackend* Backend = CurrentBackend()) Backend->WindowChanged(Window.Handle, NewScreen, Shown);
+        if (TBackend* Backend = CurrentBackend())
+        {
+            Backend->WindowChanged(Window.Handle, NewScreen, Shown);
+            if (!(Flags & SWP_NOZORDER)) RaiseFrom(*Backend, Window);
+        }
         if (Shown && (!WasShown || Sized || (Flags & SWP_FRAMECHANGED))) ExposeWhole(Window);
         if (Shown && !WasShown) Window.Dirty = true;
         return;

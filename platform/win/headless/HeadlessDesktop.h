@@ -61,6 +61,9 @@ class THeadlessDesktop final : public TBackend
     void WindowDestroyed(HWND Window) override;
     void WindowChanged(HWND Window, const RECT& ScreenRect, bool Shown) override;
     void WindowShapeChanged(HWND Window, const TRegion* Region) override;
+    // The screen is stacked from the window system's own z-order.
+    void WindowRaised(HWND) override {}
+    void WindowActivated(HWND) override {}
     void Present(HWND Window, const TSurface& Picture) override;
     void PumpEvents() override {}
     bool OwnsWaiting() const override { return false; }

@@ -201,6 +201,17 @@ void TSdlBackend::WindowShapeChanged(HWND Handle, const TRegion* Region)
     SDL_FreeSurface(Mask);
 }
 
+void TSdlBackend::WindowRaised(HWND Handle)
+{
+    if (TOsWindow* Os = Find(Handle); Os && Os->Window && Os->Shown) SDL_RaiseWindow(Os->Window);
+}
+
+void TSdlBackend::WindowActivated(HWND Handle)
+{
+    TOsWindow* Os = Find(Handle);
+    if (Os && Os->Window && Os->Shown && SDL_GetKeyboardFocus() != Os->Window) SDL_SetWindowInputFocus(Os->Window);
+}
+
 void TSdlBackend::Present(HWND Handle, const TSurface& Picture)
 {
     TOsWindow* Os = Find(Handle);
