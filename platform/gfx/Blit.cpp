@@ -174,12 +174,23 @@ bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const 
     if (!FlipX && !FlipY && DstRect.Width() == SrcRect.Width() && DstRect.Height() == SrcRect.Height())
         return BitBlt(Dst, DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), Src, SrcRect.Left,
                       SrcRect.Top, Rop);
-    // Work on a private copy of the source rectangle so that neither
-    // smoothing nor the same-surface case can read outside it. Pixels of the
-    // rectangle off the surface read as black.
     if (int64_t(SrcRect.Width()) * SrcRect.Height() > MaxPicturePixels ||
         int64_t(DstRect.Width()) * DstRect.Height() > MaxPicturePixels)
         return false;
+    const int Dw = DstRect.Width();
+    const int Dh = DstRect.Height();
+    const double Rx = double(SrcRect.Width()) / Dw;
+    const double Ry = double(SrcRect.Height()) / Dh;
+    const bool Shrink = Dst.StretchMode() == HALFTONE && Rx >= 1 && Ry >= 1;
+    if (Shrink && SrcRect.Intersect(Src.Bounds()) == SrcRect)
+    {
+        // Averaging reads only inside the rectangle and writes a new surface.
+        const TSurface Small = BoxShrink(Src, SrcRect, Dw, Dh, FlipX, FlipY);
+        return !Small.IsEmpty() && BitBlt(Dst, DstRect.Left, DstRect.Top, Dw, Dh, Small, 0, 0, Rop);
+    }
+    // Otherwise work on a private copy of the source rectangle so that
+    // neither smoothing nor the same-surface case can read outside it.
+    // Pixels of the rectangle off the surface read as black.
     TSurface Piece(SrcRect.Width(), SrcRect.Height());
     if (Piece.IsEmpty())
         return false;
@@ -187,13 +198,9 @@ bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const 
         TDeviceContext PieceDc(Piece);
         BitBlt(PieceDc, 0, 0, SrcRect.Width(), SrcRect.Height(), Src, SrcRect.Left, SrcRect.Top);
     }
-    const int Dw = DstRect.Width();
-    const int Dh = DstRect.Height();
-    const double Rx = double(SrcRect.Width()) / Dw;
-    const double Ry = double(SrcRect.Height()) / Dh;
-    if (Dst.StretchMode() == HALFTONE && Rx >= 1 && Ry >= 1)
+    if (Shrink)
     {
-        const TSurface Small = BoxShrink(Piece, Dw, Dh, FlipX, FlipY);
+        const TSurface Small = BoxShrink(Piece, Piece.Bounds(), Dw, Dh, FlipX, FlipY);
         return !Small.IsEmpty() && BitBlt(Dst, DstRect.Left, DstRect.Top, Dw, Dh, Small, 0, 0, Rop);
     }
     pixman_f_transform F;

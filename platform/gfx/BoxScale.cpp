@@ -3,26 +3,30 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace
 {
-struct TTap
+// For each output position, the source positions it covers and how much:
+// taps First[d] .. First[d + 1] - 1 of Index and Weight. Weights are in
+// 1/256 units and sum to 256 per output.
+struct TTaps
 {
-    int Index;
-    uint32_t Weight; // 1/256 units; the taps of one output sum to 256
+    std::vector<int> First;
+    std::vector<int> Index;
+    std::vector<uint32_t> Weight;
 };
 
-// For each output position, the source positions it covers and how much.
-std::vector<std::vector<TTap>> Taps(int SrcLength, int DstLength, bool Flip)
+TTaps Taps(int SrcLength, int DstLength, bool Flip)
 {
-    std::vector<std::vector<TTap>> Result(static_cast<size_t>(DstLength));
+    std::vector<std::vector<std::pair<int, uint32_t>>> Lists(static_cast<size_t>(DstLength));
     const double Scale = double(SrcLength) / DstLength;
     for (int D = 0; D < DstLength; ++D)
     {
         const double A = D * Scale;
         const double B = (D + 1) * Scale;
-        std::vector<TTap>& Out = Result[static_cast<size_t>(Flip ? DstLength - 1 - D : D)];
+        auto& Out = Lists[static_cast<size_t>(Flip ? DstLength - 1 - D : D)];
         uint32_t Sum = 0;
         for (int S = static_cast<int>(A); S < SrcLength && S < B; ++S)
         {
@@ -35,39 +39,54 @@ std::vector<std::vector<TTap>> Taps(int SrcLength, int DstLength, bool Flip)
         }
         // Rounding must not change the total brightness.
         if (!Out.empty())
-            Out.back().Weight += 256u - Sum;
+            Out.back().second += 256u - Sum;
     }
-    return Result;
+    TTaps Taps;
+    Taps.First.reserve(static_cast<size_t>(DstLength) + 1);
+    for (const auto& List : Lists)
+    {
+        Taps.First.push_back(static_cast<int>(Taps.Index.size()));
+        for (const auto& [Index, Weight] : List)
+        {
+            Taps.Index.push_back(Index);
+            Taps.Weight.push_back(Weight);
+        }
+    }
+    Taps.First.push_back(static_cast<int>(Taps.Index.size()));
+    return Taps;
 }
 } // namespace
 
-TSurface BoxShrink(const TSurface& Src, int Width, int Height, bool FlipX, bool FlipY)
+TSurface BoxShrink(const TSurface& Src, const TRect& Source, int Width, int Height, bool FlipX, bool FlipY)
 {
-    if (Src.IsEmpty() || Width <= 0 || Height <= 0)
+    if (Src.IsEmpty() || Source.IsEmpty() || Width <= 0 || Height <= 0)
         return {};
-    const auto Columns = Taps(Src.Width(), Width, FlipX);
-    const auto Rows = Taps(Src.Height(), Height, FlipY);
+    const TTaps Columns = Taps(Source.Width(), Width, FlipX);
+    const TTaps Rows = Taps(Source.Height(), Height, FlipY);
     // Horizontal pass into 4 channels of 8.8 fixed point per pixel; the
     // vertical pass then fits 32-bit sums.
     const size_t RowWords = static_cast<size_t>(Width) * 4;
-    std::vector<uint16_t> Narrow(RowWords * static_cast<size_t>(Src.Height()));
-    for (int Y = 0; Y < Src.Height(); ++Y)
+    std::vector<uint16_t> Narrow(RowWords * static_cast<size_t>(Source.Height()));
+    for (int Y = 0; Y < Source.Height(); ++Y)
     {
-        const uint32_t* In = Src.Row(Y);
+        const uint32_t* In = Src.Row(Source.Top + Y) + Source.Left;
         uint16_t* Out = Narrow.data() + RowWords * static_cast<size_t>(Y);
         for (int X = 0; X < Width; ++X)
         {
-            uint32_t Acc[4] = {0, 0, 0, 0};
-            for (const TTap& T : Columns[static_cast<size_t>(X)])
+            uint32_t A = 0, R = 0, G = 0, B = 0;
+            for (int T = Columns.First[static_cast<size_t>(X)]; T < Columns.First[static_cast<size_t>(X) + 1]; ++T)
             {
-                const uint32_t P = In[T.Index];
-                Acc[0] += (P >> 24) * T.Weight;
-                Acc[1] += (P >> 16 & 0xFF) * T.Weight;
-                Acc[2] += (P >> 8 & 0xFF) * T.Weight;
-                Acc[3] += (P & 0xFF) * T.Weight;
+                const uint32_t P = In[Columns.Index[static_cast<size_t>(T)]];
+                const uint32_t W = Columns.Weight[static_cast<size_t>(T)];
+                A += (P >> 24) * W;
+                R += (P >> 16 & 0xFF) * W;
+                G += (P >> 8 & 0xFF) * W;
+                B += (P & 0xFF) * W;
             }
-            for (int C = 0; C < 4; ++C)
-                Out[4 * X + C] = static_cast<uint16_t>(Acc[C]);
+            Out[4 * X] = static_cast<uint16_t>(A);
+            Out[4 * X + 1] = static_cast<uint16_t>(R);
+            Out[4 * X + 2] = static_cast<uint16_t>(G);
+            Out[4 * X + 3] = static_cast<uint16_t>(B);
         }
     }
     TSurface Result(Width, Height);
@@ -77,19 +96,19 @@ TSurface BoxShrink(const TSurface& Src, int Width, int Height, bool FlipX, bool 
     for (int Y = 0; Y < Height; ++Y)
     {
         std::fill(Acc.begin(), Acc.end(), 0);
-        for (const TTap& T : Rows[static_cast<size_t>(Y)])
+        for (int T = Rows.First[static_cast<size_t>(Y)]; T < Rows.First[static_cast<size_t>(Y) + 1]; ++T)
         {
-            const uint16_t* In = Narrow.data() + RowWords * static_cast<size_t>(T.Index);
+            const uint16_t* In = Narrow.data() + RowWords * static_cast<size_t>(Rows.Index[static_cast<size_t>(T)]);
+            const uint32_t W = Rows.Weight[static_cast<size_t>(T)];
             for (size_t I = 0; I < RowWords; ++I)
-                Acc[I] += uint32_t(In[I]) * T.Weight;
+                Acc[I] += uint32_t(In[I]) * W;
         }
         uint32_t* Out = Result.Row(Y);
         for (int X = 0; X < Width; ++X)
         {
-            uint32_t C[4];
-            for (int K = 0; K < 4; ++K)
-                C[K] = std::min<uint32_t>(255, (Acc[4 * static_cast<size_t>(X) + static_cast<size_t>(K)] + (1u << 15)) >> 16);
-            Out[X] = C[0] << 24 | C[1] << 16 | C[2] << 8 | C[3];
+            const uint32_t* C = Acc.data() + 4 * static_cast<size_t>(X);
+            auto Channel = [](uint32_t V) { return std::min<uint32_t>(255, (V + (1u << 15)) >> 16); };
+            Out[X] = Channel(C[0]) << 24 | Channel(C[1]) << 16 | Channel(C[2]) << 8 | Channel(C[3]);
         }
     }
     return Result;

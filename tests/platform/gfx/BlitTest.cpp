@@ -143,6 +143,13 @@ TEST(Blit, HalftoneStretchAveragesAndStaysInsideTheSourceRect)
     EXPECT_TRUE(StretchBlt(Dp, 2, 0, -2, 1, Src, 0, 0, 4, 1));
     EXPECT_EQ(Pair.Pixel(0, 0), clWhite);
     EXPECT_NEAR(GetGValue(Pair.Pixel(1, 0)), 128, 1);
+    // Part of the source rectangle off the surface averages in as black.
+    TSurface Three(3, 1);
+    TDeviceContext D3(Three);
+    D3.SetStretchMode(HALFTONE);
+    EXPECT_TRUE(StretchBlt(D3, 0, 0, 3, 1, Src, -2, 0, 6, 1));
+    EXPECT_EQ(Three.Pixel(0, 0), clBlack);
+    EXPECT_EQ(Three.Pixel(2, 0), clWhite);
     Src.SetPixel(3, 0, clRed);
     // Growing a two-pixel band smoothly never reaches the red pixel next to it.
     TSurface Wide(9, 1);
