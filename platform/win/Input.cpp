@@ -7,6 +7,7 @@
 #include "platform/win/Messaging.h"
 #include "platform/win/NonClient.h"
 #include "platform/win/SystemMetrics.h"
+#include "platform/win/Timers.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowEvents.h"
@@ -41,6 +42,11 @@ struct TInputState
     TClick LastClick;
     HWND Tracking = nullptr;
     DWORD TrackFlags = 0;
+    HWND Hovering = nullptr; // hover tracking, one WM_MOUSEHOVER
+    DWORD HoverFlags = 0;
+    UINT HoverTime = 0;
+    POINT HoverAnchor{};
+    UINT_PTR HoverTimer = 0;
     HCURSOR Cursor = nullptr;
     int Beeps = 0;
     bool AltAlone = false; // Alt is down and no other key was pressed since
@@ -157,6 +163,64 @@ void EndLeaveTracking(HWND Target, LRESULT Hit)
     S.TrackFlags = 0;
 }
 
+void StopHover()
+{
+    TInputState& S = State();
+    if (S.HoverTimer) KillTimer(nullptr, S.HoverTimer);
+    S.Hovering = nullptr;
+    S.HoverFlags = 0;
+    S.HoverTimer = 0;
+}
+
+void HoverElapsed(HWND, UINT, UINT_PTR, DWORD)
+{
+    TInputState& S = State();
+    HWND Window = S.Hovering;
+    bool NonClient = S.HoverFlags & TME_NONCLIENT;
+    POINT At = S.HoverAnchor;
+    StopHover();
+    TWindow* Target = TWindowTable::Instance().FindOwn(Window);
+    if (!Target) return;
+    if (NonClient)
+    {
+        LRESULT Hit = SendMessage(Window, WM_NCHITTEST, 0, PackPoint(At.x, At.y));
+        PostMessage(Window, WM_NCMOUSEHOVER, static_cast<WPARAM>(Hit), PackPoint(At.x, At.y));
+        return;
+    }
+    POINT Origin = ClientOrigin(*Target);
+    PostMessage(Window, WM_MOUSEHOVER, KeyFlags(S.Keys), PackPoint(At.x - Origin.x, At.y - Origin.y));
+}
+
+void StartHoverTimer()
+{
+    TInputState& S = State();
+    if (S.HoverTimer) KillTimer(nullptr, S.HoverTimer);
+    S.HoverTimer = SetTimer(nullptr, 0, S.HoverTime, HoverElapsed);
+}
+
+// The pointer moved: hovering ends when it left the window or the part
+// tracked, and starts over when it left the small box it rested in.
+void UpdateHover(HWND Target, LRESULT Hit, POINT Screen)
+{
+    TInputState& S = State();
+    if (!S.Hovering) return;
+    bool NonClient = S.HoverFlags & TME_NONCLIENT;
+    if (Target != S.Hovering || (NonClient ? Hit == HTCLIENT : Hit != HTCLIENT))
+    {
+        StopHover();
+        return;
+    }
+    UINT Width = 4, Height = 4;
+    SystemParametersInfo(SPI_GETMOUSEHOVERWIDTH, 0, &Width, 0);
+    SystemParametersInfo(SPI_GETMOUSEHOVERHEIGHT, 0, &Height, 0);
+    if (std::abs(Screen.x - S.HoverAnchor.x) > static_cast<LONG>(Width / 2) ||
+        std::abs(Screen.y - S.HoverAnchor.y) > static_cast<LONG>(Height / 2))
+    {
+        S.HoverAnchor = Screen;
+        StartHoverTimer();
+    }
+}
+
 // A press on a disabled top-level window (the owner of a modal dialog):
 // beep and bring its enabled popup forward.
 void PressOnDisabled(TWindow& Window)
@@ -199,6 +263,7 @@ bool TranslateMouse(const TRawInput& Raw, MSG& Out)
         Target = FindAt(Desktop.TopLevel, Raw.Screen, Hit);
     }
     EndLeaveTracking(Target ? Target->Handle : nullptr, Hit);
+    if (Raw.Kind == TRawInput::TKind::MouseMove) UpdateHover(Target ? Target->Handle : nullptr, Hit, Raw.Screen);
     if (!Target) return false;
     HWND Handle = Target->Handle;
     UINT Message = Raw.Kind == TRawInput::TKind::MouseMove ? WM_MOUSEMOVE : ButtonMessage(Raw.Button, IsDown);
@@ -382,6 +447,7 @@ void ForgetInputWindow(HWND Window)
     TInputState& S = State();
     std::erase_if(S.Ready, [&](const MSG& M) { return M.hwnd == Window; });
     if (S.Tracking == Window) S.Tracking = nullptr;
+    if (S.Hovering == Window) StopHover();
     if (S.LastClick.Window == Window) S.LastClick = TClick{};
 }
 
@@ -435,18 +501,31 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* Track)
     TInputState& S = State();
     if (Track->dwFlags & TME_CANCEL)
     {
-        if (S.Tracking == Track->hwndTrack) S.Tracking = nullptr;
+        if ((Track->dwFlags & TME_LEAVE) && S.Tracking == Track->hwndTrack) S.Tracking = nullptr;
+        if ((Track->dwFlags & TME_HOVER) && S.Hovering == Track->hwndTrack) StopHover();
         return TRUE;
     }
-    if (Track->dwFlags & TME_HOVER) return FALSE;
-    if (!(Track->dwFlags & TME_LEAVE) || !IsWindow(Track->hwndTrack)) return FALSE;
-    S.Tracking = Track->hwndTrack;
-    S.TrackFlags = Track->dwFlags;
+    if (!(Track->dwFlags & (TME_LEAVE | TME_HOVER)) || !IsWindow(Track->hwndTrack)) return FALSE;
+    TDesktop& Desktop = TDesktop::Instance();
+    if (Track->dwFlags & TME_HOVER)
+    {
+        S.Hovering = Track->hwndTrack;
+        S.HoverFlags = Track->dwFlags;
+        S.HoverTime = Track->dwHoverTime;
+        if (S.HoverTime == HOVER_DEFAULT) SystemParametersInfo(SPI_GETMOUSEHOVERTIME, 0, &S.HoverTime, 0);
+        S.HoverAnchor = Desktop.Cursor;
+        StartHoverTimer();
+    }
+    if (Track->dwFlags & TME_LEAVE)
+    {
+        S.Tracking = Track->hwndTrack;
+        S.TrackFlags = Track->dwFlags;
+    }
     // A pointer that is already elsewhere leaves at once.
     LRESULT Hit = HTNOWHERE;
-    TDesktop& Desktop = TDesktop::Instance();
     TWindow* Under = FindAt(Desktop.TopLevel, Desktop.Cursor, Hit);
     EndLeaveTracking(Under ? Under->Handle : nullptr, Hit);
+    if (S.Hovering && (!Under || Under->Handle != S.Hovering)) StopHover();
     return TRUE;
 }
 

@@ -120,9 +120,11 @@ struct TRACKMOUSEEVENT
     HWND hwndTrack;
     DWORD dwHoverTime;
 };
+constexpr DWORD HOVER_DEFAULT = 0xFFFFFFFF;
 // TME_LEAVE: posts WM_MOUSELEAVE (WM_NCMOUSELEAVE with TME_NONCLIENT) once
-// the pointer leaves the window's client (non-client) area. Hover tracking
-// is not supported: FALSE.
+// the pointer leaves the window's client (non-client) area. TME_HOVER: posts
+// WM_MOUSEHOVER (WM_NCMOUSEHOVER) once the pointer rested within a small box
+// for the hover time (HOVER_DEFAULT: 400 ms). Each ends after its message.
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* Track);
 
 // Cursors. LoadCursor takes the IDC_* ids with a null instance.

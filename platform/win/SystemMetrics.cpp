@@ -71,6 +71,9 @@ BOOL SystemParametersInfo(UINT Action, UINT, void* Param, UINT)
     {
     case SPI_GETWORKAREA: *static_cast<RECT*>(Param) = TDesktop::Instance().WorkArea; return TRUE;
     case SPI_GETWHEELSCROLLLINES: *static_cast<UINT*>(Param) = 3; return TRUE;
+    case SPI_GETMOUSEHOVERWIDTH:
+    case SPI_GETMOUSEHOVERHEIGHT: *static_cast<UINT*>(Param) = 4; return TRUE;
+    case SPI_GETMOUSEHOVERTIME: *static_cast<UINT*>(Param) = 400; return TRUE;
     default: return FALSE;
     }
 }

@@ -62,10 +62,14 @@ constexpr int SM_CMONITORS = 80;
 
 constexpr UINT SPI_GETWORKAREA = 0x0030;
 constexpr UINT SPI_GETWHEELSCROLLLINES = 0x0068;
+constexpr UINT SPI_GETMOUSEHOVERWIDTH = 0x0062;
+constexpr UINT SPI_GETMOUSEHOVERHEIGHT = 0x0064;
+constexpr UINT SPI_GETMOUSEHOVERTIME = 0x0066;
 
 // The classic metric of Index; 0 for an unknown index.
 int GetSystemMetrics(int Index);
-// SPI_GETWORKAREA fills a RECT at Param; SPI_GETWHEELSCROLLLINES a UINT.
+// SPI_GETWORKAREA fills a RECT at Param; SPI_GETWHEELSCROLLLINES and the
+// SPI_GETMOUSEHOVER* values a UINT.
 // FALSE for other actions or a null Param.
 BOOL SystemParametersInfo(UINT Action, UINT UiParam, void* Param, UINT WinIni);
 UINT GetDoubleClickTime();

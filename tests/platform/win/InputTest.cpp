@@ -84,6 +84,36 @@ TEST_F(InputTest, LeaveTrackingReportsLeavingOnce)
     ExpectMessages(Mouse(), {{WM_MOUSELEAVE, 0, 0, FRight}}); // the pointer is not over it
 }
 
+TEST_F(InputTest, HoverIsReportedOnceAfterThePointerRests)
+{
+    Move(150, 130);
+    PumpReady();
+    TRACKMOUSEEVENT Track{sizeof Track, TME_HOVER, FLeft, 100};
+    ASSERT_TRUE(TrackMouseEvent(&Track));
+    MessageLog().clear();
+    FClock->Advance(60);
+    Move(151, 131); // inside the hover box: the time runs on
+    PumpReady();
+    FClock->Advance(40);
+    PumpReady();
+    ExpectMessages(Only(MessageLog(), {WM_MOUSEHOVER}), {{WM_MOUSEHOVER, 0, MAKELPARAM(39, 19), FLeft}});
+    FClock->Advance(500);
+    PumpReady();
+    EXPECT_EQ(Only(MessageLog(), {WM_MOUSEHOVER}).size(), 1u) << "once per request";
+
+    TrackMouseEvent(&Track);
+    MessageLog().clear();
+    FClock->Advance(60);
+    Move(160, 130); // out of the box: the time starts over
+    PumpReady();
+    FClock->Advance(60);
+    PumpReady();
+    EXPECT_TRUE(Only(MessageLog(), {WM_MOUSEHOVER}).empty());
+    FClock->Advance(40);
+    PumpReady();
+    EXPECT_EQ(Only(MessageLog(), {WM_MOUSEHOVER}).size(), 1u);
+}
+
 TEST_F(InputTest, DoubleClickNeedsTimeDistanceAndTheClassStyle)
 {
     struct TCase
