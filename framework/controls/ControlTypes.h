@@ -1,0 +1,96 @@
+#pragma once
+
+#include "framework/Event.h"
+#include "framework/Set.h"
+
+#include <string>
+
+class TObject;
+
+enum TAlign
+{
+    alNone,
+    alTop,
+    alBottom,
+    alLeft,
+    alRight,
+    alClient
+};
+
+enum TMouseButton
+{
+    mbLeft,
+    mbRight,
+    mbMiddle
+};
+
+enum TShiftStateFlag
+{
+    ssShift,
+    ssAlt,
+    ssCtrl,
+    ssLeft,
+    ssRight,
+    ssMiddle,
+    ssDouble
+};
+using TShiftState = TSet<TShiftStateFlag>;
+
+enum TAlignment
+{
+    taLeftJustify,
+    taRightJustify,
+    taCenter
+};
+
+// Panels take the first two; forms all of them.
+enum TBorderStyle
+{
+    bsNone,
+    bsSingle,
+    bsSizeable,
+    bsDialog,
+    bsToolWindow,
+    bsSizeToolWin
+};
+
+// Standard pointer shapes, with their classic numbers.
+using TCursor = int;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crNone = -1;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crCross = -3;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crSizeNESW = -6;
+constexpr TCursor crSizeNS = -7;
+constexpr TCursor crSizeNWSE = -8;
+constexpr TCursor crSizeWE = -9;
+constexpr TCursor crHourGlass = -11;
+constexpr TCursor crNo = -18;
+constexpr TCursor crSizeAll = -22;
+constexpr TCursor crHandPoint = -21;
+
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+constexpr TModalResult mrAbort = 3;
+constexpr TModalResult mrRetry = 4;
+constexpr TModalResult mrIgnore = 5;
+constexpr TModalResult mrYes = 6;
+constexpr TModalResult mrNo = 7;
+
+using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
+using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
+using TKeyEvent = TEvent<TObject*, unsigned short&, TShiftState>;
+using TKeyPressEvent = TEvent<TObject*, char&>;
+
+// The modifier keys down now, from the window system's key state.
+TShiftState KeyboardShiftState();
+// Modifier keys and buttons from a mouse message's WParam.
+TShiftState MouseShiftState(unsigned long long KeyFlags);
+// The window system's cursor name for a shape (LoadCursor); null for
+// crDefault and unknown shapes.
+const char* CursorName(TCursor Cursor);
+// Whether Key is the accelerator of Caption ("&Open" has 'O'), without case.
+bool IsAccel(unsigned Key, const std::string& Caption);

@@ -1,0 +1,43 @@
+#include "framework/controls/GraphicControl.h"
+
+#include "framework/PropertyRegistry.h"
+#include "platform/win/WinApi.h"
+
+const TClassInfo& TGraphicControl::StaticClass()
+{
+    static const TClassInfo Info =
+        TClassBuilder<TGraphicControl>("TGraphicControl", &TControl::StaticClass()).Build();
+    return Info;
+}
+
+const TMessageMap& TGraphicControl::StaticMessages()
+{
+    static const TMessageMap Map =
+        TMessageMap(&TControl::StaticMessages()).On(WM_PAINT, &TGraphicControl::WMPaint);
+    return Map;
+}
+
+TGraphicControl::TGraphicControl(TComponent* AOwner)
+    : TControl(AOwner), FCanvas(std::make_unique<Graphics::TCanvas>())
+{
+}
+
+TGraphicControl::~TGraphicControl() = default;
+
+void TGraphicControl::WMPaint(TMessage& M)
+{
+    if (!M.WParam) return;
+    FCanvas->SetHandle(reinterpret_cast<HDC>(M.WParam));
+    FCanvas->Font()->Assign(Font());
+    FCanvas->Brush()->SetColor(Color());
+    try
+    {
+        Paint();
+    }
+    catch (...)
+    {
+        FCanvas->SetHandle(nullptr);
+        throw;
+    }
+    FCanvas->SetHandle(nullptr);
+}

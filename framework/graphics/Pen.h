@@ -1,0 +1,44 @@
+#pragma once
+
+#include "framework/graphics/GraphicsObject.h"
+#include "platform/gfx/Color.h"
+
+namespace Graphics
+{
+enum TPenStyle
+{
+    psSolid,
+    psDash,
+    psDot,
+    psDashDot,
+    psDashDotDot,
+    psClear,
+    psInsideFrame
+};
+
+// The canvas's line colour, width and style. The graphics layer draws solid,
+// dotted and no lines: the dashed styles are drawn dotted and psInsideFrame
+// solid.
+class TPen : public TGraphicsObject
+{
+  public:
+    TPen() = default;
+
+    static const TClassInfo& StaticClass();
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    int Width() const { return FWidth; }
+    void SetWidth(int Value);
+    TPenStyle Style() const { return FStyle; }
+    void SetStyle(TPenStyle Value);
+
+    void Assign(const TPersistent* Source) override;
+
+  private:
+    TColor FColor = clBlack;
+    int FWidth = 1;
+    TPenStyle FStyle = psSolid;
+};
+} // namespace Graphics
