@@ -1,0 +1,208 @@
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/GraphicErrors.h"
+#include "framework/graphics/Icon.h"
+#include "framework/graphics/ImageList.h"
+#include "framework/graphics/JPEGImage.h"
+#include "framework/graphics/Picture.h"
+#include "framework/PropertyRegistry.h"
+
+#include <gtest/gtest.h>
+
+using namespace Graphics;
+
+namespace
+{
+// A 4 x 3 bitmap: red everywhere except a blue bottom-left pixel.
+std::unique_ptr<TBitmap> SmallBitmap()
+{
+    auto B = std::make_unique<TBitmap>();
+    B->SetSize(4, 3);
+    B->Canvas()->Brush()->SetColor(clRed);
+    B->Canvas()->FillRect({0, 0, 4, 3});
+    B->Canvas()->SetPixel(0, 2, clBlue);
+    return B;
+}
+} // namespace
+
+TEST(FontTest, SizeAndHeightFollowEachOther)
+{
+    struct
+    {
+        int Size;
+        int Height;
+    } const Cases[] = {{8, -11}, {9, -12}, {10, -13}, {12, -16}, {14, -19}};
+    for (const auto& C : Cases)
+    {
+        TFont F;
+        F.SetSize(C.Size);
+        EXPECT_EQ(F.Height(), C.Height) << C.Size;
+        EXPECT_EQ(F.Size(), C.Size) << C.Size;
+    }
+}
+
+TEST(FontTest, ChangesAreReportedOnceAndOnlyWhenReal)
+{
+    TFont F;
+    int Changes = 0;
+    F.OnChange = [&](TObject*) { ++Changes; };
+    F.SetName("Tahoma");
+    F.SetName("Tahoma");
+    F.SetStyle({fsBold});
+    SetPropValue(F, "Color", TValue(TIdent{"clRed"}));
+    EXPECT_EQ(Changes, 3);
+    EXPECT_TRUE(F.Spec().Bold);
+    EXPECT_EQ(F.Spec().Face, "Tahoma");
+    EXPECT_FALSE(IsStoredProp(F, *GetPropInfo(F.ClassInfo(), "Size")));
+}
+
+TEST(CanvasTest, DrawsWithItsPenAndBrushOnABitmap)
+{
+    TBitmap B;
+    B.SetSize(20, 20);
+    TCanvas* C = B.Canvas();
+    C->Brush()->SetColor(clLime);
+    C->Pen()->SetColor(clBlue);
+    C->Rectangle(2, 2, 12, 12);
+    EXPECT_EQ(C->Pixel(2, 2), clBlue);   // frame
+    EXPECT_EQ(C->Pixel(6, 6), clLime);   // fill
+    EXPECT_EQ(C->Pixel(12, 12), clWhite); // right and bottom are exclusive
+    C->Pen()->SetStyle(psClear);
+    C->Brush()->SetColor(clRed);
+    C->Rectangle(0, 14, 5, 19);
+    EXPECT_EQ(C->Pixel(0, 14), clRed);
+    EXPECT_GT(C->TextWidth("Wide text"), C->TextWidth("W"));
+}
+
+TEST(CanvasTest, DoesNothingWithoutAContext)
+{
+    TCanvas C;
+    C.Rectangle(0, 0, 10, 10);
+    C.TextOut(0, 0, "x");
+    EXPECT_EQ(C.Pixel(0, 0), CLR_INVALID);
+    EXPECT_GT(C.TextHeight("x"), 0); // measuring still works
+}
+
+TEST(BitmapTest, BmpRoundTripKeepsPixelsAndAutomaticTransparentColour)
+{
+    auto B = SmallBitmap();
+    for (TPixelFormat Format : {pfDevice, pf4bit, pf8bit, pf24bit, pf32bit})
+    {
+        B->SetPixelFormat(Format);
+        TBitmap Copy;
+        Copy.LoadFromBytes(B->SaveToBytes());
+        ASSERT_EQ(Copy.Width(), 4);
+        ASSERT_EQ(Copy.Height(), 3);
+        EXPECT_EQ(Copy.Surface().Pixel(3, 0), clRed) << Format;
+        EXPECT_EQ(Copy.TransparentColor(), clBlue) << Format;
+    }
+    // A one-bit picture cannot hold red and blue: written at 24 bits.
+    B->SetPixelFormat(pf1bit);
+    TBitmap Copy;
+    Copy.LoadFromBytes(B->SaveToBytes());
+    EXPECT_EQ(Copy.Surface().Pixel(3, 0), clRed);
+}
+
+TEST(BitmapTest, TransparentDrawingLeavesOutTheKeyColour)
+{
+    auto Src = SmallBitmap();
+    Src->SetTransparent(true);
+    TBitmap Dst;
+    Dst.SetSize(10, 10);
+    Dst.Canvas()->Draw(1, 1, Src.get());
+    EXPECT_EQ(Dst.Canvas()->Pixel(1, 3), clWhite); // the blue key pixel
+    EXPECT_EQ(Dst.Canvas()->Pixel(2, 3), clRed);
+    Src->SetTransparentColor(clRed);
+    EXPECT_EQ(Src->TransparentMode(), tmFixed);
+    Dst.Canvas()->Brush()->SetColor(clWhite);
+    Dst.Canvas()->FillRect({0, 0, 10, 10});
+    Dst.Canvas()->Draw(1, 1, Src.get());
+    EXPECT_EQ(Dst.Canvas()->Pixel(1, 3), clBlue);
+    EXPECT_EQ(Dst.Canvas()->Pixel(2, 3), clWhite);
+}
+
+TEST(BitmapTest, ResizeKeepsTheCornerAndTheCanvasFollows)
+{
+    auto B = SmallBitmap();
+    B->SetSize(6, 5);
+    EXPECT_EQ(B->Surface().Pixel(3, 0), clRed);
+    EXPECT_EQ(B->Surface().Pixel(5, 4), clWhite);
+    B->Canvas()->SetPixel(5, 4, clLime);
+    EXPECT_EQ(B->Surface().Pixel(5, 4), clLime);
+    B->SetSize(0, 5);
+    EXPECT_TRUE(B->Empty());
+    B->Canvas()->SetPixel(0, 0, clLime); // no pixels, no crash
+}
+
+TEST(BitmapTest, GarbageIsRefusedAndLeavesThePictureAlone)
+{
+    auto B = SmallBitmap();
+    const uint8_t Garbage[] = {'B', 'M', 1, 2, 3};
+    EXPECT_THROW(B->LoadFromBytes(Garbage), EInvalidGraphic);
+    EXPECT_EQ(B->Width(), 4);
+    EXPECT_THROW(B->LoadFromResourceName("no-such-resource"), EResNotFound);
+}
+
+TEST(PictureTest, BinaryFormRoundTripForEachGraphicClass)
+{
+    auto B = SmallBitmap();
+    TJPEGImage J;
+    J.Assign(B.get());
+    ASSERT_FALSE(J.Empty());
+    for (const TGraphic* G : std::initializer_list<const TGraphic*>{B.get(), &J})
+    {
+        TPicture P;
+        int Changes = 0;
+        P.OnChange = [&](TObject*) { ++Changes; };
+        P.SetGraphic(G);
+        TBytes Stored = P.WriteBinary();
+        TPicture Read;
+        Read.ReadBinary(Stored);
+        ASSERT_NE(Read.Graphic(), nullptr);
+        EXPECT_EQ(Read.Graphic()->ClassName(), G->ClassName());
+        EXPECT_EQ(Read.Width(), 4);
+        EXPECT_EQ(Read.WriteBinary(), Stored);
+        EXPECT_EQ(Changes, 1);
+    }
+}
+
+TEST(PictureTest, RejectsUnknownClassesAndFormatsAndReportsGraphicChanges)
+{
+    TPicture P;
+    const uint8_t UnknownClass[] = {4, 'T', 'F', 'o', 'o', 1, 2};
+    EXPECT_THROW(P.ReadBinary(UnknownClass), EInvalidGraphic);
+    const uint8_t TooShort[] = {9, 'T', 'B'};
+    EXPECT_THROW(P.ReadBinary(TooShort), EInvalidGraphic);
+    const uint8_t NotAPicture[] = {'h', 'e', 'l', 'l', 'o'};
+    EXPECT_THROW(P.LoadFromBytes(NotAPicture), EInvalidGraphic);
+    EXPECT_EQ(P.Graphic(), nullptr);
+
+    int Changes = 0;
+    P.OnChange = [&](TObject*) { ++Changes; };
+    P.Bitmap()->SetSize(2, 2); // a new bitmap, then its resize
+    EXPECT_EQ(Changes, 2);
+    P.ReadBinary({});
+    EXPECT_EQ(P.Graphic(), nullptr);
+}
+
+TEST(ImageListTest, AddsStripsMaskedAndCopiesImagesOut)
+{
+    Graphics::TImageList List(nullptr);
+    List.SetWidth(2);
+    List.SetHeight(3);
+    TBitmap Strip;
+    Strip.SetSize(5, 3); // two whole images; the odd column is dropped
+    Strip.Canvas()->Brush()->SetColor(clFuchsia);
+    Strip.Canvas()->FillRect({0, 0, 5, 3});
+    Strip.Canvas()->SetPixel(1, 1, clGreen);
+    EXPECT_EQ(List.AddMasked(&Strip, clFuchsia), 0);
+    EXPECT_EQ(List.Count(), 2);
+
+    TBitmap Out;
+    ASSERT_TRUE(List.GetBitmap(0, &Out));
+    EXPECT_EQ(Out.Surface().Pixel(1, 1), clGreen);
+    EXPECT_EQ(Out.Surface().Pixel(0, 0), clWhite); // masked pixels leave the white
+    EXPECT_FALSE(List.GetBitmap(2, &Out));
+    List.SetWidth(4);
+    EXPECT_EQ(List.Count(), 0);
+}
