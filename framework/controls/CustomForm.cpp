@@ -116,6 +116,8 @@ void TCustomForm::InitializeForm()
                                                   Text->size()));
     FFormState.Exclude(fsCreating);
     OnCreate(this);
+    // A definition that stores Visible = True shows the form once created.
+    if (FVisible && !Showing()) Perform(CM_VISIBLECHANGED, 1);
 }
 
 void TCustomForm::WndProc(TMessage& Message)

@@ -100,6 +100,7 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl()
 {
+    if (Screen && Screen->ActiveControl() == this) Screen->SetActiveControl(nullptr);
     // Children still here belong to other owners; they go with their parent.
     while (!FControls.empty())
         delete FControls.back();

@@ -11,6 +11,7 @@
 #include "framework/controls/Button.h"
 #include "framework/controls/Form.h"
 #include "framework/controls/GraphicControl.h"
+#include "framework/controls/Label.h"
 #include "framework/controls/Panel.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Picture.h"
@@ -256,4 +257,43 @@ TEST_F(FormStreamingTest, AnUnknownPropertyOfAControlIsRefusedWithItsPlace)
         EXPECT_EQ(E.Line(), 3);
     }
     EXPECT_EQ(Form->ControlCount(), 0);
+}
+
+namespace
+{
+class TEmbeddedForm : public TForm
+{
+  public:
+    explicit TEmbeddedForm(TComponent* AOwner) : TForm(AOwner) {}
+    static const TClassInfo& StaticClass()
+    {
+        static const TClassInfo Info =
+            TClassBuilder<TEmbeddedForm>("TEmbeddedForm", &TForm::StaticClass())
+                .Field("Title", &TEmbeddedForm::Title)
+                .Method("FormCreate", &TEmbeddedForm::FormCreate)
+                .Method("FormShow", &TEmbeddedForm::FormShow)
+                .Build();
+        return Info;
+    }
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+
+    void FormCreate(TObject*) { Events.push_back("create:" + (Title ? Title->Caption() : "")); }
+    void FormShow(TObject*) { Events.push_back("show"); }
+
+    TLabel* Title = nullptr;
+    std::vector<std::string> Events;
+};
+} // namespace
+
+TEST_F(GuiTest, AFormClassBuildsItselfFromTheDefinitionEmbeddedUnderItsName)
+{
+    RegisterClass(TEmbeddedForm::StaticClass());
+    TEmbeddedForm* Form = nullptr;
+    FApp.CreateForm(Form);
+    EXPECT_EQ(FApp.MainForm(), Form);
+    // OnCreate runs once everything is read; a stored Visible shows it after.
+    EXPECT_EQ(Form->Events,
+              (std::vector<std::string>{"create:From the resource table", "show"}));
+    EXPECT_TRUE(Form->Showing());
+    EXPECT_EQ(Form->ClientWidth(), 160);
 }

@@ -1,7 +1,7 @@
 // Opens a small form built from an embedded form definition, on real
 // windows (SDL) or, with --headless, in memory, writing a screenshot.
-// Prints "shown" once the form is on screen and "click OK" for the OK
-// button.
+// Prints "shown X Y" (the screen position of the form's client area) once
+// the form is on screen and "click OK" for the OK button.
 
 #include "DemoForm.h"
 
@@ -86,7 +86,8 @@ int main(int Argc, char** Argv)
         App.CreateForm(DemoForm);
         DemoForm->Show();
         App.ProcessMessages();
-        std::printf("shown\n");
+        TPoint Origin = DemoForm->ClientOrigin();
+        std::printf("shown %d %d\n", Origin.X, Origin.Y);
         std::fflush(stdout);
         if (Headless)
         {
