@@ -117,7 +117,8 @@ void TApplication::Dispatch(MSG& Msg)
     for (TApplicationEvents* E : Events)
     {
         if (Handled) break;
-        if (std::find(FEvents.begin(), FEvents.end(), E) != FEvents.end()) E->OnMessage(Msg, Handled);
+        if (std::find(FEvents.begin(), FEvents.end(), E) != FEvents.end())
+            E->OnMessage(Msg, Handled);
     }
     if (Handled) return;
     TranslateMessage(&Msg);
@@ -133,9 +134,9 @@ int TApplication::HookMainWindow(TWindowHook Hook)
 
 void TApplication::UnhookMainWindow(int Id)
 {
-    FHooks.erase(std::remove_if(FHooks.begin(), FHooks.end(),
-                                [Id](const auto& H) { return H.first == Id; }),
-                 FHooks.end());
+    FHooks.erase(
+        std::remove_if(FHooks.begin(), FHooks.end(), [Id](const auto& H) { return H.first == Id; }),
+        FHooks.end());
 }
 
 bool TApplication::CallMainWindowHooks(TMessage& Message)

@@ -52,7 +52,8 @@ void TButton::SetDefault(bool Value)
 void TButton::Click()
 {
     if (FModalResult != mrNone)
-        if (auto* Form = dynamic_cast<TCustomForm*>(TopParent())) Form->SetModalResult(FModalResult);
+        if (auto* Form = dynamic_cast<TCustomForm*>(TopParent()))
+            Form->SetModalResult(FModalResult);
     TCustomControl::Click();
 }
 
@@ -136,8 +137,7 @@ void TButton::CMDialogKey(TMessage& M)
         // Enter presses the focused button, or the default one while the
         // focus is on something that is not a button.
         HWND Focus = GetFocus();
-        Take = Focused() ||
-               (FDefault && !dynamic_cast<TButton*>(TWinControl::FindControl(Focus)));
+        Take = Focused() || (FDefault && !dynamic_cast<TButton*>(TWinControl::FindControl(Focus)));
     }
     else if (M.WParam == VK_ESCAPE)
         Take = FCancel;

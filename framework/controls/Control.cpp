@@ -419,8 +419,7 @@ void TControl::MouseButtonDown(TMessage& M, TMouseButton Button)
 {
     TShiftState Shift = MouseShiftState(M.WParam);
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
-    if (Button == mbLeft && FControlStyle.Contains(csClickEvents))
-        FControlState.Include(csClicked);
+    if (Button == mbLeft && FControlStyle.Contains(csClickEvents)) FControlState.Include(csClicked);
     if (!FControlStyle.Contains(csNoStdEvents))
         MouseDown(Button, Shift, GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam));
 }
@@ -435,8 +434,7 @@ void TControl::MouseButtonUp(TMessage& M, TMouseButton Button)
         FControlState.Exclude(csClicked);
         if (ClientRect().Contains(X, Y)) Click();
     }
-    if (!FControlStyle.Contains(csNoStdEvents))
-        MouseUp(Button, MouseShiftState(M.WParam), X, Y);
+    if (!FControlStyle.Contains(csNoStdEvents)) MouseUp(Button, MouseShiftState(M.WParam), X, Y);
 }
 
 void TControl::WMMouseMove(TMessage& M)
@@ -460,8 +458,8 @@ void TControl::WMLButtonDblClk(TMessage& M)
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
     if (FControlStyle.Contains(csClickEvents)) DblClick();
     if (!FControlStyle.Contains(csNoStdEvents))
-        MouseDown(mbLeft, MouseShiftState(M.WParam) + TShiftState{ssDouble},
-                  GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam));
+        MouseDown(mbLeft, MouseShiftState(M.WParam) + TShiftState{ssDouble}, GET_X_LPARAM(M.LParam),
+                  GET_Y_LPARAM(M.LParam));
 }
 
 void TControl::WMRButtonDown(TMessage& M)
@@ -539,17 +537,29 @@ const char* CursorName(TCursor Cursor)
 {
     switch (Cursor)
     {
-    case crArrow: return IDC_ARROW;
-    case crCross: return IDC_CROSS;
-    case crIBeam: return IDC_IBEAM;
-    case crSizeNESW: return IDC_SIZENESW;
-    case crSizeNS: return IDC_SIZENS;
-    case crSizeNWSE: return IDC_SIZENWSE;
-    case crSizeWE: return IDC_SIZEWE;
-    case crHourGlass: return IDC_WAIT;
-    case crNo: return IDC_NO;
-    case crSizeAll: return IDC_SIZEALL;
-    case crHandPoint: return IDC_HAND;
-    default: return nullptr;
+    case crArrow:
+        return IDC_ARROW;
+    case crCross:
+        return IDC_CROSS;
+    case crIBeam:
+        return IDC_IBEAM;
+    case crSizeNESW:
+        return IDC_SIZENESW;
+    case crSizeNS:
+        return IDC_SIZENS;
+    case crSizeNWSE:
+        return IDC_SIZENWSE;
+    case crSizeWE:
+        return IDC_SIZEWE;
+    case crHourGlass:
+        return IDC_WAIT;
+    case crNo:
+        return IDC_NO;
+    case crSizeAll:
+        return IDC_SIZEALL;
+    case crHandPoint:
+        return IDC_HAND;
+    default:
+        return nullptr;
     }
 }

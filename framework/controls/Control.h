@@ -22,7 +22,7 @@ enum TControlStyleFlag
     csSetCaption,      // the name becomes the caption while they are equal
     csOpaque,          // paints every pixel (no background erase needed)
     csDoubleClicks,
-    csNoStdEvents      // mouse events are not turned into OnMouseXxx
+    csNoStdEvents // mouse events are not turned into OnMouseXxx
 };
 using TControlStyle = TSet<TControlStyleFlag>;
 

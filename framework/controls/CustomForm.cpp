@@ -112,8 +112,8 @@ void TCustomForm::InitializeForm()
 {
     FFormState.Include(fsCreating);
     if (auto Text = FindResource(ClassName()))
-        TFormReader::Read(*this, std::string_view(reinterpret_cast<const char*>(Text->data()),
-                                                  Text->size()));
+        TFormReader::Read(
+            *this, std::string_view(reinterpret_cast<const char*>(Text->data()), Text->size()));
     FFormState.Exclude(fsCreating);
     OnCreate(this);
     // A definition that stores Visible = True shows the form once created.
@@ -146,9 +146,14 @@ void TCustomForm::CreateParams(TCreateParams& Params)
     }
     switch (FBorderStyle)
     {
-    case bsNone: break;
-    case bsSingle: Params.Style |= WS_CAPTION | Icons; break;
-    case bsSizeable: Params.Style |= WS_CAPTION | WS_THICKFRAME | Icons; break;
+    case bsNone:
+        break;
+    case bsSingle:
+        Params.Style |= WS_CAPTION | Icons;
+        break;
+    case bsSizeable:
+        Params.Style |= WS_CAPTION | WS_THICKFRAME | Icons;
+        break;
     case bsDialog:
         Params.Style |= WS_CAPTION | (Icons & WS_SYSMENU);
         Params.ExStyle |= WS_EX_DLGMODALFRAME;
@@ -261,8 +266,7 @@ void TCustomForm::FocusFirstControl()
         ::SetFocus(FActiveControl->Handle());
         return;
     }
-    if (TWinControl* First = FindNextControl(nullptr, true, true, false))
-        First->SetFocus();
+    if (TWinControl* First = FindNextControl(nullptr, true, true, false)) First->SetFocus();
 }
 
 void TCustomForm::SetActiveControl(TWinControl* Value)
@@ -285,8 +289,9 @@ void TCustomForm::SetBorderStyle(TBorderStyle Value)
     if (!FHandle) return;
     TCreateParams Params;
     CreateParams(Params);
-    SetWindowLong(FHandle, GWL_STYLE,
-                  static_cast<LONG>(Params.Style | (GetWindowLong(FHandle, GWL_STYLE) & WS_VISIBLE)));
+    SetWindowLong(
+        FHandle, GWL_STYLE,
+        static_cast<LONG>(Params.Style | (GetWindowLong(FHandle, GWL_STYLE) & WS_VISIBLE)));
     SetWindowLong(FHandle, GWL_EXSTYLE, static_cast<LONG>(Params.ExStyle));
     SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -299,8 +304,9 @@ void TCustomForm::SetBorderIcons(TBorderIcons Value)
     if (!FHandle) return;
     TCreateParams Params;
     CreateParams(Params);
-    SetWindowLong(FHandle, GWL_STYLE,
-                  static_cast<LONG>(Params.Style | (GetWindowLong(FHandle, GWL_STYLE) & WS_VISIBLE)));
+    SetWindowLong(
+        FHandle, GWL_STYLE,
+        static_cast<LONG>(Params.Style | (GetWindowLong(FHandle, GWL_STYLE) & WS_VISIBLE)));
     SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
@@ -445,9 +451,15 @@ void TCustomForm::WMSize(TMessage& M)
 {
     switch (M.WParam)
     {
-    case SIZE_MINIMIZED: FWindowState = wsMinimized; break;
-    case SIZE_MAXIMIZED: FWindowState = wsMaximized; break;
-    default: FWindowState = wsNormal; break;
+    case SIZE_MINIMIZED:
+        FWindowState = wsMinimized;
+        break;
+    case SIZE_MAXIMIZED:
+        FWindowState = wsMaximized;
+        break;
+    default:
+        FWindowState = wsNormal;
+        break;
     }
     DefaultHandler(M);
 }
@@ -469,7 +481,8 @@ void TCustomForm::CMFocusChanged(TMessage& M)
     auto* Control = reinterpret_cast<TWinControl*>(M.LParam);
     if (Control && Control != this && ContainsControl(Control))
     {
-        if (FActiveControl && FActiveControl != Control) FActiveControl->RemoveFreeNotification(this);
+        if (FActiveControl && FActiveControl != Control)
+            FActiveControl->RemoveFreeNotification(this);
         FActiveControl = Control;
         Control->FreeNotification(this);
     }
@@ -492,13 +505,13 @@ void TCustomForm::CMDialogKey(TMessage& M)
         case VK_DOWN:
             if (FActiveControl && FActiveControl->Parent())
             {
-                FActiveControl->Parent()->SelectNext(FActiveControl,
-                                                     M.WParam == VK_RIGHT || M.WParam == VK_DOWN,
-                                                     false);
+                FActiveControl->Parent()->SelectNext(
+                    FActiveControl, M.WParam == VK_RIGHT || M.WParam == VK_DOWN, false);
                 M.Result = 1;
             }
             return;
-        default: break;
+        default:
+            break;
         }
     }
     TWinControl::CMDialogKey(M);

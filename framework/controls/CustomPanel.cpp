@@ -40,8 +40,8 @@ const TClassInfo& TPanel::StaticClass()
 
 TCustomPanel::TCustomPanel(TComponent* AOwner) : TCustomControl(AOwner)
 {
-    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csOpaque,
-                     csDoubleClicks};
+    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents,
+                     csSetCaption,      csOpaque,       csDoubleClicks};
     FColor = clBtnFace;
     FWidth = 185;
     FHeight = 41;
@@ -79,8 +79,9 @@ void TCustomPanel::SetBorderStyle(TBorderStyle Value)
     if (HandleAllocated())
     {
         LONG Style = GetWindowLong(FHandle, GWL_STYLE);
-        SetWindowLong(FHandle, GWL_STYLE,
-                      static_cast<LONG>(Value == bsSingle ? (Style | WS_BORDER) : (Style & ~WS_BORDER)));
+        SetWindowLong(
+            FHandle, GWL_STYLE,
+            static_cast<LONG>(Value == bsSingle ? (Style | WS_BORDER) : (Style & ~WS_BORDER)));
         SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }

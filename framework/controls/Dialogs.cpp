@@ -19,20 +19,25 @@ struct TButtonInfo
 };
 
 constexpr TButtonInfo ButtonTable[] = {
-    {mbYes, "&Yes", mrYes},           {mbNo, "&No", mrNo},       {mbOK, "OK", mrOk},
-    {mbCancel, "Cancel", mrCancel},   {mbAbort, "&Abort", mrAbort},
-    {mbRetry, "&Retry", mrRetry},     {mbIgnore, "&Ignore", mrIgnore},
+    {mbYes, "&Yes", mrYes},          {mbNo, "&No", mrNo},          {mbOK, "OK", mrOk},
+    {mbCancel, "Cancel", mrCancel},  {mbAbort, "&Abort", mrAbort}, {mbRetry, "&Retry", mrRetry},
+    {mbIgnore, "&Ignore", mrIgnore},
 };
 
 std::string CaptionFor(TMsgDlgType Type)
 {
     switch (Type)
     {
-    case mtWarning: return "Warning";
-    case mtError: return "Error";
-    case mtInformation: return "Information";
-    case mtConfirmation: return "Confirm";
-    default: return Application ? Application->Title() : std::string();
+    case mtWarning:
+        return "Warning";
+    case mtError:
+        return "Error";
+    case mtInformation:
+        return "Information";
+    case mtConfirmation:
+        return "Confirm";
+    default:
+        return Application ? Application->Title() : std::string();
     }
 }
 } // namespace

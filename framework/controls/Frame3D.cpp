@@ -12,7 +12,8 @@ void Frame3D(Graphics::TCanvas* Canvas, TRect& R, TColor TopColor, TColor Bottom
         Pen->SetColor(TopColor);
         Canvas->Polyline({{R.Left, R.Bottom - 1}, {R.Left, R.Top}, {R.Right - 1, R.Top}});
         Pen->SetColor(BottomColor);
-        Canvas->Polyline({{R.Right - 1, R.Top}, {R.Right - 1, R.Bottom - 1}, {R.Left - 1, R.Bottom - 1}});
+        Canvas->Polyline(
+            {{R.Right - 1, R.Top}, {R.Right - 1, R.Bottom - 1}, {R.Left - 1, R.Bottom - 1}});
         R = R.Inflate(-1, -1);
     }
 }

@@ -6,17 +6,18 @@
 
 const TClassInfo& TGroupBox::StaticClass()
 {
-    static const TClassInfo Info = TClassBuilder<TGroupBox>("TGroupBox", &TCustomControl::StaticClass())
-                                       .Boolean("TabStop", &TGroupBox::TabStop, &TGroupBox::SetTabStop)
-                                       .Default(false)
-                                       .Build();
+    static const TClassInfo Info =
+        TClassBuilder<TGroupBox>("TGroupBox", &TCustomControl::StaticClass())
+            .Boolean("TabStop", &TGroupBox::TabStop, &TGroupBox::SetTabStop)
+            .Default(false)
+            .Build();
     return Info;
 }
 
 TGroupBox::TGroupBox(TComponent* AOwner) : TCustomControl(AOwner)
 {
-    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csOpaque,
-                     csDoubleClicks};
+    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents,
+                     csSetCaption,      csOpaque,       csDoubleClicks};
     FColor = clBtnFace;
     FWidth = 185;
     FHeight = 105;

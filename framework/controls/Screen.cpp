@@ -10,7 +10,8 @@ TScreen* Screen = nullptr;
 
 const TClassInfo& TScreen::StaticClass()
 {
-    static const TClassInfo Info = TClassBuilder<TScreen>("TScreen", &TComponent::StaticClass()).Build();
+    static const TClassInfo Info =
+        TClassBuilder<TScreen>("TScreen", &TComponent::StaticClass()).Build();
     return Info;
 }
 

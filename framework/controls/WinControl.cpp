@@ -68,31 +68,30 @@ const TClassInfo& TWinControl::StaticClass()
 
 const TMessageMap& TWinControl::StaticMessages()
 {
-    static const TMessageMap Map =
-        TMessageMap(&TControl::StaticMessages())
-            .On(WM_PAINT, &TWinControl::WMPaint)
-            .On(WM_PRINTCLIENT, &TWinControl::WMPrintClient)
-            .On(WM_ERASEBKGND, &TWinControl::WMEraseBkgnd)
-            .On(WM_NCCALCSIZE, &TWinControl::WMNCCalcSize)
-            .On(WM_NCPAINT, &TWinControl::WMNCPaint)
-            .On(WM_WINDOWPOSCHANGED, &TWinControl::WMWindowPosChanged)
-            .On(WM_SETFOCUS, &TWinControl::WMSetFocus)
-            .On(WM_KILLFOCUS, &TWinControl::WMKillFocus)
-            .On(WM_KEYDOWN, &TWinControl::WMKeyDown)
-            .On(WM_SYSKEYDOWN, &TWinControl::WMKeyDown)
-            .On(WM_KEYUP, &TWinControl::WMKeyUp)
-            .On(WM_SYSKEYUP, &TWinControl::WMKeyUp)
-            .On(WM_CHAR, &TWinControl::WMChar)
-            .On(WM_SYSCHAR, &TWinControl::WMSysChar)
-            .On(WM_SETCURSOR, &TWinControl::WMSetCursor)
-            .On(WM_MOUSELEAVE, &TWinControl::WMMouseLeave)
-            .On(CM_COLORCHANGED, &TWinControl::CMColorChanged)
-            .On(CM_FONTCHANGED, &TWinControl::CMFontChanged)
-            .On(CM_ENABLEDCHANGED, &TWinControl::CMEnabledChanged)
-            .On(CM_VISIBLECHANGED, &TWinControl::CMVisibleChanged)
-            .On(CM_TEXTCHANGED, &TWinControl::CMTextChanged)
-            .On(CM_DIALOGKEY, &TWinControl::CMDialogKey)
-            .On(CM_DIALOGCHAR, &TWinControl::CMDialogChar);
+    static const TMessageMap Map = TMessageMap(&TControl::StaticMessages())
+                                       .On(WM_PAINT, &TWinControl::WMPaint)
+                                       .On(WM_PRINTCLIENT, &TWinControl::WMPrintClient)
+                                       .On(WM_ERASEBKGND, &TWinControl::WMEraseBkgnd)
+                                       .On(WM_NCCALCSIZE, &TWinControl::WMNCCalcSize)
+                                       .On(WM_NCPAINT, &TWinControl::WMNCPaint)
+                                       .On(WM_WINDOWPOSCHANGED, &TWinControl::WMWindowPosChanged)
+                                       .On(WM_SETFOCUS, &TWinControl::WMSetFocus)
+                                       .On(WM_KILLFOCUS, &TWinControl::WMKillFocus)
+                                       .On(WM_KEYDOWN, &TWinControl::WMKeyDown)
+                                       .On(WM_SYSKEYDOWN, &TWinControl::WMKeyDown)
+                                       .On(WM_KEYUP, &TWinControl::WMKeyUp)
+                                       .On(WM_SYSKEYUP, &TWinControl::WMKeyUp)
+                                       .On(WM_CHAR, &TWinControl::WMChar)
+                                       .On(WM_SYSCHAR, &TWinControl::WMSysChar)
+                                       .On(WM_SETCURSOR, &TWinControl::WMSetCursor)
+                                       .On(WM_MOUSELEAVE, &TWinControl::WMMouseLeave)
+                                       .On(CM_COLORCHANGED, &TWinControl::CMColorChanged)
+                                       .On(CM_FONTCHANGED, &TWinControl::CMFontChanged)
+                                       .On(CM_ENABLEDCHANGED, &TWinControl::CMEnabledChanged)
+                                       .On(CM_VISIBLECHANGED, &TWinControl::CMVisibleChanged)
+                                       .On(CM_TEXTCHANGED, &TWinControl::CMTextChanged)
+                                       .On(CM_DIALOGKEY, &TWinControl::CMDialogKey)
+                                       .On(CM_DIALOGCHAR, &TWinControl::CMDialogChar);
     return Map;
 }
 
@@ -158,9 +157,9 @@ void TWinControl::CreateWnd()
         if (!RegisterClass(&Class))
             throw EComponentError("Cannot register window class " + Params.WinClassName);
     }
-    HWND Window = CreateWindowEx(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(),
-                                 Params.Style, Params.X, Params.Y, Params.Width, Params.Height,
-                                 Params.WndParent, nullptr, nullptr, this);
+    HWND Window = CreateWindowEx(
+        Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style, Params.X,
+        Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr, nullptr, this);
     if (!Window) throw EComponentError("Cannot create a window for '" + Name() + "'");
     FHandle = Window;
 }
@@ -217,8 +216,8 @@ bool TWinControl::IsControlMouseMsg(TMessage& M)
     }
     int X = GET_X_LPARAM(M.LParam) - Target->Left();
     int Y = GET_Y_LPARAM(M.LParam) - Target->Top();
-    M.Result = Target->Perform(M.Msg, M.WParam,
-                               MAKELPARAM(static_cast<WORD>(X), static_cast<WORD>(Y)));
+    M.Result =
+        Target->Perform(M.Msg, M.WParam, MAKELPARAM(static_cast<WORD>(X), static_cast<WORD>(Y)));
     return true;
 }
 
@@ -358,8 +357,11 @@ void TWinControl::AlignControls(TRect& R)
                 C->SetBounds(R.Right - C->Width(), R.Top, C->Width(), R.Height());
                 R.Right -= C->Width();
                 break;
-            case alClient: C->SetBounds(R.Left, R.Top, R.Width(), R.Height()); break;
-            default: break;
+            case alClient:
+                C->SetBounds(R.Left, R.Top, R.Width(), R.Height());
+                break;
+            default:
+                break;
             }
         }
     };
@@ -433,8 +435,8 @@ TWinControl* TWinControl::FindNextControl(TWinControl* Current, bool GoForward, 
     if (List.empty()) return nullptr;
     int Count = static_cast<int>(List.size());
     auto Found = std::find(List.begin(), List.end(), Current);
-    int Start = Found == List.end() ? (GoForward ? Count - 1 : 0)
-                                    : static_cast<int>(Found - List.begin());
+    int Start =
+        Found == List.end() ? (GoForward ? Count - 1 : 0) : static_cast<int>(Found - List.begin());
     for (int Step = 1; Step <= Count; ++Step)
     {
         int I = ((Start + (GoForward ? Step : -Step)) % Count + Count) % Count;
@@ -738,14 +740,21 @@ void TWinControl::WMKeyDown(TMessage& M)
     LRESULT Wanted = 0;
     switch (Key)
     {
-    case VK_TAB: Wanted = DLGC_WANTTAB | DLGC_WANTALLKEYS; break;
+    case VK_TAB:
+        Wanted = DLGC_WANTTAB | DLGC_WANTALLKEYS;
+        break;
     case VK_LEFT:
     case VK_RIGHT:
     case VK_UP:
-    case VK_DOWN: Wanted = DLGC_WANTARROWS | DLGC_WANTALLKEYS; break;
+    case VK_DOWN:
+        Wanted = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+        break;
     case VK_RETURN:
-    case VK_ESCAPE: Wanted = DLGC_WANTALLKEYS; break;
-    default: break;
+    case VK_ESCAPE:
+        Wanted = DLGC_WANTALLKEYS;
+        break;
+    default:
+        break;
     }
     if (Wanted && !(Perform(WM_GETDLGCODE) & Wanted))
     {

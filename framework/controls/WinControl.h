@@ -1,8 +1,8 @@
 #pragma once
 
 #include "framework/controls/Control.h"
-#include "platform/win/WindowClass.h"
 #include "platform/win/WinPaint.h"
+#include "platform/win/WindowClass.h"
 
 #include <string>
 #include <vector>

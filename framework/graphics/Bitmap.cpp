@@ -123,13 +123,24 @@ std::vector<uint8_t> TBitmap::SaveToBytes() const
     int Bits = 24;
     switch (FPixelFormat)
     {
-    case pf1bit: Bits = 1; break;
-    case pf4bit: Bits = 4; break;
-    case pf8bit: Bits = 8; break;
+    case pf1bit:
+        Bits = 1;
+        break;
+    case pf4bit:
+        Bits = 4;
+        break;
+    case pf8bit:
+        Bits = 8;
+        break;
     case pf15bit:
-    case pf16bit: Bits = 16; break;
-    case pf32bit: Bits = 32; break;
-    default: break;
+    case pf16bit:
+        Bits = 16;
+        break;
+    case pf32bit:
+        Bits = 32;
+        break;
+    default:
+        break;
     }
     if (WriteBmp(FSurface, Bits, Bytes) != TCodecStatus::Ok)
     {

@@ -7,13 +7,13 @@ namespace Graphics
 {
 const TClassInfo& TBrush::StaticClass()
 {
-    static const TClassInfo Info = TClassBuilder<TBrush>("TBrush", &TGraphicsObject::StaticClass())
-                                       .Color("Color", &TBrush::Color, &TBrush::SetColor)
-                                       .Default(clWhite)
-                                       .Enum("Style", &TBrush::Style, &TBrush::SetStyle,
-                                             {"bsSolid", "bsClear"})
-                                       .Default(bsSolid)
-                                       .Build();
+    static const TClassInfo Info =
+        TClassBuilder<TBrush>("TBrush", &TGraphicsObject::StaticClass())
+            .Color("Color", &TBrush::Color, &TBrush::SetColor)
+            .Default(clWhite)
+            .Enum("Style", &TBrush::Style, &TBrush::SetStyle, {"bsSolid", "bsClear"})
+            .Default(bsSolid)
+            .Build();
     return Info;
 }
 
@@ -35,9 +35,8 @@ void TBrush::SetStyle(TBrushStyle Value)
 void TBrush::SetBitmap(const TBitmap* Value)
 {
     if (!Value && !FPattern) return;
-    FPattern = Value && !Value->Empty()
-                   ? std::make_shared<const TSurface>(Value->Surface().Clone())
-                   : nullptr;
+    FPattern = Value && !Value->Empty() ? std::make_shared<const TSurface>(Value->Surface().Clone())
+                                        : nullptr;
     Changed();
 }
 

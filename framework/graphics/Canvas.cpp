@@ -37,10 +37,16 @@ void TCanvas::RequireState()
     ::TPen P;
     switch (FPen->Style())
     {
-    case psClear: P.Style = PS_NULL; break;
+    case psClear:
+        P.Style = PS_NULL;
+        break;
     case psSolid:
-    case psInsideFrame: P.Style = PS_SOLID; break;
-    default: P.Style = PS_DOT; break;
+    case psInsideFrame:
+        P.Style = PS_SOLID;
+        break;
+    default:
+        P.Style = PS_DOT;
+        break;
     }
     P.Width = FPen->Width();
     P.Color = FPen->Color();
@@ -119,8 +125,7 @@ void TCanvas::Ellipse(int Left, int Top, int Right, int Bottom)
     Changed();
 }
 
-void TCanvas::RoundRect(int Left, int Top, int Right, int Bottom, int CornerWidth,
-                        int CornerHeight)
+void TCanvas::RoundRect(int Left, int Top, int Right, int Bottom, int CornerWidth, int CornerHeight)
 {
     if (!FHandle) return;
     RequireState();

@@ -6,21 +6,20 @@ namespace Graphics
 {
 const TClassInfo& TFont::StaticClass()
 {
-    static const TClassInfo Info =
-        TClassBuilder<TFont>("TFont", &TGraphicsObject::StaticClass())
-            .Integer("Charset", &TFont::Charset, &TFont::SetCharset)
-            .Default(DEFAULT_CHARSET)
-            .Color("Color", &TFont::Color, &TFont::SetColor)
-            .Default(clWindowText)
-            .Integer("Height", &TFont::Height, &TFont::SetHeight)
-            .NoDefault()
-            .String("Name", &TFont::Name, &TFont::SetName)
-            .Integer("Size", &TFont::Size, &TFont::SetSize)
-            .Stored(false)
-            .Set("Style", &TFont::Style, &TFont::SetStyle,
-                 {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"})
-            .Default(TFontStyles{})
-            .Build();
+    static const TClassInfo Info = TClassBuilder<TFont>("TFont", &TGraphicsObject::StaticClass())
+                                       .Integer("Charset", &TFont::Charset, &TFont::SetCharset)
+                                       .Default(DEFAULT_CHARSET)
+                                       .Color("Color", &TFont::Color, &TFont::SetColor)
+                                       .Default(clWindowText)
+                                       .Integer("Height", &TFont::Height, &TFont::SetHeight)
+                                       .NoDefault()
+                                       .String("Name", &TFont::Name, &TFont::SetName)
+                                       .Integer("Size", &TFont::Size, &TFont::SetSize)
+                                       .Stored(false)
+                                       .Set("Style", &TFont::Style, &TFont::SetStyle,
+                                            {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"})
+                                       .Default(TFontStyles{})
+                                       .Build();
     return Info;
 }
 

@@ -34,7 +34,8 @@ void TGraphic::LoadFromFile(const std::string& Path)
 {
     std::ifstream In(Path, std::ios::binary);
     if (!In) throw EInvalidGraphic("Cannot open file " + Path);
-    std::vector<uint8_t> Data((std::istreambuf_iterator<char>(In)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> Data((std::istreambuf_iterator<char>(In)),
+                              std::istreambuf_iterator<char>());
     LoadFromBytes(Data);
 }
 
@@ -42,7 +43,8 @@ void TGraphic::SaveToFile(const std::string& Path) const
 {
     std::vector<uint8_t> Data = SaveToBytes();
     std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
-    Out.write(reinterpret_cast<const char*>(Data.data()), static_cast<std::streamsize>(Data.size()));
+    Out.write(reinterpret_cast<const char*>(Data.data()),
+              static_cast<std::streamsize>(Data.size()));
     if (!Out) throw EInvalidGraphic("Cannot write file " + Path);
 }
 } // namespace Graphics

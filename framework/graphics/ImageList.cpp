@@ -10,12 +10,13 @@ namespace Graphics
 {
 const TClassInfo& TImageList::StaticClass()
 {
-    static const TClassInfo Info = TClassBuilder<TImageList>("TImageList", &TComponent::StaticClass())
-                                       .Integer("Height", &TImageList::Height, &TImageList::SetHeight)
-                                       .Default(16)
-                                       .Integer("Width", &TImageList::Width, &TImageList::SetWidth)
-                                       .Default(16)
-                                       .Build();
+    static const TClassInfo Info =
+        TClassBuilder<TImageList>("TImageList", &TComponent::StaticClass())
+            .Integer("Height", &TImageList::Height, &TImageList::SetHeight)
+            .Default(16)
+            .Integer("Width", &TImageList::Width, &TImageList::SetWidth)
+            .Default(16)
+            .Build();
     return Info;
 }
 
@@ -70,8 +71,10 @@ int TImageList::Add(const TBitmap* Image, const TBitmap* Mask)
         constexpr TColor Key = RGB(255, 0, 254);
         for (int Y = 0; Y < Keyed.Height() && Y < Mask->Height(); ++Y)
             for (int X = 0; X < Keyed.Width() && X < Mask->Width(); ++X)
-                if (ColorToRGB(Mask->Surface().Pixel(X, Y)) == clWhite) Keyed.SetPixel(X, Y, Key);
-                else if (Keyed.Pixel(X, Y) == Key) Keyed.SetPixel(X, Y, RGB(255, 0, 255));
+                if (ColorToRGB(Mask->Surface().Pixel(X, Y)) == clWhite)
+                    Keyed.SetPixel(X, Y, Key);
+                else if (Keyed.Pixel(X, Y) == Key)
+                    Keyed.SetPixel(X, Y, RGB(255, 0, 255));
         First = FList->AddMasked(Keyed, Key);
     }
     else

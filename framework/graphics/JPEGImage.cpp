@@ -62,7 +62,8 @@ void TJPEGImage::Assign(const TPersistent* Source)
             AlphaBlit(Dc, 0, 0, G->Surface());
             TCodecStatus Status = WriteJpeg(Pixels, FQuality, Bytes);
             if (Status != TCodecStatus::Ok)
-                throw EInvalidGraphic(std::string("JPEG encoding failed: ") + CodecStatusText(Status));
+                throw EInvalidGraphic(std::string("JPEG encoding failed: ") +
+                                      CodecStatusText(Status));
         }
         if (Bytes.empty())
         {

@@ -6,17 +6,16 @@ namespace Graphics
 {
 const TClassInfo& TPen::StaticClass()
 {
-    static const TClassInfo Info =
-        TClassBuilder<TPen>("TPen", &TGraphicsObject::StaticClass())
-            .Color("Color", &TPen::Color, &TPen::SetColor)
-            .Default(clBlack)
-            .Enum("Style", &TPen::Style, &TPen::SetStyle,
-                  {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear",
-                   "psInsideFrame"})
-            .Default(psSolid)
-            .Integer("Width", &TPen::Width, &TPen::SetWidth)
-            .Default(1)
-            .Build();
+    static const TClassInfo Info = TClassBuilder<TPen>("TPen", &TGraphicsObject::StaticClass())
+                                       .Color("Color", &TPen::Color, &TPen::SetColor)
+                                       .Default(clBlack)
+                                       .Enum("Style", &TPen::Style, &TPen::SetStyle,
+                                             {"psSolid", "psDash", "psDot", "psDashDot",
+                                              "psDashDotDot", "psClear", "psInsideFrame"})
+                                       .Default(psSolid)
+                                       .Integer("Width", &TPen::Width, &TPen::SetWidth)
+                                       .Default(1)
+                                       .Build();
     return Info;
 }
 

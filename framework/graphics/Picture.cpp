@@ -107,7 +107,8 @@ void TPicture::LoadFromFile(const std::string& Path)
 {
     std::ifstream In(Path, std::ios::binary);
     if (!In) throw EInvalidGraphic("Cannot open file " + Path);
-    std::vector<uint8_t> Data((std::istreambuf_iterator<char>(In)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> Data((std::istreambuf_iterator<char>(In)),
+                              std::istreambuf_iterator<char>());
     LoadFromBytes(Data);
 }
 

@@ -163,7 +163,8 @@ TEST_F(DialogForm, ModalFormReturnsItsModalResultAndReenablesTheOthers)
         DlgCancel->SetCancel(true);
         DlgCancel->SetModalResult(mrCancel);
         bool MainDisabledMeanwhile = false;
-        DlgOk->OnClick = [&](TObject*) { MainDisabledMeanwhile = !IsWindowEnabled(Form->Handle()); };
+        DlgOk->OnClick = [&](TObject*)
+        { MainDisabledMeanwhile = !IsWindowEnabled(Form->Handle()); };
         Dialog->HandleNeeded();
         std::string Action = Case.Action;
         if (Action == "click ok")
@@ -175,7 +176,10 @@ TEST_F(DialogForm, ModalFormReturnsItsModalResultAndReenablesTheOthers)
         EXPECT_EQ(Dialog->ShowModal(), Case.Expected) << Action;
         EXPECT_FALSE(Dialog->Visible());
         EXPECT_TRUE(IsWindowEnabled(Form->Handle()));
-        if (Action == "click ok") { EXPECT_TRUE(MainDisabledMeanwhile); }
+        if (Action == "click ok")
+        {
+            EXPECT_TRUE(MainDisabledMeanwhile);
+        }
         Dialog->Free();
     }
     EXPECT_FALSE(FApp.Terminated());

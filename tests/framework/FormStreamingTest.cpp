@@ -292,8 +292,7 @@ TEST_F(GuiTest, AFormClassBuildsItselfFromTheDefinitionEmbeddedUnderItsName)
     FApp.CreateForm(Form);
     EXPECT_EQ(FApp.MainForm(), Form);
     // OnCreate runs once everything is read; a stored Visible shows it after.
-    EXPECT_EQ(Form->Events,
-              (std::vector<std::string>{"create:From the resource table", "show"}));
+    EXPECT_EQ(Form->Events, (std::vector<std::string>{"create:From the resource table", "show"}));
     EXPECT_TRUE(Form->Showing());
     EXPECT_EQ(Form->ClientWidth(), 160);
 }

@@ -1,3 +1,4 @@
+#include "framework/PropertyRegistry.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicErrors.h"
@@ -5,7 +6,6 @@
 #include "framework/graphics/ImageList.h"
 #include "framework/graphics/JPEGImage.h"
 #include "framework/graphics/Picture.h"
-#include "framework/PropertyRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -64,8 +64,8 @@ TEST(CanvasTest, DrawsWithItsPenAndBrushOnABitmap)
     C->Brush()->SetColor(clLime);
     C->Pen()->SetColor(clBlue);
     C->Rectangle(2, 2, 12, 12);
-    EXPECT_EQ(C->Pixel(2, 2), clBlue);   // frame
-    EXPECT_EQ(C->Pixel(6, 6), clLime);   // fill
+    EXPECT_EQ(C->Pixel(2, 2), clBlue);    // frame
+    EXPECT_EQ(C->Pixel(6, 6), clLime);    // fill
     EXPECT_EQ(C->Pixel(12, 12), clWhite); // right and bottom are exclusive
     C->Pen()->SetStyle(psClear);
     C->Brush()->SetColor(clRed);
