@@ -5,7 +5,7 @@
 #include "DemoWindow.h"
 
 #include "platform/win/headless/HeadlessDesktop.h"
-#include "platform/win/sdl/SdlBackend.h"
+#include "platform/win/sdl/StartBackend.h"
 
 #include <chrono>
 #include <cstdio>
@@ -83,21 +83,14 @@ int main(int Argc, char** Argv)
         std::fflush(stdout);
     };
 
-    std::unique_ptr<THeadlessDesktop> Headless;
-    std::unique_ptr<TSdlBackend> Sdl;
-    if (Args.Headless)
+    std::string Error;
+    std::unique_ptr<TBackend> Backend = StartBackend(Args.Headless, Error);
+    if (!Backend)
     {
-        Headless = std::make_unique<THeadlessDesktop>();
+        std::fprintf(stderr, "win-demo: %s (try --headless)\n", Error.c_str());
+        return 2;
     }
-    else
-    {
-        Sdl = std::make_unique<TSdlBackend>();
-        if (!Sdl->Succeeded())
-        {
-            std::fprintf(stderr, "win-demo: no display (try --headless)\n");
-            return 2;
-        }
-    }
+    auto* Headless = dynamic_cast<THeadlessDesktop*>(Backend.get());
     HWND Window = CreateDemoWindow(Args.Demo);
     if (!Window)
     {

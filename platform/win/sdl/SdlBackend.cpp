@@ -60,6 +60,15 @@ TSdlBackend::TSdlBackend()
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return;
+    // Without a display SDL falls back to drivers that show nothing; a
+    // window nobody can see is no real window, unless asked for by name.
+    const char* Driver = SDL_GetCurrentVideoDriver();
+    if (Driver && !SDL_getenv("SDL_VIDEODRIVER") && (!std::strcmp(Driver, "offscreen") || !std::strcmp(Driver, "dummy")))
+    {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        SDL_SetError("no display (only the %s video driver is available)", Driver);
+        return;
+    }
     FStarted = true;
     FWakeEvent = SDL_RegisterEvents(1);
     SDL_Rect Bounds;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/win/Backend.h"
+
+#include <memory>
+#include <string>
+
+// Starts and installs the backend a program runs on, before its first
+// top-level window: the in-memory desktop when Headless is set, else real
+// windows through SDL. Returns null and says why in Error when real windows
+// cannot start (no display). The backend uninstalls itself when destroyed.
+std::unique_ptr<TBackend> StartBackend(bool Headless, std::string& Error);
