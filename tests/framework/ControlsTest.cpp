@@ -198,6 +198,35 @@ TEST_F(DialogForm, CloseQueryCanRefuseAndOnCloseDecidesWhatHappens)
     EXPECT_FALSE(FApp.Terminated());
 }
 
+TEST_F(DialogForm, CloseWithCaFreeFreesTheFormOnceQueuedMessagesAreHandled)
+{
+    auto* Other = new TForm(&FApp);
+    Other->SetBounds(400, 300, 100, 80);
+    Other->Show();
+    FDesktop.Pump();
+    int Before = FApp.ComponentCount();
+    Other->OnClose = [](TObject*, TCloseAction& Action) { Action = caFree; };
+    Other->Close();
+    EXPECT_EQ(FApp.ComponentCount(), Before); // still there until the loop runs
+    FDesktop.Pump();
+    EXPECT_EQ(FApp.ComponentCount(), Before - 1);
+}
+
+TEST_F(DialogForm, WindowStateFollowsTheWindowAndBack)
+{
+    Form->SetWindowState(wsMaximized);
+    FDesktop.Pump();
+    EXPECT_TRUE(IsZoomed(Form->Handle()));
+    EXPECT_GE(Form->Width(), 800); // the work area, frame outside
+    ShowWindow(Form->Handle(), SW_RESTORE);
+    FDesktop.Pump();
+    EXPECT_EQ(Form->WindowState(), wsNormal);
+    EXPECT_EQ(Form->BoundsRect(), (TRect{50, 40, 370, 240}));
+    ShowWindow(Form->Handle(), SW_MINIMIZE);
+    FDesktop.Pump();
+    EXPECT_EQ(Form->WindowState(), wsMinimized);
+}
+
 TEST_F(DialogForm, MouseEnterAndLeaveReachGraphicControls)
 {
     auto* Hot = MakeChild<TLabel>(150, 60, 80, 20);
