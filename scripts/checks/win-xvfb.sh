@@ -58,8 +58,8 @@ def rgb(x, y):
     value = int.from_bytes(data[at:at + 4], "little" if byte_order == 0 else "big")
     return (value >> 16) & 255, (value >> 8) & 255, value & 255
 bad = 0
-for spec in sys.argv[2:]:
-    x, y, r, g, b = map(int, spec.split(","))
+for item in sys.argv[2:]:
+    x, y, r, g, b = map(int, item.split(","))
     if rgb(x, y) != (r, g, b):
         print(f"win-xvfb: pixel {x},{y} is {rgb(x, y)}, expected {(r, g, b)}", file=sys.stderr)
         bad = 1
