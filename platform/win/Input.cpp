@@ -429,11 +429,6 @@ bool TakeInputMessage(MSG& Out, const std::function<bool(const MSG&)>& Match, bo
     return true;
 }
 
-bool HasRawInput()
-{
-    return !State().Raw.empty() || !State().Ready.empty();
-}
-
 void ResetInput()
 {
     TInputState& S = State();

@@ -10,7 +10,6 @@
 // and mouse activation happen here) and hands out the oldest one if Match
 // accepts it.
 bool TakeInputMessage(MSG& Out, const std::function<bool(const MSG&)>& Match, bool Remove);
-bool HasRawInput();
 // Drops pending input and tracking state of a window that is going away.
 void ForgetInputWindow(HWND Window);
 // Drops queued input and releases every key and button (a fresh desktop).

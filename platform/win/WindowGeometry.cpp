@@ -2,8 +2,6 @@
 
 #include "platform/win/WinStyles.h"
 
-#include <algorithm>
-
 POINT ClientOrigin(const TWindow& Window)
 {
     POINT Base{0, 0};
@@ -36,16 +34,4 @@ bool IsShown(const TWindow& Window)
 bool PointInRect(const RECT& Rect, POINT Point)
 {
     return Point.x >= Rect.left && Point.x < Rect.right && Point.y >= Rect.top && Point.y < Rect.bottom;
-}
-
-RECT IntersectRects(const RECT& A, const RECT& B)
-{
-    RECT R{std::max(A.left, B.left), std::max(A.top, B.top), std::min(A.right, B.right), std::min(A.bottom, B.bottom)};
-    if (R.right <= R.left || R.bottom <= R.top) return {0, 0, 0, 0};
-    return R;
-}
-
-bool IsRectEmptyValue(const RECT& Rect)
-{
-    return Rect.right <= Rect.left || Rect.bottom <= Rect.top;
 }

@@ -13,5 +13,3 @@ RECT ScreenClientRect(const TWindow& Window);
 // Visible itself and every ancestor.
 bool IsShown(const TWindow& Window);
 bool PointInRect(const RECT& Rect, POINT Point);
-RECT IntersectRects(const RECT& A, const RECT& B);
-bool IsRectEmptyValue(const RECT& Rect);
