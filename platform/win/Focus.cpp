@@ -18,14 +18,6 @@
 
 namespace
 {
-TWindow* Own(HWND Handle)
-{
-    auto& Table = TWindowTable::Instance();
-    TWindow* Window = Table.FindOwn(Handle);
-    if (!Window) SetLastError(Table.Find(Handle) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
-    return Window;
-}
-
 void ChangeFocus(HWND New)
 {
     TDesktop& Desktop = TDesktop::Instance();
@@ -59,7 +51,7 @@ HWND SetActiveWindowMode(HWND Handle, WORD Mode)
     TDesktop& Desktop = TDesktop::Instance();
     if (Handle)
     {
-        TWindow* Window = Own(Handle);
+        TWindow* Window = OwnWindow(Handle);
         if (!Window) return nullptr;
         if (Window->Style & WS_CHILD) return Desktop.Active;
         Handle = RootOf(Window)->Handle;
@@ -106,7 +98,7 @@ HWND SetFocus(HWND Handle)
         ChangeFocus(nullptr);
         return Old;
     }
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window) return nullptr;
     // Neither a minimized nor a disabled window (or one inside such) takes the focus.
     for (TWindow* W = Window; W; W = W->Parent)
@@ -141,7 +133,7 @@ HWND GetActiveWindow()
 
 BOOL SetForegroundWindow(HWND Handle)
 {
-    if (!Own(Handle)) return FALSE;
+    if (!OwnWindow(Handle)) return FALSE;
     SetActiveWindowMode(Handle, WA_ACTIVE);
     return TRUE;
 }
@@ -155,7 +147,7 @@ HWND GetForegroundWindow()
 HWND SetCapture(HWND Handle)
 {
     TDesktop& Desktop = TDesktop::Instance();
-    if (!Own(Handle)) return nullptr;
+    if (!OwnWindow(Handle)) return nullptr;
     HWND Old = Desktop.Capture;
     Desktop.Capture = Handle;
     if (Old && Old != Handle && IsWindow(Old)) SendMessage(Old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(Handle));

@@ -15,14 +15,6 @@
 
 namespace
 {
-TWindow* Own(HWND Handle)
-{
-    auto& Table = TWindowTable::Instance();
-    TWindow* Window = Table.FindOwn(Handle);
-    if (!Window) SetLastError(Table.Find(Handle) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
-    return Window;
-}
-
 TRect ToTRect(const RECT& R) { return {R.left, R.top, R.right, R.bottom}; }
 
 int Width(const RECT& R) { return R.right - R.left; }
@@ -190,7 +182,7 @@ BOOL ValidateRgn(HWND Handle, const TRegion* Region)
 
 BOOL RedrawWindow(HWND Handle, const RECT* Rect, const TRegion* Region, UINT Flags)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window) return FALSE;
     TRegion Area = (Rect || Region) ? ClientRegion(*Window, Rect, Region) : TRegion(WholeWindow(*Window));
     InvalidateWindow(*Window, Area, Flags);
@@ -200,21 +192,21 @@ BOOL RedrawWindow(HWND Handle, const RECT* Rect, const TRegion* Region, UINT Fla
 
 BOOL UpdateWindow(HWND Handle)
 {
-    if (!Own(Handle)) return FALSE;
+    if (!OwnWindow(Handle)) return FALSE;
     PaintNow(Handle, true);
     return TRUE;
 }
 
 int GetUpdateRgn(HWND Handle, TRegion* Region, BOOL Erase)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window || !Region) return RGN_ERROR;
     if (Erase && Window->EraseNeeded)
     {
         HDC Dc = GetDC(Handle);
         Window->EraseNeeded = !SendMessage(Handle, WM_ERASEBKGND, reinterpret_cast<WPARAM>(Dc), 0);
         ReleaseDC(Handle, Dc);
-        if (!(Window = Own(Handle))) return RGN_ERROR;
+        if (!(Window = OwnWindow(Handle))) return RGN_ERROR;
     }
     *Region = Window->Update;
     Region->Offset(-Window->ClientRect.left, -Window->ClientRect.top);

@@ -16,14 +16,6 @@ struct STYLESTRUCT
 
 namespace
 {
-TWindow* OwnWindow(HWND Handle)
-{
-    auto& Table = TWindowTable::Instance();
-    TWindow* Window = Table.FindOwn(Handle);
-    if (!Window) SetLastError(Table.Find(Handle) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
-    return Window;
-}
-
 bool ExtraRange(const TWindow& Window, int Index)
 {
     return Index >= 0 && static_cast<size_t>(Index) + sizeof(LONG_PTR) <= Window.Extra.size();

@@ -41,14 +41,6 @@ std::map<HDC, TWindowDc>& OpenDcs()
 
 TRect ToTRect(const RECT& R) { return {R.left, R.top, R.right, R.bottom}; }
 
-TWindow* Own(HWND Handle)
-{
-    auto& Table = TWindowTable::Instance();
-    TWindow* Window = Table.FindOwn(Handle);
-    if (!Window) SetLastError(Table.Find(Handle) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
-    return Window;
-}
-
 // The region of Window in root coordinates, when it has one.
 void ClipToWindowRegion(const TWindow& Window, TRegion& Area)
 {
@@ -203,7 +195,7 @@ void ReleaseScreenDc(TWindowDc& Record)
 HDC GetDC(HWND Handle)
 {
     if (!Handle) return OpenScreenDc();
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window || Window->MessageOnly) return nullptr;
     return OpenDc(*Window, true, nullptr);
 }
@@ -211,7 +203,7 @@ HDC GetDC(HWND Handle)
 HDC GetWindowDC(HWND Handle)
 {
     if (!Handle) return OpenScreenDc();
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window || Window->MessageOnly) return nullptr;
     return OpenDc(*Window, false, nullptr);
 }
@@ -228,13 +220,13 @@ int ReleaseDC(HWND Handle, HDC Dc)
 
 HDC BeginPaint(HWND Handle, PAINTSTRUCT* Paint)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window || !Paint || Window->MessageOnly) return nullptr;
     if (Window->FrameNeeded)
     {
         Window->FrameNeeded = false;
         SendMessage(Handle, WM_NCPAINT, 1, 0);
-        if (!(Window = Own(Handle))) return nullptr;
+        if (!(Window = OwnWindow(Handle))) return nullptr;
     }
     CaretBeforePaint(Handle);
     TRegion Update = Window->Update;

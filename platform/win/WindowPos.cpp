@@ -17,14 +17,6 @@
 
 namespace
 {
-TWindow* Own(HWND Handle)
-{
-    auto& Table = TWindowTable::Instance();
-    TWindow* Window = Table.FindOwn(Handle);
-    if (!Window) SetLastError(Table.Find(Handle) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
-    return Window;
-}
-
 bool Contains(const TWindow& Ancestor, HWND Handle)
 {
     TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
@@ -65,7 +57,7 @@ void ApplyZOrder(TWindow& Window, HWND InsertAfter, bool MoveOwned)
 
 BOOL SetWindowPos(HWND Handle, HWND InsertAfter, int X, int Y, int Width, int Height, UINT Flags)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window) return FALSE;
     if (Window->MessageOnly) Flags |= SWP_NOZORDER | SWP_NOACTIVATE;
     if (Window->Style & WS_VISIBLE)
@@ -101,7 +93,7 @@ BOOL SetWindowPos(HWND Handle, HWND InsertAfter, int X, int Y, int Width, int He
     if (!(Flags & SWP_NOSENDCHANGING))
     {
         SendMessage(Handle, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&Pos));
-        if (!(Window = Own(Handle))) return FALSE;
+        if (!(Window = OwnWindow(Handle))) return FALSE;
     }
     Pos.cx = std::max(Pos.cx, 0);
     Pos.cy = std::max(Pos.cy, 0);
@@ -120,7 +112,7 @@ BOOL SetWindowPos(HWND Handle, HWND InsertAfter, int X, int Y, int Width, int He
                           Old.top + OldClient.bottom};
         Params.lppos = &Pos;
         SendMessage(Handle, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&Params));
-        if (!(Window = Own(Handle))) return FALSE;
+        if (!(Window = OwnWindow(Handle))) return FALSE;
         Client = Params.rgrc[0];
     }
     Window->WindowRect = New;
@@ -177,7 +169,7 @@ BOOL BringWindowToTop(HWND Window)
 
 BOOL GetWindowRect(HWND Handle, RECT* Out)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window || !Out) return FALSE;
     *Out = ScreenWindowRect(*Window);
     return TRUE;
@@ -185,7 +177,7 @@ BOOL GetWindowRect(HWND Handle, RECT* Out)
 
 BOOL GetClientRect(HWND Handle, RECT* Out)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window || !Out) return FALSE;
     const RECT& C = Window->ClientRect;
     *Out = {0, 0, C.right - C.left, C.bottom - C.top};
@@ -194,7 +186,7 @@ BOOL GetClientRect(HWND Handle, RECT* Out)
 
 BOOL ClientToScreen(HWND Handle, POINT* Point)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window || !Point) return FALSE;
     POINT Origin = ClientOrigin(*Window);
     Point->x += Origin.x;
@@ -204,7 +196,7 @@ BOOL ClientToScreen(HWND Handle, POINT* Point)
 
 BOOL ScreenToClient(HWND Handle, POINT* Point)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window || !Point) return FALSE;
     POINT Origin = ClientOrigin(*Window);
     Point->x -= Origin.x;
@@ -217,13 +209,13 @@ int MapWindowPoints(HWND From, HWND To, POINT* Points, UINT Count)
     POINT FromOrigin{0, 0}, ToOrigin{0, 0};
     if (From)
     {
-        TWindow* Window = Own(From);
+        TWindow* Window = OwnWindow(From);
         if (!Window) return 0;
         FromOrigin = ClientOrigin(*Window);
     }
     if (To)
     {
-        TWindow* Window = Own(To);
+        TWindow* Window = OwnWindow(To);
         if (!Window) return 0;
         ToOrigin = ClientOrigin(*Window);
     }
@@ -239,7 +231,7 @@ int MapWindowPoints(HWND From, HWND To, POINT* Points, UINT Count)
 
 HWND ChildWindowFromPointEx(HWND ParentHandle, POINT Point, UINT Flags)
 {
-    TWindow* Parent = Own(ParentHandle);
+    TWindow* Parent = OwnWindow(ParentHandle);
     if (!Parent) return nullptr;
     const RECT& C = Parent->ClientRect;
     if (!PointInRect({0, 0, C.right - C.left, C.bottom - C.top}, Point)) return nullptr;

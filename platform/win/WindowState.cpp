@@ -14,14 +14,6 @@
 
 namespace
 {
-TWindow* Own(HWND Handle)
-{
-    auto& Table = TWindowTable::Instance();
-    TWindow* Window = Table.FindOwn(Handle);
-    if (!Window) SetLastError(Table.Find(Handle) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
-    return Window;
-}
-
 // The rectangle a maximized window takes: the work area with the frame
 // beyond its edges, as WM_GETMINMAXINFO may change it.
 RECT MaximizedRect(HWND Handle, TWindow& Window)
@@ -88,7 +80,7 @@ bool Place(HWND Handle, TWindow& Window, TPlacement Placement, RECT& Out)
 
 BOOL ShowWindow(HWND Handle, int Command)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window) return FALSE;
     const bool WasVisible = Window->Style & WS_VISIBLE;
     const bool Child = Window->Style & WS_CHILD;
@@ -136,7 +128,7 @@ BOOL ShowWindow(HWND Handle, int Command)
     if (Show != WasVisible)
     {
         SendMessage(Handle, WM_SHOWWINDOW, Show, 0);
-        if (!(Window = Own(Handle))) return FALSE;
+        if (!(Window = OwnWindow(Handle))) return FALSE;
     }
     RECT Target{};
     if (Place(Handle, *Window, Placement, Target))
@@ -144,7 +136,7 @@ BOOL ShowWindow(HWND Handle, int Command)
         Flags &= ~(SWP_NOSIZE | SWP_NOMOVE);
         Flags |= SWP_FRAMECHANGED;
     }
-    if (!(Window = Own(Handle))) return FALSE;
+    if (!(Window = OwnWindow(Handle))) return FALSE;
     if (Flags & SWP_NOSIZE) Target = Window->WindowRect;
     SetWindowPos(Handle, HWND_TOP, Target.left, Target.top, Target.right - Target.left, Target.bottom - Target.top, Flags);
     return WasVisible;
@@ -158,7 +150,7 @@ BOOL IsWindowVisible(HWND Handle)
 
 BOOL EnableWindow(HWND Handle, BOOL Enable)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window) return FALSE;
     const bool WasDisabled = Window->Style & WS_DISABLED;
     if (Enable && WasDisabled)
@@ -169,7 +161,7 @@ BOOL EnableWindow(HWND Handle, BOOL Enable)
     else if (!Enable && !WasDisabled)
     {
         SendMessage(Handle, WM_CANCELMODE, 0, 0);
-        if (!(Window = Own(Handle))) return TRUE;
+        if (!(Window = OwnWindow(Handle))) return TRUE;
         Window->Style |= WS_DISABLED;
         TDesktop& Desktop = TDesktop::Instance();
         TWindow* Focus = TWindowTable::Instance().FindOwn(Desktop.Focus);

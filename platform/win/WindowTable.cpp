@@ -1,5 +1,6 @@
 #include "platform/win/WindowTable.h"
 
+#include "platform/win/LastError.h"
 #include "platform/win/ThreadQueue.h"
 
 TWindowTable& TWindowTable::Instance()
@@ -95,4 +96,12 @@ std::vector<HWND> TWindowTable::TopLevelWindows()
     for (auto& Slot : FSlots)
         if (Slot.Window && Slot.Window->TopLevel) Result.push_back(Slot.Window->Handle);
     return Result;
+}
+
+TWindow* OwnWindow(HWND Handle)
+{
+    auto& Table = TWindowTable::Instance();
+    TWindow* Window = Table.FindOwn(Handle);
+    if (!Window) SetLastError(Table.Find(Handle) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
+    return Window;
 }

@@ -42,3 +42,7 @@ class TWindowTable
     std::vector<TSlot> FSlots;
     std::vector<size_t> FFree;
 };
+
+// The calling thread's window Handle; null with the last error set to
+// ERROR_ACCESS_DENIED (another thread's window) or ERROR_INVALID_WINDOW_HANDLE.
+TWindow* OwnWindow(HWND Handle);

@@ -12,14 +12,6 @@
 
 namespace
 {
-TWindow* Own(HWND Handle)
-{
-    auto& Table = TWindowTable::Instance();
-    TWindow* Window = Table.FindOwn(Handle);
-    if (!Window) SetLastError(Table.Find(Handle) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
-    return Window;
-}
-
 HWND HandleOf(const TWindow* Window) { return Window ? Window->Handle : nullptr; }
 
 bool EnumTree(const std::vector<TWindow*>& List, WNDENUMPROC Proc, LPARAM Param)
@@ -93,7 +85,7 @@ void UnlinkWindow(TWindow& Window)
 
 HWND GetParent(HWND Handle)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window) return nullptr;
     if (Window->Style & WS_CHILD) return HandleOf(Window->Parent);
     return HandleOf(Window->Owner);
@@ -101,10 +93,10 @@ HWND GetParent(HWND Handle)
 
 HWND SetParent(HWND Handle, HWND NewParent)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window) return nullptr;
     TWindow* Parent = nullptr;
-    if (NewParent && !(Parent = Own(NewParent))) return nullptr;
+    if (NewParent && !(Parent = OwnWindow(NewParent))) return nullptr;
     if (Parent && (Parent == Window || IsDescendant(*Window, *Parent)) )
     {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -123,7 +115,7 @@ HWND SetParent(HWND Handle, HWND NewParent)
 
 HWND GetAncestor(HWND Handle, UINT Flags)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window) return nullptr;
     switch (Flags)
     {
@@ -141,7 +133,7 @@ HWND GetAncestor(HWND Handle, UINT Flags)
 
 HWND GetWindow(HWND Handle, UINT Command)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     if (!Window) return nullptr;
     if (Command == GW_OWNER) return HandleOf(Window->Owner);
     if (Command == GW_CHILD) return Window->Children.empty() ? nullptr : Window->Children.front()->Handle;
@@ -187,7 +179,7 @@ BOOL IsChild(HWND ParentHandle, HWND Handle)
 
 HWND GetDlgItem(HWND ParentHandle, int Id)
 {
-    TWindow* Parent = Own(ParentHandle);
+    TWindow* Parent = OwnWindow(ParentHandle);
     if (!Parent) return nullptr;
     for (TWindow* Child : Parent->Children)
         if (Child->Id == Id) return Child->Handle;
@@ -196,13 +188,13 @@ HWND GetDlgItem(HWND ParentHandle, int Id)
 
 int GetDlgCtrlID(HWND Handle)
 {
-    TWindow* Window = Own(Handle);
+    TWindow* Window = OwnWindow(Handle);
     return Window ? static_cast<int>(Window->Id) : 0;
 }
 
 BOOL EnumChildWindows(HWND ParentHandle, WNDENUMPROC Proc, LPARAM Param)
 {
-    TWindow* Parent = Own(ParentHandle);
+    TWindow* Parent = OwnWindow(ParentHandle);
     if (!Parent || !Proc) return FALSE;
     EnumTree(Parent->Children, Proc, Param);
     return TRUE;
