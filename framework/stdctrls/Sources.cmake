@@ -1,3 +1,3 @@
 # The standard controls: edits, list boxes, check list box, combo box.
 set(NOVLA_FRAMEWORK_STDCTRLS
-    stdctrls/Edit.cpp)
+    stdctrls/Edit.cpp stdctrls/ItemStrings.cpp stdctrls/ListBox.cpp stdctrls/CheckListBox.cpp)

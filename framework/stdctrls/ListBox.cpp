@@ -1,0 +1,448 @@
+#include "framework/stdctrls/ListBox.h"
+
+#include "framework/PropertyRegistry.h"
+#include "framework/controls/Frame3D.h"
+#include "framework/stdctrls/StdCtrlMessages.h"
+#include "platform/gfx/DrawText.h"
+#include "platform/win/WinApi.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace
+{
+constexpr int BarWidth = 16;
+constexpr int MinThumb = 8;
+} // namespace
+
+const TClassInfo& TCustomListBox::StaticClass()
+{
+    static const TClassInfo Info =
+        TClassBuilder<TCustomListBox>("TCustomListBox", &TCustomControl::StaticClass()).Build();
+    return Info;
+}
+
+const TMessageMap& TCustomListBox::StaticMessages()
+{
+    static const TMessageMap Map = TMessageMap(&TCustomControl::StaticMessages())
+                                       .On(WM_GETDLGCODE, &TCustomListBox::WMGetDlgCode)
+                                       .On(WM_LBUTTONDOWN, &TCustomListBox::WMLButtonDown)
+                                       .On(WM_LBUTTONDBLCLK, &TCustomListBox::WMLButtonDblClk)
+                                       .On(WM_MOUSEMOVE, &TCustomListBox::WMMouseMove)
+                                       .On(WM_LBUTTONUP, &TCustomListBox::WMLButtonUp)
+                                       .On(WM_MOUSEWHEEL, &TCustomListBox::WMMouseWheel)
+                                       .On(WM_SETFOCUS, &TCustomListBox::WMSetFocus)
+                                       .On(WM_KILLFOCUS, &TCustomListBox::WMKillFocus)
+                                       .On(LB_GETCURSEL, &TCustomListBox::LBGetCurSel)
+                                       .On(LB_SETCURSEL, &TCustomListBox::LBSetCurSel)
+                                       .On(LB_GETCOUNT, &TCustomListBox::LBGetCount)
+                                       .On(LB_GETTOPINDEX, &TCustomListBox::LBGetTopIndex)
+                                       .On(LB_SETTOPINDEX, &TCustomListBox::LBSetTopIndex);
+    return Map;
+}
+
+TCustomListBox::TCustomListBox(TComponent* AOwner)
+    : TCustomControl(AOwner), FItems(std::make_unique<TItemStrings>())
+{
+    // OnClick reports selections (UserSelect), not every press.
+    FControlStyle = {csCaptureMouse, csOpaque, csDoubleClicks};
+    FColor = clWindow;
+    FTabStop = true;
+    FWidth = 121;
+    FHeight = 97;
+    FItems->OnChanged = [this] { ItemsChanged(); };
+}
+
+TCustomListBox::~TCustomListBox()
+{
+    FItems->OnChanged = nullptr;
+}
+
+void TCustomListBox::CreateParams(TCreateParams& Params)
+{
+    TCustomControl::CreateParams(Params);
+    if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TCustomListBox::ItemsChanged()
+{
+    if (FItemIndex >= Count()) FItemIndex = -1;
+    FTopIndex = ClampTop(FTopIndex);
+    Invalidate();
+}
+
+void TCustomListBox::SetItemIndex(int Value)
+{
+    if (Value < 0 || Value >= Count()) Value = -1;
+    if (FItemIndex == Value) return;
+    FItemIndex = Value;
+    if (Value >= 0) ScrollIntoView(Value);
+    Invalidate();
+}
+
+int TCustomListBox::ItemHeight() const
+{
+    if (FItemHeight > 0) return FItemHeight;
+    Graphics::TCanvas Measure;
+    Measure.SetFont(Font());
+    return std::max(Measure.TextHeight("Wg"), 1);
+}
+
+void TCustomListBox::SetItemHeight(int Value)
+{
+    Value = std::max(Value, 0);
+    if (FItemHeight == Value) return;
+    FItemHeight = Value;
+    FTopIndex = ClampTop(FTopIndex);
+    Invalidate();
+}
+
+void TCustomListBox::SetBorderStyle(TBorderStyle Value)
+{
+    if (Value != bsNone) Value = bsSingle;
+    if (FBorderStyle == Value) return;
+    FBorderStyle = Value;
+    if (!HandleAllocated()) return;
+    LONG Ex = GetWindowLong(FHandle, GWL_EXSTYLE) & ~static_cast<LONG>(WS_EX_CLIENTEDGE);
+    if (Value == bsSingle) Ex |= WS_EX_CLIENTEDGE;
+    SetWindowLong(FHandle, GWL_EXSTYLE, Ex);
+    SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+int TCustomListBox::VisibleCount() const
+{
+    return std::max(1, ClientHeight() / ItemHeight());
+}
+
+int TCustomListBox::ScrollRange() const
+{
+    return std::max(0, Count() - VisibleCount());
+}
+
+int TCustomListBox::ClampTop(int Top) const
+{
+    return std::clamp(Top, 0, ScrollRange());
+}
+
+void TCustomListBox::SetTopIndex(int Value)
+{
+    Value = ClampTop(Value);
+    if (FTopIndex == Value) return;
+    FTopIndex = Value;
+    Invalidate();
+}
+
+void TCustomListBox::ScrollIntoView(int Index)
+{
+    if (Index < 0 || Index >= Count()) return;
+    if (Index < FTopIndex)
+        SetTopIndex(Index);
+    else if (Index >= FTopIndex + VisibleCount())
+        SetTopIndex(Index - VisibleCount() + 1);
+}
+
+bool TCustomListBox::ScrollBarVisible() const
+{
+    return Count() > VisibleCount();
+}
+
+TRect TCustomListBox::ScrollBarRect() const
+{
+    TRect R = ClientRect();
+    if (!ScrollBarVisible()) return {R.Right, R.Top, R.Right, R.Bottom};
+    return {R.Right - BarWidth, R.Top, R.Right, R.Bottom};
+}
+
+TRect TCustomListBox::ItemRect(int Index) const
+{
+    int H = ItemHeight();
+    int Top = (Index - FTopIndex) * H;
+    return {0, Top, ScrollBarRect().Left, Top + H};
+}
+
+int TCustomListBox::ItemAtPos(TPoint P) const
+{
+    if (P.X < 0 || P.X >= ScrollBarRect().Left || P.Y < 0 || P.Y >= ClientHeight()) return -1;
+    int Index = FTopIndex + P.Y / ItemHeight();
+    return Index < Count() ? Index : -1;
+}
+
+TRect TCustomListBox::ThumbRect() const
+{
+    TRect Bar = ScrollBarRect();
+    int Track = Bar.Height() - 2 * BarWidth;
+    int Range = ScrollRange();
+    if (Track <= 0 || Range <= 0) return {Bar.Left, Bar.Top + BarWidth, Bar.Right, Bar.Top + BarWidth};
+    int Size = std::max(MinThumb, Track * VisibleCount() / Count());
+    Size = std::min(Size, Track);
+    int Top = Bar.Top + BarWidth + (Track - Size) * FTopIndex / Range;
+    return {Bar.Left, Top, Bar.Right, Top + Size};
+}
+
+void TCustomListBox::UserSelect(int Index)
+{
+    if (Index < 0 || Index >= Count() || Index == FItemIndex) return;
+    SetItemIndex(Index);
+    Click();
+}
+
+// Painting ---------------------------------------------------------------
+
+void TCustomListBox::Paint()
+{
+    Graphics::TCanvas* C = Canvas();
+    TRect Client = ClientRect();
+    bool Focus = Focused();
+    C->Brush()->SetColor(FColor);
+    C->FillRect(Client);
+    int Last = std::min(Count(), FTopIndex + VisibleCount() + 1);
+    for (int I = FTopIndex; I < Last; ++I)
+    {
+        TRect R = ItemRect(I);
+        if (R.Top >= Client.Bottom) break;
+        DrawItem(I, R, I == FItemIndex, Focus && I == FItemIndex);
+    }
+    if (Focus && FItemIndex < 0 && Count() == 0) C->DrawFocusRect(ItemRect(0));
+    if (ScrollBarVisible()) PaintScrollBar(ScrollBarRect());
+}
+
+void TCustomListBox::DrawItem(int Index, const TRect& R, bool Selected, bool Focus)
+{
+    Graphics::TCanvas* C = Canvas();
+    C->Brush()->SetStyle(Graphics::bsSolid);
+    C->Brush()->SetColor(Selected ? clHighlight : FColor);
+    C->FillRect(R);
+    DrawItemText(Index, R, !FEnabled ? clGrayText : Selected ? clHighlightText : Font()->Color());
+    if (Focus) C->DrawFocusRect(R);
+}
+
+void TCustomListBox::DrawItemText(int Index, const TRect& R, TColor TextColor)
+{
+    Graphics::TCanvas* C = Canvas();
+    C->Brush()->SetStyle(Graphics::bsClear);
+    C->Font()->Assign(Font());
+    C->Font()->SetColor(TextColor);
+    TRect Text{R.Left + 2, R.Top, R.Right, R.Bottom};
+    C->DrawText(FItems->Strings(Index), Text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+void TCustomListBox::PaintScrollBar(const TRect& Bar)
+{
+    Graphics::TCanvas* C = Canvas();
+    C->Brush()->SetStyle(Graphics::bsSolid);
+    C->Brush()->SetColor(cl3DLight);
+    C->FillRect(Bar);
+    auto Button = [&](TRect R, bool Up)
+    {
+        Frame3D(C, R, cl3DLight, cl3DDkShadow, 1);
+        Frame3D(C, R, clBtnHighlight, clBtnShadow, 1);
+        C->Brush()->SetColor(clBtnFace);
+        C->FillRect(R);
+        int X = R.Left + R.Width() / 2;
+        int Y = R.Top + R.Height() / 2;
+        TColor Arrow = FEnabled ? clBtnText : clGrayText;
+        C->Brush()->SetColor(Arrow);
+        C->Pen()->SetColor(Arrow);
+        if (Up)
+            C->Polygon({{X - 3, Y + 1}, {X + 3, Y + 1}, {X, Y - 2}});
+        else
+            C->Polygon({{X - 3, Y - 2}, {X + 3, Y - 2}, {X, Y + 1}});
+    };
+    Button({Bar.Left, Bar.Top, Bar.Right, Bar.Top + BarWidth}, true);
+    Button({Bar.Left, Bar.Bottom - BarWidth, Bar.Right, Bar.Bottom}, false);
+    TRect Thumb = ThumbRect();
+    if (Thumb.IsEmpty()) return;
+    Frame3D(C, Thumb, cl3DLight, cl3DDkShadow, 1);
+    Frame3D(C, Thumb, clBtnHighlight, clBtnShadow, 1);
+    C->Brush()->SetColor(clBtnFace);
+    C->FillRect(Thumb);
+}
+
+// Input ------------------------------------------------------------------
+
+bool TCustomListBox::ScrollBarPress(TPoint P)
+{
+    TRect Bar = ScrollBarRect();
+    if (!ScrollBarVisible() || !Bar.Contains(P.X, P.Y)) return false;
+    TRect Thumb = ThumbRect();
+    if (P.Y < Bar.Top + BarWidth)
+        SetTopIndex(FTopIndex - 1);
+    else if (P.Y >= Bar.Bottom - BarWidth)
+        SetTopIndex(FTopIndex + 1);
+    else if (P.Y < Thumb.Top)
+        SetTopIndex(FTopIndex - VisibleCount());
+    else if (P.Y >= Thumb.Bottom)
+        SetTopIndex(FTopIndex + VisibleCount());
+    else
+    {
+        FThumbDragging = true;
+        FThumbOffset = P.Y - Thumb.Top;
+    }
+    return true;
+}
+
+void TCustomListBox::ScrollBarDrag(TPoint P)
+{
+    TRect Bar = ScrollBarRect();
+    TRect Thumb = ThumbRect();
+    int Track = Bar.Height() - 2 * BarWidth - Thumb.Height();
+    if (Track <= 0) return;
+    int Top = P.Y - FThumbOffset - (Bar.Top + BarWidth);
+    SetTopIndex((Top * ScrollRange() + Track / 2) / Track);
+}
+
+void TCustomListBox::WMGetDlgCode(TMessage& M)
+{
+    M.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+}
+
+void TCustomListBox::WMLButtonDown(TMessage& M)
+{
+    if (CanFocus() && !Focused()) SetFocus();
+    TPoint P{GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam)};
+    if (!ScrollBarPress(P)) UserSelect(ItemAtPos(P));
+    TCustomControl::WMLButtonDown(M);
+}
+
+void TCustomListBox::WMLButtonDblClk(TMessage& M)
+{
+    TPoint P{GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam)};
+    if (ScrollBarPress(P)) return;
+    TCustomControl::WMLButtonDblClk(M);
+    if (ItemAtPos(P) >= 0) DblClick(); // the control style has no click events
+}
+
+void TCustomListBox::WMMouseMove(TMessage& M)
+{
+    TPoint P{GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam)};
+    if (FThumbDragging)
+        ScrollBarDrag(P);
+    else if ((M.WParam & MK_LBUTTON) || FHotTrack)
+    {
+        // Dragging past the ends scrolls one item at a time.
+        int Index = ItemAtPos({std::min(P.X, ScrollBarRect().Left - 1), P.Y});
+        if (P.Y < 0 && FTopIndex > 0) Index = FTopIndex - 1;
+        if (P.Y >= ClientHeight() && Count() > 0)
+            Index = std::min(Count() - 1, FTopIndex + VisibleCount());
+        if (Index >= 0 && P.X >= 0 && P.X < ScrollBarRect().Left)
+        {
+            if (FHotTrack)
+                SetItemIndex(Index);
+            else
+                UserSelect(Index);
+        }
+    }
+    TCustomControl::WMMouseMove(M);
+}
+
+void TCustomListBox::WMLButtonUp(TMessage& M)
+{
+    FThumbDragging = false;
+    TCustomControl::WMLButtonUp(M);
+}
+
+void TCustomListBox::WMMouseWheel(TMessage& M)
+{
+    int Delta = static_cast<short>(HIWORD(static_cast<ULONG_PTR>(M.WParam)));
+    SetTopIndex(FTopIndex - Delta * 3 / WHEEL_DELTA);
+    M.Result = 0;
+}
+
+void TCustomListBox::WMSetFocus(TMessage& M)
+{
+    Invalidate();
+    TCustomControl::WMSetFocus(M);
+}
+
+void TCustomListBox::WMKillFocus(TMessage& M)
+{
+    Invalidate();
+    TCustomControl::WMKillFocus(M);
+}
+
+void TCustomListBox::DefaultHandler(TMessage& Message)
+{
+    if (Message.Msg == WM_KEYDOWN)
+    {
+        int Page = std::max(1, VisibleCount() - 1);
+        int Last = Count() - 1;
+        int Index = FItemIndex;
+        switch (static_cast<UINT>(Message.WParam))
+        {
+        case VK_UP: Index = Index < 0 ? 0 : Index - 1; break;
+        case VK_DOWN: Index = Index + 1; break;
+        case VK_HOME: Index = 0; break;
+        case VK_END: Index = Last; break;
+        case VK_PRIOR: Index = Index < 0 ? 0 : Index - Page; break;
+        case VK_NEXT: Index = Index + Page; break;
+        default: TCustomControl::DefaultHandler(Message); return;
+        }
+        if (Last >= 0) UserSelect(std::clamp(Index, 0, Last));
+        return;
+    }
+    if (Message.Msg == WM_CHAR)
+    {
+        auto Ch = static_cast<unsigned char>(Message.WParam);
+        if (Ch <= ' ') return;
+        // The next item after the selection whose text starts with the
+        // character, wrapping around.
+        for (int Step = 1; Step <= Count(); ++Step)
+        {
+            int I = (FItemIndex + Step + Count()) % Count();
+            std::string S = FItems->Strings(I);
+            if (!S.empty() && std::toupper(static_cast<unsigned char>(S[0])) == std::toupper(Ch))
+            {
+                UserSelect(I);
+                return;
+            }
+        }
+        return;
+    }
+    TCustomControl::DefaultHandler(Message);
+}
+
+void TCustomListBox::LBGetCurSel(TMessage& M)
+{
+    M.Result = FItemIndex;
+}
+
+void TCustomListBox::LBSetCurSel(TMessage& M)
+{
+    SetItemIndex(static_cast<int>(static_cast<LONG_PTR>(M.WParam)));
+    M.Result = FItemIndex < 0 ? LB_ERR : FItemIndex;
+}
+
+void TCustomListBox::LBGetCount(TMessage& M)
+{
+    M.Result = Count();
+}
+
+void TCustomListBox::LBGetTopIndex(TMessage& M)
+{
+    M.Result = FTopIndex;
+}
+
+void TCustomListBox::LBSetTopIndex(TMessage& M)
+{
+    SetTopIndex(static_cast<int>(M.WParam));
+}
+
+const TClassInfo& TListBox::StaticClass()
+{
+    static const TClassInfo Info =
+        TClassBuilder<TListBox>("TListBox", &TCustomListBox::StaticClass())
+            .Enum("BorderStyle", &TListBox::BorderStyle, &TListBox::SetBorderStyle,
+                  {"bsNone", "bsSingle"})
+            .Default(bsSingle)
+            .Integer("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight)
+            .Strings("Items", &TListBox::Items, &TListBox::SetItems)
+            .Integer("ItemIndex", &TListBox::ItemIndex, &TListBox::SetItemIndex)
+            .Default(-1)
+            .Boolean("Sorted", &TListBox::Sorted, &TListBox::SetSorted)
+            .Default(false)
+            .Boolean("TabStop", &TListBox::TabStop, &TListBox::SetTabStop)
+            .Default(true)
+            .Build();
+    return Info;
+}
