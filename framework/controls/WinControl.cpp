@@ -100,6 +100,9 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 TWinControl::~TWinControl()
 {
     if (Screen && Screen->ActiveControl() == this) Screen->SetActiveControl(nullptr);
+    // Leave the parent while this is still a windowed control, so it drops
+    // it from its tab order too.
+    if (FParent) FParent->RemoveControl(this);
     // Children still here belong to other owners; they go with their parent.
     while (!FControls.empty())
         delete FControls.back();

@@ -99,6 +99,20 @@ TEST_F(DialogForm, TabAndShiftTabFollowTheTabOrder)
     EXPECT_EQ(Focus(), Apply); // skips the one without tab stop and the disabled one
 }
 
+TEST_F(DialogForm, AFreedControlLeavesTheTabOrder)
+{
+    Ok->Free();
+    EXPECT_EQ(Form->ControlCount(), 3);
+    std::vector<TWinControl*> Seen;
+    for (int I = 0; I < 3; ++I)
+    {
+        FDesktop.Press(VK_TAB);
+        FDesktop.Pump();
+        Seen.push_back(Focus());
+    }
+    EXPECT_EQ(Seen, (std::vector<TWinControl*>{Cancel, Apply, Panel}));
+}
+
 TEST_F(DialogForm, EnterAndEscapeGoToTheDefaultAndCancelButtons)
 {
     FDesktop.Press(VK_RETURN);
