@@ -33,6 +33,8 @@ const TClassInfo& TForm::StaticClass()
             .Boolean("Visible", &TForm::Visible, &TForm::SetVisible)
             .Default(false)
             .Component("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl)
+            .Boolean("AutoScroll", &TForm::AutoScroll, &TForm::SetAutoScroll)
+            .Default(false)
             .Set("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons,
                  {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"})
             .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize})
@@ -43,6 +45,9 @@ const TClassInfo& TForm::StaticClass()
             .NoDefault()
             .Integer("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth)
             .NoDefault()
+            .Enum("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle,
+                  {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"})
+            .Default(fsNormal)
             .Binary("Icon", &TForm::Icon, &TForm::SetIcon)
             .Boolean("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview)
             .Default(false)
@@ -168,6 +173,16 @@ void TCustomForm::CreateParams(TCreateParams& Params)
         break;
     }
     Params.ExStyle |= WS_EX_CONTROLPARENT;
+    if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
+}
+
+void TCustomForm::SetFormStyle(TFormStyle Value)
+{
+    if (FFormStyle == Value) return;
+    FFormStyle = Value;
+    if (FHandle)
+        SetWindowPos(FHandle, Value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TCustomForm::CreateWnd()

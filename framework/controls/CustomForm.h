@@ -35,6 +35,14 @@ enum TBorderIcon
 };
 using TBorderIcons = TSet<TBorderIcon>;
 
+enum TFormStyle
+{
+    fsNormal,
+    fsMDIChild,
+    fsMDIForm,
+    fsStayOnTop
+};
+
 enum TCloseAction
 {
     caNone,
@@ -127,6 +135,13 @@ class TCustomForm : public TWinControl
     // laid out for, so this is only kept and stored.
     bool Scaled() const { return FScaled; }
     void SetScaled(bool Value) { FScaled = Value; }
+    // fsStayOnTop keeps the window above the others; the multiple-document
+    // styles are stored but make no difference here.
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle Value);
+    // Kept and stored only: forms here do not scroll.
+    bool AutoScroll() const { return FAutoScroll; }
+    void SetAutoScroll(bool Value) { FAutoScroll = Value; }
     TWindowState WindowState() const { return FWindowState; }
     void SetWindowState(TWindowState Value);
     bool KeyPreview() const { return FKeyPreview; }
@@ -177,6 +192,8 @@ class TCustomForm : public TWinControl
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
     TPosition FPosition = poDesigned;
     bool FScaled = true;
+    TFormStyle FFormStyle = fsNormal;
+    bool FAutoScroll = false;
     TWindowState FWindowState = wsNormal;
     bool FKeyPreview = false;
     std::unique_ptr<Graphics::TIcon> FIcon;

@@ -139,6 +139,7 @@ std::string Definition()
            "  ClientHeight = 120\n"
            "  ClientWidth = 200\n"
            "  Font.Name = 'Tahoma'\n"
+           "  FormStyle = fsStayOnTop\n"
            "  object Panel1: TPanel\n"
            "    Height = 60\n"
            "    Align = alTop\n"
@@ -199,6 +200,7 @@ TEST_F(FormStreamingTest, ReadsControlsReferencesCollectionsAndPictures)
     EXPECT_EQ(Form->View->Items()->Items(0)->Target(), Form->Button1);
     EXPECT_EQ(Form->View->Picture()->Width(), 3);
     EXPECT_EQ(Form->ClientWidth(), 200);
+    EXPECT_EQ(Form->FormStyle(), fsStayOnTop);
     EXPECT_EQ(Form->Panel1->Width(), 200); // aligned to the top once loaded
     Form->Button1->Click();
     EXPECT_EQ(Form->Clicks, 1);
