@@ -322,9 +322,12 @@ void TCustomListBox::WMMouseMove(TMessage& M)
     {
         // Dragging past the ends scrolls one item at a time.
         int Index = ItemAtPos({std::min(P.X, ScrollBarRect().Left - 1), P.Y});
-        if (P.Y < 0 && FTopIndex > 0) Index = FTopIndex - 1;
-        if (P.Y >= ClientHeight() && Count() > 0)
-            Index = std::min(Count() - 1, FTopIndex + VisibleCount());
+        if (M.WParam & MK_LBUTTON)
+        {
+            if (P.Y < 0 && FTopIndex > 0) Index = FTopIndex - 1;
+            if (P.Y >= ClientHeight() && Count() > 0)
+                Index = std::min(Count() - 1, FTopIndex + VisibleCount());
+        }
         if (Index >= 0 && P.X >= 0 && P.X < ScrollBarRect().Left)
         {
             if (FHotTrack)
