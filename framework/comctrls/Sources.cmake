@@ -1,0 +1,2 @@
+# Common controls: status bar, tool bar.
+set(NOVLA_FRAMEWORK_COMCTRLS)
