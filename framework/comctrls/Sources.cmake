@@ -1,2 +1,3 @@
 # Common controls: status bar, tool bar.
-set(NOVLA_FRAMEWORK_COMCTRLS)
+set(NOVLA_FRAMEWORK_COMCTRLS
+    comctrls/StatusPanel.cpp comctrls/StatusBar.cpp)
