@@ -1,6 +1,7 @@
 #include "framework/stdctrls/Edit.h"
 
 #include "framework/PropertyRegistry.h"
+#include "framework/stdctrls/EditContextMenu.h"
 #include "framework/stdctrls/StdCtrlMessages.h"
 #include "platform/win/WinApi.h"
 
@@ -49,6 +50,8 @@ const TMessageMap& TCustomEdit::StaticMessages()
                                        .On(WM_LBUTTONDBLCLK, &TCustomEdit::WMLButtonDblClk)
                                        .On(WM_MOUSEMOVE, &TCustomEdit::WMMouseMove)
                                        .On(WM_LBUTTONUP, &TCustomEdit::WMLButtonUp)
+                                       .On(WM_RBUTTONUP, &TCustomEdit::WMRButtonUp)
+                                       .On(WM_CONTEXTMENU, &TCustomEdit::WMContextMenu)
                                        .On(WM_SIZE, &TCustomEdit::WMSize)
                                        .On(WM_CUT, &TCustomEdit::WMCut)
                                        .On(WM_COPY, &TCustomEdit::WMCopy)
@@ -85,6 +88,41 @@ TCustomEdit::~TCustomEdit()
 {
     FAliveToken.reset();
     if (Focused()) DestroyCaret();
+}
+
+void TCustomEdit::SetPopupMenu(TPopupMenu* Value)
+{
+    if (FPopupMenu == Value) return;
+    if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
+    FPopupMenu = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TCustomEdit::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
+}
+
+void TCustomEdit::ShowContextMenu(int ScreenX, int ScreenY)
+{
+    auto Token = AliveToken();
+    if (CanFocus() && !Focused()) SetFocus();
+    if (!Alive(Token)) return;
+    if (ScreenX == -1 && ScreenY == -1)
+    {
+        TPoint P = ClientToScreen({PosToX(FCaret), TextTop() + FLineHeight});
+        ScreenX = P.X;
+        ScreenY = P.Y;
+    }
+    if (FPopupMenu && FPopupMenu->AutoPopup())
+    {
+        FPopupMenu->SetPopupComponent(this);
+        FPopupMenu->Popup(ScreenX, ScreenY);
+        return;
+    }
+    if (!FContextMenu) FContextMenu = std::make_unique<TEditContextMenu>(this);
+    FContextMenu->PopupFor(ScreenX, ScreenY);
 }
 
 void TCustomEdit::CreateParams(TCreateParams& Params)
@@ -686,6 +724,21 @@ void TCustomEdit::WMLButtonUp(TMessage& M)
 {
     FSelecting = false;
     TCustomControl::WMLButtonUp(M);
+}
+
+void TCustomEdit::WMRButtonUp(TMessage& M)
+{
+    auto Token = AliveToken();
+    TCustomControl::WMRButtonUp(M);
+    if (!Alive(Token)) return;
+    TPoint P = ClientToScreen({GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam)});
+    Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(FHandle),
+            MAKELPARAM(static_cast<WORD>(P.X), static_cast<WORD>(P.Y)));
+}
+
+void TCustomEdit::WMContextMenu(TMessage& M)
+{
+    ShowContextMenu(GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam));
 }
 
 void TCustomEdit::WMSize(TMessage& M)

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+class TPopupMenu;
+class TEditContextMenu;
+
 // A single-line text edit. The text lives in the control (Text); positions
 // and lengths count bytes of the UTF-8 text, and the caret never stops
 // inside a character. The window answers the edit messages (EM_*, WM_CUT,
@@ -62,10 +65,19 @@ class TCustomEdit : public TCustomControl
     void Undo();
     void ClearUndo() { FCanUndo = false; }
 
+    // Shown on a right click instead of the edit's own menu (Undo, Cut,
+    // Copy, Paste, Delete, Select All) while its AutoPopup is on; null
+    // restores the edit's menu.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* Value);
+
     TNotifyEvent OnChange;
 
   protected:
     void CreateParams(TCreateParams& Params) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    // The right-click menu at a screen point; (-1, -1): below the caret.
+    virtual void ShowContextMenu(int ScreenX, int ScreenY);
     void Paint() override;
     void DefaultHandler(TMessage& Message) override;
     // Raises OnChange.
@@ -97,6 +109,8 @@ class TCustomEdit : public TCustomControl
     void WMLButtonDblClk(TMessage& M);
     void WMMouseMove(TMessage& M);
     void WMLButtonUp(TMessage& M);
+    void WMRButtonUp(TMessage& M);
+    void WMContextMenu(TMessage& M);
     void WMSize(TMessage& M);
     void WMCut(TMessage& M);
     void WMCopy(TMessage& M);
@@ -150,6 +164,8 @@ class TCustomEdit : public TCustomControl
     std::string FUndoText;
     int FUndoAnchor = 0;
     int FUndoCaret = 0;
+    TPopupMenu* FPopupMenu = nullptr;
+    std::unique_ptr<TEditContextMenu> FContextMenu;
     // Boundary x positions from the text's start, one per byte and one past
     // the end; rebuilt when the text or the font changed.
     mutable std::vector<int> FOffsets;

@@ -339,3 +339,50 @@ TEST_F(EditForm, DisabledTextIsGrey)
     EXPECT_TRUE(Grey);
     EXPECT_FALSE(Black);
 }
+
+TEST_F(EditForm, TheContextMenuPastesAndKnowsWhatIsPossible)
+{
+    Edit->SetText("COM");
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    SetClipboardText("7");
+    CloseClipboard();
+    Other->SetFocus();
+    POINT End = AtPos(3);
+    // The menu loop takes the keys queued behind the right click. Entering
+    // by a right click selects everything, as any entry but a left click.
+    FDesktop.Click(End.x + 20, End.y, TRawInput::TButton::Right);
+    FDesktop.Press('P'); // &Paste
+    FDesktop.Pump();
+    EXPECT_TRUE(Edit->Focused());
+    EXPECT_EQ(Edit->Text(), "7");
+    Edit->SetText("COM");
+    Edit->SetSelStart(3);
+    FDesktop.Click(End.x + 20, End.y, TRawInput::TButton::Right);
+    FDesktop.Press('P');
+    FDesktop.Pump();
+    EXPECT_EQ(Edit->Text(), "COM7");
+    EXPECT_EQ(Changes.back(), "COM7");
+
+    // Without a selection Cut and Delete are disabled: their letters do
+    // nothing; Select All then Delete clears the text.
+    FDesktop.Click(End.x, End.y, TRawInput::TButton::Right);
+    FDesktop.Press('T');
+    FDesktop.Press('D');
+    FDesktop.Press(VK_ESCAPE);
+    FDesktop.Pump();
+    EXPECT_EQ(Edit->Text(), "COM7");
+    FDesktop.Click(End.x, End.y, TRawInput::TButton::Right);
+    FDesktop.Press('A');
+    FDesktop.Pump();
+    EXPECT_EQ(Edit->SelLength(), 4);
+    FDesktop.Click(End.x, End.y, TRawInput::TButton::Right);
+    FDesktop.Press('D');
+    FDesktop.Pump();
+    EXPECT_EQ(Edit->Text(), "");
+    // Undo brings the deleted text back.
+    FDesktop.Click(End.x, End.y, TRawInput::TButton::Right);
+    FDesktop.Press('U');
+    FDesktop.Pump();
+    EXPECT_EQ(Edit->Text(), "COM7");
+}
