@@ -255,3 +255,22 @@ TEST_F(ComboForm, DisabledComboBoxDoesNotOpenAndGreysItsArrow)
     EXPECT_TRUE(Shadow);
     EXPECT_FALSE(Black);
 }
+
+TEST_F(ComboForm, TheSimpleStyleShowsItsListBelowTheEdit)
+{
+    Combo->SetStyle(csSimple);
+    Combo->SetHeight(120);
+    TCustomListBox* L = List();
+    EXPECT_TRUE(IsWindowVisible(L->Handle()));
+    EXPECT_EQ(GetParent(L->Handle()), Combo->Handle());
+    EXPECT_EQ(L->Top(), Combo->ItemRect().Bottom + 2);
+    COMBOBOXINFO Info;
+    ASSERT_TRUE(Combo->GetComboBoxInfo(Info));
+    EXPECT_TRUE(Info.stateButton & STATE_SYSTEM_INVISIBLE);
+    ClickAt(L, 20, Combo->ItemHeight() * 4 + 2);
+    EXPECT_EQ(Combo->ItemIndex(), 4);
+    EXPECT_EQ(Combo->Text(), "19200");
+    EXPECT_EQ(Events, (std::vector<std::string>{"change 19200", "select"}));
+    Key(VK_F4); // no drop-down in this style
+    EXPECT_FALSE(Combo->DroppedDown());
+}

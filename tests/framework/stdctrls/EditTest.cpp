@@ -311,6 +311,26 @@ TEST_F(EditForm, RightAlignedTextEndsAtTheRightEdge)
     EXPECT_FALSE(InkBetween(0, Edit->ClientWidth() - 30));
 }
 
+TEST_F(EditForm, ADescendantsRightAlignedStyleAlignsTheText)
+{
+    struct TNumberEdit : TEdit
+    {
+        using TEdit::TEdit;
+        using TCustomEdit::PosToX;
+        void CreateParams(TCreateParams& Params) override
+        {
+            TEdit::CreateParams(Params);
+            Params.Style |= ES_RIGHT;
+        }
+    };
+    auto* Number = new TNumberEdit(Form);
+    Number->SetParent(Form);
+    Number->SetBounds(10, 90, 100, 21);
+    Number->SetText("433.00");
+    EXPECT_EQ(Number->Alignment(), taLeftJustify);
+    EXPECT_GE(Number->PosToX(6), Number->ClientWidth() - 3);
+}
+
 TEST_F(EditForm, BorderStyleAndBorderWidthSetTheNonClientMargin)
 {
     EXPECT_EQ(Edit->ClientWidth(), 150 - 4); // the sunken edge
