@@ -1,3 +1,3 @@
 # Common controls: status bar, tool bar.
 set(NOVLA_FRAMEWORK_COMCTRLS
-    comctrls/StatusPanel.cpp comctrls/StatusBar.cpp)
+    comctrls/StatusPanel.cpp comctrls/StatusBar.cpp comctrls/ToolButton.cpp comctrls/ToolBar.cpp)

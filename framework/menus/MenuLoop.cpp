@@ -65,7 +65,8 @@ void TMenuLoop::ItemDestroyed(TMenuItem* Item)
         }
 }
 
-TMenuItem* TMenuLoop::Run(TMenuItem* Root, TPoint At, TPopupAlignment Alignment)
+TMenuItem* TMenuLoop::Run(TMenuItem* Root, TPoint At, TPopupAlignment Alignment,
+                          bool SelectFirst)
 {
     if (!Root || !FMenu) return nullptr;
     bool AnyShown = false;
@@ -86,6 +87,7 @@ TMenuItem* TMenuLoop::Run(TMenuItem* Root, TPoint At, TPopupAlignment Alignment)
     else if (Alignment == paCenter)
         At.X -= Size.Width / 2;
     First->Show(FitOnScreen(At, Size));
+    if (SelectFirst) First->Select(First->NextSelectable(-1, 1));
     HWND Capture = First->Handle();
     FLevels.push_back(std::move(First));
     SetCapture(Capture);

@@ -37,8 +37,11 @@ class TMenuLoop
     TMenuLoop& operator=(const TMenuLoop&) = delete;
 
     // Runs the menu of Root's sub-items placed at the screen point At as
-    // Alignment says, and returns the chosen item or null.
-    TMenuItem* Run(TMenuItem* Root, TPoint At, TPopupAlignment Alignment = paLeft);
+    // Alignment says, and returns the chosen item or null. SelectFirst
+    // highlights the first selectable item at once (a menu opened from the
+    // keyboard).
+    TMenuItem* Run(TMenuItem* Root, TPoint At, TPopupAlignment Alignment = paLeft,
+                   bool SelectFirst = false);
 
     // The loop running now (the innermost), or null.
     static TMenuLoop* Current();

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "framework/Set.h"
+#include "framework/controls/CustomControl.h"
+
+#include <vector>
+
+class TToolButton;
+
+namespace Graphics
+{
+class TImageList;
+}
+
+enum TCustomDrawStateFlag
+{
+    cdsSelected, // pressed
+    cdsGrayed,
+    cdsDisabled,
+    cdsChecked, // down
+    cdsFocused,
+    cdsDefault,
+    cdsHot,
+    cdsMarked,
+    cdsIndeterminate
+};
+using TCustomDrawState = TSet<TCustomDrawStateFlag>;
+
+class TToolBar;
+// Drawing of the bar's background (Rect: the client area) and of each
+// button (at its BoundsRect) on the bar's Canvas; clearing DefaultDraw
+// leaves out the bar's own drawing of it (for the background: of the
+// buttons too).
+using TToolBarCustomDrawEvent = TEvent<TToolBar*, const TRect&, bool&>;
+using TToolBarCustomDrawButtonEvent = TEvent<TToolBar*, TToolButton*, TCustomDrawState, bool&>;
+
+// A bar of tool buttons laid out left to right (wrapping into further rows
+// when Wrapable), flat or raised, with or without captions; with AutoSize
+// its height follows the rows. Buttons are placed in the order of their
+// Left when they join, so a new button at Left 0 goes first.
+class TToolBar : public TCustomControl
+{
+  public:
+    explicit TToolBar(TComponent* AOwner);
+    ~TToolBar() override;
+
+    static const TClassInfo& StaticClass();
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+    static const TMessageMap& StaticMessages();
+    const TMessageMap& Messages() const override { return StaticMessages(); }
+
+    int ButtonCount() const { return static_cast<int>(FButtons.size()); }
+    TToolButton* Buttons(int Index) const { return FButtons.at(static_cast<size_t>(Index)); }
+
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool Value);
+    bool ShowCaptions() const { return FShowCaptions; }
+    void SetShowCaptions(bool Value);
+    int ButtonWidth() const { return FButtonWidth; }
+    void SetButtonWidth(int Value);
+    int ButtonHeight() const { return FButtonHeight; }
+    void SetButtonHeight(int Value);
+    bool Wrapable() const { return FWrapable; }
+    void SetWrapable(bool Value);
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value);
+    Graphics::TImageList* Images() const { return FImages; }
+    void SetImages(Graphics::TImageList* Value);
+
+    // Re-places the buttons (and sizes the bar with AutoSize).
+    void ArrangeButtons();
+    // The width a button gets in the layout.
+    int ButtonExtent(const TToolButton* Button) const;
+
+    TToolBarCustomDrawEvent OnCustomDraw;
+    TToolBarCustomDrawButtonEvent OnCustomDrawButton;
+
+  protected:
+    void Paint() override;
+    virtual void DrawButton(TToolButton* Button, TCustomDrawState State);
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void BoundsChanged() override;
+
+    void CMDialogChar(TMessage& M);
+
+  private:
+    friend class TToolButton;
+    void InsertButton(TToolButton* Button);
+    void RemoveButton(TToolButton* Button);
+
+    std::vector<TToolButton*> FButtons;
+    bool FFlat = false;
+    bool FShowCaptions = false;
+    int FButtonWidth = 23;
+    int FButtonHeight = 22;
+    bool FWrapable = true;
+    bool FAutoSize = false;
+    Graphics::TImageList* FImages = nullptr;
+    bool FArranging = false;
+};
