@@ -60,8 +60,15 @@ TCustomComboBox::~TCustomComboBox()
 {
     FAliveToken.reset();
     FItems->OnChanged = nullptr;
-    if (FList && FList->Popup()) delete FList;
+    // The parts go while the combo box is still whole: their windows'
+    // last messages (focus loss) call back into it.
+    FDropped = false;
+    TComboList* List = FList;
     FList = nullptr;
+    delete List;
+    TComboEdit* Editor = FEditor;
+    FEditor = nullptr;
+    delete Editor;
 }
 
 void TCustomComboBox::CreateParams(TCreateParams& Params)

@@ -10,6 +10,14 @@
 
 namespace
 {
+// An edit that shows where its characters are.
+class TProbedEdit : public TEdit
+{
+  public:
+    using TEdit::TEdit;
+    using TCustomEdit::PosToX;
+};
+
 class EditForm : public GuiTest
 {
   protected:
@@ -17,7 +25,7 @@ class EditForm : public GuiTest
     {
         Form = new TForm(&FApp);
         Form->SetBounds(40, 40, 300, 150);
-        Edit = new TEdit(Form);
+        Edit = new TProbedEdit(Form);
         Edit->SetParent(Form);
         Edit->SetBounds(10, 10, 150, 21);
         Edit->OnChange = [this](TObject*) { Changes.push_back(Edit->Text()); };
@@ -52,17 +60,10 @@ class EditForm : public GuiTest
         TPoint P = Edit->ClientToScreen({EditX(Pos), Edit->ClientHeight() / 2});
         return {P.X, P.Y};
     }
-    int EditX(int Pos) const
-    {
-        struct TPeek : TCustomEdit
-        {
-            using TCustomEdit::PosToX;
-        };
-        return static_cast<const TPeek*>(static_cast<const TCustomEdit*>(Edit))->PosToX(Pos);
-    }
+    int EditX(int Pos) const { return Edit->PosToX(Pos); }
 
     TForm* Form;
-    TEdit* Edit;
+    TProbedEdit* Edit;
     TEdit* Other;
     std::vector<std::string> Changes;
 };
