@@ -341,7 +341,11 @@ void TCustomComboBox::EditChanged()
 void TCustomComboBox::FocusLeaving(HWND NewFocus)
 {
     if (NewFocus && (NewFocus == FHandle || (FEditor && NewFocus == FEditor->Handle()))) return;
+    std::weak_ptr<bool> Alive = FAliveToken;
     CloseList(false);
+    // With an edit, the combo box's own window only passes the focus on, so
+    // it leaves when the edit does.
+    if (!Alive.expired() && FEditor && NewFocus != FHandle && !FInKillFocus) DoExit();
 }
 
 bool TCustomComboBox::ComboKey(UINT Key, bool Alt)
@@ -502,8 +506,13 @@ void TCustomComboBox::WMSetFocus(TMessage& M)
 void TCustomComboBox::WMKillFocus(TMessage& M)
 {
     Invalidate();
+    FInKillFocus = true;
     FocusLeaving(reinterpret_cast<HWND>(M.WParam));
-    TCustomControl::WMKillFocus(M);
+    FInKillFocus = false;
+    if (FEditor)
+        DefaultHandler(M); // the focus only passed through to the edit
+    else
+        TCustomControl::WMKillFocus(M);
 }
 
 void TCustomComboBox::WMLButtonDown(TMessage& M)

@@ -137,6 +137,7 @@ class TCustomComboBox : public TCustomControl
     bool FDropped = false;
     bool FButtonPressed = false;
     bool FShowingText = false;
+    bool FInKillFocus = false;
     TComboEdit* FEditor = nullptr;
     TComboList* FList = nullptr;
     std::shared_ptr<bool> FAliveToken = std::make_shared<bool>(true);

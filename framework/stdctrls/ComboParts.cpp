@@ -40,6 +40,12 @@ void TComboEdit::Change()
     FCombo->EditChanged();
 }
 
+void TComboEdit::DoEnter()
+{
+    TCustomEdit::DoEnter();
+    FCombo->DoEnter();
+}
+
 void TComboEdit::WMGetDlgCode(TMessage& M)
 {
     TCustomEdit::WMGetDlgCode(M);

@@ -20,6 +20,8 @@ class TComboEdit : public TCustomEdit
   protected:
     void DefaultHandler(TMessage& Message) override;
     void Change() override;
+    // The combo box enters and leaves with its edit.
+    void DoEnter() override;
     void WMGetDlgCode(TMessage& M);
     void WMKillFocus(TMessage& M);
 

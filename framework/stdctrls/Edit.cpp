@@ -217,6 +217,8 @@ std::string TCustomEdit::SelText() const
 
 void TCustomEdit::SetSelStart(int Value)
 {
+    // A negative start drops the selection and leaves the caret in place.
+    if (Value < 0) Value = FCaret;
     SetSel(Value, Value);
 }
 

@@ -215,8 +215,13 @@ TEST_F(ComboForm, TheLayoutQueryReportsTheButtonAndTheListWindow)
 TEST_F(ComboForm, TheEditableStyleTypesAndOpensOnlyFromTheButton)
 {
     Combo->SetStyle(csDropDown);
+    int Enters = 0, Exits = 0;
+    Combo->OnEnter = [&](TObject*) { ++Enters; };
+    Combo->OnExit = [&](TObject*) { ++Exits; };
+    Other->SetFocus();
     ClickAt(Combo, 20, 10); // the text area: no list
     EXPECT_FALSE(Combo->DroppedDown());
+    EXPECT_EQ(Enters, 1);
     FDesktop.Press('9');
     FDesktop.Press('6');
     FDesktop.Press('0');
@@ -230,8 +235,15 @@ TEST_F(ComboForm, TheEditableStyleTypesAndOpensOnlyFromTheButton)
     TRect Button = Combo->ButtonRect();
     ClickAt(Combo, Button.Left + 5, 10);
     EXPECT_TRUE(Combo->DroppedDown());
-    ClickAt(Other, 5, 5); // the focus leaves: the list closes
+    ClickAt(Other, 5, 5); // closes the list and is used up
     EXPECT_FALSE(Combo->DroppedDown());
+    EXPECT_EQ(Exits, 0);
+    ClickAt(Other, 5, 5);
+    EXPECT_TRUE(Other->Focused());
+    EXPECT_EQ(Exits, 1);
+    PressWith(VK_SHIFT, VK_TAB); // back in by keyboard: the text is selected
+    EXPECT_EQ(Enters, 2);
+    EXPECT_EQ(Combo->ListControl()->Parent(), nullptr);
 }
 
 TEST_F(ComboForm, DisabledComboBoxDoesNotOpenAndGreysItsArrow)
