@@ -171,7 +171,10 @@ void TMenuItem::Click()
 {
     if (!FEnabled) return;
     if (FAutoCheck) SetChecked(!FChecked);
-    OnClick(this);
+    // The handler runs from a copy: it may free this item, and the closure
+    // must outlive that.
+    TNotifyEvent Handler = OnClick;
+    Handler(this);
 }
 
 TComponent* TMenuItem::GetParentComponent() const

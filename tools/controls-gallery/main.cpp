@@ -1,0 +1,151 @@
+// Shows every standard control in one window, on real windows (SDL) or,
+// with --headless, in memory, writing a screenshot (PNG or BMP by the
+// file's extension). --show-menu opens the Module menu of the tool bar for
+// the screenshot. Prints "shown X Y" (the client area's screen position)
+// once the window is on screen, then the screen rectangles of a few parts
+// for checks: "edit L T R B", "combo-button L T R B", "status-bar L T R B"
+// and "panel-edges X1 X2".
+
+#include "GalleryForm.h"
+
+#include "framework/comctrls/StatusBar.h"
+#include "framework/comctrls/ToolBar.h"
+#include "framework/comctrls/ToolButton.h"
+#include "framework/controls/Application.h"
+#include "framework/menus/MenuLoop.h"
+#include "framework/stdctrls/ComboBox.h"
+#include "framework/stdctrls/Edit.h"
+#include "platform/win/WinApi.h"
+#include "platform/win/headless/HeadlessDesktop.h"
+#include "platform/win/sdl/StartBackend.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace
+{
+struct TArguments
+{
+    bool Headless = false;
+    bool ShowMenu = false;
+    std::string Screenshot;
+    int ExitAfterMs = 0;
+};
+
+bool Parse(int Argc, char** Argv, TArguments& Out)
+{
+    for (int I = 1; I < Argc; ++I)
+    {
+        std::string Arg = Argv[I];
+        if (Arg == "--headless")
+            Out.Headless = true;
+        else if (Arg == "--show-menu")
+            Out.ShowMenu = true;
+        else if (Arg == "--screenshot" && I + 1 < Argc)
+            Out.Screenshot = Argv[++I];
+        else if (Arg == "--exit-after-ms" && I + 1 < Argc)
+        {
+            char* End = nullptr;
+            long Value = std::strtol(Argv[++I], &End, 10);
+            if (*End || Value < 0 || Value > 3600000) return false;
+            Out.ExitAfterMs = static_cast<int>(Value);
+        }
+        else
+            return false;
+    }
+    return Out.Screenshot.empty() || Out.Headless;
+}
+
+void QuitOnTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (Application) Application->Terminate();
+}
+
+void PrintRect(const char* Name, TControl* Control, TRect R)
+{
+    TPoint TopLeft = Control->ClientToScreen({R.Left, R.Top});
+    std::printf("%s %d %d %d %d\n", Name, TopLeft.X, TopLeft.Y, TopLeft.X + R.Width(),
+                TopLeft.Y + R.Height());
+}
+
+void PrintLandmarks(TGalleryForm* Form)
+{
+    TPoint Origin = Form->ClientOrigin();
+    std::printf("shown %d %d\n", Origin.X, Origin.Y);
+    RECT Edit{};
+    GetWindowRect(Form->NameEdit->Handle(), &Edit);
+    std::printf("edit %ld %ld %ld %ld\n", static_cast<long>(Edit.left), static_cast<long>(Edit.top),
+                static_cast<long>(Edit.right), static_cast<long>(Edit.bottom));
+    PrintRect("combo-button", Form->RateCombo, Form->RateCombo->ButtonRect());
+    PrintRect("status-bar", Form->StatusBar, Form->StatusBar->ClientRect());
+    TPoint Bar = Form->StatusBar->ClientToScreen({0, 0});
+    std::printf("panel-edges %d %d\n", Bar.X + Form->StatusBar->PanelRect(1).Left,
+                Bar.X + Form->StatusBar->PanelRect(2).Left);
+    std::fflush(stdout);
+}
+} // namespace
+
+int main(int Argc, char** Argv)
+{
+    TArguments Args;
+    if (!Parse(Argc, Argv, Args))
+    {
+        std::fprintf(stderr, "usage: controls-gallery [--headless [--screenshot FILE.png|FILE.bmp]] "
+                             "[--show-menu] [--exit-after-ms N]\n");
+        return 1;
+    }
+    std::string Error;
+    std::unique_ptr<TBackend> Backend = StartBackend(Args.Headless, Error);
+    if (!Backend)
+    {
+        std::fprintf(stderr, "controls-gallery: %s\n", Error.c_str());
+        return 2;
+    }
+    auto* Headless = dynamic_cast<THeadlessDesktop*>(Backend.get());
+    int Result = 0;
+    try
+    {
+        TApplication App;
+        App.Initialize();
+        App.SetTitle("novla controls gallery");
+        auto* Form = new TGalleryForm(&App);
+        Form->Show();
+        App.ProcessMessages();
+        PrintLandmarks(Form);
+
+        auto Shoot = [&] {
+            if (!Headless || Args.Screenshot.empty()) return;
+            if (!Headless->SaveScreenshot(Args.Screenshot))
+            {
+                std::fprintf(stderr, "controls-gallery: cannot write %s\n", Args.Screenshot.c_str());
+                Result = 3;
+            }
+        };
+        if (Args.ShowMenu)
+        {
+            // The picture is taken once the open menu waits for input.
+            auto Old = Form->WindowProc;
+            Form->WindowProc = [&, Old](TMessage& M) {
+                if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU || !Headless) return Old(M);
+                Shoot();
+                TMenuLoop::Current()->Cancel();
+            };
+            TToolButton* Module = Form->ToolBar->Buttons(1);
+            Module->DropDown(true);
+            Form->WindowProc = Old;
+        }
+        else if (Headless)
+            Shoot();
+        if (Headless) return Result;
+        if (Args.ExitAfterMs > 0)
+            SetTimer(nullptr, 0, static_cast<UINT>(Args.ExitAfterMs), QuitOnTimer);
+        App.Run();
+    }
+    catch (const std::exception& E)
+    {
+        std::fprintf(stderr, "controls-gallery: %s\n", E.what());
+        return 2;
+    }
+    return Result;
+}
