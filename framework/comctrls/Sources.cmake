@@ -1,3 +1,4 @@
 # Common controls: status bar, tool bar.
 set(NOVLA_FRAMEWORK_COMCTRLS
-    comctrls/StatusPanel.cpp comctrls/StatusBar.cpp comctrls/ToolButton.cpp comctrls/ToolBar.cpp)
+    comctrls/StatusPanel.cpp comctrls/StatusBar.cpp comctrls/ToolButton.cpp comctrls/ToolBar.cpp
+    comctrls/CommonControlClasses.cpp)

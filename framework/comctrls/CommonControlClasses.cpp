@@ -1,0 +1,12 @@
+#include "framework/comctrls/CommonControlClasses.h"
+
+#include "framework/ClassRegistry.h"
+#include "framework/comctrls/StatusBar.h"
+#include "framework/comctrls/ToolBar.h"
+#include "framework/comctrls/ToolButton.h"
+
+void RegisterCommonControlClasses()
+{
+    RegisterClasses(
+        {&TStatusBar::StaticClass(), &TToolBar::StaticClass(), &TToolButton::StaticClass()});
+}
