@@ -340,6 +340,8 @@ void TCustomComboBox::EditChanged()
 
 void TCustomComboBox::FocusLeaving(HWND NewFocus)
 {
+    // Going away: no events any more.
+    if (!FAliveToken || ComponentState().Contains(csDestroying)) return;
     if (NewFocus && (NewFocus == FHandle || (FEditor && NewFocus == FEditor->Handle()))) return;
     std::weak_ptr<bool> Alive = FAliveToken;
     CloseList(false);
@@ -494,6 +496,12 @@ void TCustomComboBox::WMGetDlgCode(TMessage& M)
 
 void TCustomComboBox::WMSetFocus(TMessage& M)
 {
+    // The focus comes back from a part that is being destroyed with us.
+    if (!FAliveToken || ComponentState().Contains(csDestroying))
+    {
+        DefaultHandler(M);
+        return;
+    }
     if (FEditor && FEditor->CanFocus())
     {
         FEditor->SetFocus();
