@@ -132,3 +132,20 @@ TEST_F(ListForm, TheScrollBarScrollsAndIndexOutsideClearsTheSelection)
     List->Items()->Delete(5);
     EXPECT_EQ(List->ItemIndex(), -1);
 }
+
+TEST(ItemStrings, SortedListsInsertInOrderWithoutRegardToCase)
+{
+    TItemStrings Items;
+    int Changes = 0;
+    Items.OnChanged = [&] { ++Changes; };
+    for (const char* S : {"node", "Beta", "alpha", "Zulu"})
+        Items.Add(S);
+    Items.SetSorted(true);
+    EXPECT_EQ(Items.CommaText(), "alpha,Beta,node,Zulu");
+    EXPECT_EQ(Items.Add("charlie"), 2);
+    Items.BeginUpdate();
+    Items.Add("x");
+    Items.Add("y");
+    Items.EndUpdate();
+    EXPECT_EQ(Changes, 4 + 1 + 1 + 1); // one for the batch
+}
