@@ -195,6 +195,36 @@ void TToolBar::ArrangeButtons()
     Invalidate();
 }
 
+namespace
+{
+bool DropsMenuItem(const TToolButton* B)
+{
+    return B->Visible() && B->Enabled() && B->MenuItem() && B->MenuItem()->Count() > 0;
+}
+} // namespace
+
+TToolButton* TToolBar::DropDownButtonAt(TPoint Screen) const
+{
+    TPoint P = ScreenToClient(Screen);
+    for (TToolButton* B : FButtons)
+        if (DropsMenuItem(B) && B->BoundsRect().Contains(P.X, P.Y)) return B;
+    return nullptr;
+}
+
+TToolButton* TToolBar::NextDropDownButton(TToolButton* From, int Step) const
+{
+    auto It = std::find(FButtons.begin(), FButtons.end(), From);
+    if (It == FButtons.end()) return From;
+    int N = static_cast<int>(FButtons.size());
+    int Start = static_cast<int>(It - FButtons.begin());
+    for (int K = 1; K < N; ++K)
+    {
+        TToolButton* B = FButtons[static_cast<size_t>(((Start + Step * K) % N + N) % N)];
+        if (DropsMenuItem(B)) return B;
+    }
+    return From;
+}
+
 void TToolBar::CMDialogChar(TMessage& M)
 {
     for (TToolButton* B : FButtons)

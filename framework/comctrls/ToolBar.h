@@ -69,6 +69,12 @@ class TToolBar : public TCustomControl
 
     // Re-places the buttons (and sizes the bar with AutoSize).
     void ArrangeButtons();
+    // The enabled button that drops down a menu item's sub-menu under a
+    // screen point, or null.
+    TToolButton* DropDownButtonAt(TPoint Screen) const;
+    // The enabled menu-item drop-down button Step (+1 / -1) places after
+    // From, wrapping around; From itself when there is no other.
+    TToolButton* NextDropDownButton(TToolButton* From, int Step) const;
     // The width a button gets in the layout.
     int ButtonExtent(const TToolButton* Button) const;
 

@@ -238,8 +238,23 @@ void TToolButton::DropDown(bool SelectFirst)
     if (FParent) FParent->Update();
     if (FDropdownMenu && Root == FDropdownMenu->Items()) FDropdownMenu->OnPopup(FDropdownMenu);
     TMenuLoop Loop(Menu, GetActiveWindow());
+    TToolBar* Bar = ToolBar();
+    if (Bar)
+        Loop.OverOtherEntry = [this, Bar](TPoint Screen) {
+            TToolButton* Other = Bar->DropDownButtonAt(Screen);
+            return Other && Other != this;
+        };
     TMenuItem* Chosen = Loop.Run(Root, Below, paLeft, SelectFirst);
     SetDown(false);
+    if (Bar && Loop.SwitchRequest() != 0)
+    {
+        // Pointer or Left / Right moved on to a neighbouring drop-down.
+        TToolButton* Next = Loop.SwitchRequest() == 2
+                                ? Bar->DropDownButtonAt(Loop.SwitchPoint())
+                                : Bar->NextDropDownButton(this, Loop.SwitchRequest());
+        if (Next && Next != this) Next->DropDown(Loop.SwitchRequest() != 2);
+        return;
+    }
     // Last: the click may free this button (a menu bar rebuilding itself).
     if (Chosen) Chosen->Click();
 }

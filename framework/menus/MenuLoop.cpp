@@ -75,6 +75,7 @@ TMenuItem* TMenuLoop::Run(TMenuItem* Root, TPoint At, TPopupAlignment Alignment,
 
     FDone = false;
     FChosen = nullptr;
+    FSwitch = 0;
     FOuter = CurrentLoop;
     CurrentLoop = this;
     FActiveWindow = GetActiveWindow();
@@ -168,6 +169,12 @@ void TMenuLoop::MouseInput(UINT Message, TPoint Screen)
     case WM_MOUSEMOVE:
         if (L >= 0)
             Hover(L, Index);
+        else if (OverOtherEntry && OverOtherEntry(Screen))
+        {
+            FSwitch = 2;
+            FSwitchPoint = Screen;
+            Cancel();
+        }
         else
         {
             // Off the menus the deepest menu loses its highlight, unless it
@@ -267,10 +274,22 @@ void TMenuLoop::KeyDown(UINT Key)
         W->Select(W->NextSelectable(-1, -1));
         break;
     case VK_RIGHT:
-        if (Item && Item->Count() > 0) OpenSubMenu(LevelCount() - 1, Sel, true);
+        if (Item && Item->Selectable() && Item->Count() > 0)
+            OpenSubMenu(LevelCount() - 1, Sel, true);
+        else if (OverOtherEntry)
+        {
+            FSwitch = 1;
+            Cancel();
+        }
         break;
     case VK_LEFT:
-        if (LevelCount() > 1) FLevels.pop_back();
+        if (LevelCount() > 1)
+            FLevels.pop_back();
+        else if (OverOtherEntry)
+        {
+            FSwitch = -1;
+            Cancel();
+        }
         break;
     case VK_ESCAPE:
         if (LevelCount() > 1)

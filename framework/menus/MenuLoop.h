@@ -3,6 +3,7 @@
 #include "framework/menus/MenuWindow.h"
 #include "framework/menus/PopupMenu.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -50,6 +51,17 @@ class TMenuLoop
     // Ends the loop without a choice.
     void Cancel();
 
+    // For a menu dropped from a bar of entries (a menu bar): answers
+    // whether a screen point lies on another entry of the bar. Moving the
+    // pointer there, or Left / Right on the first menu (when its highlight
+    // has no sub-menu to open), ends the loop without a choice and records
+    // the request, so the bar can open its neighbour.
+    std::function<bool(TPoint Screen)> OverOtherEntry;
+    // 0: no switch; -1 / +1: to the previous / next entry (keys); 2: to the
+    // entry under SwitchPoint (pointer).
+    int SwitchRequest() const { return FSwitch; }
+    TPoint SwitchPoint() const { return FSwitchPoint; }
+
     // Called by a menu or an item that is being destroyed.
     static void MenuDestroyed(TMenu* Menu);
     static void ItemDestroyed(TMenuItem* Item);
@@ -74,4 +86,6 @@ class TMenuLoop
     bool FDone = false;
     TMenuItem* FChosen = nullptr;
     TMenuLoop* FOuter = nullptr;
+    int FSwitch = 0;
+    TPoint FSwitchPoint{};
 };

@@ -243,3 +243,45 @@ TEST_F(ToolBarForm, GroupedCheckButtonsKeepOneDown)
     FDesktop.Pump();
     EXPECT_FALSE(Bold->Down()); // an ungrouped check button toggles
 }
+
+TEST_F(ToolBarForm, OpenMenuMovesToTheNeighbouringDropDownByPointerAndKeys)
+{
+    TMenuItem* Help = AddItem(Menu->Items(), "&Help");
+    AddItem(Help, "&About");
+    auto* HelpButton = new TToolButton(Form);
+    HelpButton->SetLeft(Bar->Width()); // after the others
+    HelpButton->SetParent(Bar);
+    HelpButton->SetMenuItem(Help);
+    FDesktop.Pump();
+    ASSERT_EQ(Bar->Buttons(4), HelpButton);
+    auto Shown = [] { return TMenuLoop::Current()->Level(0)->ParentItem(); };
+    POINT FilePt = At(File, 5, 5);
+    POINT HelpPt = At(HelpButton, 5, 5);
+    Steps = {
+        [&] {
+            EXPECT_EQ(Shown(), FileItem);
+            FDesktop.MouseMove(HelpPt.x, HelpPt.y);
+        },
+        [&] {
+            EXPECT_EQ(Shown(), Help);
+            EXPECT_TRUE(HelpButton->Down());
+            EXPECT_FALSE(File->Down());
+            FDesktop.Press(VK_RIGHT); // wraps round to File
+        },
+        [&] {
+            EXPECT_EQ(Shown(), FileItem);
+            EXPECT_EQ(TMenuLoop::Current()->Level(0)->Selected(), 0);
+            FDesktop.Press(VK_LEFT);
+        },
+        [&] {
+            EXPECT_EQ(Shown(), Help);
+            FDesktop.Press(VK_RETURN);
+        },
+    };
+    FDesktop.Click(FilePt.x, FilePt.y);
+    FDesktop.Pump();
+    EXPECT_EQ(NextStep, Steps.size());
+    EXPECT_EQ(Clicked, std::vector<std::string>{"&About"});
+    EXPECT_FALSE(HelpButton->Down());
+    EXPECT_EQ(TMenuLoop::Current(), nullptr);
+}
