@@ -71,12 +71,6 @@ TCustomComboBox::~TCustomComboBox()
     delete Editor;
 }
 
-void TCustomComboBox::CreateParams(TCreateParams& Params)
-{
-    TCustomControl::CreateParams(Params);
-    Params.WindowClass.style |= CS_DBLCLKS;
-}
-
 void TCustomComboBox::CreateHandle()
 {
     TCustomControl::CreateHandle();

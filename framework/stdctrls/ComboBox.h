@@ -4,6 +4,7 @@
 #include "framework/stdctrls/ItemStrings.h"
 #include "framework/stdctrls/StdCtrlMessages.h"
 
+#include <algorithm>
 #include <memory>
 
 class TComboEdit;
@@ -84,7 +85,6 @@ class TCustomComboBox : public TCustomControl
     TNotifyEvent OnCloseUp;
 
   protected:
-    void CreateParams(TCreateParams& Params) override;
     void CreateHandle() override;
     void Paint() override;
     std::string GetText() const override;

@@ -96,8 +96,6 @@ class TCustomEdit : public TCustomControl
     // a client x.
     int PosToX(int Pos) const;
     int XToPos(int X) const;
-    int Anchor() const { return FAnchor; }
-    int Caret() const { return FCaret; }
 
     void WMGetDlgCode(TMessage& M);
     void WMSetText(TMessage& M);
