@@ -60,6 +60,7 @@ class TCustomComboBox : public TCustomControl
     // Height of a list item; 0: the font's line height.
     int ItemHeight() const;
     void SetItemHeight(int Value);
+    bool IsItemHeightStored() const { return FItemHeight > 0; }
     int DropDownCount() const { return FDropDownCount; }
     void SetDropDownCount(int Value) { FDropDownCount = std::max(Value, 1); }
     int MaxLength() const { return FMaxLength; }

@@ -35,6 +35,7 @@ class TCustomListBox : public TCustomControl
     // 0: the font's line height.
     int ItemHeight() const;
     void SetItemHeight(int Value);
+    bool IsItemHeightStored() const { return FItemHeight > 0; }
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle Value);
 

@@ -7,6 +7,7 @@
 // their methods.
 
 #include "platform/gfx/Geometry.h"
+#include "platform/win/Messaging.h"
 #include "platform/win/WinTypes.h"
 
 // Edit styles (low word of the window style).
@@ -74,3 +75,10 @@ struct COMBOBOXINFO
     HWND hwndItem = nullptr;
     HWND hwndList = nullptr;
 };
+
+// Asks a combo box window for its layout (CB_GETCOMBOBOXINFO). FALSE when
+// Info is null, has the wrong cbSize, or the window is not a combo box.
+inline BOOL GetComboBoxInfo(HWND Combo, COMBOBOXINFO* Info)
+{
+    return Info && SendMessage(Combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(Info)) != 0;
+}

@@ -2,6 +2,7 @@
 
 #include "../GuiFixture.h"
 
+#include "framework/PropertyRegistry.h"
 #include "framework/controls/Form.h"
 #include "framework/stdctrls/CheckListBox.h"
 #include "platform/win/WinApi.h"
@@ -148,4 +149,15 @@ TEST(ItemStrings, SortedListsInsertInOrderWithoutRegardToCase)
     Items.Add("y");
     Items.EndUpdate();
     EXPECT_EQ(Changes, 4 + 1 + 1 + 1); // one for the batch
+}
+
+TEST(ListProperties, ItemHeightIsStoredOnlyWhenSet)
+{
+    TCheckListBox List(nullptr);
+    const TPropInfo* Height = TCheckListBox::StaticClass().FindProperty("ItemHeight");
+    ASSERT_NE(Height, nullptr);
+    EXPECT_FALSE(IsStoredProp(List, *Height));
+    EXPECT_GT(List.ItemHeight(), 0); // the font's line height
+    List.SetItemHeight(18);
+    EXPECT_TRUE(IsStoredProp(List, *Height));
 }

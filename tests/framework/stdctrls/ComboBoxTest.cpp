@@ -206,6 +206,9 @@ TEST_F(ComboForm, TheLayoutQueryReportsTheButtonAndTheListWindow)
 
     Info.cbSize = 3;
     EXPECT_FALSE(Combo->GetComboBoxInfo(Info));
+    Info.cbSize = sizeof(Info);
+    EXPECT_FALSE(GetComboBoxInfo(Other->Handle(), &Info)); // not a combo box
+    EXPECT_TRUE(GetComboBoxInfo(Combo->Handle(), &Info));
     Combo->SetStyle(csDropDown);
     Info.cbSize = sizeof(Info);
     ASSERT_TRUE(Combo->GetComboBoxInfo(Info));
