@@ -16,6 +16,7 @@ const TMessageMap& TCustomMaskEdit::StaticMessages()
 {
     static const TMessageMap Map = TMessageMap(&TCustomEdit::StaticMessages())
                                        .On(WM_SETTEXT, &TCustomMaskEdit::WMSetText)
+                                       .On(CM_TEXTCHANGED, &TCustomMaskEdit::CMTextChanged)
                                        .On(WM_CUT, &TCustomMaskEdit::WMCut)
                                        .On(WM_PASTE, &TCustomMaskEdit::WMPaste)
                                        .On(WM_CLEAR, &TCustomMaskEdit::WMClear);
@@ -254,6 +255,13 @@ void TCustomMaskEdit::WMSetText(TMessage& M)
     TMessage Inner{M.Msg, M.WParam, reinterpret_cast<LPARAM>(Formatted.c_str()), 0};
     TCustomEdit::WMSetText(Inner);
     M.Result = Inner.Result;
+}
+
+void TCustomMaskEdit::CMTextChanged(TMessage& M)
+{
+    // Without a window no WM_SETTEXT comes to lay the text into the mask.
+    if (!HandleAllocated() && IsMasked()) FText = Format(FText);
+    TCustomEdit::CMTextChanged(M);
 }
 
 void TCustomMaskEdit::WMCut(TMessage& M)

@@ -51,6 +51,7 @@ class TCustomMaskEdit : public TCustomEdit
   protected:
     void DefaultHandler(TMessage& Message) override;
     void WMSetText(TMessage& M);
+    void CMTextChanged(TMessage& M);
     void WMCut(TMessage& M);
     void WMPaste(TMessage& M);
     void WMClear(TMessage& M);

@@ -1,0 +1,12 @@
+#include "framework/stdctrls/StandardControlClasses.h"
+
+#include "framework/ClassRegistry.h"
+#include "framework/stdctrls/CheckListBox.h"
+#include "framework/stdctrls/ComboBox.h"
+#include "framework/stdctrls/MaskEdit.h"
+
+void RegisterStandardControlClasses()
+{
+    RegisterClasses({&TEdit::StaticClass(), &TMaskEdit::StaticClass(), &TListBox::StaticClass(),
+                     &TCheckListBox::StaticClass(), &TComboBox::StaticClass()});
+}
