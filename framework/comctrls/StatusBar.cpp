@@ -22,17 +22,20 @@ const TClassInfo& TCustomStatusBar::StaticClass()
             .Default(alBottom)
             .Boolean("AutoHint", &TCustomStatusBar::AutoHint, &TCustomStatusBar::SetAutoHint)
             .Default(false)
-            .Integer("BorderWidth", &TCustomStatusBar::BorderWidth, &TCustomStatusBar::SetBorderWidth)
+            .Integer("BorderWidth", &TCustomStatusBar::BorderWidth,
+                     &TCustomStatusBar::SetBorderWidth)
             .Default(0)
             .Color("Color", &TCustomStatusBar::Color, &TCustomStatusBar::SetColor)
             .Default(clBtnFace)
             .Stored(&TCustomStatusBar::IsColorStored)
             .Collection("Panels", &TCustomStatusBar::Panels, &TCustomStatusBar::SetPanels)
-            .Boolean("ParentColor", &TCustomStatusBar::ParentColor, &TCustomStatusBar::SetParentColor)
+            .Boolean("ParentColor", &TCustomStatusBar::ParentColor,
+                     &TCustomStatusBar::SetParentColor)
             .Default(false)
             .Boolean("ParentFont", &TCustomStatusBar::ParentFont, &TCustomStatusBar::SetParentFont)
             .Default(false)
-            .Boolean("SimplePanel", &TCustomStatusBar::SimplePanel, &TCustomStatusBar::SetSimplePanel)
+            .Boolean("SimplePanel", &TCustomStatusBar::SimplePanel,
+                     &TCustomStatusBar::SetSimplePanel)
             .Default(false)
             .String("SimpleText", &TCustomStatusBar::SimpleText, &TCustomStatusBar::SetSimpleText)
             .Boolean("SizeGrip", &TCustomStatusBar::SizeGrip, &TCustomStatusBar::SetSizeGrip)
@@ -115,8 +118,10 @@ TRect TCustomStatusBar::PanelRect(int Index) const
 {
     if (FSimplePanel || Index < 0 || Index >= FPanels->Count()) return {};
     int Left = 0;
-    for (int I = 0; I < Index; ++I) Left += FPanels->Items(I)->Width();
-    int Right = Index == FPanels->Count() - 1 ? FWidth : Left + FPanels->Items(Index)->Width() - PanelGap;
+    for (int I = 0; I < Index; ++I)
+        Left += FPanels->Items(I)->Width();
+    int Right =
+        Index == FPanels->Count() - 1 ? FWidth : Left + FPanels->Items(Index)->Width() - PanelGap;
     return {Left, TopBorder, std::max(Left, Right), FHeight};
 }
 

@@ -63,7 +63,10 @@ class TStatusPanels : public TCollection
     const TClassInfo& ClassInfo() const override { return StaticClass(); }
 
     TStatusPanel* Add() { return static_cast<TStatusPanel*>(TCollection::Add()); }
-    TStatusPanel* Items(int Index) const { return static_cast<TStatusPanel*>(TCollection::Items(Index)); }
+    TStatusPanel* Items(int Index) const
+    {
+        return static_cast<TStatusPanel*>(TCollection::Items(Index));
+    }
 
   protected:
     void Update(TCollectionItem* Item) override;

@@ -65,7 +65,8 @@ TToolBar::TToolBar(TComponent* AOwner) : TCustomControl(AOwner)
 TToolBar::~TToolBar()
 {
     // Buttons still on the bar outlive it (their owner frees them).
-    for (TToolButton* B : FButtons) B->SetParent(nullptr);
+    for (TToolButton* B : FButtons)
+        B->SetParent(nullptr);
 }
 
 void TToolBar::InsertButton(TToolButton* Button)
@@ -229,7 +230,8 @@ void TToolBar::CMDialogChar(TMessage& M)
 {
     for (TToolButton* B : FButtons)
     {
-        if (!B->Visible() || !B->Enabled() || !IsAccel(static_cast<unsigned>(M.WParam), B->Caption()))
+        if (!B->Visible() || !B->Enabled() ||
+            !IsAccel(static_cast<unsigned>(M.WParam), B->Caption()))
             continue;
         M.Result = 1;
         if (B->MenuItem() && B->MenuItem()->Count() > 0)
@@ -299,7 +301,8 @@ void TToolBar::DrawButton(TToolButton* Button, TCustomDrawState State)
         int X = R.Right - ArrowPart / 2 - 3;
         int Y = R.Top + R.Height() / 2 - 1;
         C->Brush()->SetColor(State.Contains(cdsDisabled) ? clGrayText : clBtnText);
-        for (int Row = 0; Row < 3; ++Row) C->FillRect({X + Row, Y + Row, X + 5 - Row, Y + Row + 1});
+        for (int Row = 0; Row < 3; ++Row)
+            C->FillRect({X + Row, Y + Row, X + 5 - Row, Y + Row + 1});
     }
 
     bool HasImage = FImages && Button->ImageIndex() >= 0 && Button->ImageIndex() < FImages->Count();

@@ -240,7 +240,8 @@ void TToolButton::DropDown(bool SelectFirst)
     TMenuLoop Loop(Menu, GetActiveWindow());
     TToolBar* Bar = ToolBar();
     if (Bar)
-        Loop.OverOtherEntry = [this, Bar](TPoint Screen) {
+        Loop.OverOtherEntry = [this, Bar](TPoint Screen)
+        {
             TToolButton* Other = Bar->DropDownButtonAt(Screen);
             return Other && Other != this;
         };

@@ -39,7 +39,8 @@ TMenuItem::~TMenuItem()
 {
     TMenuLoop::ItemDestroyed(this);
     // Sub-items go with their parent; each one takes itself out of FItems.
-    while (!FItems.empty()) FItems.back()->Free();
+    while (!FItems.empty())
+        FItems.back()->Free();
     if (FParent) FParent->Remove(this);
 }
 
@@ -74,7 +75,8 @@ void TMenuItem::SetDefault(bool Value)
     if (FDefault == Value) return;
     // One default item per menu.
     if (Value && FParent)
-        for (TMenuItem* Sibling : FParent->FItems) Sibling->FDefault = false;
+        for (TMenuItem* Sibling : FParent->FItems)
+            Sibling->FDefault = false;
     FDefault = Value;
     Changed();
 }
@@ -140,7 +142,8 @@ void TMenuItem::Remove(TMenuItem* Item)
 
 void TMenuItem::Clear()
 {
-    while (!FItems.empty()) FItems.back()->Free();
+    while (!FItems.empty())
+        FItems.back()->Free();
 }
 
 int TMenuItem::IndexOf(const TMenuItem* Item) const
@@ -152,7 +155,8 @@ int TMenuItem::IndexOf(const TMenuItem* Item) const
 TMenu* TMenuItem::GetParentMenu() const
 {
     const TMenuItem* Root = this;
-    while (Root->FParent) Root = Root->FParent;
+    while (Root->FParent)
+        Root = Root->FParent;
     return Root->FMenu;
 }
 

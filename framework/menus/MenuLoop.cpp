@@ -65,12 +65,12 @@ void TMenuLoop::ItemDestroyed(TMenuItem* Item)
         }
 }
 
-TMenuItem* TMenuLoop::Run(TMenuItem* Root, TPoint At, TPopupAlignment Alignment,
-                          bool SelectFirst)
+TMenuItem* TMenuLoop::Run(TMenuItem* Root, TPoint At, TPopupAlignment Alignment, bool SelectFirst)
 {
     if (!Root || !FMenu) return nullptr;
     bool AnyShown = false;
-    for (int I = 0; I < Root->Count(); ++I) AnyShown = AnyShown || Root->Items(I)->Visible();
+    for (int I = 0; I < Root->Count(); ++I)
+        AnyShown = AnyShown || Root->Items(I)->Visible();
     if (!AnyShown) return nullptr;
 
     FDone = false;
@@ -226,7 +226,8 @@ void TMenuLoop::OpenSubMenu(int L, int Index, bool SelectFirst)
 {
     TMenuItem* Item = Level(L)->ParentItem()->Items(Index);
     bool AnyShown = false;
-    for (int I = 0; I < Item->Count(); ++I) AnyShown = AnyShown || Item->Items(I)->Visible();
+    for (int I = 0; I < Item->Count(); ++I)
+        AnyShown = AnyShown || Item->Items(I)->Visible();
     if (!AnyShown) return;
     CloseLevelsAbove(L);
     Level(L)->Select(Index);
@@ -245,7 +246,8 @@ void TMenuLoop::OpenSubMenu(int L, int Index, bool SelectFirst)
 
 void TMenuLoop::CloseLevelsAbove(int L)
 {
-    while (LevelCount() > L + 1) FLevels.pop_back();
+    while (LevelCount() > L + 1)
+        FLevels.pop_back();
 }
 
 void TMenuLoop::Choose(TMenuItem* Item)

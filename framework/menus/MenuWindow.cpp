@@ -21,7 +21,8 @@ constexpr int ArrowWidth = 20;
 
 void RegisterMenuClass(WNDPROC Proc)
 {
-    static const bool Registered = [Proc] {
+    static const bool Registered = [Proc]
+    {
         WNDCLASS Class{};
         Class.style = CS_SAVEBITS | CS_DROPSHADOW;
         Class.lpfnWndProc = Proc;
@@ -38,9 +39,9 @@ TMenuWindow::TMenuWindow(TMenu* Menu, TMenuItem* Parent, HWND Owner)
 {
     RegisterMenuClass(&TMenuWindow::WindowProc);
     Layout();
-    FHandle = CreateWindowEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, ClassName, "",
-                             WS_POPUP, 0, 0, FSize.Width, FSize.Height, Owner, nullptr, nullptr,
-                             nullptr);
+    FHandle =
+        CreateWindowEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, ClassName, "", WS_POPUP,
+                       0, 0, FSize.Width, FSize.Height, Owner, nullptr, nullptr, nullptr);
     if (FHandle) SetWindowLongPtr(FHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
@@ -78,7 +79,8 @@ void TMenuWindow::Layout()
                 S.Height = std::max(MinItemHeight, TextHeight + 6);
                 Canvas.Font()->SetStyle({});
             }
-            if (OwnerDraw && Item->OnMeasureItem) Item->OnMeasureItem(Item, &Canvas, S.Width, S.Height);
+            if (OwnerDraw && Item->OnMeasureItem)
+                Item->OnMeasureItem(Item, &Canvas, S.Width, S.Height);
         }
         Widest = std::max(Widest, S.Width);
         Sizes.push_back(S);
@@ -113,7 +115,8 @@ int TMenuWindow::ItemAt(TPoint Screen) const
 {
     TRect W = ScreenRect();
     for (size_t I = 0; I < FRects.size(); ++I)
-        if (FRects[I].Offset(W.Left, W.Top).Contains(Screen.X, Screen.Y)) return static_cast<int>(I);
+        if (FRects[I].Offset(W.Left, W.Top).Contains(Screen.X, Screen.Y))
+            return static_cast<int>(I);
     return -1;
 }
 
@@ -127,7 +130,8 @@ void TMenuWindow::Select(int Index)
 {
     if (Index < 0 || Index >= FParent->Count() || !FParent->Items(Index)->Selectable()) Index = -1;
     if (Index == FSelected) return;
-    auto InvalidateItem = [this](int I) {
+    auto InvalidateItem = [this](int I)
+    {
         if (I < 0 || !FHandle) return;
         TRect R = FRects[static_cast<size_t>(I)];
         RECT Area{R.Left, R.Top, R.Right, R.Bottom};
@@ -256,9 +260,11 @@ void TMenuWindow::DrawItemDefault(Graphics::TCanvas* Canvas, TMenuItem* Item, co
     Canvas->Brush()->SetStyle(Graphics::bsClear);
     TRect Text{R.Left + Gutter, R.Top, R.Right - ArrowWidth, R.Bottom};
     std::string Keys = ShortCutToText(Item->ShortCut());
-    auto DrawTexts = [&](TRect T) {
+    auto DrawTexts = [&](TRect T)
+    {
         Canvas->DrawText(Item->Caption(), T, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-        if (!Keys.empty()) Canvas->DrawText(Keys, T, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        if (!Keys.empty())
+            Canvas->DrawText(Keys, T, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     };
     if (!Enabled)
     {
@@ -275,6 +281,7 @@ void TMenuWindow::DrawItemDefault(Graphics::TCanvas* Canvas, TMenuItem* Item, co
         int Y = R.Top + R.Height() / 2;
         Canvas->Brush()->SetStyle(Graphics::bsSolid);
         Canvas->Brush()->SetColor(Canvas->Font()->Color());
-        for (int Col = 0; Col < 4; ++Col) Canvas->FillRect({X + Col, Y - 3 + Col, X + Col + 1, Y + 4 - Col});
+        for (int Col = 0; Col < 4; ++Col)
+            Canvas->FillRect({X + Col, Y - 3 + Col, X + Col + 1, Y + 4 - Col});
     }
 }

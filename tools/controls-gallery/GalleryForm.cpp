@@ -86,7 +86,8 @@ void TGalleryForm::BuildToolBar()
     ToolBar->SetShowCaptions(true);
     ToolBar->SetAutoSize(true);
     // A new button at Left 0 goes first: last to first.
-    auto AddButton = [this](const std::string& Caption, TToolButtonStyle Style) {
+    auto AddButton = [this](const std::string& Caption, TToolButtonStyle Style)
+    {
         auto* B = new TToolButton(this);
         B->SetStyle(Style);
         B->SetAutoSize(true);
@@ -116,7 +117,8 @@ void TGalleryForm::BuildControls()
         int Width;
         TAlignment Alignment;
         const char* Text;
-    } Panels[] = {{120, taLeftJustify, "Ready"}, {160, taCenter, "COM3 closed"}, {60, taCenter, "12:00"}};
+    } Panels[] = {
+        {120, taLeftJustify, "Ready"}, {160, taCenter, "COM3 closed"}, {60, taCenter, "12:00"}};
     for (const auto& P : Panels)
     {
         TStatusPanel* Panel = StatusBar->Panels()->Add();
@@ -143,7 +145,8 @@ void TGalleryForm::BuildControls()
     Add<TLabel>(this, 12, Top + 94, 70, 16)->SetCaption("&Port:");
     auto* Port = Add<TComboBox>(this, 90, Top + 90, 150, 21);
     Port->SetStyle(csDropDown);
-    for (const char* Name : {"COM1", "COM3", "COM200"}) Port->Items()->Add(Name);
+    for (const char* Name : {"COM1", "COM3", "COM200"})
+        Port->Items()->Add(Name);
     Port->SetText("COM3");
     auto* Disabled = Add<TEdit>(this, 90, Top + 120, 150, 21);
     Disabled->SetText("disabled edit");
@@ -160,10 +163,12 @@ void TGalleryForm::BuildControls()
     auto* Lists = Add<TGroupBox>(this, 260, Top - 4, 248, 190);
     Lists->SetCaption("Lists");
     auto* List = Add<TListBox>(Lists, 10, 20, 110, 110);
-    for (const char* Mode : {"Node", "Gateway", "Repeater", "Sniffer", "Sleep"}) List->Items()->Add(Mode);
+    for (const char* Mode : {"Node", "Gateway", "Repeater", "Sniffer", "Sleep"})
+        List->Items()->Add(Mode);
     List->SetItemIndex(1);
     auto* Checks = Add<TCheckListBox>(Lists, 128, 20, 110, 110);
-    for (const char* Option : {"Breath", "Wake", "Encrypt", "Ack"}) Checks->Items()->Add(Option);
+    for (const char* Option : {"Breath", "Wake", "Encrypt", "Ack"})
+        Checks->Items()->Add(Option);
     Checks->SetChecked(0, true);
     Checks->SetChecked(2, true);
     Checks->SetItemEnabled(3, false);

@@ -91,8 +91,9 @@ int main(int Argc, char** Argv)
     TArguments Args;
     if (!Parse(Argc, Argv, Args))
     {
-        std::fprintf(stderr, "usage: controls-gallery [--headless [--screenshot FILE.png|FILE.bmp]] "
-                             "[--show-menu] [--exit-after-ms N]\n");
+        std::fprintf(stderr,
+                     "usage: controls-gallery [--headless [--screenshot FILE.png|FILE.bmp]] "
+                     "[--show-menu] [--exit-after-ms N]\n");
         return 1;
     }
     std::string Error;
@@ -114,11 +115,13 @@ int main(int Argc, char** Argv)
         App.ProcessMessages();
         PrintLandmarks(Form);
 
-        auto Shoot = [&] {
+        auto Shoot = [&]
+        {
             if (!Headless || Args.Screenshot.empty()) return;
             if (!Headless->SaveScreenshot(Args.Screenshot))
             {
-                std::fprintf(stderr, "controls-gallery: cannot write %s\n", Args.Screenshot.c_str());
+                std::fprintf(stderr, "controls-gallery: cannot write %s\n",
+                             Args.Screenshot.c_str());
                 Result = 3;
             }
         };
@@ -126,7 +129,8 @@ int main(int Argc, char** Argv)
         {
             // The picture is taken once the open menu waits for input.
             auto Old = Form->WindowProc;
-            Form->WindowProc = [&, Old](TMessage& M) {
+            Form->WindowProc = [&, Old](TMessage& M)
+            {
                 if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU || !Headless) return Old(M);
                 Shoot();
                 TMenuLoop::Current()->Cancel();

@@ -68,8 +68,14 @@ TEST_F(StatusBarForm, PanelEdgesLieAtRunningSumsAndTheLastReachesTheEnd)
         TColor Expected;
     };
     Snap();
-    for (TCase C : {TCase{0, Shadow}, {117, Light}, {118, Face}, {119, Face}, {120, Shadow},
-                    {279, Face}, {280, Shadow}, {392, Light}})
+    for (TCase C : {TCase{0, Shadow},
+                    {117, Light},
+                    {118, Face},
+                    {119, Face},
+                    {120, Shadow},
+                    {279, Face},
+                    {280, Shadow},
+                    {392, Light}})
         EXPECT_EQ(BarPixel(C.X, 10), C.Expected) << "x " << C.X;
     EXPECT_EQ(BarPixel(200, 0), Face);
 
@@ -89,7 +95,8 @@ TEST_F(StatusBarForm, TextsFollowAlignmentAndSimpleModeHidesPanels)
     Bar->Panels()->Items(1)->SetAlignment(taCenter);
     FDesktop.Pump();
     Snap();
-    auto InkColumns = [&](int From, int To) {
+    auto InkColumns = [&](int From, int To)
+    {
         std::vector<int> Xs;
         for (int X = From; X < To; ++X)
             for (int Y = 4; Y < 18; ++Y)
@@ -123,7 +130,8 @@ TEST_F(StatusBarForm, ColourFillsTheBarAndOwnerDrawnPanelsGetTheirRectangle)
     Bar->SetColor(0xFBFBFB);
     std::vector<TRect> Drawn;
     Bar->Panels()->Items(1)->SetStyle(psOwnerDraw);
-    Bar->OnDrawPanel = [&](TCustomStatusBar* Sender, TStatusPanel* Panel, const TRect& R) {
+    Bar->OnDrawPanel = [&](TCustomStatusBar* Sender, TStatusPanel* Panel, const TRect& R)
+    {
         EXPECT_EQ(Sender, Bar);
         EXPECT_EQ(Panel, Bar->Panels()->Items(1));
         Drawn.push_back(R);
@@ -139,7 +147,8 @@ TEST_F(StatusBarForm, ColourFillsTheBarAndOwnerDrawnPanelsGetTheirRectangle)
 
 TEST_F(StatusBarForm, SizeGripOnlyOnResizableFormsAndItsHitTestResizesTheForm)
 {
-    auto HitAt = [&](int X, int Y) {
+    auto HitAt = [&](int X, int Y)
+    {
         POINT P = At(Bar, X, Y);
         return SendMessage(Bar->Handle(), WM_NCHITTEST, 0, MAKELPARAM(P.x, P.y));
     };

@@ -70,7 +70,8 @@ class ToolBarForm : public GuiTest
     void Hook()
     {
         auto Old = Form->WindowProc;
-        Form->WindowProc = [this, Old](TMessage& M) {
+        Form->WindowProc = [this, Old](TMessage& M)
+        {
             if (M.Msg == WM_ENTERMENULOOP) ++MenuLoops;
             if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU) return Old(M);
             if (NextStep < Steps.size())
@@ -130,14 +131,16 @@ TEST_F(ToolBarForm, CustomDrawSeesHotAndPressedStatesAndCanReplaceTheDrawing)
 {
     std::vector<TCustomDrawState> GoStates;
     int Backgrounds = 0;
-    Bar->OnCustomDraw = [&](TToolBar* Sender, const TRect& R, bool& DefaultDraw) {
+    Bar->OnCustomDraw = [&](TToolBar* Sender, const TRect& R, bool& DefaultDraw)
+    {
         EXPECT_EQ(Sender, Bar);
         EXPECT_EQ(R, Bar->ClientRect());
         EXPECT_TRUE(DefaultDraw);
         ++Backgrounds;
     };
-    Bar->OnCustomDrawButton = [&](TToolBar* Sender, TToolButton* B, TCustomDrawState State,
-                                  bool& DefaultDraw) {
+    Bar->OnCustomDrawButton =
+        [&](TToolBar* Sender, TToolButton* B, TCustomDrawState State, bool& DefaultDraw)
+    {
         if (B != Go) return;
         GoStates.push_back(State);
         DefaultDraw = false;
@@ -180,7 +183,8 @@ TEST_F(ToolBarForm, ButtonDropsDownItsMenuItemsSubMenuBelowIt)
     TPoint Below = File->ClientToScreen({0, File->Height()});
     POINT P = At(File, 5, 5);
     Steps = {
-        [&] {
+        [&]
+        {
             TMenuLoop* Loop = TMenuLoop::Current();
             ASSERT_NE(Loop, nullptr);
             EXPECT_EQ(Loop->Level(0)->ParentItem(), FileItem);
@@ -213,10 +217,11 @@ TEST_F(ToolBarForm, ButtonDropsDownItsMenuItemsSubMenuBelowIt)
 
 TEST_F(ToolBarForm, AcceleratorOpensTheMenuWithItsFirstItemHighlighted)
 {
-    Steps = {[&] {
-        EXPECT_EQ(TMenuLoop::Current()->Level(0)->Selected(), 0);
-        FDesktop.Press(VK_RETURN);
-    }};
+    Steps = {[&]
+             {
+                 EXPECT_EQ(TMenuLoop::Current()->Level(0)->Selected(), 0);
+                 FDesktop.Press(VK_RETURN);
+             }};
     PressWith(VK_MENU, 'F');
     EXPECT_EQ(NextStep, 1u);
     EXPECT_EQ(Clicked, std::vector<std::string>{"&New"});
@@ -229,7 +234,10 @@ TEST_F(ToolBarForm, GroupedCheckButtonsKeepOneDown)
         TToolButton* Click;
         bool BoldDown, ItalicDown;
     };
-    for (TCase C : {TCase{Bold, true, false}, {Italic, false, true}, {Italic, false, true}, {Bold, true, false}})
+    for (TCase C : {TCase{Bold, true, false},
+                    {Italic, false, true},
+                    {Italic, false, true},
+                    {Bold, true, false}})
     {
         FDesktop.Advance(1000); // separate clicks, not a double click
         ClickOn(C.Click);
@@ -258,22 +266,26 @@ TEST_F(ToolBarForm, OpenMenuMovesToTheNeighbouringDropDownByPointerAndKeys)
     POINT FilePt = At(File, 5, 5);
     POINT HelpPt = At(HelpButton, 5, 5);
     Steps = {
-        [&] {
+        [&]
+        {
             EXPECT_EQ(Shown(), FileItem);
             FDesktop.MouseMove(HelpPt.x, HelpPt.y);
         },
-        [&] {
+        [&]
+        {
             EXPECT_EQ(Shown(), Help);
             EXPECT_TRUE(HelpButton->Down());
             EXPECT_FALSE(File->Down());
             FDesktop.Press(VK_RIGHT); // wraps round to File
         },
-        [&] {
+        [&]
+        {
             EXPECT_EQ(Shown(), FileItem);
             EXPECT_EQ(TMenuLoop::Current()->Level(0)->Selected(), 0);
             FDesktop.Press(VK_LEFT);
         },
-        [&] {
+        [&]
+        {
             EXPECT_EQ(Shown(), Help);
             FDesktop.Press(VK_RETURN);
         },

@@ -2,8 +2,8 @@
 
 #include "framework/menus/MainMenu.h"
 #include "framework/menus/ShortCut.h"
-#include "platform/win/WinMessages.h"
 #include "platform/win/Input.h"
+#include "platform/win/WinMessages.h"
 
 #include <gtest/gtest.h>
 

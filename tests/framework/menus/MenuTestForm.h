@@ -52,7 +52,8 @@ class MenuForm : public GuiTest
     {
         size_t Next = 0;
         auto Old = Form->WindowProc;
-        Form->WindowProc = [&](TMessage& M) {
+        Form->WindowProc = [&](TMessage& M)
+        {
             if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU) return Old(M);
             if (Next < Steps.size())
             {

@@ -44,7 +44,8 @@ TEST_F(MenuForm, KeyboardMovesOverSelectableItemsOnly)
     for (const TCase& Case : Cases)
     {
         Clicked.clear();
-        for (UINT Key : Case.Keys) FDesktop.Press(Key);
+        for (UINT Key : Case.Keys)
+            FDesktop.Press(Key);
         PopupWithSteps(Menu, MenuAt, {});
         FDesktop.Pump(); // keys left over after the menu closed
         EXPECT_EQ(Clicked, Case.Clicked) << "case " << (&Case - Cases);
@@ -60,30 +61,33 @@ TEST_F(MenuForm, PointerHighlightsOnlyEnabledItemsAndReleaseChooses)
     POINT SeparatorPt = ItemCentre(Menu->Items(), 2, MenuAt);
     POINT SaveAsPt = ItemCentre(Menu->Items(), 3, MenuAt);
     auto Selected = [] { return TMenuLoop::Current()->Level(0)->Selected(); };
-    PopupWithSteps(Menu, MenuAt,
-                   {
-                       [&] { FDesktop.MouseMove(OpenPt.x, OpenPt.y); },
-                       [&] {
-                           EXPECT_EQ(Selected(), 0);
-                           // The highlight is on the screen.
-                           EXPECT_EQ(FDesktop.ScreenPixel(MenuAt.X + 6, OpenPt.y),
-                                     ColorToRGB(clHighlight));
-                           FDesktop.MouseMove(SavePt.x, SavePt.y);
-                       },
-                       [&] {
-                           EXPECT_EQ(Selected(), -1);
-                           EXPECT_EQ(FDesktop.ScreenPixel(MenuAt.X + 6, SavePt.y), ColorToRGB(clMenu));
-                           // Releasing over a disabled item or a separator
-                           // keeps the menu open.
-                           FDesktop.Click(SavePt.x, SavePt.y);
-                           FDesktop.Click(SeparatorPt.x, SeparatorPt.y);
-                       },
-                       [&] {
-                           EXPECT_EQ(Selected(), -1);
-                           EXPECT_TRUE(Clicked.empty());
-                           FDesktop.Click(SaveAsPt.x, SaveAsPt.y);
-                       },
-                   });
+    PopupWithSteps(
+        Menu, MenuAt,
+        {
+            [&] { FDesktop.MouseMove(OpenPt.x, OpenPt.y); },
+            [&]
+            {
+                EXPECT_EQ(Selected(), 0);
+                // The highlight is on the screen.
+                EXPECT_EQ(FDesktop.ScreenPixel(MenuAt.X + 6, OpenPt.y), ColorToRGB(clHighlight));
+                FDesktop.MouseMove(SavePt.x, SavePt.y);
+            },
+            [&]
+            {
+                EXPECT_EQ(Selected(), -1);
+                EXPECT_EQ(FDesktop.ScreenPixel(MenuAt.X + 6, SavePt.y), ColorToRGB(clMenu));
+                // Releasing over a disabled item or a separator
+                // keeps the menu open.
+                FDesktop.Click(SavePt.x, SavePt.y);
+                FDesktop.Click(SeparatorPt.x, SeparatorPt.y);
+            },
+            [&]
+            {
+                EXPECT_EQ(Selected(), -1);
+                EXPECT_TRUE(Clicked.empty());
+                FDesktop.Click(SaveAsPt.x, SaveAsPt.y);
+            },
+        });
     EXPECT_EQ(Clicked, std::vector<std::string>{"Sa&ve As"});
 }
 
@@ -99,7 +103,8 @@ TEST_F(MenuForm, HoveringOpensTheSubMenuBesideItsItem)
     PopupWithSteps(Menu, MenuAt,
                    {
                        [&] { FDesktop.MouseMove(RecentPt.x, RecentPt.y); },
-                       [&] {
+                       [&]
+                       {
                            TMenuLoop* Loop = TMenuLoop::Current();
                            ASSERT_EQ(Loop->LevelCount(), 2);
                            EXPECT_EQ(Loop->Level(1)->ScreenRect().Left, SubAt.X);
@@ -107,7 +112,8 @@ TEST_F(MenuForm, HoveringOpensTheSubMenuBesideItsItem)
                            // Moving to another item of the first menu closes it.
                            FDesktop.MouseMove(OpenPt.x, OpenPt.y);
                        },
-                       [&] {
+                       [&]
+                       {
                            EXPECT_EQ(TMenuLoop::Current()->LevelCount(), 1);
                            FDesktop.MouseMove(RecentPt.x, RecentPt.y);
                            FDesktop.Click(TwoPt.x, TwoPt.y);
@@ -148,15 +154,17 @@ TEST_F(MenuForm, OwnerDrawHandlersMeasureAndDrawInTheirRectangles)
     for (int I = 0; I < Menu->Items()->Count(); ++I)
     {
         TMenuItem* Item = Menu->Items()->Items(I);
-        Item->OnMeasureItem = [Item](TObject* Sender, Graphics::TCanvas* Canvas, int& W, int& H) {
+        Item->OnMeasureItem = [Item](TObject* Sender, Graphics::TCanvas* Canvas, int& W, int& H)
+        {
             EXPECT_EQ(Sender, Item);
             EXPECT_NE(Canvas, nullptr);
             EXPECT_GT(H, 0); // preset to the default layout's size
             W = Item->IsLine() ? 10 : 100 + static_cast<int>(Item->Caption().size());
             H = Item->IsLine() ? 5 : 21;
         };
-        Item->OnDrawItem = [&Drawn, Item](TObject*, Graphics::TCanvas* Canvas, const TRect& R,
-                                          bool Selected) {
+        Item->OnDrawItem =
+            [&Drawn, Item](TObject*, Graphics::TCanvas* Canvas, const TRect& R, bool Selected)
+        {
             Drawn.push_back({Item, R, Selected});
             Canvas->FillRect(R);
         };
@@ -166,7 +174,8 @@ TEST_F(MenuForm, OwnerDrawHandlersMeasureAndDrawInTheirRectangles)
     auto Row = [&](int Top, int Height) { return TRect{F, F + Top, F + Widest, F + Top + Height}; };
     PopupWithSteps(Menu, MenuAt,
                    {
-                       [&] {
+                       [&]
+                       {
                            // Every shown item once, in its own row of the
                            // widest item's width; the hidden one not at all.
                            ASSERT_EQ(Drawn.size(), 5u);
@@ -176,13 +185,15 @@ TEST_F(MenuForm, OwnerDrawHandlersMeasureAndDrawInTheirRectangles)
                            EXPECT_EQ(Drawn[3].Rect, Row(47, 21));
                            EXPECT_EQ(Drawn[4].Item, Exit);
                            EXPECT_EQ(Drawn[4].Rect, Row(68, 21));
-                           for (const TDrawn& D : Drawn) EXPECT_FALSE(D.Selected);
+                           for (const TDrawn& D : Drawn)
+                               EXPECT_FALSE(D.Selected);
                            EXPECT_EQ(TMenuLoop::Current()->Level(0)->Size(),
                                      (TSize{Widest + 2 * F, 89 + 2 * F}));
                            Drawn.clear();
                            FDesktop.Press(VK_DOWN);
                        },
-                       [&] {
+                       [&]
+                       {
                            // Only the newly highlighted item is drawn again.
                            ASSERT_EQ(Drawn.size(), 1u);
                            EXPECT_EQ(Drawn[0].Item, Open);
@@ -194,7 +205,8 @@ TEST_F(MenuForm, OwnerDrawHandlersMeasureAndDrawInTheirRectangles)
 
 TEST_F(MenuForm, ClickHandlerMayFreeTheMenu)
 {
-    Exit->OnClick = [this](TObject*) {
+    Exit->OnClick = [this](TObject*)
+    {
         Menu->Free();
         Menu = nullptr;
     };
