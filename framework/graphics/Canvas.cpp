@@ -57,7 +57,7 @@ void TCanvas::RequireState()
         Dc.SetBrush(::TBrush::Clear());
     else
         Dc.SetBrush(::TBrush::Solid(FBrush->Color()));
-    Dc.SetFont(FFont->Spec());
+    Dc.SetFont(FFont->Desc());
     Dc.SetTextColor(FFont->Color());
     Dc.SetBkColor(FBrush->Color());
     Dc.SetBkMode(FBrush->Style() == bsClear ? TRANSPARENT : OPAQUE);
@@ -197,7 +197,7 @@ int TCanvas::DrawText(std::string_view Text, TRect& R, unsigned Format)
 TSize TCanvas::TextExtent(std::string_view Text)
 {
     TDeviceContext& Dc = MeasureDc();
-    Dc.SetFont(FFont->Spec());
+    Dc.SetFont(FFont->Desc());
     return GetTextExtent(Dc, Text);
 }
 

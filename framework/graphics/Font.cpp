@@ -73,9 +73,9 @@ void TFont::SetCharset(int Value)
     Changed();
 }
 
-TFontSpec TFont::Spec() const
+TFontDesc TFont::Desc() const
 {
-    TFontSpec S;
+    TFontDesc S;
     S.Face = FName;
     S.Height = FHeight;
     S.Bold = FStyle.Contains(fsBold);

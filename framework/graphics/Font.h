@@ -3,7 +3,7 @@
 #include "framework/Set.h"
 #include "framework/graphics/GraphicsObject.h"
 #include "platform/gfx/Color.h"
-#include "platform/gfx/FontSpec.h"
+#include "platform/gfx/FontDesc.h"
 
 #include <string>
 
@@ -47,7 +47,7 @@ class TFont : public TGraphicsObject
     void SetCharset(int Value);
 
     // What the graphics layer needs to select this font.
-    TFontSpec Spec() const;
+    TFontDesc Desc() const;
     bool operator==(const TFont& Other) const;
 
     void Assign(const TPersistent* Source) override;

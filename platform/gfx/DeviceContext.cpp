@@ -132,11 +132,11 @@ bool TDeviceContext::RestoreDC(int Level)
     return true;
 }
 
-void TDeviceContext::SetFont(const TFontSpec& Spec)
+void TDeviceContext::SetFont(const TFontDesc& Desc)
 {
-    if (FState.Font == Spec)
+    if (FState.Font == Desc)
         return;
-    FState.Font = Spec;
+    FState.Font = Desc;
     FFont.reset();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/gfx/Brush.h"
-#include "platform/gfx/FontSpec.h"
+#include "platform/gfx/FontDesc.h"
 #include "platform/gfx/Geometry.h"
 #include "platform/gfx/Pen.h"
 #include "platform/gfx/Region.h"
@@ -95,8 +95,8 @@ class TDeviceContext
     TPoint GetBrushOrg() const { return FState.BrushOrg; }
     void SetBrushOrg(int X, int Y) { FState.BrushOrg = {X, Y}; }
 
-    const TFontSpec& FontSpec() const { return FState.Font; }
-    void SetFont(const TFontSpec& Spec);
+    const TFontDesc& FontDesc() const { return FState.Font; }
+    void SetFont(const TFontDesc& Desc);
     // The selected font, looked up on first use (never null).
     const TFont& Font() const;
 
@@ -131,7 +131,7 @@ class TDeviceContext
         TPen Pen;
         TBrush Brush;
         TPoint BrushOrg;
-        TFontSpec Font;
+        TFontDesc Font;
         TColor TextColor = clBlack;
         TColor BkColor = clWhite;
         int BkMode = OPAQUE;

@@ -46,13 +46,13 @@ bool HasStrike(FT_Face Face, int PixelSize)
 }
 } // namespace
 
-TFont::TFont(const TFontSpec& Spec) : FSpec(Spec)
+TFont::TFont(const TFontDesc& Desc) : FDesc(Desc)
 {
-    if (FSpec.Height == 0)
-        FSpec.Height = -11;
+    if (FDesc.Height == 0)
+        FDesc.Height = -11;
     TFontCache& Cache = TFontCache::Instance();
-    const int Wanted = std::max(1, std::abs(FSpec.Height));
-    const TFontCache::TMatch Match = Cache.Match(FSpec.Face, FSpec.Bold, FSpec.Italic, Wanted);
+    const int Wanted = std::max(1, std::abs(FDesc.Height));
+    const TFontCache::TMatch Match = Cache.Match(FDesc.Face, FDesc.Bold, FDesc.Italic, Wanted);
     FT_Face Face = nullptr;
     if (!Match.Path.empty() && Cache.Library() &&
         FT_New_Face(Cache.Library(), Match.Path.c_str(), Match.Index, &Face) != 0)
@@ -78,7 +78,7 @@ TFont::TFont(const TFontSpec& Spec) : FSpec(Spec)
         // Bitmap-only: asking FreeType for any other size fails and leaves
         // the face unusable, so select one of its strikes instead.
         FBitmapOnly = true;
-        const int Strike = PickStrike(Face, FSpec.Height);
+        const int Strike = PickStrike(Face, FDesc.Height);
         FT_Select_Size(Face, Strike);
         FPixelSize = Face->available_sizes[Strike].height;
         FMetrics.Ascent = Round26(Face->size->metrics.ascender);
@@ -91,8 +91,8 @@ TFont::TFont(const TFontSpec& Spec) : FSpec(Spec)
         FMetrics.Height = FMetrics.Ascent + FMetrics.Descent;
         // The classic cell of these faces is 13/11 of the character height.
         FMetrics.InternalLeading = FMetrics.Height - FMetrics.Height * 11 / 13;
-        FEmboldenBitmaps = FSpec.Bold && !FaceBold;
-        FSlantBitmaps = FSpec.Italic && !FaceItalic;
+        FEmboldenBitmaps = FDesc.Bold && !FaceBold;
+        FSlantBitmaps = FDesc.Italic && !FaceItalic;
     }
     else
     {
@@ -106,17 +106,17 @@ TFont::TFont(const TFontSpec& Spec) : FSpec(Spec)
             DescentUnits = Os2->usWinDescent;
         }
         const double CellUnits = std::max(1.0, AscentUnits + DescentUnits);
-        FPixelSize = FSpec.Height < 0 ? -FSpec.Height
-                                      : std::max(1, static_cast<int>(std::lround(FSpec.Height * Upem / CellUnits)));
+        FPixelSize = FDesc.Height < 0 ? -FDesc.Height
+                                      : std::max(1, static_cast<int>(std::lround(FDesc.Height * Upem / CellUnits)));
         FT_Set_Pixel_Sizes(Face, 0, static_cast<FT_UInt>(FPixelSize));
         FMetrics.Ascent = static_cast<int>(std::lround(AscentUnits * FPixelSize / Upem));
         FMetrics.Descent = static_cast<int>(std::lround(DescentUnits * FPixelSize / Upem));
         FMetrics.Height = FMetrics.Ascent + FMetrics.Descent;
         FMetrics.InternalLeading = std::max(0, FMetrics.Height - FPixelSize);
-        FEmboldenBitmaps = FSpec.Bold && !FaceBold;
+        FEmboldenBitmaps = FDesc.Bold && !FaceBold;
         // A bold face with bitmap strikes may carry its weight only there.
-        FEmboldenOutlines = FSpec.Bold && (!FaceBold || Face->num_fixed_sizes > 0);
-        FSlantOutlines = FSpec.Italic && !FaceItalic;
+        FEmboldenOutlines = FDesc.Bold && (!FaceBold || Face->num_fixed_sizes > 0);
+        FSlantOutlines = FDesc.Italic && !FaceItalic;
         FSlantBitmaps = FSlantOutlines;
         if (Face->underline_position != 0)
             FUnderlineOffset =

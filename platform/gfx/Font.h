@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gfx/FontSpec.h"
+#include "platform/gfx/FontDesc.h"
 
 #include <cstdint>
 #include <memory>
@@ -37,7 +37,7 @@ struct TGlyph
 
 struct FT_FaceRec_;
 
-// A font resolved from a TFontSpec: a face file found through fontconfig at
+// A font resolved from a TFontDesc: a face file found through fontconfig at
 // one pixel size, with its metrics and a cache of rendered glyphs.
 //
 // Faces that ship only bitmap sizes (the "MS Sans Serif" face) are drawn
@@ -55,17 +55,17 @@ struct FT_FaceRec_;
 class TFont
 {
   public:
-    // The shared font for Spec, from the process-wide cache. Never null: a
-    // spec that matches no loadable file gives a font without glyphs whose
+    // The shared font for Desc, from the process-wide cache. Never null: a
+    // description that matches no loadable file gives a font without glyphs whose
     // metrics follow the requested height.
-    static std::shared_ptr<const TFont> Get(const TFontSpec& Spec);
+    static std::shared_ptr<const TFont> Get(const TFontDesc& Desc);
 
     ~TFont();
     TFont(const TFont&) = delete;
     TFont& operator=(const TFont&) = delete;
 
-    const TFontSpec& Spec() const { return FSpec; }
-    // The family and file fontconfig resolved the spec to ("" when none).
+    const TFontDesc& Desc() const { return FDesc; }
+    // The family and file fontconfig resolved the description to ("" when none).
     const std::string& FamilyName() const { return FFamily; }
     const std::string& FilePath() const { return FPath; }
     // True when glyphs come from a bitmap strike of a face without outlines.
@@ -85,11 +85,11 @@ class TFont
     int TextWidth(std::u32string_view Text) const;
 
   private:
-    explicit TFont(const TFontSpec& Spec);
+    explicit TFont(const TFontDesc& Desc);
     TGlyph Render(char32_t Code) const;
     static void SlantRows(TGlyph& Glyph);
 
-    TFontSpec FSpec;
+    TFontDesc FDesc;
     std::string FFamily;
     std::string FPath;
     FT_FaceRec_* FFace = nullptr;

@@ -23,10 +23,10 @@ std::string Configuration()
            "</fontconfig>";
 }
 
-std::string KeyOf(const TFontSpec& Spec)
+std::string KeyOf(const TFontDesc& Desc)
 {
-    return Spec.Face + '\x1f' + std::to_string(Spec.Height) + (Spec.Bold ? 'b' : '-') + (Spec.Italic ? 'i' : '-') +
-           (Spec.Underline ? 'u' : '-') + (Spec.StrikeOut ? 's' : '-');
+    return Desc.Face + '\x1f' + std::to_string(Desc.Height) + (Desc.Bold ? 'b' : '-') + (Desc.Italic ? 'i' : '-') +
+           (Desc.Underline ? 'u' : '-') + (Desc.StrikeOut ? 's' : '-');
 }
 } // namespace
 
@@ -55,14 +55,14 @@ TFontCache::TFontCache()
 
 TFontCache::~TFontCache() = default;
 
-std::shared_ptr<const TFont> TFontCache::Get(const TFontSpec& Spec)
+std::shared_ptr<const TFont> TFontCache::Get(const TFontDesc& Desc)
 {
     std::lock_guard Guard(FLock);
-    const std::string Key = KeyOf(Spec);
+    const std::string Key = KeyOf(Desc);
     auto It = FFonts.find(Key);
     if (It != FFonts.end())
         return It->second;
-    std::shared_ptr<const TFont> Font(new TFont(Spec));
+    std::shared_ptr<const TFont> Font(new TFont(Desc));
     FFonts.emplace(Key, Font);
     return Font;
 }
@@ -97,7 +97,7 @@ TFontCache::TMatch TFontCache::Match(const std::string& Face, bool Bold, bool It
     return Result;
 }
 
-std::shared_ptr<const TFont> TFont::Get(const TFontSpec& Spec)
+std::shared_ptr<const TFont> TFont::Get(const TFontDesc& Desc)
 {
-    return TFontCache::Instance().Get(Spec);
+    return TFontCache::Instance().Get(Desc);
 }

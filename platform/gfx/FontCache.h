@@ -28,7 +28,7 @@ class TFontCache
     std::recursive_mutex& Lock() { return FLock; }
     FT_LibraryRec_* Library() const { return FLibrary; }
 
-    std::shared_ptr<const TFont> Get(const TFontSpec& Spec);
+    std::shared_ptr<const TFont> Get(const TFontDesc& Desc);
 
     struct TMatch
     {

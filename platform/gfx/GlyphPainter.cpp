@@ -59,9 +59,9 @@ int PaintGlyphRun(TDeviceContext& Dc, const TFont& Font, int X, int Top, std::u3
             PaintTextBar(Dc, Pen, Pen + G.Advance, Baseline + Font.UnderlineOffset(), Font.UnderlineThickness());
         Pen += G.Advance;
     }
-    if (Font.Spec().Underline)
+    if (Font.Desc().Underline)
         PaintTextBar(Dc, X, Pen, Baseline + Font.UnderlineOffset(), Font.UnderlineThickness());
-    if (Font.Spec().StrikeOut)
+    if (Font.Desc().StrikeOut)
         PaintTextBar(Dc, X, Pen, Baseline - Font.Metrics().Ascent / 3, Font.UnderlineThickness());
     return Pen;
 }

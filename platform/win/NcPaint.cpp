@@ -94,7 +94,7 @@ void PaintDefaultFrame(TDeviceContext& Dc, const TWindow& Window)
         FillRect(Dc, {Cr.left, Cr.bottom, Cr.right, Cr.bottom + 1}, Sys(COLOR_BTNFACE));
         int TextLeft = Caption.SysMenu.right > 0 ? Caption.SysMenu.right + 2 : Cr.left + 2;
         int TextRight = Caption.Minimize.left > 0 ? Caption.Minimize.left : Caption.Close.left > 0 ? Caption.Close.left : Cr.right;
-        TFontSpec Font;
+        TFontDesc Font;
         Font.Face = "Tahoma";
         Font.Height = -11;
         Font.Bold = true;

@@ -51,8 +51,8 @@ TEST(FontTest, ChangesAreReportedOnceAndOnlyWhenReal)
     F.SetStyle({fsBold});
     SetPropValue(F, "Color", TValue(TIdent{"clRed"}));
     EXPECT_EQ(Changes, 3);
-    EXPECT_TRUE(F.Spec().Bold);
-    EXPECT_EQ(F.Spec().Face, "Tahoma");
+    EXPECT_TRUE(F.Desc().Bold);
+    EXPECT_EQ(F.Desc().Face, "Tahoma");
     EXPECT_FALSE(IsStoredProp(F, *GetPropInfo(F.ClassInfo(), "Size")));
 }
 

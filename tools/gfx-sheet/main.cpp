@@ -20,9 +20,9 @@ namespace
 constexpr int SheetWidth = 720;
 constexpr int SheetHeight = 560;
 
-TFontSpec Font(const char* Face, int Height, bool Bold = false, bool Italic = false, bool Underline = false)
+TFontDesc Font(const char* Face, int Height, bool Bold = false, bool Italic = false, bool Underline = false)
 {
-    TFontSpec S;
+    TFontDesc S;
     S.Face = Face;
     S.Height = Height;
     S.Bold = Bold;
@@ -165,7 +165,7 @@ void DrawTexts(TDeviceContext& Dc)
     Dc.SetBkMode(TRANSPARENT);
     struct TSample
     {
-        TFontSpec Spec;
+        TFontDesc Desc;
         const char* Text;
     };
     const TSample Samples[] = {
@@ -181,7 +181,7 @@ void DrawTexts(TDeviceContext& Dc)
     int Y = 245;
     for (const TSample& S : Samples)
     {
-        Dc.SetFont(S.Spec);
+        Dc.SetFont(S.Desc);
         TextOut(Dc, 10, Y, S.Text);
         Y += GetTextMetrics(Dc).Height + 3;
     }

@@ -11,12 +11,12 @@
 TEST(FontThreads, ConcurrentLookupMeasureAndDrawAgree)
 {
     const char* Faces[] = {"MS Sans Serif", "Tahoma", "DejaVu Sans", "No Such Face"};
-    auto SpecOf = [&](int Face, int Step) {
-        TFontSpec Spec;
-        Spec.Face = Faces[Face % 4];
-        Spec.Height = -11 - Step % 5;
-        Spec.Bold = Step % 2 == 0;
-        return Spec;
+    auto DescOf = [&](int Face, int Step) {
+        TFontDesc Desc;
+        Desc.Face = Faces[Face % 4];
+        Desc.Height = -11 - Step % 5;
+        Desc.Bold = Step % 2 == 0;
+        return Desc;
     };
     constexpr int Threads = 4;
     constexpr int Steps = 10;
@@ -26,18 +26,18 @@ TEST(FontThreads, ConcurrentLookupMeasureAndDrawAgree)
         Workers.emplace_back([&, T] {
             TSurface S(200, 40, clWhite);
             TDeviceContext Dc(S);
-            // Each thread walks the specs in its own order, drawing as it goes.
+            // Each thread walks the descriptions in its own order, drawing as it goes.
             for (int Step = 0; Step < Steps; ++Step)
                 for (int F = 0; F < 4; ++F)
                 {
-                    Dc.SetFont(SpecOf(F + T, Step + T));
+                    Dc.SetFont(DescOf(F + T, Step + T));
                     TRect R{0, 0, 200, 40};
                     DrawText(Dc, "Write All &Open", R, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
                 }
             for (int Step = 0; Step < Steps; ++Step)
                 for (int F = 0; F < 4; ++F)
                 {
-                    Dc.SetFont(SpecOf(F, Step));
+                    Dc.SetFont(DescOf(F, Step));
                     Widths[static_cast<size_t>(T)].push_back(GetTextExtent(Dc, "Read All").Width);
                 }
         });

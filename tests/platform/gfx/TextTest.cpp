@@ -7,9 +7,9 @@
 
 namespace
 {
-TFontSpec Spec(const char* Face, int Height, bool Bold = false)
+TFontDesc Desc(const char* Face, int Height, bool Bold = false)
 {
-    TFontSpec S;
+    TFontDesc S;
     S.Face = Face;
     S.Height = Height;
     S.Bold = Bold;
@@ -33,22 +33,22 @@ std::vector<int> InkColumns(const TSurface& S, const TRect& R, TColor Ink)
 
 TEST(Font, DesktopFacesResolveToThePackagedFiles)
 {
-    const auto Sans = TFont::Get(Spec("MS Sans Serif", -11));
+    const auto Sans = TFont::Get(Desc("MS Sans Serif", -11));
     EXPECT_EQ(Sans->FamilyName(), "MS Sans Serif");
     EXPECT_TRUE(Sans->IsBitmapOnly());
     EXPECT_EQ(Sans->PixelSize(), 13); // the 13-pixel cell of an 8-point font
     EXPECT_EQ(Sans->Metrics().Height, 13);
     EXPECT_EQ(Sans->Metrics().Ascent, 11);
 
-    const auto Bold = TFont::Get(Spec("Tahoma", -11, true));
+    const auto Bold = TFont::Get(Desc("Tahoma", -11, true));
     EXPECT_EQ(Bold->FamilyName(), "Tahoma");
     EXPECT_NE(Bold->FilePath().find("tahomabd"), std::string::npos);
     EXPECT_EQ(Bold->PixelSize(), 11);
 
-    const auto Fallback = TFont::Get(Spec("No Such Face At All", -11));
+    const auto Fallback = TFont::Get(Desc("No Such Face At All", -11));
     EXPECT_EQ(Fallback->FamilyName(), "DejaVu Sans");
     EXPECT_GT(Fallback->TextWidth(U"abc"), 0);
-    EXPECT_EQ(TFont::Get(Spec("MS Sans Serif", -11)), Sans); // cached
+    EXPECT_EQ(TFont::Get(Desc("MS Sans Serif", -11)), Sans); // cached
 }
 
 TEST(Font, BitmapFaceSizesFollowTheRequestedHeight)
@@ -60,7 +60,7 @@ TEST(Font, BitmapFaceSizesFollowTheRequestedHeight)
     };
     for (const TCase C : {TCase{-11, 13}, TCase{-13, 16}, TCase{-16, 20}, TCase{13, 13}, TCase{20, 20}, TCase{0, 13}})
     {
-        const auto Font = TFont::Get(Spec("MS Sans Serif", C.Height));
+        const auto Font = TFont::Get(Desc("MS Sans Serif", C.Height));
         EXPECT_EQ(Font->Metrics().Height, C.Cell) << C.Height;
         // Glyphs keep loading after a size change.
         EXPECT_GT(Font->TextWidth(U"Write All"), 0) << C.Height;
@@ -69,29 +69,29 @@ TEST(Font, BitmapFaceSizesFollowTheRequestedHeight)
 
 TEST(Font, SampleWidthsAreStable)
 {
-    EXPECT_EQ(TFont::Get(Spec("MS Sans Serif", -11))->TextWidth(U"Read All"), 40);
-    EXPECT_EQ(TFont::Get(Spec("MS Sans Serif", -11))->TextWidth(U"Open"), 26);
-    EXPECT_EQ(TFont::Get(Spec("Tahoma", -11))->TextWidth(U"Read All"), 39);
+    EXPECT_EQ(TFont::Get(Desc("MS Sans Serif", -11))->TextWidth(U"Read All"), 40);
+    EXPECT_EQ(TFont::Get(Desc("MS Sans Serif", -11))->TextWidth(U"Open"), 26);
+    EXPECT_EQ(TFont::Get(Desc("Tahoma", -11))->TextWidth(U"Read All"), 39);
     // Bold widens every glyph: the embedded bold bitmaps of the bold face,
     // and one overstrike column per glyph for the bitmap-only face.
-    EXPECT_EQ(TFont::Get(Spec("Tahoma", -11, true))->TextWidth(U"Read All"), 47);
-    EXPECT_EQ(TFont::Get(Spec("MS Sans Serif", -11, true))->TextWidth(U"Read All"), 48);
+    EXPECT_EQ(TFont::Get(Desc("Tahoma", -11, true))->TextWidth(U"Read All"), 47);
+    EXPECT_EQ(TFont::Get(Desc("MS Sans Serif", -11, true))->TextWidth(U"Read All"), 48);
 }
 
 TEST(Font, BoldOutlinesOfTheBitmapCarriedBoldFaceAreThickened)
 {
     // At 20 pixels the bold face has no bitmaps; its outlines alone would
     // draw regular strokes.
-    const int Regular = TFont::Get(Spec("Tahoma", -20))->TextWidth(U"Read All");
-    const int Bold = TFont::Get(Spec("Tahoma", -20, true))->TextWidth(U"Read All");
+    const int Regular = TFont::Get(Desc("Tahoma", -20))->TextWidth(U"Read All");
+    const int Bold = TFont::Get(Desc("Tahoma", -20, true))->TextWidth(U"Read All");
     EXPECT_GT(Bold, Regular);
 }
 
 TEST(Font, ItalicBitmapGlyphsLeanRightWithoutChangingTheAdvance)
 {
-    TFontSpec Slanted = Spec("MS Sans Serif", -11);
+    TFontDesc Slanted = Desc("MS Sans Serif", -11);
     Slanted.Italic = true;
-    const TGlyph& Upright = TFont::Get(Spec("MS Sans Serif", -11))->Glyph(U'I');
+    const TGlyph& Upright = TFont::Get(Desc("MS Sans Serif", -11))->Glyph(U'I');
     const TGlyph& Leaning = TFont::Get(Slanted)->Glyph(U'I');
     EXPECT_EQ(Leaning.Advance, Upright.Advance);
     EXPECT_EQ(Leaning.Width, Upright.Width + (Upright.Top - 1) / 4);
@@ -112,7 +112,7 @@ TEST(Text, ExtentAndMetricsComeFromTheSelectedFont)
     TDeviceContext Dc(S);
     EXPECT_EQ(GetTextExtent(Dc, "Open"), (TSize{26, 13}));
     Dc.SaveDC();
-    Dc.SetFont(Spec("MS Sans Serif", -13));
+    Dc.SetFont(Desc("MS Sans Serif", -13));
     EXPECT_EQ(GetTextMetrics(Dc).Height, 16);
     EXPECT_EQ(GetTextExtent(Dc, ""), (TSize{0, 16}));
     Dc.RestoreDC(-1);
