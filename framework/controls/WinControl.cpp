@@ -219,8 +219,14 @@ bool TWinControl::IsControlMouseMsg(TMessage& M)
     }
     int X = GET_X_LPARAM(M.LParam) - Target->Left();
     int Y = GET_Y_LPARAM(M.LParam) - Target->Top();
-    M.Result =
-        Target->Perform(M.Msg, M.WParam, MAKELPARAM(static_cast<WORD>(X), static_cast<WORD>(Y)));
+    UINT Msg = M.Msg;
+    // A control that takes no double clicks gets the second press of one
+    // as a plain press.
+    const bool DoubleClick =
+        Msg == WM_LBUTTONDBLCLK || Msg == WM_RBUTTONDBLCLK || Msg == WM_MBUTTONDBLCLK;
+    if (DoubleClick && !Target->ControlStyle().Contains(csDoubleClicks))
+        Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
+    M.Result = Target->Perform(Msg, M.WParam, MAKELPARAM(static_cast<WORD>(X), static_cast<WORD>(Y)));
     return true;
 }
 

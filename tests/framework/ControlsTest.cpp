@@ -257,6 +257,24 @@ TEST_F(DialogForm, MouseEnterAndLeaveReachGraphicControls)
     EXPECT_EQ(Events, (std::vector<std::string>{"enter", "leave"}));
 }
 
+TEST_F(DialogForm, AQuickSecondClickIsAPressForControlsWithoutDoubleClicks)
+{
+    auto* Plain = MakeChild<TLabel>(150, 60, 80, 20);
+    Plain->SetAutoSize(false);
+    Plain->SetControlStyle(Plain->ControlStyle() - TControlStyle{csDoubleClicks});
+    int Downs = 0, Doubles = 0;
+    Plain->OnMouseDown = [&](TObject*, TMouseButton, TShiftState Shift, int, int) {
+        ++(Shift.Contains(ssDouble) ? Doubles : Downs);
+    };
+    POINT Over = At(Plain, 10, 10);
+    FDesktop.Click(Over.x, Over.y);
+    FDesktop.Click(Over.x, Over.y);
+    FDesktop.Pump();
+    EXPECT_EQ(Downs, 2);
+    EXPECT_EQ(Doubles, 0);
+    Plain->OnMouseDown = {};
+}
+
 TEST_F(DialogForm, BorderWidthIsANonClientMarginInTheControlsColour)
 {
     Panel->SetColor(clRed);
