@@ -9,7 +9,7 @@
 #include "framework/controls/Application.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/headless/HeadlessDesktop.h"
-#include "platform/win/sdl/SdlBackend.h"
+#include "platform/win/sdl/StartBackend.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -62,19 +62,14 @@ int main(int Argc, char** Argv)
                              "[--exit-after-ms N]\n");
         return 1;
     }
-    std::unique_ptr<THeadlessDesktop> Headless;
-    std::unique_ptr<TSdlBackend> Sdl;
-    if (Args.Headless)
-        Headless = std::make_unique<THeadlessDesktop>();
-    else
+    std::string Error;
+    std::unique_ptr<TBackend> Backend = StartBackend(Args.Headless, Error);
+    if (!Backend)
     {
-        Sdl = std::make_unique<TSdlBackend>();
-        if (!Sdl->Succeeded())
-        {
-            std::fprintf(stderr, "form-demo: no display (try --headless)\n");
-            return 2;
-        }
+        std::fprintf(stderr, "form-demo: %s (try --headless)\n", Error.c_str());
+        return 2;
     }
+    auto* Headless = dynamic_cast<THeadlessDesktop*>(Backend.get());
 
     try
     {
