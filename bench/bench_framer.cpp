@@ -33,7 +33,8 @@ std::vector<uint8_t> NoiseStream(size_t Size)
 {
     std::mt19937 Random(7);
     std::vector<uint8_t> Bytes(Size);
-    for (auto& B : Bytes) B = static_cast<uint8_t>(Random());
+    for (auto& B : Bytes)
+        B = static_cast<uint8_t>(Random());
     return Bytes;
 }
 
@@ -43,14 +44,21 @@ void Run(benchmark::State& State, const std::vector<uint8_t>& Bytes)
     ReplyFramer Framer([&](int, const ModuleParameters*) { ++Events; });
     for (auto _ : State)
     {
-        for (uint8_t B : Bytes) Framer.Feed(B);
+        for (uint8_t B : Bytes)
+            Framer.Feed(B);
         benchmark::DoNotOptimize(Events);
     }
     State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Bytes.size()));
 }
 
-void BM_FeedValidReplies(benchmark::State& State) { Run(State, RepliesStream(4096)); }
-void BM_FeedNoise(benchmark::State& State) { Run(State, NoiseStream(100000)); }
+void BM_FeedValidReplies(benchmark::State& State)
+{
+    Run(State, RepliesStream(4096));
+}
+void BM_FeedNoise(benchmark::State& State)
+{
+    Run(State, NoiseStream(100000));
+}
 } // namespace
 
 BENCHMARK(BM_FeedValidReplies);

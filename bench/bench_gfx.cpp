@@ -31,7 +31,8 @@ double ThreadNanoseconds()
 // CPU nanoseconds memcpy needs for one client area, averaged over many.
 double MemcpyNanoseconds()
 {
-    static const double Value = [] {
+    static const double Value = []
+    {
         std::vector<uint8_t> A(Bytes, 1), B(Bytes, 2);
         constexpr int Reps = 2000;
         const double Start = ThreadNanoseconds();
@@ -143,7 +144,8 @@ void BM_TextLayoutCaption(benchmark::State& State)
     for (auto _ : State)
     {
         TRect R{0, 0, 60, 0};
-        benchmark::DoNotOptimize(DrawText(Dc, Caption, R, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS));
+        benchmark::DoNotOptimize(
+            DrawText(Dc, Caption, R, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS));
     }
 }
 BENCHMARK(BM_TextLayoutCaption);

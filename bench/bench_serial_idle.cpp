@@ -18,7 +18,8 @@ double CpuMilliseconds()
 {
     rusage Usage{};
     getrusage(RUSAGE_SELF, &Usage);
-    auto Ms = [](const timeval& T) { return static_cast<double>(T.tv_sec) * 1000.0 + T.tv_usec / 1000.0; };
+    auto Ms = [](const timeval& T)
+    { return static_cast<double>(T.tv_sec) * 1000.0 + T.tv_usec / 1000.0; };
     return Ms(Usage.ru_utime) + Ms(Usage.ru_stime);
 }
 
@@ -45,7 +46,8 @@ int main()
     Class.lpfnWndProc = &Procedure;
     Class.lpszClassName = "BenchIdle";
     RegisterClassEx(&Class);
-    HWND Window = CreateWindowEx(0, "BenchIdle", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    HWND Window =
+        CreateWindowEx(0, "BenchIdle", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
 
     TelvaroSerial Link;
     Link.SetPortMap(PortMap(PortFolders{"", Folder}));
@@ -56,21 +58,25 @@ int main()
     const auto WallBefore = std::chrono::steady_clock::now();
     SetTimer(Window, 1, 5000, nullptr);
     MSG Msg{};
-    while (GetMessage(&Msg, nullptr, 0, 0) > 0) DispatchMessage(&Msg);
+    while (GetMessage(&Msg, nullptr, 0, 0) > 0)
+        DispatchMessage(&Msg);
     const double Cpu = CpuMilliseconds() - CpuBefore;
     const double Wall =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - WallBefore).count();
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - WallBefore)
+            .count();
 
     const auto CloseStart = std::chrono::steady_clock::now();
     Link.Close();
     const double CloseMs =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - CloseStart).count();
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - CloseStart)
+            .count();
     DestroyWindow(Window);
     std::string Cleanup = "rm -rf '" + std::string(Root) + "'";
     (void)!std::system(Cleanup.c_str());
 
     std::printf("open idle port held for:  %.0f ms wall\n", Wall);
-    std::printf("CPU time (user + system): %.2f ms (%.4f %% of one core)\n", Cpu, 100.0 * Cpu / Wall);
+    std::printf("CPU time (user + system): %.2f ms (%.4f %% of one core)\n", Cpu,
+                100.0 * Cpu / Wall);
     std::printf("close of the idle port:   %.3f ms\n", CloseMs);
     return 0;
 }

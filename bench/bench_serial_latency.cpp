@@ -23,8 +23,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <poll.h>
@@ -53,8 +53,10 @@ bool ReadExactly(int Fd, uint8_t* Into, size_t Count)
         pollfd Watch{Fd, POLLIN, 0};
         if (poll(&Watch, 1, 2000) <= 0) return false;
         const ssize_t N = read(Fd, Into + Got, Count - Got);
-        if (N > 0) Got += static_cast<size_t>(N);
-        else if (N == 0 || (errno != EAGAIN && errno != EINTR)) return false;
+        if (N > 0)
+            Got += static_cast<size_t>(N);
+        else if (N == 0 || (errno != EAGAIN && errno != EINTR))
+            return false;
     }
     return true;
 }
@@ -64,15 +66,18 @@ std::vector<double> RawLoop()
 {
     PseudoTerminal Pty;
     SerialDevice Device;
-    if (!Pty.Create().Ok() || !Device.Open(Pty.DevicePath()).Ok() || !Device.Configure({115200, Parity::None}).Ok())
+    if (!Pty.Create().Ok() || !Device.Open(Pty.DevicePath()).Ok() ||
+        !Device.Configure({115200, Parity::None}).Ok())
         return {};
     std::atomic<bool> Done{false};
-    std::thread Responder([&] {
-        uint8_t Request[FrameSize];
-        const Frame Reply = BuildFrame(CommandReadAll, ModuleParameters{});
-        while (ReadExactly(Pty.MasterFd(), Request, FrameSize) && !Done.load())
-            (void)!write(Pty.MasterFd(), Reply.data(), Reply.size());
-    });
+    std::thread Responder(
+        [&]
+        {
+            uint8_t Request[FrameSize];
+            const Frame Reply = BuildFrame(CommandReadAll, ModuleParameters{});
+            while (ReadExactly(Pty.MasterFd(), Request, FrameSize) && !Done.load())
+                (void)!write(Pty.MasterFd(), Reply.data(), Reply.size());
+        });
     const Frame Request = BuildReadAll();
     std::vector<double> Micros;
     for (int i = 0; i < Warmup + Rounds; ++i)
@@ -82,7 +87,9 @@ std::vector<double> RawLoop()
         if (!Device.Write(Request, std::chrono::milliseconds(1000)).Error.Ok() ||
             !ReadExactly(Device.Fd(), Reply, FrameSize))
             break;
-        if (i >= Warmup) Micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - Start).count());
+        if (i >= Warmup)
+            Micros.push_back(
+                std::chrono::duration<double, std::micro>(Clock::now() - Start).count());
     }
     // One more request, unanswered, lets the responder see Done.
     Done.store(true);
@@ -112,7 +119,9 @@ std::vector<double> RawAgainstModule(const std::string& Folder)
         if (!Device.Write(Request, std::chrono::milliseconds(1000)).Error.Ok() ||
             !ReadExactly(Device.Fd(), Reply, FrameSize))
             break;
-        if (i >= Warmup) Micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - Start).count());
+        if (i >= Warmup)
+            Micros.push_back(
+                std::chrono::duration<double, std::micro>(Clock::now() - Start).count());
     }
     return Micros;
 }
@@ -136,7 +145,8 @@ std::vector<double> LinkLoop(const std::string& Folder)
     Class.lpfnWndProc = &Procedure;
     Class.lpszClassName = "BenchLinkTarget";
     RegisterClassEx(&Class);
-    HWND Window = CreateWindowEx(0, "BenchLinkTarget", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    HWND Window = CreateWindowEx(0, "BenchLinkTarget", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 nullptr, nullptr);
     const UINT Message = RegisterWindowMessage(ReplyMessageName);
 
     TelvaroSerial Link;
@@ -155,7 +165,9 @@ std::vector<double> LinkLoop(const std::string& Folder)
             Replied = Msg.message == Message && Msg.wParam == ReplyOk;
             DispatchMessage(&Msg);
         }
-        if (i >= Warmup) Micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - Start).count());
+        if (i >= Warmup)
+            Micros.push_back(
+                std::chrono::duration<double, std::micro>(Clock::now() - Start).count());
     }
     Link.Close();
     DestroyWindow(Window);
@@ -177,19 +189,22 @@ int main()
     (void)!std::system(Cleanup.c_str());
     if (Raw.size() != Rounds || RawModule.size() != Rounds || Linked.size() != Rounds)
     {
-        std::fprintf(stderr, "bench_serial_latency: an exchange failed (%zu raw, %zu raw/module, %zu link)\n",
-                     Raw.size(), RawModule.size(), Linked.size());
+        std::fprintf(
+            stderr,
+            "bench_serial_latency: an exchange failed (%zu raw, %zu raw/module, %zu link)\n",
+            Raw.size(), RawModule.size(), Linked.size());
         return 1;
     }
     const double RawMedian = Percentile(Raw, 0.5), RawModuleMedian = Percentile(RawModule, 0.5),
                  LinkMedian = Percentile(Linked, 0.5);
-    std::printf("exchanges per loop:                        %d (after %d warm-up)\n", Rounds, Warmup);
-    std::printf("raw pty reference (echo thread):           median %8.1f us   p90 %8.1f us\n", RawMedian,
-                Percentile(Raw, 0.9));
-    std::printf("raw client against the virtual module:     median %8.1f us   p90 %8.1f us\n", RawModuleMedian,
-                Percentile(RawModule, 0.9));
-    std::printf("request to posted reply (module link):     median %8.1f us   p90 %8.1f us\n", LinkMedian,
-                Percentile(Linked, 0.9));
+    std::printf("exchanges per loop:                        %d (after %d warm-up)\n", Rounds,
+                Warmup);
+    std::printf("raw pty reference (echo thread):           median %8.1f us   p90 %8.1f us\n",
+                RawMedian, Percentile(Raw, 0.9));
+    std::printf("raw client against the virtual module:     median %8.1f us   p90 %8.1f us\n",
+                RawModuleMedian, Percentile(RawModule, 0.9));
+    std::printf("request to posted reply (module link):     median %8.1f us   p90 %8.1f us\n",
+                LinkMedian, Percentile(Linked, 0.9));
     std::printf("ratio of medians, link / raw reference:    %.2f\n", LinkMedian / RawMedian);
     std::printf("ratio of medians, link / raw on the module: %.2f\n", LinkMedian / RawModuleMedian);
     return 0;

@@ -14,7 +14,8 @@ namespace
 void DrainQueue()
 {
     MSG Msg;
-    while (PeekMessage(&Msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&Msg);
+    while (PeekMessage(&Msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessage(&Msg);
 }
 
 // Create, show, paint and present the four-panel demo window.
@@ -46,7 +47,8 @@ void BM_FullRepaint40Children(benchmark::State& State)
     int Before = Desktop.PresentCount(Window);
     for (auto _ : State)
     {
-        RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        RedrawWindow(Window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         DrainQueue();
     }
     if (Desktop.PresentCount(Window) - Before != static_cast<int>(State.iterations()))
@@ -55,6 +57,6 @@ void BM_FullRepaint40Children(benchmark::State& State)
     DrainQueue();
 }
 BENCHMARK(BM_FullRepaint40Children)->Unit(benchmark::kMicrosecond);
-}
+} // namespace
 
 BENCHMARK_MAIN();

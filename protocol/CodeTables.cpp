@@ -21,15 +21,23 @@ int FirstCode(ParameterList List)
 {
     switch (List)
     {
-    case ParameterList::UartBaud: return 1;
-    case ParameterList::Spreading: return 7;
-    case ParameterList::Bandwidth: return 6;
-    case ParameterList::Power: return 1;
-    default: return 0;
+    case ParameterList::UartBaud:
+        return 1;
+    case ParameterList::Spreading:
+        return 7;
+    case ParameterList::Bandwidth:
+        return 6;
+    case ParameterList::Power:
+        return 1;
+    default:
+        return 0;
     }
 }
 
-ListUpdate Select(int Index) { return {ListUpdate::Action::Select, Index}; }
+ListUpdate Select(int Index)
+{
+    return {ListUpdate::Action::Select, Index};
+}
 
 // Integer part of a number edit's value; values the integer cannot hold
 // (NaN, infinities, huge magnitudes) count as 0 rather than overflowing.
@@ -39,21 +47,32 @@ int64_t TruncateToInteger(double Value)
     return static_cast<int64_t>(Value);
 }
 
-char LowerAscii(char C) { return (C >= 'A' && C <= 'Z') ? static_cast<char>(C - 'A' + 'a') : C; }
+char LowerAscii(char C)
+{
+    return (C >= 'A' && C <= 'Z') ? static_cast<char>(C - 'A' + 'a') : C;
+}
 } // namespace
 
 std::span<const std::string_view> ListEntries(ParameterList List)
 {
     switch (List)
     {
-    case ParameterList::UartBaud: return BaudEntries;
-    case ParameterList::UartParity: return ParityEntries;
-    case ParameterList::Spreading: return SpreadingEntries;
-    case ParameterList::RfMode: return RfModeEntries;
-    case ParameterList::Bandwidth: return BandwidthEntries;
-    case ParameterList::Power: return PowerEntries;
-    case ParameterList::Breath: return BreathEntries;
-    case ParameterList::Wake: return WakeEntries;
+    case ParameterList::UartBaud:
+        return BaudEntries;
+    case ParameterList::UartParity:
+        return ParityEntries;
+    case ParameterList::Spreading:
+        return SpreadingEntries;
+    case ParameterList::RfMode:
+        return RfModeEntries;
+    case ParameterList::Bandwidth:
+        return BandwidthEntries;
+    case ParameterList::Power:
+        return PowerEntries;
+    case ParameterList::Breath:
+        return BreathEntries;
+    case ParameterList::Wake:
+        return WakeEntries;
     }
     return {};
 }
@@ -84,14 +103,22 @@ uint8_t& CodeField(ModuleParameters& Block, ParameterList List)
 {
     switch (List)
     {
-    case ParameterList::UartBaud: return Block.UartBaudCode;
-    case ParameterList::UartParity: return Block.UartParity;
-    case ParameterList::Spreading: return Block.SpreadingCode;
-    case ParameterList::RfMode: return Block.RfMode;
-    case ParameterList::Bandwidth: return Block.BandwidthCode;
-    case ParameterList::Power: return Block.PowerLevel;
-    case ParameterList::Breath: return Block.BreathCode;
-    case ParameterList::Wake: return Block.WakeCode;
+    case ParameterList::UartBaud:
+        return Block.UartBaudCode;
+    case ParameterList::UartParity:
+        return Block.UartParity;
+    case ParameterList::Spreading:
+        return Block.SpreadingCode;
+    case ParameterList::RfMode:
+        return Block.RfMode;
+    case ParameterList::Bandwidth:
+        return Block.BandwidthCode;
+    case ParameterList::Power:
+        return Block.PowerLevel;
+    case ParameterList::Breath:
+        return Block.BreathCode;
+    case ParameterList::Wake:
+        return Block.WakeCode;
     }
     return Block.WakeCode;
 }
@@ -123,6 +150,12 @@ void SetNodeId(ModuleParameters& Block, double Value)
     Block.NodeIdLow = static_cast<uint8_t>(V & 0xFF);
 }
 
-int NodeId(const ModuleParameters& Block) { return Block.NodeIdHigh * 256 + Block.NodeIdLow; }
+int NodeId(const ModuleParameters& Block)
+{
+    return Block.NodeIdHigh * 256 + Block.NodeIdLow;
+}
 
-uint8_t NetIdCode(double Value) { return static_cast<uint8_t>(TruncateToInteger(Value) & 0xFF); }
+uint8_t NetIdCode(double Value)
+{
+    return static_cast<uint8_t>(TruncateToInteger(Value) & 0xFF);
+}

@@ -8,15 +8,16 @@
 uint8_t FrameChecksum(std::span<const uint8_t> Bytes)
 {
     unsigned Sum = 0;
-    for (uint8_t B : Bytes) Sum += B;
+    for (uint8_t B : Bytes)
+        Sum += B;
     return static_cast<uint8_t>(Sum & 0xFF);
 }
 
 Frame BuildFrame(uint8_t Command, const ModuleParameters& Block)
 {
     Frame F{};
-    const uint8_t Header[] = {FrameSync, FrameSync, 0x00, 0x00, 0xAF, 0x80, Command,
-                              static_cast<uint8_t>(FrameDataLength)};
+    const uint8_t Header[] = {FrameSync, FrameSync, 0x00,    0x00,
+                              0xAF,      0x80,      Command, static_cast<uint8_t>(FrameDataLength)};
     std::memcpy(F.data(), Header, sizeof Header);
     F[8] = Block.UartBaudCode;
     F[9] = Block.UartParity;
@@ -24,8 +25,8 @@ Frame BuildFrame(uint8_t Command, const ModuleParameters& Block)
     F[10] = static_cast<uint8_t>((Code >> 16) & 0xFF);
     F[11] = static_cast<uint8_t>((Code & 0xFFFF) >> 8);
     F[12] = static_cast<uint8_t>(Code & 0xFF);
-    const uint8_t Tail[] = {Block.SpreadingCode, Block.RfMode,   Block.BandwidthCode,
-                            Block.NodeIdHigh,    Block.NodeIdLow, Block.NetId,
+    const uint8_t Tail[] = {Block.SpreadingCode, Block.RfMode,     Block.BandwidthCode,
+                            Block.NodeIdHigh,    Block.NodeIdLow,  Block.NetId,
                             Block.PowerLevel,    Block.BreathCode, Block.WakeCode};
     std::memcpy(F.data() + 13, Tail, sizeof Tail);
     F[FrameChecksumPosition] = FrameChecksum(std::span(F.data(), FrameChecksumPosition));
@@ -40,7 +41,10 @@ Frame BuildReadAll()
     return BuildFrame(CommandReadAll, ModuleParameters{});
 }
 
-Frame BuildWriteAll(const ModuleParameters& Block) { return BuildFrame(CommandWriteAll, Block); }
+Frame BuildWriteAll(const ModuleParameters& Block)
+{
+    return BuildFrame(CommandWriteAll, Block);
+}
 
 ModuleParameters DecodeFrameData(std::span<const uint8_t> Bytes)
 {

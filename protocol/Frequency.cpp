@@ -1,6 +1,5 @@
 #include "protocol/Frequency.h"
 
-
 namespace
 {
 constexpr double HertzPerCodeOut = 0.016384041943147375; // 1 / 61.035, per MHz

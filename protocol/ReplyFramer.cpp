@@ -19,7 +19,10 @@ void ReplyFramer::Reset()
     FInFrame = false;
 }
 
-void ReplyFramer::Store(uint8_t Byte) { FBuffer[FPosition++] = Byte; }
+void ReplyFramer::Store(uint8_t Byte)
+{
+    FBuffer[FPosition++] = Byte;
+}
 
 void ReplyFramer::Feed(uint8_t Byte)
 {

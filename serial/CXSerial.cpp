@@ -9,11 +9,12 @@ namespace
 CommError CheckLine(int Baud, int Parity, LineSettings& Settings)
 {
     if (!SpeedForBaud(Baud))
-        return MakeError(CommStatus::Unsupported, "baud rate " + std::to_string(Baud) + " is not supported");
+        return MakeError(CommStatus::Unsupported,
+                         "baud rate " + std::to_string(Baud) + " is not supported");
     const auto LineParity = ParityFromIndex(Parity);
     if (!LineParity)
-        return MakeError(CommStatus::InvalidArgument,
-                         "parity " + std::to_string(Parity) + " is not 0 (none), 1 (odd) or 2 (even)");
+        return MakeError(CommStatus::InvalidArgument, "parity " + std::to_string(Parity) +
+                                                          " is not 0 (none), 1 (odd) or 2 (even)");
     Settings = {Baud, *LineParity};
     return {};
 }
@@ -21,9 +22,15 @@ CommError CheckLine(int Baud, int Parity, LineSettings& Settings)
 
 CXSerial::CXSerial() = default;
 
-CXSerial::~CXSerial() { Close(); }
+CXSerial::~CXSerial()
+{
+    Close();
+}
 
-int CXSerial::IsOpen() const { return FDevice.IsOpen() && !FLost.load() ? 1 : 0; }
+int CXSerial::IsOpen() const
+{
+    return FDevice.IsOpen() && !FLost.load() ? 1 : 0;
+}
 
 int CXSerial::Fail(CommError Error)
 {
@@ -40,7 +47,8 @@ int CXSerial::Open(int Port, int Baud, int Parity)
     FLastError = {};
 
     LineSettings Settings;
-    if (CommError Error = CheckLine(Baud, Parity, Settings); !Error.Ok()) return Fail(std::move(Error));
+    if (CommError Error = CheckLine(Baud, Parity, Settings); !Error.Ok())
+        return Fail(std::move(Error));
     const auto Location = FPortMap.Find(Port);
     if (!Location) return Fail(MakeError(CommStatus::NotFound, PortName(Port) + ": no such port"));
     if (CommError Error = FDevice.Open(Location->DevicePath); !Error.Ok())
@@ -57,7 +65,8 @@ int CXSerial::Open(int Port, int Baud, int Parity)
     {
         FDevice.Close();
         if (FLastError.Ok())
-            FLastError = MakeError(CommStatus::IoError, PortName(Port) + ": the receive thread did not start");
+            FLastError = MakeError(CommStatus::IoError,
+                                   PortName(Port) + ": the receive thread did not start");
         return 0;
     }
     return 1;
@@ -67,7 +76,8 @@ int CXSerial::SetState(int Baud, int Parity)
 {
     if (!IsOpen()) return Fail(MakeError(CommStatus::NotOpen, "set state: the port is not open"));
     LineSettings Settings;
-    if (CommError Error = CheckLine(Baud, Parity, Settings); !Error.Ok()) return Fail(std::move(Error));
+    if (CommError Error = CheckLine(Baud, Parity, Settings); !Error.Ok())
+        return Fail(std::move(Error));
     if (CommError Error = FDevice.Configure(Settings); !Error.Ok()) return Fail(std::move(Error));
     FBaud = Baud;
     FParity = Parity;
@@ -92,7 +102,8 @@ int CXSerial::Write(const uint8_t* Bytes, size_t Length)
 {
     std::lock_guard Lock(FWriteLock);
     if (!IsOpen()) return Fail(MakeError(CommStatus::NotOpen, "write: the port is not open"));
-    if (!Bytes && Length > 0) return Fail(MakeError(CommStatus::InvalidArgument, "write: no bytes given"));
+    if (!Bytes && Length > 0)
+        return Fail(MakeError(CommStatus::InvalidArgument, "write: no bytes given"));
 
     size_t Sent = 0;
     int Stalls = 0;
@@ -137,7 +148,8 @@ int CXSerial::Write(const uint8_t* Bytes, size_t Length)
 
 int CXSerial::StartReader()
 {
-    if (!FDevice.IsOpen()) return Fail(MakeError(CommStatus::NotOpen, "start reader: the port is not open"));
+    if (!FDevice.IsOpen())
+        return Fail(MakeError(CommStatus::NotOpen, "start reader: the port is not open"));
     StopReader();
     if (CommError Error = FStop.Create(); !Error.Ok()) return Fail(std::move(Error));
     FLost.store(false);
@@ -192,7 +204,8 @@ void CXSerial::ReceiveLoop()
         FReads.fetch_add(1);
         FBytesRead.fetch_add(Count);
         if (Count > FLargestRead.load()) FLargestRead.store(Count);
-        for (size_t i = 0; i < Count; ++i) OnReceiveByte(Buffer[i]);
+        for (size_t i = 0; i < Count; ++i)
+            OnReceiveByte(Buffer[i]);
     }
 }
 
@@ -203,7 +216,10 @@ ReceiveStatistics CXSerial::Statistics() const
     return {FReads.load(), FBytesRead.load(), FLargestRead.load()};
 }
 
-int CXSerial::ProbePort(int Port) { return ProbePort(Port, PortMap()); }
+int CXSerial::ProbePort(int Port)
+{
+    return ProbePort(Port, PortMap());
+}
 
 int CXSerial::ProbePort(int Port, const PortMap& Map)
 {

@@ -7,7 +7,10 @@ TelvaroSerial::TelvaroSerial()
 {
 }
 
-TelvaroSerial::~TelvaroSerial() { Close(); }
+TelvaroSerial::~TelvaroSerial()
+{
+    Close();
+}
 
 void TelvaroSerial::SetNotifyTarget(HWND Window, UINT Message)
 {
@@ -35,7 +38,10 @@ ModuleParameters TelvaroSerial::Parameters() const
     return FParameters;
 }
 
-void TelvaroSerial::OnReceiveByte(uint8_t Byte) { FFramer.Feed(Byte); }
+void TelvaroSerial::OnReceiveByte(uint8_t Byte)
+{
+    FFramer.Feed(Byte);
+}
 
 void TelvaroSerial::OnFrame(int Flag, const ModuleParameters* Block)
 {
@@ -47,7 +53,10 @@ void TelvaroSerial::OnFrame(int Flag, const ModuleParameters* Block)
     Notify(Flag == 0 ? ReplyOk : ReplyChecksumMismatch);
 }
 
-void TelvaroSerial::OnPortLost(const CommError&) { Notify(ReplyPortLost); }
+void TelvaroSerial::OnPortLost(const CommError&)
+{
+    Notify(ReplyPortLost);
+}
 
 void TelvaroSerial::Notify(WPARAM Flag)
 {

@@ -51,7 +51,7 @@ class TelvaroSerial : public CXSerial
     void OnFrame(int Flag, const ModuleParameters* Block);
     void Notify(WPARAM Flag);
 
-    ReplyFramer FFramer; // receive thread only
+    ReplyFramer FFramer;      // receive thread only
     mutable std::mutex FLock; // guards the three fields below
     ModuleParameters FParameters;
     HWND FTarget = nullptr;

@@ -226,7 +226,8 @@ bool TWinControl::IsControlMouseMsg(TMessage& M)
         Msg == WM_LBUTTONDBLCLK || Msg == WM_RBUTTONDBLCLK || Msg == WM_MBUTTONDBLCLK;
     if (DoubleClick && !Target->ControlStyle().Contains(csDoubleClicks))
         Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
-    M.Result = Target->Perform(Msg, M.WParam, MAKELPARAM(static_cast<WORD>(X), static_cast<WORD>(Y)));
+    M.Result =
+        Target->Perform(Msg, M.WParam, MAKELPARAM(static_cast<WORD>(X), static_cast<WORD>(Y)));
     return true;
 }
 

@@ -74,9 +74,15 @@ void TCheckListBox::Toggle(int Index)
     TCheckBoxState Next = cbUnchecked;
     switch (State(Index))
     {
-    case cbUnchecked: Next = FAllowGrayed ? cbGrayed : cbChecked; break;
-    case cbGrayed: Next = cbChecked; break;
-    case cbChecked: Next = cbUnchecked; break;
+    case cbUnchecked:
+        Next = FAllowGrayed ? cbGrayed : cbChecked;
+        break;
+    case cbGrayed:
+        Next = cbChecked;
+        break;
+    case cbChecked:
+        Next = cbUnchecked;
+        break;
     }
     SetState(Index, Next);
     ClickCheck();

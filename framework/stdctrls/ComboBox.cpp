@@ -24,23 +24,22 @@ const TClassInfo& TCustomComboBox::StaticClass()
 
 const TMessageMap& TCustomComboBox::StaticMessages()
 {
-    static const TMessageMap Map =
-        TMessageMap(&TCustomControl::StaticMessages())
-            .On(WM_GETDLGCODE, &TCustomComboBox::WMGetDlgCode)
-            .On(WM_SETFOCUS, &TCustomComboBox::WMSetFocus)
-            .On(WM_KILLFOCUS, &TCustomComboBox::WMKillFocus)
-            .On(WM_LBUTTONDOWN, &TCustomComboBox::WMLButtonDown)
-            .On(WM_LBUTTONDBLCLK, &TCustomComboBox::WMLButtonDown)
-            .On(CB_GETCOUNT, &TCustomComboBox::CBGetCount)
-            .On(CB_GETCURSEL, &TCustomComboBox::CBGetCurSel)
-            .On(CB_SETCURSEL, &TCustomComboBox::CBSetCurSel)
-            .On(CB_SHOWDROPDOWN, &TCustomComboBox::CBShowDropDown)
-            .On(CB_GETDROPPEDSTATE, &TCustomComboBox::CBGetDroppedState)
-            .On(CB_GETCOMBOBOXINFO, &TCustomComboBox::CBGetComboBoxInfo)
-            .On(CM_TEXTCHANGED, &TCustomComboBox::CMTextChanged)
-            .On(CM_ENABLEDCHANGED, &TCustomComboBox::CMEnabledChanged)
-            .On(CM_FONTCHANGED, &TCustomComboBox::CMFontChanged)
-            .On(CM_COLORCHANGED, &TCustomComboBox::CMColorChanged);
+    static const TMessageMap Map = TMessageMap(&TCustomControl::StaticMessages())
+                                       .On(WM_GETDLGCODE, &TCustomComboBox::WMGetDlgCode)
+                                       .On(WM_SETFOCUS, &TCustomComboBox::WMSetFocus)
+                                       .On(WM_KILLFOCUS, &TCustomComboBox::WMKillFocus)
+                                       .On(WM_LBUTTONDOWN, &TCustomComboBox::WMLButtonDown)
+                                       .On(WM_LBUTTONDBLCLK, &TCustomComboBox::WMLButtonDown)
+                                       .On(CB_GETCOUNT, &TCustomComboBox::CBGetCount)
+                                       .On(CB_GETCURSEL, &TCustomComboBox::CBGetCurSel)
+                                       .On(CB_SETCURSEL, &TCustomComboBox::CBSetCurSel)
+                                       .On(CB_SHOWDROPDOWN, &TCustomComboBox::CBShowDropDown)
+                                       .On(CB_GETDROPPEDSTATE, &TCustomComboBox::CBGetDroppedState)
+                                       .On(CB_GETCOMBOBOXINFO, &TCustomComboBox::CBGetComboBoxInfo)
+                                       .On(CM_TEXTCHANGED, &TCustomComboBox::CMTextChanged)
+                                       .On(CM_ENABLEDCHANGED, &TCustomComboBox::CMEnabledChanged)
+                                       .On(CM_FONTCHANGED, &TCustomComboBox::CMFontChanged)
+                                       .On(CM_COLORCHANGED, &TCustomComboBox::CMColorChanged);
     return Map;
 }
 
@@ -242,8 +241,8 @@ bool TCustomComboBox::GetComboBoxInfo(COMBOBOXINFO& Info)
     TRect Button = ButtonRect();
     Info.rcItem = {Item.Left, Item.Top, Item.Right, Item.Bottom};
     Info.rcButton = {Button.Left, Button.Top, Button.Right, Button.Bottom};
-    Info.stateButton = FStyle == csSimple ? STATE_SYSTEM_INVISIBLE
-                                          : (FButtonPressed ? STATE_SYSTEM_PRESSED : 0);
+    Info.stateButton =
+        FStyle == csSimple ? STATE_SYSTEM_INVISIBLE : (FButtonPressed ? STATE_SYSTEM_PRESSED : 0);
     Info.hwndCombo = Handle();
     Info.hwndItem = FEditor ? FEditor->Handle() : nullptr;
     Info.hwndList = ListControl()->Handle();
@@ -367,17 +366,26 @@ bool TCustomComboBox::ComboKey(UINT Key, bool Alt)
     int Index;
     switch (Key)
     {
-    case VK_UP: Index = Current < 0 ? 0 : Current - 1; break;
-    case VK_DOWN: Index = Current + 1; break;
-    case VK_PRIOR: Index = Current < 0 ? 0 : Current - Page; break;
-    case VK_NEXT: Index = Current + Page; break;
+    case VK_UP:
+        Index = Current < 0 ? 0 : Current - 1;
+        break;
+    case VK_DOWN:
+        Index = Current + 1;
+        break;
+    case VK_PRIOR:
+        Index = Current < 0 ? 0 : Current - Page;
+        break;
+    case VK_NEXT:
+        Index = Current + Page;
+        break;
     case VK_HOME:
     case VK_END:
         // In the edit they move the caret, unless the list is open.
         if (FEditor && !FDropped) return false;
         Index = Key == VK_HOME ? 0 : Last;
         break;
-    default: return false;
+    default:
+        return false;
     }
     if (Last < 0) return true;
     Index = std::clamp(Index, 0, Last);
@@ -468,7 +476,8 @@ void TCustomComboBox::DefaultHandler(TMessage& Message)
             {
                 int I = (From + Step + Count) % Count;
                 std::string S = FItems->Strings(I);
-                if (S.empty() || std::toupper(static_cast<unsigned char>(S[0])) != std::toupper(Ch)) continue;
+                if (S.empty() || std::toupper(static_cast<unsigned char>(S[0])) != std::toupper(Ch))
+                    continue;
                 if (FDropped)
                     FList->SetItemIndex(I);
                 else
@@ -478,7 +487,8 @@ void TCustomComboBox::DefaultHandler(TMessage& Message)
             return;
         }
         break;
-    default: break;
+    default:
+        break;
     }
     TCustomControl::DefaultHandler(Message);
 }

@@ -13,9 +13,9 @@ class TCustomListBox;
 
 enum TComboBoxStyle
 {
-    csDropDown,     // an edit with a drop-down list
-    csSimple,       // an edit with a list always shown below it
-    csDropDownList  // pick only: the selected item and a drop-down list
+    csDropDown,    // an edit with a drop-down list
+    csSimple,      // an edit with a list always shown below it
+    csDropDownList // pick only: the selected item and a drop-down list
 };
 
 // A combo box: a text (editable, or the selected item), a list of items and,

@@ -464,9 +464,12 @@ int TCustomEdit::TextLeft() const
     {
         switch (EffectiveAlignment())
         {
-        case taRightJustify: return Margin + Room - Width - 1;
-        case taCenter: return Margin + (Room - Width) / 2;
-        default: return Margin;
+        case taRightJustify:
+            return Margin + Room - Width - 1;
+        case taCenter:
+            return Margin + (Room - Width) / 2;
+        default:
+            return Margin;
         }
     }
     return Margin - FScroll;
@@ -564,9 +567,14 @@ void TCustomEdit::DefaultHandler(TMessage& Message)
     // default procedure: after the key events and the form's dialog keys.
     switch (Message.Msg)
     {
-    case WM_KEYDOWN: KeyDownDefault(Message); return;
-    case WM_CHAR: CharDefault(Message); return;
-    default: TCustomControl::DefaultHandler(Message);
+    case WM_KEYDOWN:
+        KeyDownDefault(Message);
+        return;
+    case WM_CHAR:
+        CharDefault(Message);
+        return;
+    default:
+        TCustomControl::DefaultHandler(Message);
     }
 }
 
@@ -589,8 +597,12 @@ void TCustomEdit::KeyDownDefault(TMessage& M)
         else
             MoveCaret(Ctrl ? WordRight(FCaret) : NextPos(FCaret), Shift);
         break;
-    case VK_HOME: MoveCaret(0, Shift); break;
-    case VK_END: MoveCaret(Size, Shift); break;
+    case VK_HOME:
+        MoveCaret(0, Shift);
+        break;
+    case VK_END:
+        MoveCaret(Size, Shift);
+        break;
     case VK_DELETE:
         if (Shift)
             CutToClipboard();
@@ -603,7 +615,9 @@ void TCustomEdit::KeyDownDefault(TMessage& M)
         else if (Shift)
             PasteFromClipboard();
         break;
-    default: TCustomControl::DefaultHandler(M); break;
+    default:
+        TCustomControl::DefaultHandler(M);
+        break;
     }
 }
 
@@ -612,14 +626,29 @@ void TCustomEdit::CharDefault(TMessage& M)
     auto Ch = static_cast<unsigned char>(M.WParam);
     switch (Ch)
     {
-    case 1: SelectAll(); return;
-    case 3: CopyToClipboard(); return;
-    case 0x18: CutToClipboard(); return;
-    case 0x16: PasteFromClipboard(); return;
-    case 0x1A: Undo(); return;
-    case '\b': DeleteOrBackspace(false, false); return;
-    case 0x7F: DeleteOrBackspace(false, true); return;
-    default: break;
+    case 1:
+        SelectAll();
+        return;
+    case 3:
+        CopyToClipboard();
+        return;
+    case 0x18:
+        CutToClipboard();
+        return;
+    case 0x16:
+        PasteFromClipboard();
+        return;
+    case 0x1A:
+        Undo();
+        return;
+    case '\b':
+        DeleteOrBackspace(false, false);
+        return;
+    case 0x7F:
+        DeleteOrBackspace(false, true);
+        return;
+    default:
+        break;
     }
     if (Ch < 0x20) return;
     if (FReadOnly)

@@ -92,7 +92,8 @@ void TItemStrings::SetSorted(bool Value)
     if (FSorted == Value) return;
     FSorted = Value;
     if (!Value) return;
-    std::stable_sort(FItems.begin(), FItems.end(), [this](const TItem& A, const TItem& B)
+    std::stable_sort(FItems.begin(), FItems.end(),
+                     [this](const TItem& A, const TItem& B)
                      { return CompareStrings(A.S, B.S) < 0; });
     Changed();
 }

@@ -173,7 +173,8 @@ TRect TCustomListBox::ThumbRect() const
     TRect Bar = ScrollBarRect();
     int Track = Bar.Height() - 2 * BarWidth;
     int Range = ScrollRange();
-    if (Track <= 0 || Range <= 0) return {Bar.Left, Bar.Top + BarWidth, Bar.Right, Bar.Top + BarWidth};
+    if (Track <= 0 || Range <= 0)
+        return {Bar.Left, Bar.Top + BarWidth, Bar.Right, Bar.Top + BarWidth};
     int Size = std::max(MinThumb, Track * VisibleCount() / Count());
     Size = std::min(Size, Track);
     int Top = Bar.Top + BarWidth + (Track - Size) * FTopIndex / Range;
@@ -373,13 +374,27 @@ void TCustomListBox::DefaultHandler(TMessage& Message)
         int Index = FItemIndex;
         switch (static_cast<UINT>(Message.WParam))
         {
-        case VK_UP: Index = Index < 0 ? 0 : Index - 1; break;
-        case VK_DOWN: Index = Index + 1; break;
-        case VK_HOME: Index = 0; break;
-        case VK_END: Index = Last; break;
-        case VK_PRIOR: Index = Index < 0 ? 0 : Index - Page; break;
-        case VK_NEXT: Index = Index + Page; break;
-        default: TCustomControl::DefaultHandler(Message); return;
+        case VK_UP:
+            Index = Index < 0 ? 0 : Index - 1;
+            break;
+        case VK_DOWN:
+            Index = Index + 1;
+            break;
+        case VK_HOME:
+            Index = 0;
+            break;
+        case VK_END:
+            Index = Last;
+            break;
+        case VK_PRIOR:
+            Index = Index < 0 ? 0 : Index - Page;
+            break;
+        case VK_NEXT:
+            Index = Index + Page;
+            break;
+        default:
+            TCustomControl::DefaultHandler(Message);
+            return;
         }
         if (Last >= 0) UserSelect(std::clamp(Index, 0, Last));
         return;

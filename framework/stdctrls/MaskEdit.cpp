@@ -76,15 +76,21 @@ bool TCustomMaskEdit::Accepts(const TSlot& Slot, char& C) const
     switch (Slot.Class)
     {
     case '0':
-    case '9': return std::isdigit(U) != 0;
-    case '#': return std::isdigit(U) || C == '+' || C == '-';
+    case '9':
+        return std::isdigit(U) != 0;
+    case '#':
+        return std::isdigit(U) || C == '+' || C == '-';
     case 'L':
-    case 'l': return std::isalpha(U) != 0;
+    case 'l':
+        return std::isalpha(U) != 0;
     case 'A':
-    case 'a': return std::isalnum(U) != 0;
+    case 'a':
+        return std::isalnum(U) != 0;
     case 'C':
-    case 'c': return U >= 0x20;
-    default: return false;
+    case 'c':
+        return U >= 0x20;
+    default:
+        return false;
     }
 }
 

@@ -16,17 +16,25 @@ CommStatus StatusForErrno(int Errno)
     case ENOENT:
     case ENODEV:
     case ENXIO:
-    case ENOTDIR: return CommStatus::NotFound;
+    case ENOTDIR:
+        return CommStatus::NotFound;
     case EBUSY:
-    case EWOULDBLOCK: return CommStatus::Busy;
+    case EWOULDBLOCK:
+        return CommStatus::Busy;
     case EACCES:
-    case EPERM: return CommStatus::PermissionDenied;
-    case ENOTTY: return CommStatus::NotATerminal;
-    case EINVAL: return CommStatus::InvalidArgument;
+    case EPERM:
+        return CommStatus::PermissionDenied;
+    case ENOTTY:
+        return CommStatus::NotATerminal;
+    case EINVAL:
+        return CommStatus::InvalidArgument;
     case EIO:
-    case EPIPE: return CommStatus::HungUp;
-    case ETIMEDOUT: return CommStatus::TimedOut;
-    default: return CommStatus::IoError;
+    case EPIPE:
+        return CommStatus::HungUp;
+    case ETIMEDOUT:
+        return CommStatus::TimedOut;
+    default:
+        return CommStatus::IoError;
     }
 }
 
@@ -43,7 +51,9 @@ std::string GroupName(gid_t Gid)
 
 std::string PermissionHint(const std::string& Path)
 {
-    struct stat Info{};
+    struct stat Info
+    {
+    };
     if (stat(Path.c_str(), &Info) != 0) return {};
     const std::string Group = GroupName(Info.st_gid);
     return "the device belongs to group '" + Group + "': add your user to it (sudo usermod -aG " +
@@ -58,8 +68,12 @@ CommError ErrorFromErrno(int Errno, const std::string& Path, const std::string& 
     Error.Message = Call + " " + Path + ": ";
     switch (Error.Status)
     {
-    case CommStatus::NotFound: Error.Message += "no such device"; break;
-    case CommStatus::Busy: Error.Message += "in use by another program"; break;
+    case CommStatus::NotFound:
+        Error.Message += "no such device";
+        break;
+    case CommStatus::Busy:
+        Error.Message += "in use by another program";
+        break;
     case CommStatus::PermissionDenied:
     {
         Error.Message += "permission denied";
@@ -67,9 +81,15 @@ CommError ErrorFromErrno(int Errno, const std::string& Path, const std::string& 
         if (!Hint.empty()) Error.Message += "; " + Hint;
         break;
     }
-    case CommStatus::NotATerminal: Error.Message += "not a serial device"; break;
-    case CommStatus::HungUp: Error.Message += "the device went away"; break;
-    default: Error.Message += std::strerror(Errno); break;
+    case CommStatus::NotATerminal:
+        Error.Message += "not a serial device";
+        break;
+    case CommStatus::HungUp:
+        Error.Message += "the device went away";
+        break;
+    default:
+        Error.Message += std::strerror(Errno);
+        break;
     }
     return Error;
 }
@@ -83,17 +103,28 @@ const char* StatusText(CommStatus Status)
 {
     switch (Status)
     {
-    case CommStatus::Ok: return "ok";
-    case CommStatus::NotFound: return "not found";
-    case CommStatus::Busy: return "busy";
-    case CommStatus::PermissionDenied: return "permission denied";
-    case CommStatus::NotATerminal: return "not a terminal";
-    case CommStatus::Unsupported: return "unsupported";
-    case CommStatus::InvalidArgument: return "invalid argument";
-    case CommStatus::NotOpen: return "not open";
-    case CommStatus::TimedOut: return "timed out";
-    case CommStatus::HungUp: return "hung up";
-    case CommStatus::IoError: return "i/o error";
+    case CommStatus::Ok:
+        return "ok";
+    case CommStatus::NotFound:
+        return "not found";
+    case CommStatus::Busy:
+        return "busy";
+    case CommStatus::PermissionDenied:
+        return "permission denied";
+    case CommStatus::NotATerminal:
+        return "not a terminal";
+    case CommStatus::Unsupported:
+        return "unsupported";
+    case CommStatus::InvalidArgument:
+        return "invalid argument";
+    case CommStatus::NotOpen:
+        return "not open";
+    case CommStatus::TimedOut:
+        return "timed out";
+    case CommStatus::HungUp:
+        return "hung up";
+    case CommStatus::IoError:
+        return "i/o error";
     }
     return "unknown";
 }

@@ -42,12 +42,15 @@ std::string ParentOf(const std::string& Path)
 
 bool IsOwnedPrivateDirectory(const std::string& Path)
 {
-    struct stat Info{};
+    struct stat Info
+    {
+    };
     if (lstat(Path.c_str(), &Info) != 0) return false;
     // Group write is harmless when the group is the user's own (the usual
     // private group with umask 002).
     const bool GroupSafe = (Info.st_mode & S_IWGRP) == 0 || Info.st_gid == getegid();
-    return S_ISDIR(Info.st_mode) && Info.st_uid == geteuid() && (Info.st_mode & S_IWOTH) == 0 && GroupSafe;
+    return S_ISDIR(Info.st_mode) && Info.st_uid == geteuid() && (Info.st_mode & S_IWOTH) == 0 &&
+           GroupSafe;
 }
 
 // Numbers of the "com<N>" entries in Folder.
@@ -69,7 +72,9 @@ std::set<int> LinkedNumbers(const std::string& Folder)
 
 bool Exists(const std::string& Path)
 {
-    struct stat Info{};
+    struct stat Info
+    {
+    };
     return stat(Path.c_str(), &Info) == 0;
 }
 } // namespace
@@ -80,9 +85,8 @@ PortFolders PortFoldersFromEnvironment()
     const std::string Config = Environment("XDG_CONFIG_HOME");
     Folders.User = (Config.empty() ? HomeFolder() + "/.config" : Config) + "/novla-tool/ports";
     const std::string Runtime = Environment("XDG_RUNTIME_DIR");
-    Folders.Runtime = Runtime.empty()
-                          ? "/tmp/novla-tool-" + std::to_string(getuid()) + "/ports"
-                          : Runtime + "/novla-tool/ports";
+    Folders.Runtime = Runtime.empty() ? "/tmp/novla-tool-" + std::to_string(getuid()) + "/ports"
+                                      : Runtime + "/novla-tool/ports";
     return Folders;
 }
 
@@ -125,9 +129,15 @@ std::vector<PortLocation> PortMap::Candidates(bool IncludeMissing) const
     return Result;
 }
 
-std::string PortName(int Number) { return "COM" + std::to_string(Number); }
+std::string PortName(int Number)
+{
+    return "COM" + std::to_string(Number);
+}
 
-std::string LinkFileName(int Number) { return "com" + std::to_string(Number); }
+std::string LinkFileName(int Number)
+{
+    return "com" + std::to_string(Number);
+}
 
 std::optional<int> ParsePortName(std::string_view Text)
 {

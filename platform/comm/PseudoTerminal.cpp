@@ -6,7 +6,10 @@
 #include <termios.h>
 #include <unistd.h>
 
-PseudoTerminal::~PseudoTerminal() { Close(); }
+PseudoTerminal::~PseudoTerminal()
+{
+    Close();
+}
 
 CommError PseudoTerminal::Create()
 {
@@ -14,7 +17,8 @@ CommError PseudoTerminal::Create()
     FMaster = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (FMaster < 0) return ErrorFromErrno(errno, "/dev/ptmx", "open");
     char Name[128];
-    if (grantpt(FMaster) != 0 || unlockpt(FMaster) != 0 || ptsname_r(FMaster, Name, sizeof Name) != 0)
+    if (grantpt(FMaster) != 0 || unlockpt(FMaster) != 0 ||
+        ptsname_r(FMaster, Name, sizeof Name) != 0)
     {
         const CommError Error = ErrorFromErrno(errno, "/dev/ptmx", "set up");
         Close();

@@ -25,12 +25,14 @@ int MillisecondsLeft(Clock::time_point Deadline)
 {
     const auto Left = Deadline - Clock::now();
     if (Left <= Clock::duration::zero()) return 0;
-    return static_cast<int>(
-        std::chrono::ceil<std::chrono::milliseconds>(Left).count());
+    return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(Left).count());
 }
 } // namespace
 
-SerialDevice::~SerialDevice() { Close(); }
+SerialDevice::~SerialDevice()
+{
+    Close();
+}
 
 SerialDevice::SerialDevice(SerialDevice&& Other) noexcept
     : FFd(std::exchange(Other.FFd, -1)), FPath(std::move(Other.FPath)),
@@ -86,7 +88,9 @@ CommError SerialDevice::Open(const std::string& Path)
     }
     int Lines = 0;
     FHasModemLines = ioctl(Fd, TIOCMGET, &Lines) == 0;
-    struct stat Info{};
+    struct stat Info
+    {
+    };
     FIsPseudoTerminal = fstat(Fd, &Info) == 0 && major(Info.st_rdev) >= PtySlaveFirstMajor &&
                         major(Info.st_rdev) <= PtySlaveLastMajor;
     FFd = Fd;
@@ -125,7 +129,8 @@ CommError SerialDevice::Configure(const LineSettings& Settings)
     if (tcgetattr(FFd, &Applied) != 0) return Fail(errno, "configure");
     const bool SpeedTook = cfgetospeed(&Applied) == *Speed && cfgetispeed(&Applied) == *Speed;
     const bool SizeTook = (Applied.c_cflag & CSIZE) == CS8;
-    const bool ParityTook = (Applied.c_cflag & (PARENB | PARODD)) == (Attributes.c_cflag & (PARENB | PARODD));
+    const bool ParityTook =
+        (Applied.c_cflag & (PARENB | PARODD)) == (Attributes.c_cflag & (PARENB | PARODD));
     if (!SpeedTook || !SizeTook || (!FIsPseudoTerminal && !ParityTook))
         return MakeError(CommStatus::Unsupported,
                          "configure " + FPath + ": the device refused the line settings");
@@ -241,7 +246,8 @@ ReadOutcome SerialDevice::Read(std::span<uint8_t> Into)
     }
 }
 
-WaitResult SerialDevice::WaitReadable(const StopSignal* Stop, std::chrono::milliseconds Timeout) const
+WaitResult SerialDevice::WaitReadable(const StopSignal* Stop,
+                                      std::chrono::milliseconds Timeout) const
 {
     if (FFd < 0) return WaitResult::Failed;
     pollfd Watch[2] = {{FFd, POLLIN, 0}, {Stop ? Stop->Fd() : -1, POLLIN, 0}};

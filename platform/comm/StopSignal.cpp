@@ -5,7 +5,10 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
-StopSignal::~StopSignal() { Destroy(); }
+StopSignal::~StopSignal()
+{
+    Destroy();
+}
 
 CommError StopSignal::Create()
 {

@@ -57,10 +57,9 @@ class TClipScope
 TSurface Extract(const TSurface& Src, const TRect& Rect)
 {
     TSurface Out(Rect.Width(), Rect.Height());
-    if (Out.IsEmpty())
-        return Out;
-    pixman_image_composite32(PIXMAN_OP_SRC, Src.Image(), nullptr, Out.Image(), Rect.Left, Rect.Top, 0, 0, 0, 0,
-                             Rect.Width(), Rect.Height());
+    if (Out.IsEmpty()) return Out;
+    pixman_image_composite32(PIXMAN_OP_SRC, Src.Image(), nullptr, Out.Image(), Rect.Left, Rect.Top,
+                             0, 0, 0, 0, Rect.Width(), Rect.Height());
     return Out;
 }
 
@@ -89,13 +88,12 @@ uint32_t Combine(uint32_t Rop, uint32_t S, uint32_t D)
 }
 
 // Blits the whole of Src (already cut to size) to surface position (Dx, Dy).
-void BlitPrepared(TDeviceContext& Dst, int Dx, int Dy, const TSurface* Src, int Sx, int Sy, int W, int H,
-                  uint32_t Rop)
+void BlitPrepared(TDeviceContext& Dst, int Dx, int Dy, const TSurface* Src, int Sx, int Sy, int W,
+                  int H, uint32_t Rop)
 {
     TRegion Area({Dx, Dy, Dx + W, Dy + H});
     Area.Intersect(Dst.SurfaceClip());
-    if (Area.IsEmpty())
-        return;
+    if (Area.IsEmpty()) return;
     TSurface& Out = Dst.Surface();
     if (Rop == PATCOPY)
     {
@@ -107,7 +105,8 @@ void BlitPrepared(TDeviceContext& Dst, int Dx, int Dy, const TSurface* Src, int 
     if (Rop == SRCCOPY)
     {
         TClipScope Clip(Out.Image(), Area);
-        pixman_image_composite32(PIXMAN_OP_SRC, Src->Image(), nullptr, Out.Image(), Sx, Sy, 0, 0, Dx, Dy, W, H);
+        pixman_image_composite32(PIXMAN_OP_SRC, Src->Image(), nullptr, Out.Image(), Sx, Sy, 0, 0,
+                                 Dx, Dy, W, H);
         return;
     }
     for (const TRect& R : Area.Rects())
@@ -126,10 +125,11 @@ TRect SourceRectOf(const TDeviceContext& Src, int X, int Y, int W, int H)
 }
 } // namespace
 
-bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src, int SrcX, int SrcY,
-            uint32_t Rop)
+bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src, int SrcX,
+            int SrcY, uint32_t Rop)
 {
-    if (!KnownRop(Rop) || Width < 0 || Height < 0 || !WithinCoordLimit({X, Y, Width, Height, SrcX, SrcY}))
+    if (!KnownRop(Rop) || Width < 0 || Height < 0 ||
+        !WithinCoordLimit({X, Y, Width, Height, SrcX, SrcY}))
         return false;
     TPoint D = Dst.LogicalToSurface(TPoint{X, Y});
     if (!UsesSource(Rop))
@@ -140,8 +140,7 @@ bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSur
     // Only the part of the source on the surface is copied.
     const TRect Wanted{SrcX, SrcY, SrcX + Width, SrcY + Height};
     const TRect Have = Wanted.Intersect(Src.Bounds());
-    if (Have.IsEmpty())
-        return true;
+    if (Have.IsEmpty()) return true;
     D.X += Have.Left - SrcX;
     D.Y += Have.Top - SrcY;
     if (&Src == &Dst.Surface())
@@ -154,15 +153,15 @@ bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSur
     return true;
 }
 
-bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TDeviceContext& Src, int SrcX,
-            int SrcY, uint32_t Rop)
+bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TDeviceContext& Src,
+            int SrcX, int SrcY, uint32_t Rop)
 {
     const TRect S = SourceRectOf(Src, SrcX, SrcY, Width, Height);
     return BitBlt(Dst, X, Y, Width, Height, Src.Surface(), S.Left, S.Top, Rop);
 }
 
-bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src, int SrcX, int SrcY,
-                int SrcWidth, int SrcHeight, uint32_t Rop)
+bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src,
+                int SrcX, int SrcY, int SrcWidth, int SrcHeight, uint32_t Rop)
 {
     if (!KnownRop(Rop) || Width == 0 || Height == 0 || SrcWidth == 0 || SrcHeight == 0 ||
         !WithinCoordLimit({X, Y, Width, Height, SrcX, SrcY, SrcWidth, SrcHeight}))
@@ -171,9 +170,10 @@ bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const 
     const bool FlipY = (Height < 0) != (SrcHeight < 0);
     const TRect DstRect = TRect{X, Y, X + Width, Y + Height}.Normalized();
     const TRect SrcRect = TRect{SrcX, SrcY, SrcX + SrcWidth, SrcY + SrcHeight}.Normalized();
-    if (!FlipX && !FlipY && DstRect.Width() == SrcRect.Width() && DstRect.Height() == SrcRect.Height())
-        return BitBlt(Dst, DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), Src, SrcRect.Left,
-                      SrcRect.Top, Rop);
+    if (!FlipX && !FlipY && DstRect.Width() == SrcRect.Width() &&
+        DstRect.Height() == SrcRect.Height())
+        return BitBlt(Dst, DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), Src,
+                      SrcRect.Left, SrcRect.Top, Rop);
     if (int64_t(SrcRect.Width()) * SrcRect.Height() > MaxPicturePixels ||
         int64_t(DstRect.Width()) * DstRect.Height() > MaxPicturePixels)
         return false;
@@ -192,8 +192,7 @@ bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const 
     // neither smoothing nor the same-surface case can read outside it.
     // Pixels of the rectangle off the surface read as black.
     TSurface Piece(SrcRect.Width(), SrcRect.Height());
-    if (Piece.IsEmpty())
-        return false;
+    if (Piece.IsEmpty()) return false;
     {
         TDeviceContext PieceDc(Piece);
         BitBlt(PieceDc, 0, 0, SrcRect.Width(), SrcRect.Height(), Src, SrcRect.Left, SrcRect.Top);
@@ -221,8 +220,9 @@ bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const 
     {
         int Count = 0;
         pixman_fixed_t* Params = pixman_filter_create_separable_convolution(
-            &Count, pixman_double_to_fixed(std::max(Rx, 1.0)), pixman_double_to_fixed(std::max(Ry, 1.0)),
-            PIXMAN_KERNEL_BOX, PIXMAN_KERNEL_BOX, PIXMAN_KERNEL_BOX, PIXMAN_KERNEL_BOX, 4, 4);
+            &Count, pixman_double_to_fixed(std::max(Rx, 1.0)),
+            pixman_double_to_fixed(std::max(Ry, 1.0)), PIXMAN_KERNEL_BOX, PIXMAN_KERNEL_BOX,
+            PIXMAN_KERNEL_BOX, PIXMAN_KERNEL_BOX, 4, 4);
         pixman_image_set_filter(Piece.Image(), PIXMAN_FILTER_SEPARABLE_CONVOLUTION, Params, Count);
         free(Params);
     }
@@ -231,29 +231,28 @@ bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const 
         const TRect D = Dst.LogicalToSurface(DstRect);
         TRegion Area(D);
         Area.Intersect(Dst.SurfaceClip());
-        if (Area.IsEmpty())
-            return true;
+        if (Area.IsEmpty()) return true;
         TClipScope Clip(Dst.Surface().Image(), Area);
-        pixman_image_composite32(PIXMAN_OP_SRC, Piece.Image(), nullptr, Dst.Surface().Image(), 0, 0, 0, 0, D.Left,
-                                 D.Top, Dw, Dh);
+        pixman_image_composite32(PIXMAN_OP_SRC, Piece.Image(), nullptr, Dst.Surface().Image(), 0, 0,
+                                 0, 0, D.Left, D.Top, Dw, Dh);
         return true;
     }
     TSurface Scaled(Dw, Dh);
-    if (Scaled.IsEmpty())
-        return false;
-    pixman_image_composite32(PIXMAN_OP_SRC, Piece.Image(), nullptr, Scaled.Image(), 0, 0, 0, 0, 0, 0, Dw, Dh);
+    if (Scaled.IsEmpty()) return false;
+    pixman_image_composite32(PIXMAN_OP_SRC, Piece.Image(), nullptr, Scaled.Image(), 0, 0, 0, 0, 0,
+                             0, Dw, Dh);
     return BitBlt(Dst, DstRect.Left, DstRect.Top, Dw, Dh, Scaled, 0, 0, Rop);
 }
 
-bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TDeviceContext& Src, int SrcX,
-                int SrcY, int SrcWidth, int SrcHeight, uint32_t Rop)
+bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TDeviceContext& Src,
+                int SrcX, int SrcY, int SrcWidth, int SrcHeight, uint32_t Rop)
 {
-    return StretchBlt(Dst, X, Y, Width, Height, Src.Surface(), SrcX + Src.OffsetX(), SrcY + Src.OffsetY(),
-                      SrcWidth, SrcHeight, Rop);
+    return StretchBlt(Dst, X, Y, Width, Height, Src.Surface(), SrcX + Src.OffsetX(),
+                      SrcY + Src.OffsetY(), SrcWidth, SrcHeight, Rop);
 }
 
-bool TransparentBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src, int SrcX,
-                    int SrcY, int SrcWidth, int SrcHeight, TColor Key)
+bool TransparentBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src,
+                    int SrcX, int SrcY, int SrcWidth, int SrcHeight, TColor Key)
 {
     if (Width <= 0 || Height <= 0 || SrcWidth <= 0 || SrcHeight <= 0 ||
         !WithinCoordLimit({X, Y, Width, Height, SrcX, SrcY, SrcWidth, SrcHeight}))
@@ -268,17 +267,14 @@ bool TransparentBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, co
         {
             // Nearest source pixel of the destination pixel's centre.
             const int Ys = SrcY + static_cast<int>((Yd - D.Top + 0.5) * SrcHeight / Height);
-            if (Ys < 0 || Ys >= Src.Height())
-                continue;
+            if (Ys < 0 || Ys >= Src.Height()) continue;
             const uint32_t* S = Src.Row(Ys);
             uint32_t* O = Out.Row(Yd);
             for (int Xd = R.Left; Xd < R.Right; ++Xd)
             {
                 const int Xs = SrcX + static_cast<int>((Xd - D.Left + 0.5) * SrcWidth / Width);
-                if (Xs < 0 || Xs >= Src.Width())
-                    continue;
-                if ((S[Xs] & 0x00FFFFFFu) != KeyRgb)
-                    O[Xd] = S[Xs] | 0xFF000000u;
+                if (Xs < 0 || Xs >= Src.Width()) continue;
+                if ((S[Xs] & 0x00FFFFFFu) != KeyRgb) O[Xd] = S[Xs] | 0xFF000000u;
             }
         }
     return true;
@@ -286,14 +282,12 @@ bool TransparentBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, co
 
 void AlphaBlit(TDeviceContext& Dst, int X, int Y, const TSurface& Src)
 {
-    if (Src.IsEmpty())
-        return;
+    if (Src.IsEmpty()) return;
     const TPoint D = Dst.LogicalToSurface(TPoint{X, Y});
     TRegion Area({D.X, D.Y, D.X + Src.Width(), D.Y + Src.Height()});
     Area.Intersect(Dst.SurfaceClip());
-    if (Area.IsEmpty())
-        return;
+    if (Area.IsEmpty()) return;
     TClipScope Clip(Dst.Surface().Image(), Area);
-    pixman_image_composite32(PIXMAN_OP_OVER, Src.Image(), nullptr, Dst.Surface().Image(), 0, 0, 0, 0, D.X, D.Y,
-                             Src.Width(), Src.Height());
+    pixman_image_composite32(PIXMAN_OP_OVER, Src.Image(), nullptr, Dst.Surface().Image(), 0, 0, 0,
+                             0, D.X, D.Y, Src.Width(), Src.Height());
 }

@@ -25,10 +25,10 @@ enum : uint32_t
 // to Dst. Source and destination may be the same surface. PATCOPY uses Dst's
 // brush. Each returns false (nothing drawn) for an unknown raster operation,
 // negative sizes, or a coordinate or size beyond +-2^24.
-bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src, int SrcX, int SrcY,
-            uint32_t Rop = SRCCOPY);
-bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TDeviceContext& Src, int SrcX,
+bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src, int SrcX,
             int SrcY, uint32_t Rop = SRCCOPY);
+bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TDeviceContext& Src,
+            int SrcX, int SrcY, uint32_t Rop = SRCCOPY);
 
 // Scales the source rectangle onto the destination rectangle. A negative
 // width or height on one side (not both) mirrors the picture along that
@@ -38,15 +38,15 @@ bool BitBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TDev
 // Source pixels outside the source rectangle never contribute. Returns
 // false for an empty source or destination, an unknown raster operation, or
 // a source or destination rectangle of more than MaxPicturePixels pixels.
-bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src, int SrcX, int SrcY,
-                int SrcWidth, int SrcHeight, uint32_t Rop = SRCCOPY);
-bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TDeviceContext& Src, int SrcX,
-                int SrcY, int SrcWidth, int SrcHeight, uint32_t Rop = SRCCOPY);
+bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src,
+                int SrcX, int SrcY, int SrcWidth, int SrcHeight, uint32_t Rop = SRCCOPY);
+bool StretchBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TDeviceContext& Src,
+                int SrcX, int SrcY, int SrcWidth, int SrcHeight, uint32_t Rop = SRCCOPY);
 
 // Like a nearest-pixel StretchBlt, leaving out source pixels whose colour is
 // Key. Negative sizes are refused (false).
-bool TransparentBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src, int SrcX,
-                    int SrcY, int SrcWidth, int SrcHeight, TColor Key);
+bool TransparentBlt(TDeviceContext& Dst, int X, int Y, int Width, int Height, const TSurface& Src,
+                    int SrcX, int SrcY, int SrcWidth, int SrcHeight, TColor Key);
 
 // Composites Src (premultiplied alpha, e.g. a decoded icon) over Dst with its
 // top-left corner at (X, Y).

@@ -27,13 +27,10 @@ void Put32(std::vector<uint8_t>& B, size_t At, uint32_t V)
 TCodecStatus ReadBmp(std::span<const uint8_t> Data, TSurface& Out)
 {
     TByteReader R(Data);
-    if (Data.size() < 2)
-        return TCodecStatus::Truncated;
-    if (Data[0] != 'B' || Data[1] != 'M')
-        return TCodecStatus::Malformed;
+    if (Data.size() < 2) return TCodecStatus::Truncated;
+    if (Data[0] != 'B' || Data[1] != 'M') return TCodecStatus::Malformed;
     const uint32_t PixelOffset = R.U32(10);
-    if (R.Failed() || Data.size() < FileHeaderSize + 4)
-        return TCodecStatus::Truncated;
+    if (R.Failed() || Data.size() < FileHeaderSize + 4) return TCodecStatus::Truncated;
     TDibSource Source;
     Source.Data = Data.subspan(FileHeaderSize);
     // An offset inside the headers is wrong; the rows then start after the
@@ -49,8 +46,7 @@ TCodecStatus WriteBmp(const TSurface& Image, int BitsPerPixel, std::vector<uint8
     const int Bpp = BitsPerPixel;
     if (Bpp != 1 && Bpp != 4 && Bpp != 8 && Bpp != 16 && Bpp != 24 && Bpp != 32)
         return TCodecStatus::Unsupported;
-    if (Image.IsEmpty())
-        return TCodecStatus::Malformed;
+    if (Image.IsEmpty()) return TCodecStatus::Malformed;
     const int W = Image.Width();
     const int H = Image.Height();
 
@@ -64,10 +60,8 @@ TCodecStatus WriteBmp(const TSurface& Image, int BitsPerPixel, std::vector<uint8
             for (int X = 0; X < W; ++X)
             {
                 const uint32_t P = Image.Row(Y)[X] & 0x00FFFFFFu;
-                if (Index.count(P))
-                    continue;
-                if (Palette.size() == Limit)
-                    return TCodecStatus::Unsupported;
+                if (Index.count(P)) continue;
+                if (Palette.size() == Limit) return TCodecStatus::Unsupported;
                 Index.emplace(P, static_cast<uint8_t>(Palette.size()));
                 Palette.push_back(P);
             }

@@ -32,14 +32,12 @@ TTaps Taps(int SrcLength, int DstLength, bool Flip)
         {
             const double Overlap = std::min(B, S + 1.0) - std::max(A, double(S));
             const uint32_t W = static_cast<uint32_t>(std::lround(Overlap / Scale * 256.0));
-            if (W == 0)
-                continue;
+            if (W == 0) continue;
             Out.push_back({S, W});
             Sum += W;
         }
         // Rounding must not change the total brightness.
-        if (!Out.empty())
-            Out.back().second += 256u - Sum;
+        if (!Out.empty()) Out.back().second += 256u - Sum;
     }
     TTaps Taps;
     Taps.First.reserve(static_cast<size_t>(DstLength) + 1);
@@ -57,10 +55,10 @@ TTaps Taps(int SrcLength, int DstLength, bool Flip)
 }
 } // namespace
 
-TSurface BoxShrink(const TSurface& Src, const TRect& Source, int Width, int Height, bool FlipX, bool FlipY)
+TSurface BoxShrink(const TSurface& Src, const TRect& Source, int Width, int Height, bool FlipX,
+                   bool FlipY)
 {
-    if (Src.IsEmpty() || Source.IsEmpty() || Width <= 0 || Height <= 0)
-        return {};
+    if (Src.IsEmpty() || Source.IsEmpty() || Width <= 0 || Height <= 0) return {};
     const TTaps Columns = Taps(Source.Width(), Width, FlipX);
     const TTaps Rows = Taps(Source.Height(), Height, FlipY);
     // Horizontal pass into 4 channels of 8.8 fixed point per pixel; the
@@ -74,7 +72,8 @@ TSurface BoxShrink(const TSurface& Src, const TRect& Source, int Width, int Heig
         for (int X = 0; X < Width; ++X)
         {
             uint32_t A = 0, R = 0, G = 0, B = 0;
-            for (int T = Columns.First[static_cast<size_t>(X)]; T < Columns.First[static_cast<size_t>(X) + 1]; ++T)
+            for (int T = Columns.First[static_cast<size_t>(X)];
+                 T < Columns.First[static_cast<size_t>(X) + 1]; ++T)
             {
                 const uint32_t P = In[Columns.Index[static_cast<size_t>(T)]];
                 const uint32_t W = Columns.Weight[static_cast<size_t>(T)];
@@ -90,15 +89,16 @@ TSurface BoxShrink(const TSurface& Src, const TRect& Source, int Width, int Heig
         }
     }
     TSurface Result(Width, Height);
-    if (Result.IsEmpty())
-        return Result;
+    if (Result.IsEmpty()) return Result;
     std::vector<uint32_t> Acc(RowWords);
     for (int Y = 0; Y < Height; ++Y)
     {
         std::fill(Acc.begin(), Acc.end(), 0);
-        for (int T = Rows.First[static_cast<size_t>(Y)]; T < Rows.First[static_cast<size_t>(Y) + 1]; ++T)
+        for (int T = Rows.First[static_cast<size_t>(Y)]; T < Rows.First[static_cast<size_t>(Y) + 1];
+             ++T)
         {
-            const uint16_t* In = Narrow.data() + RowWords * static_cast<size_t>(Rows.Index[static_cast<size_t>(T)]);
+            const uint16_t* In =
+                Narrow.data() + RowWords * static_cast<size_t>(Rows.Index[static_cast<size_t>(T)]);
             const uint32_t W = Rows.Weight[static_cast<size_t>(T)];
             for (size_t I = 0; I < RowWords; ++I)
                 Acc[I] += uint32_t(In[I]) * W;
@@ -107,7 +107,8 @@ TSurface BoxShrink(const TSurface& Src, const TRect& Source, int Width, int Heig
         for (int X = 0; X < Width; ++X)
         {
             const uint32_t* C = Acc.data() + 4 * static_cast<size_t>(X);
-            auto Channel = [](uint32_t V) { return std::min<uint32_t>(255, (V + (1u << 15)) >> 16); };
+            auto Channel = [](uint32_t V)
+            { return std::min<uint32_t>(255, (V + (1u << 15)) >> 16); };
             Out[X] = Channel(C[0]) << 24 | Channel(C[1]) << 16 | Channel(C[2]) << 8 | Channel(C[3]);
         }
     }

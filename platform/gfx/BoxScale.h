@@ -7,4 +7,5 @@
 // source pixels under it. Mirrors along an axis when its flag is set.
 // Internal to platform/gfx; callers make sure neither side grows. Returns an
 // empty surface for empty input.
-TSurface BoxShrink(const TSurface& Src, const TRect& Source, int Width, int Height, bool FlipX, bool FlipY);
+TSurface BoxShrink(const TSurface& Src, const TRect& Source, int Width, int Height, bool FlipX,
+                   bool FlipY);

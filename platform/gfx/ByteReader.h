@@ -13,26 +13,28 @@ class TByteReader
 
     size_t Size() const { return FData.size(); }
     bool Failed() const { return FFailed; }
-    bool Has(size_t Offset, size_t Count) const { return Offset <= FData.size() && Count <= FData.size() - Offset; }
+    bool Has(size_t Offset, size_t Count) const
+    {
+        return Offset <= FData.size() && Count <= FData.size() - Offset;
+    }
 
     uint8_t U8(size_t Offset)
     {
-        if (!Has(Offset, 1))
-            return Fail();
+        if (!Has(Offset, 1)) return Fail();
         return FData[Offset];
     }
     uint16_t U16(size_t Offset)
     {
-        if (!Has(Offset, 2))
-            return Fail();
+        if (!Has(Offset, 2)) return Fail();
         return static_cast<uint16_t>(FData[Offset] | FData[Offset + 1] << 8);
     }
     uint32_t U32(size_t Offset)
     {
-        if (!Has(Offset, 4))
-            return Fail();
-        return static_cast<uint32_t>(FData[Offset]) | static_cast<uint32_t>(FData[Offset + 1]) << 8 |
-               static_cast<uint32_t>(FData[Offset + 2]) << 16 | static_cast<uint32_t>(FData[Offset + 3]) << 24;
+        if (!Has(Offset, 4)) return Fail();
+        return static_cast<uint32_t>(FData[Offset]) |
+               static_cast<uint32_t>(FData[Offset + 1]) << 8 |
+               static_cast<uint32_t>(FData[Offset + 2]) << 16 |
+               static_cast<uint32_t>(FData[Offset + 3]) << 24;
     }
     int32_t I32(size_t Offset) { return static_cast<int32_t>(U32(Offset)); }
     // The span [Offset, Offset + Count), or an empty span (and Failed) when

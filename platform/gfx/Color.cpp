@@ -105,10 +105,10 @@ constexpr TNamedColor NamedColors[] = {
 
 bool SameName(std::string_view A, std::string_view B)
 {
-    if (A.size() != B.size())
-        return false;
+    if (A.size() != B.size()) return false;
     for (size_t I = 0; I < A.size(); ++I)
-        if (std::tolower(static_cast<unsigned char>(A[I])) != std::tolower(static_cast<unsigned char>(B[I])))
+        if (std::tolower(static_cast<unsigned char>(A[I])) !=
+            std::tolower(static_cast<unsigned char>(B[I])))
             return false;
     return true;
 }
@@ -116,17 +116,14 @@ bool SameName(std::string_view A, std::string_view B)
 
 TColor GetSysColor(int Index)
 {
-    if (Index < 0 || Index >= COLOR_COUNT)
-        return 0;
+    if (Index < 0 || Index >= COLOR_COUNT) return 0;
     return SystemPalette[static_cast<size_t>(Index)];
 }
 
 TColor ColorToRGB(TColor Color)
 {
-    if ((Color & 0xFF000000) == clSystemColor)
-        return GetSysColor(int(Color & 0xFF));
-    if (Color == clNone || Color == clDefault)
-        return 0;
+    if ((Color & 0xFF000000) == clSystemColor) return GetSysColor(int(Color & 0xFF));
+    if (Color == clNone || Color == clDefault) return 0;
     return Color & 0x00FFFFFF;
 }
 

@@ -13,9 +13,18 @@ constexpr TColor RGB(int R, int G, int B)
 {
     return TColor(R & 0xFF) | TColor(G & 0xFF) << 8 | TColor(B & 0xFF) << 16;
 }
-constexpr int GetRValue(TColor C) { return int(C & 0xFF); }
-constexpr int GetGValue(TColor C) { return int(C >> 8 & 0xFF); }
-constexpr int GetBValue(TColor C) { return int(C >> 16 & 0xFF); }
+constexpr int GetRValue(TColor C)
+{
+    return int(C & 0xFF);
+}
+constexpr int GetGValue(TColor C)
+{
+    return int(C >> 8 & 0xFF);
+}
+constexpr int GetBValue(TColor C)
+{
+    return int(C >> 16 & 0xFF);
+}
 
 // System colour indices, classic numbering.
 enum : int
@@ -130,7 +139,10 @@ constexpr uint32_t PixelFromRGB(TColor Rgb)
 {
     return 0xFF000000u | (Rgb & 0xFF) << 16 | (Rgb & 0xFF00) | (Rgb >> 16 & 0xFF);
 }
-inline uint32_t PixelFromColor(TColor Color) { return PixelFromRGB(ColorToRGB(Color)); }
+inline uint32_t PixelFromColor(TColor Color)
+{
+    return PixelFromRGB(ColorToRGB(Color));
+}
 constexpr TColor ColorFromPixel(uint32_t Pixel)
 {
     return (Pixel >> 16 & 0xFF) | (Pixel & 0xFF00) | (Pixel & 0xFF) << 16;

@@ -5,9 +5,7 @@
 
 #include <algorithm>
 
-TDeviceContext::TDeviceContext(TSurface& Surface) : TDeviceContext(Surface, Surface.Bounds())
-{
-}
+TDeviceContext::TDeviceContext(TSurface& Surface) : TDeviceContext(Surface, Surface.Bounds()) {}
 
 TDeviceContext::TDeviceContext(TSurface& Surface, const TRect& Area)
     : TDeviceContext(Surface, Area, TRegion({0, 0, Area.Width(), Area.Height()}))
@@ -58,16 +56,14 @@ TPoint TDeviceContext::OffsetViewportOrg(int Dx, int Dy)
 
 TRegion TDeviceContext::CurrentClipDevice() const
 {
-    if (FState.HasClip)
-        return FState.Clip;
+    if (FState.HasClip) return FState.Clip;
     return TRegion({0, 0, FArea.Width(), FArea.Height()});
 }
 
 void TDeviceContext::UpdateSurfaceClip()
 {
     FSurfaceClip = FVisible;
-    if (FState.HasClip)
-        FSurfaceClip.Intersect(FState.Clip);
+    if (FState.HasClip) FSurfaceClip.Intersect(FState.Clip);
     FSurfaceClip.Offset(FArea.Left, FArea.Top);
 }
 
@@ -101,8 +97,7 @@ int TDeviceContext::ExcludeClipRect(const TRect& Logical)
 
 TRect TDeviceContext::GetClipBox() const
 {
-    if (FSurfaceClip.IsEmpty())
-        return {};
+    if (FSurfaceClip.IsEmpty()) return {};
     return FSurfaceClip.Box().Offset(-OffsetX(), -OffsetY());
 }
 
@@ -121,29 +116,25 @@ bool TDeviceContext::RestoreDC(int Level)
 {
     const int Depth = static_cast<int>(FSaved.size());
     const int Target = Level < 0 ? Depth + Level + 1 : Level;
-    if (Level == 0 || Target < 1 || Target > Depth)
-        return false;
+    if (Level == 0 || Target < 1 || Target > Depth) return false;
     const bool SameFont = FSaved[static_cast<size_t>(Target - 1)].Font == FState.Font;
     FState = std::move(FSaved[static_cast<size_t>(Target - 1)]);
     FSaved.resize(static_cast<size_t>(Target - 1));
-    if (!SameFont)
-        FFont.reset();
+    if (!SameFont) FFont.reset();
     UpdateSurfaceClip();
     return true;
 }
 
 void TDeviceContext::SetFont(const TFontDesc& Desc)
 {
-    if (FState.Font == Desc)
-        return;
+    if (FState.Font == Desc) return;
     FState.Font = Desc;
     FFont.reset();
 }
 
 const TFont& TDeviceContext::Font() const
 {
-    if (!FFont)
-        FFont = TFont::Get(FState.Font);
+    if (!FFont) FFont = TFont::Get(FState.Font);
     return *FFont;
 }
 
@@ -163,8 +154,7 @@ TColor TDeviceContext::SetBkColor(TColor Color)
 
 int TDeviceContext::SetBkMode(int Mode)
 {
-    if (Mode != TRANSPARENT && Mode != OPAQUE)
-        return 0;
+    if (Mode != TRANSPARENT && Mode != OPAQUE) return 0;
     const int Old = FState.BkMode;
     FState.BkMode = Mode;
     return Old;
@@ -172,8 +162,7 @@ int TDeviceContext::SetBkMode(int Mode)
 
 int TDeviceContext::SetStretchMode(int Mode)
 {
-    if (Mode < BLACKONWHITE || Mode > HALFTONE)
-        return 0;
+    if (Mode < BLACKONWHITE || Mode > HALFTONE) return 0;
     const int Old = FState.StretchMode;
     FState.StretchMode = Mode;
     return Old;

@@ -38,18 +38,17 @@ class TLayout
         {
             const bool End = I == Text.size();
             const bool Break = !End && !Single && (Text[I] == U'\r' || Text[I] == U'\n');
-            if (!End && !Break)
-                continue;
+            if (!End && !Break) continue;
             AddParagraph(Text.substr(Start, I - Start), Marks.substr(Start, I - Start));
-            if (!End && Text[I] == U'\r' && I + 1 < Text.size() && Text[I + 1] == U'\n')
-                ++I;
+            if (!End && Text[I] == U'\r' && I + 1 < Text.size() && Text[I + 1] == U'\n') ++I;
             Start = I + 1;
         }
         return std::move(FLines);
     }
 
   private:
-    void StripPrefixes(const std::u32string& Source, std::u32string& Text, std::u32string& Marks) const
+    void StripPrefixes(const std::u32string& Source, std::u32string& Text,
+                       std::u32string& Marks) const
     {
         const bool Prefix = (FFormat & DT_NOPREFIX) == 0;
         bool Mark = false;
@@ -76,8 +75,7 @@ class TLayout
 
     int Advance(char32_t C, int Pen) const
     {
-        if (C == U'\t' && (FFormat & DT_EXPANDTABS))
-            return (Pen / FTabWidth + 1) * FTabWidth - Pen;
+        if (C == U'\t' && (FFormat & DT_EXPANDTABS)) return (Pen / FTabWidth + 1) * FTabWidth - Pen;
         return FFont.Glyph(C).Advance;
     }
 
@@ -118,7 +116,8 @@ class TLayout
                     ++WordEnd;
                 while (WordEnd < Text.size() && Text[WordEnd] != U' ')
                     ++WordEnd;
-                if (Fit != std::u32string::npos && Measure(Text.substr(LineStart, WordEnd - LineStart)) > FMaxWidth)
+                if (Fit != std::u32string::npos &&
+                    Measure(Text.substr(LineStart, WordEnd - LineStart)) > FMaxWidth)
                     break;
                 Fit = WordEnd;
                 I = WordEnd;
@@ -126,7 +125,8 @@ class TLayout
             size_t LineEnd = Fit;
             while (LineEnd > LineStart && Text[LineEnd - 1] == U' ')
                 --LineEnd;
-            Push(Text.substr(LineStart, LineEnd - LineStart), Marks.substr(LineStart, LineEnd - LineStart));
+            Push(Text.substr(LineStart, LineEnd - LineStart),
+                 Marks.substr(LineStart, LineEnd - LineStart));
             LineStart = Fit;
             while (LineStart < Text.size() && Text[LineStart] == U' ')
                 ++LineStart;
@@ -141,7 +141,8 @@ class TLayout
 };
 
 // Draws one line, expanding tabs as the layout measured them.
-void PaintLine(TDeviceContext& Dc, const TFont& Font, const TLine& Line, int X, int Top, unsigned Format)
+void PaintLine(TDeviceContext& Dc, const TFont& Font, const TLine& Line, int X, int Top,
+               unsigned Format)
 {
     const int TabWidth = std::max(1, 8 * Font.Metrics().AveCharWidth);
     size_t Start = 0;
@@ -149,8 +150,7 @@ void PaintLine(TDeviceContext& Dc, const TFont& Font, const TLine& Line, int X, 
     for (size_t I = 0; I <= Line.Text.size(); ++I)
     {
         const bool Tab = I < Line.Text.size() && Line.Text[I] == U'\t' && (Format & DT_EXPANDTABS);
-        if (I < Line.Text.size() && !Tab)
-            continue;
+        if (I < Line.Text.size() && !Tab) continue;
         const std::u32string_view Text(Line.Text.data() + Start, I - Start);
         const std::u32string_view Marks(Line.Marks.data() + Start, I - Start);
         Pen = PaintGlyphRun(Dc, Font, Pen, Top, Text, Marks);
@@ -168,8 +168,7 @@ int DrawText(TDeviceContext& Dc, std::string_view Text, TRect& Rect, unsigned Fo
 {
     if (Text.empty())
     {
-        if (Format & DT_CALCRECT)
-            Rect = {Rect.Left, Rect.Top, Rect.Left, Rect.Top};
+        if (Format & DT_CALCRECT) Rect = {Rect.Left, Rect.Top, Rect.Left, Rect.Top};
         return 0;
     }
     const TFont& Font = Dc.Font();
@@ -212,7 +211,7 @@ int DrawText(TDeviceContext& Dc, std::string_view Text, TRect& Rect, unsigned Fo
         PaintLine(Dc, Font, Line, X, Y, Format);
         Y += LineHeight;
     }
-    if (Clip)
-        Dc.RestoreDC(-1);
-    return (Format & DT_SINGLELINE) && (Format & (DT_VCENTER | DT_BOTTOM)) ? Top - Rect.Top + Height : Height;
+    if (Clip) Dc.RestoreDC(-1);
+    return (Format & DT_SINGLELINE) && (Format & (DT_VCENTER | DT_BOTTOM)) ? Top - Rect.Top + Height
+                                                                           : Height;
 }

@@ -40,16 +40,14 @@ int PickStrike(FT_Face Face, int Height)
 bool HasStrike(FT_Face Face, int PixelSize)
 {
     for (int I = 0; I < Face->num_fixed_sizes; ++I)
-        if (Round26(Face->available_sizes[I].y_ppem) == PixelSize)
-            return true;
+        if (Round26(Face->available_sizes[I].y_ppem) == PixelSize) return true;
     return false;
 }
 } // namespace
 
 TFont::TFont(const TFontDesc& Desc) : FDesc(Desc)
 {
-    if (FDesc.Height == 0)
-        FDesc.Height = -11;
+    if (FDesc.Height == 0) FDesc.Height = -11;
     TFontCache& Cache = TFontCache::Instance();
     const int Wanted = std::max(1, std::abs(FDesc.Height));
     const TFontCache::TMatch Match = Cache.Match(FDesc.Face, FDesc.Bold, FDesc.Italic, Wanted);
@@ -106,8 +104,10 @@ TFont::TFont(const TFontDesc& Desc) : FDesc(Desc)
             DescentUnits = Os2->usWinDescent;
         }
         const double CellUnits = std::max(1.0, AscentUnits + DescentUnits);
-        FPixelSize = FDesc.Height < 0 ? -FDesc.Height
-                                      : std::max(1, static_cast<int>(std::lround(FDesc.Height * Upem / CellUnits)));
+        FPixelSize =
+            FDesc.Height < 0
+                ? -FDesc.Height
+                : std::max(1, static_cast<int>(std::lround(FDesc.Height * Upem / CellUnits)));
         FT_Set_Pixel_Sizes(Face, 0, static_cast<FT_UInt>(FPixelSize));
         FMetrics.Ascent = static_cast<int>(std::lround(AscentUnits * FPixelSize / Upem));
         FMetrics.Descent = static_cast<int>(std::lround(DescentUnits * FPixelSize / Upem));
@@ -119,10 +119,10 @@ TFont::TFont(const TFontDesc& Desc) : FDesc(Desc)
         FSlantOutlines = FDesc.Italic && !FaceItalic;
         FSlantBitmaps = FSlantOutlines;
         if (Face->underline_position != 0)
-            FUnderlineOffset =
-                std::max(1, static_cast<int>(std::lround(-Face->underline_position * FPixelSize / Upem)));
-        FUnderlineThickness =
-            std::max(1, static_cast<int>(std::lround(Face->underline_thickness * FPixelSize / Upem)));
+            FUnderlineOffset = std::max(
+                1, static_cast<int>(std::lround(-Face->underline_position * FPixelSize / Upem)));
+        FUnderlineThickness = std::max(
+            1, static_cast<int>(std::lround(Face->underline_thickness * FPixelSize / Upem)));
     }
     FUnderlineOffset = std::min(FUnderlineOffset, std::max(1, FMetrics.Descent - 1));
     FMetrics.AveCharWidth = std::max(1, Glyph(U'x').Advance);
@@ -145,24 +145,20 @@ const TGlyph& TFont::Glyph(char32_t Code) const
 {
     std::lock_guard Guard(TFontCache::Instance().Lock());
     auto It = FGlyphs.find(Code);
-    if (It == FGlyphs.end())
-        It = FGlyphs.emplace(Code, Render(Code)).first;
+    if (It == FGlyphs.end()) It = FGlyphs.emplace(Code, Render(Code)).first;
     return It->second;
 }
 
 TGlyph TFont::Render(char32_t Code) const
 {
     TGlyph Out;
-    if (!FFace || Code < 0x20 || Code == 0x7F)
-        return Out;
+    if (!FFace || Code < 0x20 || Code == 0x7F) return Out;
     FT_Face Face = FFace;
     const FT_UInt Index = FT_Get_Char_Index(Face, Code);
     const bool FromStrike = FBitmapOnly || HasStrike(Face, FPixelSize);
     FT_Int32 Flags = FT_LOAD_DEFAULT;
-    if (!FromStrike)
-        Flags |= FT_LOAD_TARGET_LIGHT;
-    if (FT_Load_Glyph(Face, Index, Flags) != 0)
-        return Out;
+    if (!FromStrike) Flags |= FT_LOAD_TARGET_LIGHT;
+    if (FT_Load_Glyph(Face, Index, Flags) != 0) return Out;
     FT_GlyphSlot Slot = Face->glyph;
     FT_Pos Extra = 0;
     if (Slot->format == FT_GLYPH_FORMAT_OUTLINE)
@@ -174,12 +170,12 @@ TGlyph TFont::Render(char32_t Code) const
         }
         if (FEmboldenOutlines)
         {
-            Extra = std::max<FT_Pos>(64, FT_MulFix(Face->units_per_EM, Face->size->metrics.y_scale) / 24);
+            Extra = std::max<FT_Pos>(
+                64, FT_MulFix(Face->units_per_EM, Face->size->metrics.y_scale) / 24);
             FT_Outline_EmboldenXY(&Slot->outline, Extra, 0);
             Extra = (Extra + 63) & ~63;
         }
-        if (FT_Render_Glyph(Slot, FT_RENDER_MODE_NORMAL) != 0)
-            return Out;
+        if (FT_Render_Glyph(Slot, FT_RENDER_MODE_NORMAL) != 0) return Out;
     }
     else if (FEmboldenBitmaps && Slot->format == FT_GLYPH_FORMAT_BITMAP)
     {
@@ -199,7 +195,8 @@ TGlyph TFont::Render(char32_t Code) const
     for (int Y = 0; Y < Out.Height; ++Y)
     {
         const unsigned char* Row = B.buffer + static_cast<ptrdiff_t>(Y) * B.pitch;
-        uint8_t* Dst = Out.Coverage.data() + static_cast<size_t>(Y) * static_cast<size_t>(Out.Width);
+        uint8_t* Dst =
+            Out.Coverage.data() + static_cast<size_t>(Y) * static_cast<size_t>(Out.Width);
         for (int X = 0; X < Out.Width; ++X)
         {
             switch (B.pixel_mode)
@@ -208,7 +205,8 @@ TGlyph TFont::Render(char32_t Code) const
                 Dst[X] = (Row[X >> 3] & (0x80 >> (X & 7))) ? 255 : 0;
                 break;
             case FT_PIXEL_MODE_GRAY:
-                Dst[X] = static_cast<uint8_t>(B.num_grays == 256 ? Row[X] : Row[X] * 255 / (B.num_grays - 1));
+                Dst[X] = static_cast<uint8_t>(
+                    B.num_grays == 256 ? Row[X] : Row[X] * 255 / (B.num_grays - 1));
                 break;
             case FT_PIXEL_MODE_GRAY2:
                 Dst[X] = static_cast<uint8_t>((Row[X >> 2] >> (6 - 2 * (X & 3)) & 3) * 85);
@@ -221,8 +219,7 @@ TGlyph TFont::Render(char32_t Code) const
             }
         }
     }
-    if (Slant)
-        SlantRows(Out);
+    if (Slant) SlantRows(Out);
     return Out;
 }
 
@@ -232,14 +229,15 @@ void TFont::SlantRows(TGlyph& Glyph)
     // advance stays, so slanted text overhangs like classic italics.
     auto Shift = [&](int Row) { return std::max(0, Glyph.Top - Row - 1) / 4; };
     const int Extra = Glyph.Height > 0 ? Shift(0) : 0;
-    if (Extra == 0)
-        return;
+    if (Extra == 0) return;
     const int Width = Glyph.Width + Extra;
     std::vector<uint8_t> Slanted(static_cast<size_t>(Width) * static_cast<size_t>(Glyph.Height), 0);
     for (int Y = 0; Y < Glyph.Height; ++Y)
         for (int X = 0; X < Glyph.Width; ++X)
-            Slanted[static_cast<size_t>(Y) * static_cast<size_t>(Width) + static_cast<size_t>(X + Shift(Y))] =
-                Glyph.Coverage[static_cast<size_t>(Y) * static_cast<size_t>(Glyph.Width) + static_cast<size_t>(X)];
+            Slanted[static_cast<size_t>(Y) * static_cast<size_t>(Width) +
+                    static_cast<size_t>(X + Shift(Y))] =
+                Glyph.Coverage[static_cast<size_t>(Y) * static_cast<size_t>(Glyph.Width) +
+                               static_cast<size_t>(X)];
     Glyph.Coverage = std::move(Slanted);
     Glyph.Width = Width;
 }
@@ -260,8 +258,15 @@ std::u32string DecodeUtf8(std::string_view Text)
     while (I < Text.size())
     {
         const unsigned char Lead = static_cast<unsigned char>(Text[I]);
-        int Length = Lead < 0x80 ? 1 : (Lead >> 5) == 6 ? 2 : (Lead >> 4) == 14 ? 3 : (Lead >> 3) == 30 ? 4 : 0;
-        char32_t Code = Length == 1 ? Lead : Length == 2 ? Lead & 0x1F : Length == 3 ? Lead & 0x0F : Lead & 0x07;
+        int Length = Lead < 0x80         ? 1
+                     : (Lead >> 5) == 6  ? 2
+                     : (Lead >> 4) == 14 ? 3
+                     : (Lead >> 3) == 30 ? 4
+                                         : 0;
+        char32_t Code = Length == 1   ? Lead
+                        : Length == 2 ? Lead & 0x1F
+                        : Length == 3 ? Lead & 0x0F
+                                      : Lead & 0x07;
         bool Valid = Length > 0 && I + static_cast<size_t>(Length) <= Text.size();
         for (int K = 1; Valid && K < Length; ++K)
         {
@@ -271,7 +276,8 @@ std::u32string DecodeUtf8(std::string_view Text)
         }
         // Overlong forms, surrogates and values past U+10FFFF are malformed.
         static constexpr char32_t Least[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (Valid && (Code < Least[Length] || Code > 0x10FFFF || (Code >= 0xD800 && Code <= 0xDFFF)))
+        if (Valid &&
+            (Code < Least[Length] || Code > 0x10FFFF || (Code >= 0xD800 && Code <= 0xDFFF)))
             Valid = false;
         if (!Valid)
         {

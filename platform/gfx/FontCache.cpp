@@ -14,8 +14,9 @@ namespace
 // packaged .fon files are left out so the TrueType-wrapped strikes win.
 std::string Configuration()
 {
-    return std::string("<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\"><fontconfig>"
-                       "<dir>/usr/share/fonts</dir><dir>/usr/local/share/fonts</dir><dir>") +
+    return std::string(
+               "<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\"><fontconfig>"
+               "<dir>/usr/share/fonts</dir><dir>/usr/local/share/fonts</dir><dir>") +
            TFontCache::FontFolder +
            "</dir><cachedir>/var/cache/fontconfig</cachedir>"
            "<cachedir prefix=\"xdg\">fontconfig</cachedir>"
@@ -25,8 +26,8 @@ std::string Configuration()
 
 std::string KeyOf(const TFontDesc& Desc)
 {
-    return Desc.Face + '\x1f' + std::to_string(Desc.Height) + (Desc.Bold ? 'b' : '-') + (Desc.Italic ? 'i' : '-') +
-           (Desc.Underline ? 'u' : '-') + (Desc.StrikeOut ? 's' : '-');
+    return Desc.Face + '\x1f' + std::to_string(Desc.Height) + (Desc.Bold ? 'b' : '-') +
+           (Desc.Italic ? 'i' : '-') + (Desc.Underline ? 'u' : '-') + (Desc.StrikeOut ? 's' : '-');
 }
 } // namespace
 
@@ -41,13 +42,13 @@ TFontCache& TFontCache::Instance()
 TFontCache::TFontCache()
 {
     FT_Library Library = nullptr;
-    if (FT_Init_FreeType(&Library) == 0)
-        FLibrary = Library;
+    if (FT_Init_FreeType(&Library) == 0) FLibrary = Library;
     FcConfig* Config = FcConfigCreate();
     if (Config)
     {
         const std::string Text = Configuration();
-        FcConfigParseAndLoadFromMemory(Config, reinterpret_cast<const FcChar8*>(Text.c_str()), FcFalse);
+        FcConfigParseAndLoadFromMemory(Config, reinterpret_cast<const FcChar8*>(Text.c_str()),
+                                       FcFalse);
         FcConfigBuildFonts(Config);
     }
     FConfig = Config;
@@ -60,18 +61,17 @@ std::shared_ptr<const TFont> TFontCache::Get(const TFontDesc& Desc)
     std::lock_guard Guard(FLock);
     const std::string Key = KeyOf(Desc);
     auto It = FFonts.find(Key);
-    if (It != FFonts.end())
-        return It->second;
+    if (It != FFonts.end()) return It->second;
     std::shared_ptr<const TFont> Font(new TFont(Desc));
     FFonts.emplace(Key, Font);
     return Font;
 }
 
-TFontCache::TMatch TFontCache::Match(const std::string& Face, bool Bold, bool Italic, double PixelSize)
+TFontCache::TMatch TFontCache::Match(const std::string& Face, bool Bold, bool Italic,
+                                     double PixelSize)
 {
     TMatch Result;
-    if (!FConfig)
-        return Result;
+    if (!FConfig) return Result;
     FcPattern* Pattern = FcPatternCreate();
     FcPatternAddString(Pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(Face.c_str()));
     FcPatternAddString(Pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>("DejaVu Sans"));

@@ -30,7 +30,8 @@ struct TRect
     // Left <= Right and Top <= Bottom, swapping edges where needed.
     TRect Normalized() const
     {
-        return {std::min(Left, Right), std::min(Top, Bottom), std::max(Left, Right), std::max(Top, Bottom)};
+        return {std::min(Left, Right), std::min(Top, Bottom), std::max(Left, Right),
+                std::max(Top, Bottom)};
     }
     // The common part; an empty result is returned as (0, 0, 0, 0).
     TRect Intersect(const TRect& Other) const

@@ -10,8 +10,7 @@ void BlendGlyph(TDeviceContext& Dc, const TGlyph& G, int Sx, int Sy, uint32_t In
 {
     const TRect Box{Sx, Sy, Sx + G.Width, Sy + G.Height};
     const TRegion& Clip = Dc.SurfaceClip();
-    if (!Clip.Overlaps(Box))
-        return;
+    if (!Clip.Overlaps(Box)) return;
     const int Ir = Ink >> 16 & 0xFF, Ig = Ink >> 8 & 0xFF, Ib = Ink & 0xFF;
     TSurface& S = Dc.Surface();
     int Count = 0;
@@ -21,13 +20,13 @@ void BlendGlyph(TDeviceContext& Dc, const TGlyph& G, int Sx, int Sy, uint32_t In
         const TRect Part = Box.Intersect({Boxes[I].x1, Boxes[I].y1, Boxes[I].x2, Boxes[I].y2});
         for (int Y = Part.Top; Y < Part.Bottom; ++Y)
         {
-            const uint8_t* Cov = G.Coverage.data() + static_cast<size_t>(Y - Sy) * static_cast<size_t>(G.Width);
+            const uint8_t* Cov =
+                G.Coverage.data() + static_cast<size_t>(Y - Sy) * static_cast<size_t>(G.Width);
             uint32_t* Row = S.Row(Y);
             for (int X = Part.Left; X < Part.Right; ++X)
             {
                 const int A = Cov[X - Sx];
-                if (A == 0)
-                    continue;
+                if (A == 0) continue;
                 if (A == 255)
                 {
                     Row[X] = Ink;
@@ -56,7 +55,8 @@ int PaintGlyphRun(TDeviceContext& Dc, const TFont& Font, int X, int Top, std::u3
         if (G.Width > 0 && G.Height > 0)
             BlendGlyph(Dc, G, Pen + G.Left + Dc.OffsetX(), Baseline - G.Top + Dc.OffsetY(), Ink);
         if (I < Marks.size() && Marks[I] && G.Advance > 0)
-            PaintTextBar(Dc, Pen, Pen + G.Advance, Baseline + Font.UnderlineOffset(), Font.UnderlineThickness());
+            PaintTextBar(Dc, Pen, Pen + G.Advance, Baseline + Font.UnderlineOffset(),
+                         Font.UnderlineThickness());
         Pen += G.Advance;
     }
     if (Font.Desc().Underline)
@@ -68,5 +68,6 @@ int PaintGlyphRun(TDeviceContext& Dc, const TFont& Font, int X, int Top, std::u3
 
 void PaintTextBar(TDeviceContext& Dc, int X0, int X1, int Y, int Thickness)
 {
-    PaintRect(Dc, TPaint::Solid(Dc.TextColor()), Dc.LogicalToSurface(TRect{X0, Y, X1, Y + Thickness}));
+    PaintRect(Dc, TPaint::Solid(Dc.TextColor()),
+              Dc.LogicalToSurface(TRect{X0, Y, X1, Y + Thickness}));
 }

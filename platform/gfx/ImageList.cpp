@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-TImageList::TImageList(int Width, int Height) : FWidth(std::max(1, Width)), FHeight(std::max(1, Height))
+TImageList::TImageList(int Width, int Height)
+    : FWidth(std::max(1, Width)), FHeight(std::max(1, Height))
 {
 }
 
@@ -21,8 +22,7 @@ int TImageList::AddMasked(const TSurface& Strip, TColor MaskColor)
 int TImageList::Append(const TSurface& Strip, bool Masked, TColor MaskColor)
 {
     const int Pieces = Strip.Width() / FWidth;
-    if (Strip.IsEmpty() || Pieces == 0)
-        return -1;
+    if (Strip.IsEmpty() || Pieces == 0) return -1;
     const int First = Count();
     const uint32_t Key = PixelFromColor(MaskColor) & 0x00FFFFFFu;
     const int Rows = std::min(FHeight, Strip.Height());
@@ -34,8 +34,7 @@ int TImageList::Append(const TSurface& Strip, bool Masked, TColor MaskColor)
             uint32_t* Out = Image.Row(Y);
             if (Y >= Rows)
             {
-                if (Masked)
-                    std::fill(Out, Out + FWidth, 0u);
+                if (Masked) std::fill(Out, Out + FWidth, 0u);
                 continue;
             }
             const uint32_t* In = Strip.Row(Y) + P * FWidth;
@@ -49,8 +48,7 @@ int TImageList::Append(const TSurface& Strip, bool Masked, TColor MaskColor)
 
 void TImageList::Draw(TDeviceContext& Dc, int X, int Y, int Index, bool Enabled) const
 {
-    if (Index < 0 || Index >= Count())
-        return;
+    if (Index < 0 || Index >= Count()) return;
     const TSurface& Image = FImages[static_cast<size_t>(Index)];
     if (Enabled)
     {
@@ -64,28 +62,25 @@ void TImageList::Draw(TDeviceContext& Dc, int X, int Y, int Index, bool Enabled)
     TSurface Embossed(FWidth + 1, FHeight + 1);
     for (int Row = 0; Row <= FHeight; ++Row)
         std::fill(Embossed.Row(Row), Embossed.Row(Row) + FWidth + 1, 0u);
-    auto Ink = [&](int Px, int Py) {
+    auto Ink = [&](int Px, int Py)
+    {
         const uint32_t P = Image.Row(Py)[Px];
-        if ((P >> 24) == 0)
-            return false;
+        if ((P >> 24) == 0) return false;
         const int R = P >> 16 & 0xFF, G = P >> 8 & 0xFF, B = P & 0xFF;
         return (R * 299 + G * 587 + B * 114) / 1000 < 192;
     };
     for (int Py = 0; Py < FHeight; ++Py)
         for (int Px = 0; Px < FWidth; ++Px)
-            if (Ink(Px, Py))
-                Embossed.Row(Py + 1)[Px + 1] = Highlight;
+            if (Ink(Px, Py)) Embossed.Row(Py + 1)[Px + 1] = Highlight;
     for (int Py = 0; Py < FHeight; ++Py)
         for (int Px = 0; Px < FWidth; ++Px)
-            if (Ink(Px, Py))
-                Embossed.Row(Py)[Px] = Shadow;
+            if (Ink(Px, Py)) Embossed.Row(Py)[Px] = Shadow;
     AlphaBlit(Dc, X, Y, Embossed);
 }
 
 TSurface TImageList::Image(int Index) const
 {
-    if (Index < 0 || Index >= Count())
-        return {};
+    if (Index < 0 || Index >= Count()) return {};
     TSurface Copy(FWidth, FHeight);
     const TSurface& Image = FImages[static_cast<size_t>(Index)];
     for (int Y = 0; Y < FHeight; ++Y)

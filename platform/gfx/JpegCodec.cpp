@@ -34,13 +34,10 @@ void OnMessage(j_common_ptr Info, int Level)
 {
     // Level -1 is a warning; the one that matters is "premature end of data".
     TErrorManager* Errors = reinterpret_cast<TErrorManager*>(Info->err);
-    if (Level < 0 && Info->err->msg_code == JWRN_JPEG_EOF)
-        Errors->Truncated = true;
+    if (Level < 0 && Info->err->msg_code == JWRN_JPEG_EOF) Errors->Truncated = true;
 }
 
-void OnOutput(j_common_ptr)
-{
-}
+void OnOutput(j_common_ptr) {}
 
 struct TDecodeState
 {
@@ -59,8 +56,9 @@ TCodecStatus Decode(TDecodeState& S, std::span<const uint8_t> Data)
     if (setjmp(S.Errors.Jump))
     {
         jpeg_destroy_decompress(&S.Info);
-        return S.Errors.BadColour ? TCodecStatus::Unsupported
-                                  : S.Errors.Truncated ? TCodecStatus::Truncated : TCodecStatus::Malformed;
+        return S.Errors.BadColour   ? TCodecStatus::Unsupported
+               : S.Errors.Truncated ? TCodecStatus::Truncated
+                                    : TCodecStatus::Malformed;
     }
     jpeg_create_decompress(&S.Info);
     jpeg_mem_src(&S.Info, Data.data(), static_cast<unsigned long>(Data.size()));
@@ -70,8 +68,8 @@ TCodecStatus Decode(TDecodeState& S, std::span<const uint8_t> Data)
         return TCodecStatus::Truncated;
     }
     const long long Pixels = static_cast<long long>(S.Info.image_width) * S.Info.image_height;
-    if (S.Info.image_width > TSurface::MaxDimension || S.Info.image_height > TSurface::MaxDimension ||
-        Pixels > MaxPicturePixels)
+    if (S.Info.image_width > TSurface::MaxDimension ||
+        S.Info.image_height > TSurface::MaxDimension || Pixels > MaxPicturePixels)
     {
         jpeg_destroy_decompress(&S.Info);
         return TCodecStatus::TooLarge;
@@ -91,16 +89,14 @@ TCodecStatus Decode(TDecodeState& S, std::span<const uint8_t> Data)
     {
         const int Y = static_cast<int>(S.Info.output_scanline);
         JSAMPROW Rows[1] = {S.Row.data()};
-        if (jpeg_read_scanlines(&S.Info, Rows, 1) != 1)
-            break;
+        if (jpeg_read_scanlines(&S.Info, Rows, 1) != 1) break;
         uint32_t* Out = S.Image.Row(Y);
         for (int X = 0; X < W; ++X)
             Out[X] = 0xFF000000u | uint32_t(S.Row[3 * X]) << 16 | uint32_t(S.Row[3 * X + 1]) << 8 |
                      S.Row[3 * X + 2];
     }
     const bool Complete = S.Info.output_scanline == S.Info.output_height && !S.Errors.Truncated;
-    if (Complete)
-        jpeg_finish_decompress(&S.Info);
+    if (Complete) jpeg_finish_decompress(&S.Info);
     jpeg_destroy_decompress(&S.Info);
     return Complete && !S.Errors.Truncated ? TCodecStatus::Ok : TCodecStatus::Truncated;
 }
@@ -161,18 +157,15 @@ TCodecStatus ReadJpeg(std::span<const uint8_t> Data, TSurface& Out)
         return Data.size() < 2 ? TCodecStatus::Truncated : TCodecStatus::Malformed;
     TDecodeState State;
     const TCodecStatus Status = Decode(State, Data);
-    if (Status == TCodecStatus::Ok)
-        Out = std::move(State.Image);
+    if (Status == TCodecStatus::Ok) Out = std::move(State.Image);
     return Status;
 }
 
 TCodecStatus WriteJpeg(const TSurface& Image, int Quality, std::vector<uint8_t>& Bytes)
 {
-    if (Image.IsEmpty())
-        return TCodecStatus::Malformed;
+    if (Image.IsEmpty()) return TCodecStatus::Malformed;
     TEncodeState State;
     const TCodecStatus Status = Encode(State, Image, Quality);
-    if (Status == TCodecStatus::Ok)
-        Bytes.assign(State.Buffer, State.Buffer + State.Size);
+    if (Status == TCodecStatus::Ok) Bytes.assign(State.Buffer, State.Buffer + State.Size);
     return Status;
 }

@@ -14,7 +14,8 @@ TPenStroker::TPenStroker(const TDeviceContext& Dc) : FDc(Dc)
     FGap = TPaint::Solid(Dc.BkColor());
     FGapPaint = FDotted && Dc.BkMode() == OPAQUE;
     if (FWidth > 1)
-        FNib = RoundRectShape({-FWidth / 2, -FWidth / 2, FWidth - FWidth / 2, FWidth - FWidth / 2}, FWidth, FWidth);
+        FNib = RoundRectShape({-FWidth / 2, -FWidth / 2, FWidth - FWidth / 2, FWidth - FWidth / 2},
+                              FWidth, FWidth);
 }
 
 void TPenStroker::Stamp(int Sx, int Sy)
@@ -28,8 +29,7 @@ void TPenStroker::Stamp(int Sx, int Sy)
 
 void TPenStroker::Plot(int X, int Y, int Index)
 {
-    if (!FVisible)
-        return;
+    if (!FVisible) return;
     const int Sx = X + FDc.OffsetX();
     const int Sy = Y + FDc.OffsetY();
     if (FWidth > 1)
@@ -42,14 +42,12 @@ void TPenStroker::Plot(int X, int Y, int Index)
 
 void TPenStroker::Run(int Y, int X0, int X1)
 {
-    if (!FVisible)
-        return;
+    if (!FVisible) return;
     if (FWidth > 1 || FDotted)
     {
         // Only the part that can reach the clip is walked pixel by pixel.
         const TRect Reach = Reachable();
-        if (Y < Reach.Top || Y >= Reach.Bottom)
-            return;
+        if (Y < Reach.Top || Y >= Reach.Bottom) return;
         const int From = std::max(X0, Reach.Left);
         const int To = std::min(X1, Reach.Right - 1);
         // Outline runs come row by row, so dots follow the checkerboard:
@@ -69,8 +67,7 @@ TRect TPenStroker::Reachable() const
 
 void TPenStroker::Line(TPoint From, TPoint To)
 {
-    if (!FVisible)
-        return;
+    if (!FVisible) return;
     // Steps along the major axis; the minor coordinate is the nearest pixel
     // to the true line. The end point is left out for thin pens and covered
     // by the round nib of wide ones. Steps that cannot reach the clip are
@@ -82,11 +79,9 @@ void TPenStroker::Line(TPoint From, TPoint To)
     const int64_t Minor = XMajor ? Dy : Dx;
     const int64_t Length = std::llabs(Major);
     const int64_t Steps = Length + (FWidth > 1 ? 1 : 0);
-    if (Steps == 0)
-        return;
+    if (Steps == 0) return;
     const TRect Reach = Reachable();
-    if (Reach.IsEmpty())
-        return;
+    if (Reach.IsEmpty()) return;
     const int64_t Start = XMajor ? From.X : From.Y;
     const int64_t Lo = XMajor ? Reach.Left : Reach.Top;
     const int64_t Hi = XMajor ? Reach.Right - 1 : Reach.Bottom - 1;
@@ -108,14 +103,16 @@ void TPenStroker::Line(TPoint From, TPoint To)
         // Nearest minor coordinate, halves rounded up.
         // (128-bit: both factors can approach 2^32.)
         const int64_t Offset =
-            Length == 0 ? 0
-                        : static_cast<int64_t>((2 * static_cast<__int128>(K) * std::llabs(Minor) + Length) /
-                                               (2 * static_cast<__int128>(Length))) *
-                              (Minor >= 0 ? 1 : -1);
+            Length == 0
+                ? 0
+                : static_cast<int64_t>((2 * static_cast<__int128>(K) * std::llabs(Minor) + Length) /
+                                       (2 * static_cast<__int128>(Length))) *
+                      (Minor >= 0 ? 1 : -1);
         const int64_t M = Start + Dir * K;
         // Far outside the surface the minor coordinate only needs to stay
         // far outside it.
-        const int64_t N = std::clamp<int64_t>((XMajor ? From.Y : From.X) + Offset, -(1 << 30), 1 << 30);
+        const int64_t N =
+            std::clamp<int64_t>((XMajor ? From.Y : From.X) + Offset, -(1 << 30), 1 << 30);
         if (XMajor)
             Plot(static_cast<int>(M), static_cast<int>(N), static_cast<int>(K));
         else

@@ -19,8 +19,7 @@ void LineTo(TDeviceContext& Dc, int X, int Y)
 
 void Polyline(TDeviceContext& Dc, const std::vector<TPoint>& Points)
 {
-    if (Points.size() < 2)
-        return;
+    if (Points.size() < 2) return;
     TPenStroker Stroker(Dc);
     for (size_t I = 1; I < Points.size(); ++I)
         Stroker.Line(Points[I - 1], Points[I]);

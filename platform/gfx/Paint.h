@@ -23,7 +23,10 @@ struct TPaint
     int OriginX = 0;
     int OriginY = 0;
 
-    static TPaint Solid(TColor Color) { return {TKind::Solid, PixelFromColor(Color), nullptr, 0, 0}; }
+    static TPaint Solid(TColor Color)
+    {
+        return {TKind::Solid, PixelFromColor(Color), nullptr, 0, 0};
+    }
     static TPaint Invert() { return {TKind::Invert, 0, nullptr, 0, 0}; }
 };
 
@@ -34,8 +37,7 @@ constexpr int CoordLimit = 1 << 24;
 inline bool WithinCoordLimit(std::initializer_list<int> Values)
 {
     for (int V : Values)
-        if (V < -CoordLimit || V > CoordLimit)
-            return false;
+        if (V < -CoordLimit || V > CoordLimit) return false;
     return true;
 }
 

@@ -20,8 +20,7 @@ struct TPngState
 
     ~TPngState()
     {
-        if (Png)
-            png_destroy_write_struct(&Png, Info ? &Info : nullptr);
+        if (Png) png_destroy_write_struct(&Png, Info ? &Info : nullptr);
     }
 };
 
@@ -31,24 +30,20 @@ void Append(png_structp Png, png_bytep Data, png_size_t Length)
     State->Bytes.insert(State->Bytes.end(), Data, Data + Length);
 }
 
-void Flush(png_structp)
-{
-}
+void Flush(png_structp) {}
 
 TCodecStatus Encode(TPngState& S, const TSurface& Image)
 {
     S.Png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    if (!S.Png)
-        return TCodecStatus::EncodeFailed;
+    if (!S.Png) return TCodecStatus::EncodeFailed;
     S.Info = png_create_info_struct(S.Png);
-    if (!S.Info)
-        return TCodecStatus::EncodeFailed;
+    if (!S.Info) return TCodecStatus::EncodeFailed;
     S.Row.resize(static_cast<size_t>(Image.Width()) * 3);
-    if (setjmp(png_jmpbuf(S.Png)))
-        return TCodecStatus::EncodeFailed;
+    if (setjmp(png_jmpbuf(S.Png))) return TCodecStatus::EncodeFailed;
     png_set_write_fn(S.Png, &S, Append, Flush);
-    png_set_IHDR(S.Png, S.Info, static_cast<png_uint_32>(Image.Width()), static_cast<png_uint_32>(Image.Height()), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(S.Png, S.Info, static_cast<png_uint_32>(Image.Width()),
+                 static_cast<png_uint_32>(Image.Height()), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(S.Png, S.Info);
     for (int Y = 0; Y < Image.Height(); ++Y)
     {
@@ -68,12 +63,10 @@ TCodecStatus Encode(TPngState& S, const TSurface& Image)
 
 TCodecStatus WritePng(const TSurface& Image, std::vector<uint8_t>& Bytes)
 {
-    if (Image.IsEmpty())
-        return TCodecStatus::Malformed;
+    if (Image.IsEmpty()) return TCodecStatus::Malformed;
     TPngState State;
     const TCodecStatus Status = Encode(State, Image);
-    if (Status == TCodecStatus::Ok)
-        Bytes = std::move(State.Bytes);
+    if (Status == TCodecStatus::Ok) Bytes = std::move(State.Bytes);
     return Status;
 }
 
@@ -82,13 +75,14 @@ TCodecStatus ReadPng(std::span<const uint8_t> Data, TSurface& Out)
     // The signature and the header chunk.
     if (Data.size() < 33)
         return Data.size() >= 8 && png_sig_cmp(Data.data(), 0, 8) != 0 ? TCodecStatus::Malformed
-                                                                        : TCodecStatus::Truncated;
+                                                                       : TCodecStatus::Truncated;
     png_image Image;
     std::memset(&Image, 0, sizeof Image);
     Image.version = PNG_IMAGE_VERSION;
     // The simplified interface catches the library's errors itself and
     // reports them through its return value and message.
-    auto Failure = [&Image] {
+    auto Failure = [&Image]
+    {
         const std::string_view Message(Image.message);
         const bool Short = Message.find("beyond end") != std::string_view::npos ||
                            Message.find("EOF") != std::string_view::npos ||
@@ -97,8 +91,7 @@ TCodecStatus ReadPng(std::span<const uint8_t> Data, TSurface& Out)
         png_image_free(&Image);
         return Short ? TCodecStatus::Truncated : TCodecStatus::Malformed;
     };
-    if (!png_image_begin_read_from_memory(&Image, Data.data(), Data.size()))
-        return Failure();
+    if (!png_image_begin_read_from_memory(&Image, Data.data(), Data.size())) return Failure();
     if (Image.width > TSurface::MaxDimension || Image.height > TSurface::MaxDimension ||
         static_cast<long long>(Image.width) * Image.height > MaxPicturePixels)
     {
@@ -122,10 +115,9 @@ TCodecStatus ReadPng(std::span<const uint8_t> Data, TSurface& Out)
         {
             const uint32_t P = Row[X];
             const uint32_t A = P >> 24;
-            if (A == 255)
-                continue;
-            Row[X] = A << 24 | ((P >> 16 & 0xFF) * A + 127) / 255 << 16 | ((P >> 8 & 0xFF) * A + 127) / 255 << 8 |
-                     ((P & 0xFF) * A + 127) / 255;
+            if (A == 255) continue;
+            Row[X] = A << 24 | ((P >> 16 & 0xFF) * A + 127) / 255 << 16 |
+                     ((P >> 8 & 0xFF) * A + 127) / 255 << 8 | ((P & 0xFF) * A + 127) / 255;
         }
     }
     Out = std::move(Picture);

@@ -14,7 +14,8 @@ TRegion::TRegion(const TRect& Rect)
     if (Rect.IsEmpty())
         pixman_region32_init(&FRegion);
     else
-        pixman_region32_init_rect(&FRegion, Rect.Left, Rect.Top, static_cast<unsigned>(Rect.Width()),
+        pixman_region32_init_rect(&FRegion, Rect.Left, Rect.Top,
+                                  static_cast<unsigned>(Rect.Width()),
                                   static_cast<unsigned>(Rect.Height()));
 }
 
@@ -31,8 +32,7 @@ TRegion::TRegion(const TRegion& Other)
 
 TRegion& TRegion::operator=(const TRegion& Other)
 {
-    if (this != &Other)
-        pixman_region32_copy(&FRegion, &Other.FRegion);
+    if (this != &Other) pixman_region32_copy(&FRegion, &Other.FRegion);
     return *this;
 }
 
@@ -44,16 +44,15 @@ TRegion::TRegion(TRegion&& Other) noexcept
 
 TRegion& TRegion::operator=(TRegion&& Other) noexcept
 {
-    if (this != &Other)
-        std::swap(FRegion, Other.FRegion);
+    if (this != &Other) std::swap(FRegion, Other.FRegion);
     return *this;
 }
 
 TRegion TRegion::RoundRect(int L, int T, int R, int B, int CornerWidth, int CornerHeight)
 {
     const TRect Box = TRect{L, T, R, B}.Normalized();
-    const TSpanShape Shape = RoundRectShape({Box.Left, Box.Top, Box.Right - 1, Box.Bottom - 1}, CornerWidth,
-                                            CornerHeight);
+    const TSpanShape Shape = RoundRectShape({Box.Left, Box.Top, Box.Right - 1, Box.Bottom - 1},
+                                            CornerWidth, CornerHeight);
     std::vector<TRect> Rects;
     Rects.reserve(Shape.Rows.size());
     for (size_t I = 0; I < Shape.Rows.size(); ++I)
@@ -81,14 +80,14 @@ TRegion TRegion::FromRects(const std::vector<TRect>& Rects)
     std::vector<pixman_box32_t> Boxes;
     Boxes.reserve(Rects.size());
     for (const TRect& R : Rects)
-        if (!R.IsEmpty())
-            Boxes.push_back({R.Left, R.Top, R.Right, R.Bottom});
+        if (!R.IsEmpty()) Boxes.push_back({R.Left, R.Top, R.Right, R.Bottom});
     TRegion Result;
     // init_rects needs non-overlapping bands; a union of single rectangles
     // accepts anything.
     for (const pixman_box32_t& Box : Boxes)
         pixman_region32_union_rect(&Result.FRegion, &Result.FRegion, Box.x1, Box.y1,
-                                   static_cast<unsigned>(Box.x2 - Box.x1), static_cast<unsigned>(Box.y2 - Box.y1));
+                                   static_cast<unsigned>(Box.x2 - Box.x1),
+                                   static_cast<unsigned>(Box.y2 - Box.y1));
     return Result;
 }
 
@@ -105,8 +104,7 @@ bool TRegion::IsEmpty() const
 
 TRect TRegion::Box() const
 {
-    if (IsEmpty())
-        return {};
+    if (IsEmpty()) return {};
     const pixman_box32_t* E = pixman_region32_extents(&FRegion);
     return {E->x1, E->y1, E->x2, E->y2};
 }
@@ -118,8 +116,7 @@ bool TRegion::Contains(int X, int Y) const
 
 bool TRegion::Overlaps(const TRect& Rect) const
 {
-    if (Rect.IsEmpty())
-        return false;
+    if (Rect.IsEmpty()) return false;
     pixman_box32_t Box{Rect.Left, Rect.Top, Rect.Right, Rect.Bottom};
     return pixman_region32_contains_rectangle(&FRegion, &Box) != PIXMAN_REGION_OUT;
 }

@@ -13,27 +13,27 @@ TSpanRow EllipseRow(int W, int H, int Y)
     const double B = H / 2.0;
     const double Dy = (Y + 0.5 - B) / B;
     const double Half = Dy * Dy >= 1.0 ? 0.0 : A * std::sqrt(1.0 - Dy * Dy);
-    TSpanRow Row{static_cast<int>(std::ceil(A - Half - 0.5)), static_cast<int>(std::floor(A + Half - 0.5))};
+    TSpanRow Row{static_cast<int>(std::ceil(A - Half - 0.5)),
+                 static_cast<int>(std::floor(A + Half - 0.5))};
     if (Row.Empty())
         Row = {static_cast<int>(std::floor(A - 0.5)), static_cast<int>(std::ceil(A - 0.5))};
     return Row;
 }
 } // namespace
 
-TSpanShape RoundRectShape(const TRect& Box, int CornerWidth, int CornerHeight, int RowFrom, int RowTo)
+TSpanShape RoundRectShape(const TRect& Box, int CornerWidth, int CornerHeight, int RowFrom,
+                          int RowTo)
 {
     TSpanShape Shape;
     const int First = std::max(Box.Top, RowFrom);
     const int Last = std::min(Box.Bottom, RowTo);
     Shape.Top = First;
-    if (Box.IsEmpty() || First >= Last)
-        return Shape;
+    if (Box.IsEmpty() || First >= Last) return Shape;
     const int W = Box.Width();
     const int H = Box.Height();
     int Cw = static_cast<int>(std::min<int64_t>(std::llabs(int64_t(CornerWidth)), W));
     int Ch = static_cast<int>(std::min<int64_t>(std::llabs(int64_t(CornerHeight)), H));
-    if (Cw < 2 || Ch < 2)
-        Cw = Ch = 0;
+    if (Cw < 2 || Ch < 2) Cw = Ch = 0;
     Shape.Rows.resize(static_cast<size_t>(Last - First));
     for (int I = First - Box.Top; I < Last - Box.Top; ++I)
     {

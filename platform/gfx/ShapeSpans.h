@@ -26,8 +26,7 @@ struct TSpanShape
 
     TSpanRow Row(int Y) const
     {
-        if (Y < Top || Y >= Top + static_cast<int>(Rows.size()))
-            return {};
+        if (Y < Top || Y >= Top + static_cast<int>(Rows.size())) return {};
         return Rows[static_cast<size_t>(Y - Top)];
     }
 };
@@ -40,8 +39,8 @@ struct TSpanShape
 // shape has no gaps. Ellipses are round rects whose corners fill the box.
 // Only rows RowFrom..RowTo-1 are computed (the shape's Top is then the first
 // of them), so huge shapes cost what their visible part costs.
-TSpanShape RoundRectShape(const TRect& Box, int CornerWidth, int CornerHeight, int RowFrom = INT_MIN,
-                          int RowTo = INT_MAX);
+TSpanShape RoundRectShape(const TRect& Box, int CornerWidth, int CornerHeight,
+                          int RowFrom = INT_MIN, int RowTo = INT_MAX);
 
 // Pixels of Shape that have a 4-neighbour outside it: the one-pixel outline.
 // Calls Emit(Y, X0, X1) for each run (inclusive).
@@ -52,8 +51,7 @@ template <typename TEmit> void ForEachOutlineRun(const TSpanShape& Shape, TEmit&
     {
         const int Y = Shape.Top + I;
         const TSpanRow Row = Shape.Rows[static_cast<size_t>(I)];
-        if (Row.Empty())
-            continue;
+        if (Row.Empty()) continue;
         const TSpanRow Up = Shape.Row(Y - 1);
         const TSpanRow Down = Shape.Row(Y + 1);
         int In0 = std::max({Row.X0 + 1, Up.X0, Down.X0});
@@ -63,10 +61,8 @@ template <typename TEmit> void ForEachOutlineRun(const TSpanShape& Shape, TEmit&
             Emit(Y, Row.X0, Row.X1);
             continue;
         }
-        if (In0 > Row.X0)
-            Emit(Y, Row.X0, In0 - 1);
-        if (In1 < Row.X1)
-            Emit(Y, In1 + 1, Row.X1);
+        if (In0 > Row.X0) Emit(Y, Row.X0, In0 - 1);
+        if (In1 < Row.X1) Emit(Y, In1 + 1, Row.X1);
     }
 }
 
@@ -80,11 +76,9 @@ template <typename TEmit> void ForEachInteriorRun(const TSpanShape& Shape, TEmit
         const TSpanRow Row = Shape.Rows[static_cast<size_t>(I)];
         const TSpanRow Up = Shape.Row(Y - 1);
         const TSpanRow Down = Shape.Row(Y + 1);
-        if (Row.Empty() || Up.Empty() || Down.Empty())
-            continue;
+        if (Row.Empty() || Up.Empty() || Down.Empty()) continue;
         int In0 = std::max({Row.X0 + 1, Up.X0, Down.X0});
         int In1 = std::min({Row.X1 - 1, Up.X1, Down.X1});
-        if (In0 <= In1)
-            Emit(Y, In0, In1);
+        if (In0 <= In1) Emit(Y, In0, In1);
     }
 }

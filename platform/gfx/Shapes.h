@@ -17,11 +17,13 @@
 void Rectangle(TDeviceContext& Dc, int Left, int Top, int Right, int Bottom);
 void Ellipse(TDeviceContext& Dc, int Left, int Top, int Right, int Bottom);
 // Rounded corners are quarters of a CornerWidth x CornerHeight ellipse.
-void RoundRect(TDeviceContext& Dc, int Left, int Top, int Right, int Bottom, int CornerWidth, int CornerHeight);
+void RoundRect(TDeviceContext& Dc, int Left, int Top, int Right, int Bottom, int CornerWidth,
+               int CornerHeight);
 // The outline of the ellipse in the box, counter-clockwise from where the
 // ray from the centre through (StartX, StartY) meets it to where the ray
 // through (EndX, EndY) does. Equal rays draw the whole ellipse. No fill.
-void Arc(TDeviceContext& Dc, int Left, int Top, int Right, int Bottom, int StartX, int StartY, int EndX, int EndY);
+void Arc(TDeviceContext& Dc, int Left, int Top, int Right, int Bottom, int StartX, int StartY,
+         int EndX, int EndY);
 // Fills the polygon (even-odd rule; a pixel is inside when its top-left
 // corner point is, edges at the right and bottom excluded), then outlines it
 // as a closed polyline through every vertex. Fewer than two points draw

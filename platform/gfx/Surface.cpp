@@ -7,12 +7,10 @@
 
 TSurface::TSurface(int Width, int Height, TColor Fill)
 {
-    if (Width <= 0 || Height <= 0 || Width > MaxDimension || Height > MaxDimension)
-        return;
+    if (Width <= 0 || Height <= 0 || Width > MaxDimension || Height > MaxDimension) return;
     // pixman allocates (zeroed) and frees the buffer itself when given none.
     FImage = pixman_image_create_bits(PIXMAN_a8r8g8b8, Width, Height, nullptr, 0);
-    if (!FImage)
-        return;
+    if (!FImage) return;
     FPixels = pixman_image_get_data(FImage);
     FWidth = Width;
     FHeight = Height;
@@ -28,7 +26,8 @@ TSurface::~TSurface()
 TSurface::TSurface(TSurface&& Other) noexcept
     : FImage(std::exchange(Other.FImage, nullptr)), FPixels(std::exchange(Other.FPixels, nullptr)),
       FWidth(std::exchange(Other.FWidth, 0)), FHeight(std::exchange(Other.FHeight, 0)),
-      FStrideWords(std::exchange(Other.FStrideWords, 0)), FWrapped(std::exchange(Other.FWrapped, false))
+      FStrideWords(std::exchange(Other.FStrideWords, 0)),
+      FWrapped(std::exchange(Other.FWrapped, false))
 {
 }
 
@@ -49,8 +48,7 @@ TSurface& TSurface::operator=(TSurface&& Other) noexcept
 
 void TSurface::Release()
 {
-    if (FImage)
-        pixman_image_unref(FImage);
+    if (FImage) pixman_image_unref(FImage);
     FImage = nullptr;
     FPixels = nullptr;
     FWidth = FHeight = FStrideWords = 0;
@@ -64,8 +62,7 @@ TSurface TSurface::Wrap(uint32_t* Pixels, int Width, int Height, int StrideBytes
         StrideBytes < Width * 4 || StrideBytes % 4 != 0)
         return S;
     S.FImage = pixman_image_create_bits(PIXMAN_x8r8g8b8, Width, Height, Pixels, StrideBytes);
-    if (!S.FImage)
-        return S;
+    if (!S.FImage) return S;
     S.FPixels = Pixels;
     S.FWidth = Width;
     S.FHeight = Height;
@@ -77,8 +74,7 @@ TSurface TSurface::Wrap(uint32_t* Pixels, int Width, int Height, int StrideBytes
 TSurface TSurface::Clone() const
 {
     TSurface Copy(FWidth, FHeight);
-    if (Copy.IsEmpty())
-        return Copy;
+    if (Copy.IsEmpty()) return Copy;
     for (int Y = 0; Y < FHeight; ++Y)
         std::memcpy(Copy.Row(Y), Row(Y), static_cast<size_t>(FWidth) * 4);
     if (FWrapped)
@@ -90,22 +86,19 @@ TSurface TSurface::Clone() const
 
 TColor TSurface::Pixel(int X, int Y) const
 {
-    if (X < 0 || Y < 0 || X >= FWidth || Y >= FHeight)
-        return CLR_INVALID;
+    if (X < 0 || Y < 0 || X >= FWidth || Y >= FHeight) return CLR_INVALID;
     return ColorFromPixel(Row(Y)[X]);
 }
 
 uint32_t TSurface::RawPixel(int X, int Y) const
 {
-    if (X < 0 || Y < 0 || X >= FWidth || Y >= FHeight)
-        return 0;
+    if (X < 0 || Y < 0 || X >= FWidth || Y >= FHeight) return 0;
     return Row(Y)[X];
 }
 
 void TSurface::SetPixel(int X, int Y, TColor Color)
 {
-    if (X < 0 || Y < 0 || X >= FWidth || Y >= FHeight)
-        return;
+    if (X < 0 || Y < 0 || X >= FWidth || Y >= FHeight) return;
     Row(Y)[X] = PixelFromColor(Color);
 }
 

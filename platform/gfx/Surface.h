@@ -51,7 +51,10 @@ class TSurface
 
     // Row Y (0 <= Y < Height; unchecked).
     uint32_t* Row(int Y) { return FPixels + static_cast<std::ptrdiff_t>(Y) * FStrideWords; }
-    const uint32_t* Row(int Y) const { return FPixels + static_cast<std::ptrdiff_t>(Y) * FStrideWords; }
+    const uint32_t* Row(int Y) const
+    {
+        return FPixels + static_cast<std::ptrdiff_t>(Y) * FStrideWords;
+    }
 
     // The colour at (X, Y), or CLR_INVALID outside the surface.
     TColor Pixel(int X, int Y) const;

@@ -19,6 +19,7 @@ void TextOut(TDeviceContext& Dc, int X, int Y, std::string_view Text)
     const TFont& Font = Dc.Font();
     const std::u32string Decoded = DecodeUtf8(Text);
     if (Dc.BkMode() == OPAQUE)
-        FillRect(Dc, {X, Y, X + Font.TextWidth(Decoded), Y + Font.Metrics().Height}, TBrush::Solid(Dc.BkColor()));
+        FillRect(Dc, {X, Y, X + Font.TextWidth(Decoded), Y + Font.Metrics().Height},
+                 TBrush::Solid(Dc.BkColor()));
     PaintGlyphRun(Dc, Font, X, Y, Decoded);
 }

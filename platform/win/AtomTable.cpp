@@ -11,7 +11,8 @@ TAtomTable& TAtomTable::Instance()
 std::string TAtomTable::Key(LPCSTR Name)
 {
     std::string Result(Name);
-    for (char& C : Result) C = static_cast<char>(std::tolower(static_cast<unsigned char>(C)));
+    for (char& C : Result)
+        C = static_cast<char>(std::tolower(static_cast<unsigned char>(C)));
     return Result;
 }
 

@@ -35,5 +35,11 @@ class TAtomTable
 };
 
 // Classic way to pass an atom where a name is expected.
-inline LPCSTR MAKEINTATOM(ATOM Atom) { return reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(Atom)); }
-inline bool IS_INTRESOURCE(LPCSTR Name) { return (reinterpret_cast<ULONG_PTR>(Name) >> 16) == 0; }
+inline LPCSTR MAKEINTATOM(ATOM Atom)
+{
+    return reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(Atom));
+}
+inline bool IS_INTRESOURCE(LPCSTR Name)
+{
+    return (reinterpret_cast<ULONG_PTR>(Name) >> 16) == 0;
+}

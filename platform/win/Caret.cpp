@@ -34,12 +34,16 @@ void Toggle()
     TCaret& C = Caret();
     HDC Dc = GetDC(C.Window);
     if (!Dc) return;
-    BitBlt(*Dc, C.Position.x, C.Position.y, C.Width, C.Height, *Dc, C.Position.x, C.Position.y, DSTINVERT);
+    BitBlt(*Dc, C.Position.x, C.Position.y, C.Width, C.Height, *Dc, C.Position.x, C.Position.y,
+           DSTINVERT);
     ReleaseDC(C.Window, Dc);
     C.Drawn = !C.Drawn;
 }
 
-bool Visible() { return Caret().Window && Caret().HideCount == 0 && Caret().PaintHidden == 0; }
+bool Visible()
+{
+    return Caret().Window && Caret().HideCount == 0 && Caret().PaintHidden == 0;
+}
 
 void Blink(HWND, UINT, UINT_PTR, DWORD)
 {
@@ -66,7 +70,7 @@ void Erase()
 {
     if (Caret().Drawn) Toggle();
 }
-}
+} // namespace
 
 BOOL CreateCaret(HWND Window, void*, int Width, int Height)
 {

@@ -23,7 +23,7 @@ void Store(const std::string& Text)
     else
         Board().Text = Text;
 }
-}
+} // namespace
 
 BOOL OpenClipboard(HWND)
 {

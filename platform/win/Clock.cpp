@@ -24,10 +24,12 @@ void TClock::TimeChanged()
 TClock::TimeMs TSystemClock::Now() const
 {
     using namespace std::chrono;
-    return static_cast<TimeMs>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    return static_cast<TimeMs>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-void TSystemClock::WaitUntil(std::condition_variable& Cond, std::unique_lock<std::mutex>& Lock, TimeMs Deadline)
+void TSystemClock::WaitUntil(std::condition_variable& Cond, std::unique_lock<std::mutex>& Lock,
+                             TimeMs Deadline)
 {
     using namespace std::chrono;
     Cond.wait_until(Lock, steady_clock::time_point(milliseconds(Deadline)));
@@ -46,7 +48,7 @@ TClockSlot& Slot()
     static TClockSlot Instance;
     return Instance;
 }
-}
+} // namespace
 
 std::shared_ptr<TClock> CurrentClock()
 {

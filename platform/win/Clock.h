@@ -21,7 +21,8 @@ class TClock
     // Blocks on Cond (Lock held, as for condition_variable::wait) until it is
     // notified or until Now() reaches Deadline. May return early; callers
     // re-check their condition.
-    virtual void WaitUntil(std::condition_variable& Cond, std::unique_lock<std::mutex>& Lock, TimeMs Deadline) = 0;
+    virtual void WaitUntil(std::condition_variable& Cond, std::unique_lock<std::mutex>& Lock,
+                           TimeMs Deadline) = 0;
 
     // Called after the time moved by other means than passing (a fake clock
     // being advanced), so that waiters re-check their deadlines.
@@ -40,7 +41,8 @@ class TSystemClock final : public TClock
 {
   public:
     TimeMs Now() const override;
-    void WaitUntil(std::condition_variable& Cond, std::unique_lock<std::mutex>& Lock, TimeMs Deadline) override;
+    void WaitUntil(std::condition_variable& Cond, std::unique_lock<std::mutex>& Lock,
+                   TimeMs Deadline) override;
 };
 
 // The clock the window system reads. Installing a clock (null restores the

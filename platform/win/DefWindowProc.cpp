@@ -6,9 +6,9 @@
 #include "platform/win/MoveLoop.h"
 #include "platform/win/NonClient.h"
 #include "platform/win/PaintInternals.h"
-#include "platform/win/WinPaint.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WinMessages.h"
+#include "platform/win/WinPaint.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowApi.h"
 #include "platform/win/WindowLinks.h"
@@ -23,7 +23,8 @@ namespace
 LRESULT WindowPosChanging(TWindow& Window, WINDOWPOS& Pos)
 {
     bool Sizable = (Window.Style & WS_THICKFRAME) || !(Window.Style & (WS_POPUP | WS_CHILD));
-    if ((Pos.flags & SWP_NOSIZE) || !Sizable || (Window.Style & (WS_MINIMIZE | WS_MAXIMIZE))) return 0;
+    if ((Pos.flags & SWP_NOSIZE) || !Sizable || (Window.Style & (WS_MINIMIZE | WS_MAXIMIZE)))
+        return 0;
     MINMAXINFO Info{};
     Info.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
     Info.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
@@ -31,8 +32,10 @@ LRESULT WindowPosChanging(TWindow& Window, WINDOWPOS& Pos)
     Info.ptMaxSize = {Work.right - Work.left, Work.bottom - Work.top};
     HWND Handle = Window.Handle;
     SendMessage(Handle, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&Info));
-    Pos.cx = std::clamp<int>(Pos.cx, Info.ptMinTrackSize.x, std::max(Info.ptMinTrackSize.x, Info.ptMaxTrackSize.x));
-    Pos.cy = std::clamp<int>(Pos.cy, Info.ptMinTrackSize.y, std::max(Info.ptMinTrackSize.y, Info.ptMaxTrackSize.y));
+    Pos.cx = std::clamp<int>(Pos.cx, Info.ptMinTrackSize.x,
+                             std::max(Info.ptMinTrackSize.x, Info.ptMaxTrackSize.x));
+    Pos.cy = std::clamp<int>(Pos.cy, Info.ptMinTrackSize.y,
+                             std::max(Info.ptMinTrackSize.y, Info.ptMaxTrackSize.y));
     return 0;
 }
 
@@ -42,11 +45,17 @@ void WindowPosChangedDefault(TWindow& Window, const WINDOWPOS& Pos)
     const RECT R = Window.WindowRect;
     const RECT C = Window.ClientRect;
     if (!(Pos.flags & SWP_NOCLIENTMOVE))
-        SendMessage(Handle, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(R.left + C.left), static_cast<WORD>(R.top + C.top)));
+        SendMessage(
+            Handle, WM_MOVE, 0,
+            MAKELPARAM(static_cast<WORD>(R.left + C.left), static_cast<WORD>(R.top + C.top)));
     if (!(Pos.flags & SWP_NOCLIENTSIZE) && IsWindow(Handle))
     {
-        WPARAM Kind = (Window.Style & WS_MINIMIZE) ? SIZE_MINIMIZED : (Window.Style & WS_MAXIMIZE) ? SIZE_MAXIMIZED : SIZE_RESTORED;
-        SendMessage(Handle, WM_SIZE, Kind, MAKELPARAM(static_cast<WORD>(C.right - C.left), static_cast<WORD>(C.bottom - C.top)));
+        WPARAM Kind = (Window.Style & WS_MINIMIZE)   ? SIZE_MINIMIZED
+                      : (Window.Style & WS_MAXIMIZE) ? SIZE_MAXIMIZED
+                                                     : SIZE_RESTORED;
+        SendMessage(
+            Handle, WM_SIZE, Kind,
+            MAKELPARAM(static_cast<WORD>(C.right - C.left), static_cast<WORD>(C.bottom - C.top)));
     }
 }
 
@@ -66,14 +75,23 @@ LRESULT SetCursorDefault(TWindow& Window, WPARAM WParam, LPARAM LParam)
         if (HIWORD(static_cast<ULONG_PTR>(LParam)) == WM_LBUTTONDOWN) MessageBeep(MB_OK);
         break;
     case HTLEFT:
-    case HTRIGHT: Id = IDC_SIZEWE; break;
+    case HTRIGHT:
+        Id = IDC_SIZEWE;
+        break;
     case HTTOP:
-    case HTBOTTOM: Id = IDC_SIZENS; break;
+    case HTBOTTOM:
+        Id = IDC_SIZENS;
+        break;
     case HTTOPLEFT:
-    case HTBOTTOMRIGHT: Id = IDC_SIZENWSE; break;
+    case HTBOTTOMRIGHT:
+        Id = IDC_SIZENWSE;
+        break;
     case HTTOPRIGHT:
-    case HTBOTTOMLEFT: Id = IDC_SIZENESW; break;
-    default: break;
+    case HTBOTTOMLEFT:
+        Id = IDC_SIZENESW;
+        break;
+    default:
+        break;
     }
     SetCursor(LoadCursor(nullptr, Id));
     return TRUE;
@@ -83,15 +101,24 @@ LRESULT SysCommand(HWND Handle, TWindow& Window, WPARAM Command, LPARAM LParam)
 {
     switch (Command & 0xFFF0)
     {
-    case SC_CLOSE: return SendMessage(Handle, WM_CLOSE, 0, 0);
-    case SC_MINIMIZE: ShowWindow(Handle, SW_MINIMIZE); return 0;
-    case SC_MAXIMIZE: ShowWindow(Handle, SW_MAXIMIZE); return 0;
-    case SC_RESTORE: ShowWindow(Handle, SW_RESTORE); return 0;
+    case SC_CLOSE:
+        return SendMessage(Handle, WM_CLOSE, 0, 0);
+    case SC_MINIMIZE:
+        ShowWindow(Handle, SW_MINIMIZE);
+        return 0;
+    case SC_MAXIMIZE:
+        ShowWindow(Handle, SW_MAXIMIZE);
+        return 0;
+    case SC_RESTORE:
+        ShowWindow(Handle, SW_RESTORE);
+        return 0;
     case SC_MOVE:
     case SC_SIZE:
     {
         if (Window.Style & (WS_MAXIMIZE | WS_MINIMIZE)) return 0;
-        LRESULT Hit = (Command & 0xFFF0) == SC_MOVE ? HTCAPTION : static_cast<LRESULT>(Command & 0x000F) + (HTLEFT - 1);
+        LRESULT Hit = (Command & 0xFFF0) == SC_MOVE
+                          ? HTCAPTION
+                          : static_cast<LRESULT>(Command & 0x000F) + (HTLEFT - 1);
         POINT Start{GET_X_LPARAM(LParam), GET_Y_LPARAM(LParam)};
         // A move started without a position (from the keyboard or from code
         // that sends only the hit code) starts at the pointer.
@@ -103,7 +130,8 @@ LRESULT SysCommand(HWND Handle, TWindow& Window, WPARAM Command, LPARAM LParam)
         // No system or menu bar of its own: the key does nothing.
         if (LParam && LParam != ' ') MessageBeep(MB_OK);
         return 0;
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -112,7 +140,8 @@ LRESULT NcButtonDown(HWND Handle, TWindow& Window, WPARAM Hit, LPARAM LParam)
     switch (static_cast<LRESULT>(Hit))
     {
     case HTCAPTION:
-        if (TWindow* Root = RootOf(&Window); Root->Handle != GetActiveWindow()) SetActiveWindow(Root->Handle);
+        if (TWindow* Root = RootOf(&Window); Root->Handle != GetActiveWindow())
+            SetActiveWindow(Root->Handle);
         return SendMessage(Handle, WM_SYSCOMMAND, SC_MOVE + HTCAPTION, LParam);
     case HTLEFT:
     case HTRIGHT:
@@ -124,19 +153,22 @@ LRESULT NcButtonDown(HWND Handle, TWindow& Window, WPARAM Hit, LPARAM LParam)
     case HTBOTTOMRIGHT:
         return SendMessage(Handle, WM_SYSCOMMAND, SC_SIZE + (Hit - (HTLEFT - 1)), LParam);
     case HTCLOSE:
-        if (TrackCaptionButton(Handle, HTCLOSE)) SendMessage(Handle, WM_SYSCOMMAND, SC_CLOSE, LParam);
+        if (TrackCaptionButton(Handle, HTCLOSE))
+            SendMessage(Handle, WM_SYSCOMMAND, SC_CLOSE, LParam);
         return 0;
     case HTMINBUTTON:
-        if (TrackCaptionButton(Handle, HTMINBUTTON)) SendMessage(Handle, WM_SYSCOMMAND, SC_MINIMIZE, LParam);
+        if (TrackCaptionButton(Handle, HTMINBUTTON))
+            SendMessage(Handle, WM_SYSCOMMAND, SC_MINIMIZE, LParam);
         return 0;
     case HTMAXBUTTON:
         if (TrackCaptionButton(Handle, HTMAXBUTTON))
             SendMessage(Handle, WM_SYSCOMMAND, IsZoomed(Handle) ? SC_RESTORE : SC_MAXIMIZE, LParam);
         return 0;
-    default: return 0;
+    default:
+        return 0;
     }
 }
-}
+} // namespace
 
 LRESULT DefWindowProc(HWND Handle, UINT Message, WPARAM WParam, LPARAM LParam)
 {
@@ -147,12 +179,14 @@ LRESULT DefWindowProc(HWND Handle, UINT Message, WPARAM WParam, LPARAM LParam)
     case WM_NCCREATE:
     {
         auto* Create = reinterpret_cast<const CREATESTRUCT*>(LParam);
-        if (Create && Create->lpszName && !IS_INTRESOURCE(Create->lpszName)) Window->Text = Create->lpszName;
+        if (Create && Create->lpszName && !IS_INTRESOURCE(Create->lpszName))
+            Window->Text = Create->lpszName;
         return TRUE;
     }
     case WM_SETTEXT:
         Window->Text = LParam ? reinterpret_cast<LPCSTR>(LParam) : "";
-        if ((Window->Style & WS_CAPTION) == WS_CAPTION) RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+        if ((Window->Style & WS_CAPTION) == WS_CAPTION)
+            RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
         return TRUE;
     case WM_GETTEXT:
     {
@@ -163,39 +197,64 @@ LRESULT DefWindowProc(HWND Handle, UINT Message, WPARAM WParam, LPARAM LParam)
         Buffer[Count] = '\0';
         return static_cast<LRESULT>(Count);
     }
-    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(Window->Text.size());
-    case WM_CLOSE: DestroyWindow(Handle); return 0;
-    case WM_NCCALCSIZE: return DefaultNcCalcSize(Handle, static_cast<BOOL>(WParam), LParam);
-    case WM_NCHITTEST: return DefaultNcHitTest(Handle, {GET_X_LPARAM(LParam), GET_Y_LPARAM(LParam)});
-    case WM_WINDOWPOSCHANGING: return WindowPosChanging(*Window, *reinterpret_cast<WINDOWPOS*>(LParam));
-    case WM_WINDOWPOSCHANGED: WindowPosChangedDefault(*Window, *reinterpret_cast<const WINDOWPOS*>(LParam)); return 0;
+    case WM_GETTEXTLENGTH:
+        return static_cast<LRESULT>(Window->Text.size());
+    case WM_CLOSE:
+        DestroyWindow(Handle);
+        return 0;
+    case WM_NCCALCSIZE:
+        return DefaultNcCalcSize(Handle, static_cast<BOOL>(WParam), LParam);
+    case WM_NCHITTEST:
+        return DefaultNcHitTest(Handle, {GET_X_LPARAM(LParam), GET_Y_LPARAM(LParam)});
+    case WM_WINDOWPOSCHANGING:
+        return WindowPosChanging(*Window, *reinterpret_cast<WINDOWPOS*>(LParam));
+    case WM_WINDOWPOSCHANGED:
+        WindowPosChangedDefault(*Window, *reinterpret_cast<const WINDOWPOS*>(LParam));
+        return 0;
     case WM_ACTIVATE:
-        if (LOWORD(WParam) != WA_INACTIVE && (Window->Style & WS_VISIBLE) && !(Window->Style & WS_MINIMIZE))
+        if (LOWORD(WParam) != WA_INACTIVE && (Window->Style & WS_VISIBLE) &&
+            !(Window->Style & WS_MINIMIZE))
             SetFocus(Handle);
         return 0;
     case WM_NCACTIVATE:
         Window->NcActive = WParam != FALSE;
         RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
         return TRUE;
-    case WM_NCPAINT: DefaultNcPaint(Handle); return 0;
-    case WM_ERASEBKGND: return DefaultEraseBackground(Handle, reinterpret_cast<HDC>(WParam));
-    case WM_PAINT: DefaultPaint(Handle); return 0;
-    case WM_PRINT: DefaultPrint(Handle, reinterpret_cast<HDC>(WParam), static_cast<UINT>(LParam)); return 0;
+    case WM_NCPAINT:
+        DefaultNcPaint(Handle);
+        return 0;
+    case WM_ERASEBKGND:
+        return DefaultEraseBackground(Handle, reinterpret_cast<HDC>(WParam));
+    case WM_PAINT:
+        DefaultPaint(Handle);
+        return 0;
+    case WM_PRINT:
+        DefaultPrint(Handle, reinterpret_cast<HDC>(WParam), static_cast<UINT>(LParam));
+        return 0;
     case WM_MOUSEACTIVATE:
         if (Window->Parent && (Window->Style & WS_CHILD))
-            if (LRESULT Answer = SendMessage(Window->Parent->Handle, WM_MOUSEACTIVATE, WParam, LParam)) return Answer;
-        return static_cast<SHORT>(LOWORD(static_cast<ULONG_PTR>(LParam))) >= HTCLIENT ? MA_ACTIVATE : MA_NOACTIVATE;
-    case WM_SETCURSOR: return SetCursorDefault(*Window, WParam, LParam);
+            if (LRESULT Answer =
+                    SendMessage(Window->Parent->Handle, WM_MOUSEACTIVATE, WParam, LParam))
+                return Answer;
+        return static_cast<SHORT>(LOWORD(static_cast<ULONG_PTR>(LParam))) >= HTCLIENT
+                   ? MA_ACTIVATE
+                   : MA_NOACTIVATE;
+    case WM_SETCURSOR:
+        return SetCursorDefault(*Window, WParam, LParam);
     case WM_MOUSEWHEEL:
-        if (Window->Parent && (Window->Style & WS_CHILD)) return SendMessage(Window->Parent->Handle, Message, WParam, LParam);
+        if (Window->Parent && (Window->Style & WS_CHILD))
+            return SendMessage(Window->Parent->Handle, Message, WParam, LParam);
         return 0;
-    case WM_NCLBUTTONDOWN: return NcButtonDown(Handle, *Window, WParam, LParam);
+    case WM_NCLBUTTONDOWN:
+        return NcButtonDown(Handle, *Window, WParam, LParam);
     case WM_NCLBUTTONDBLCLK:
         if (WParam == HTCAPTION && (Window->Style & WS_MAXIMIZEBOX))
-            return SendMessage(Handle, WM_SYSCOMMAND, IsZoomed(Handle) ? SC_RESTORE : SC_MAXIMIZE, LParam);
+            return SendMessage(Handle, WM_SYSCOMMAND, IsZoomed(Handle) ? SC_RESTORE : SC_MAXIMIZE,
+                               LParam);
         if (WParam == HTSYSMENU) return SendMessage(Handle, WM_SYSCOMMAND, SC_CLOSE, LParam);
         return 0;
-    case WM_SYSCOMMAND: return SysCommand(Handle, *Window, WParam, LParam);
+    case WM_SYSCOMMAND:
+        return SysCommand(Handle, *Window, WParam, LParam);
     case WM_SYSKEYDOWN:
         if (WParam == VK_F4 && (HIWORD(static_cast<ULONG_PTR>(LParam)) & KF_ALTDOWN))
             PostMessage(RootOf(Window)->Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -220,6 +279,7 @@ LRESULT DefWindowProc(HWND Handle, UINT Message, WPARAM WParam, LPARAM LParam)
     case WM_CANCELMODE:
         if (GetCapture() == Handle) ReleaseCapture();
         return 0;
-    default: return 0;
+    default:
+        return 0;
     }
 }

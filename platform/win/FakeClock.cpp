@@ -1,6 +1,7 @@
 #include "platform/win/FakeClock.h"
 
-void TFakeClock::WaitUntil(std::condition_variable& Cond, std::unique_lock<std::mutex>& Lock, TimeMs)
+void TFakeClock::WaitUntil(std::condition_variable& Cond, std::unique_lock<std::mutex>& Lock,
+                           TimeMs)
 {
     // Time passes only in Advance, which wakes the waiter.
     Cond.wait(Lock);

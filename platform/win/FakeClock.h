@@ -12,7 +12,8 @@ class TFakeClock final : public TClock
     explicit TFakeClock(TimeMs Start = 1000) : FNow(Start) {}
 
     TimeMs Now() const override { return FNow.load(); }
-    void WaitUntil(std::condition_variable& Cond, std::unique_lock<std::mutex>& Lock, TimeMs Deadline) override;
+    void WaitUntil(std::condition_variable& Cond, std::unique_lock<std::mutex>& Lock,
+                   TimeMs Deadline) override;
 
     void Advance(TimeMs Milliseconds);
 

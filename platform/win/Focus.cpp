@@ -4,15 +4,15 @@
 #include "platform/win/Desktop.h"
 #include "platform/win/LastError.h"
 #include "platform/win/Messaging.h"
+#include "platform/win/ThreadQueue.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
+#include "platform/win/WindowApi.h"
 #include "platform/win/WindowEvents.h"
 #include "platform/win/WindowGeometry.h"
 #include "platform/win/WindowLinks.h"
 #include "platform/win/WindowPos.h"
-#include "platform/win/WindowApi.h"
 #include "platform/win/WindowTable.h"
-#include "platform/win/ThreadQueue.h"
 
 #include <vector>
 
@@ -34,17 +34,18 @@ void ChangeFocus(HWND New)
 void SendActivateApp(bool Active)
 {
     std::vector<HWND> Windows;
-    for (TWindow* W : TDesktop::Instance().TopLevel) Windows.push_back(W->Handle);
+    for (TWindow* W : TDesktop::Instance().TopLevel)
+        Windows.push_back(W->Handle);
     for (HWND W : Windows)
         if (IsWindow(W)) SendMessage(W, WM_ACTIVATEAPP, Active, 0);
 }
 
 bool CanActivate(const TWindow& Window)
 {
-    return (Window.Style & WS_VISIBLE) && !(Window.Style & WS_DISABLED) && !(Window.ExStyle & WS_EX_NOACTIVATE) &&
-           !(Window.Style & WS_MINIMIZE);
+    return (Window.Style & WS_VISIBLE) && !(Window.Style & WS_DISABLED) &&
+           !(Window.ExStyle & WS_EX_NOACTIVATE) && !(Window.Style & WS_MINIMIZE);
 }
-}
+} // namespace
 
 HWND SetActiveWindowMode(HWND Handle, WORD Mode)
 {
@@ -62,7 +63,8 @@ HWND SetActiveWindowMode(HWND Handle, WORD Mode)
     if (Old && Old != Handle && IsWindow(Old))
     {
         SendMessage(Old, WM_NCACTIVATE, FALSE, 0);
-        SendMessage(Old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, IsIconic(Old) ? 1 : 0), reinterpret_cast<LPARAM>(Handle));
+        SendMessage(Old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, IsIconic(Old) ? 1 : 0),
+                    reinterpret_cast<LPARAM>(Handle));
         if (Desktop.Active != Handle) return Old;
     }
     if (!Handle)
@@ -80,7 +82,8 @@ HWND SetActiveWindowMode(HWND Handle, WORD Mode)
     }
     if (TBackend* Backend = CurrentBackend()) Backend->WindowActivated(Handle);
     SendMessage(Handle, WM_NCACTIVATE, TRUE, 0);
-    SendMessage(Handle, WM_ACTIVATE, MAKEWPARAM(Mode, IsIconic(Handle) ? 1 : 0), reinterpret_cast<LPARAM>(Old));
+    SendMessage(Handle, WM_ACTIVATE, MAKEWPARAM(Mode, IsIconic(Handle) ? 1 : 0),
+                reinterpret_cast<LPARAM>(Old));
     if (!IsWindow(Handle) || Desktop.Active != Handle) return Old;
     // The focus belongs inside the active window.
     TWindow* Focus = TWindowTable::Instance().FindOwn(Desktop.Focus);
@@ -150,7 +153,8 @@ HWND SetCapture(HWND Handle)
     if (!OwnWindow(Handle)) return nullptr;
     HWND Old = Desktop.Capture;
     Desktop.Capture = Handle;
-    if (Old && Old != Handle && IsWindow(Old)) SendMessage(Old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(Handle));
+    if (Old && Old != Handle && IsWindow(Old))
+        SendMessage(Old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(Handle));
     return Old;
 }
 
@@ -179,7 +183,8 @@ void ActivateOtherWindow(HWND Leaving)
         return;
     }
     for (TWindow* Candidate : Desktop.TopLevel)
-        if (Candidate != Window && CanActivate(*Candidate) && !(Candidate->ExStyle & WS_EX_TOOLWINDOW))
+        if (Candidate != Window && CanActivate(*Candidate) &&
+            !(Candidate->ExStyle & WS_EX_TOOLWINDOW))
         {
             SetActiveWindowMode(Candidate->Handle, WA_ACTIVE);
             return;

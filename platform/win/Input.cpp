@@ -10,10 +10,10 @@
 #include "platform/win/Timers.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
+#include "platform/win/WindowApi.h"
 #include "platform/win/WindowEvents.h"
 #include "platform/win/WindowGeometry.h"
 #include "platform/win/WindowLinks.h"
-#include "platform/win/WindowApi.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowTable.h"
 
@@ -36,7 +36,7 @@ struct TClick
 struct TInputState
 {
     std::deque<TRawInput> Raw;
-    std::deque<MSG> Ready; // translated, waiting for a matching filter
+    std::deque<MSG> Ready;             // translated, waiting for a matching filter
     std::array<BYTE, 256> Keys{};      // as of the last translated input
     std::array<BYTE, 256> AsyncKeys{}; // as of the last raw input
     TClick LastClick;
@@ -58,7 +58,10 @@ TInputState& State()
     return Instance;
 }
 
-bool Down(const std::array<BYTE, 256>& Keys, UINT Vk) { return Keys[Vk & 0xFF] & 0x80; }
+bool Down(const std::array<BYTE, 256>& Keys, UINT Vk)
+{
+    return Keys[Vk & 0xFF] & 0x80;
+}
 
 void SetKey(std::array<BYTE, 256>& Keys, UINT Vk, bool IsDown)
 {
@@ -71,7 +74,8 @@ void SetKey(std::array<BYTE, 256>& Keys, UINT Vk, bool IsDown)
 void SetKeyWithAliases(std::array<BYTE, 256>& Keys, UINT Vk, bool IsDown)
 {
     SetKey(Keys, Vk, IsDown);
-    auto Merge = [&](UINT Generic, UINT Left, UINT Right) {
+    auto Merge = [&](UINT Generic, UINT Left, UINT Right)
+    {
         if (Vk == Left || Vk == Right)
             SetKey(Keys, Generic, Down(Keys, Left) || Down(Keys, Right));
         else if (Vk == Generic)
@@ -88,9 +92,12 @@ UINT ButtonVk(TRawInput::TButton Button)
 {
     switch (Button)
     {
-    case TRawInput::TButton::Left: return VK_LBUTTON;
-    case TRawInput::TButton::Right: return VK_RBUTTON;
-    case TRawInput::TButton::Middle: return VK_MBUTTON;
+    case TRawInput::TButton::Left:
+        return VK_LBUTTON;
+    case TRawInput::TButton::Right:
+        return VK_RBUTTON;
+    case TRawInput::TButton::Middle:
+        return VK_MBUTTON;
     }
     return VK_LBUTTON;
 }
@@ -99,9 +106,12 @@ UINT ButtonMessage(TRawInput::TButton Button, bool IsDown)
 {
     switch (Button)
     {
-    case TRawInput::TButton::Left: return IsDown ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-    case TRawInput::TButton::Right: return IsDown ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-    case TRawInput::TButton::Middle: return IsDown ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+    case TRawInput::TButton::Left:
+        return IsDown ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+    case TRawInput::TButton::Right:
+        return IsDown ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+    case TRawInput::TButton::Middle:
+        return IsDown ? WM_MBUTTONDOWN : WM_MBUTTONUP;
     }
     return WM_LBUTTONDOWN;
 }
@@ -128,7 +138,8 @@ LPARAM PackPoint(LONG X, LONG Y)
 TWindow* FindAt(const std::vector<TWindow*>& Windows, POINT Screen, LRESULT& Hit)
 {
     std::vector<HWND> Handles;
-    for (TWindow* W : Windows) Handles.push_back(W->Handle);
+    for (TWindow* W : Windows)
+        Handles.push_back(W->Handle);
     for (HWND Handle : Handles)
     {
         TWindow* W = TWindowTable::Instance().FindOwn(Handle);
@@ -188,7 +199,8 @@ void HoverElapsed(HWND, UINT, UINT_PTR, DWORD)
         return;
     }
     POINT Origin = ClientOrigin(*Target);
-    PostMessage(Window, WM_MOUSEHOVER, KeyFlags(S.Keys), PackPoint(At.x - Origin.x, At.y - Origin.y));
+    PostMessage(Window, WM_MOUSEHOVER, KeyFlags(S.Keys),
+                PackPoint(At.x - Origin.x, At.y - Origin.y));
 }
 
 void StartHoverTimer()
@@ -227,7 +239,8 @@ void PressOnDisabled(TWindow& Window)
 {
     MessageBeep(MB_OK);
     for (TWindow* Candidate : TDesktop::Instance().TopLevel)
-        if (Candidate->Owner == &Window && (Candidate->Style & WS_VISIBLE) && !(Candidate->Style & WS_DISABLED))
+        if (Candidate->Owner == &Window && (Candidate->Style & WS_VISIBLE) &&
+            !(Candidate->Style & WS_DISABLED))
         {
             SetActiveWindow(Candidate->Handle);
             return;
@@ -249,9 +262,13 @@ bool TranslateMouse(const TRawInput& Raw, MSG& Out)
     {
         Target = TWindowTable::Instance().FindOwn(Desktop.Focus ? Desktop.Focus : Desktop.Active);
         if (!Target) return false;
-        Out = MSG{Target->Handle, WM_MOUSEWHEEL,
-                  MAKEWPARAM(static_cast<WORD>(KeyFlags(S.Keys)), static_cast<WORD>(Raw.WheelDelta)),
-                  PackPoint(Raw.Screen.x, Raw.Screen.y), GetTickCount(), Raw.Screen};
+        Out =
+            MSG{Target->Handle,
+                WM_MOUSEWHEEL,
+                MAKEWPARAM(static_cast<WORD>(KeyFlags(S.Keys)), static_cast<WORD>(Raw.WheelDelta)),
+                PackPoint(Raw.Screen.x, Raw.Screen.y),
+                GetTickCount(),
+                Raw.Screen};
         return true;
     }
     if (Desktop.Capture)
@@ -263,10 +280,12 @@ bool TranslateMouse(const TRawInput& Raw, MSG& Out)
         Target = FindAt(Desktop.TopLevel, Raw.Screen, Hit);
     }
     EndLeaveTracking(Target ? Target->Handle : nullptr, Hit);
-    if (Raw.Kind == TRawInput::TKind::MouseMove) UpdateHover(Target ? Target->Handle : nullptr, Hit, Raw.Screen);
+    if (Raw.Kind == TRawInput::TKind::MouseMove)
+        UpdateHover(Target ? Target->Handle : nullptr, Hit, Raw.Screen);
     if (!Target) return false;
     HWND Handle = Target->Handle;
-    UINT Message = Raw.Kind == TRawInput::TKind::MouseMove ? WM_MOUSEMOVE : ButtonMessage(Raw.Button, IsDown);
+    UINT Message =
+        Raw.Kind == TRawInput::TKind::MouseMove ? WM_MOUSEMOVE : ButtonMessage(Raw.Button, IsDown);
     if (Hit == HTERROR)
     {
         if (IsDown) PressOnDisabled(*Target);
@@ -274,18 +293,23 @@ bool TranslateMouse(const TRawInput& Raw, MSG& Out)
     }
     if (!Desktop.Capture)
     {
-        SendMessage(Handle, WM_SETCURSOR, reinterpret_cast<WPARAM>(Handle), MAKELPARAM(static_cast<WORD>(Hit), static_cast<WORD>(Message)));
+        SendMessage(Handle, WM_SETCURSOR, reinterpret_cast<WPARAM>(Handle),
+                    MAKELPARAM(static_cast<WORD>(Hit), static_cast<WORD>(Message)));
         if (!IsWindow(Handle)) return false;
     }
     if (IsDown && !Desktop.Capture)
     {
         TWindow* Root = RootOf(TWindowTable::Instance().FindOwn(Handle));
-        if (Root && (Root->Handle != Desktop.Active || !Desktop.AppActive) && !(Root->ExStyle & WS_EX_NOACTIVATE))
+        if (Root && (Root->Handle != Desktop.Active || !Desktop.AppActive) &&
+            !(Root->ExStyle & WS_EX_NOACTIVATE))
         {
-            LRESULT Answer = SendMessage(Handle, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(Root->Handle),
-                                         MAKELPARAM(static_cast<WORD>(Hit), static_cast<WORD>(Message)));
-            if (Answer == MA_ACTIVATE || Answer == MA_ACTIVATEANDEAT) SetActiveWindowMode(Root->Handle, WA_CLICKACTIVE);
-            if (Answer == MA_ACTIVATEANDEAT || Answer == MA_NOACTIVATEANDEAT || !IsWindow(Handle)) return false;
+            LRESULT Answer =
+                SendMessage(Handle, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(Root->Handle),
+                            MAKELPARAM(static_cast<WORD>(Hit), static_cast<WORD>(Message)));
+            if (Answer == MA_ACTIVATE || Answer == MA_ACTIVATEANDEAT)
+                SetActiveWindowMode(Root->Handle, WA_CLICKACTIVE);
+            if (Answer == MA_ACTIVATEANDEAT || Answer == MA_NOACTIVATEANDEAT || !IsWindow(Handle))
+                return false;
         }
     }
     Target = TWindowTable::Instance().FindOwn(Handle);
@@ -296,10 +320,12 @@ bool TranslateMouse(const TRawInput& Raw, MSG& Out)
     {
         TClick& Last = S.LastClick;
         bool NonClient = Hit != HTCLIENT;
-        bool Double = Last.Window == Handle && Last.Message == Message && Now - Last.Time <= GetDoubleClickTime() &&
-                      std::abs(Raw.Screen.x - Last.Screen.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-                      std::abs(Raw.Screen.y - Last.Screen.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2 &&
-                      (NonClient || (Target->Class->Info.style & CS_DBLCLKS));
+        bool Double =
+            Last.Window == Handle && Last.Message == Message &&
+            Now - Last.Time <= GetDoubleClickTime() &&
+            std::abs(Raw.Screen.x - Last.Screen.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+            std::abs(Raw.Screen.y - Last.Screen.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2 &&
+            (NonClient || (Target->Class->Info.style & CS_DBLCLKS));
         if (Double)
         {
             Message += WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
@@ -313,13 +339,21 @@ bool TranslateMouse(const TRawInput& Raw, MSG& Out)
     if (Hit == HTCLIENT)
     {
         POINT Origin = ClientOrigin(*Target);
-        Out = MSG{Handle, Message, KeyFlags(S.Keys), PackPoint(Raw.Screen.x - Origin.x, Raw.Screen.y - Origin.y), Now,
+        Out = MSG{Handle,
+                  Message,
+                  KeyFlags(S.Keys),
+                  PackPoint(Raw.Screen.x - Origin.x, Raw.Screen.y - Origin.y),
+                  Now,
                   Raw.Screen};
     }
     else
     {
-        Out = MSG{Handle, Message - (WM_MOUSEMOVE - WM_NCMOUSEMOVE), static_cast<WPARAM>(Hit),
-                  PackPoint(Raw.Screen.x, Raw.Screen.y), Now, Raw.Screen};
+        Out = MSG{Handle,
+                  Message - (WM_MOUSEMOVE - WM_NCMOUSEMOVE),
+                  static_cast<WPARAM>(Hit),
+                  PackPoint(Raw.Screen.x, Raw.Screen.y),
+                  Now,
+                  Raw.Screen};
     }
     return true;
 }
@@ -333,7 +367,8 @@ bool TranslateKey(const TRawInput& Raw, MSG& Out)
     SetKeyWithAliases(S.Keys, Raw.VirtualKey, IsDown);
     const bool Alt = Down(S.Keys, VK_MENU);
     const bool Control = Down(S.Keys, VK_CONTROL);
-    const bool AltKey = Raw.VirtualKey == VK_MENU || Raw.VirtualKey == VK_LMENU || Raw.VirtualKey == VK_RMENU;
+    const bool AltKey =
+        Raw.VirtualKey == VK_MENU || Raw.VirtualKey == VK_LMENU || Raw.VirtualKey == VK_RMENU;
     // Releasing Alt is a system key only when Alt was pressed alone.
     bool AltReleasedAlone = !IsDown && AltKey && S.AltAlone;
     if (AltKey)
@@ -349,9 +384,11 @@ bool TranslateKey(const TRawInput& Raw, MSG& Out)
         System = true;
     }
     if (!Target || !IsWindow(Target)) return false;
-    WORD High = static_cast<WORD>((Raw.ScanCode & 0xFF) | (Raw.Extended ? KF_EXTENDED : 0) | (Alt ? KF_ALTDOWN : 0) |
-                                  (WasDown ? KF_REPEAT : 0) | (IsDown ? 0 : KF_UP));
-    UINT Message = IsDown ? (System ? WM_SYSKEYDOWN : WM_KEYDOWN) : (System ? WM_SYSKEYUP : WM_KEYUP);
+    WORD High = static_cast<WORD>((Raw.ScanCode & 0xFF) | (Raw.Extended ? KF_EXTENDED : 0) |
+                                  (Alt ? KF_ALTDOWN : 0) | (WasDown ? KF_REPEAT : 0) |
+                                  (IsDown ? 0 : KF_UP));
+    UINT Message =
+        IsDown ? (System ? WM_SYSKEYDOWN : WM_KEYDOWN) : (System ? WM_SYSKEYUP : WM_KEYUP);
     Out = MSG{Target, Message, Raw.VirtualKey, MAKELPARAM(1, High), GetTickCount(), Desktop.Cursor};
     return true;
 }
@@ -376,31 +413,53 @@ int CharOf(UINT Vk, bool Shift, bool Caps, bool Control)
     if (Vk >= VK_NUMPAD0 && Vk <= VK_NUMPAD0 + 9) return static_cast<int>('0' + (Vk - VK_NUMPAD0));
     switch (Vk)
     {
-    case VK_SPACE: return ' ';
-    case VK_RETURN: return '\r';
-    case VK_BACK: return '\b';
-    case VK_TAB: return '\t';
-    case VK_ESCAPE: return 0x1B;
-    case VK_MULTIPLY: return '*';
-    case VK_ADD: return '+';
-    case VK_SUBTRACT: return '-';
-    case VK_DECIMAL: return '.';
-    case VK_DIVIDE: return '/';
-    case VK_OEM_1: return Shift ? ':' : ';';
-    case VK_OEM_PLUS: return Shift ? '+' : '=';
-    case VK_OEM_COMMA: return Shift ? '<' : ',';
-    case VK_OEM_MINUS: return Shift ? '_' : '-';
-    case VK_OEM_PERIOD: return Shift ? '>' : '.';
-    case VK_OEM_2: return Shift ? '?' : '/';
-    case VK_OEM_3: return Shift ? '~' : '`';
-    case VK_OEM_4: return Shift ? '{' : '[';
-    case VK_OEM_5: return Shift ? '|' : '\\';
-    case VK_OEM_6: return Shift ? '}' : ']';
-    case VK_OEM_7: return Shift ? '"' : '\'';
-    default: return 0;
+    case VK_SPACE:
+        return ' ';
+    case VK_RETURN:
+        return '\r';
+    case VK_BACK:
+        return '\b';
+    case VK_TAB:
+        return '\t';
+    case VK_ESCAPE:
+        return 0x1B;
+    case VK_MULTIPLY:
+        return '*';
+    case VK_ADD:
+        return '+';
+    case VK_SUBTRACT:
+        return '-';
+    case VK_DECIMAL:
+        return '.';
+    case VK_DIVIDE:
+        return '/';
+    case VK_OEM_1:
+        return Shift ? ':' : ';';
+    case VK_OEM_PLUS:
+        return Shift ? '+' : '=';
+    case VK_OEM_COMMA:
+        return Shift ? '<' : ',';
+    case VK_OEM_MINUS:
+        return Shift ? '_' : '-';
+    case VK_OEM_PERIOD:
+        return Shift ? '>' : '.';
+    case VK_OEM_2:
+        return Shift ? '?' : '/';
+    case VK_OEM_3:
+        return Shift ? '~' : '`';
+    case VK_OEM_4:
+        return Shift ? '{' : '[';
+    case VK_OEM_5:
+        return Shift ? '|' : '\\';
+    case VK_OEM_6:
+        return Shift ? '}' : ']';
+    case VK_OEM_7:
+        return Shift ? '"' : '\'';
+    default:
+        return 0;
     }
 }
-}
+} // namespace
 
 void QueueRawInput(const TRawInput& Input)
 {
@@ -408,7 +467,8 @@ void QueueRawInput(const TRawInput& Input)
     if (Input.Kind == TRawInput::TKind::KeyDown || Input.Kind == TRawInput::TKind::KeyUp)
         SetKeyWithAliases(S.AsyncKeys, Input.VirtualKey, Input.Kind == TRawInput::TKind::KeyDown);
     else if (Input.Kind == TRawInput::TKind::ButtonDown || Input.Kind == TRawInput::TKind::ButtonUp)
-        SetKeyWithAliases(S.AsyncKeys, ButtonVk(Input.Button), Input.Kind == TRawInput::TKind::ButtonDown);
+        SetKeyWithAliases(S.AsyncKeys, ButtonVk(Input.Button),
+                          Input.Kind == TRawInput::TKind::ButtonDown);
     S.Raw.push_back(Input);
 }
 
@@ -421,7 +481,8 @@ bool TakeInputMessage(MSG& Out, const std::function<bool(const MSG&)>& Match, bo
         S.Raw.pop_front();
         MSG Translated{};
         bool Key = Raw.Kind == TRawInput::TKind::KeyDown || Raw.Kind == TRawInput::TKind::KeyUp;
-        if (Key ? TranslateKey(Raw, Translated) : TranslateMouse(Raw, Translated)) S.Ready.push_back(Translated);
+        if (Key ? TranslateKey(Raw, Translated) : TranslateMouse(Raw, Translated))
+            S.Ready.push_back(Translated);
     }
     if (S.Ready.empty() || !Match(S.Ready.front())) return false;
     Out = S.Ready.front();
@@ -448,10 +509,11 @@ void ForgetInputWindow(HWND Window)
 
 BOOL TranslateMessage(const MSG* Message)
 {
-    if (!Message || (Message->message != WM_KEYDOWN && Message->message != WM_SYSKEYDOWN)) return FALSE;
+    if (!Message || (Message->message != WM_KEYDOWN && Message->message != WM_SYSKEYDOWN))
+        return FALSE;
     const auto& Keys = State().Keys;
-    int Char = CharOf(static_cast<UINT>(Message->wParam), Down(Keys, VK_SHIFT), Keys[VK_CAPITAL] & 0x01,
-                      Down(Keys, VK_CONTROL) && !Down(Keys, VK_MENU));
+    int Char = CharOf(static_cast<UINT>(Message->wParam), Down(Keys, VK_SHIFT),
+                      Keys[VK_CAPITAL] & 0x01, Down(Keys, VK_CONTROL) && !Down(Keys, VK_MENU));
     if (!Char) return FALSE;
     UINT CharMessage = Message->message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
     PostMessage(Message->hwnd, CharMessage, static_cast<WPARAM>(Char), Message->lParam);
@@ -507,7 +569,8 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* Track)
         S.Hovering = Track->hwndTrack;
         S.HoverFlags = Track->dwFlags;
         S.HoverTime = Track->dwHoverTime;
-        if (S.HoverTime == HOVER_DEFAULT) SystemParametersInfo(SPI_GETMOUSEHOVERTIME, 0, &S.HoverTime, 0);
+        if (S.HoverTime == HOVER_DEFAULT)
+            SystemParametersInfo(SPI_GETMOUSEHOVERTIME, 0, &S.HoverTime, 0);
         S.HoverAnchor = Desktop.Cursor;
         StartHoverTimer();
     }

@@ -84,10 +84,10 @@ struct TRawInput
     };
 
     TKind Kind = TKind::MouseMove;
-    POINT Screen{};           // mouse events
+    POINT Screen{}; // mouse events
     TButton Button = TButton::Left;
-    int WheelDelta = 0;       // multiples of WHEEL_DELTA, positive away from the user
-    UINT VirtualKey = 0;      // key events
+    int WheelDelta = 0;  // multiples of WHEEL_DELTA, positive away from the user
+    UINT VirtualKey = 0; // key events
     UINT ScanCode = 0;
     bool Extended = false;
 };
@@ -128,7 +128,10 @@ constexpr DWORD HOVER_DEFAULT = 0xFFFFFFFF;
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* Track);
 
 // Cursors. LoadCursor takes the IDC_* ids with a null instance.
-inline LPCSTR MAKEINTRESOURCE(WORD Id) { return reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(Id)); }
+inline LPCSTR MAKEINTRESOURCE(WORD Id)
+{
+    return reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(Id));
+}
 inline const LPCSTR IDC_ARROW = MAKEINTRESOURCE(32512);
 inline const LPCSTR IDC_IBEAM = MAKEINTRESOURCE(32513);
 inline const LPCSTR IDC_WAIT = MAKEINTRESOURCE(32514);

@@ -5,5 +5,11 @@ namespace
 thread_local DWORD LastErrorCode = ERROR_SUCCESS;
 }
 
-DWORD GetLastError() { return LastErrorCode; }
-void SetLastError(DWORD Code) { LastErrorCode = Code; }
+DWORD GetLastError()
+{
+    return LastErrorCode;
+}
+void SetLastError(DWORD Code)
+{
+    LastErrorCode = Code;
+}

@@ -129,5 +129,6 @@ void TMessageQueue::Close()
         Pending.swap(FSent);
         ChangedLocked();
     }
-    for (auto& Message : Pending) Message->Sender->Complete(*Message, 0);
+    for (auto& Message : Pending)
+        Message->Sender->Complete(*Message, 0);
 }

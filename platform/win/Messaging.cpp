@@ -4,8 +4,8 @@
 #include "platform/win/Backend.h"
 #include "platform/win/Desktop.h"
 #include "platform/win/InputQueue.h"
-#include "platform/win/PaintInternals.h"
 #include "platform/win/LastError.h"
+#include "platform/win/PaintInternals.h"
 #include "platform/win/QueueRegistry.h"
 #include "platform/win/ThreadQueue.h"
 #include "platform/win/Timers.h"
@@ -26,7 +26,8 @@ const HWND ThreadMessagesOnly = reinterpret_cast<HWND>(static_cast<LONG_PTR>(-1)
 void CollectTree(TWindow& Window, std::vector<HWND>& Out)
 {
     Out.push_back(Window.Handle);
-    for (TWindow* Child : Window.Children) CollectTree(*Child, Out);
+    for (TWindow* Child : Window.Children)
+        CollectTree(*Child, Out);
 }
 
 // Which windows a message filter accepts; taken once per scan so that no
@@ -77,28 +78,34 @@ void AnswerSentMessages(TMessageQueue& Queue)
     {
         LRESULT Result = 0;
         if (TWindow* Window = TWindowTable::Instance().FindOwn(Sent->Window))
-            Result = CallWindowProc(Window->WndProc, Sent->Window, Sent->Message, Sent->WParam, Sent->LParam);
+            Result = CallWindowProc(Window->WndProc, Sent->Window, Sent->Message, Sent->WParam,
+                                    Sent->LParam);
         Sent->Sender->Complete(*Sent, Result);
     }
 }
 
 // One scan of the queue in retrieval order; false when nothing matched.
-bool ScanOnce(TMessageQueue& Queue, const TFilter& Filter, TClock& Clock, MSG& Out, bool Remove, bool UiThread)
+bool ScanOnce(TMessageQueue& Queue, const TFilter& Filter, TClock& Clock, MSG& Out, bool Remove,
+              bool UiThread)
 {
     AnswerSentMessages(Queue);
-    auto Match = [&](const MSG& M) { return Filter.AcceptsWindow(M.hwnd) && Filter.AcceptsMessage(M.message); };
+    auto Match = [&](const MSG& M)
+    { return Filter.AcceptsWindow(M.hwnd) && Filter.AcceptsMessage(M.message); };
     if (Queue.TakePosted(Out, Match, Remove)) return true;
     int ExitCode = 0;
     if (Filter.AcceptsMessage(WM_QUIT) && Queue.TakeQuit(ExitCode, Remove))
     {
-        Out = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(ExitCode), 0, static_cast<DWORD>(Clock.Now()), {}};
+        Out =
+            MSG{nullptr, WM_QUIT, static_cast<WPARAM>(ExitCode), 0, static_cast<DWORD>(Clock.Now()),
+                {}};
         return true;
     }
     // Input and painting belong to the UI thread's windows only.
     if (UiThread && TakeInputMessage(Out, Match, Remove)) return true;
     if (UiThread && Filter.AcceptsMessage(WM_PAINT) && TakePaintMessage(Out, Match)) return true;
     if (Filter.AcceptsMessage(WM_TIMER) &&
-        TimerQueue::TakeDue(Out, Clock.Now(), [&](HWND W) { return Filter.AcceptsWindow(W); }, Remove))
+        TimerQueue::TakeDue(
+            Out, Clock.Now(), [&](HWND W) { return Filter.AcceptsWindow(W); }, Remove))
         return true;
     return false;
 }
@@ -140,12 +147,15 @@ bool Retrieve(MSG& Out, HWND Window, UINT Min, UINT Max, bool Remove, bool Block
         {
             // OS events and posts both end the backend's wait: a post
             // after the count was read has already woken it.
-            Queue.SetWaker([] {
-                if (TBackend* Current = CurrentBackend()) Current->Wake();
-            });
+            Queue.SetWaker(
+                []
+                {
+                    if (TBackend* Current = CurrentBackend()) Current->Wake();
+                });
             if (Queue.ChangeCount() != Seen) continue;
             const TClock::TimeMs Now = Clock->Now();
-            Backend->WaitEvents(HasDue ? std::optional<TClock::TimeMs>(Due > Now ? Due - Now : 0) : std::nullopt);
+            Backend->WaitEvents(HasDue ? std::optional<TClock::TimeMs>(Due > Now ? Due - Now : 0)
+                                       : std::nullopt);
             continue;
         }
         Queue.Wait(Seen, *Clock, HasDue, Due);
@@ -156,7 +166,7 @@ MSG MakePosted(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 {
     return MSG{Window, Message, WParam, LParam, static_cast<DWORD>(CurrentClock()->Now()), {}};
 }
-}
+} // namespace
 
 UINT RegisterWindowMessage(LPCSTR Name)
 {
@@ -167,7 +177,8 @@ BOOL PostMessage(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 {
     if (Window == HWND_BROADCAST)
     {
-        for (HWND Target : TWindowTable::Instance().TopLevelWindows()) PostMessage(Target, Message, WParam, LParam);
+        for (HWND Target : TWindowTable::Instance().TopLevelWindows())
+            PostMessage(Target, Message, WParam, LParam);
         return TRUE;
     }
     std::shared_ptr<TMessageQueue> Queue =
@@ -187,7 +198,8 @@ BOOL PostMessage(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 
 BOOL PostThreadMessage(DWORD ThreadId, UINT Message, WPARAM WParam, LPARAM LParam)
 {
-    auto Queue = ThreadId == GetCurrentThreadId() ? CurrentQueueShared() : TQueueRegistry::Instance().Find(ThreadId);
+    auto Queue = ThreadId == GetCurrentThreadId() ? CurrentQueueShared()
+                                                  : TQueueRegistry::Instance().Find(ThreadId);
     if (!Queue)
     {
         SetLastError(ERROR_INVALID_THREAD_ID);
@@ -205,7 +217,8 @@ LRESULT SendMessage(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 {
     if (Window == HWND_BROADCAST)
     {
-        for (HWND Target : TWindowTable::Instance().TopLevelWindows()) SendMessage(Target, Message, WParam, LParam);
+        for (HWND Target : TWindowTable::Instance().TopLevelWindows())
+            SendMessage(Target, Message, WParam, LParam);
         return 0;
     }
     DWORD Owner = 0;
@@ -261,7 +274,9 @@ BOOL PeekMessage(MSG* Out, HWND Window, UINT MinMessage, UINT MaxMessage, UINT R
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    return Retrieve(*Out, Window, MinMessage, MaxMessage, (RemoveFlags & PM_REMOVE) != 0, false) ? TRUE : FALSE;
+    return Retrieve(*Out, Window, MinMessage, MaxMessage, (RemoveFlags & PM_REMOVE) != 0, false)
+               ? TRUE
+               : FALSE;
 }
 
 BOOL WaitMessage()
@@ -293,7 +308,8 @@ LRESULT DispatchMessage(const MSG* Message)
         SetLastError(IsWindow(Message->hwnd) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
         return 0;
     }
-    LRESULT Result = CallWindowProc(Window->WndProc, Message->hwnd, Message->message, Message->wParam, Message->lParam);
+    LRESULT Result = CallWindowProc(Window->WndProc, Message->hwnd, Message->message,
+                                    Message->wParam, Message->lParam);
     if (Message->message == WM_PAINT) FinishPaintMessage(Message->hwnd);
     return Result;
 }
@@ -305,7 +321,8 @@ LONG GetMessageTime()
 
 DWORD GetMessagePos()
 {
-    return static_cast<DWORD>(MAKELONG(static_cast<WORD>(LastMessagePos.x), static_cast<WORD>(LastMessagePos.y)));
+    return static_cast<DWORD>(
+        MAKELONG(static_cast<WORD>(LastMessagePos.x), static_cast<WORD>(LastMessagePos.y)));
 }
 
 DWORD GetTickCount()

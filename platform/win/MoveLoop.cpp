@@ -6,8 +6,8 @@
 #include "platform/win/NonClient.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WinMessages.h"
-#include "platform/win/WindowPos.h"
 #include "platform/win/WindowApi.h"
+#include "platform/win/WindowPos.h"
 #include "platform/win/WindowTable.h"
 
 #include <algorithm>
@@ -24,8 +24,7 @@ bool IsMouse(UINT Message)
 // Runs Step for every mouse and key message until it returns false; other
 // messages are dispatched. False when the loop was ended from outside
 // (quit, capture lost, window gone).
-template <typename TStep>
-bool ModalMouseLoop(HWND Window, TStep Step)
+template <typename TStep> bool ModalMouseLoop(HWND Window, TStep Step)
 {
     MSG Msg{};
     for (;;)
@@ -51,7 +50,7 @@ bool ModalMouseLoop(HWND Window, TStep Step)
         DispatchMessage(&Msg);
     }
 }
-}
+} // namespace
 
 void RunSizeMoveLoop(HWND Window, LRESULT HitCode, POINT StartScreen)
 {
@@ -64,55 +63,71 @@ void RunSizeMoveLoop(HWND Window, LRESULT HitCode, POINT StartScreen)
     SetCapture(Window);
     SendMessage(Window, WM_ENTERSIZEMOVE, 0, 0);
     RECT Current = Start;
-    auto Apply = [&](const RECT& Proposed) {
+    auto Apply = [&](const RECT& Proposed)
+    {
         RECT R = Proposed;
-        SendMessage(Window, HitCode == HTCAPTION ? WM_MOVING : WM_SIZING, static_cast<WPARAM>(HitCode),
-                    reinterpret_cast<LPARAM>(&R));
+        SendMessage(Window, HitCode == HTCAPTION ? WM_MOVING : WM_SIZING,
+                    static_cast<WPARAM>(HitCode), reinterpret_cast<LPARAM>(&R));
         if (!IsWindow(Window)) return;
         UINT Flags = SWP_NOZORDER | SWP_NOACTIVATE | (HitCode == HTCAPTION ? SWP_NOSIZE : 0);
         SetWindowPos(Window, nullptr, R.left, R.top, R.right - R.left, R.bottom - R.top, Flags);
         Current = R;
     };
-    ModalMouseLoop(Window, [&](const MSG& Msg) -> bool {
-        if (Msg.message == WM_KEYDOWN && Msg.wParam == VK_ESCAPE)
+    ModalMouseLoop(
+        Window,
+        [&](const MSG& Msg) -> bool
         {
-            Apply(Start);
-            return false;
-        }
-        if (Msg.message == WM_LBUTTONUP) return false;
-        if (Msg.message != WM_MOUSEMOVE) return true;
-        LONG Dx = Msg.pt.x - StartScreen.x, Dy = Msg.pt.y - StartScreen.y;
-        RECT R = Start;
-        int MinW = GetSystemMetrics(SM_CXMINTRACK), MinH = GetSystemMetrics(SM_CYMINTRACK);
-        switch (HitCode)
-        {
-        case HTCAPTION: R = {Start.left + Dx, Start.top + Dy, Start.right + Dx, Start.bottom + Dy}; break;
-        case HTLEFT: R.left = std::min(Start.left + Dx, Start.right - MinW); break;
-        case HTRIGHT: R.right = std::max(Start.right + Dx, Start.left + MinW); break;
-        case HTTOP: R.top = std::min(Start.top + Dy, Start.bottom - MinH); break;
-        case HTBOTTOM: R.bottom = std::max(Start.bottom + Dy, Start.top + MinH); break;
-        case HTTOPLEFT:
-            R.left = std::min(Start.left + Dx, Start.right - MinW);
-            R.top = std::min(Start.top + Dy, Start.bottom - MinH);
-            break;
-        case HTTOPRIGHT:
-            R.right = std::max(Start.right + Dx, Start.left + MinW);
-            R.top = std::min(Start.top + Dy, Start.bottom - MinH);
-            break;
-        case HTBOTTOMLEFT:
-            R.left = std::min(Start.left + Dx, Start.right - MinW);
-            R.bottom = std::max(Start.bottom + Dy, Start.top + MinH);
-            break;
-        case HTBOTTOMRIGHT:
-            R.right = std::max(Start.right + Dx, Start.left + MinW);
-            R.bottom = std::max(Start.bottom + Dy, Start.top + MinH);
-            break;
-        default: break;
-        }
-        if (R.left != Current.left || R.top != Current.top || R.right != Current.right || R.bottom != Current.bottom)
-            Apply(R);
-        return IsWindow(Window);
-    });
+            if (Msg.message == WM_KEYDOWN && Msg.wParam == VK_ESCAPE)
+            {
+                Apply(Start);
+                return false;
+            }
+            if (Msg.message == WM_LBUTTONUP) return false;
+            if (Msg.message != WM_MOUSEMOVE) return true;
+            LONG Dx = Msg.pt.x - StartScreen.x, Dy = Msg.pt.y - StartScreen.y;
+            RECT R = Start;
+            int MinW = GetSystemMetrics(SM_CXMINTRACK), MinH = GetSystemMetrics(SM_CYMINTRACK);
+            switch (HitCode)
+            {
+            case HTCAPTION:
+                R = {Start.left + Dx, Start.top + Dy, Start.right + Dx, Start.bottom + Dy};
+                break;
+            case HTLEFT:
+                R.left = std::min(Start.left + Dx, Start.right - MinW);
+                break;
+            case HTRIGHT:
+                R.right = std::max(Start.right + Dx, Start.left + MinW);
+                break;
+            case HTTOP:
+                R.top = std::min(Start.top + Dy, Start.bottom - MinH);
+                break;
+            case HTBOTTOM:
+                R.bottom = std::max(Start.bottom + Dy, Start.top + MinH);
+                break;
+            case HTTOPLEFT:
+                R.left = std::min(Start.left + Dx, Start.right - MinW);
+                R.top = std::min(Start.top + Dy, Start.bottom - MinH);
+                break;
+            case HTTOPRIGHT:
+                R.right = std::max(Start.right + Dx, Start.left + MinW);
+                R.top = std::min(Start.top + Dy, Start.bottom - MinH);
+                break;
+            case HTBOTTOMLEFT:
+                R.left = std::min(Start.left + Dx, Start.right - MinW);
+                R.bottom = std::max(Start.bottom + Dy, Start.top + MinH);
+                break;
+            case HTBOTTOMRIGHT:
+                R.right = std::max(Start.right + Dx, Start.left + MinW);
+                R.bottom = std::max(Start.bottom + Dy, Start.top + MinH);
+                break;
+            default:
+                break;
+            }
+            if (R.left != Current.left || R.top != Current.top || R.right != Current.right ||
+                R.bottom != Current.bottom)
+                Apply(R);
+            return IsWindow(Window);
+        });
     if (GetCapture() == Window) ReleaseCapture();
     if (IsWindow(Window)) SendMessage(Window, WM_EXITSIZEMOVE, 0, 0);
 }
@@ -122,18 +137,22 @@ bool TrackCaptionButton(HWND Window, LRESULT HitCode)
     SetCapture(Window);
     bool Released = false;
     bool Over = true;
-    ModalMouseLoop(Window, [&](const MSG& Msg) -> bool {
-        if (Msg.message == WM_MOUSEMOVE || Msg.message == WM_LBUTTONUP)
-        {
-            Over = SendMessage(Window, WM_NCHITTEST, 0, MAKELPARAM(static_cast<WORD>(Msg.pt.x), static_cast<WORD>(Msg.pt.y))) == HitCode;
-            if (Msg.message == WM_LBUTTONUP)
-            {
-                Released = true;
-                return false;
-            }
-        }
-        return true;
-    });
+    ModalMouseLoop(Window,
+                   [&](const MSG& Msg) -> bool
+                   {
+                       if (Msg.message == WM_MOUSEMOVE || Msg.message == WM_LBUTTONUP)
+                       {
+                           Over = SendMessage(Window, WM_NCHITTEST, 0,
+                                              MAKELPARAM(static_cast<WORD>(Msg.pt.x),
+                                                         static_cast<WORD>(Msg.pt.y))) == HitCode;
+                           if (Msg.message == WM_LBUTTONUP)
+                           {
+                               Released = true;
+                               return false;
+                           }
+                       }
+                       return true;
+                   });
     if (GetCapture() == Window) ReleaseCapture();
     return Released && Over;
 }

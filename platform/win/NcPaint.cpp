@@ -18,7 +18,10 @@
 
 namespace
 {
-TBrush Sys(int Index) { return TBrush::Solid(ColorToRGB(GetSysColor(Index))); }
+TBrush Sys(int Index)
+{
+    return TBrush::Solid(ColorToRGB(GetSysColor(Index)));
+}
 
 // One ring of a 3D edge: Light on the top and left, Dark on the bottom and right.
 void Ring(TDeviceContext& Dc, const TRect& R, int Light, int Dark)
@@ -57,11 +60,14 @@ void CaptionButton(TDeviceContext& Dc, const RECT& Rc, LRESULT Kind)
         FrameRect(Dc, {Cx - 4, Cy - 4, Cx + 5, Cy + 4}, Sys(COLOR_BTNTEXT));
         FillRect(Dc, {Cx - 4, Cy - 3, Cx + 5, Cy - 2}, Sys(COLOR_BTNTEXT));
         break;
-    case HTMINBUTTON: FillRect(Dc, {Cx - 3, Cy + 2, Cx + 3, Cy + 4}, Sys(COLOR_BTNTEXT)); break;
-    default: break;
+    case HTMINBUTTON:
+        FillRect(Dc, {Cx - 3, Cy + 2, Cx + 3, Cy + 4}, Sys(COLOR_BTNTEXT));
+        break;
+    default:
+        break;
     }
 }
-}
+} // namespace
 
 void PaintDefaultFrame(TDeviceContext& Dc, const TWindow& Window)
 {
@@ -83,24 +89,29 @@ void PaintDefaultFrame(TDeviceContext& Dc, const TWindow& Window)
     {
         Ring(Dc, R, COLOR_3DLIGHT, COLOR_3DDKSHADOW);
         Ring(Dc, R.Inflate(-1, -1), COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
-        for (int I = 2; I < Frame.Frame; ++I) FrameRect(Dc, R.Inflate(-I, -I), Sys(COLOR_BTNFACE));
+        for (int I = 2; I < Frame.Frame; ++I)
+            FrameRect(Dc, R.Inflate(-I, -I), Sys(COLOR_BTNFACE));
     }
     if (Frame.Caption)
     {
         const bool Active = Window.NcActive;
         TCaptionLayout Caption = CaptionLayoutOf(Style, ExStyle, W);
         const RECT& Cr = Caption.Caption;
-        FillRect(Dc, {Cr.left, Cr.top, Cr.right, Cr.bottom}, Sys(Active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+        FillRect(Dc, {Cr.left, Cr.top, Cr.right, Cr.bottom},
+                 Sys(Active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
         FillRect(Dc, {Cr.left, Cr.bottom, Cr.right, Cr.bottom + 1}, Sys(COLOR_BTNFACE));
         int TextLeft = Caption.SysMenu.right > 0 ? Caption.SysMenu.right + 2 : Cr.left + 2;
-        int TextRight = Caption.Minimize.left > 0 ? Caption.Minimize.left : Caption.Close.left > 0 ? Caption.Close.left : Cr.right;
+        int TextRight = Caption.Minimize.left > 0 ? Caption.Minimize.left
+                        : Caption.Close.left > 0  ? Caption.Close.left
+                                                  : Cr.right;
         TFontDesc Font;
         Font.Face = "Tahoma";
         Font.Height = -11;
         Font.Bold = true;
         Dc.SetFont(Font);
         Dc.SetBkMode(TRANSPARENT);
-        Dc.SetTextColor(ColorToRGB(GetSysColor(Active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT)));
+        Dc.SetTextColor(
+            ColorToRGB(GetSysColor(Active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT)));
         TRect TextRect{TextLeft, Cr.top, TextRight - 2, Cr.bottom};
         DrawText(Dc, Window.Text, TextRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         CaptionButton(Dc, Caption.Close, HTCLOSE);
@@ -109,7 +120,8 @@ void PaintDefaultFrame(TDeviceContext& Dc, const TWindow& Window)
     }
     if (Frame.Edge >= 2)
     {
-        TRect Edge{C.left - Frame.Edge, C.top - Frame.Edge, C.right + Frame.Edge, C.bottom + Frame.Edge};
+        TRect Edge{C.left - Frame.Edge, C.top - Frame.Edge, C.right + Frame.Edge,
+                   C.bottom + Frame.Edge};
         Ring(Dc, Edge, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
         Ring(Dc, Edge.Inflate(-1, -1), COLOR_3DDKSHADOW, COLOR_3DLIGHT);
     }
@@ -142,7 +154,9 @@ void DefaultPrint(HWND Handle, HDC Dc, UINT Flags)
     Dc->OffsetViewportOrg(C.left, C.top);
     Dc->IntersectClipRect({0, 0, C.right - C.left, C.bottom - C.top});
     if (Flags & PRF_ERASEBKGND) SendMessage(Handle, WM_ERASEBKGND, reinterpret_cast<WPARAM>(Dc), 0);
-    if (Flags & PRF_CLIENT) SendMessage(Handle, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Dc), static_cast<LPARAM>(Flags));
+    if (Flags & PRF_CLIENT)
+        SendMessage(Handle, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Dc),
+                    static_cast<LPARAM>(Flags));
     if ((Flags & PRF_CHILDREN) && (Window = TWindowTable::Instance().FindOwn(Handle)))
     {
         // Bottom-most first, so that higher children cover lower ones.
@@ -153,8 +167,10 @@ void DefaultPrint(HWND Handle, HDC Dc, UINT Flags)
         {
             Dc->SaveDC();
             Dc->OffsetViewportOrg(It->second.left, It->second.top);
-            Dc->IntersectClipRect({0, 0, It->second.right - It->second.left, It->second.bottom - It->second.top});
-            SendMessage(It->first, WM_PRINT, reinterpret_cast<WPARAM>(Dc), static_cast<LPARAM>(Flags & ~PRF_CHECKVISIBLE));
+            Dc->IntersectClipRect(
+                {0, 0, It->second.right - It->second.left, It->second.bottom - It->second.top});
+            SendMessage(It->first, WM_PRINT, reinterpret_cast<WPARAM>(Dc),
+                        static_cast<LPARAM>(Flags & ~PRF_CHECKVISIBLE));
             Dc->RestoreDC(-1);
         }
     }

@@ -11,7 +11,8 @@
 TFrameLayout FrameLayoutOf(DWORD Style, DWORD ExStyle)
 {
     TFrameLayout Layout;
-    bool DialogFrame = (ExStyle & WS_EX_DLGMODALFRAME) || ((Style & WS_DLGFRAME) && !(Style & WS_THICKFRAME));
+    bool DialogFrame =
+        (ExStyle & WS_EX_DLGMODALFRAME) || ((Style & WS_DLGFRAME) && !(Style & WS_THICKFRAME));
     bool ThickFrame = (Style & WS_THICKFRAME) && (Style & (WS_DLGFRAME | WS_BORDER)) != WS_DLGFRAME;
     if (ThickFrame)
     {
@@ -29,7 +30,8 @@ TFrameLayout FrameLayoutOf(DWORD Style, DWORD ExStyle)
     if (ExStyle & WS_EX_CLIENTEDGE) Layout.Edge += GetSystemMetrics(SM_CXEDGE);
     if (ExStyle & WS_EX_STATICEDGE) Layout.Edge += GetSystemMetrics(SM_CXBORDER);
     if ((Style & WS_CAPTION) == WS_CAPTION)
-        Layout.Caption = GetSystemMetrics((ExStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
+        Layout.Caption =
+            GetSystemMetrics((ExStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
     return Layout;
 }
 
@@ -51,11 +53,13 @@ TCaptionLayout CaptionLayoutOf(DWORD Style, DWORD ExStyle, int Width)
         Layout.Close = {Right - ButtonWidth, Top, Right, Top + ButtonHeight};
         Right = Layout.Close.left - 2;
         if (!Tool && !(ExStyle & WS_EX_DLGMODALFRAME))
-            Layout.SysMenu = {F + 1, F + 1, F + 1 + GetSystemMetrics(SM_CXSMICON), F + Frame.Caption - 2};
+            Layout.SysMenu = {F + 1, F + 1, F + 1 + GetSystemMetrics(SM_CXSMICON),
+                              F + Frame.Caption - 2};
         if (!Tool && (Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)))
         {
             Layout.Maximize = {Right - ButtonWidth, Top, Right, Top + ButtonHeight};
-            Layout.Minimize = {Layout.Maximize.left - ButtonWidth, Top, Layout.Maximize.left, Top + ButtonHeight};
+            Layout.Minimize = {Layout.Maximize.left - ButtonWidth, Top, Layout.Maximize.left,
+                               Top + ButtonHeight};
         }
     }
     return Layout;
@@ -76,7 +80,8 @@ LRESULT DefaultNcCalcSize(HWND Handle, BOOL ValidRects, LPARAM LParam)
 {
     TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
     if (!Window || !LParam) return 0;
-    RECT* Rect = ValidRects ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(LParam)->rgrc[0] : reinterpret_cast<RECT*>(LParam);
+    RECT* Rect = ValidRects ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(LParam)->rgrc[0]
+                            : reinterpret_cast<RECT*>(LParam);
     if (Window->MessageOnly) return 0;
     TFrameLayout Frame = FrameLayoutOf(Window->Style, Window->ExStyle);
     Rect->left += Frame.Left();
@@ -102,7 +107,8 @@ LRESULT DefaultNcHitTest(HWND Handle, POINT Screen)
     int Height = Outer.bottom - Outer.top;
     POINT P{Screen.x - Outer.left, Screen.y - Outer.top};
     TFrameLayout Frame = FrameLayoutOf(Window->Style, Window->ExStyle);
-    bool InFrame = P.x < Frame.Frame || P.y < Frame.Frame || P.x >= Width - Frame.Frame || P.y >= Height - Frame.Frame;
+    bool InFrame = P.x < Frame.Frame || P.y < Frame.Frame || P.x >= Width - Frame.Frame ||
+                   P.y >= Height - Frame.Frame;
     if (InFrame)
     {
         if (!Frame.Sizing) return HTBORDER;
@@ -111,7 +117,8 @@ LRESULT DefaultNcHitTest(HWND Handle, POINT Screen)
         bool Left = P.x < Corner, Right = P.x >= Width - Corner;
         bool Top = P.y < Corner, Bottom = P.y >= Height - Corner;
         if (P.y < Frame.Frame) return Left ? HTTOPLEFT : Right ? HTTOPRIGHT : HTTOP;
-        if (P.y >= Height - Frame.Frame) return Left ? HTBOTTOMLEFT : Right ? HTBOTTOMRIGHT : HTBOTTOM;
+        if (P.y >= Height - Frame.Frame)
+            return Left ? HTBOTTOMLEFT : Right ? HTBOTTOMRIGHT : HTBOTTOM;
         if (P.x < Frame.Frame) return Top ? HTTOPLEFT : Bottom ? HTBOTTOMLEFT : HTLEFT;
         return Top ? HTTOPRIGHT : Bottom ? HTBOTTOMRIGHT : HTRIGHT;
     }

@@ -15,29 +15,49 @@
 
 namespace
 {
-TRect ToTRect(const RECT& R) { return {R.left, R.top, R.right, R.bottom}; }
+TRect ToTRect(const RECT& R)
+{
+    return {R.left, R.top, R.right, R.bottom};
+}
 
-int Width(const RECT& R) { return R.right - R.left; }
-int Height(const RECT& R) { return R.bottom - R.top; }
+int Width(const RECT& R)
+{
+    return R.right - R.left;
+}
+int Height(const RECT& R)
+{
+    return R.bottom - R.top;
+}
 
-TRect WholeWindow(const TWindow& W) { return {0, 0, Width(W.WindowRect), Height(W.WindowRect)}; }
+TRect WholeWindow(const TWindow& W)
+{
+    return {0, 0, Width(W.WindowRect), Height(W.WindowRect)};
+}
 
 // Client rectangle in window coordinates.
-TRect ClientInWindow(const TWindow& W) { return ToTRect(W.ClientRect); }
+TRect ClientInWindow(const TWindow& W)
+{
+    return ToTRect(W.ClientRect);
+}
 
-bool NeedsPaint(const TWindow& W) { return !W.Update.IsEmpty() || W.InternalPaint || W.FrameNeeded; }
+bool NeedsPaint(const TWindow& W)
+{
+    return !W.Update.IsEmpty() || W.InternalPaint || W.FrameNeeded;
+}
 
 void Validate(TWindow& Window, const TRegion& Region, UINT Flags)
 {
     Window.Update.Subtract(Region);
     if (Window.Update.IsEmpty()) Window.EraseNeeded = false;
-    if (!(Flags & RDW_NOFRAME) && !Window.Update.Overlaps(WholeWindow(Window))) Window.FrameNeeded = false;
+    if (!(Flags & RDW_NOFRAME) && !Window.Update.Overlaps(WholeWindow(Window)))
+        Window.FrameNeeded = false;
     if (Flags & RDW_NOINTERNALPAINT) Window.InternalPaint = false;
     if (Flags & RDW_ALLCHILDREN)
         for (TWindow* Child : Window.Children)
         {
             TRegion Inner = Region;
-            Inner.Offset(-(Window.ClientRect.left + Child->WindowRect.left), -(Window.ClientRect.top + Child->WindowRect.top));
+            Inner.Offset(-(Window.ClientRect.left + Child->WindowRect.left),
+                         -(Window.ClientRect.top + Child->WindowRect.top));
             Validate(*Child, Inner, Flags);
         }
 }
@@ -68,8 +88,10 @@ void PaintNow(HWND Handle, bool Children)
     }
     if (!Children || !(Window = TWindowTable::Instance().FindOwn(Handle))) return;
     std::vector<HWND> Kids;
-    for (TWindow* Child : Window->Children) Kids.push_back(Child->Handle);
-    for (HWND Kid : Kids) PaintNow(Kid, true);
+    for (TWindow* Child : Window->Children)
+        Kids.push_back(Child->Handle);
+    for (HWND Kid : Kids)
+        PaintNow(Kid, true);
 }
 
 TWindow* FindNeedingPaint(const std::vector<TWindow*>& Windows, DWORD ThreadId)
@@ -82,7 +104,7 @@ TWindow* FindNeedingPaint(const std::vector<TWindow*>& Windows, DWORD ThreadId)
     }
     return nullptr;
 }
-}
+} // namespace
 
 void InvalidateWindow(TWindow& Window, const TRegion& Region, UINT Flags)
 {
@@ -115,13 +137,15 @@ void InvalidateWindow(TWindow& Window, const TRegion& Region, UINT Flags)
         Window.Update.Union(InClient);
         if (Flags & RDW_ERASE) Window.EraseNeeded = true;
     }
-    bool Children = (Flags & RDW_ALLCHILDREN) || (!(Flags & RDW_NOCHILDREN) && !(Window.Style & WS_CLIPCHILDREN));
+    bool Children = (Flags & RDW_ALLCHILDREN) ||
+                    (!(Flags & RDW_NOCHILDREN) && !(Window.Style & WS_CLIPCHILDREN));
     if (!Children) return;
     for (TWindow* Child : Window.Children)
     {
         if (!(Child->Style & WS_VISIBLE)) continue;
         TRegion Inner = InClient;
-        Inner.Offset(-(Window.ClientRect.left + Child->WindowRect.left), -(Window.ClientRect.top + Child->WindowRect.top));
+        Inner.Offset(-(Window.ClientRect.left + Child->WindowRect.left),
+                     -(Window.ClientRect.top + Child->WindowRect.top));
         Inner.IntersectRect(WholeWindow(*Child));
         if (!Inner.IsEmpty()) InvalidateWindow(*Child, Inner, Flags | RDW_FRAME);
     }
@@ -159,7 +183,8 @@ BOOL InvalidateRect(HWND Handle, const RECT* Rect, BOOL Erase)
     if (!Handle)
     {
         for (TWindow* W : TDesktop::Instance().TopLevel)
-            InvalidateWindow(*W, TRegion(WholeWindow(*W)), RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            InvalidateWindow(*W, TRegion(WholeWindow(*W)),
+                             RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         return TRUE;
     }
     return RedrawWindow(Handle, Rect, nullptr, RDW_INVALIDATE | (Erase ? RDW_ERASE : 0));
@@ -184,7 +209,8 @@ BOOL RedrawWindow(HWND Handle, const RECT* Rect, const TRegion* Region, UINT Fla
 {
     TWindow* Window = OwnWindow(Handle);
     if (!Window) return FALSE;
-    TRegion Area = (Rect || Region) ? ClientRegion(*Window, Rect, Region) : TRegion(WholeWindow(*Window));
+    TRegion Area =
+        (Rect || Region) ? ClientRegion(*Window, Rect, Region) : TRegion(WholeWindow(*Window));
     InvalidateWindow(*Window, Area, Flags);
     if (Flags & (RDW_UPDATENOW | RDW_ERASENOW)) PaintNow(Handle, !(Flags & RDW_NOCHILDREN));
     return TRUE;

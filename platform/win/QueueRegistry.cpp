@@ -29,5 +29,6 @@ void TQueueRegistry::WakeAll()
 {
     // Lock order: registry, then a queue. Queues never take the registry lock.
     std::lock_guard Guard(FLock);
-    for (auto& [Id, Queue] : FQueues) Queue->Wake();
+    for (auto& [Id, Queue] : FQueues)
+        Queue->Wake();
 }

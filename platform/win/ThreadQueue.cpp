@@ -24,7 +24,7 @@ struct TThreadQueueHolder
 
 thread_local DWORD ThreadId = 0;
 thread_local TThreadQueueHolder Holder;
-}
+} // namespace
 
 DWORD GetCurrentThreadId()
 {

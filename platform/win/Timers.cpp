@@ -32,13 +32,14 @@ TTimer* FindTimer(HWND Window, UINT_PTR Id)
                            [&](const TTimer& T) { return T.Window == Window && T.Id == Id; });
     return It == List.Timers.end() ? nullptr : &*It;
 }
-}
+} // namespace
 
 UINT_PTR SetTimer(HWND Window, UINT_PTR Id, UINT Elapse, TIMERPROC Proc)
 {
     if (Window && !TWindowTable::Instance().FindOwn(Window))
     {
-        SetLastError(TWindowTable::Instance().Find(Window) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
+        SetLastError(TWindowTable::Instance().Find(Window) ? ERROR_ACCESS_DENIED
+                                                           : ERROR_INVALID_WINDOW_HANDLE);
         return 0;
     }
     UINT Period = std::clamp(Elapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
@@ -64,7 +65,8 @@ UINT_PTR SetTimer(HWND Window, UINT_PTR Id, UINT Elapse, TIMERPROC Proc)
 
 BOOL KillTimer(HWND Window, UINT_PTR Id)
 {
-    auto Count = std::erase_if(List.Timers, [&](const TTimer& T) { return T.Window == Window && T.Id == Id; });
+    auto Count = std::erase_if(List.Timers,
+                               [&](const TTimer& T) { return T.Window == Window && T.Id == Id; });
     if (!Count)
     {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -82,7 +84,12 @@ bool TakeDue(MSG& Out, TClock::TimeMs Now, const std::function<bool(HWND)>& Matc
     for (TTimer& T : List.Timers)
         if (T.Due <= Now && Match(T.Window) && (!Best || T.Due < Best->Due)) Best = &T;
     if (!Best) return false;
-    Out = MSG{Best->Window, WM_TIMER, Best->Id, reinterpret_cast<LPARAM>(Best->Proc), static_cast<DWORD>(Now), {}};
+    Out = MSG{Best->Window,
+              WM_TIMER,
+              Best->Id,
+              reinterpret_cast<LPARAM>(Best->Proc),
+              static_cast<DWORD>(Now),
+              {}};
     if (Remove)
     {
         // Keep the phase; skip whole periods that were missed.
@@ -110,4 +117,4 @@ void RemoveAllOf(HWND Window)
 {
     std::erase_if(List.Timers, [&](const TTimer& T) { return T.Window == Window; });
 }
-}
+} // namespace TimerQueue

@@ -31,4 +31,4 @@ bool TakeDue(MSG& Out, TClock::TimeMs Now, const std::function<bool(HWND)>& Matc
 std::optional<TClock::TimeMs> NextDue(const std::function<bool(HWND)>& Match);
 bool HasProc(HWND Window, UINT_PTR Id, TIMERPROC Proc);
 void RemoveAllOf(HWND Window);
-}
+} // namespace TimerQueue

@@ -15,6 +15,7 @@
 #include "platform/win/ThreadQueue.h"
 #include "platform/win/Timers.h"
 #include "platform/win/WinMessages.h"
+#include "platform/win/WinPaint.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WinTypes.h"
 #include "platform/win/WindowApi.h"
@@ -22,4 +23,3 @@
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowRegion.h"
 #include "platform/win/WindowTree.h"
-#include "platform/win/WinPaint.h"

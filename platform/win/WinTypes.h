@@ -78,12 +78,36 @@ struct MSG
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
 
-constexpr WORD LOWORD(ULONG_PTR Value) { return static_cast<WORD>(Value & 0xFFFF); }
-constexpr WORD HIWORD(ULONG_PTR Value) { return static_cast<WORD>((Value >> 16) & 0xFFFF); }
-constexpr BYTE LOBYTE(ULONG_PTR Value) { return static_cast<BYTE>(Value & 0xFF); }
-constexpr LONG MAKELONG(WORD Low, WORD High) { return static_cast<LONG>(static_cast<DWORD>(Low) | (static_cast<DWORD>(High) << 16)); }
-constexpr WPARAM MAKEWPARAM(WORD Low, WORD High) { return static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(Low, High))); }
-constexpr LPARAM MAKELPARAM(WORD Low, WORD High) { return static_cast<LPARAM>(MAKELONG(Low, High)); }
+constexpr WORD LOWORD(ULONG_PTR Value)
+{
+    return static_cast<WORD>(Value & 0xFFFF);
+}
+constexpr WORD HIWORD(ULONG_PTR Value)
+{
+    return static_cast<WORD>((Value >> 16) & 0xFFFF);
+}
+constexpr BYTE LOBYTE(ULONG_PTR Value)
+{
+    return static_cast<BYTE>(Value & 0xFF);
+}
+constexpr LONG MAKELONG(WORD Low, WORD High)
+{
+    return static_cast<LONG>(static_cast<DWORD>(Low) | (static_cast<DWORD>(High) << 16));
+}
+constexpr WPARAM MAKEWPARAM(WORD Low, WORD High)
+{
+    return static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(Low, High)));
+}
+constexpr LPARAM MAKELPARAM(WORD Low, WORD High)
+{
+    return static_cast<LPARAM>(MAKELONG(Low, High));
+}
 // Signed coordinates packed into a message parameter (mouse messages).
-constexpr int GET_X_LPARAM(LPARAM Value) { return static_cast<short>(LOWORD(static_cast<ULONG_PTR>(Value))); }
-constexpr int GET_Y_LPARAM(LPARAM Value) { return static_cast<short>(HIWORD(static_cast<ULONG_PTR>(Value))); }
+constexpr int GET_X_LPARAM(LPARAM Value)
+{
+    return static_cast<short>(LOWORD(static_cast<ULONG_PTR>(Value)));
+}
+constexpr int GET_Y_LPARAM(LPARAM Value)
+{
+    return static_cast<short>(HIWORD(static_cast<ULONG_PTR>(Value)));
+}

@@ -3,8 +3,8 @@
 #include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
 #include "platform/win/MessageQueue.h"
-#include "platform/win/WindowClass.h"
 #include "platform/win/WinTypes.h"
+#include "platform/win/WindowClass.h"
 
 #include <atomic>
 #include <map>

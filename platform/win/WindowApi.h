@@ -44,8 +44,9 @@ constexpr int GWL_USERDATA = GWLP_USERDATA;
 // CREATESTRUCT::lpCreateParams. Returns null with the last error set when the
 // class is unknown, the parent invalid, or the procedure refuses creation
 // (WM_NCCREATE answers FALSE or WM_CREATE answers -1).
-HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD Style, int X, int Y, int Width,
-                    int Height, HWND Parent, HMENU Menu, HINSTANCE Instance, LPVOID Param);
+HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD Style, int X, int Y,
+                    int Width, int Height, HWND Parent, HMENU Menu, HINSTANCE Instance,
+                    LPVOID Param);
 // Destroys a window of the calling thread with its children and owned
 // windows: WM_DESTROY from the window down, then WM_NCDESTROY from the
 // leaves up. Its timers and posted messages go with it.

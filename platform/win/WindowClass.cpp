@@ -94,9 +94,10 @@ ATOM RegisterClass(const WNDCLASS* Class)
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    WNDCLASSEX Ex{sizeof(WNDCLASSEX), Class->style, Class->lpfnWndProc, Class->cbClsExtra, Class->cbWndExtra,
-                  Class->hInstance, Class->hIcon, Class->hCursor, Class->hbrBackground, Class->lpszMenuName,
-                  Class->lpszClassName, nullptr};
+    WNDCLASSEX Ex{sizeof(WNDCLASSEX),  Class->style,         Class->lpfnWndProc,
+                  Class->cbClsExtra,   Class->cbWndExtra,    Class->hInstance,
+                  Class->hIcon,        Class->hCursor,       Class->hbrBackground,
+                  Class->lpszMenuName, Class->lpszClassName, nullptr};
     return RegisterClassEx(&Ex);
 }
 

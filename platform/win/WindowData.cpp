@@ -26,14 +26,16 @@ LONG_PTR SetStyleWord(HWND Handle, int Which, DWORD Value)
     TWindow* Window = OwnWindow(Handle);
     DWORD Old = Which == GWL_STYLE ? Window->Style : Window->ExStyle;
     STYLESTRUCT Change{Old, Value};
-    SendMessage(Handle, WM_STYLECHANGING, static_cast<WPARAM>(Which), reinterpret_cast<LPARAM>(&Change));
+    SendMessage(Handle, WM_STYLECHANGING, static_cast<WPARAM>(Which),
+                reinterpret_cast<LPARAM>(&Change));
     if (!(Window = TWindowTable::Instance().FindOwn(Handle))) return 0;
     (Which == GWL_STYLE ? Window->Style : Window->ExStyle) = Change.styleNew;
     Change.styleOld = Old;
-    SendMessage(Handle, WM_STYLECHANGED, static_cast<WPARAM>(Which), reinterpret_cast<LPARAM>(&Change));
+    SendMessage(Handle, WM_STYLECHANGED, static_cast<WPARAM>(Which),
+                reinterpret_cast<LPARAM>(&Change));
     return static_cast<LONG_PTR>(Old);
 }
-}
+} // namespace
 
 LONG_PTR GetWindowLongPtr(HWND Handle, int Index)
 {
@@ -41,15 +43,22 @@ LONG_PTR GetWindowLongPtr(HWND Handle, int Index)
     if (!Window) return 0;
     switch (Index)
     {
-    case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(Window->WndProc);
-    case GWLP_HINSTANCE: return reinterpret_cast<LONG_PTR>(Window->Instance);
+    case GWLP_WNDPROC:
+        return reinterpret_cast<LONG_PTR>(Window->WndProc);
+    case GWLP_HINSTANCE:
+        return reinterpret_cast<LONG_PTR>(Window->Instance);
     case GWLP_HWNDPARENT:
-        return reinterpret_cast<LONG_PTR>(Window->Parent ? Window->Parent->Handle
-                                                         : (Window->Owner ? Window->Owner->Handle : nullptr));
-    case GWLP_ID: return Window->Id;
-    case GWL_STYLE: return static_cast<LONG_PTR>(Window->Style);
-    case GWL_EXSTYLE: return static_cast<LONG_PTR>(Window->ExStyle);
-    case GWLP_USERDATA: return Window->UserData;
+        return reinterpret_cast<LONG_PTR>(Window->Parent
+                                              ? Window->Parent->Handle
+                                              : (Window->Owner ? Window->Owner->Handle : nullptr));
+    case GWLP_ID:
+        return Window->Id;
+    case GWL_STYLE:
+        return static_cast<LONG_PTR>(Window->Style);
+    case GWL_EXSTYLE:
+        return static_cast<LONG_PTR>(Window->ExStyle);
+    case GWLP_USERDATA:
+        return Window->UserData;
     default:
         if (!ExtraRange(*Window, Index))
         {
@@ -80,7 +89,9 @@ LONG_PTR SetWindowLongPtr(HWND Handle, int Index, LONG_PTR Value)
         Window->WndProc = reinterpret_cast<WNDPROC>(Value);
         return reinterpret_cast<LONG_PTR>(Old);
     }
-    case GWLP_HINSTANCE: return reinterpret_cast<LONG_PTR>(std::exchange(Window->Instance, reinterpret_cast<HINSTANCE>(Value)));
+    case GWLP_HINSTANCE:
+        return reinterpret_cast<LONG_PTR>(
+            std::exchange(Window->Instance, reinterpret_cast<HINSTANCE>(Value)));
     case GWLP_HWNDPARENT:
     {
         // For a top-level window this word is its owner.
@@ -94,10 +105,13 @@ LONG_PTR SetWindowLongPtr(HWND Handle, int Index, LONG_PTR Value)
         TWindow* Old = std::exchange(Window->Owner, NewOwner);
         return reinterpret_cast<LONG_PTR>(Old ? Old->Handle : nullptr);
     }
-    case GWLP_ID: return std::exchange(Window->Id, Value);
+    case GWLP_ID:
+        return std::exchange(Window->Id, Value);
     case GWL_STYLE:
-    case GWL_EXSTYLE: return SetStyleWord(Handle, Index, static_cast<DWORD>(Value));
-    case GWLP_USERDATA: return std::exchange(Window->UserData, Value);
+    case GWL_EXSTYLE:
+        return SetStyleWord(Handle, Index, static_cast<DWORD>(Value));
+    case GWLP_USERDATA:
+        return std::exchange(Window->UserData, Value);
     default:
     {
         if (!ExtraRange(*Window, Index))
@@ -121,8 +135,9 @@ LONG GetWindowLong(HWND Window, int Index)
 LONG SetWindowLong(HWND Window, int Index, LONG Value)
 {
     // Style words are DWORDs: do not sign-extend them into the pointer-wide call.
-    LONG_PTR Wide = (Index == GWL_STYLE || Index == GWL_EXSTYLE) ? static_cast<LONG_PTR>(static_cast<DWORD>(Value))
-                                                                  : static_cast<LONG_PTR>(Value);
+    LONG_PTR Wide = (Index == GWL_STYLE || Index == GWL_EXSTYLE)
+                        ? static_cast<LONG_PTR>(static_cast<DWORD>(Value))
+                        : static_cast<LONG_PTR>(Value);
     return static_cast<LONG>(SetWindowLongPtr(Window, Index, Wide));
 }
 
@@ -140,7 +155,8 @@ BOOL SetWindowText(HWND Window, LPCSTR Text)
 int GetWindowText(HWND Window, LPSTR Buffer, int MaxCount)
 {
     if (!OwnWindow(Window) || !Buffer || MaxCount <= 0) return 0;
-    return static_cast<int>(SendMessage(Window, WM_GETTEXT, static_cast<WPARAM>(MaxCount), reinterpret_cast<LPARAM>(Buffer)));
+    return static_cast<int>(SendMessage(Window, WM_GETTEXT, static_cast<WPARAM>(MaxCount),
+                                        reinterpret_cast<LPARAM>(Buffer)));
 }
 
 int GetWindowTextLength(HWND Window)

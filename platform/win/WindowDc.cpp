@@ -39,7 +39,10 @@ std::map<HDC, TWindowDc>& OpenDcs()
     return Dcs;
 }
 
-TRect ToTRect(const RECT& R) { return {R.left, R.top, R.right, R.bottom}; }
+TRect ToTRect(const RECT& R)
+{
+    return {R.left, R.top, R.right, R.bottom};
+}
 
 // The region of Window in root coordinates, when it has one.
 void ClipToWindowRegion(const TWindow& Window, TRegion& Area)
@@ -72,12 +75,13 @@ HDC OpenDc(TWindow& Window, bool Client, const TRegion* Limit)
     OpenDcs().emplace(Dc, std::move(Record));
     return Dc;
 }
-}
+} // namespace
 
 TRect WindowAreaInRoot(const TWindow& Window)
 {
     const TWindow* Root = &Window;
-    while (Root->Parent) Root = Root->Parent;
+    while (Root->Parent)
+        Root = Root->Parent;
     RECT Outer = ScreenWindowRect(Window);
     RECT RootOuter = ScreenWindowRect(*Root);
     return ToTRect(Outer).Offset(-RootOuter.left, -RootOuter.top);
@@ -117,8 +121,11 @@ void SizeBackBuffer(TWindow& Window)
 {
     int Width = std::max(1, static_cast<int>(Window.WindowRect.right - Window.WindowRect.left));
     int Height = std::max(1, static_cast<int>(Window.WindowRect.bottom - Window.WindowRect.top));
-    if (Window.BackBuffer && Window.BackBuffer->Width() == Width && Window.BackBuffer->Height() == Height) return;
-    Window.BackBuffer = std::make_shared<TSurface>(Width, Height, ColorToRGB(GetSysColor(COLOR_BTNFACE)));
+    if (Window.BackBuffer && Window.BackBuffer->Width() == Width &&
+        Window.BackBuffer->Height() == Height)
+        return;
+    Window.BackBuffer =
+        std::make_shared<TSurface>(Width, Height, ColorToRGB(GetSysColor(COLOR_BTNFACE)));
     Window.Dirty = true;
 }
 
@@ -129,7 +136,8 @@ void PresentDirtyWindows()
     {
         if (!Window->Dirty || !Window->BackBuffer) continue;
         Window->Dirty = false;
-        if (Backend && (Window->Style & WS_VISIBLE)) Backend->Present(Window->Handle, *Window->BackBuffer);
+        if (Backend && (Window->Style & WS_VISIBLE))
+            Backend->Present(Window->Handle, *Window->BackBuffer);
     }
 }
 
@@ -156,15 +164,18 @@ bool OnWindow(const TWindow& Window, const RECT& Screen, int X, int Y)
 HDC OpenScreenDc()
 {
     const RECT& S = TDesktop::Instance().Screen;
-    auto Screen = std::make_shared<TSurface>(S.right - S.left, S.bottom - S.top, ColorToRGB(GetSysColor(COLOR_BACKGROUND)));
+    auto Screen = std::make_shared<TSurface>(S.right - S.left, S.bottom - S.top,
+                                             ColorToRGB(GetSysColor(COLOR_BACKGROUND)));
     for (TWindow* W : ShownTopLevel())
     {
         RECT R = ScreenWindowRect(*W);
         for (int Y = std::max(R.top, S.top); Y < std::min(R.bottom, S.bottom); ++Y)
             for (int X = std::max(R.left, S.left); X < std::min(R.right, S.right); ++X)
-                if (OnWindow(*W, R, X, Y)) Screen->Row(Y - S.top)[X - S.left] = W->BackBuffer->Row(Y - R.top)[X - R.left];
+                if (OnWindow(*W, R, X, Y))
+                    Screen->Row(Y - S.top)[X - S.left] = W->BackBuffer->Row(Y - R.top)[X - R.left];
     }
-    TWindowDc Record{nullptr, Screen, std::make_unique<TDeviceContext>(*Screen), std::make_unique<TSurface>(Screen->Clone())};
+    TWindowDc Record{nullptr, Screen, std::make_unique<TDeviceContext>(*Screen),
+                     std::make_unique<TSurface>(Screen->Clone())};
     HDC Dc = Record.Dc.get();
     OpenDcs().emplace(Dc, std::move(Record));
     return Dc;
@@ -190,7 +201,7 @@ void ReleaseScreenDc(TWindowDc& Record)
             }
         }
 }
-}
+} // namespace
 
 HDC GetDC(HWND Handle)
 {
@@ -240,7 +251,8 @@ HDC BeginPaint(HWND Handle, PAINTSTRUCT* Paint)
     *Paint = PAINTSTRUCT{};
     Paint->hdc = Dc;
     if (Erase) Paint->fErase = !SendMessage(Handle, WM_ERASEBKGND, reinterpret_cast<WPARAM>(Dc), 0);
-    TRect Box = Update.Box().Offset(-ClientAreaInRoot(*Window).Left, -ClientAreaInRoot(*Window).Top);
+    TRect Box =
+        Update.Box().Offset(-ClientAreaInRoot(*Window).Left, -ClientAreaInRoot(*Window).Top);
     Paint->rcPaint = {Box.Left, Box.Top, Box.Right, Box.Bottom};
     return Dc;
 }
@@ -255,9 +267,11 @@ BOOL EndPaint(HWND Handle, const PAINTSTRUCT* Paint)
 
 HBRUSH GetSysColorBrush(int Index)
 {
-    static std::array<TBrush, COLOR_COUNT> Brushes = [] {
+    static std::array<TBrush, COLOR_COUNT> Brushes = []
+    {
         std::array<TBrush, COLOR_COUNT> Result;
-        for (int I = 0; I < COLOR_COUNT; ++I) Result[I] = TBrush::Solid(ColorToRGB(GetSysColor(I)));
+        for (int I = 0; I < COLOR_COUNT; ++I)
+            Result[I] = TBrush::Solid(ColorToRGB(GetSysColor(I)));
         return Result;
     }();
     if (Index < 0 || Index >= COLOR_COUNT) return nullptr;
@@ -268,6 +282,7 @@ TBrush BrushFromHandle(HBRUSH Brush)
 {
     auto Value = reinterpret_cast<ULONG_PTR>(Brush);
     if (Value == 0) return TBrush::Clear();
-    if (Value <= COLOR_COUNT) return TBrush::Solid(ColorToRGB(GetSysColor(static_cast<int>(Value - 1))));
+    if (Value <= COLOR_COUNT)
+        return TBrush::Solid(ColorToRGB(GetSysColor(static_cast<int>(Value - 1))));
     return *reinterpret_cast<const TBrush*>(Brush);
 }

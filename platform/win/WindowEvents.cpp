@@ -15,7 +15,10 @@ namespace
 {
 constexpr UINT Exposed = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
 
-TRect ToTRect(const RECT& R) { return {R.left, R.top, R.right, R.bottom}; }
+TRect ToTRect(const RECT& R)
+{
+    return {R.left, R.top, R.right, R.bottom};
+}
 
 // Repaints what a child uncovered in its parent: Old is the child's former
 // window rectangle on the screen.
@@ -38,7 +41,8 @@ void RaiseFrom(TBackend& Backend, TWindow& Window)
         Raise.push_back((*At)->Handle);
         if (At == Order.begin()) break;
     }
-    for (HWND Handle : Raise) Backend.WindowRaised(Handle);
+    for (HWND Handle : Raise)
+        Backend.WindowRaised(Handle);
 }
 
 void ExposeWhole(TWindow& Window)
@@ -46,7 +50,7 @@ void ExposeWhole(TWindow& Window)
     RECT R = Window.WindowRect;
     InvalidateWindow(Window, TRegion(TRect{0, 0, R.right - R.left, R.bottom - R.top}), Exposed);
 }
-}
+} // namespace
 
 void WindowPosChanged(TWindow& Window, const RECT& OldScreen, bool WasShown, UINT Flags)
 {
@@ -69,14 +73,17 @@ void WindowPosChanged(TWindow& Window, const RECT& OldScreen, bool WasShown, UIN
     }
     if (Flags & SWP_NOREDRAW) return;
     bool ZOrder = !(Flags & SWP_NOZORDER);
-    if (Window.Parent && WasShown && (Moved || Sized || !Shown)) ExposeInParent(*Window.Parent, OldScreen);
-    if (Shown && (!WasShown || Moved || Sized || ZOrder || (Flags & SWP_FRAMECHANGED))) ExposeWhole(Window);
+    if (Window.Parent && WasShown && (Moved || Sized || !Shown))
+        ExposeInParent(*Window.Parent, OldScreen);
+    if (Shown && (!WasShown || Moved || Sized || ZOrder || (Flags & SWP_FRAMECHANGED)))
+        ExposeWhole(Window);
 }
 
 void WindowRegionChanged(TWindow& Window, const RECT& Screen, bool Shown, bool Redraw)
 {
     if (Window.TopLevel)
-        if (TBackend* Backend = CurrentBackend()) Backend->WindowShapeChanged(Window.Handle, Window.Region.get());
+        if (TBackend* Backend = CurrentBackend())
+            Backend->WindowShapeChanged(Window.Handle, Window.Region.get());
     if (!Redraw || !Shown) return;
     if (Window.Parent) ExposeInParent(*Window.Parent, Screen);
     ExposeWhole(Window);

@@ -6,7 +6,8 @@ POINT ClientOrigin(const TWindow& Window)
 {
     POINT Base{0, 0};
     if (Window.Parent) Base = ClientOrigin(*Window.Parent);
-    return {Base.x + Window.WindowRect.left + Window.ClientRect.left, Base.y + Window.WindowRect.top + Window.ClientRect.top};
+    return {Base.x + Window.WindowRect.left + Window.ClientRect.left,
+            Base.y + Window.WindowRect.top + Window.ClientRect.top};
 }
 
 RECT ScreenWindowRect(const TWindow& Window)
@@ -33,5 +34,6 @@ bool IsShown(const TWindow& Window)
 
 bool PointInRect(const RECT& Rect, POINT Point)
 {
-    return Point.x >= Rect.left && Point.x < Rect.right && Point.y >= Rect.top && Point.y < Rect.bottom;
+    return Point.x >= Rect.left && Point.x < Rect.right && Point.y >= Rect.top &&
+           Point.y < Rect.bottom;
 }

@@ -36,7 +36,8 @@ void SendParentNotify(HWND Handle, UINT Event)
     {
         if (!(W->Style & WS_CHILD) || (W->ExStyle & WS_EX_NOPARENTNOTIFY)) break;
         HWND Parent = W->Parent->Handle;
-        SendMessage(Parent, WM_PARENTNOTIFY, MAKEWPARAM(static_cast<WORD>(Event), static_cast<WORD>(W->Id)),
+        SendMessage(Parent, WM_PARENTNOTIFY,
+                    MAKEWPARAM(static_cast<WORD>(Event), static_cast<WORD>(W->Id)),
                     reinterpret_cast<LPARAM>(Handle));
         W = TWindowTable::Instance().FindOwn(Parent);
     }
@@ -45,7 +46,8 @@ void SendParentNotify(HWND Handle, UINT Event)
 void ForgetOwner(TWindow& Owner)
 {
     for (HWND Handle : TWindowTable::Instance().WindowsOfThread(Owner.ThreadId))
-        if (TWindow* Window = TWindowTable::Instance().FindOwn(Handle); Window && Window->Owner == &Owner)
+        if (TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
+            Window && Window->Owner == &Owner)
             Window->Owner = nullptr;
 }
 
@@ -73,7 +75,8 @@ void Release(TWindow& Window)
 void MarkDestroying(TWindow& Window)
 {
     Window.State = TWindow::TState::Destroying;
-    for (TWindow* Child : Window.Children) MarkDestroying(*Child);
+    for (TWindow* Child : Window.Children)
+        MarkDestroying(*Child);
 }
 
 void SendDestroy(HWND Handle)
@@ -83,8 +86,10 @@ void SendDestroy(HWND Handle)
     TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
     if (!Window) return;
     std::vector<HWND> Children;
-    for (TWindow* Child : Window->Children) Children.push_back(Child->Handle);
-    for (HWND Child : Children) SendDestroy(Child);
+    for (TWindow* Child : Window->Children)
+        Children.push_back(Child->Handle);
+    for (HWND Child : Children)
+        SendDestroy(Child);
 }
 
 void SendNcDestroyAndRelease(HWND Handle)
@@ -92,8 +97,10 @@ void SendNcDestroyAndRelease(HWND Handle)
     TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
     if (!Window) return;
     std::vector<HWND> Children;
-    for (TWindow* Child : Window->Children) Children.push_back(Child->Handle);
-    for (HWND Child : Children) SendNcDestroyAndRelease(Child);
+    for (TWindow* Child : Window->Children)
+        Children.push_back(Child->Handle);
+    for (HWND Child : Children)
+        SendNcDestroyAndRelease(Child);
     SendMessage(Handle, WM_NCDESTROY, 0, 0);
     if ((Window = TWindowTable::Instance().FindOwn(Handle))) Release(*Window);
 }
@@ -103,14 +110,16 @@ void DestroyOwnedWindows(TWindow& Owner)
     for (HWND Handle : TWindowTable::Instance().WindowsOfThread(Owner.ThreadId))
     {
         TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
-        if (Window && Window->Owner == &Owner && Window->State != TWindow::TState::Destroying) DestroyWindow(Handle);
+        if (Window && Window->Owner == &Owner && Window->State != TWindow::TState::Destroying)
+            DestroyWindow(Handle);
     }
 }
 
-}
+} // namespace
 
-HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD Style, int X, int Y, int Width,
-                    int Height, HWND Parent, HMENU Menu, HINSTANCE Instance, LPVOID Param)
+HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD Style, int X, int Y,
+                    int Width, int Height, HWND Parent, HMENU Menu, HINSTANCE Instance,
+                    LPVOID Param)
 {
     auto Class = TClassRegistry::Instance().Find(ClassName);
     if (!Class)
@@ -193,8 +202,18 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
         if (TBackend* Backend = CurrentBackend()) Backend->WindowCreated(Handle);
 
     std::string ClassText = IS_INTRESOURCE(ClassName) ? Class->Name : std::string(ClassName);
-    CREATESTRUCT Create{Param, Instance, Menu, Parent, Height, Width, Y, X, static_cast<LONG>(Style),
-                        WindowName, ClassText.c_str(), ExStyle};
+    CREATESTRUCT Create{Param,
+                        Instance,
+                        Menu,
+                        Parent,
+                        Height,
+                        Width,
+                        Y,
+                        X,
+                        static_cast<LONG>(Style),
+                        WindowName,
+                        ClassText.c_str(),
+                        ExStyle};
     // The procedure may destroy the window from any of these messages.
     auto Live = [&] { return Table.FindOwn(Handle); };
     if (!SendMessage(Handle, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&Create)))
@@ -209,7 +228,8 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
     if (TWindow* Now = Live())
     {
         const RECT& R = Now->WindowRect;
-        Now->ClientRect = {Client.left - R.left, Client.top - R.top, Client.right - R.left, Client.bottom - R.top};
+        Now->ClientRect = {Client.left - R.left, Client.top - R.top, Client.right - R.left,
+                           Client.bottom - R.top};
     }
     if (SendMessage(Handle, WM_CREATE, 0, reinterpret_cast<LPARAM>(&Create)) == -1)
     {
@@ -222,9 +242,12 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
     Now->State = TWindow::TState::Live;
     const RECT R = Now->WindowRect;
     const RECT C = Now->ClientRect;
-    SendMessage(Handle, WM_SIZE, 0, MAKELPARAM(static_cast<WORD>(C.right - C.left), static_cast<WORD>(C.bottom - C.top)));
+    SendMessage(
+        Handle, WM_SIZE, 0,
+        MAKELPARAM(static_cast<WORD>(C.right - C.left), static_cast<WORD>(C.bottom - C.top)));
     if (!Live()) return nullptr;
-    SendMessage(Handle, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(R.left + C.left), static_cast<WORD>(R.top + C.top)));
+    SendMessage(Handle, WM_MOVE, 0,
+                MAKELPARAM(static_cast<WORD>(R.left + C.left), static_cast<WORD>(R.top + C.top)));
     if (!Live()) return nullptr;
     if (Style & (WS_MINIMIZE | WS_MAXIMIZE))
     {
@@ -253,11 +276,13 @@ BOOL DestroyWindow(HWND Handle)
     if (Window->Style & WS_VISIBLE)
     {
         SetWindowPos(Handle, nullptr, 0, 0, 0, 0,
-                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | (Window->Parent ? SWP_NOACTIVATE : 0));
+                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER |
+                         (Window->Parent ? SWP_NOACTIVATE : 0));
         if (!(Window = Table.FindOwn(Handle))) return TRUE;
     }
     TDesktop& Desktop = TDesktop::Instance();
-    if (TWindow* Capture = Table.FindOwn(Desktop.Capture); Capture && (Capture == Window || IsDescendant(*Window, *Capture)))
+    if (TWindow* Capture = Table.FindOwn(Desktop.Capture);
+        Capture && (Capture == Window || IsDescendant(*Window, *Capture)))
         ReleaseCapture();
     if (!(Window = Table.FindOwn(Handle))) return TRUE;
     DestroyOwnedWindows(*Window);

@@ -6,10 +6,10 @@
 #include "platform/win/Messaging.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
+#include "platform/win/WindowApi.h"
 #include "platform/win/WindowEvents.h"
 #include "platform/win/WindowGeometry.h"
 #include "platform/win/WindowLinks.h"
-#include "platform/win/WindowApi.h"
 #include "platform/win/WindowTable.h"
 
 #include <algorithm>
@@ -53,7 +53,7 @@ void ApplyZOrder(TWindow& Window, HWND InsertAfter, bool MoveOwned)
         List.insert(std::find(List.begin(), List.end(), &Window), *It);
     }
 }
-}
+} // namespace
 
 BOOL SetWindowPos(HWND Handle, HWND InsertAfter, int X, int Y, int Width, int Height, UINT Flags)
 {
@@ -67,8 +67,8 @@ BOOL SetWindowPos(HWND Handle, HWND InsertAfter, int X, int Y, int Width, int He
     if (Window->MessageOnly) Flags &= ~SWP_SHOWWINDOW;
     if (Window->Style & WS_CHILD) Flags |= SWP_NOACTIVATE;
     if (InsertAfter == Handle) Flags |= SWP_NOZORDER;
-    if (InsertAfter && InsertAfter != HWND_BOTTOM && InsertAfter != HWND_TOPMOST && InsertAfter != HWND_NOTOPMOST &&
-        !(Flags & SWP_NOZORDER))
+    if (InsertAfter && InsertAfter != HWND_BOTTOM && InsertAfter != HWND_TOPMOST &&
+        InsertAfter != HWND_NOTOPMOST && !(Flags & SWP_NOZORDER))
     {
         TWindow* After = TWindowTable::Instance().FindOwn(InsertAfter);
         if (!After || After->Parent != Window->Parent)
@@ -98,39 +98,44 @@ BOOL SetWindowPos(HWND Handle, HWND InsertAfter, int X, int Y, int Width, int He
     Pos.cx = std::max(Pos.cx, 0);
     Pos.cy = std::max(Pos.cy, 0);
     RECT New{Pos.x, Pos.y, Pos.x + Pos.cx, Pos.y + Pos.cy};
-    const bool Sized = (New.right - New.left) != (Old.right - Old.left) || (New.bottom - New.top) != (Old.bottom - Old.top);
+    const bool Sized = (New.right - New.left) != (Old.right - Old.left) ||
+                       (New.bottom - New.top) != (Old.bottom - Old.top);
     const RECT OldClient = Window->ClientRect;
     const RECT OldScreen = ScreenWindowRect(*Window);
     const bool WasShown = IsShown(*Window);
-    RECT Client{New.left + OldClient.left, New.top + OldClient.top, New.left + OldClient.right, New.top + OldClient.bottom};
+    RECT Client{New.left + OldClient.left, New.top + OldClient.top, New.left + OldClient.right,
+                New.top + OldClient.bottom};
     if (Sized || (Pos.flags & SWP_FRAMECHANGED))
     {
         NCCALCSIZE_PARAMS Params{};
         Params.rgrc[0] = New;
         Params.rgrc[1] = Old;
-        Params.rgrc[2] = {Old.left + OldClient.left, Old.top + OldClient.top, Old.left + OldClient.right,
-                          Old.top + OldClient.bottom};
+        Params.rgrc[2] = {Old.left + OldClient.left, Old.top + OldClient.top,
+                          Old.left + OldClient.right, Old.top + OldClient.bottom};
         Params.lppos = &Pos;
         SendMessage(Handle, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&Params));
         if (!(Window = OwnWindow(Handle))) return FALSE;
         Client = Params.rgrc[0];
     }
     Window->WindowRect = New;
-    Window->ClientRect = {Client.left - New.left, Client.top - New.top, Client.right - New.left, Client.bottom - New.top};
+    Window->ClientRect = {Client.left - New.left, Client.top - New.top, Client.right - New.left,
+                          Client.bottom - New.top};
     if (!(Pos.flags & SWP_NOZORDER))
     {
         std::vector<TWindow*>* Siblings = SiblingList(*Window);
         std::vector<TWindow*> Before = Siblings ? *Siblings : std::vector<TWindow*>{};
         DWORD OldExStyle = Window->ExStyle;
         ApplyZOrder(*Window, Pos.hwndInsertAfter, !(Pos.flags & SWP_NOOWNERZORDER));
-        if (Siblings && *Siblings == Before && Window->ExStyle == OldExStyle) Pos.flags |= SWP_NOZORDER;
+        if (Siblings && *Siblings == Before && Window->ExStyle == OldExStyle)
+            Pos.flags |= SWP_NOZORDER;
     }
     const bool Moved = New.left != Old.left || New.top != Old.top;
     if (!Sized && !Moved && (Pos.flags & SWP_NOZORDER) &&
         !(Pos.flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW | SWP_FRAMECHANGED)))
     {
         // Nothing changed: no WM_WINDOWPOSCHANGED, but a requested activation still happens.
-        if (!(Pos.flags & SWP_NOACTIVATE) && (Window->Style & WS_VISIBLE) && !(Window->Style & WS_MINIMIZE))
+        if (!(Pos.flags & SWP_NOACTIVATE) && (Window->Style & WS_VISIBLE) &&
+            !(Window->Style & WS_MINIMIZE))
             SetActiveWindow(Handle);
         return TRUE;
     }
@@ -141,13 +146,15 @@ BOOL SetWindowPos(HWND Handle, HWND InsertAfter, int X, int Y, int Width, int He
     if (NewClient.right - NewClient.left == OldClient.right - OldClient.left &&
         NewClient.bottom - NewClient.top == OldClient.bottom - OldClient.top)
         Pos.flags |= SWP_NOCLIENTSIZE;
-    if (New.left + NewClient.left == Old.left + OldClient.left && New.top + NewClient.top == Old.top + OldClient.top)
+    if (New.left + NewClient.left == Old.left + OldClient.left &&
+        New.top + NewClient.top == Old.top + OldClient.top)
         Pos.flags |= SWP_NOCLIENTMOVE;
 
     WindowPosChanged(*Window, OldScreen, WasShown, Pos.flags);
     if (Pos.flags & SWP_HIDEWINDOW) MoveInputAwayFrom(Handle);
     if (!IsWindow(Handle)) return FALSE;
-    if (!(Pos.flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)) && (Window->Style & WS_VISIBLE) && !(Window->Style & WS_MINIMIZE))
+    if (!(Pos.flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)) && (Window->Style & WS_VISIBLE) &&
+        !(Window->Style & WS_MINIMIZE))
     {
         SetActiveWindow(Handle);
         if (!IsWindow(Handle)) return FALSE;

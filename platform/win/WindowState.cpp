@@ -6,10 +6,10 @@
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
+#include "platform/win/WindowApi.h"
 #include "platform/win/WindowGeometry.h"
 #include "platform/win/WindowLinks.h"
 #include "platform/win/WindowPos.h"
-#include "platform/win/WindowApi.h"
 #include "platform/win/WindowTable.h"
 
 namespace
@@ -19,12 +19,14 @@ namespace
 RECT MaximizedRect(HWND Handle, TWindow& Window)
 {
     TFrameLayout Frame = FrameLayoutOf(Window.Style, Window.ExStyle);
-    RECT Area = Window.Parent ? RECT{0, 0, Window.Parent->ClientRect.right - Window.Parent->ClientRect.left,
-                                     Window.Parent->ClientRect.bottom - Window.Parent->ClientRect.top}
-                              : TDesktop::Instance().WorkArea;
+    RECT Area = Window.Parent
+                    ? RECT{0, 0, Window.Parent->ClientRect.right - Window.Parent->ClientRect.left,
+                           Window.Parent->ClientRect.bottom - Window.Parent->ClientRect.top}
+                    : TDesktop::Instance().WorkArea;
     MINMAXINFO Info{};
     Info.ptMaxPosition = {Area.left - Frame.Frame, Area.top - Frame.Frame};
-    Info.ptMaxSize = {Area.right - Area.left + 2 * Frame.Frame, Area.bottom - Area.top + 2 * Frame.Frame};
+    Info.ptMaxSize = {Area.right - Area.left + 2 * Frame.Frame,
+                      Area.bottom - Area.top + 2 * Frame.Frame};
     Info.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
     Info.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
     SendMessage(Handle, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&Info));
@@ -48,13 +50,15 @@ bool Place(HWND Handle, TWindow& Window, TPlacement Placement, RECT& Out)
     bool Maximized = Window.Style & WS_MAXIMIZE;
     switch (Placement)
     {
-    case TPlacement::Keep: return false;
+    case TPlacement::Keep:
+        return false;
     case TPlacement::Minimize:
         if (Minimized) return false;
         if (!Maximized) Window.NormalRect = Window.WindowRect;
         Window.RestoreMaximized = Maximized;
         Window.Style = (Window.Style & ~WS_MAXIMIZE) | WS_MINIMIZE;
-        Out = {-32000, -32000, -32000 + GetSystemMetrics(SM_CXMINIMIZED), -32000 + GetSystemMetrics(SM_CYMINIMIZED)};
+        Out = {-32000, -32000, -32000 + GetSystemMetrics(SM_CXMINIMIZED),
+               -32000 + GetSystemMetrics(SM_CYMINIMIZED)};
         return true;
     case TPlacement::Maximize:
         if (Maximized) return false;
@@ -76,7 +80,7 @@ bool Place(HWND Handle, TWindow& Window, TPlacement Placement, RECT& Out)
     }
     return false;
 }
-}
+} // namespace
 
 BOOL ShowWindow(HWND Handle, int Command)
 {
@@ -123,7 +127,9 @@ BOOL ShowWindow(HWND Handle, int Command)
         Flags |= SWP_SHOWWINDOW;
         Placement = TPlacement::Restore;
         break;
-    default: SetLastError(ERROR_INVALID_PARAMETER); return FALSE;
+    default:
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
     }
     if (Show != WasVisible)
     {
@@ -138,7 +144,8 @@ BOOL ShowWindow(HWND Handle, int Command)
     }
     if (!(Window = OwnWindow(Handle))) return FALSE;
     if (Flags & SWP_NOSIZE) Target = Window->WindowRect;
-    SetWindowPos(Handle, HWND_TOP, Target.left, Target.top, Target.right - Target.left, Target.bottom - Target.top, Flags);
+    SetWindowPos(Handle, HWND_TOP, Target.left, Target.top, Target.right - Target.left,
+                 Target.bottom - Target.top, Flags);
     return WasVisible;
 }
 

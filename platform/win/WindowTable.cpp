@@ -27,7 +27,8 @@ HWND TWindowTable::Add(std::unique_ptr<TWindow> Window)
         FSlots.emplace_back();
     }
     TSlot& Slot = FSlots[Index];
-    HWND Handle = reinterpret_cast<HWND>(static_cast<ULONG_PTR>((Slot.Generation << 16) | (Index + FirstIndexValue)));
+    HWND Handle = reinterpret_cast<HWND>(
+        static_cast<ULONG_PTR>((Slot.Generation << 16) | (Index + FirstIndexValue)));
     Window->Handle = Handle;
     Slot.Window = std::move(Window);
     return Handle;
@@ -102,6 +103,7 @@ TWindow* OwnWindow(HWND Handle)
 {
     auto& Table = TWindowTable::Instance();
     TWindow* Window = Table.FindOwn(Handle);
-    if (!Window) SetLastError(Table.Find(Handle) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
+    if (!Window)
+        SetLastError(Table.Find(Handle) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
     return Window;
 }

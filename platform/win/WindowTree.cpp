@@ -3,36 +3,42 @@
 #include "platform/win/Desktop.h"
 #include "platform/win/LastError.h"
 #include "platform/win/WinStyles.h"
+#include "platform/win/WindowApi.h"
 #include "platform/win/WindowLinks.h"
 #include "platform/win/WindowPos.h"
-#include "platform/win/WindowApi.h"
 #include "platform/win/WindowTable.h"
 
 #include <algorithm>
 
 namespace
 {
-HWND HandleOf(const TWindow* Window) { return Window ? Window->Handle : nullptr; }
+HWND HandleOf(const TWindow* Window)
+{
+    return Window ? Window->Handle : nullptr;
+}
 
 bool EnumTree(const std::vector<TWindow*>& List, WNDENUMPROC Proc, LPARAM Param)
 {
     // Copy: the callback may change the tree.
     std::vector<HWND> Handles;
-    for (TWindow* W : List) Handles.push_back(W->Handle);
+    for (TWindow* W : List)
+        Handles.push_back(W->Handle);
     for (HWND Handle : Handles)
     {
         TWindow* W = TWindowTable::Instance().FindOwn(Handle);
         if (!W) continue;
         if (!Proc(Handle, Param)) return false;
-        if ((W = TWindowTable::Instance().FindOwn(Handle)) && !EnumTree(W->Children, Proc, Param)) return false;
+        if ((W = TWindowTable::Instance().FindOwn(Handle)) && !EnumTree(W->Children, Proc, Param))
+            return false;
     }
     return true;
 }
-}
+} // namespace
 
 TWindow* RootOf(TWindow* Window)
 {
-    while (Window && Window->Parent) Window = Window->Parent;
+    while (Window && Window->Parent)
+        Window = Window->Parent;
     return Window;
 }
 
@@ -62,15 +68,18 @@ void LinkWindow(TWindow& Window, TWindow* Parent, HWND InsertAfter)
     {
         Position = List->end();
     }
-    else if (InsertAfter == HWND_TOP || InsertAfter == HWND_TOPMOST || InsertAfter == HWND_NOTOPMOST)
+    else if (InsertAfter == HWND_TOP || InsertAfter == HWND_TOPMOST ||
+             InsertAfter == HWND_NOTOPMOST)
     {
         // Ordinary top-level windows stay below topmost ones.
         if (!Parent && !(Window.ExStyle & WS_EX_TOPMOST))
-            Position = std::find_if(List->begin(), List->end(), [](TWindow* W) { return !(W->ExStyle & WS_EX_TOPMOST); });
+            Position = std::find_if(List->begin(), List->end(),
+                                    [](TWindow* W) { return !(W->ExStyle & WS_EX_TOPMOST); });
     }
     else
     {
-        auto After = std::find_if(List->begin(), List->end(), [&](TWindow* W) { return W->Handle == InsertAfter; });
+        auto After = std::find_if(List->begin(), List->end(),
+                                  [&](TWindow* W) { return W->Handle == InsertAfter; });
         Position = After == List->end() ? List->begin() : After + 1;
     }
     List->insert(Position, &Window);
@@ -97,7 +106,7 @@ HWND SetParent(HWND Handle, HWND NewParent)
     if (!Window) return nullptr;
     TWindow* Parent = nullptr;
     if (NewParent && !(Parent = OwnWindow(NewParent))) return nullptr;
-    if (Parent && (Parent == Window || IsDescendant(*Window, *Parent)) )
+    if (Parent && (Parent == Window || IsDescendant(*Window, *Parent)))
     {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
@@ -119,15 +128,20 @@ HWND GetAncestor(HWND Handle, UINT Flags)
     if (!Window) return nullptr;
     switch (Flags)
     {
-    case GA_PARENT: return HandleOf(Window->Parent);
-    case GA_ROOT: return HandleOf(RootOf(Window));
+    case GA_PARENT:
+        return HandleOf(Window->Parent);
+    case GA_ROOT:
+        return HandleOf(RootOf(Window));
     case GA_ROOTOWNER:
     {
         TWindow* W = RootOf(Window);
-        while (W->Owner) W = RootOf(W->Owner);
+        while (W->Owner)
+            W = RootOf(W->Owner);
         return W->Handle;
     }
-    default: SetLastError(ERROR_INVALID_PARAMETER); return nullptr;
+    default:
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
     }
 }
 
@@ -136,11 +150,13 @@ HWND GetWindow(HWND Handle, UINT Command)
     TWindow* Window = OwnWindow(Handle);
     if (!Window) return nullptr;
     if (Command == GW_OWNER) return HandleOf(Window->Owner);
-    if (Command == GW_CHILD) return Window->Children.empty() ? nullptr : Window->Children.front()->Handle;
+    if (Command == GW_CHILD)
+        return Window->Children.empty() ? nullptr : Window->Children.front()->Handle;
     if (Command == GW_ENABLEDPOPUP)
     {
         for (TWindow* W : TDesktop::Instance().TopLevel)
-            if (W->Owner == Window && (W->Style & WS_VISIBLE) && !(W->Style & WS_DISABLED)) return W->Handle;
+            if (W->Owner == Window && (W->Style & WS_VISIBLE) && !(W->Style & WS_DISABLED))
+                return W->Handle;
         return nullptr;
     }
     std::vector<TWindow*>* List = SiblingList(*Window);
@@ -148,11 +164,17 @@ HWND GetWindow(HWND Handle, UINT Command)
     auto It = std::find(List->begin(), List->end(), Window);
     switch (Command)
     {
-    case GW_HWNDFIRST: return List->front()->Handle;
-    case GW_HWNDLAST: return List->back()->Handle;
-    case GW_HWNDNEXT: return It != List->end() && It + 1 != List->end() ? (*(It + 1))->Handle : nullptr;
-    case GW_HWNDPREV: return It != List->begin() && It != List->end() ? (*(It - 1))->Handle : nullptr;
-    default: SetLastError(ERROR_INVALID_PARAMETER); return nullptr;
+    case GW_HWNDFIRST:
+        return List->front()->Handle;
+    case GW_HWNDLAST:
+        return List->back()->Handle;
+    case GW_HWNDNEXT:
+        return It != List->end() && It + 1 != List->end() ? (*(It + 1))->Handle : nullptr;
+    case GW_HWNDPREV:
+        return It != List->begin() && It != List->end() ? (*(It - 1))->Handle : nullptr;
+    default:
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
     }
 }
 
@@ -204,7 +226,8 @@ BOOL EnumWindows(WNDENUMPROC Proc, LPARAM Param)
 {
     if (!Proc) return FALSE;
     std::vector<HWND> Handles;
-    for (TWindow* W : TDesktop::Instance().TopLevel) Handles.push_back(W->Handle);
+    for (TWindow* W : TDesktop::Instance().TopLevel)
+        Handles.push_back(W->Handle);
     for (HWND Handle : Handles)
         if (IsWindow(Handle) && !Proc(Handle, Param)) break;
     return TRUE;

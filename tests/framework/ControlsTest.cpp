@@ -263,9 +263,8 @@ TEST_F(DialogForm, AQuickSecondClickIsAPressForControlsWithoutDoubleClicks)
     Plain->SetAutoSize(false);
     Plain->SetControlStyle(Plain->ControlStyle() - TControlStyle{csDoubleClicks});
     int Downs = 0, Doubles = 0;
-    Plain->OnMouseDown = [&](TObject*, TMouseButton, TShiftState Shift, int, int) {
-        ++(Shift.Contains(ssDouble) ? Doubles : Downs);
-    };
+    Plain->OnMouseDown = [&](TObject*, TMouseButton, TShiftState Shift, int, int)
+    { ++(Shift.Contains(ssDouble) ? Doubles : Downs); };
     POINT Over = At(Plain, 10, 10);
     FDesktop.Click(Over.x, Over.y);
     FDesktop.Click(Over.x, Over.y);

@@ -17,13 +17,13 @@ struct SendCase
 TEST(CodeTables, ListIndexGivesWireCodeInEightBitArithmetic)
 {
     const SendCase Cases[] = {
-        {PL::UartBaud, 0, 1},     {PL::UartBaud, 3, 4},    {PL::UartBaud, 6, 7},
-        {PL::UartBaud, 7, 0},     {PL::UartBaud, -1, 0},   {PL::UartParity, 2, 2},
-        {PL::UartParity, -1, 0xFF}, {PL::Spreading, 0, 7}, {PL::Spreading, 5, 12},
-        {PL::Spreading, -1, 6},   {PL::RfMode, 1, 1},      {PL::RfMode, -1, 0xFF},
-        {PL::Bandwidth, 0, 6},    {PL::Bandwidth, 3, 9},   {PL::Bandwidth, -1, 5},
-        {PL::Power, 0, 1},        {PL::Power, 6, 7},       {PL::Power, -1, 0},
-        {PL::Breath, 4, 4},       {PL::Breath, -1, 0xFF},  {PL::Wake, 5, 5},
+        {PL::UartBaud, 0, 1},       {PL::UartBaud, 3, 4},   {PL::UartBaud, 6, 7},
+        {PL::UartBaud, 7, 0},       {PL::UartBaud, -1, 0},  {PL::UartParity, 2, 2},
+        {PL::UartParity, -1, 0xFF}, {PL::Spreading, 0, 7},  {PL::Spreading, 5, 12},
+        {PL::Spreading, -1, 6},     {PL::RfMode, 1, 1},     {PL::RfMode, -1, 0xFF},
+        {PL::Bandwidth, 0, 6},      {PL::Bandwidth, 3, 9},  {PL::Bandwidth, -1, 5},
+        {PL::Power, 0, 1},          {PL::Power, 6, 7},      {PL::Power, -1, 0},
+        {PL::Breath, 4, 4},         {PL::Breath, -1, 0xFF}, {PL::Wake, 5, 5},
         {PL::Wake, -1, 0xFF},
     };
     for (const auto& C : Cases)

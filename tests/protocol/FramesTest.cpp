@@ -1,5 +1,5 @@
-#include "protocol/CodeTables.h"
 #include "protocol/Frames.h"
+#include "protocol/CodeTables.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@ namespace
 {
 TEST(Frames, ReadAllIsTheConstantRequest)
 {
-    const Frame Expected = {0xAF, 0xAF, 0x00, 0x00, 0xAF, 0x80, 0x02, 0x0E, 0, 0, 0, 0, 0,
+    const Frame Expected = {0xAF, 0xAF, 0x00, 0x00, 0xAF, 0x80, 0x02, 0x0E, 0, 0,    0,    0,   0,
                             0,    0,    0,    0,    0,    0,    0,    0,    0, 0x9D, 0x0D, 0x0A};
     EXPECT_EQ(BuildReadAll(), Expected);
 }

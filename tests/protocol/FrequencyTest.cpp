@@ -36,9 +36,10 @@ TEST(Frequency, CodesOnAWholeStepDecodeToThatStep)
     {
         uint32_t Code;
         double MHz;
-    } Cases[] = {{389120, 23.75}, {61440, 3.75}, {10268672, 626.75}, {15847424, 967.25},
+    } Cases[] = {{389120, 23.75}, {61440, 3.75},   {10268672, 626.75}, {15847424, 967.25},
                  {4096, 0.25},    {389119, 23.74}, {0xFFFFFF, 1023.99}};
-    for (const auto& C : Cases) EXPECT_DOUBLE_EQ(DecodeFrequency(C.Code), C.MHz) << C.Code;
+    for (const auto& C : Cases)
+        EXPECT_DOUBLE_EQ(DecodeFrequency(C.Code), C.MHz) << C.Code;
 }
 
 TEST(Frequency, EveryTwoDecimalValueSurvivesARoundTripFrom2282Up)

@@ -1,5 +1,5 @@
-#include "protocol/Frames.h"
 #include "protocol/ReplyFramer.h"
+#include "protocol/Frames.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,8 @@ struct Recorder
 
     void Feed(const Bytes& Stream)
     {
-        for (uint8_t B : Stream) Framer.Feed(B);
+        for (uint8_t B : Stream)
+            Framer.Feed(B);
     }
 };
 
@@ -52,12 +53,16 @@ Bytes Reply(const ModuleParameters& Block = SampleBlock())
     return Bytes(F.begin(), F.end());
 }
 
-ModuleParameters Decoded(const Bytes& Frame) { return DecodeFrameData(Frame); }
+ModuleParameters Decoded(const Bytes& Frame)
+{
+    return DecodeFrameData(Frame);
+}
 
 Bytes Concat(std::initializer_list<Bytes> Parts)
 {
     Bytes Out;
-    for (const auto& P : Parts) Out.insert(Out.end(), P.begin(), P.end());
+    for (const auto& P : Parts)
+        Out.insert(Out.end(), P.begin(), P.end());
     return Out;
 }
 
@@ -120,25 +125,31 @@ TEST(ReplyFramer, Streams)
     // Only lone 0xAF and line-feed bytes escape the length check, so they are
     // what can fill a frame up to the 512-byte limit.
     Bytes Overflow = {0xAF, 0xAF, 0x00, 0x00, 0xAF, 0x80, 0x02, 0xFF};
-    while (Overflow.size() < 513) Overflow.insert(Overflow.end(), {0xAF, 0x0A});
+    while (Overflow.size() < 513)
+        Overflow.insert(Overflow.end(), {0xAF, 0x0A});
 
     const FramerCase Cases[] = {
         {"valid reply", Good, {{0, Decoded(Good)}}},
         {"bad checksum", BadChecksum, {{1, std::nullopt}}},
-        {"noise before the first pair", Concat({{0x01, 0xAF, 0x0D, 0x0A, 0x55}, Good}),
+        {"noise before the first pair",
+         Concat({{0x01, 0xAF, 0x0D, 0x0A, 0x55}, Good}),
          {{0, Decoded(Good)}}},
         {"noise alone", {0x0D, 0x0A, 0xAF, 0x0A, 0x13, 0xAF, 0x0D, 0x0A}, {}},
         {"sync pair inside data restarts the frame", SyncInData, {{1, std::nullopt}}},
-        {"cut short after an earlier reply", Concat({Earlier, CutShort}),
+        {"cut short after an earlier reply",
+         Concat({Earlier, CutShort}),
          {{0, Decoded(Earlier)}, {1, std::nullopt}}},
-        {"length byte zero after a reply", Concat({Good, LengthZero}),
+        {"length byte zero after a reply",
+         Concat({Good, LengthZero}),
          {{0, Decoded(Good)}, {1, std::nullopt}}},
         {"line feed without carriage return", LoneLineFeed, {{0, Decoded(LoneLineFeed)}}},
         {"longer frame", Longer, {{0, Decoded(Longer)}}},
         {"over length is dropped", Concat({OverLength, Good}), {{0, Decoded(Good)}}},
-        {"513 bytes reset, next pair starts afresh", Concat({Overflow, {0x0D, 0x0A}, Good}),
+        {"513 bytes reset, next pair starts afresh",
+         Concat({Overflow, {0x0D, 0x0A}, Good}),
          {{0, Decoded(Good)}}},
-        {"pair restarts a frame in progress", Concat({Bytes(Good.begin(), Good.begin() + 15), Good}),
+        {"pair restarts a frame in progress",
+         Concat({Bytes(Good.begin(), Good.begin() + 15), Good}),
          {{0, Decoded(Good)}}},
     };
     for (const auto& C : Cases)
@@ -165,7 +176,8 @@ TEST(ReplyFramer, StateAfterPairOverflowAndCompletion)
     EXPECT_EQ(R.Framer.Position(), 2);
     EXPECT_EQ(R.Framer.SyncCount(), 0);
 
-    for (int i = 0; i < 255; ++i) R.Feed({0xAF, 0x0A});
+    for (int i = 0; i < 255; ++i)
+        R.Feed({0xAF, 0x0A});
     EXPECT_EQ(R.Framer.Position(), 512);
     R.Feed({0xAF});
     EXPECT_EQ(R.Framer.Position(), 0);
@@ -201,7 +213,8 @@ Bytes RandomIntactFrame(std::mt19937& Random, bool CorruptChecksum)
         if (CorruptChecksum) F[22] = static_cast<uint8_t>(F[22] ^ (1 + Random() % 255));
         bool Clean = true;
         for (size_t i = 2; i + 1 < F.size() && Clean; ++i)
-            Clean = !(F[i] == 0xAF && F[i + 1] == 0xAF) && !(F[i] == 0x0D && F[i + 1] == 0x0A && i + 2 < F.size());
+            Clean = !(F[i] == 0xAF && F[i + 1] == 0xAF) &&
+                    !(F[i] == 0x0D && F[i + 1] == 0x0A && i + 2 < F.size());
         if (Clean) return F;
     }
 }
@@ -211,7 +224,8 @@ TEST(ReplyFramer, RandomStreamsWithFramesMixedIn)
     std::mt19937 Random(20261210);
     // Noise never holds 0xAF (so it starts no frame) or 0x0A (so it ends
     // none); cut-off frames in it are dropped without an event.
-    auto Noise = [&](size_t Count) {
+    auto Noise = [&](size_t Count)
+    {
         Bytes Out;
         while (Out.size() < Count)
         {
@@ -229,7 +243,8 @@ TEST(ReplyFramer, RandomStreamsWithFramesMixedIn)
             R.Feed(Noise(Random() % 40));
             switch (Random() % 4)
             {
-            case 0: {
+            case 0:
+            {
                 // A frame cut off; a trailing lone 0xAF would pair with the
                 // next frame's sync, so the cut never ends on one.
                 Bytes F = RandomIntactFrame(Random, false);
@@ -238,12 +253,14 @@ TEST(ReplyFramer, RandomStreamsWithFramesMixedIn)
                 R.Feed(Part);
                 break;
             }
-            case 1: {
+            case 1:
+            {
                 R.Feed(RandomIntactFrame(Random, true));
                 Expected.push_back({1, std::nullopt});
                 break;
             }
-            default: {
+            default:
+            {
                 const Bytes F = RandomIntactFrame(Random, false);
                 R.Feed(F);
                 Expected.push_back({0, Decoded(F)});
@@ -268,11 +285,13 @@ TEST(ReplyFramer, ArbitraryBytesKeepPositionInBounds)
     Recorder R;
     for (int i = 0; i < 2'000'000; ++i)
     {
-        const uint8_t B = (Random() % 3 == 0) ? Special[Random() % 6] : static_cast<uint8_t>(Random());
+        const uint8_t B =
+            (Random() % 3 == 0) ? Special[Random() % 6] : static_cast<uint8_t>(Random());
         R.Framer.Feed(B);
         ASSERT_GE(R.Framer.Position(), 0);
         ASSERT_LE(R.Framer.Position(), ReplyFramer::MaxFrameBytes);
     }
-    for (const auto& E : R.Events) EXPECT_EQ(E.Flag == 0, E.Block.has_value());
+    for (const auto& E : R.Events)
+        EXPECT_EQ(E.Flag == 0, E.Block.has_value());
 }
 } // namespace

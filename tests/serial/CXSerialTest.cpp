@@ -78,7 +78,8 @@ class NoReaderSerial : public RecordingSerial
 Bytes Pattern(size_t Size, uint8_t Seed)
 {
     Bytes Data(Size);
-    for (size_t i = 0; i < Size; ++i) Data[i] = static_cast<uint8_t>(Seed + i * 7);
+    for (size_t i = 0; i < Size; ++i)
+        Data[i] = static_cast<uint8_t>(Seed + i * 7);
     return Data;
 }
 
@@ -133,7 +134,8 @@ TEST_F(SerialFixture, BytesArrivingRightAfterOpenAreKept)
         ASSERT_TRUE(Port.WaitForBytes(static_cast<size_t>(Round) + 1)) << Round;
     }
     Bytes Expected(20);
-    for (int i = 0; i < 20; ++i) Expected[i] = static_cast<uint8_t>(i);
+    for (int i = 0; i < 20; ++i)
+        Expected[i] = static_cast<uint8_t>(i);
     EXPECT_EQ(Port.Received(), Expected);
 }
 
@@ -286,14 +288,15 @@ TEST_F(SerialFixture, OpenRejectsBadArgumentsAndMissingPorts)
         int Port, Baud, Parity;
         CommStatus Expected;
     } Cases[] = {
-        {201, 12345, 0, CommStatus::Unsupported},  {201, 9600, 3, CommStatus::InvalidArgument},
+        {201, 12345, 0, CommStatus::Unsupported},     {201, 9600, 3, CommStatus::InvalidArgument},
         {201, 9600, -1, CommStatus::InvalidArgument}, {0, 9600, 0, CommStatus::NotFound},
         {4000, 9600, 0, CommStatus::NotFound},
     };
     for (const auto& Case : Cases)
     {
         EXPECT_EQ(Port.Open(Case.Port, Case.Baud, Case.Parity), 0) << Case.Port;
-        EXPECT_EQ(Port.LastError().Status, Case.Expected) << Case.Port << " " << Port.LastError().Message;
+        EXPECT_EQ(Port.LastError().Status, Case.Expected)
+            << Case.Port << " " << Port.LastError().Message;
         EXPECT_EQ(Port.IsOpen(), 0);
     }
     EXPECT_EQ(CXSerial::ProbePort(201, Map()), 1);

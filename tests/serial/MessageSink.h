@@ -14,7 +14,8 @@ class MessageSink
   public:
     MessageSink()
     {
-        static const ATOM Registered = [] {
+        static const ATOM Registered = []
+        {
             WNDCLASSEX Class{};
             Class.cbSize = sizeof Class;
             Class.lpfnWndProc = &MessageSink::Procedure;
@@ -22,8 +23,8 @@ class MessageSink
             return RegisterClassEx(&Class);
         }();
         (void)Registered;
-        FWindow = CreateWindowEx(0, "NovlaTestMessageSink", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                 nullptr, nullptr);
+        FWindow = CreateWindowEx(0, "NovlaTestMessageSink", "", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                 nullptr, nullptr, nullptr);
         SetWindowLongPtr(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
     ~MessageSink() { DestroyWindow(FWindow); }
@@ -34,7 +35,8 @@ class MessageSink
 
     // Runs the message loop until Count messages with id Message arrived in
     // total, or Limit passed. True when they did.
-    bool WaitFor(UINT Message, size_t Count, std::chrono::milliseconds Limit = std::chrono::milliseconds(3000))
+    bool WaitFor(UINT Message, size_t Count,
+                 std::chrono::milliseconds Limit = std::chrono::milliseconds(3000))
     {
         FExpired = false;
         SetTimer(FWindow, LimitTimer, static_cast<UINT>(Limit.count()), nullptr);

@@ -32,7 +32,8 @@ struct PortFixture : ::testing::Test
 
     void Link(int Number, const std::string& Device)
     {
-        ASSERT_EQ(symlink(Device.c_str(), (Folders.Runtime + "/" + LinkFileName(Number)).c_str()), 0);
+        ASSERT_EQ(symlink(Device.c_str(), (Folders.Runtime + "/" + LinkFileName(Number)).c_str()),
+                  0);
     }
 
     static void PeerWrite(const PseudoTerminal& Peer, const Bytes& Data)

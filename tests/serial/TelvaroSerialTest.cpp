@@ -7,8 +7,8 @@
 
 #include <atomic>
 #include <condition_variable>
-#include <mutex>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 namespace
@@ -176,14 +176,17 @@ struct Streamer
 
     explicit Streamer(const PseudoTerminal& P) : Peer(P)
     {
-        Thread = std::thread([this] {
-            for (uint8_t I = 0; !Stop.load(); ++I)
+        Thread = std::thread(
+            [this]
             {
-                const Bytes Data = Reply(NumberedBlock(I));
-                pollfd Watch{Peer.MasterFd(), POLLOUT, 0};
-                if (poll(&Watch, 1, 20) > 0) (void)!write(Peer.MasterFd(), Data.data(), Data.size());
-            }
-        });
+                for (uint8_t I = 0; !Stop.load(); ++I)
+                {
+                    const Bytes Data = Reply(NumberedBlock(I));
+                    pollfd Watch{Peer.MasterFd(), POLLOUT, 0};
+                    if (poll(&Watch, 1, 20) > 0)
+                        (void)!write(Peer.MasterFd(), Data.data(), Data.size());
+                }
+            });
     }
     ~Streamer()
     {
@@ -206,7 +209,8 @@ TEST_F(LinkFixture, DeletingTheLinkWhileAPeerStreamsIsClean)
         Doomed.reset();
     }
     MSG Left{};
-    while (PeekMessage(&Left, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&Left);
+    while (PeekMessage(&Left, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessage(&Left);
 }
 
 TEST_F(LinkFixture, CopiesAreWholeBlocksWhileRepliesArriveBackToBack)
@@ -215,7 +219,8 @@ TEST_F(LinkFixture, CopiesAreWholeBlocksWhileRepliesArriveBackToBack)
     ASSERT_EQ(Link.Open(201, 115200, 0), 1);
     int Torn = 0;
     size_t Copies = 0;
-    Sink.OnMessage = [&](const MSG&) {
+    Sink.OnMessage = [&](const MSG&)
+    {
         for (int i = 0; i < 50; ++i, ++Copies)
             if (!IsWhole(Link.Parameters())) ++Torn;
     };
@@ -224,6 +229,7 @@ TEST_F(LinkFixture, CopiesAreWholeBlocksWhileRepliesArriveBackToBack)
         ASSERT_TRUE(Sink.WaitFor(Message, 300, 10000ms));
     }
     EXPECT_EQ(Torn, 0) << "of " << Copies << " copies";
-    for (WPARAM Flag : Sink.Flags(Message)) EXPECT_EQ(Flag, ReplyOk);
+    for (WPARAM Flag : Sink.Flags(Message))
+        EXPECT_EQ(Flag, ReplyOk);
 }
 } // namespace

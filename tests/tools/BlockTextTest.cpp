@@ -1,5 +1,5 @@
-#include "tools/cli/BlockInput.h"
 #include "tools/cli/BlockText.h"
+#include "tools/cli/BlockInput.h"
 
 #include "serial/DefaultParameters.h"
 
@@ -16,10 +16,12 @@ TEST(BlockText, CodesOutsideATableAreShownAsNumbers)
     Block.NodeIdHigh = 1;
     Block.NodeIdLow = 2;
     Block.FrequencyMHz = 22.8;
-    EXPECT_EQ(BlockToJson(Block),
-              "{\"frequency_mhz\": 22.80, \"spreading\": 13, \"rf_mode\": \"Standard\", \"bandwidth\": \"125K\", "
-              "\"uart_baud\": \"115200\", \"uart_parity\": \"NO\", \"power\": \"7\", \"node_id\": 258, "
-              "\"net_id\": 0, \"breath\": 5, \"wake\": \"32ms\"}");
+    EXPECT_EQ(
+        BlockToJson(Block),
+        "{\"frequency_mhz\": 22.80, \"spreading\": 13, \"rf_mode\": \"Standard\", \"bandwidth\": "
+        "\"125K\", "
+        "\"uart_baud\": \"115200\", \"uart_parity\": \"NO\", \"power\": \"7\", \"node_id\": 258, "
+        "\"net_id\": 0, \"breath\": 5, \"wake\": \"32ms\"}");
 }
 
 TEST(BlockInput, ParameterValuesAreCheckedAgainstTheTables)
@@ -30,21 +32,37 @@ TEST(BlockInput, ParameterValuesAreCheckedAgainstTheTables)
         const char* Value;
         bool Accepted;
     } Cases[] = {
-        {"frequency_mhz", "0", true},     {"frequency_mhz", "99.99", true}, {"frequency_mhz", "100", false},
-        {"frequency_mhz", "139.99", false}, {"frequency_mhz", "140", true}, {"frequency_mhz", "990", true},
-        {"frequency_mhz", "990.01", false}, {"frequency_mhz", "nan", false}, {"frequency_mhz", "", false},
-        {"node_id", "65535", true},       {"node_id", "-1", false},        {"node_id", "1e3", false},
-        {"net_id", "255", true},          {"net_id", "256", false},        {"uart_baud", "115200", true},
-        {"uart_baud", "230400", false},   {"uart_parity", "even", true},   {"bandwidth", "62.5K", true},
-        {"rf_mode", "CENTRAL", true},     {"wake", "64ms", true},          {"wake", "128ms", false},
-        {"breath", "2", false},           {"speed", "1", false},
+        {"frequency_mhz", "0", true},
+        {"frequency_mhz", "99.99", true},
+        {"frequency_mhz", "100", false},
+        {"frequency_mhz", "139.99", false},
+        {"frequency_mhz", "140", true},
+        {"frequency_mhz", "990", true},
+        {"frequency_mhz", "990.01", false},
+        {"frequency_mhz", "nan", false},
+        {"frequency_mhz", "", false},
+        {"node_id", "65535", true},
+        {"node_id", "-1", false},
+        {"node_id", "1e3", false},
+        {"net_id", "255", true},
+        {"net_id", "256", false},
+        {"uart_baud", "115200", true},
+        {"uart_baud", "230400", false},
+        {"uart_parity", "even", true},
+        {"bandwidth", "62.5K", true},
+        {"rf_mode", "CENTRAL", true},
+        {"wake", "64ms", true},
+        {"wake", "128ms", false},
+        {"breath", "2", false},
+        {"speed", "1", false},
     };
     for (const auto& Case : Cases)
     {
         ModuleParameters Block = DefaultParameters();
         const ModuleParameters Before = Block;
         std::string Error;
-        EXPECT_EQ(SetParameter(Block, Case.Key, Case.Value, Error), Case.Accepted) << Case.Key << "=" << Case.Value;
+        EXPECT_EQ(SetParameter(Block, Case.Key, Case.Value, Error), Case.Accepted)
+            << Case.Key << "=" << Case.Value;
         EXPECT_EQ(Error.empty(), Case.Accepted) << Case.Key;
         if (!Case.Accepted)
         {
@@ -70,13 +88,16 @@ TEST(BlockInput, FlatJsonObjectsOnly)
 {
     NamedValues Values;
     std::string Error;
-    ASSERT_TRUE(ParseFlatJsonObject(" {\"a\": \"x\\\"y\", \"b\" : -1.5e2 ,\"c\":\"\\u0041\"}\n", Values, Error)) << Error;
+    ASSERT_TRUE(ParseFlatJsonObject(" {\"a\": \"x\\\"y\", \"b\" : -1.5e2 ,\"c\":\"\\u0041\"}\n",
+                                    Values, Error))
+        << Error;
     EXPECT_EQ(Values, (NamedValues{{"a", "x\"y"}, {"b", "-1.5e2"}, {"c", "A"}}));
     EXPECT_TRUE(ParseFlatJsonObject("{}", Values, Error));
 
-    for (const char* Bad : {"", "[]", "{", "{\"a\"}", "{\"a\": true}", "{\"a\": {\"b\": 1}}", "{\"a\": 1,}",
-                            "{\"a\": 1} x", "{\"a\": \"\\u00e9\"}", "{\"a\": \"\\q\"}", "{\"a\": 1, \"a\": 2}",
-                            "{\"a\": --1}", "{\"a\": \"line\nbreak\"}"})
+    for (const char* Bad :
+         {"", "[]", "{", "{\"a\"}", "{\"a\": true}", "{\"a\": {\"b\": 1}}", "{\"a\": 1,}",
+          "{\"a\": 1} x", "{\"a\": \"\\u00e9\"}", "{\"a\": \"\\q\"}", "{\"a\": 1, \"a\": 2}",
+          "{\"a\": --1}", "{\"a\": \"line\nbreak\"}"})
     {
         EXPECT_FALSE(ParseFlatJsonObject(Bad, Values, Error)) << Bad;
         EXPECT_FALSE(Error.empty());

@@ -31,8 +31,9 @@ struct CliFixture : ::testing::Test
 
     ProcessResult Cli(std::vector<std::string> Arguments)
     {
-        return RunProcess(NOVLA_CLI_PATH, Arguments,
-                          {"XDG_RUNTIME_DIR=" + Runtime.Path(), "XDG_CONFIG_HOME=" + Runtime.Path() + "/config"});
+        return RunProcess(
+            NOVLA_CLI_PATH, Arguments,
+            {"XDG_RUNTIME_DIR=" + Runtime.Path(), "XDG_CONFIG_HOME=" + Runtime.Path() + "/config"});
     }
 };
 
@@ -43,7 +44,8 @@ TEST_F(CliFixture, ReadPrintsTheBlockAsJson)
     EXPECT_EQ(Result.ExitCode, 0) << Result.Err;
     EXPECT_EQ(Result.Out,
               "{\"frequency_mhz\": 433.00, \"spreading\": \"2048\", \"rf_mode\": \"Standard\", "
-              "\"bandwidth\": \"125K\", \"uart_baud\": \"9600\", \"uart_parity\": \"NO\", \"power\": \"7\", "
+              "\"bandwidth\": \"125K\", \"uart_baud\": \"9600\", \"uart_parity\": \"NO\", "
+              "\"power\": \"7\", "
               "\"node_id\": 0, \"net_id\": 0, \"breath\": \"2s\", \"wake\": \"32ms\"}\n");
 }
 
@@ -51,16 +53,18 @@ TEST_F(CliFixture, WrittenBlockIsReadBack)
 {
     StartModule();
     const ProcessResult Written =
-        Cli({"write", "--port", Port(), "--baud", "115200", "--parity", "even", "--frequency", "868.35",
-             "--spreading", "4096", "--rf-mode", "NODE", "--bandwidth", "62.5k", "--uart-baud", "115200",
-             "--uart-parity", "odd", "--power", "3", "--node-id", "65535", "--net-id", "255", "--breath",
-             "10S", "--wake", "2ms"});
+        Cli({"write", "--port",      Port(),   "--baud",      "115200", "--parity",
+             "even",  "--frequency", "868.35", "--spreading", "4096",   "--rf-mode",
+             "NODE",  "--bandwidth", "62.5k",  "--uart-baud", "115200", "--uart-parity",
+             "odd",   "--power",     "3",      "--node-id",   "65535",  "--net-id",
+             "255",   "--breath",    "10S",    "--wake",      "2ms"});
     ASSERT_EQ(Written.ExitCode, 0) << Written.Err;
     const ProcessResult Read = Cli({"read", "--port", Port(), "--json"});
     EXPECT_EQ(Read.ExitCode, 0) << Read.Err;
     EXPECT_EQ(Read.Out,
               "{\"frequency_mhz\": 868.35, \"spreading\": \"4096\", \"rf_mode\": \"Node\", "
-              "\"bandwidth\": \"62.5K\", \"uart_baud\": \"115200\", \"uart_parity\": \"ODD\", \"power\": \"3\", "
+              "\"bandwidth\": \"62.5K\", \"uart_baud\": \"115200\", \"uart_parity\": \"ODD\", "
+              "\"power\": \"3\", "
               "\"node_id\": 65535, \"net_id\": 255, \"breath\": \"10s\", \"wake\": \"2ms\"}\n");
 }
 
@@ -87,8 +91,10 @@ TEST_F(CliFixture, OneClientRunsExchangesBackToBack)
     const std::string Saved = Previous ? Previous : "";
     setenv("XDG_RUNTIME_DIR", Runtime.Path().c_str(), 1);
     ModuleClient Client;
-    if (Previous) setenv("XDG_RUNTIME_DIR", Saved.c_str(), 1);
-    else unsetenv("XDG_RUNTIME_DIR");
+    if (Previous)
+        setenv("XDG_RUNTIME_DIR", Saved.c_str(), 1);
+    else
+        unsetenv("XDG_RUNTIME_DIR");
     std::string Error;
     ASSERT_TRUE(Client.Open(Module.PortNumber(), 9600, 0, Error)) << Error;
     ModuleParameters Changed = DefaultParameters();
@@ -116,19 +122,21 @@ TEST_F(CliFixture, FaultsGiveTheDocumentedExitCodes)
         const char* Command;
         int Exit;
     } Cases[] = {
-        {ModuleFault::Silent, "read", 2},      {ModuleFault::BadChecksum, "read", 3},
-        {ModuleFault::Split, "read", 0},       {ModuleFault::Garbage, "read", 0},
-        {ModuleFault::Duplicate, "read", 0},   {ModuleFault::Duplicate, "write", 0},
+        {ModuleFault::Silent, "read", 2},       {ModuleFault::BadChecksum, "read", 3},
+        {ModuleFault::Split, "read", 0},        {ModuleFault::Garbage, "read", 0},
+        {ModuleFault::Duplicate, "read", 0},    {ModuleFault::Duplicate, "write", 0},
         {ModuleFault::IgnoreWrite, "write", 4}, {ModuleFault::BadChecksum, "write", 3},
     };
     for (const auto& Case : Cases)
     {
         StartModule(Case.Fault);
         std::vector<std::string> Arguments = {Case.Command, "--port", Port()};
-        if (std::string(Case.Command) == "write") Arguments.insert(Arguments.end(), {"--net-id", "9"});
+        if (std::string(Case.Command) == "write")
+            Arguments.insert(Arguments.end(), {"--net-id", "9"});
         const ProcessResult Result = Cli(Arguments);
-        EXPECT_EQ(Result.ExitCode, Case.Exit) << ModuleFaultName(Case.Fault) << " " << Case.Command << "\n"
-                                              << Result.Err;
+        EXPECT_EQ(Result.ExitCode, Case.Exit)
+            << ModuleFaultName(Case.Fault) << " " << Case.Command << "\n"
+            << Result.Err;
         Module.Stop();
     }
 }
@@ -137,11 +145,11 @@ TEST_F(CliFixture, InvalidValuesAreRefusedBeforeAnythingIsSent)
 {
     StartModule();
     const std::vector<std::vector<std::string>> Cases = {
-        {"--power", "0"},         {"--power", "8"},          {"--spreading", "100"},
-        {"--frequency", "120"},   {"--frequency", "991"},    {"--frequency", "-1"},
-        {"--frequency", "4e2x"},  {"--node-id", "65536"},    {"--net-id", "256"},
-        {"--net-id", "1.5"},      {"--breath", "3s"},        {"--uart-parity", "mark"},
-        {"--bandwidth", "62.5"},  {"--colour", "red"},       {"--baud", "1234"},
+        {"--power", "0"},        {"--power", "8"},       {"--spreading", "100"},
+        {"--frequency", "120"},  {"--frequency", "991"}, {"--frequency", "-1"},
+        {"--frequency", "4e2x"}, {"--node-id", "65536"}, {"--net-id", "256"},
+        {"--net-id", "1.5"},     {"--breath", "3s"},     {"--uart-parity", "mark"},
+        {"--bandwidth", "62.5"}, {"--colour", "red"},    {"--baud", "1234"},
     };
     for (const auto& Option : Cases)
     {

@@ -26,9 +26,11 @@ struct SpawnArguments
                    const std::vector<std::string>& Extra)
     {
         Argv.push_back(const_cast<char*>(Program.c_str()));
-        for (const std::string& A : Arguments) Argv.push_back(const_cast<char*>(A.c_str()));
+        for (const std::string& A : Arguments)
+            Argv.push_back(const_cast<char*>(A.c_str()));
         Argv.push_back(nullptr);
-        for (const std::string& E : Extra) Envp.push_back(const_cast<char*>(E.c_str()));
+        for (const std::string& E : Extra)
+            Envp.push_back(const_cast<char*>(E.c_str()));
         for (char** E = environ; *E; ++E)
         {
             const std::string_view Entry = *E;
@@ -50,16 +52,22 @@ int Spawn(const std::string& Program, const std::vector<std::string>& Arguments,
     posix_spawn_file_actions_adddup2(&Actions, OutFd, 1);
     posix_spawn_file_actions_adddup2(&Actions, ErrFd, 2);
     pid_t Pid = -1;
-    if (posix_spawn(&Pid, Program.c_str(), &Actions, nullptr, Args.Argv.data(), Args.Envp.data()) != 0) Pid = -1;
+    if (posix_spawn(&Pid, Program.c_str(), &Actions, nullptr, Args.Argv.data(), Args.Envp.data()) !=
+        0)
+        Pid = -1;
     posix_spawn_file_actions_destroy(&Actions);
     return Pid;
 }
 
-int ExitCodeOf(int Status) { return WIFEXITED(Status) ? WEXITSTATUS(Status) : -1; }
+int ExitCodeOf(int Status)
+{
+    return WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
+}
 } // namespace
 
 ProcessResult RunProcess(const std::string& Program, const std::vector<std::string>& Arguments,
-                         const std::vector<std::string>& ExtraEnvironment, std::chrono::milliseconds Limit)
+                         const std::vector<std::string>& ExtraEnvironment,
+                         std::chrono::milliseconds Limit)
 {
     ProcessResult Result;
     int Out[2], Err[2];
@@ -79,14 +87,16 @@ ProcessResult RunProcess(const std::string& Program, const std::vector<std::stri
     int Open = Pid > 0 ? 2 : 0;
     while (Open > 0)
     {
-        const auto Left = std::chrono::duration_cast<std::chrono::milliseconds>(Deadline - Clock::now());
+        const auto Left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(Deadline - Clock::now());
         if (Left.count() <= 0 || poll(Watch, 2, static_cast<int>(Left.count())) <= 0) break;
         for (int i = 0; i < 2; ++i)
         {
             if (Watch[i].fd < 0 || !(Watch[i].revents & (POLLIN | POLLHUP))) continue;
             char Buffer[4096];
             const ssize_t N = read(Watch[i].fd, Buffer, sizeof Buffer);
-            if (N > 0) Sinks[i]->append(Buffer, static_cast<size_t>(N));
+            if (N > 0)
+                Sinks[i]->append(Buffer, static_cast<size_t>(N));
             else
             {
                 Watch[i].fd = -1;
@@ -104,7 +114,8 @@ ProcessResult RunProcess(const std::string& Program, const std::vector<std::stri
     return Result;
 }
 
-RunningProcess::RunningProcess(const std::string& Program, const std::vector<std::string>& Arguments,
+RunningProcess::RunningProcess(const std::string& Program,
+                               const std::vector<std::string>& Arguments,
                                const std::vector<std::string>& ExtraEnvironment)
 {
     int Out[2];
@@ -134,9 +145,11 @@ std::string RunningProcess::ReadLine(std::chrono::milliseconds Limit)
             FPending.erase(0, End + 1);
             return Line;
         }
-        const auto Left = std::chrono::duration_cast<std::chrono::milliseconds>(Deadline - Clock::now());
+        const auto Left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(Deadline - Clock::now());
         pollfd Watch{FOut, POLLIN, 0};
-        if (FOut < 0 || Left.count() <= 0 || poll(&Watch, 1, static_cast<int>(Left.count())) <= 0) return {};
+        if (FOut < 0 || Left.count() <= 0 || poll(&Watch, 1, static_cast<int>(Left.count())) <= 0)
+            return {};
         char Buffer[1024];
         const ssize_t N = read(FOut, Buffer, sizeof Buffer);
         if (N <= 0) return {};

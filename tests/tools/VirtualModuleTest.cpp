@@ -18,12 +18,15 @@ using Bytes = std::vector<uint8_t>;
 
 bool Exists(const std::string& Path)
 {
-    struct stat Info{};
+    struct stat Info
+    {
+    };
     return lstat(Path.c_str(), &Info) == 0;
 }
 
 // Sends Request on an open device and collects what comes back within Limit.
-Bytes Exchange(SerialDevice& Device, const Bytes& Request, size_t Expect, std::chrono::milliseconds Limit = 2000ms)
+Bytes Exchange(SerialDevice& Device, const Bytes& Request, size_t Expect,
+               std::chrono::milliseconds Limit = 2000ms)
 {
     EXPECT_TRUE(Device.Write(Request, 1000ms).Error.Ok());
     Bytes Got;
@@ -65,7 +68,8 @@ TEST_F(ModuleFixture, IgnoresMalformedRequestsAndAnswersTheNextGoodOne)
     ++Bad[FrameChecksumPosition];
     Bytes UnknownCommand(Read.begin(), Read.end());
     UnknownCommand[6] = 0x07;
-    UnknownCommand[FrameChecksumPosition] = FrameChecksum(std::span(UnknownCommand.data(), FrameChecksumPosition));
+    UnknownCommand[FrameChecksumPosition] =
+        FrameChecksum(std::span(UnknownCommand.data(), FrameChecksumPosition));
     EXPECT_EQ(Exchange(Device, Bad, 1, 100ms), Bytes{});
     EXPECT_EQ(Exchange(Device, UnknownCommand, 1, 100ms), Bytes{});
     EXPECT_EQ(Module.Requests(), 0u);
@@ -89,14 +93,16 @@ TEST_F(ModuleFixture, WriteIsStoredAsSentAndEchoedWithCommand1)
     const Frame ReadRequest = BuildReadAll();
     const Bytes Again = Exchange(Device, Bytes(ReadRequest.begin(), ReadRequest.end()), FrameSize);
     ASSERT_EQ(Again.size(), FrameSize);
-    EXPECT_TRUE(std::equal(Again.begin() + 8, Again.begin() + 22, Request.begin() + 8)) << "data bytes kept exactly";
+    EXPECT_TRUE(std::equal(Again.begin() + 8, Again.begin() + 22, Request.begin() + 8))
+        << "data bytes kept exactly";
 }
 
 TEST_F(ModuleFixture, RegistersTheFirstFreeNumberFrom200AndRemovesOnlyItsOwnLink)
 {
     ASSERT_TRUE(EnsurePrivateFolder(Folder).Ok());
-    ASSERT_EQ(symlink("/dev/null", (Folder + "/com200").c_str()), 0);           // taken
-    ASSERT_EQ(symlink((Folder + "/gone").c_str(), (Folder + "/com201").c_str()), 0); // left behind by a dead module
+    ASSERT_EQ(symlink("/dev/null", (Folder + "/com200").c_str()), 0); // taken
+    ASSERT_EQ(symlink((Folder + "/gone").c_str(), (Folder + "/com201").c_str()),
+              0); // left behind by a dead module
     Start();
     EXPECT_EQ(Module.PortNumber(), 201);
     EXPECT_EQ(PortMap(PortFolders{"", Folder}).Find(201)->DevicePath, Module.DevicePath());
@@ -130,7 +136,8 @@ TEST(VirtualModuleProgram, PrintsReadyThenExchangesAndRemovesItsLinkOnSigterm)
     const std::string Ready = Program.ReadLine();
     const std::string Link = Runtime.Path() + "/novla-tool/ports/com321";
     ASSERT_EQ(Ready.rfind("ready COM321 /dev/pts/", 0), 0u) << Ready;
-    EXPECT_EQ(Ready.substr(13), PortMap(PortFolders{"", Runtime.Path() + "/novla-tool/ports"}).Find(321)->DevicePath);
+    EXPECT_EQ(Ready.substr(13),
+              PortMap(PortFolders{"", Runtime.Path() + "/novla-tool/ports"}).Find(321)->DevicePath);
 
     SerialDevice Device;
     ASSERT_TRUE(Device.Open(Ready.substr(13)).Ok());
@@ -145,8 +152,8 @@ TEST(VirtualModuleProgram, PrintsReadyThenExchangesAndRemovesItsLinkOnSigterm)
 
 TEST(VirtualModuleProgram, RejectsBadOptions)
 {
-    for (const std::vector<std::string>& Arguments :
-         std::vector<std::vector<std::string>>{{"--fault", "loud"}, {"--port", "0"}, {"--delay-ms", "x"}, {"--port"}})
+    for (const std::vector<std::string>& Arguments : std::vector<std::vector<std::string>>{
+             {"--fault", "loud"}, {"--port", "0"}, {"--delay-ms", "x"}, {"--port"}})
     {
         const ProcessResult Result = RunProcess(NOVLA_VIRTUAL_MODULE_PATH, Arguments, {}, 5000ms);
         EXPECT_EQ(Result.ExitCode, 1) << Arguments[0];

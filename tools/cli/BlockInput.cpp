@@ -15,7 +15,8 @@ constexpr size_t MaxJsonSize = 64 * 1024;
 bool ParseInteger(std::string_view Text, long Low, long High, long& Value)
 {
     const auto [End, Failure] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
-    return Failure == std::errc() && End == Text.data() + Text.size() && Value >= Low && Value <= High;
+    return Failure == std::errc() && End == Text.data() + Text.size() && Value >= Low &&
+           Value <= High;
 }
 
 bool ParseFrequency(std::string_view Text, double& Value)
@@ -25,12 +26,16 @@ bool ParseFrequency(std::string_view Text, double& Value)
            Value >= 0.0 && Value <= 990.0 && !(Value >= 100.0 && Value < 140.0);
 }
 
-std::string Quoted(std::string_view Text) { return "'" + std::string(Text) + "'"; }
+std::string Quoted(std::string_view Text)
+{
+    return "'" + std::string(Text) + "'";
+}
 
 std::string Choices(ParameterList List)
 {
     std::string Text;
-    for (std::string_view Entry : ListEntries(List)) Text += (Text.empty() ? "" : ", ") + std::string(Entry);
+    for (std::string_view Entry : ListEntries(List))
+        Text += (Text.empty() ? "" : ", ") + std::string(Entry);
     return Text;
 }
 
@@ -77,8 +82,8 @@ class FlatJsonReader
     }
     void SkipSpace()
     {
-        while (FAt < FText.size() &&
-               (FText[FAt] == ' ' || FText[FAt] == '\t' || FText[FAt] == '\n' || FText[FAt] == '\r'))
+        while (FAt < FText.size() && (FText[FAt] == ' ' || FText[FAt] == '\t' ||
+                                      FText[FAt] == '\n' || FText[FAt] == '\r'))
             ++FAt;
     }
     bool Take(char C)
@@ -104,28 +109,47 @@ class FlatJsonReader
             const char Escaped = FText[FAt++];
             switch (Escaped)
             {
-            case '"': Out += '"'; break;
-            case '\\': Out += '\\'; break;
-            case '/': Out += '/'; break;
-            case 'b': Out += '\b'; break;
-            case 'f': Out += '\f'; break;
-            case 'n': Out += '\n'; break;
-            case 'r': Out += '\r'; break;
-            case 't': Out += '\t'; break;
+            case '"':
+                Out += '"';
+                break;
+            case '\\':
+                Out += '\\';
+                break;
+            case '/':
+                Out += '/';
+                break;
+            case 'b':
+                Out += '\b';
+                break;
+            case 'f':
+                Out += '\f';
+                break;
+            case 'n':
+                Out += '\n';
+                break;
+            case 'r':
+                Out += '\r';
+                break;
+            case 't':
+                Out += '\t';
+                break;
             case 'u':
             {
                 // Every text the client accepts is ASCII; other code points
                 // cannot match and are refused here.
                 unsigned Code = 0;
                 if (FAt + 4 > FText.size()) return false;
-                const auto [End, Failure] = std::from_chars(FText.data() + FAt, FText.data() + FAt + 4, Code, 16);
-                if (Failure != std::errc() || End != FText.data() + FAt + 4 || Code == 0 || Code > 0x7F)
+                const auto [End, Failure] =
+                    std::from_chars(FText.data() + FAt, FText.data() + FAt + 4, Code, 16);
+                if (Failure != std::errc() || End != FText.data() + FAt + 4 || Code == 0 ||
+                    Code > 0x7F)
                     return false;
                 Out += static_cast<char>(Code);
                 FAt += 4;
                 break;
             }
-            default: return false;
+            default:
+                return false;
             }
         }
         return false;
@@ -134,9 +158,9 @@ class FlatJsonReader
     {
         if (FAt < FText.size() && FText[FAt] == '"') return ReadString(Out);
         const size_t Start = FAt;
-        while (FAt < FText.size() && (std::isdigit(static_cast<unsigned char>(FText[FAt])) ||
-                                      FText[FAt] == '-' || FText[FAt] == '+' || FText[FAt] == '.' ||
-                                      FText[FAt] == 'e' || FText[FAt] == 'E'))
+        while (FAt < FText.size() &&
+               (std::isdigit(static_cast<unsigned char>(FText[FAt])) || FText[FAt] == '-' ||
+                FText[FAt] == '+' || FText[FAt] == '.' || FText[FAt] == 'e' || FText[FAt] == 'E'))
             ++FAt;
         Out = std::string(FText.substr(Start, FAt - Start));
         double Number = 0;
@@ -149,7 +173,8 @@ class FlatJsonReader
 };
 } // namespace
 
-bool SetParameter(ModuleParameters& Block, std::string_view Key, std::string_view Value, std::string& Error)
+bool SetParameter(ModuleParameters& Block, std::string_view Key, std::string_view Value,
+                  std::string& Error)
 {
     if (Key == "frequency_mhz")
     {
@@ -157,7 +182,8 @@ bool SetParameter(ModuleParameters& Block, std::string_view Key, std::string_vie
         if (!ParseFrequency(Value, Frequency))
         {
             Error = "frequency " + Quoted(Value) +
-                    " is not a number from 0 to 990 MHz outside 100..140 (the window replaces those with 433)";
+                    " is not a number from 0 to 990 MHz outside 100..140 (the window replaces "
+                    "those with 433)";
             return false;
         }
         Block.FrequencyMHz = Frequency;
@@ -173,8 +199,10 @@ bool SetParameter(ModuleParameters& Block, std::string_view Key, std::string_vie
                     (Node ? "65535" : "255");
             return false;
         }
-        if (Node) SetNodeId(Block, static_cast<double>(Number));
-        else Block.NetId = NetIdCode(static_cast<double>(Number));
+        if (Node)
+            SetNodeId(Block, static_cast<double>(Number));
+        else
+            Block.NetId = NetIdCode(static_cast<double>(Number));
         return true;
     }
     for (ParameterList List : AllParameterLists)

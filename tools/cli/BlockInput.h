@@ -16,7 +16,8 @@ using NamedValues = std::vector<std::pair<std::string, std::string>>;
 // frequency_mhz a number from 0 to 990 outside 100..140 (the window
 // replaces those with 433); node_id an integer 0..65535, net_id 0..255.
 // False, Block unchanged and Error set on an unknown key or a bad value.
-bool SetParameter(ModuleParameters& Block, std::string_view Key, std::string_view Value, std::string& Error);
+bool SetParameter(ModuleParameters& Block, std::string_view Key, std::string_view Value,
+                  std::string& Error);
 
 // Reads one flat JSON object whose values are strings or numbers (numbers
 // are kept as their text). False with Error set on anything else, on a

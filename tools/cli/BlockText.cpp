@@ -28,14 +28,22 @@ std::string_view ListKey(ParameterList List)
 {
     switch (List)
     {
-    case ParameterList::UartBaud: return "uart_baud";
-    case ParameterList::UartParity: return "uart_parity";
-    case ParameterList::Spreading: return "spreading";
-    case ParameterList::RfMode: return "rf_mode";
-    case ParameterList::Bandwidth: return "bandwidth";
-    case ParameterList::Power: return "power";
-    case ParameterList::Breath: return "breath";
-    case ParameterList::Wake: return "wake";
+    case ParameterList::UartBaud:
+        return "uart_baud";
+    case ParameterList::UartParity:
+        return "uart_parity";
+    case ParameterList::Spreading:
+        return "spreading";
+    case ParameterList::RfMode:
+        return "rf_mode";
+    case ParameterList::Bandwidth:
+        return "bandwidth";
+    case ParameterList::Power:
+        return "power";
+    case ParameterList::Breath:
+        return "breath";
+    case ParameterList::Wake:
+        return "wake";
     }
     return "";
 }
@@ -54,12 +62,12 @@ std::string ListText(ParameterList List, uint8_t Code)
 
 std::string BlockToJson(const ModuleParameters& Block)
 {
-    auto List = [&](ParameterList L) {
-        return "\"" + std::string(ListKey(L)) + "\": " + JsonValue(L, CodeField(Block, L));
-    };
+    auto List = [&](ParameterList L)
+    { return "\"" + std::string(ListKey(L)) + "\": " + JsonValue(L, CodeField(Block, L)); };
     std::string Json = "{\"frequency_mhz\": " + Frequency(Block);
-    for (ParameterList L : {ParameterList::Spreading, ParameterList::RfMode, ParameterList::Bandwidth,
-                            ParameterList::UartBaud, ParameterList::UartParity, ParameterList::Power})
+    for (ParameterList L :
+         {ParameterList::Spreading, ParameterList::RfMode, ParameterList::Bandwidth,
+          ParameterList::UartBaud, ParameterList::UartParity, ParameterList::Power})
         Json += ", " + List(L);
     Json += ", \"node_id\": " + std::to_string(NodeId(Block));
     Json += ", \"net_id\": " + std::to_string(Block.NetId);
@@ -70,7 +78,8 @@ std::string BlockToJson(const ModuleParameters& Block)
 
 std::string BlockToLines(const ModuleParameters& Block)
 {
-    auto Line = [](std::string_view Key, const std::string& Value) {
+    auto Line = [](std::string_view Key, const std::string& Value)
+    {
         char Text[96];
         std::snprintf(Text, sizeof Text, "%-14.*s %s\n", static_cast<int>(Key.size()), Key.data(),
                       Value.c_str());
@@ -78,8 +87,9 @@ std::string BlockToLines(const ModuleParameters& Block)
     };
     auto List = [&](ParameterList L) { return Line(ListKey(L), ListText(L, CodeField(Block, L))); };
     return Line("frequency_mhz", Frequency(Block)) + List(ParameterList::Spreading) +
-           List(ParameterList::RfMode) + List(ParameterList::Bandwidth) + List(ParameterList::UartBaud) +
-           List(ParameterList::UartParity) + List(ParameterList::Power) +
-           Line("node_id", std::to_string(NodeId(Block))) + Line("net_id", std::to_string(Block.NetId)) +
-           List(ParameterList::Breath) + List(ParameterList::Wake);
+           List(ParameterList::RfMode) + List(ParameterList::Bandwidth) +
+           List(ParameterList::UartBaud) + List(ParameterList::UartParity) +
+           List(ParameterList::Power) + Line("node_id", std::to_string(NodeId(Block))) +
+           Line("net_id", std::to_string(Block.NetId)) + List(ParameterList::Breath) +
+           List(ParameterList::Wake);
 }

@@ -8,7 +8,8 @@ constexpr UINT_PTR LimitTimer = 1;
 
 ModuleClient::ModuleClient()
 {
-    static const ATOM Registered = [] {
+    static const ATOM Registered = []
+    {
         WNDCLASSEX Class{};
         Class.cbSize = sizeof Class;
         Class.lpfnWndProc = &ModuleClient::Procedure;
@@ -17,7 +18,8 @@ ModuleClient::ModuleClient()
     }();
     (void)Registered;
     FMessage = RegisterWindowMessage(ReplyMessageName);
-    FWindow = CreateWindowEx(0, WindowClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    FWindow = CreateWindowEx(0, WindowClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                             nullptr);
     if (FWindow) SetWindowLongPtr(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     FLink.SetNotifyTarget(FWindow, FMessage);
 }
@@ -46,7 +48,8 @@ void ModuleClient::Forget()
     // A late notification of an earlier exchange (a module that answered
     // twice) must not pass for the answer to the next request.
     MSG Msg{};
-    while (PeekMessage(&Msg, FWindow, 0, 0, PM_REMOVE)) DispatchMessage(&Msg);
+    while (PeekMessage(&Msg, FWindow, 0, 0, PM_REMOVE))
+        DispatchMessage(&Msg);
     FFlag.reset();
 }
 
@@ -54,15 +57,20 @@ ExchangeResult ModuleClient::ReadAll(std::chrono::milliseconds Limit)
 {
     Forget();
     if (!FLink.SendReadAll())
-        return {ExchangeOutcome::SendFailed, {}, "sending the read-all request: " + FLink.LastError().Message};
+        return {ExchangeOutcome::SendFailed,
+                {},
+                "sending the read-all request: " + FLink.LastError().Message};
     return Await(Limit);
 }
 
-ExchangeResult ModuleClient::WriteAll(const ModuleParameters& Block, std::chrono::milliseconds Limit)
+ExchangeResult ModuleClient::WriteAll(const ModuleParameters& Block,
+                                      std::chrono::milliseconds Limit)
 {
     Forget();
     if (!FLink.SendWriteAll(&Block))
-        return {ExchangeOutcome::SendFailed, {}, "sending the write-all request: " + FLink.LastError().Message};
+        return {ExchangeOutcome::SendFailed,
+                {},
+                "sending the write-all request: " + FLink.LastError().Message};
     return Await(Limit);
 }
 
@@ -86,7 +94,9 @@ ExchangeResult ModuleClient::Await(std::chrono::milliseconds Limit)
         Result.Outcome = ExchangeOutcome::Reply;
         Result.Block = FLink.Parameters();
         break;
-    case ReplyChecksumMismatch: Result.Outcome = ExchangeOutcome::ChecksumMismatch; break;
+    case ReplyChecksumMismatch:
+        Result.Outcome = ExchangeOutcome::ChecksumMismatch;
+        break;
     default:
         Result.Outcome = ExchangeOutcome::PortLost;
         Result.Error = FLink.DevicePath() + ": the device went away";

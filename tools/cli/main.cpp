@@ -46,7 +46,8 @@ constexpr const char* UsageText =
     "       novla-cli write --port COM<N> [--baud 9600] [--parity none|odd|even]\n"
     "                       (--json-file FILE | [--frequency MHZ] [--spreading 128..4096]\n"
     "                        [--rf-mode standard|central|node] [--bandwidth 62.5K..500K]\n"
-    "                        [--uart-baud 1200..115200] [--uart-parity no|odd|even] [--power 1..7]\n"
+    "                        [--uart-baud 1200..115200] [--uart-parity no|odd|even] [--power "
+    "1..7]\n"
     "                        [--node-id 0..65535] [--net-id 0..255] [--breath 2s..10s]\n"
     "                        [--wake 2ms..64ms])\n";
 
@@ -77,9 +78,9 @@ struct Request
 // "--rf-mode" -> "rf_mode"; "--frequency" -> "frequency_mhz".
 std::optional<std::string> ParameterKey(std::string_view Option)
 {
-    static constexpr std::string_view Parameters[] = {"frequency", "spreading", "rf-mode", "bandwidth",
-                                                      "uart-baud", "uart-parity", "power", "node-id",
-                                                      "net-id", "breath", "wake"};
+    static constexpr std::string_view Parameters[] = {
+        "frequency", "spreading", "rf-mode", "bandwidth", "uart-baud", "uart-parity",
+        "power",     "node-id",   "net-id",  "breath",    "wake"};
     if (Option.substr(0, 2) != "--") return std::nullopt;
     Option.remove_prefix(2);
     for (std::string_view Name : Parameters)
@@ -111,24 +112,31 @@ int ParseRequest(int Argc, char** Argv, bool Write, Request& Out)
         if (Option == "--port")
         {
             const auto Number = ParsePortName(Value);
-            if (!Number) return Invalid("port '" + std::string(Value) + "' is not COM<N> with N from 1 to 9999");
+            if (!Number)
+                return Invalid("port '" + std::string(Value) +
+                               "' is not COM<N> with N from 1 to 9999");
             Out.Port = *Number;
             HavePort = true;
         }
         else if (Option == "--baud")
         {
             int Baud = 0;
-            const auto [End, Failure] = std::from_chars(Value.data(), Value.data() + Value.size(), Baud);
+            const auto [End, Failure] =
+                std::from_chars(Value.data(), Value.data() + Value.size(), Baud);
             if (Failure != std::errc() || End != Value.data() + Value.size() || !SpeedForBaud(Baud))
                 return Invalid("baud rate '" + std::string(Value) + "' is not a standard rate");
             Out.Baud = Baud;
         }
         else if (Option == "--parity")
         {
-            if (Value == "none") Out.Parity = 0;
-            else if (Value == "odd") Out.Parity = 1;
-            else if (Value == "even") Out.Parity = 2;
-            else return Invalid("parity '" + std::string(Value) + "' is not none, odd or even");
+            if (Value == "none")
+                Out.Parity = 0;
+            else if (Value == "odd")
+                Out.Parity = 1;
+            else if (Value == "even")
+                Out.Parity = 2;
+            else
+                return Invalid("parity '" + std::string(Value) + "' is not none, odd or even");
         }
         else if (Write && Option == "--json-file")
         {
@@ -153,7 +161,8 @@ int OpenPort(ModuleClient& Client, const Request& Options)
 {
     std::string Error;
     if (Client.Open(Options.Port, Options.Baud, Options.Parity, Error)) return ExitOk;
-    std::fprintf(stderr, "novla-cli: cannot open %s: %s\n", PortName(Options.Port).c_str(), Error.c_str());
+    std::fprintf(stderr, "novla-cli: cannot open %s: %s\n", PortName(Options.Port).c_str(),
+                 Error.c_str());
     return ExitPort;
 }
 
@@ -179,8 +188,10 @@ int Ports(int Argc, char** Argv)
     bool All = false;
     for (int i = 2; i < Argc; ++i)
     {
-        if (std::string_view(Argv[i]) == "--all") All = true;
-        else return Usage("unknown option " + std::string(Argv[i]));
+        if (std::string_view(Argv[i]) == "--all")
+            All = true;
+        else
+            return Usage("unknown option " + std::string(Argv[i]));
     }
     const PortMap Map;
     for (const PortLocation& Port : Map.Candidates(All))
@@ -190,18 +201,30 @@ int Ports(int Argc, char** Argv)
         std::string State;
         switch (Error.Status)
         {
-        case CommStatus::Ok: State = "free"; break;
-        case CommStatus::Busy: State = "busy"; break;
-        case CommStatus::NotFound: State = "missing"; break;
-        case CommStatus::PermissionDenied: State = "no permission: " + PermissionHint(Port.DevicePath); break;
-        case CommStatus::NotATerminal: State = "not a serial device"; break;
-        default: State = "error: " + Error.Message; break;
+        case CommStatus::Ok:
+            State = "free";
+            break;
+        case CommStatus::Busy:
+            State = "busy";
+            break;
+        case CommStatus::NotFound:
+            State = "missing";
+            break;
+        case CommStatus::PermissionDenied:
+            State = "no permission: " + PermissionHint(Port.DevicePath);
+            break;
+        case CommStatus::NotATerminal:
+            State = "not a serial device";
+            break;
+        default:
+            State = "error: " + Error.Message;
+            break;
         }
         const char* Source = Port.Source == PortSource::UserLink      ? "user link"
                              : Port.Source == PortSource::RuntimeLink ? "runtime link"
                                                                       : "default";
-        std::printf("%-8s %-32s %-12s %s\n", PortName(Port.Number).c_str(), Port.DevicePath.c_str(), Source,
-                    State.c_str());
+        std::printf("%-8s %-32s %-12s %s\n", PortName(Port.Number).c_str(), Port.DevicePath.c_str(),
+                    Source, State.c_str());
     }
     return ExitOk;
 }
@@ -214,8 +237,10 @@ int Read(int Argc, char** Argv)
     if (const int Code = OpenPort(Client, Options)) return Code;
     const ExchangeResult Result = Client.ReadAll(ReplyLimit);
     if (Result.Outcome != ExchangeOutcome::Reply) return Failed(Result);
-    if (Options.Json) std::printf("%s\n", BlockToJson(Result.Block).c_str());
-    else std::fputs(BlockToLines(Result.Block).c_str(), stdout);
+    if (Options.Json)
+        std::printf("%s\n", BlockToJson(Result.Block).c_str());
+    else
+        std::fputs(BlockToLines(Result.Block).c_str(), stdout);
     return ExitOk;
 }
 
@@ -237,7 +262,8 @@ bool ReadFile(const std::string& Path, std::string& Text, std::string& Error)
 std::string Differences(const ModuleParameters& Wanted, const ModuleParameters& Got)
 {
     std::string Text;
-    auto Check = [&](std::string_view Key, const std::string& A, const std::string& B) {
+    auto Check = [&](std::string_view Key, const std::string& A, const std::string& B)
+    {
         if (A != B) Text += "  " + std::string(Key) + ": wrote " + A + ", module has " + B + "\n";
     };
     char A[32], B[32];
@@ -245,7 +271,8 @@ std::string Differences(const ModuleParameters& Wanted, const ModuleParameters& 
     std::snprintf(B, sizeof B, "%.2f", Got.FrequencyMHz);
     Check("frequency_mhz", A, B);
     for (ParameterList List : AllParameterLists)
-        Check(ListKey(List), ListText(List, CodeField(Wanted, List)), ListText(List, CodeField(Got, List)));
+        Check(ListKey(List), ListText(List, CodeField(Wanted, List)),
+              ListText(List, CodeField(Got, List)));
     Check("node_id", std::to_string(NodeId(Wanted)), std::to_string(NodeId(Got)));
     Check("net_id", std::to_string(Wanted.NetId), std::to_string(Got.NetId));
     return Text;
@@ -258,7 +285,8 @@ int Write(int Argc, char** Argv)
     if (!Options.JsonFile.empty())
     {
         std::string Text, Error;
-        if (!ReadFile(Options.JsonFile, Text, Error) || !ParseFlatJsonObject(Text, Options.Values, Error))
+        if (!ReadFile(Options.JsonFile, Text, Error) ||
+            !ParseFlatJsonObject(Text, Options.Values, Error))
             return Invalid(Error);
     }
     ModuleParameters Block = DefaultParameters();

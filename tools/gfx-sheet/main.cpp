@@ -20,7 +20,8 @@ namespace
 constexpr int SheetWidth = 720;
 constexpr int SheetHeight = 560;
 
-TFontDesc Font(const char* Face, int Height, bool Bold = false, bool Italic = false, bool Underline = false)
+TFontDesc Font(const char* Face, int Height, bool Bold = false, bool Italic = false,
+               bool Underline = false)
 {
     TFontDesc S;
     S.Face = Face;
@@ -64,7 +65,8 @@ void DrawLines(TDeviceContext& Dc)
     for (int I = 0; I < 8; ++I)
     {
         MoveTo(Dc, 60, 70);
-        static const int Ends[8][2] = {{100, 70}, {100, 40}, {60, 30}, {20, 40}, {20, 70}, {20, 100}, {60, 110}, {100, 100}};
+        static const int Ends[8][2] = {{100, 70}, {100, 40}, {60, 30},  {20, 40},
+                                       {20, 70},  {20, 100}, {60, 110}, {100, 100}};
         LineTo(Dc, Ends[I][0], Ends[I][1]);
     }
     Dc.SetPen({PS_DOT, 1, clBlue});
@@ -194,7 +196,9 @@ void DrawTexts(TDeviceContext& Dc)
         const char* Text;
     };
     const TBox Boxes[] = {
-        {{420, 245, 560, 300}, DT_WORDBREAK, "Word break wraps this longer caption within the box width."},
+        {{420, 245, 560, 300},
+         DT_WORDBREAK,
+         "Word break wraps this longer caption within the box width."},
         {{570, 245, 710, 275}, DT_SINGLELINE | DT_CENTER | DT_VCENTER, "&Centred && prefixed"},
         {{570, 280, 710, 300}, DT_SINGLELINE | DT_RIGHT, "Right aligned"},
         {{420, 310, 710, 330}, DT_SINGLELINE | DT_EXPANDTABS, "Tabs:\tone\ttwo\tthree"},
@@ -238,7 +242,8 @@ void DrawCodecs(TDeviceContext& Dc)
         }
         std::vector<uint8_t> Bytes;
         TSurface Back;
-        if (WriteBmp(Source, Bpp, Bytes) == TCodecStatus::Ok && ReadBmp(Bytes, Back) == TCodecStatus::Ok)
+        if (WriteBmp(Source, Bpp, Bytes) == TCodecStatus::Ok &&
+            ReadBmp(Bytes, Back) == TCodecStatus::Ok)
             BitBlt(Dc, X, 420, 40, 40, Back, 0, 0);
         X += 50;
     }
@@ -246,7 +251,8 @@ void DrawCodecs(TDeviceContext& Dc)
     {
         std::vector<uint8_t> Bytes;
         TSurface Back;
-        if (WriteJpeg(Tile, Quality, Bytes) == TCodecStatus::Ok && ReadJpeg(Bytes, Back) == TCodecStatus::Ok)
+        if (WriteJpeg(Tile, Quality, Bytes) == TCodecStatus::Ok &&
+            ReadJpeg(Bytes, Back) == TCodecStatus::Ok)
             BitBlt(Dc, X, 420, 40, 40, Back, 0, 0);
         X += 50;
     }

@@ -19,7 +19,8 @@ constexpr int LastPort = 9999;
 
 // Noise before an answer: single sync bytes, CR LF pairs and ordinary bytes,
 // none of which can form a frame.
-constexpr uint8_t Noise[] = {0x00, 0xAF, 0x13, 0x0D, 0x0A, 0x55, 0xAF, 0x42, 0xFF, 0x0D, 0x0A, 0x7E};
+constexpr uint8_t Noise[] = {0x00, 0xAF, 0x13, 0x0D, 0x0A, 0x55,
+                             0xAF, 0x42, 0xFF, 0x0D, 0x0A, 0x7E};
 
 std::string LinkTarget(const std::string& Link)
 {
@@ -30,8 +31,11 @@ std::string LinkTarget(const std::string& Link)
 
 bool IsDangling(const std::string& Link)
 {
-    struct stat Info{};
-    return lstat(Link.c_str(), &Info) == 0 && S_ISLNK(Info.st_mode) && stat(Link.c_str(), &Info) != 0;
+    struct stat Info
+    {
+    };
+    return lstat(Link.c_str(), &Info) == 0 && S_ISLNK(Info.st_mode) &&
+           stat(Link.c_str(), &Info) != 0;
 }
 
 std::string Describe(const ModuleParameters& Block)
@@ -45,9 +49,9 @@ std::string Describe(const ModuleParameters& Block)
 
 std::optional<ModuleFault> ParseModuleFault(std::string_view Text)
 {
-    for (ModuleFault Fault : {ModuleFault::None, ModuleFault::Silent, ModuleFault::BadChecksum,
-                              ModuleFault::Split, ModuleFault::Garbage, ModuleFault::Duplicate,
-                              ModuleFault::IgnoreWrite})
+    for (ModuleFault Fault :
+         {ModuleFault::None, ModuleFault::Silent, ModuleFault::BadChecksum, ModuleFault::Split,
+          ModuleFault::Garbage, ModuleFault::Duplicate, ModuleFault::IgnoreWrite})
         if (Text == ModuleFaultName(Fault)) return Fault;
     return std::nullopt;
 }
@@ -56,18 +60,28 @@ const char* ModuleFaultName(ModuleFault Fault)
 {
     switch (Fault)
     {
-    case ModuleFault::None: return "none";
-    case ModuleFault::Silent: return "silent";
-    case ModuleFault::BadChecksum: return "bad-checksum";
-    case ModuleFault::Split: return "split";
-    case ModuleFault::Garbage: return "garbage";
-    case ModuleFault::Duplicate: return "duplicate";
-    case ModuleFault::IgnoreWrite: return "ignore-write";
+    case ModuleFault::None:
+        return "none";
+    case ModuleFault::Silent:
+        return "silent";
+    case ModuleFault::BadChecksum:
+        return "bad-checksum";
+    case ModuleFault::Split:
+        return "split";
+    case ModuleFault::Garbage:
+        return "garbage";
+    case ModuleFault::Duplicate:
+        return "duplicate";
+    case ModuleFault::IgnoreWrite:
+        return "ignore-write";
     }
     return "none";
 }
 
-VirtualModule::~VirtualModule() { Stop(); }
+VirtualModule::~VirtualModule()
+{
+    Stop();
+}
 
 CommError VirtualModule::Start(VirtualModuleOptions Options)
 {
@@ -107,8 +121,8 @@ CommError VirtualModule::Start(VirtualModuleOptions Options)
 
 CommError VirtualModule::Register()
 {
-    const std::string Folder =
-        FOptions.RuntimeFolder.empty() ? PortFoldersFromEnvironment().Runtime : FOptions.RuntimeFolder;
+    const std::string Folder = FOptions.RuntimeFolder.empty() ? PortFoldersFromEnvironment().Runtime
+                                                              : FOptions.RuntimeFolder;
     if (CommError Error = EnsurePrivateFolder(Folder); !Error.Ok()) return Error;
     const int First = FOptions.Port > 0 ? FOptions.Port : FirstFreePort;
     const int Last = FOptions.Port > 0 ? FOptions.Port : LastPort;
@@ -126,9 +140,10 @@ CommError VirtualModule::Register()
         if (errno != EEXIST) return ErrorFromErrno(errno, Link, "register");
     }
     if (FOptions.Port > 0)
-        return MakeError(CommStatus::Busy, PortName(FOptions.Port) + " is already registered (" +
-                                               Folder + "/" + LinkFileName(FOptions.Port) + " -> " +
-                                               LinkTarget(Folder + "/" + LinkFileName(FOptions.Port)) + ")");
+        return MakeError(CommStatus::Busy,
+                         PortName(FOptions.Port) + " is already registered (" + Folder + "/" +
+                             LinkFileName(FOptions.Port) + " -> " +
+                             LinkTarget(Folder + "/" + LinkFileName(FOptions.Port)) + ")");
     return MakeError(CommStatus::Busy, "no free port number from " + std::to_string(FirstFreePort));
 }
 
@@ -175,7 +190,8 @@ void VirtualModule::Answer(const uint8_t* Request)
     const uint8_t Command = Request[6];
     if (Command != CommandReadAll && Command != CommandWriteAll)
     {
-        if (FOptions.Log) FOptions.Log("ignored request with unknown command " + std::to_string(Command));
+        if (FOptions.Log)
+            FOptions.Log("ignored request with unknown command " + std::to_string(Command));
         return;
     }
     Frame Reply = BuildReadAll();
@@ -190,14 +206,17 @@ void VirtualModule::Answer(const uint8_t* Request)
     }
     Reply[FrameChecksumPosition] = FrameChecksum(std::span(Reply.data(), FrameChecksumPosition));
     ModuleParameters Shown = DecodeFrameData(Reply);
-    Line += Command == CommandWriteAll && FOptions.Fault != ModuleFault::IgnoreWrite ? ": stored " : ": ";
+    Line += Command == CommandWriteAll && FOptions.Fault != ModuleFault::IgnoreWrite ? ": stored "
+                                                                                     : ": ";
     Line += Describe(Shown);
 
     const auto Due = Clock::now() + FOptions.Delay;
     std::vector<uint8_t> Bytes(Reply.begin(), Reply.end());
     switch (FOptions.Fault)
     {
-    case ModuleFault::Silent: Line += "; no answer (silent)"; break;
+    case ModuleFault::Silent:
+        Line += "; no answer (silent)";
+        break;
     case ModuleFault::BadChecksum:
         Bytes[FrameChecksumPosition] = static_cast<uint8_t>(Bytes[FrameChecksumPosition] + 1);
         FPending.push_back({Due, Bytes});
@@ -237,12 +256,14 @@ void VirtualModule::Answer(const uint8_t* Request)
 void VirtualModule::Run()
 {
     ReplyFramer Requests;
-    Requests.SetCompletionHandler([&](int Flag, const ModuleParameters*) {
-        if (Flag == 0)
-            Answer(Requests.Buffer().data());
-        else if (FOptions.Log)
-            FOptions.Log("ignored malformed request");
-    });
+    Requests.SetCompletionHandler(
+        [&](int Flag, const ModuleParameters*)
+        {
+            if (Flag == 0)
+                Answer(Requests.Buffer().data());
+            else if (FOptions.Log)
+                FOptions.Log("ignored malformed request");
+        });
     const int Master = FPty.MasterFd();
     size_t Unsent = 0; // bytes of FPending.front() already written
     for (;;)
@@ -266,7 +287,8 @@ void VirtualModule::Run()
         int Timeout = -1;
         if (!Blocked && !FPending.empty())
             Timeout = static_cast<int>(
-                std::chrono::ceil<std::chrono::milliseconds>(FPending.front().Due - Clock::now()).count());
+                std::chrono::ceil<std::chrono::milliseconds>(FPending.front().Due - Clock::now())
+                    .count());
         pollfd Watch[2] = {{Master, static_cast<short>(POLLIN | (Blocked ? POLLOUT : 0)), 0},
                            {FStop.Fd(), POLLIN, 0}};
         if (poll(Watch, 2, std::max(Timeout, -1)) < 0)
@@ -281,7 +303,8 @@ void VirtualModule::Run()
             uint8_t Buffer[4096];
             const ssize_t Got = read(Master, Buffer, sizeof Buffer);
             if (Got < 0 && errno != EAGAIN && errno != EINTR) return;
-            for (ssize_t i = 0; i < Got; ++i) Requests.Feed(Buffer[i]);
+            for (ssize_t i = 0; i < Got; ++i)
+                Requests.Feed(Buffer[i]);
         }
         else if (Watch[0].revents & (POLLHUP | POLLERR))
         {

@@ -37,8 +37,8 @@ const char* ModuleFaultName(ModuleFault Fault);
 
 struct VirtualModuleOptions
 {
-    int Port = 0;         // port number to register; 0: the first free from 200 up
-    bool Register = true; // false: no link, only the device path
+    int Port = 0;              // port number to register; 0: the first free from 200 up
+    bool Register = true;      // false: no link, only the device path
     std::string RuntimeFolder; // link folder; empty: the runtime folder of the environment
     std::chrono::milliseconds Delay{30}; // from a complete request to its answer
     ModuleFault Fault = ModuleFault::None;
@@ -69,11 +69,11 @@ class VirtualModule
     // sees a hang-up, as when an adapter is pulled out.
     void Stop();
 
-    int PortNumber() const { return FPort; }        // 0 when not registered
+    int PortNumber() const { return FPort; } // 0 when not registered
     const std::string& DevicePath() const { return FPty.DevicePath(); }
     const std::string& LinkPath() const { return FLinkPath; }
-    ModuleParameters Block() const;                // decoded from the stored bytes
-    uint64_t Requests() const;                     // well-formed requests seen
+    ModuleParameters Block() const; // decoded from the stored bytes
+    uint64_t Requests() const;      // well-formed requests seen
 
   private:
     using DataBytes = std::array<uint8_t, FrameDataLength>;

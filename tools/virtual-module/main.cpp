@@ -17,16 +17,16 @@ namespace
 {
 int Usage()
 {
-    std::fprintf(stderr,
-                 "usage: novla-virtual-module [--port N] [--delay-ms D] "
-                 "[--fault silent|bad-checksum|split|garbage|duplicate|ignore-write]\n");
+    std::fprintf(stderr, "usage: novla-virtual-module [--port N] [--delay-ms D] "
+                         "[--fault silent|bad-checksum|split|garbage|duplicate|ignore-write]\n");
     return 1;
 }
 
 bool ParseInt(std::string_view Text, int Low, int High, int& Value)
 {
     const auto [End, Error] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
-    return Error == std::errc() && End == Text.data() + Text.size() && Value >= Low && Value <= High;
+    return Error == std::errc() && End == Text.data() + Text.size() && Value >= Low &&
+           Value <= High;
 }
 } // namespace
 
@@ -58,7 +58,8 @@ int main(int Argc, char** Argv)
     pthread_sigmask(SIG_BLOCK, &Stopping, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 
-    Options.Log = [](const std::string& Line) {
+    Options.Log = [](const std::string& Line)
+    {
         std::printf("%s\n", Line.c_str());
         std::fflush(stdout);
     };
@@ -68,7 +69,8 @@ int main(int Argc, char** Argv)
         std::fprintf(stderr, "novla-virtual-module: %s\n", Error.Message.c_str());
         return 1;
     }
-    std::printf("ready %s %s\n", PortName(Module.PortNumber()).c_str(), Module.DevicePath().c_str());
+    std::printf("ready %s %s\n", PortName(Module.PortNumber()).c_str(),
+                Module.DevicePath().c_str());
     std::fflush(stdout);
 
     int Signal = 0;

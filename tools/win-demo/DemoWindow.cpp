@@ -9,7 +9,8 @@
 
 namespace
 {
-constexpr TColor Colors[] = {RGB(192, 64, 64), RGB(64, 160, 64), RGB(64, 96, 192), RGB(208, 176, 48)};
+constexpr TColor Colors[] = {RGB(192, 64, 64), RGB(64, 160, 64), RGB(64, 96, 192),
+                             RGB(208, 176, 48)};
 constexpr int Margin = 8;
 
 std::function<void(const std::string&)> ClickHandler;
@@ -26,7 +27,8 @@ LRESULT PanelProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
     int Index = static_cast<int>(GetWindowLongPtr(Window, GWLP_USERDATA));
     switch (Message)
     {
-    case WM_ERASEBKGND: return 1; // the paint covers every pixel
+    case WM_ERASEBKGND:
+        return 1; // the paint covers every pixel
     case WM_PAINT:
     {
         PAINTSTRUCT Paint;
@@ -43,7 +45,8 @@ LRESULT PanelProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
     case WM_LBUTTONUP:
         if (ClickHandler) ClickHandler(PanelName(Index));
         return 0;
-    default: return DefWindowProc(Window, Message, WParam, LParam);
+    default:
+        return DefWindowProc(Window, Message, WParam, LParam);
     }
 }
 
@@ -54,8 +57,11 @@ LRESULT FrameProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
     case WM_KEYDOWN:
         if (WParam == VK_ESCAPE) DestroyWindow(Window);
         return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
-    default: return DefWindowProc(Window, Message, WParam, LParam);
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProc(Window, Message, WParam, LParam);
     }
 }
 
@@ -75,7 +81,7 @@ bool RegisterClasses()
     Registered = RegisterClass(&Frame) && RegisterClass(&Panel);
     return Registered;
 }
-}
+} // namespace
 
 TColor DemoPanelColor(int Index)
 {
@@ -86,13 +92,15 @@ HWND CreateDemoWindow(const TDemoOptions& Options)
 {
     if (!RegisterClasses()) return nullptr;
     ClickHandler = Options.OnClick;
-    HWND Frame = CreateWindowEx(0, "NovlaDemoFrame", "novla win-demo", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-                                Options.X, Options.Y, Options.Width, Options.Height, nullptr, nullptr, nullptr, nullptr);
+    HWND Frame = CreateWindowEx(
+        0, "NovlaDemoFrame", "novla win-demo", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+        Options.X, Options.Y, Options.Width, Options.Height, nullptr, nullptr, nullptr, nullptr);
     if (!Frame) return nullptr;
     RECT Client;
     GetClientRect(Frame, &Client);
     // A grid as close to square as the panel count allows.
-    int Columns = std::max(1, static_cast<int>(std::ceil(std::sqrt(static_cast<double>(Options.Panels)))));
+    int Columns =
+        std::max(1, static_cast<int>(std::ceil(std::sqrt(static_cast<double>(Options.Panels)))));
     int Rows = std::max(1, (Options.Panels + Columns - 1) / Columns);
     int CellW = (Client.right - Margin * (Columns + 1)) / Columns;
     int CellH = (Client.bottom - Margin * (Rows + 1)) / Rows;
@@ -100,14 +108,16 @@ HWND CreateDemoWindow(const TDemoOptions& Options)
     {
         int X = Margin + (I % Columns) * (CellW + Margin);
         int Y = Margin + (I / Columns) * (CellH + Margin);
-        HWND Panel = CreateWindowEx(0, "NovlaDemoPanel", "", WS_CHILD | WS_VISIBLE, X, Y, CellW, CellH, Frame,
-                                    reinterpret_cast<HMENU>(static_cast<LONG_PTR>(I + 1)), nullptr, nullptr);
+        HWND Panel = CreateWindowEx(
+            0, "NovlaDemoPanel", "", WS_CHILD | WS_VISIBLE, X, Y, CellW, CellH, Frame,
+            reinterpret_cast<HMENU>(static_cast<LONG_PTR>(I + 1)), nullptr, nullptr);
         if (!Panel) return nullptr;
         SetWindowLongPtr(Panel, GWLP_USERDATA, I);
     }
     if (Options.Round > 0)
     {
-        TRegion Shape = TRegion::RoundRect(0, 0, Options.Width + 1, Options.Height + 1, Options.Round, Options.Round);
+        TRegion Shape = TRegion::RoundRect(0, 0, Options.Width + 1, Options.Height + 1,
+                                           Options.Round, Options.Round);
         SetWindowRgn(Frame, &Shape, FALSE);
     }
     ShowWindow(Frame, SW_SHOW);

@@ -39,7 +39,8 @@ bool Parse(int Argc, char** Argv, TArguments& Out)
     {
         std::string Arg = Argv[I];
         const char* Value = I + 1 < Argc ? Argv[I + 1] : nullptr;
-        auto Number = [&](int& Target) {
+        auto Number = [&](int& Target)
+        {
             if (!Value || !ParseInt(Value, Target)) return false;
             ++I;
             return true;
@@ -48,14 +49,14 @@ bool Parse(int Argc, char** Argv, TArguments& Out)
             Out.Headless = true;
         else if (Arg == "--screenshot" && Value)
             Out.Screenshot = Argv[++I];
-        else if (Arg == "--x" ? !Number(Out.Demo.X)
-                 : Arg == "--y" ? !Number(Out.Demo.Y)
-                 : Arg == "--width" ? !Number(Out.Demo.Width)
-                 : Arg == "--height" ? !Number(Out.Demo.Height)
-                 : Arg == "--panels" ? !Number(Out.Demo.Panels)
-                 : Arg == "--round" ? !Number(Out.Demo.Round)
+        else if (Arg == "--x"               ? !Number(Out.Demo.X)
+                 : Arg == "--y"             ? !Number(Out.Demo.Y)
+                 : Arg == "--width"         ? !Number(Out.Demo.Width)
+                 : Arg == "--height"        ? !Number(Out.Demo.Height)
+                 : Arg == "--panels"        ? !Number(Out.Demo.Panels)
+                 : Arg == "--round"         ? !Number(Out.Demo.Round)
                  : Arg == "--exit-after-ms" ? !Number(Out.ExitAfterMs)
-                                             : true)
+                                            : true)
             return false;
     }
     return Out.Demo.Width > 0 && Out.Demo.Height > 0 && Out.Demo.Panels >= 0;
@@ -65,7 +66,7 @@ void QuitOnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
     PostQuitMessage(0);
 }
-}
+} // namespace
 
 int main(int Argc, char** Argv)
 {
@@ -74,11 +75,13 @@ int main(int Argc, char** Argv)
     if (!Parse(Argc, Argv, Args))
     {
         std::fprintf(stderr,
-                     "usage: win-demo [--headless] [--screenshot FILE.png|FILE.bmp] [--x N] [--y N] [--width N]\n"
+                     "usage: win-demo [--headless] [--screenshot FILE.png|FILE.bmp] [--x N] [--y "
+                     "N] [--width N]\n"
                      "                [--height N] [--panels N] [--round N] [--exit-after-ms N]\n");
         return 1;
     }
-    Args.Demo.OnClick = [](const std::string& Name) {
+    Args.Demo.OnClick = [](const std::string& Name)
+    {
         std::printf("click %s\n", Name.c_str());
         std::fflush(stdout);
     };
@@ -105,7 +108,8 @@ int main(int Argc, char** Argv)
         TranslateMessage(&Msg);
         DispatchMessage(&Msg);
     }
-    auto Elapsed = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - Start);
+    auto Elapsed = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - Start);
     std::printf("first-frame-ms %.2f\n", static_cast<double>(Elapsed.count()) / 1000.0);
     std::fflush(stdout);
 
@@ -119,7 +123,8 @@ int main(int Argc, char** Argv)
         DestroyWindow(Window);
         return 0;
     }
-    if (Args.ExitAfterMs > 0) SetTimer(nullptr, 0, static_cast<UINT>(Args.ExitAfterMs), QuitOnTimer);
+    if (Args.ExitAfterMs > 0)
+        SetTimer(nullptr, 0, static_cast<UINT>(Args.ExitAfterMs), QuitOnTimer);
     while (GetMessage(&Msg, nullptr, 0, 0) > 0)
     {
         TranslateMessage(&Msg);

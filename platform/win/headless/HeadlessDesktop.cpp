@@ -146,7 +146,8 @@ TSurface THeadlessDesktop::Screen() const
     for (auto It = Order.rbegin(); It != Order.rend(); ++It)
     {
         auto Found = FWindows.find((*It)->Handle);
-        if (Found == FWindows.end() || !Found->second.Shown || Found->second.Picture.IsEmpty()) continue;
+        if (Found == FWindows.end() || !Found->second.Shown || Found->second.Picture.IsEmpty())
+            continue;
         const TTopLevel& W = Found->second;
         TRect Area{W.Rect.left, W.Rect.top, W.Rect.right, W.Rect.bottom};
         TRegion Visible(TRect{0, 0, Area.Width(), Area.Height()});

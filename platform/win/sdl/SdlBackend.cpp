@@ -19,7 +19,10 @@
 
 namespace
 {
-RECT FromSdl(const SDL_Rect& R) { return {R.x, R.y, R.x + R.w, R.y + R.h}; }
+RECT FromSdl(const SDL_Rect& R)
+{
+    return {R.x, R.y, R.x + R.w, R.y + R.h};
+}
 
 TRawInput::TButton ButtonFromSdl(Uint8 Button)
 {
@@ -31,27 +34,39 @@ TRawInput::TButton ButtonFromSdl(Uint8 Button)
 // Windows that must not take the keyboard focus (menus, lists, hints).
 bool KeepsFocusAway(const TWindow& Window)
 {
-    return (Window.ExStyle & WS_EX_NOACTIVATE) || ((Window.Style & WS_POPUP) && (Window.ExStyle & WS_EX_TOOLWINDOW));
+    return (Window.ExStyle & WS_EX_NOACTIVATE) ||
+           ((Window.Style & WS_POPUP) && (Window.ExStyle & WS_EX_TOOLWINDOW));
 }
 
 SDL_SystemCursor SystemCursorFor(WORD Id)
 {
     switch (Id)
     {
-    case 32513: return SDL_SYSTEM_CURSOR_IBEAM;
-    case 32514: return SDL_SYSTEM_CURSOR_WAIT;
-    case 32515: return SDL_SYSTEM_CURSOR_CROSSHAIR;
-    case 32642: return SDL_SYSTEM_CURSOR_SIZENWSE;
-    case 32643: return SDL_SYSTEM_CURSOR_SIZENESW;
-    case 32644: return SDL_SYSTEM_CURSOR_SIZEWE;
-    case 32645: return SDL_SYSTEM_CURSOR_SIZENS;
-    case 32646: return SDL_SYSTEM_CURSOR_SIZEALL;
-    case 32648: return SDL_SYSTEM_CURSOR_NO;
-    case 32649: return SDL_SYSTEM_CURSOR_HAND;
-    default: return SDL_SYSTEM_CURSOR_ARROW;
+    case 32513:
+        return SDL_SYSTEM_CURSOR_IBEAM;
+    case 32514:
+        return SDL_SYSTEM_CURSOR_WAIT;
+    case 32515:
+        return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case 32642:
+        return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case 32643:
+        return SDL_SYSTEM_CURSOR_SIZENESW;
+    case 32644:
+        return SDL_SYSTEM_CURSOR_SIZEWE;
+    case 32645:
+        return SDL_SYSTEM_CURSOR_SIZENS;
+    case 32646:
+        return SDL_SYSTEM_CURSOR_SIZEALL;
+    case 32648:
+        return SDL_SYSTEM_CURSOR_NO;
+    case 32649:
+        return SDL_SYSTEM_CURSOR_HAND;
+    default:
+        return SDL_SYSTEM_CURSOR_ARROW;
     }
 }
-}
+} // namespace
 
 TSdlBackend::TSdlBackend()
 {
@@ -63,7 +78,8 @@ TSdlBackend::TSdlBackend()
     // Without a display SDL falls back to drivers that show nothing; a
     // window nobody can see is no real window, unless asked for by name.
     const char* Driver = SDL_GetCurrentVideoDriver();
-    if (Driver && !SDL_getenv("SDL_VIDEODRIVER") && (!std::strcmp(Driver, "offscreen") || !std::strcmp(Driver, "dummy")))
+    if (Driver && !SDL_getenv("SDL_VIDEODRIVER") &&
+        (!std::strcmp(Driver, "offscreen") || !std::strcmp(Driver, "dummy")))
     {
         SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
         SDL_SetError("no display (only the %s video driver is available)", Driver);
@@ -74,7 +90,8 @@ TSdlBackend::TSdlBackend()
     SDL_Rect Bounds;
     TDesktop& Desktop = TDesktop::Instance();
     if (SDL_GetDisplayBounds(0, &Bounds) == 0) Desktop.Screen = FromSdl(Bounds);
-    Desktop.WorkArea = SDL_GetDisplayUsableBounds(0, &Bounds) == 0 ? FromSdl(Bounds) : Desktop.Screen;
+    Desktop.WorkArea =
+        SDL_GetDisplayUsableBounds(0, &Bounds) == 0 ? FromSdl(Bounds) : Desktop.Screen;
     FKeepAlive = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
     InstallBackend(this);
 }
@@ -85,7 +102,8 @@ TSdlBackend::~TSdlBackend()
     InstallBackend(nullptr);
     for (auto& [Handle, Os] : FWindows)
         if (Os.Window) SDL_DestroyWindow(Os.Window);
-    for (auto& [Id, Cursor] : FCursors) SDL_FreeCursor(Cursor);
+    for (auto& [Id, Cursor] : FCursors)
+        SDL_FreeCursor(Cursor);
     if (FKeepAlive) SDL_DestroyWindow(FKeepAlive);
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
@@ -155,8 +173,10 @@ void TSdlBackend::WindowChanged(HWND Handle, const RECT& ScreenRect, bool Shown)
     {
         if (Old.left != ScreenRect.left || Old.top != ScreenRect.top)
             SDL_SetWindowPosition(Os->Window, ScreenRect.left, ScreenRect.top);
-        if (Old.right - Old.left != ScreenRect.right - ScreenRect.left || Old.bottom - Old.top != ScreenRect.bottom - ScreenRect.top)
-            SDL_SetWindowSize(Os->Window, std::max(1, static_cast<int>(ScreenRect.right - ScreenRect.left)),
+        if (Old.right - Old.left != ScreenRect.right - ScreenRect.left ||
+            Old.bottom - Old.top != ScreenRect.bottom - ScreenRect.top)
+            SDL_SetWindowSize(Os->Window,
+                              std::max(1, static_cast<int>(ScreenRect.right - ScreenRect.left)),
                               std::max(1, static_cast<int>(ScreenRect.bottom - ScreenRect.top)));
     }
     if (Shown == Os->Shown) return;
@@ -176,7 +196,8 @@ void TSdlBackend::WindowChanged(HWND Handle, const RECT& ScreenRect, bool Shown)
 
 void TSdlBackend::GiveFocusBack()
 {
-    if (TOsWindow* Active = Find(GetActiveWindow()); Active && Active->Window) SDL_SetWindowInputFocus(Active->Window);
+    if (TOsWindow* Active = Find(GetActiveWindow()); Active && Active->Window)
+        SDL_SetWindowInputFocus(Active->Window);
 }
 
 void TSdlBackend::WindowShapeChanged(HWND Handle, const TRegion* Region)
@@ -201,7 +222,8 @@ void TSdlBackend::WindowShapeChanged(HWND Handle, const TRegion* Region)
     for (int Y = 0; Y < H; ++Y)
     {
         auto* Row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(Mask->pixels) + Y * Mask->pitch);
-        for (int X = 0; X < W; ++X) Row[X] = !Region || Region->Contains(X, Y) ? 0xFFFFFFFFu : 0;
+        for (int X = 0; X < W; ++X)
+            Row[X] = !Region || Region->Contains(X, Y) ? 0xFFFFFFFFu : 0;
     }
     SDL_WindowShapeMode Mode{};
     Mode.mode = ShapeModeBinarizeAlpha;
@@ -218,7 +240,8 @@ void TSdlBackend::WindowRaised(HWND Handle)
 void TSdlBackend::WindowActivated(HWND Handle)
 {
     TOsWindow* Os = Find(Handle);
-    if (Os && Os->Window && Os->Shown && SDL_GetKeyboardFocus() != Os->Window) SDL_SetWindowInputFocus(Os->Window);
+    if (Os && Os->Window && Os->Shown && SDL_GetKeyboardFocus() != Os->Window)
+        SDL_SetWindowInputFocus(Os->Window);
 }
 
 void TSdlBackend::Present(HWND Handle, const TSurface& Picture)
@@ -231,7 +254,8 @@ void TSdlBackend::Present(HWND Handle, const TSurface& Picture)
     if (SDL_MUSTLOCK(Target)) SDL_LockSurface(Target);
     // Both are 32-bit XRGB rows; the alpha byte is ignored by the window.
     for (int Y = 0; Y < H; ++Y)
-        std::memcpy(static_cast<Uint8*>(Target->pixels) + Y * Target->pitch, Picture.Row(Y), static_cast<size_t>(W) * 4);
+        std::memcpy(static_cast<Uint8*>(Target->pixels) + Y * Target->pitch, Picture.Row(Y),
+                    static_cast<size_t>(W) * 4);
     if (SDL_MUSTLOCK(Target)) SDL_UnlockSurface(Target);
     SDL_UpdateWindowSurface(Os->Window);
 }
@@ -239,13 +263,15 @@ void TSdlBackend::Present(HWND Handle, const TSurface& Picture)
 void TSdlBackend::PumpEvents()
 {
     SDL_Event Event;
-    while (SDL_PollEvent(&Event)) Handle(Event);
+    while (SDL_PollEvent(&Event))
+        Handle(Event);
     if (FFocusMaybeLost)
     {
         FFocusMaybeLost = false;
         SDL_Window* Focus = SDL_GetKeyboardFocus();
         bool Ours = false;
-        for (auto& [H, Os] : FWindows) Ours = Ours || (Focus && Os.Window == Focus);
+        for (auto& [H, Os] : FWindows)
+            Ours = Ours || (Focus && Os.Window == Focus);
         if (!Ours) AppFocusLost();
     }
 }
@@ -258,7 +284,8 @@ void TSdlBackend::Handle(const SDL_Event& Event)
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
     {
-        unsigned WindowId = Event.type == SDL_MOUSEMOTION ? Event.motion.windowID : Event.button.windowID;
+        unsigned WindowId =
+            Event.type == SDL_MOUSEMOTION ? Event.motion.windowID : Event.button.windowID;
         TOsWindow* Os = Find(FindById(WindowId));
         if (!Os) return;
         // Event coordinates plus the position we gave the window: the
@@ -271,7 +298,8 @@ void TSdlBackend::Handle(const SDL_Event& Event)
             Input.Kind = TRawInput::TKind::MouseMove;
         else
         {
-            Input.Kind = Event.type == SDL_MOUSEBUTTONDOWN ? TRawInput::TKind::ButtonDown : TRawInput::TKind::ButtonUp;
+            Input.Kind = Event.type == SDL_MOUSEBUTTONDOWN ? TRawInput::TKind::ButtonDown
+                                                           : TRawInput::TKind::ButtonUp;
             Input.Button = ButtonFromSdl(Event.button.button);
         }
         QueueRawInput(Input);
@@ -292,14 +320,18 @@ void TSdlBackend::Handle(const SDL_Event& Event)
         UINT Vk = VirtualKeyFromSdl(Event.key.keysym.sym);
         if (!Vk) return;
         TRawInput Input;
-        Input.Kind = Event.type == SDL_KEYDOWN ? TRawInput::TKind::KeyDown : TRawInput::TKind::KeyUp;
+        Input.Kind =
+            Event.type == SDL_KEYDOWN ? TRawInput::TKind::KeyDown : TRawInput::TKind::KeyUp;
         Input.VirtualKey = Vk;
         Input.ScanCode = static_cast<UINT>(Event.key.keysym.scancode);
         QueueRawInput(Input);
         return;
     }
-    case SDL_WINDOWEVENT: HandleWindowEvent(Event); return;
-    default: return;
+    case SDL_WINDOWEVENT:
+        HandleWindowEvent(Event);
+        return;
+    default:
+        return;
     }
 }
 
@@ -323,19 +355,26 @@ void TSdlBackend::HandleWindowEvent(const SDL_Event& Event)
             GiveFocusBack();
             return;
         }
-        if (GetActiveWindow() != Handle || !TDesktop::Instance().AppActive) SetActiveWindowMode(Handle, WA_ACTIVE);
+        if (GetActiveWindow() != Handle || !TDesktop::Instance().AppActive)
+            SetActiveWindowMode(Handle, WA_ACTIVE);
         return;
     }
-    case SDL_WINDOWEVENT_FOCUS_LOST: FFocusMaybeLost = true; return;
-    case SDL_WINDOWEVENT_CLOSE: PostMessage(Handle, WM_SYSCOMMAND, SC_CLOSE, 0); return;
-    default: return;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        FFocusMaybeLost = true;
+        return;
+    case SDL_WINDOWEVENT_CLOSE:
+        PostMessage(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return;
+    default:
+        return;
     }
 }
 
 void TSdlBackend::WaitEvents(std::optional<TClock::TimeMs> Timeout)
 {
     if (Timeout)
-        SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<TClock::TimeMs>(*Timeout, 0x7FFFFFFF)));
+        SDL_WaitEventTimeout(nullptr,
+                             static_cast<int>(std::min<TClock::TimeMs>(*Timeout, 0x7FFFFFFF)));
     else
         SDL_WaitEvent(nullptr);
 }
@@ -350,7 +389,8 @@ void TSdlBackend::Wake()
 void TSdlBackend::SetCursorShape(WORD CursorId)
 {
     auto It = FCursors.find(CursorId);
-    if (It == FCursors.end()) It = FCursors.emplace(CursorId, SDL_CreateSystemCursor(SystemCursorFor(CursorId))).first;
+    if (It == FCursors.end())
+        It = FCursors.emplace(CursorId, SDL_CreateSystemCursor(SystemCursorFor(CursorId))).first;
     if (It->second) SDL_SetCursor(It->second);
 }
 

@@ -96,9 +96,10 @@ TEST_F(ListForm, KeysMoveTheSelectionAndScrollIt)
         int Index;
         int Top;
     } const Steps[] = {
-        {VK_END, 5, 2}, {VK_HOME, 0, 0}, {VK_NEXT, 3, 0}, {VK_NEXT, 5, 2},
+        {VK_END, 5, 2},   {VK_HOME, 0, 0},
+        {VK_NEXT, 3, 0},  {VK_NEXT, 5, 2},
         {VK_PRIOR, 2, 2}, {'V', 2, 2} /* "Verify" is already selected: wraps to itself */,
-        {'R', 5, 2}, {'R', 0, 0}};
+        {'R', 5, 2},      {'R', 0, 0}};
     for (const auto& Step : Steps)
     {
         FDesktop.Press(Step.Key);

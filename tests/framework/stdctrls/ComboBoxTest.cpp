@@ -82,8 +82,7 @@ TEST_F(ComboForm, ClickOpensTheListAndClickingAnItemPicksItAndCloses)
     EXPECT_FALSE(IsWindowVisible(L->Handle()));
     EXPECT_EQ(Combo->ItemIndex(), 2);
     EXPECT_EQ(Combo->Text(), "4800");
-    EXPECT_EQ(Events,
-              (std::vector<std::string>{"dropdown", "closeup", "change 4800", "select"}));
+    EXPECT_EQ(Events, (std::vector<std::string>{"dropdown", "closeup", "change 4800", "select"}));
 }
 
 TEST_F(ComboForm, AClickOutsideOrOnTheComboBoxClosesWithoutPicking)
@@ -121,8 +120,7 @@ TEST_F(ComboForm, KeysOpenMoveAndCommitOrCancel)
     Key(VK_RETURN);
     EXPECT_FALSE(Combo->DroppedDown());
     EXPECT_EQ(Combo->ItemIndex(), 2);
-    EXPECT_EQ(Events,
-              (std::vector<std::string>{"dropdown", "closeup", "change 4800", "select"}));
+    EXPECT_EQ(Events, (std::vector<std::string>{"dropdown", "closeup", "change 4800", "select"}));
 
     Events.clear();
     PressWith(VK_MENU, VK_DOWN);
@@ -138,8 +136,8 @@ TEST_F(ComboForm, KeysOpenMoveAndCommitOrCancel)
     {
         UINT Key;
         int Index;
-    } const Steps[] = {{VK_END, 9}, {VK_UP, 8}, {VK_HOME, 0}, {VK_NEXT, 7}, {VK_PRIOR, 0}, {'9', 3},
-                       {'2', 8}, {'2', 1}};
+    } const Steps[] = {{VK_END, 9},   {VK_UP, 8}, {VK_HOME, 0}, {VK_NEXT, 7},
+                       {VK_PRIOR, 0}, {'9', 3},   {'2', 8},     {'2', 1}};
     for (const auto& Step : Steps)
     {
         Key(Step.Key);
@@ -190,7 +188,8 @@ TEST_F(ComboForm, TheLayoutQueryReportsTheButtonAndTheListWindow)
 {
     Combo->SetBounds(10, 10, 57, 21);
     COMBOBOXINFO Info;
-    ASSERT_TRUE(SendMessage(Combo->Handle(), CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&Info)));
+    ASSERT_TRUE(
+        SendMessage(Combo->Handle(), CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&Info)));
     EXPECT_EQ(Info.rcButton.left, 38);
     EXPECT_EQ(Info.rcButton.top, 2);
     EXPECT_EQ(Info.rcButton.right, 55);

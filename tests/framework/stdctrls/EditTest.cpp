@@ -14,8 +14,8 @@ namespace
 class TProbedEdit : public TEdit
 {
   public:
-    using TEdit::TEdit;
     using TCustomEdit::PosToX;
+    using TEdit::TEdit;
 };
 
 class EditForm : public GuiTest
@@ -41,7 +41,8 @@ class EditForm : public GuiTest
         for (char C : Keys)
         {
             bool Upper = C >= 'A' && C <= 'Z';
-            UINT Vk = C == ' ' ? VK_SPACE : static_cast<UINT>(std::toupper(static_cast<unsigned char>(C)));
+            UINT Vk = C == ' ' ? VK_SPACE
+                               : static_cast<UINT>(std::toupper(static_cast<unsigned char>(C)));
             if (Upper) FDesktop.KeyDown(VK_SHIFT);
             FDesktop.Press(Vk);
             if (Upper) FDesktop.KeyUp(VK_SHIFT);
@@ -98,13 +99,19 @@ TEST_F(EditForm, KeyboardSelectionAndDeletion)
         {"shift+left selects", {{VK_SHIFT, VK_LEFT}, {VK_SHIFT, VK_LEFT}}, "alpha beta", 8, 2},
         {"shift+home selects to the start", {{VK_SHIFT, VK_HOME}}, "alpha beta", 0, 10},
         {"ctrl+left jumps a word", {{VK_CONTROL, VK_LEFT}}, "alpha beta", 6, 0},
-        {"ctrl+shift+left selects a word", {{VK_CONTROL, VK_LEFT}, {0, VK_HOME}, {VK_SHIFT, VK_RIGHT}},
-         "alpha beta", 0, 1},
+        {"ctrl+shift+left selects a word",
+         {{VK_CONTROL, VK_LEFT}, {0, VK_HOME}, {VK_SHIFT, VK_RIGHT}},
+         "alpha beta",
+         0,
+         1},
         {"backspace", {{0, VK_BACK}, {0, VK_BACK}}, "alpha be", 8, 0},
         {"delete after home", {{0, VK_HOME}, {0, VK_DELETE}}, "lpha beta", 0, 0},
         {"delete removes the selection", {{VK_SHIFT, VK_HOME}, {0, VK_DELETE}}, "", 0, 0},
-        {"left collapses a selection", {{VK_SHIFT, VK_LEFT}, {VK_SHIFT, VK_LEFT}, {0, VK_LEFT}},
-         "alpha beta", 8, 0},
+        {"left collapses a selection",
+         {{VK_SHIFT, VK_LEFT}, {VK_SHIFT, VK_LEFT}, {0, VK_LEFT}},
+         "alpha beta",
+         8,
+         0},
         {"ctrl+backspace removes a word", {{VK_CONTROL, VK_BACK}}, "alpha ", 6, 0},
         {"ctrl+a selects all", {{VK_CONTROL, 'A'}}, "alpha beta", 0, 10},
     };
@@ -305,7 +312,8 @@ TEST_F(EditForm, RightAlignedTextEndsAtTheRightEdge)
     {
         for (int X = From; X < To; ++X)
             for (int Y = 2; Y < Edit->ClientHeight() - 2; ++Y)
-                if (FDesktop.ScreenPixel(Origin.X + X, Origin.Y + Y) != ColorToRGB(clWindow)) return true;
+                if (FDesktop.ScreenPixel(Origin.X + X, Origin.Y + Y) != ColorToRGB(clWindow))
+                    return true;
         return false;
     };
     EXPECT_TRUE(InkBetween(Edit->ClientWidth() - 20, Edit->ClientWidth()));
@@ -316,8 +324,8 @@ TEST_F(EditForm, ADescendantsRightAlignedStyleAlignsTheText)
 {
     struct TNumberEdit : TEdit
     {
-        using TEdit::TEdit;
         using TCustomEdit::PosToX;
+        using TEdit::TEdit;
         void CreateParams(TCreateParams& Params) override
         {
             TEdit::CreateParams(Params);

@@ -29,22 +29,40 @@ struct PortMapFixture : ::testing::Test
 TEST(PortNaming, DefaultTableCoversThreeFamiliesOf32)
 {
     const std::pair<int, const char*> Cases[] = {
-        {1, "/dev/ttyS0"},    {9, "/dev/ttyS8"},     {10, "/dev/ttyS9"},     {32, "/dev/ttyS31"},
-        {33, "/dev/ttyUSB0"}, {64, "/dev/ttyUSB31"}, {65, "/dev/ttyACM0"},   {96, "/dev/ttyACM31"},
-        {0, ""},              {97, ""},              {-1, ""},
+        {1, "/dev/ttyS0"},
+        {9, "/dev/ttyS8"},
+        {10, "/dev/ttyS9"},
+        {32, "/dev/ttyS31"},
+        {33, "/dev/ttyUSB0"},
+        {64, "/dev/ttyUSB31"},
+        {65, "/dev/ttyACM0"},
+        {96, "/dev/ttyACM31"},
+        {0, ""},
+        {97, ""},
+        {-1, ""},
     };
-    for (const auto& [Number, Path] : Cases) EXPECT_EQ(DefaultDevicePath(Number), Path) << Number;
+    for (const auto& [Number, Path] : Cases)
+        EXPECT_EQ(DefaultDevicePath(Number), Path) << Number;
 }
 
 TEST(PortNaming, ParsesComNamesAndPlainNumbers)
 {
     const std::pair<const char*, std::optional<int>> Cases[] = {
-        {"COM7", 7},           {"com12", 12},         {"Com200", 200},       {"9", 9},
-        {"COM", std::nullopt}, {"COM0", std::nullopt}, {"COM-1", std::nullopt},
-        {"COM7x", std::nullopt}, {"COM 7", std::nullopt}, {"COM99999", std::nullopt},
-        {"", std::nullopt},    {"ttyS0", std::nullopt},
+        {"COM7", 7},
+        {"com12", 12},
+        {"Com200", 200},
+        {"9", 9},
+        {"COM", std::nullopt},
+        {"COM0", std::nullopt},
+        {"COM-1", std::nullopt},
+        {"COM7x", std::nullopt},
+        {"COM 7", std::nullopt},
+        {"COM99999", std::nullopt},
+        {"", std::nullopt},
+        {"ttyS0", std::nullopt},
     };
-    for (const auto& [Text, Number] : Cases) EXPECT_EQ(ParsePortName(Text), Number) << Text;
+    for (const auto& [Text, Number] : Cases)
+        EXPECT_EQ(ParsePortName(Text), Number) << Text;
     EXPECT_EQ(PortName(10), "COM10");
 }
 
@@ -100,12 +118,15 @@ TEST_F(PortMapFixture, LinksInAFolderOtherUsersCanWriteAreIgnored)
     };
     for (const auto& Case : Cases)
     {
-        if (Case.Group != getegid() && geteuid() != 0) continue; // only root can hand a folder to another group
-        const std::string Folder =
-            std::string(Case.Where) == "ports" ? Folders.Runtime : Folders.Runtime.substr(0, Folders.Runtime.rfind('/'));
+        if (Case.Group != getegid() && geteuid() != 0)
+            continue; // only root can hand a folder to another group
+        const std::string Folder = std::string(Case.Where) == "ports"
+                                       ? Folders.Runtime
+                                       : Folders.Runtime.substr(0, Folders.Runtime.rfind('/'));
         ASSERT_EQ(chown(Folder.c_str(), geteuid(), Case.Group), 0);
         ASSERT_EQ(chmod(Folder.c_str(), Case.Mode), 0);
-        EXPECT_EQ(Map.Find(3)->DevicePath, Case.Used ? "/dev/pts/77" : "/dev/ttyS2") << Case.Where << " " << Case.Mode;
+        EXPECT_EQ(Map.Find(3)->DevicePath, Case.Used ? "/dev/pts/77" : "/dev/ttyS2")
+            << Case.Where << " " << Case.Mode;
         EXPECT_EQ(EnsurePrivateFolder(Folders.Runtime).Ok(), Case.Used);
         ASSERT_EQ(chown(Folder.c_str(), geteuid(), getegid()), 0);
         ASSERT_EQ(chmod(Folder.c_str(), 0700), 0);
@@ -131,15 +152,17 @@ struct SavedVariable
     }
     ~SavedVariable()
     {
-        if (Value) setenv(Name.c_str(), Value->c_str(), 1);
-        else unsetenv(Name.c_str());
+        if (Value)
+            setenv(Name.c_str(), Value->c_str(), 1);
+        else
+            unsetenv(Name.c_str());
     }
 };
 
 TEST(PortFolders, FollowTheEnvironment)
 {
-    const SavedVariable Saved[] = {SavedVariable("XDG_RUNTIME_DIR"), SavedVariable("XDG_CONFIG_HOME"),
-                                   SavedVariable("HOME")};
+    const SavedVariable Saved[] = {SavedVariable("XDG_RUNTIME_DIR"),
+                                   SavedVariable("XDG_CONFIG_HOME"), SavedVariable("HOME")};
     setenv("XDG_RUNTIME_DIR", "/run/user/4242", 1);
     setenv("XDG_CONFIG_HOME", "/home/someone/.cfg", 1);
     EXPECT_EQ(PortFoldersFromEnvironment().Runtime, "/run/user/4242/novla-tool/ports");

@@ -1,5 +1,5 @@
-#include "platform/comm/PseudoTerminal.h"
 #include "platform/comm/SerialDevice.h"
+#include "platform/comm/PseudoTerminal.h"
 #include "platform/comm/StopSignal.h"
 
 #include "tests/platform/comm/TempFolder.h"
@@ -32,7 +32,8 @@ struct DeviceFixture : ::testing::Test
 
     void PeerWrite(const Bytes& Data)
     {
-        ASSERT_EQ(write(Peer.MasterFd(), Data.data(), Data.size()), static_cast<ssize_t>(Data.size()));
+        ASSERT_EQ(write(Peer.MasterFd(), Data.data(), Data.size()),
+                  static_cast<ssize_t>(Data.size()));
     }
 
     // Reads from the peer until Count bytes arrived or 2 s passed.

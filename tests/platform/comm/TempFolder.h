@@ -11,7 +11,8 @@ class TempFolder
   public:
     TempFolder()
     {
-        std::string Pattern = (std::filesystem::temp_directory_path() / "novla-test-XXXXXX").string();
+        std::string Pattern =
+            (std::filesystem::temp_directory_path() / "novla-test-XXXXXX").string();
         FPath = mkdtemp(Pattern.data()) ? Pattern : std::string();
     }
     ~TempFolder()

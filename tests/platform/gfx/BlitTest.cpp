@@ -66,9 +66,14 @@ TEST(Blit, RasterOperationsCombinePixels)
         TColor Expected;
     };
     const TCase Cases[] = {
-        {SRCPAINT, RGB(0x8F, 0xF0, 0xBB)},  {SRCAND, RGB(0x00, 0x80, 0x22)}, {SRCINVERT, RGB(0x8F, 0x70, 0x99)},
-        {NOTSRCCOPY, RGB(0xF0, 0x0F, 0xCC)}, {DSTINVERT, RGB(0x7F, 0x7F, 0x55)}, {BLACKNESS, clBlack},
-        {WHITENESS, clWhite},                {PATCOPY, clLime},
+        {SRCPAINT, RGB(0x8F, 0xF0, 0xBB)},
+        {SRCAND, RGB(0x00, 0x80, 0x22)},
+        {SRCINVERT, RGB(0x8F, 0x70, 0x99)},
+        {NOTSRCCOPY, RGB(0xF0, 0x0F, 0xCC)},
+        {DSTINVERT, RGB(0x7F, 0x7F, 0x55)},
+        {BLACKNESS, clBlack},
+        {WHITENESS, clWhite},
+        {PATCOPY, clLime},
     };
     for (const TCase& C : Cases)
     {
@@ -112,7 +117,8 @@ TEST(Blit, NegativeWidthOrHeightMirrors)
         EXPECT_TRUE(StretchBlt(Dc, C.X, C.Y, C.W, C.H, Src, 0, 0, 4, 2));
         for (int Y = 0; Y < 2; ++Y)
             for (int X = 0; X < 4; ++X)
-                EXPECT_EQ(S.Pixel(X, Y), RampAt(C.FlipX ? 3 - X : X, C.FlipY ? 1 - Y : Y)) << X << "," << Y;
+                EXPECT_EQ(S.Pixel(X, Y), RampAt(C.FlipX ? 3 - X : X, C.FlipY ? 1 - Y : Y))
+                    << X << "," << Y;
     }
     // A mirrored source rectangle flips too; both negative cancel out.
     TSurface S(4, 2);

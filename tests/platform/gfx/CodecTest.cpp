@@ -27,12 +27,10 @@ TSurface Sample(int W, int H, int Colours)
 
 bool SamePixels(const TSurface& A, const TSurface& B)
 {
-    if (A.Width() != B.Width() || A.Height() != B.Height())
-        return false;
+    if (A.Width() != B.Width() || A.Height() != B.Height()) return false;
     for (int Y = 0; Y < A.Height(); ++Y)
         for (int X = 0; X < A.Width(); ++X)
-            if (A.Pixel(X, Y) != B.Pixel(X, Y))
-                return false;
+            if (A.Pixel(X, Y) != B.Pixel(X, Y)) return false;
     return true;
 }
 
@@ -50,7 +48,8 @@ TEST(BmpCodec, RoundTripsEveryDepth)
         int Bpp;
         int Colours;
     };
-    for (const TCase C : {TCase{1, 2}, TCase{4, 16}, TCase{8, 16}, TCase{16, 16}, TCase{24, 16}, TCase{32, 16}})
+    for (const TCase C :
+         {TCase{1, 2}, TCase{4, 16}, TCase{8, 16}, TCase{16, 16}, TCase{24, 16}, TCase{32, 16}})
     {
         // Odd widths exercise row padding.
         const TSurface Original = Sample(13, 5, C.Colours);
@@ -83,7 +82,7 @@ TEST(BmpCodec, ReadsTopDownRowsAndColourMasks)
     Put32(B, 22, static_cast<uint32_t>(-2));
     B[26] = 1;
     B[28] = 32;
-    Put32(B, 30, 3); // colour masks
+    Put32(B, 30, 3);          // colour masks
     Put32(B, 54, 0x000000FF); // red in the low byte
     Put32(B, 58, 0x0000FF00);
     Put32(B, 62, 0x00FF0000);
@@ -202,10 +201,8 @@ TEST(BmpCodec, RejectsBadInput)
             B[28] = static_cast<uint8_t>(C.Value);
         else
             Put32(B, C.At, C.Value);
-        if (C.At == 18 && C.Value == 0x7FFFFFFF)
-            Put32(B, 22, 1);
-        if (C.At == 22)
-            Put32(B, 18, C.Value == 0x7FFF ? 0x7FFF : 9);
+        if (C.At == 18 && C.Value == 0x7FFFFFFF) Put32(B, 22, 1);
+        if (C.At == 22) Put32(B, 18, C.Value == 0x7FFF ? 0x7FFF : 9);
         TSurface S(1, 1, clRed);
         EXPECT_EQ(ReadBmp(B, S), C.Expected) << C.Name;
         EXPECT_EQ(S.Pixel(0, 0), clRed) << C.Name; // untouched on failure
@@ -241,7 +238,8 @@ TEST(JpegCodec, RejectsTruncatedAndGarbageData)
     std::vector<uint8_t> Bytes;
     ASSERT_EQ(WriteJpeg(TSurface(64, 64, clRed), 90, Bytes), TCodecStatus::Ok);
     TSurface S(1, 1, clLime);
-    const std::vector<uint8_t> Half(Bytes.begin(), Bytes.begin() + static_cast<long>(Bytes.size() / 2));
+    const std::vector<uint8_t> Half(Bytes.begin(),
+                                    Bytes.begin() + static_cast<long>(Bytes.size() / 2));
     EXPECT_EQ(ReadJpeg(Half, S), TCodecStatus::Truncated);
     const std::vector<uint8_t> Head(Bytes.begin(), Bytes.begin() + 20);
     EXPECT_EQ(ReadJpeg(Head, S), TCodecStatus::Truncated);
@@ -304,7 +302,8 @@ std::vector<uint8_t> MakeIcon(int Bpp, TColour Colour, TClear Clear, bool Alpha 
         {
             const uint32_t C = Colour(X, Y);
             if (Bpp == 4)
-                B[Pixels + Row * Stride + static_cast<size_t>(X / 2)] |= static_cast<uint8_t>(C << (X % 2 ? 0 : 4));
+                B[Pixels + Row * Stride + static_cast<size_t>(X / 2)] |=
+                    static_cast<uint8_t>(C << (X % 2 ? 0 : 4));
             else
                 Put32(B, Pixels + Row * Stride + static_cast<size_t>(X) * 4,
                       C | (Alpha ? (Clear(X, Y) ? 0u : 0xFF000000u) : 0u));
@@ -320,7 +319,8 @@ std::vector<uint8_t> MakeIcon(int Bpp, TColour Colour, TClear Clear, bool Alpha 
 TEST(IcoCodec, MaskAndAlphaBecomeTransparency)
 {
     auto ClearLeft = [](int X, int) { return X < 4; };
-    const std::vector<uint8_t> Paletted = MakeIcon(4, [](int, int Y) { return Y < 16 ? 0u : 1u; }, ClearLeft);
+    const std::vector<uint8_t> Paletted = MakeIcon(
+        4, [](int, int Y) { return Y < 16 ? 0u : 1u; }, ClearLeft);
     TSurface S;
     ASSERT_EQ(ReadIco(Paletted, S), TCodecStatus::Ok);
     EXPECT_EQ(S.Width(), 32);
@@ -329,7 +329,8 @@ TEST(IcoCodec, MaskAndAlphaBecomeTransparency)
     EXPECT_EQ(S.RawPixel(10, 31), 0xFF0000FFu);
     EXPECT_EQ(S.RawPixel(0, 0), 0u);
 
-    const std::vector<uint8_t> Blended = MakeIcon(32, [](int, int) { return 0x0000FF00u; }, ClearLeft, true);
+    const std::vector<uint8_t> Blended = MakeIcon(
+        32, [](int, int) { return 0x0000FF00u; }, ClearLeft, true);
     ASSERT_EQ(ReadIco(Blended, S), TCodecStatus::Ok);
     EXPECT_EQ(S.RawPixel(10, 5), 0xFF00FF00u);
     EXPECT_EQ(S.RawPixel(1, 5), 0u);
@@ -356,7 +357,8 @@ TEST(IcoCodec, ReadsPngEntries)
 
 TEST(IcoCodec, RejectsBadInput)
 {
-    const std::vector<uint8_t> Good = MakeIcon(4, [](int, int) { return 0u; }, [](int, int) { return false; });
+    const std::vector<uint8_t> Good = MakeIcon(
+        4, [](int, int) { return 0u; }, [](int, int) { return false; });
     TSurface Probe;
     ASSERT_EQ(ReadIco(Good, Probe), TCodecStatus::Ok);
     struct TCase
@@ -387,8 +389,7 @@ TEST(IcoCodec, RejectsBadInput)
             B[C.At] = static_cast<uint8_t>(C.Value);
         else
             Put32(B, C.At, C.Value);
-        if (C.Name == std::string("image cut"))
-            Put32(B, 14, static_cast<uint32_t>(B.size() - 22));
+        if (C.Name == std::string("image cut")) Put32(B, 14, static_cast<uint32_t>(B.size() - 22));
         TSurface S(1, 1, clRed);
         EXPECT_EQ(ReadIco(B, S), C.Expected) << C.Name;
         EXPECT_EQ(S.Pixel(0, 0), clRed) << C.Name;
@@ -397,7 +398,8 @@ TEST(IcoCodec, RejectsBadInput)
 
 TEST(PictureFile, SavesByExtensionAndLoadsBySignature)
 {
-    const std::filesystem::path Dir = std::filesystem::temp_directory_path() / ("gfx-files-" + std::to_string(getpid()));
+    const std::filesystem::path Dir =
+        std::filesystem::temp_directory_path() / ("gfx-files-" + std::to_string(getpid()));
     std::filesystem::create_directories(Dir);
     const TSurface Original = Sample(6, 4, 16);
     for (const char* Name : {"a.bmp", "b.JPG", "c.png"})
@@ -428,7 +430,8 @@ TEST(PngCodec, RoundTripAndDamagedData)
     ASSERT_EQ(WritePng(Sample(40, 40, 16), Bytes), TCodecStatus::Ok);
     const std::vector<uint8_t> Cut(Bytes.begin(), Bytes.end() - 30);
     EXPECT_EQ(ReadPng(Cut, S), TCodecStatus::Truncated);
-    EXPECT_EQ(ReadPng(std::vector<uint8_t>(Bytes.begin(), Bytes.begin() + 20), S), TCodecStatus::Truncated);
+    EXPECT_EQ(ReadPng(std::vector<uint8_t>(Bytes.begin(), Bytes.begin() + 20), S),
+              TCodecStatus::Truncated);
     std::vector<uint8_t> Garbage = Bytes;
     Garbage[0] = 'X';
     EXPECT_EQ(ReadPng(Garbage, S), TCodecStatus::Malformed);

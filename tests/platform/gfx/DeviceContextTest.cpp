@@ -1,5 +1,5 @@
-#include "platform/gfx/Blit.h"
 #include "platform/gfx/DeviceContext.h"
+#include "platform/gfx/Blit.h"
 #include "platform/gfx/DrawText.h"
 #include "platform/gfx/Lines.h"
 #include "platform/gfx/Shapes.h"

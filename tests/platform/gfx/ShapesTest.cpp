@@ -1,5 +1,5 @@
-#include "platform/gfx/Lines.h"
 #include "platform/gfx/Shapes.h"
+#include "platform/gfx/Lines.h"
 
 #include "PixelTestUtil.h"
 
@@ -141,12 +141,14 @@ TEST(Shapes, NinetyDegreeArcRunsCounterClockwiseBetweenItsEndPixels)
     EXPECT_EQ(T.Pixel(19, 10), clBlack);
     EXPECT_EQ(T.Pixel(0, 10), clBlack);
     EXPECT_EQ(T.Pixel(10, 0), clWhite);
-    EXPECT_EQ(CountInk(S, clBlack) + CountInk(T, clBlack), [] {
-        TSurface Full(22, 22, clWhite);
-        TDeviceContext D(Full);
-        Arc(D, 0, 0, 20, 20, 20, 10, 20, 10);
-        return CountInk(Full, clBlack);
-    }());
+    EXPECT_EQ(CountInk(S, clBlack) + CountInk(T, clBlack),
+              []
+              {
+                  TSurface Full(22, 22, clWhite);
+                  TDeviceContext D(Full);
+                  Arc(D, 0, 0, 20, 20, 20, 10, 20, 10);
+                  return CountInk(Full, clBlack);
+              }());
 }
 
 TEST(Shapes, RoundRectCornersAreCutAndEdgesStraight)

@@ -1,5 +1,5 @@
-#include "platform/gfx/DrawText.h"
 #include "platform/gfx/Text.h"
+#include "platform/gfx/DrawText.h"
 
 #include "PixelTestUtil.h"
 
@@ -58,7 +58,8 @@ TEST(Font, BitmapFaceSizesFollowTheRequestedHeight)
         int Height;
         int Cell;
     };
-    for (const TCase C : {TCase{-11, 13}, TCase{-13, 16}, TCase{-16, 20}, TCase{13, 13}, TCase{20, 20}, TCase{0, 13}})
+    for (const TCase C : {TCase{-11, 13}, TCase{-13, 16}, TCase{-16, 20}, TCase{13, 13},
+                          TCase{20, 20}, TCase{0, 13}})
     {
         const auto Font = TFont::Get(Desc("MS Sans Serif", C.Height));
         EXPECT_EQ(Font->Metrics().Height, C.Cell) << C.Height;
@@ -96,10 +97,10 @@ TEST(Font, ItalicBitmapGlyphsLeanRightWithoutChangingTheAdvance)
     EXPECT_EQ(Leaning.Advance, Upright.Advance);
     EXPECT_EQ(Leaning.Width, Upright.Width + (Upright.Top - 1) / 4);
     // The top row moved right, the row on the baseline did not.
-    auto FirstInk = [](const TGlyph& G, int Row) {
+    auto FirstInk = [](const TGlyph& G, int Row)
+    {
         for (int X = 0; X < G.Width; ++X)
-            if (G.Coverage[static_cast<size_t>(Row * G.Width + X)])
-                return X;
+            if (G.Coverage[static_cast<size_t>(Row * G.Width + X)]) return X;
         return -1;
     };
     EXPECT_EQ(FirstInk(Leaning, 0), FirstInk(Upright, 0) + (Upright.Top - 1) / 4);
@@ -215,7 +216,8 @@ TEST(DrawText, AlignmentFlagsPlaceTheLine)
         EXPECT_EQ(S.Pixel(C.Left + Size.Width - 1, C.Top + Size.Height - 1), clYellow) << C.Format;
         EXPECT_NE(S.Pixel(C.Left - 1, C.Top), clYellow) << C.Format;
         EXPECT_NE(S.Pixel(C.Left, C.Top - 1), clYellow) << C.Format;
-        EXPECT_EQ(Height, (C.Format & (DT_VCENTER | DT_BOTTOM)) ? C.Top - 10 + Size.Height : Size.Height);
+        EXPECT_EQ(Height,
+                  (C.Format & (DT_VCENTER | DT_BOTTOM)) ? C.Top - 10 + Size.Height : Size.Height);
     }
 }
 

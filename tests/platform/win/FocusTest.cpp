@@ -9,8 +9,9 @@ class FocusTest : public TWinTest
   protected:
     std::vector<TLogged> ActivationLog()
     {
-        return Only(MessageLog(), {WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_ACTIVATEAPP, WM_NCACTIVATE,
-                                   WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS});
+        return Only(MessageLog(),
+                    {WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_ACTIVATEAPP,
+                     WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS});
     }
 };
 
@@ -127,11 +128,12 @@ TEST_F(FocusTest, CaptureChangesAreAnnounced)
     MessageLog().clear();
     EXPECT_EQ(SetCapture(B), A);
     EXPECT_TRUE(ReleaseCapture());
-    ExpectMessages(Only(MessageLog(), {WM_CAPTURECHANGED}),
-                   {{WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(B), A}, {WM_CAPTURECHANGED, 0, 0, B}});
+    ExpectMessages(
+        Only(MessageLog(), {WM_CAPTURECHANGED}),
+        {{WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(B), A}, {WM_CAPTURECHANGED, 0, 0, B}});
     EXPECT_EQ(GetCapture(), nullptr);
     SetCapture(A);
     EnableWindow(A, FALSE);
     EXPECT_EQ(GetCapture(), nullptr) << "a disabled window loses the capture";
 }
-}
+} // namespace

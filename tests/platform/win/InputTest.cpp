@@ -15,12 +15,14 @@ class InputTest : public TWinTest
     }
     std::vector<TLogged> Mouse()
     {
-        return Only(MessageLog(), {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN,
-                                   WM_RBUTTONUP, WM_MOUSELEAVE, WM_MOUSEACTIVATE, WM_MOUSEWHEEL});
+        return Only(MessageLog(),
+                    {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN,
+                     WM_RBUTTONUP, WM_MOUSELEAVE, WM_MOUSEACTIVATE, WM_MOUSEWHEEL});
     }
     std::vector<TLogged> Keys()
     {
-        return Only(MessageLog(), {WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN, WM_SYSKEYUP, WM_SYSCHAR, WM_SYSCOMMAND});
+        return Only(MessageLog(), {WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN, WM_SYSKEYUP,
+                                   WM_SYSCHAR, WM_SYSCOMMAND});
     }
     HWND FTop = nullptr, FLeft = nullptr, FRight = nullptr;
 };
@@ -31,14 +33,17 @@ TEST_F(InputTest, ClickActivatesAndReachesTheChildInClientCoordinates)
     MessageLog().clear();
     Click(150, 130); // FLeft's client starts at (111, 111)
     PumpReady();
-    ExpectMessages(Mouse(), {
-                                {WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(FTop), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN), FLeft},
-                                {WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(FTop), std::nullopt, FTop},
-                                {WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(39, 19), FLeft},
-                                {WM_LBUTTONUP, 0, MAKELPARAM(39, 19), FLeft},
-                            });
+    ExpectMessages(Mouse(),
+                   {
+                       {WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(FTop),
+                        MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN), FLeft},
+                       {WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(FTop), std::nullopt, FTop},
+                       {WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(39, 19), FLeft},
+                       {WM_LBUTTONUP, 0, MAKELPARAM(39, 19), FLeft},
+                   });
     EXPECT_EQ(GetActiveWindow(), FTop);
-    EXPECT_EQ(CursorId(GetCursor()), CursorId(LoadCursor(nullptr, IDC_IBEAM))) << "the class cursor";
+    EXPECT_EQ(CursorId(GetCursor()), CursorId(LoadCursor(nullptr, IDC_IBEAM)))
+        << "the class cursor";
     POINT P{};
     GetCursorPos(&P);
     EXPECT_EQ(P.x, 150);
@@ -53,8 +58,10 @@ TEST_F(InputTest, CaptureRoutesMovesAndReleaseToTheCapturingWindow)
     Move(250, 130); // over FRight
     Button(250, 130, false);
     PumpReady();
-    ExpectMessages(Mouse(), {{WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(139, 19), FLeft}, {WM_LBUTTONUP, 0, MAKELPARAM(139, 19), FLeft}});
-    EXPECT_TRUE(Only(MessageLog(), {WM_SETCURSOR, WM_NCHITTEST}).empty()) << "no hit testing under capture";
+    ExpectMessages(Mouse(), {{WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(139, 19), FLeft},
+                             {WM_LBUTTONUP, 0, MAKELPARAM(139, 19), FLeft}});
+    EXPECT_TRUE(Only(MessageLog(), {WM_SETCURSOR, WM_NCHITTEST}).empty())
+        << "no hit testing under capture";
     ReleaseCapture();
     MessageLog().clear();
     Move(251, 130);
@@ -96,7 +103,8 @@ TEST_F(InputTest, HoverIsReportedOnceAfterThePointerRests)
     PumpReady();
     FClock->Advance(40);
     PumpReady();
-    ExpectMessages(Only(MessageLog(), {WM_MOUSEHOVER}), {{WM_MOUSEHOVER, 0, MAKELPARAM(39, 19), FLeft}});
+    ExpectMessages(Only(MessageLog(), {WM_MOUSEHOVER}),
+                   {{WM_MOUSEHOVER, 0, MAKELPARAM(39, 19), FLeft}});
     FClock->Advance(500);
     PumpReady();
     EXPECT_EQ(Only(MessageLog(), {WM_MOUSEHOVER}).size(), 1u) << "once per request";
@@ -151,13 +159,15 @@ TEST_F(InputTest, DoubleClickNeedsTimeDistanceAndTheClassStyle)
     EXPECT_EQ(Mouse().front().Message, WM_LBUTTONDOWN) << "a third press starts over";
 
     WNDCLASS Plain{};
-    Plain.lpfnWndProc = [](HWND W, UINT M, WPARAM Wp, LPARAM Lp) -> LRESULT {
+    Plain.lpfnWndProc = [](HWND W, UINT M, WPARAM Wp, LPARAM Lp) -> LRESULT
+    {
         MessageLog().push_back({W, M, Wp, Lp});
         return DefWindowProc(W, M, Wp, Lp);
     };
     Plain.lpszClassName = "NoDoubleClicks";
     RegisterClass(&Plain);
-    HWND NoDbl = CreateWindowEx(0, "NoDoubleClicks", "", WS_CHILD | WS_VISIBLE, 10, 100, 50, 50, FTop, nullptr, nullptr, nullptr);
+    HWND NoDbl = CreateWindowEx(0, "NoDoubleClicks", "", WS_CHILD | WS_VISIBLE, 10, 100, 50, 50,
+                                FTop, nullptr, nullptr, nullptr);
     FWindows.push_back(NoDbl);
     FClock->Advance(1000);
     Click(120, 210);
@@ -202,14 +212,26 @@ TEST_F(InputTest, KeysGoToTheFocusAndTranslateToCharacters)
         std::vector<TExpected> Expected;
     };
     const TCase Cases[] = {
-        {"letter", {{'A', true}, {'A', false}}, {{WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'}, {WM_KEYUP, 'A'}}},
+        {"letter",
+         {{'A', true}, {'A', false}},
+         {{WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'}, {WM_KEYUP, 'A'}}},
         {"shifted letter",
          {{VK_SHIFT, true}, {'A', true}, {'A', false}, {VK_SHIFT, false}},
-         {{WM_KEYDOWN, VK_SHIFT}, {WM_KEYDOWN, 'A'}, {WM_CHAR, 'A'}, {WM_KEYUP, 'A'}, {WM_KEYUP, VK_SHIFT}}},
+         {{WM_KEYDOWN, VK_SHIFT},
+          {WM_KEYDOWN, 'A'},
+          {WM_CHAR, 'A'},
+          {WM_KEYUP, 'A'},
+          {WM_KEYUP, VK_SHIFT}}},
         {"control letter",
          {{VK_CONTROL, true}, {'C', true}, {'C', false}, {VK_CONTROL, false}},
-         {{WM_KEYDOWN, VK_CONTROL}, {WM_KEYDOWN, 'C'}, {WM_CHAR, 3}, {WM_KEYUP, 'C'}, {WM_KEYUP, VK_CONTROL}}},
-        {"enter", {{VK_RETURN, true}, {VK_RETURN, false}}, {{WM_KEYDOWN, VK_RETURN}, {WM_CHAR, '\r'}, {WM_KEYUP, VK_RETURN}}},
+         {{WM_KEYDOWN, VK_CONTROL},
+          {WM_KEYDOWN, 'C'},
+          {WM_CHAR, 3},
+          {WM_KEYUP, 'C'},
+          {WM_KEYUP, VK_CONTROL}}},
+        {"enter",
+         {{VK_RETURN, true}, {VK_RETURN, false}},
+         {{WM_KEYDOWN, VK_RETURN}, {WM_CHAR, '\r'}, {WM_KEYUP, VK_RETURN}}},
         {"alt letter",
          {{VK_MENU, true}, {'F', true}, {'F', false}, {VK_MENU, false}},
          {{WM_SYSKEYDOWN, VK_MENU},
@@ -226,17 +248,21 @@ TEST_F(InputTest, KeysGoToTheFocusAndTranslateToCharacters)
           {WM_SYSCOMMAND, SC_KEYMENU, ' '},
           {WM_SYSKEYUP, VK_SPACE},
           {WM_KEYUP, VK_MENU}}},
-        {"alt alone", {{VK_MENU, true}, {VK_MENU, false}}, {{WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYUP, VK_MENU}}},
+        {"alt alone",
+         {{VK_MENU, true}, {VK_MENU, false}},
+         {{WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYUP, VK_MENU}}},
     };
     for (const TCase& Case : Cases)
     {
         SCOPED_TRACE(Case.Name);
         MessageLog().clear();
-        for (auto [Vk, IsDown] : Case.Keys) Key(Vk, IsDown);
+        for (auto [Vk, IsDown] : Case.Keys)
+            Key(Vk, IsDown);
         PumpTranslated();
         // The focus window's parent sees the Alt+Space it passes on.
         auto Log = Keys();
-        std::erase_if(Log, [&](const TLogged& L) { return L.Window != FLeft && L.Message != WM_SYSCOMMAND; });
+        std::erase_if(Log, [&](const TLogged& L)
+                      { return L.Window != FLeft && L.Message != WM_SYSCOMMAND; });
         ExpectMessages(Log, Case.Expected);
     }
 }
@@ -280,7 +306,8 @@ void QuitLater(HWND, UINT, UINT_PTR Id, DWORD)
 
 TEST_F(InputTest, CaptionDragMovesTheWindowInAModalLoop)
 {
-    Dragged = MakeWindowAt(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, nullptr, {400, 100, 600, 200});
+    Dragged = MakeWindowAt(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, nullptr,
+                           {400, 100, 600, 200});
     SetTimer(nullptr, 0, 10, ReleaseButtonLater);
     MessageLog().clear();
     Button(450, 110, true);
@@ -296,12 +323,13 @@ TEST_F(InputTest, CaptionDragMovesTheWindowInAModalLoop)
     EXPECT_EQ(R.right, 630);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_TRUE(CapturedDuringTick) << "the loop dispatches other messages while it runs";
-    ExpectMessages(Only(MessageLog(), {WM_NCLBUTTONDOWN, WM_ENTERSIZEMOVE, WM_MOVE, WM_EXITSIZEMOVE}),
-                   {{WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(450, 110), Dragged},
-                    {WM_ENTERSIZEMOVE},
-                    {WM_MOVE, 0, MAKELPARAM(423, 142)},
-                    {WM_MOVE, 0, MAKELPARAM(433, 152)},
-                    {WM_EXITSIZEMOVE}});
+    ExpectMessages(
+        Only(MessageLog(), {WM_NCLBUTTONDOWN, WM_ENTERSIZEMOVE, WM_MOVE, WM_EXITSIZEMOVE}),
+        {{WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(450, 110), Dragged},
+         {WM_ENTERSIZEMOVE},
+         {WM_MOVE, 0, MAKELPARAM(423, 142)},
+         {WM_MOVE, 0, MAKELPARAM(433, 152)},
+         {WM_EXITSIZEMOVE}});
 }
 
 TEST_F(InputTest, QuitDuringTheMoveLoopEndsItAndReachesTheOuterLoop)
@@ -322,7 +350,8 @@ TEST_F(InputTest, QuitDuringTheMoveLoopEndsItAndReachesTheOuterLoop)
 
 TEST_F(InputTest, CloseButtonClosesOnlyWhenReleasedOverIt)
 {
-    HWND Stays = MakeWindowAt(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, nullptr, {400, 100, 600, 200});
+    HWND Stays = MakeWindowAt(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, nullptr,
+                              {400, 100, 600, 200});
     Button(585, 110, true);
     Move(500, 150);
     Button(500, 150, false);
@@ -346,7 +375,8 @@ LRESULT NestingProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
         if (WParam < 2) PostMessage(Window, WM_APP, WParam + 1, 0);
         PostMessage(Window, WM_APP + 1, WParam, 0);
         MSG Msg;
-        while (!Ended[WParam] && GetMessage(&Msg, nullptr, 0, 0) > 0) DispatchMessage(&Msg);
+        while (!Ended[WParam] && GetMessage(&Msg, nullptr, 0, 0) > 0)
+            DispatchMessage(&Msg);
         Trace.push_back("leave " + std::to_string(WParam));
         return 0;
     }
@@ -360,11 +390,13 @@ TEST_F(InputTest, ModalLoopsNestAndUnwindInOrder)
     Class.lpfnWndProc = NestingProc;
     Class.lpszClassName = "Nesting";
     RegisterClass(&Class);
-    HWND W = CreateWindowEx(0, "Nesting", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    HWND W =
+        CreateWindowEx(0, "Nesting", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     FWindows.push_back(W);
     Trace.clear();
     std::fill(std::begin(Ended), std::end(Ended), false);
     SendMessage(W, WM_APP, 0, 0);
-    EXPECT_EQ(Trace, (std::vector<std::string>{"enter 0", "enter 1", "enter 2", "leave 2", "leave 1", "leave 0"}));
+    EXPECT_EQ(Trace, (std::vector<std::string>{"enter 0", "enter 1", "enter 2", "leave 2",
+                                               "leave 1", "leave 0"}));
 }
-}
+} // namespace

@@ -16,7 +16,8 @@ TEST_F(MessagingTest, RegisteredMessagesShareIdsByNameFromC000)
     EXPECT_LE(First, 0xFFFFu);
     EXPECT_NE(First, Second);
     EXPECT_EQ(RegisterWindowMessage("novla.test.Registered.One"), First);
-    EXPECT_EQ(RegisterWindowMessage("NOVLA.TEST.registered.one"), First) << "names compare without case";
+    EXPECT_EQ(RegisterWindowMessage("NOVLA.TEST.registered.one"), First)
+        << "names compare without case";
     EXPECT_EQ(RegisterWindowMessage(""), 0u);
     EXPECT_EQ(RegisterWindowMessage(nullptr), 0u);
 }
@@ -135,7 +136,8 @@ TEST_F(MessagingTest, ThreadMessagesAreRetrievedButNotDispatched)
 TEST_F(MessagingTest, FullQueueRefusesFurtherPosts)
 {
     HWND Window = MakeWindow();
-    for (size_t I = 0; I < TMessageQueue::MaxPosted; ++I) ASSERT_TRUE(PostMessage(Window, WM_USER, I, 0));
+    for (size_t I = 0; I < TMessageQueue::MaxPosted; ++I)
+        ASSERT_TRUE(PostMessage(Window, WM_USER, I, 0));
     EXPECT_FALSE(PostMessage(Window, WM_USER, 0, 0));
     EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_QUOTA);
     MSG Msg{};
@@ -143,4 +145,4 @@ TEST_F(MessagingTest, FullQueueRefusesFurtherPosts)
     EXPECT_EQ(Msg.wParam, 0u) << "the oldest message is kept";
     EXPECT_TRUE(PostMessage(Window, WM_USER, 0, 0));
 }
-}
+} // namespace

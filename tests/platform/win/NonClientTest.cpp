@@ -51,8 +51,10 @@ TEST_F(NonClientTest, DefaultFrameFollowsTheStyle)
         SCOPED_TRACE(Case.Name);
         HWND W = MakeWindowAt(Case.Style, nullptr, {50, 50, 250, 150}, "", Case.ExStyle);
         ExpectRect(ClientInWindow(W), Case.Client);
-        RECT Adjusted{0, 0, Case.Client.right - Case.Client.left, Case.Client.bottom - Case.Client.top};
-        AdjustWindowRectEx(&Adjusted, static_cast<DWORD>(GetWindowLong(W, GWL_STYLE)), FALSE, Case.ExStyle);
+        RECT Adjusted{0, 0, Case.Client.right - Case.Client.left,
+                      Case.Client.bottom - Case.Client.top};
+        AdjustWindowRectEx(&Adjusted, static_cast<DWORD>(GetWindowLong(W, GWL_STYLE)), FALSE,
+                           Case.ExStyle);
         EXPECT_EQ(Adjusted.right - Adjusted.left, 200);
         EXPECT_EQ(Adjusted.bottom - Adjusted.top, 100);
         DestroyWindow(W);
@@ -75,13 +77,15 @@ LRESULT FrameTakingProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 
 TEST_F(NonClientTest, ProcedureCanReplaceTheFrame)
 {
-    HWND W = MakeWindowAt(WS_POPUP | WS_CAPTION | WS_VISIBLE, nullptr, {50, 50, 250, 150}, "", WS_EX_DLGMODALFRAME);
+    HWND W = MakeWindowAt(WS_POPUP | WS_CAPTION | WS_VISIBLE, nullptr, {50, 50, 250, 150}, "",
+                          WS_EX_DLGMODALFRAME);
     ExpectRect(ClientInWindow(W), {3, 22, 197, 97});
     SetWindowLongPtr(W, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameTakingProc));
     SetWindowLong(W, GWL_STYLE, GetWindowLong(W, GWL_STYLE) & ~static_cast<LONG>(WS_CAPTION));
     // A style change alone does not recompute the frame.
     ExpectRect(ClientInWindow(W), {3, 22, 197, 97});
-    SetWindowPos(W, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    SetWindowPos(W, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     ExpectRect(ClientInWindow(W), {3, 3, 197, 98});
     RECT Outer{};
     GetWindowRect(W, &Outer);
@@ -90,7 +94,8 @@ TEST_F(NonClientTest, ProcedureCanReplaceTheFrame)
 
 TEST_F(NonClientTest, HitTestGivesTheClassicCodes)
 {
-    HWND Dialog = MakeWindowAt(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, nullptr, {100, 100, 300, 200});
+    HWND Dialog = MakeWindowAt(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, nullptr,
+                               {100, 100, 300, 200});
     HWND Sizable = MakeWindowAt(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, {400, 100, 600, 200});
     struct TCase
     {
@@ -99,25 +104,19 @@ TEST_F(NonClientTest, HitTestGivesTheClassicCodes)
         LRESULT Expected;
     };
     const TCase Cases[] = {
-        {Dialog, {150, 150}, HTCLIENT},
-        {Dialog, {101, 150}, HTBORDER},
-        {Dialog, {150, 110}, HTCAPTION},
-        {Dialog, {110, 110}, HTSYSMENU},
-        {Dialog, {285, 110}, HTCLOSE},
-        {Dialog, {99, 150}, HTNOWHERE},
-        {Sizable, {400, 150}, HTLEFT},
-        {Sizable, {599, 150}, HTRIGHT},
-        {Sizable, {500, 100}, HTTOP},
-        {Sizable, {500, 199}, HTBOTTOM},
-        {Sizable, {401, 101}, HTTOPLEFT},
-        {Sizable, {598, 198}, HTBOTTOMRIGHT},
-        {Sizable, {585, 110}, HTCLOSE},
-        {Sizable, {567, 110}, HTMAXBUTTON},
-        {Sizable, {551, 110}, HTMINBUTTON},
-        {Sizable, {450, 115}, HTCAPTION},
+        {Dialog, {150, 150}, HTCLIENT},     {Dialog, {101, 150}, HTBORDER},
+        {Dialog, {150, 110}, HTCAPTION},    {Dialog, {110, 110}, HTSYSMENU},
+        {Dialog, {285, 110}, HTCLOSE},      {Dialog, {99, 150}, HTNOWHERE},
+        {Sizable, {400, 150}, HTLEFT},      {Sizable, {599, 150}, HTRIGHT},
+        {Sizable, {500, 100}, HTTOP},       {Sizable, {500, 199}, HTBOTTOM},
+        {Sizable, {401, 101}, HTTOPLEFT},   {Sizable, {598, 198}, HTBOTTOMRIGHT},
+        {Sizable, {585, 110}, HTCLOSE},     {Sizable, {567, 110}, HTMAXBUTTON},
+        {Sizable, {551, 110}, HTMINBUTTON}, {Sizable, {450, 115}, HTCAPTION},
     };
     for (const TCase& Case : Cases)
-        EXPECT_EQ(SendMessage(Case.Window, WM_NCHITTEST, 0, MAKELPARAM(Case.Screen.x, Case.Screen.y)), Case.Expected)
+        EXPECT_EQ(
+            SendMessage(Case.Window, WM_NCHITTEST, 0, MAKELPARAM(Case.Screen.x, Case.Screen.y)),
+            Case.Expected)
             << Case.Screen.x << "," << Case.Screen.y;
 }
-}
+} // namespace

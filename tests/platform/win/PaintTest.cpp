@@ -34,7 +34,8 @@ LRESULT PainterProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
     {
         RECT C;
         GetClientRect(Window, &C);
-        FillRect(*reinterpret_cast<HDC>(WParam), {0, 0, C.right, C.bottom}, TBrush::Solid(Fill()[Window]));
+        FillRect(*reinterpret_cast<HDC>(WParam), {0, 0, C.right, C.bottom},
+                 TBrush::Solid(Fill()[Window]));
         return 0;
     }
     return DefWindowProc(Window, Message, WParam, LParam);
@@ -67,8 +68,8 @@ class PaintTest : public ::testing::Test
     }
     HWND Make(DWORD Style, HWND Parent, RECT R, TColor Color, DWORD ExStyle = 0)
     {
-        HWND W = CreateWindowEx(ExStyle, "Painter", "Title", Style, R.left, R.top, R.right - R.left, R.bottom - R.top,
-                                Parent, nullptr, nullptr, nullptr);
+        HWND W = CreateWindowEx(ExStyle, "Painter", "Title", Style, R.left, R.top, R.right - R.left,
+                                R.bottom - R.top, Parent, nullptr, nullptr, nullptr);
         Fill()[W] = Color;
         FWindows.push_back(W);
         return W;
@@ -126,7 +127,8 @@ TEST_F(PaintTest, PaintStaysInsideTheUpdateRegionAndOutOfClippedChildren)
         EXPECT_EQ(FDesktop.ScreenPixel(15, 15), Green) << "inside the update region";
         EXPECT_EQ(FDesktop.ScreenPixel(45, 15), Red) << "outside it";
         EXPECT_EQ(FDesktop.ScreenPixel(30, 30), Blue) << "the child on top";
-        bool ChildPainted = !Only(Painting(), {WM_PAINT}).empty() && Only(Painting(), {WM_PAINT}).back().Window == Inner;
+        bool ChildPainted = !Only(Painting(), {WM_PAINT}).empty() &&
+                            Only(Painting(), {WM_PAINT}).back().Window == Inner;
         EXPECT_EQ(ChildPainted, Case.ChildRepainted);
         DestroyWindow(Top);
         FDesktop.Pump();
@@ -141,7 +143,8 @@ TEST_F(PaintTest, SiblingsAboveClipWithClipSiblings)
     FDesktop.Pump();
     InvalidateRect(Lower, nullptr, FALSE);
     FDesktop.Pump();
-    EXPECT_EQ(FDesktop.ScreenPixel(50, 50), Blue) << "the lower sibling does not paint over the upper one";
+    EXPECT_EQ(FDesktop.ScreenPixel(50, 50), Blue)
+        << "the lower sibling does not paint over the upper one";
     EXPECT_EQ(FDesktop.ScreenPixel(70, 70), Green);
     (void)Upper;
 }
@@ -192,7 +195,8 @@ TEST_F(PaintTest, APaintThatDoesNotValidateIsNotRepeated)
     Class.lpfnWndProc = LazyProc;
     Class.lpszClassName = "Lazy";
     RegisterClass(&Class);
-    HWND W = CreateWindowEx(0, "Lazy", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    HWND W = CreateWindowEx(0, "Lazy", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                            nullptr, nullptr);
     FWindows.push_back(W);
     FDesktop.Pump();
     EXPECT_EQ(Only(MessageLog(), {WM_PAINT}).size(), 1u);
@@ -212,7 +216,8 @@ TEST_F(PaintTest, UpdateWindowPaintsAtOnce)
 
 TEST_F(PaintTest, CaptionFollowsActivation)
 {
-    HWND Dialog = Make(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, nullptr, {100, 100, 300, 200}, Red);
+    HWND Dialog =
+        Make(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, nullptr, {100, 100, 300, 200}, Red);
     FDesktop.Pump();
     EXPECT_EQ(FDesktop.ScreenPixel(150, 110), ColorToRGB(GetSysColor(COLOR_ACTIVECAPTION)));
     FDesktop.FocusOtherProgram();
@@ -239,11 +244,13 @@ TEST_F(PaintTest, WindowRegionShapesPaintingAndHitTesting)
 
 TEST_F(PaintTest, PrintDrawsAWindowAndItsChildrenIntoAGivenContext)
 {
-    HWND Top = Make(WS_POPUP | WS_CAPTION, nullptr, {0, 0, 200, 100}, Red); // hidden: printing needs no screen
+    HWND Top = Make(WS_POPUP | WS_CAPTION, nullptr, {0, 0, 200, 100},
+                    Red); // hidden: printing needs no screen
     Make(WS_CHILD | WS_VISIBLE, Top, {10, 10, 60, 40}, Blue);
     TSurface Target(200, 100, RGB(1, 2, 3));
     TDeviceContext Dc(Target);
-    SendMessage(Top, WM_PRINT, reinterpret_cast<WPARAM>(&Dc), PRF_NONCLIENT | PRF_CLIENT | PRF_CHILDREN);
+    SendMessage(Top, WM_PRINT, reinterpret_cast<WPARAM>(&Dc),
+                PRF_NONCLIENT | PRF_CLIENT | PRF_CHILDREN);
     EXPECT_EQ(Target.Pixel(0, 0), ColorToRGB(GetSysColor(COLOR_3DLIGHT)));
     EXPECT_EQ(Target.Pixel(103, 72), Red);
     EXPECT_EQ(Target.Pixel(18, 37), Blue) << "the child at its place in the client area";
@@ -261,4 +268,4 @@ TEST_F(PaintTest, ScreenshotWritesAFile)
     EXPECT_TRUE(FDesktop.SaveScreenshot(Path));
     EXPECT_FALSE(FDesktop.SaveScreenshot(::testing::TempDir() + "shot.unknown"));
 }
-}
+} // namespace

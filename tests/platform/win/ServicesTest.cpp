@@ -36,7 +36,8 @@ class ServicesTest : public ::testing::Test
             Class.lpszClassName = "White";
             RegisterClass(&Class);
         }
-        FWindow = CreateWindowEx(0, "White", "", WS_POPUP | WS_VISIBLE, 10, 10, 100, 100, nullptr, nullptr, nullptr, nullptr);
+        FWindow = CreateWindowEx(0, "White", "", WS_POPUP | WS_VISIBLE, 10, 10, 100, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
         FDesktop.Pump();
     }
     void TearDown() override
@@ -89,7 +90,8 @@ TEST_F(ServicesTest, ScreenContextDrawsIntoTheWindowsUnderIt)
     HDC Screen = GetDC(nullptr);
     ASSERT_NE(Screen, nullptr);
     EXPECT_EQ(GetPixel(*Screen, 50, 50), White) << "it shows what the windows show";
-    FillRect(*Screen, {5, 50, 60, 52}, TBrush::Solid(Red)); // half on the window, half on the desktop
+    FillRect(*Screen, {5, 50, 60, 52},
+             TBrush::Solid(Red)); // half on the window, half on the desktop
     ReleaseDC(nullptr, Screen);
     FDesktop.Pump();
     EXPECT_EQ(FDesktop.ScreenPixel(20, 50), Red);
@@ -124,4 +126,4 @@ TEST_F(ServicesTest, CursorAndBeepReachTheBackend)
     EXPECT_EQ(Work.right, 320);
     EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 240);
 }
-}
+} // namespace

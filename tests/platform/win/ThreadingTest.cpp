@@ -14,10 +14,12 @@ TEST_F(ThreadingTest, PostFromAnotherThreadWakesABlockedGetMessage)
 {
     HWND Window = MakeWindow();
     std::promise<void> Blocking;
-    std::thread Poster([&] {
-        Blocking.get_future().wait();
-        EXPECT_TRUE(PostMessage(Window, WM_APP + 1, 11, 22));
-    });
+    std::thread Poster(
+        [&]
+        {
+            Blocking.get_future().wait();
+            EXPECT_TRUE(PostMessage(Window, WM_APP + 1, 11, 22));
+        });
     // The poster waits for this signal, so GetMessage is entered with an
     // empty queue (or at worst finds the message at once).
     Blocking.set_value();
@@ -37,10 +39,13 @@ TEST_F(ThreadingTest, EachPosterKeepsItsOrderUnderContention)
     constexpr int PerPoster = 500;
     std::vector<std::thread> Threads;
     for (int P = 0; P < Posters; ++P)
-        Threads.emplace_back([=] {
-            for (int I = 0; I < PerPoster; ++I)
-                while (!PostMessage(Window, WM_APP, static_cast<WPARAM>(P), I)) std::this_thread::yield();
-        });
+        Threads.emplace_back(
+            [=]
+            {
+                for (int I = 0; I < PerPoster; ++I)
+                    while (!PostMessage(Window, WM_APP, static_cast<WPARAM>(P), I))
+                        std::this_thread::yield();
+            });
     std::vector<LPARAM> Last(Posters, -1);
     MSG Msg{};
     for (int Received = 0; Received < Posters * PerPoster; ++Received)
@@ -49,7 +54,8 @@ TEST_F(ThreadingTest, EachPosterKeepsItsOrderUnderContention)
         ASSERT_EQ(Msg.lParam, Last[Msg.wParam] + 1);
         Last[Msg.wParam] = Msg.lParam;
     }
-    for (auto& T : Threads) T.join();
+    for (auto& T : Threads)
+        T.join();
 }
 
 TEST_F(ThreadingTest, AdvancingTheFakeClockWakesALoopWaitingForATimer)
@@ -92,19 +98,24 @@ TEST_F(ThreadingTest, SendToAnotherThreadRunsThereAndReturnsTheResult)
     Class.lpfnWndProc = AnswerProc;
     Class.lpszClassName = "Answer";
     RegisterClass(&Class);
-    HWND Here = CreateWindowEx(0, "Answer", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    HWND Here =
+        CreateWindowEx(0, "Answer", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     FWindows.push_back(Here);
 
     std::promise<HWND> Created;
     std::atomic<DWORD> AnsweredOn = 0;
-    std::thread Owner([&] {
-        HWND There = CreateWindowEx(0, "Answer", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        Created.set_value(There);
-        MSG Msg;
-        while (GetMessage(&Msg, nullptr, 0, 0) > 0) DispatchMessage(&Msg);
-        AnsweredOn = GetCurrentThreadId();
-        DestroyWindow(There);
-    });
+    std::thread Owner(
+        [&]
+        {
+            HWND There = CreateWindowEx(0, "Answer", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        nullptr, nullptr);
+            Created.set_value(There);
+            MSG Msg;
+            while (GetMessage(&Msg, nullptr, 0, 0) > 0)
+                DispatchMessage(&Msg);
+            AnsweredOn = GetCurrentThreadId();
+            DestroyWindow(There);
+        });
     HWND There = Created.get_future().get();
     EXPECT_EQ(SendMessage(There, WM_USER, 21, 0), 42);
     EXPECT_EQ(SendMessage(There, WM_USER + 1, 5, reinterpret_cast<LPARAM>(Here)), 11)
@@ -118,7 +129,12 @@ TEST_F(ThreadingTest, SendToAnotherThreadRunsThereAndReturnsTheResult)
 TEST_F(ThreadingTest, EndedThreadLeavesNoWindowToPostTo)
 {
     HWND Orphan = nullptr;
-    std::thread Owner([&] { Orphan = CreateWindowEx(0, "Recorder", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr); });
+    std::thread Owner(
+        [&]
+        {
+            Orphan = CreateWindowEx(0, "Recorder", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    nullptr, nullptr);
+        });
     Owner.join();
     ASSERT_NE(Orphan, nullptr);
     EXPECT_FALSE(IsWindow(Orphan));
@@ -134,17 +150,22 @@ TEST_F(ThreadingTest, AWorkerLoopRunsBesideTheUiThread)
     std::promise<DWORD> Started;
     std::promise<void> FirstTick;
     std::atomic<int> Ticks = 0;
-    std::thread Worker([&] {
-        HWND Own = CreateWindowEx(0, "Recorder", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        SetTimer(Own, 1, 100, nullptr);
-        Started.set_value(GetCurrentThreadId());
-        MSG Msg;
-        while (GetMessage(&Msg, nullptr, 0, 0) > 0)
-            if (Msg.message == WM_TIMER && ++Ticks == 1) FirstTick.set_value();
-        EXPECT_EQ(CreateWindowEx(0, "Recorder", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr)
-            << "top-level windows belong to the UI thread";
-        DestroyWindow(Own);
-    });
+    std::thread Worker(
+        [&]
+        {
+            HWND Own = CreateWindowEx(0, "Recorder", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                      nullptr, nullptr);
+            SetTimer(Own, 1, 100, nullptr);
+            Started.set_value(GetCurrentThreadId());
+            MSG Msg;
+            while (GetMessage(&Msg, nullptr, 0, 0) > 0)
+                if (Msg.message == WM_TIMER && ++Ticks == 1) FirstTick.set_value();
+            EXPECT_EQ(CreateWindowEx(0, "Recorder", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                     nullptr, nullptr),
+                      nullptr)
+                << "top-level windows belong to the UI thread";
+            DestroyWindow(Own);
+        });
     DWORD WorkerId = Started.get_future().get();
     for (int I = 0; I < 20; ++I)
     {
@@ -156,4 +177,4 @@ TEST_F(ThreadingTest, AWorkerLoopRunsBesideTheUiThread)
     PostThreadMessage(WorkerId, WM_QUIT, 0, 0);
     Worker.join();
 }
-}
+} // namespace

@@ -60,7 +60,8 @@ TEST_F(TimerTest, PostedMessagesComeBeforeDueTimers)
     PostMessage(Window, WM_USER, 0, 0);
     MessageLog().clear();
     PumpReady();
-    ExpectMessages(Only(MessageLog(), {WM_USER, WM_TIMER}), {{WM_USER}, {WM_TIMER, 2}, {WM_TIMER, 1}});
+    ExpectMessages(Only(MessageLog(), {WM_USER, WM_TIMER}),
+                   {{WM_USER}, {WM_TIMER, 2}, {WM_TIMER, 1}});
 }
 
 std::vector<std::pair<HWND, UINT_PTR>> ProcCalls;
@@ -77,7 +78,8 @@ TEST_F(TimerTest, TimerProcedureReplacesTheWindowProcedure)
     SetTimer(Window, 3, 10, RecordingTimerProc);
     UINT_PTR ThreadTimer = SetTimer(nullptr, 0, 10, RecordingTimerProc);
     ASSERT_NE(ThreadTimer, 0u);
-    EXPECT_NE(SetTimer(nullptr, 0, 10, RecordingTimerProc), ThreadTimer) << "each thread timer gets its own id";
+    EXPECT_NE(SetTimer(nullptr, 0, 10, RecordingTimerProc), ThreadTimer)
+        << "each thread timer gets its own id";
     KillTimer(nullptr, ThreadTimer + 1);
     MessageLog().clear();
     FClock->Advance(10);
@@ -110,4 +112,4 @@ TEST_F(TimerTest, TooShortPeriodIsRaisedToTheMinimum)
     FClock->Advance(1);
     EXPECT_EQ(PumpReady(), 1);
 }
-}
+} // namespace

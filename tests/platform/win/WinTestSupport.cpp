@@ -21,7 +21,7 @@ std::string Describe(UINT Message, std::optional<WPARAM> WParam, std::optional<L
     if (LParam) Out << " l=" << *LParam;
     return Out.str();
 }
-}
+} // namespace
 
 std::vector<TLogged>& MessageLog()
 {
@@ -33,61 +33,116 @@ const char* MessageName(UINT Message)
 {
     switch (Message)
     {
-    case WM_NULL: return "WM_NULL";
-    case WM_CREATE: return "WM_CREATE";
-    case WM_DESTROY: return "WM_DESTROY";
-    case WM_MOVE: return "WM_MOVE";
-    case WM_SIZE: return "WM_SIZE";
-    case WM_ACTIVATE: return "WM_ACTIVATE";
-    case WM_SETFOCUS: return "WM_SETFOCUS";
-    case WM_KILLFOCUS: return "WM_KILLFOCUS";
-    case WM_ENABLE: return "WM_ENABLE";
-    case WM_SETTEXT: return "WM_SETTEXT";
-    case WM_GETTEXT: return "WM_GETTEXT";
-    case WM_GETTEXTLENGTH: return "WM_GETTEXTLENGTH";
-    case WM_PAINT: return "WM_PAINT";
-    case WM_CLOSE: return "WM_CLOSE";
-    case WM_QUIT: return "WM_QUIT";
-    case WM_ERASEBKGND: return "WM_ERASEBKGND";
-    case WM_SHOWWINDOW: return "WM_SHOWWINDOW";
-    case WM_ACTIVATEAPP: return "WM_ACTIVATEAPP";
-    case WM_SETCURSOR: return "WM_SETCURSOR";
-    case WM_MOUSEACTIVATE: return "WM_MOUSEACTIVATE";
-    case WM_GETMINMAXINFO: return "WM_GETMINMAXINFO";
-    case WM_WINDOWPOSCHANGING: return "WM_WINDOWPOSCHANGING";
-    case WM_WINDOWPOSCHANGED: return "WM_WINDOWPOSCHANGED";
-    case WM_STYLECHANGING: return "WM_STYLECHANGING";
-    case WM_STYLECHANGED: return "WM_STYLECHANGED";
-    case WM_NCCREATE: return "WM_NCCREATE";
-    case WM_NCDESTROY: return "WM_NCDESTROY";
-    case WM_NCCALCSIZE: return "WM_NCCALCSIZE";
-    case WM_NCHITTEST: return "WM_NCHITTEST";
-    case WM_NCPAINT: return "WM_NCPAINT";
-    case WM_NCACTIVATE: return "WM_NCACTIVATE";
-    case WM_KEYDOWN: return "WM_KEYDOWN";
-    case WM_KEYUP: return "WM_KEYUP";
-    case WM_CHAR: return "WM_CHAR";
-    case WM_SYSKEYDOWN: return "WM_SYSKEYDOWN";
-    case WM_SYSKEYUP: return "WM_SYSKEYUP";
-    case WM_SYSCHAR: return "WM_SYSCHAR";
-    case WM_SYSCOMMAND: return "WM_SYSCOMMAND";
-    case WM_TIMER: return "WM_TIMER";
-    case WM_MOUSEMOVE: return "WM_MOUSEMOVE";
-    case WM_LBUTTONDOWN: return "WM_LBUTTONDOWN";
-    case WM_LBUTTONUP: return "WM_LBUTTONUP";
-    case WM_LBUTTONDBLCLK: return "WM_LBUTTONDBLCLK";
-    case WM_RBUTTONDOWN: return "WM_RBUTTONDOWN";
-    case WM_RBUTTONUP: return "WM_RBUTTONUP";
-    case WM_MOUSEWHEEL: return "WM_MOUSEWHEEL";
-    case WM_PARENTNOTIFY: return "WM_PARENTNOTIFY";
-    case WM_CAPTURECHANGED: return "WM_CAPTURECHANGED";
-    case WM_MOUSELEAVE: return "WM_MOUSELEAVE";
-    case WM_NCMOUSEMOVE: return "WM_NCMOUSEMOVE";
-    case WM_NCLBUTTONDOWN: return "WM_NCLBUTTONDOWN";
-    case WM_NCLBUTTONUP: return "WM_NCLBUTTONUP";
-    case WM_ENTERSIZEMOVE: return "WM_ENTERSIZEMOVE";
-    case WM_EXITSIZEMOVE: return "WM_EXITSIZEMOVE";
-    default: return Message >= WM_USER ? "WM_USER+" : "(other)";
+    case WM_NULL:
+        return "WM_NULL";
+    case WM_CREATE:
+        return "WM_CREATE";
+    case WM_DESTROY:
+        return "WM_DESTROY";
+    case WM_MOVE:
+        return "WM_MOVE";
+    case WM_SIZE:
+        return "WM_SIZE";
+    case WM_ACTIVATE:
+        return "WM_ACTIVATE";
+    case WM_SETFOCUS:
+        return "WM_SETFOCUS";
+    case WM_KILLFOCUS:
+        return "WM_KILLFOCUS";
+    case WM_ENABLE:
+        return "WM_ENABLE";
+    case WM_SETTEXT:
+        return "WM_SETTEXT";
+    case WM_GETTEXT:
+        return "WM_GETTEXT";
+    case WM_GETTEXTLENGTH:
+        return "WM_GETTEXTLENGTH";
+    case WM_PAINT:
+        return "WM_PAINT";
+    case WM_CLOSE:
+        return "WM_CLOSE";
+    case WM_QUIT:
+        return "WM_QUIT";
+    case WM_ERASEBKGND:
+        return "WM_ERASEBKGND";
+    case WM_SHOWWINDOW:
+        return "WM_SHOWWINDOW";
+    case WM_ACTIVATEAPP:
+        return "WM_ACTIVATEAPP";
+    case WM_SETCURSOR:
+        return "WM_SETCURSOR";
+    case WM_MOUSEACTIVATE:
+        return "WM_MOUSEACTIVATE";
+    case WM_GETMINMAXINFO:
+        return "WM_GETMINMAXINFO";
+    case WM_WINDOWPOSCHANGING:
+        return "WM_WINDOWPOSCHANGING";
+    case WM_WINDOWPOSCHANGED:
+        return "WM_WINDOWPOSCHANGED";
+    case WM_STYLECHANGING:
+        return "WM_STYLECHANGING";
+    case WM_STYLECHANGED:
+        return "WM_STYLECHANGED";
+    case WM_NCCREATE:
+        return "WM_NCCREATE";
+    case WM_NCDESTROY:
+        return "WM_NCDESTROY";
+    case WM_NCCALCSIZE:
+        return "WM_NCCALCSIZE";
+    case WM_NCHITTEST:
+        return "WM_NCHITTEST";
+    case WM_NCPAINT:
+        return "WM_NCPAINT";
+    case WM_NCACTIVATE:
+        return "WM_NCACTIVATE";
+    case WM_KEYDOWN:
+        return "WM_KEYDOWN";
+    case WM_KEYUP:
+        return "WM_KEYUP";
+    case WM_CHAR:
+        return "WM_CHAR";
+    case WM_SYSKEYDOWN:
+        return "WM_SYSKEYDOWN";
+    case WM_SYSKEYUP:
+        return "WM_SYSKEYUP";
+    case WM_SYSCHAR:
+        return "WM_SYSCHAR";
+    case WM_SYSCOMMAND:
+        return "WM_SYSCOMMAND";
+    case WM_TIMER:
+        return "WM_TIMER";
+    case WM_MOUSEMOVE:
+        return "WM_MOUSEMOVE";
+    case WM_LBUTTONDOWN:
+        return "WM_LBUTTONDOWN";
+    case WM_LBUTTONUP:
+        return "WM_LBUTTONUP";
+    case WM_LBUTTONDBLCLK:
+        return "WM_LBUTTONDBLCLK";
+    case WM_RBUTTONDOWN:
+        return "WM_RBUTTONDOWN";
+    case WM_RBUTTONUP:
+        return "WM_RBUTTONUP";
+    case WM_MOUSEWHEEL:
+        return "WM_MOUSEWHEEL";
+    case WM_PARENTNOTIFY:
+        return "WM_PARENTNOTIFY";
+    case WM_CAPTURECHANGED:
+        return "WM_CAPTURECHANGED";
+    case WM_MOUSELEAVE:
+        return "WM_MOUSELEAVE";
+    case WM_NCMOUSEMOVE:
+        return "WM_NCMOUSEMOVE";
+    case WM_NCLBUTTONDOWN:
+        return "WM_NCLBUTTONDOWN";
+    case WM_NCLBUTTONUP:
+        return "WM_NCLBUTTONUP";
+    case WM_ENTERSIZEMOVE:
+        return "WM_ENTERSIZEMOVE";
+    case WM_EXITSIZEMOVE:
+        return "WM_EXITSIZEMOVE";
+    default:
+        return Message >= WM_USER ? "WM_USER+" : "(other)";
     }
 }
 
@@ -98,17 +153,19 @@ void ExpectMessages(const std::vector<TLogged>& Log, const std::vector<TExpected
     {
         const TExpected& E = Expected[I];
         const TLogged& L = Log[I];
-        Same = L.Message == E.Message && (!E.WParam || *E.WParam == L.WParam) && (!E.LParam || *E.LParam == L.LParam) &&
-               (!E.Window || E.Window == L.Window);
+        Same = L.Message == E.Message && (!E.WParam || *E.WParam == L.WParam) &&
+               (!E.LParam || *E.LParam == L.LParam) && (!E.Window || E.Window == L.Window);
     }
     if (Same) return;
     std::ostringstream Out;
     Out << "expected:\n";
-    for (const auto& E : Expected) Out << "  " << Describe(E.Message, E.WParam, E.LParam) << " (0x" << std::hex << E.Message << std::dec << ")\n";
+    for (const auto& E : Expected)
+        Out << "  " << Describe(E.Message, E.WParam, E.LParam) << " (0x" << std::hex << E.Message
+            << std::dec << ")\n";
     Out << "got:\n";
     for (const auto& L : Log)
-        Out << "  " << Describe(L.Message, L.WParam, L.LParam) << " (0x" << std::hex << L.Message << std::dec << ") hwnd "
-            << L.Window << "\n";
+        Out << "  " << Describe(L.Message, L.WParam, L.LParam) << " (0x" << std::hex << L.Message
+            << std::dec << ") hwnd " << L.Window << "\n";
     ADD_FAILURE() << Out.str();
 }
 
@@ -149,7 +206,9 @@ void TWinTest::TearDown()
     for (HWND Window : FWindows)
         if (IsWindow(Window)) DestroyWindow(Window);
     MSG Msg;
-    while (PeekMessage(&Msg, nullptr, 0, 0, PM_REMOVE)) {}
+    while (PeekMessage(&Msg, nullptr, 0, 0, PM_REMOVE))
+    {
+    }
     InstallClock(nullptr);
     MessageLog().clear();
 }
@@ -161,9 +220,10 @@ HWND TWinTest::MakeWindow(DWORD Style, HWND Parent, LPCSTR Text)
 
 HWND TWinTest::MakeWindowAt(DWORD Style, HWND Parent, RECT Rect, LPCSTR Text, DWORD ExStyle, int Id)
 {
-    HWND Window = CreateWindowEx(ExStyle, "Recorder", Text, Style, Rect.left, Rect.top, Rect.right - Rect.left,
-                                 Rect.bottom - Rect.top, Parent, reinterpret_cast<HMENU>(static_cast<LONG_PTR>(Id)),
-                                 nullptr, nullptr);
+    HWND Window =
+        CreateWindowEx(ExStyle, "Recorder", Text, Style, Rect.left, Rect.top,
+                       Rect.right - Rect.left, Rect.bottom - Rect.top, Parent,
+                       reinterpret_cast<HMENU>(static_cast<LONG_PTR>(Id)), nullptr, nullptr);
     EXPECT_NE(Window, nullptr);
     FWindows.push_back(Window);
     return Window;

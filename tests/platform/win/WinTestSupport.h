@@ -46,7 +46,8 @@ class TWinTest : public ::testing::Test
     void TearDown() override;
 
     HWND MakeWindow(DWORD Style = 0, HWND Parent = HWND_MESSAGE, LPCSTR Text = "");
-    HWND MakeWindowAt(DWORD Style, HWND Parent, RECT Rect, LPCSTR Text = "", DWORD ExStyle = 0, int Id = 0);
+    HWND MakeWindowAt(DWORD Style, HWND Parent, RECT Rect, LPCSTR Text = "", DWORD ExStyle = 0,
+                      int Id = 0);
     // Retrieves and dispatches every message that is ready now.
     int PumpReady();
     // The same with TranslateMessage, as an application's loop does.

@@ -75,7 +75,9 @@ TEST_F(WindowTest, ProcedureCanRefuseCreation)
         SCOPED_TRACE(MessageName(Case.RefuseAt));
         RefuseAt = Case.RefuseAt;
         MessageLog().clear();
-        EXPECT_EQ(CreateWindowEx(0, "Refusing", "", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr, nullptr), nullptr);
+        EXPECT_EQ(CreateWindowEx(0, "Refusing", "", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr,
+                                 nullptr),
+                  nullptr);
         ExpectMessages(MessageLog(), Case.Expected);
     }
     EXPECT_TRUE(UnregisterClass("Refusing", nullptr)) << "no window of the class is left";
@@ -91,7 +93,8 @@ LRESULT SubclassProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 TEST_F(WindowTest, ReplacedProcedureSeesMessagesFirstAndCanChainOn)
 {
     HWND Window = MakeWindow();
-    PreviousProc = reinterpret_cast<WNDPROC>(SetWindowLongPtr(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+    PreviousProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtr(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
     ASSERT_NE(PreviousProc, nullptr);
     EXPECT_EQ(GetWindowLongPtr(Window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(SubclassProc));
     MessageLog().clear();
@@ -120,7 +123,8 @@ TEST_F(WindowTest, TextGoesThroughTheTextMessages)
     MessageLog().clear();
     EXPECT_TRUE(SetWindowText(Window, "Much longer text"));
     ExpectMessages(MessageLog(), {{WM_SETTEXT}});
-    EXPECT_EQ(GetWindowText(Window, Buffer, sizeof Buffer), 7) << "cut to the buffer, zero included";
+    EXPECT_EQ(GetWindowText(Window, Buffer, sizeof Buffer), 7)
+        << "cut to the buffer, zero included";
     EXPECT_STREQ(Buffer, "Much lo");
     EXPECT_EQ(GetWindowText(Window, Buffer, 1), 0);
     EXPECT_STREQ(Buffer, "");
@@ -140,7 +144,9 @@ TEST_F(WindowTest, WindowWordsAndExtraBytes)
     EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX);
 
     MessageLog().clear();
-    EXPECT_EQ(static_cast<DWORD>(SetWindowLong(Window, GWL_STYLE, static_cast<LONG>(WS_POPUP | WS_DISABLED))), WS_POPUP);
+    EXPECT_EQ(static_cast<DWORD>(
+                  SetWindowLong(Window, GWL_STYLE, static_cast<LONG>(WS_POPUP | WS_DISABLED))),
+              WS_POPUP);
     EXPECT_EQ(static_cast<DWORD>(GetWindowLong(Window, GWL_STYLE)), WS_POPUP | WS_DISABLED);
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtr(Window, GWL_STYLE)), WS_POPUP | WS_DISABLED)
         << "the high style bit is not sign-extended";
@@ -165,9 +171,13 @@ TEST_F(WindowTest, ClassRegistrationRules)
     MakeWindow();
     EXPECT_FALSE(UnregisterClass("recorder", nullptr));
     EXPECT_EQ(GetLastError(), ERROR_CLASS_HAS_WINDOWS);
-    EXPECT_EQ(CreateWindowEx(0, "NoSuchClass", "", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr), nullptr);
+    EXPECT_EQ(CreateWindowEx(0, "NoSuchClass", "", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr,
+                             nullptr),
+              nullptr);
     EXPECT_EQ(GetLastError(), ERROR_CANNOT_FIND_WND_CLASS);
-    EXPECT_EQ(CreateWindowEx(0, "Recorder", "", WS_CHILD, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
+    EXPECT_EQ(
+        CreateWindowEx(0, "Recorder", "", WS_CHILD, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+        nullptr);
     EXPECT_EQ(GetLastError(), ERROR_TLW_WITH_WSCHILD);
 }
 
@@ -177,4 +187,4 @@ TEST_F(WindowTest, CloseDestroysByDefault)
     SendMessage(Window, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(Window));
 }
-}
+} // namespace

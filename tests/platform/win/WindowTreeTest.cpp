@@ -8,10 +8,14 @@ class WindowTreeTest : public TWinTest
     std::vector<HWND> ChildOrder(HWND Parent)
     {
         std::vector<HWND> Order;
-        for (HWND W = GetWindow(Parent, GW_CHILD); W; W = GetWindow(W, GW_HWNDNEXT)) Order.push_back(W);
+        for (HWND W = GetWindow(Parent, GW_CHILD); W; W = GetWindow(W, GW_HWNDNEXT))
+            Order.push_back(W);
         return Order;
     }
-    HWND Popup(RECT Rect, DWORD Extra = WS_VISIBLE) { return MakeWindowAt(WS_POPUP | Extra, nullptr, Rect); }
+    HWND Popup(RECT Rect, DWORD Extra = WS_VISIBLE)
+    {
+        return MakeWindowAt(WS_POPUP | Extra, nullptr, Rect);
+    }
     HWND Child(HWND Parent, RECT Rect, int Id = 0, DWORD Extra = WS_VISIBLE)
     {
         return MakeWindowAt(WS_CHILD | Extra, Parent, Rect, "", 0, Id);
@@ -51,7 +55,8 @@ TEST_F(WindowTreeTest, EnumerationIsDepthFirstInZOrder)
     std::vector<HWND> Seen;
     EnumChildWindows(
         Parent,
-        [](HWND W, LPARAM P) {
+        [](HWND W, LPARAM P)
+        {
             reinterpret_cast<std::vector<HWND>*>(P)->push_back(W);
             return TRUE;
         },
@@ -110,9 +115,14 @@ TEST_F(WindowTreeTest, CoordinatesMapThroughTheTree)
         POINT Screen;
         HWND Expected;
     };
-    const TCase Cases[] = {{{115, 75}, Inner}, {{105, 55}, Top}, {{50, 50}, nullptr}, {{209, 119}, Inner}, {{210, 120}, Top}};
+    const TCase Cases[] = {{{115, 75}, Inner},
+                           {{105, 55}, Top},
+                           {{50, 50}, nullptr},
+                           {{209, 119}, Inner},
+                           {{210, 120}, Top}};
     for (const TCase& Case : Cases)
-        EXPECT_EQ(WindowFromPoint(Case.Screen), Case.Expected) << Case.Screen.x << "," << Case.Screen.y;
+        EXPECT_EQ(WindowFromPoint(Case.Screen), Case.Expected)
+            << Case.Screen.x << "," << Case.Screen.y;
     EnableWindow(Inner, FALSE);
     EXPECT_EQ(WindowFromPoint({115, 75}), Top) << "a disabled child lets the point through";
     EnableWindow(Inner, TRUE);
@@ -132,26 +142,40 @@ TEST_F(WindowTreeTest, SetWindowPosSendsOnlyWhatChanged)
     };
     const RECT Base{10, 10, 60, 40};
     const TCase Cases[] = {
-        {"move", {20, 30, 70, 60}, SWP_NOSIZE, {{WM_WINDOWPOSCHANGING}, {WM_WINDOWPOSCHANGED}, {WM_MOVE, 0, MAKELPARAM(20, 30)}}},
+        {"move",
+         {20, 30, 70, 60},
+         SWP_NOSIZE,
+         {{WM_WINDOWPOSCHANGING}, {WM_WINDOWPOSCHANGED}, {WM_MOVE, 0, MAKELPARAM(20, 30)}}},
         {"size",
          {10, 10, 90, 50},
          SWP_NOMOVE,
-         {{WM_WINDOWPOSCHANGING}, {WM_NCCALCSIZE, TRUE}, {WM_WINDOWPOSCHANGED}, {WM_SIZE, SIZE_RESTORED, MAKELPARAM(80, 40)}}},
+         {{WM_WINDOWPOSCHANGING},
+          {WM_NCCALCSIZE, TRUE},
+          {WM_WINDOWPOSCHANGED},
+          {WM_SIZE, SIZE_RESTORED, MAKELPARAM(80, 40)}}},
         {"move and size",
          {0, 0, 20, 20},
          0,
-         {{WM_WINDOWPOSCHANGING}, {WM_NCCALCSIZE, TRUE}, {WM_WINDOWPOSCHANGED}, {WM_MOVE}, {WM_SIZE}}},
+         {{WM_WINDOWPOSCHANGING},
+          {WM_NCCALCSIZE, TRUE},
+          {WM_WINDOWPOSCHANGED},
+          {WM_MOVE},
+          {WM_SIZE}}},
         {"nothing", Base, 0, {{WM_WINDOWPOSCHANGING}}},
-        {"frame changed", Base, 0x37, {{WM_WINDOWPOSCHANGING}, {WM_NCCALCSIZE, TRUE}, {WM_WINDOWPOSCHANGED}}},
+        {"frame changed",
+         Base,
+         0x37,
+         {{WM_WINDOWPOSCHANGING}, {WM_NCCALCSIZE, TRUE}, {WM_WINDOWPOSCHANGED}}},
     };
     for (const TCase& Case : Cases)
     {
         SCOPED_TRACE(Case.Name);
         HWND W = Child(Parent, Base);
         MessageLog().clear();
-        SetWindowPos(W, nullptr, Case.To.left, Case.To.top, Case.To.right - Case.To.left, Case.To.bottom - Case.To.top,
-                     Case.Flags | SWP_NOZORDER);
-        ExpectMessages(Only(MessageLog(), {WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE}),
+        SetWindowPos(W, nullptr, Case.To.left, Case.To.top, Case.To.right - Case.To.left,
+                     Case.To.bottom - Case.To.top, Case.Flags | SWP_NOZORDER);
+        ExpectMessages(Only(MessageLog(), {WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED,
+                                           WM_MOVE, WM_SIZE}),
                        Case.Expected);
         DestroyWindow(W);
     }
@@ -166,7 +190,8 @@ TEST_F(WindowTreeTest, VisibilityFollowsAncestors)
     EXPECT_FALSE(ShowWindow(Top, SW_SHOWNA));
     EXPECT_TRUE(IsWindowVisible(Inner));
     EXPECT_TRUE(ShowWindow(Top, SW_SHOWNA)) << "returns the previous visibility";
-    ExpectMessages(Only(MessageLog(), {WM_SHOWWINDOW}), {{WM_SHOWWINDOW, TRUE, 0, Top}}); // sent only on a change
+    ExpectMessages(Only(MessageLog(), {WM_SHOWWINDOW}),
+                   {{WM_SHOWWINDOW, TRUE, 0, Top}}); // sent only on a change
 }
 
 TEST_F(WindowTreeTest, MaximizeMinimizeAndRestore)
@@ -194,4 +219,4 @@ TEST_F(WindowTreeTest, MaximizeMinimizeAndRestore)
     EXPECT_EQ(R.bottom, 110);
     ExpectMessages(Only(MessageLog(), {WM_SIZE}), {{WM_SIZE, SIZE_RESTORED, MAKELPARAM(192, 73)}});
 }
-}
+} // namespace
