@@ -83,7 +83,10 @@ void BM_FillRect(benchmark::State& State)
     TSurface S(W, H);
     TDeviceContext Dc(S);
     int K = 0;
-    MeasureAgainstMemcpy(State, [&] { FillRect(Dc, {0, 0, W, H}, TBrush::Solid(RGB(K++, 2, 3))); });
+    MeasureAgainstMemcpy(State,
+                         [&] {
+                             FillRect(Dc, {0, 0, W, H}, gfx::TBrush::Solid(RGB(K++, 2, 3)));
+                         });
 }
 BENCHMARK(BM_FillRect);
 

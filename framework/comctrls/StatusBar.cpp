@@ -103,7 +103,7 @@ void TCustomStatusBar::ApplySystemFont()
 {
     // The system's status font is the desktop's default control font.
     FApplyingSystemFont = true;
-    Graphics::TFont System;
+    TFont System;
     Font()->Assign(&System);
     FApplyingSystemFont = false;
 }
@@ -176,13 +176,13 @@ void TCustomStatusBar::WMSize(TMessage& M)
 
 void TCustomStatusBar::Paint()
 {
-    Graphics::TCanvas* C = Canvas();
+    TCanvas* C = Canvas();
     C->Brush()->SetColor(FColor);
     C->FillRect(ClientRect());
     if (FSimplePanel)
     {
         TRect R{2, TopBorder, FWidth - 2, FHeight};
-        C->Brush()->SetStyle(Graphics::bsClear);
+        C->Brush()->SetStyle(bsClear);
         C->DrawText(FSimpleText, R, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     else
@@ -196,7 +196,7 @@ void TCustomStatusBar::Paint()
     if (!Grip.IsEmpty())
     {
         // Three ridges of a light and two dark diagonal lines.
-        C->Brush()->SetStyle(Graphics::bsSolid);
+        C->Brush()->SetStyle(bsSolid);
         C->Brush()->SetColor(FColor);
         C->FillRect(Grip);
         int W = FWidth;
@@ -216,7 +216,7 @@ void TCustomStatusBar::Paint()
 
 void TCustomStatusBar::DrawPanel(TStatusPanel* Panel, const TRect& Rect)
 {
-    Graphics::TCanvas* C = Canvas();
+    TCanvas* C = Canvas();
     TRect R = Rect;
     if (Panel->Bevel() == pbLowered)
         Frame3D(C, R, clBtnShadow, clBtnHighlight, 1);
@@ -226,14 +226,14 @@ void TCustomStatusBar::DrawPanel(TStatusPanel* Panel, const TRect& Rect)
         R = R.Inflate(-1, -1);
     if (Panel->Style() == psOwnerDraw)
     {
-        C->Brush()->SetStyle(Graphics::bsSolid);
+        C->Brush()->SetStyle(bsSolid);
         C->Brush()->SetColor(FColor);
         OnDrawPanel(this, Panel, R);
         return;
     }
     static const unsigned Align[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
     TRect Text = R.Inflate(-2, 0);
-    C->Brush()->SetStyle(Graphics::bsClear);
+    C->Brush()->SetStyle(bsClear);
     C->Font()->Assign(Font());
     C->DrawText(Panel->Text(), Text,
                 Align[Panel->Alignment()] | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -127,7 +127,7 @@ void TToolBar::SetAutoSize(bool Value)
     ArrangeButtons();
 }
 
-void TToolBar::SetImages(Graphics::TImageList* Value)
+void TToolBar::SetImages(TImageList* Value)
 {
     if (FImages == Value) return;
     if (FImages) FImages->RemoveFreeNotification(this);
@@ -158,7 +158,7 @@ int TToolBar::ButtonExtent(const TToolButton* Button) const
     int Width = FButtonWidth;
     if (Button->AutoSize() && FShowCaptions)
     {
-        Graphics::TCanvas Measure;
+        TCanvas Measure;
         Measure.Font()->Assign(Font());
         int Content = Measure.TextWidth(Button->Caption());
         if (FImages) Content = std::max(Content, FImages->Width());
@@ -244,7 +244,7 @@ void TToolBar::CMDialogChar(TMessage& M)
 
 void TToolBar::Paint()
 {
-    Graphics::TCanvas* C = Canvas();
+    TCanvas* C = Canvas();
     TRect R = ClientRect();
     C->Brush()->SetColor(FColor);
     C->FillRect(R);
@@ -261,7 +261,7 @@ void TToolBar::Paint()
         if (B->Pressed()) State.Include(cdsSelected);
         if (B->Down()) State.Include(B->Style() == tbsCheck ? cdsChecked : cdsSelected);
         bool DefaultButton = true;
-        C->Brush()->SetStyle(Graphics::bsSolid);
+        C->Brush()->SetStyle(bsSolid);
         C->Brush()->SetColor(FColor);
         C->Font()->Assign(Font());
         OnCustomDrawButton(this, B, State, DefaultButton);
@@ -271,7 +271,7 @@ void TToolBar::Paint()
 
 void TToolBar::DrawButton(TToolButton* Button, TCustomDrawState State)
 {
-    Graphics::TCanvas* C = Canvas();
+    TCanvas* C = Canvas();
     TRect R = Button->BoundsRect();
     if (Button->Style() == tbsSeparator || Button->Style() == tbsDivider)
     {
@@ -316,7 +316,7 @@ void TToolBar::DrawButton(TToolButton* Button, TCustomDrawState State)
     }
     if (FShowCaptions && !Button->Caption().empty())
     {
-        C->Brush()->SetStyle(Graphics::bsClear);
+        C->Brush()->SetStyle(bsClear);
         unsigned Flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
         if (!Enabled)
         {

@@ -7,10 +7,7 @@
 
 class TToolButton;
 
-namespace Graphics
-{
 class TImageList;
-}
 
 enum TCustomDrawStateFlag
 {
@@ -64,8 +61,8 @@ class TToolBar : public TCustomControl
     void SetWrapable(bool Value);
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool Value);
-    Graphics::TImageList* Images() const { return FImages; }
-    void SetImages(Graphics::TImageList* Value);
+    TImageList* Images() const { return FImages; }
+    void SetImages(TImageList* Value);
 
     // Re-places the buttons (and sizes the bar with AutoSize).
     void ArrangeButtons();
@@ -101,6 +98,6 @@ class TToolBar : public TCustomControl
     int FButtonHeight = 22;
     bool FWrapable = true;
     bool FAutoSize = false;
-    Graphics::TImageList* FImages = nullptr;
+    TImageList* FImages = nullptr;
     bool FArranging = false;
 };

@@ -22,7 +22,7 @@ void RegisterFrameworkClasses()
 {
     RegisterClasses({&TForm::StaticClass(), &TPanel::StaticClass(), &TLabel::StaticClass(),
                      &TButton::StaticClass(), &TGroupBox::StaticClass(), &TTimer::StaticClass(),
-                     &Graphics::TImageList::StaticClass(), &TApplicationEvents::StaticClass()});
+                     &TImageList::StaticClass(), &TApplicationEvents::StaticClass()});
 }
 
 const TClassInfo& TApplication::StaticClass()
@@ -33,7 +33,7 @@ const TClassInfo& TApplication::StaticClass()
 }
 
 TApplication::TApplication(TComponent* AOwner)
-    : TComponent(AOwner), FIcon(std::make_unique<Graphics::TIcon>())
+    : TComponent(AOwner), FIcon(std::make_unique<TIcon>())
 {
     if (Application) throw EInvalidOperation("There is already an application object");
     Application = this;

@@ -59,7 +59,7 @@ class TApplication : public TComponent
     TCustomForm* MainForm() const { return FMainForm; }
     const std::string& Title() const { return FTitle; }
     void SetTitle(const std::string& Value) { FTitle = Value; }
-    Graphics::TIcon* Icon() const { return FIcon.get(); }
+    TIcon* Icon() const { return FIcon.get(); }
     // True while one of the program's windows is the active window.
     bool Active() const { return FActive; }
 
@@ -90,7 +90,7 @@ class TApplication : public TComponent
 
     TCustomForm* FMainForm = nullptr;
     std::string FTitle;
-    std::unique_ptr<Graphics::TIcon> FIcon;
+    std::unique_ptr<TIcon> FIcon;
     bool FTerminated = false;
     bool FActive = false;
     int FNextHookId = 1;

@@ -155,7 +155,7 @@ void TButton::CMDialogChar(TMessage& M)
 
 void TButton::Paint()
 {
-    Graphics::TCanvas* C = Canvas();
+    TCanvas* C = Canvas();
     TRect R = ClientRect();
     // Visual state first, then the drawing.
     bool Pressed = FPressed;
@@ -178,7 +178,7 @@ void TButton::Paint()
     C->FillRect(R);
     TRect Text = R;
     if (Pressed) Text = Text.Offset(1, 1);
-    C->Brush()->SetStyle(Graphics::bsClear);
+    C->Brush()->SetStyle(bsClear);
     if (!FEnabled)
     {
         C->Font()->SetColor(clBtnHighlight);

@@ -119,7 +119,7 @@ const TMessageMap& TControl::StaticMessages()
 }
 
 TControl::TControl(TComponent* AOwner)
-    : TComponent(AOwner), FFont(std::make_unique<Graphics::TFont>()),
+    : TComponent(AOwner), FFont(std::make_unique<TFont>()),
       FConstraints(std::make_unique<TSizeConstraints>())
 {
     WindowProc = [this](TMessage& M) { WndProc(M); };

@@ -110,8 +110,8 @@ class TControl : public TComponent
     void SetColor(TColor Value);
     bool ParentColor() const { return FParentColor; }
     void SetParentColor(bool Value);
-    Graphics::TFont* Font() const { return FFont.get(); }
-    void SetFont(const Graphics::TFont* Value) { FFont->Assign(Value); }
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(const TFont* Value) { FFont->Assign(Value); }
     bool ParentFont() const { return FParentFont; }
     void SetParentFont(bool Value);
 
@@ -203,7 +203,7 @@ class TControl : public TComponent
     bool FEnabled = true;
     TColor FColor = clWindow;
     bool FParentColor = false;
-    std::unique_ptr<Graphics::TFont> FFont;
+    std::unique_ptr<TFont> FFont;
     bool FParentFont = true;
     std::string FText;
     TCursor FCursor = crDefault;

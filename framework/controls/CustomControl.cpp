@@ -10,7 +10,7 @@ const TClassInfo& TCustomControl::StaticClass()
 }
 
 TCustomControl::TCustomControl(TComponent* AOwner)
-    : TWinControl(AOwner), FCanvas(std::make_unique<Graphics::TCanvas>())
+    : TWinControl(AOwner), FCanvas(std::make_unique<TCanvas>())
 {
 }
 

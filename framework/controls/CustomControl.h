@@ -17,12 +17,12 @@ class TCustomControl : public TWinControl
     const TClassInfo& ClassInfo() const override { return StaticClass(); }
 
     // Valid for drawing while Paint runs.
-    Graphics::TCanvas* Canvas() const { return FCanvas.get(); }
+    TCanvas* Canvas() const { return FCanvas.get(); }
 
   protected:
     virtual void Paint() {}
     void PaintWindow(HDC Dc) override;
 
   private:
-    std::unique_ptr<Graphics::TCanvas> FCanvas;
+    std::unique_ptr<TCanvas> FCanvas;
 };

@@ -89,8 +89,7 @@ const TMessageMap& TCustomForm::StaticMessages()
 }
 
 TCustomForm::TCustomForm(TComponent* AOwner)
-    : TWinControl(AOwner), FIcon(std::make_unique<Graphics::TIcon>()),
-      FCanvas(std::make_unique<Graphics::TCanvas>())
+    : TWinControl(AOwner), FIcon(std::make_unique<TIcon>()), FCanvas(std::make_unique<TCanvas>())
 {
     FVisible = false;
     FParentFont = false;

@@ -146,9 +146,9 @@ class TCustomForm : public TWinControl
     void SetWindowState(TWindowState Value);
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool Value) { FKeyPreview = Value; }
-    Graphics::TIcon* Icon() const { return FIcon.get(); }
-    void SetIcon(const Graphics::TIcon* Value) { FIcon->Assign(Value); }
-    Graphics::TCanvas* Canvas() const { return FCanvas.get(); }
+    TIcon* Icon() const { return FIcon.get(); }
+    void SetIcon(const TIcon* Value) { FIcon->Assign(Value); }
+    TCanvas* Canvas() const { return FCanvas.get(); }
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
@@ -196,8 +196,8 @@ class TCustomForm : public TWinControl
     bool FAutoScroll = false;
     TWindowState FWindowState = wsNormal;
     bool FKeyPreview = false;
-    std::unique_ptr<Graphics::TIcon> FIcon;
-    std::unique_ptr<Graphics::TCanvas> FCanvas;
+    std::unique_ptr<TIcon> FIcon;
+    std::unique_ptr<TCanvas> FCanvas;
 };
 
 // An operation that is not possible in the object's present state.

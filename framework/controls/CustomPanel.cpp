@@ -119,7 +119,7 @@ void TCustomPanel::AlignControls(TRect& Rect)
 
 void TCustomPanel::Paint()
 {
-    Graphics::TCanvas* C = Canvas();
+    TCanvas* C = Canvas();
     TRect R = ClientRect();
     auto Bevel = [&](TBevelCut Cut)
     {
@@ -134,7 +134,7 @@ void TCustomPanel::Paint()
     C->Brush()->SetColor(FColor);
     C->FillRect(R);
     if (FText.empty()) return;
-    C->Brush()->SetStyle(Graphics::bsClear);
+    C->Brush()->SetStyle(bsClear);
     unsigned Format = DT_SINGLELINE | DT_VCENTER;
     if (FAlignment == taCenter)
         Format |= DT_CENTER;

@@ -2,11 +2,11 @@
 
 #include "framework/graphics/Canvas.h"
 
-void Frame3D(Graphics::TCanvas* Canvas, TRect& R, TColor TopColor, TColor BottomColor, int Width)
+void Frame3D(TCanvas* Canvas, TRect& R, TColor TopColor, TColor BottomColor, int Width)
 {
-    Graphics::TPen* Pen = Canvas->Pen();
+    TPen* Pen = Canvas->Pen();
     Pen->SetWidth(1);
-    Pen->SetStyle(Graphics::psSolid);
+    Pen->SetStyle(psSolid);
     for (int I = 0; I < Width && R.Width() > 0 && R.Height() > 0; ++I)
     {
         Pen->SetColor(TopColor);

@@ -3,11 +3,8 @@
 #include "platform/gfx/Color.h"
 #include "platform/gfx/Geometry.h"
 
-namespace Graphics
-{
 class TCanvas;
-}
 
 // Draws Width one-pixel rings along the inside of R: top and left edges in
 // TopColor, bottom and right in BottomColor; R shrinks by Width.
-void Frame3D(Graphics::TCanvas* Canvas, TRect& R, TColor TopColor, TColor BottomColor, int Width);
+void Frame3D(TCanvas* Canvas, TRect& R, TColor TopColor, TColor BottomColor, int Width);

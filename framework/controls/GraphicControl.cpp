@@ -18,7 +18,7 @@ const TMessageMap& TGraphicControl::StaticMessages()
 }
 
 TGraphicControl::TGraphicControl(TComponent* AOwner)
-    : TControl(AOwner), FCanvas(std::make_unique<Graphics::TCanvas>())
+    : TControl(AOwner), FCanvas(std::make_unique<TCanvas>())
 {
 }
 

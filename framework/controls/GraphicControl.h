@@ -20,12 +20,12 @@ class TGraphicControl : public TControl
     const TMessageMap& Messages() const override { return StaticMessages(); }
 
     // Valid for drawing while Paint runs.
-    Graphics::TCanvas* Canvas() const { return FCanvas.get(); }
+    TCanvas* Canvas() const { return FCanvas.get(); }
 
   protected:
     virtual void Paint() {}
     void WMPaint(TMessage& M);
 
   private:
-    std::unique_ptr<Graphics::TCanvas> FCanvas;
+    std::unique_ptr<TCanvas> FCanvas;
 };

@@ -38,7 +38,7 @@ void TGroupBox::AlignControls(TRect& Rect)
 
 void TGroupBox::Paint()
 {
-    Graphics::TCanvas* C = Canvas();
+    TCanvas* C = Canvas();
     TRect R = ClientRect();
     C->Brush()->SetColor(FColor);
     C->FillRect(R);
@@ -55,7 +55,7 @@ void TGroupBox::Paint()
     Title = Title.Inflate(2, 0);
     C->Brush()->SetColor(FColor);
     C->FillRect(Title);
-    C->Brush()->SetStyle(Graphics::bsClear);
+    C->Brush()->SetStyle(bsClear);
     if (!FEnabled) C->Font()->SetColor(clGrayText);
     C->DrawText(FText, Title, DT_SINGLELINE | DT_CENTER);
 }

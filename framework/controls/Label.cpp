@@ -109,7 +109,7 @@ unsigned TLabel::TextFormat() const
 void TLabel::AdjustBounds()
 {
     if (!FAutoSize || ComponentState().Contains(csLoading)) return;
-    Graphics::TCanvas* C = Canvas();
+    TCanvas* C = Canvas();
     C->Font()->Assign(Font());
     TRect R{0, 0, FWordWrap ? FWidth : 0, 0};
     std::string Text = FText.empty() ? std::string(" ") : FText;
@@ -153,14 +153,14 @@ void TLabel::CMDialogChar(TMessage& M)
 
 void TLabel::Paint()
 {
-    Graphics::TCanvas* C = Canvas();
+    TCanvas* C = Canvas();
     TRect R = ClientRect();
     if (!FTransparent)
     {
         C->Brush()->SetColor(FColor);
         C->FillRect(R);
     }
-    C->Brush()->SetStyle(Graphics::bsClear);
+    C->Brush()->SetStyle(bsClear);
     unsigned Format = TextFormat();
     if (FLayout != tlTop)
     {

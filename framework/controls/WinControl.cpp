@@ -658,7 +658,7 @@ void TWinControl::WMEraseBkgnd(TMessage& M)
     if (FControlStyle.Contains(csOpaque) || !M.WParam) return;
     HDC Dc = reinterpret_cast<HDC>(M.WParam);
     TRect R = ClientRect();
-    FillRect(*Dc, R, TBrush::Solid(FColor));
+    FillRect(*Dc, R, gfx::TBrush::Solid(FColor));
 }
 
 void TWinControl::WMNCCalcSize(TMessage& M)
@@ -690,7 +690,7 @@ void TWinControl::WMNCPaint(TMessage& M)
     HDC Dc = GetWindowDC(FHandle);
     if (!Dc) return;
     Dc->ExcludeClipRect(Inner);
-    FillRect(*Dc, Outer, TBrush::Solid(FColor));
+    FillRect(*Dc, Outer, gfx::TBrush::Solid(FColor));
     ReleaseDC(FHandle, Dc);
 }
 

@@ -10,8 +10,6 @@
 
 #include <cstring>
 
-namespace Graphics
-{
 const TClassInfo& TBitmap::StaticClass()
 {
     static const TClassInfo Info =
@@ -190,4 +188,3 @@ void TBitmap::Assign(const TPersistent* Source)
     }
     TGraphic::Assign(Source);
 }
-} // namespace Graphics

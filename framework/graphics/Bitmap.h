@@ -8,8 +8,6 @@
 
 class TDeviceContext;
 
-namespace Graphics
-{
 enum TPixelFormat
 {
     pfDevice,
@@ -86,4 +84,3 @@ class TBitmap : public TGraphic
     std::unique_ptr<TDeviceContext> FDc;
     std::unique_ptr<TCanvas> FCanvas;
 };
-} // namespace Graphics

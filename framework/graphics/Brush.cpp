@@ -3,8 +3,6 @@
 #include "framework/PropertyRegistry.h"
 #include "framework/graphics/Bitmap.h"
 
-namespace Graphics
-{
 const TClassInfo& TBrush::StaticClass()
 {
     static const TClassInfo Info =
@@ -52,4 +50,3 @@ void TBrush::Assign(const TPersistent* Source)
     }
     TGraphicsObject::Assign(Source);
 }
-} // namespace Graphics

@@ -6,8 +6,6 @@
 
 #include <memory>
 
-namespace Graphics
-{
 class TBitmap;
 
 enum TBrushStyle
@@ -43,4 +41,3 @@ class TBrush : public TGraphicsObject
     TBrushStyle FStyle = bsSolid;
     std::shared_ptr<const TSurface> FPattern;
 };
-} // namespace Graphics

@@ -9,8 +9,6 @@
 #include "platform/gfx/Shapes.h"
 #include "platform/gfx/Text.h"
 
-namespace Graphics
-{
 const TClassInfo& TCanvas::StaticClass()
 {
     static const TClassInfo Info =
@@ -34,7 +32,7 @@ void TCanvas::SetHandle(TDeviceContext* Dc)
 void TCanvas::RequireState()
 {
     TDeviceContext& Dc = MeasureDc();
-    ::TPen P;
+    gfx::TPen P;
     switch (FPen->Style())
     {
     case psClear:
@@ -52,11 +50,11 @@ void TCanvas::RequireState()
     P.Color = FPen->Color();
     Dc.SetPen(P);
     if (FBrush->HasBitmap())
-        Dc.SetBrush(::TBrush::FromPattern(FBrush->Pattern()));
+        Dc.SetBrush(gfx::TBrush::FromPattern(FBrush->Pattern()));
     else if (FBrush->Style() == bsClear)
-        Dc.SetBrush(::TBrush::Clear());
+        Dc.SetBrush(gfx::TBrush::Clear());
     else
-        Dc.SetBrush(::TBrush::Solid(FBrush->Color()));
+        Dc.SetBrush(gfx::TBrush::Solid(FBrush->Color()));
     Dc.SetFont(FFont->Desc());
     Dc.SetTextColor(FFont->Color());
     Dc.SetBkColor(FBrush->Color());
@@ -255,4 +253,3 @@ void TCanvas::Assign(const TPersistent* Source)
     }
     TPersistent::Assign(Source);
 }
-} // namespace Graphics

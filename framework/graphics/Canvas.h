@@ -12,8 +12,6 @@
 class TDeviceContext;
 class TSurface;
 
-namespace Graphics
-{
 class TGraphic;
 
 // Drawing with a pen, a brush and a font over a device context of the
@@ -102,4 +100,3 @@ class TCanvas : public TPersistent
     std::unique_ptr<TSurface> FScratchSurface;
     std::unique_ptr<TDeviceContext> FScratch;
 };
-} // namespace Graphics

@@ -2,8 +2,6 @@
 
 #include "framework/PropertyRegistry.h"
 
-namespace Graphics
-{
 const TClassInfo& TFont::StaticClass()
 {
     static const TClassInfo Info = TClassBuilder<TFont>("TFont", &TGraphicsObject::StaticClass())
@@ -106,4 +104,3 @@ void TFont::Assign(const TPersistent* Source)
     }
     TGraphicsObject::Assign(Source);
 }
-} // namespace Graphics

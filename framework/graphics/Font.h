@@ -7,8 +7,6 @@
 
 #include <string>
 
-namespace Graphics
-{
 enum TFontStyle
 {
     fsBold,
@@ -59,4 +57,3 @@ class TFont : public TGraphicsObject
     TFontStyles FStyle;
     int FCharset = DEFAULT_CHARSET;
 };
-} // namespace Graphics

@@ -7,8 +7,6 @@
 #include <fstream>
 #include <iterator>
 
-namespace Graphics
-{
 const TClassInfo& TGraphic::StaticClass()
 {
     static const TClassInfo Info =
@@ -47,4 +45,3 @@ void TGraphic::SaveToFile(const std::string& Path) const
               static_cast<std::streamsize>(Data.size()));
     if (!Out) throw EInvalidGraphic("Cannot write file " + Path);
 }
-} // namespace Graphics

@@ -11,8 +11,6 @@
 
 class TSurface;
 
-namespace Graphics
-{
 class TCanvas;
 
 // A picture of some format: bitmap, JPEG, icon. Each loads from and saves to
@@ -58,4 +56,3 @@ class TGraphic : public TPersistent
 
     bool FTransparent = false;
 };
-} // namespace Graphics

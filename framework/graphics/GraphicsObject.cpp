@@ -2,12 +2,9 @@
 
 #include "framework/PropertyRegistry.h"
 
-namespace Graphics
-{
 const TClassInfo& TGraphicsObject::StaticClass()
 {
     static const TClassInfo Info =
         TClassBuilder<TGraphicsObject>("TGraphicsObject", &TPersistent::StaticClass()).Build();
     return Info;
 }
-} // namespace Graphics

@@ -6,8 +6,6 @@
 // The framework's graphics objects (canvas, pen, brush, font, pictures) live
 // in this namespace because the graphics layer below already uses the plain
 // names TPen, TBrush, TFont and TImageList for its device-context state.
-namespace Graphics
-{
 // A pen, brush or font: a value a canvas selects, telling its users of every
 // change through OnChange.
 class TGraphicsObject : public TPersistent
@@ -22,4 +20,3 @@ class TGraphicsObject : public TPersistent
     // Setters call this after a real change.
     void Changed() { OnChange(this); }
 };
-} // namespace Graphics

@@ -7,8 +7,6 @@
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/IcoCodec.h"
 
-namespace Graphics
-{
 const TClassInfo& TIcon::StaticClass()
 {
     static const TClassInfo Info = TClassBuilder<TIcon>("TIcon", &TGraphic::StaticClass()).Build();
@@ -50,4 +48,3 @@ void TIcon::Assign(const TPersistent* Source)
     }
     TGraphic::Assign(Source);
 }
-} // namespace Graphics

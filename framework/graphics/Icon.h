@@ -3,8 +3,6 @@
 #include "framework/graphics/Graphic.h"
 #include "platform/gfx/Surface.h"
 
-namespace Graphics
-{
 // An icon: the file bytes it was loaded from and the largest image in them,
 // with its transparency. Always drawn transparent, at its own size.
 class TIcon : public TGraphic
@@ -30,4 +28,3 @@ class TIcon : public TGraphic
     TSurface FSurface;
     std::vector<uint8_t> FBytes;
 };
-} // namespace Graphics

@@ -6,8 +6,6 @@
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/ImageList.h"
 
-namespace Graphics
-{
 const TClassInfo& TImageList::StaticClass()
 {
     static const TClassInfo Info =
@@ -21,7 +19,7 @@ const TClassInfo& TImageList::StaticClass()
 }
 
 TImageList::TImageList(TComponent* AOwner)
-    : TComponent(AOwner), FList(std::make_unique<::TImageList>(16, 16))
+    : TComponent(AOwner), FList(std::make_unique<gfx::TImageList>(16, 16))
 {
 }
 
@@ -55,7 +53,7 @@ void TImageList::SetHeight(int Value)
 void TImageList::Resize(int AWidth, int AHeight)
 {
     if (AWidth < 1 || AHeight < 1 || (AWidth == Width() && AHeight == Height())) return;
-    FList = std::make_unique<::TImageList>(AWidth, AHeight);
+    FList = std::make_unique<gfx::TImageList>(AWidth, AHeight);
     OnChange(this);
 }
 
@@ -113,4 +111,3 @@ void TImageList::Clear()
     FList->Clear();
     OnChange(this);
 }
-} // namespace Graphics

@@ -6,10 +6,11 @@
 
 #include <memory>
 
-class TImageList;
-
-namespace Graphics
+namespace gfx
 {
+class TImageList;
+}
+
 class TBitmap;
 class TCanvas;
 
@@ -46,6 +47,5 @@ class TImageList : public TComponent
   private:
     void Resize(int AWidth, int AHeight);
 
-    std::unique_ptr<::TImageList> FList;
+    std::unique_ptr<gfx::TImageList> FList;
 };
-} // namespace Graphics

@@ -9,8 +9,6 @@
 
 #include <algorithm>
 
-namespace Graphics
-{
 const TClassInfo& TJPEGImage::StaticClass()
 {
     static const TClassInfo Info =
@@ -77,4 +75,3 @@ void TJPEGImage::Assign(const TPersistent* Source)
     }
     TGraphic::Assign(Source);
 }
-} // namespace Graphics

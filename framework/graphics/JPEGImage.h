@@ -3,8 +3,6 @@
 #include "framework/graphics/Graphic.h"
 #include "platform/gfx/Surface.h"
 
-namespace Graphics
-{
 // A JPEG picture: keeps the file bytes it was loaded from (saved unchanged,
 // so nothing is lost to re-encoding) and the decoded pixels it draws.
 class TJPEGImage : public TGraphic
@@ -36,4 +34,3 @@ class TJPEGImage : public TGraphic
     std::vector<uint8_t> FBytes;
     int FQuality = 90;
 };
-} // namespace Graphics

@@ -2,8 +2,6 @@
 
 #include "framework/PropertyRegistry.h"
 
-namespace Graphics
-{
 const TClassInfo& TPen::StaticClass()
 {
     static const TClassInfo Info = TClassBuilder<TPen>("TPen", &TGraphicsObject::StaticClass())
@@ -53,4 +51,3 @@ void TPen::Assign(const TPersistent* Source)
     }
     TGraphicsObject::Assign(Source);
 }
-} // namespace Graphics

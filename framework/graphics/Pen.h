@@ -3,8 +3,6 @@
 #include "framework/graphics/GraphicsObject.h"
 #include "platform/gfx/Color.h"
 
-namespace Graphics
-{
 enum TPenStyle
 {
     psSolid,
@@ -41,4 +39,3 @@ class TPen : public TGraphicsObject
     int FWidth = 1;
     TPenStyle FStyle = psSolid;
 };
-} // namespace Graphics

@@ -11,8 +11,6 @@
 #include <fstream>
 #include <iterator>
 
-namespace Graphics
-{
 namespace
 {
 std::unique_ptr<TGraphic> NewGraphic(std::string_view ClassName)
@@ -160,4 +158,3 @@ TBytes TPicture::WriteBinary() const
     Out.insert(Out.end(), Bytes.begin(), Bytes.end());
     return Out;
 }
-} // namespace Graphics

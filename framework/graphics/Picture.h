@@ -7,8 +7,6 @@
 #include <span>
 #include <string_view>
 
-namespace Graphics
-{
 class TGraphic;
 class TBitmap;
 class TIcon;
@@ -56,4 +54,3 @@ class TPicture : public TPersistent
 
     std::unique_ptr<TGraphic> FGraphic;
 };
-} // namespace Graphics

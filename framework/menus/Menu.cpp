@@ -29,7 +29,7 @@ TMenu::~TMenu()
     FItems->Free();
 }
 
-void TMenu::SetImages(Graphics::TImageList* Value)
+void TMenu::SetImages(TImageList* Value)
 {
     if (FImages == Value) return;
     if (FImages) FImages->RemoveFreeNotification(this);

@@ -4,10 +4,7 @@
 #include "framework/controls/Messages.h"
 #include "framework/menus/MenuItem.h"
 
-namespace Graphics
-{
 class TImageList;
-}
 
 // What popup and main menus share: the root item whose sub-items are the
 // menu, the image list item images come from, owner drawing, and shortcut
@@ -23,8 +20,8 @@ class TMenu : public TComponent
 
     // The root item; owned by the menu, never null.
     TMenuItem* Items() const { return FItems; }
-    Graphics::TImageList* Images() const { return FImages; }
-    void SetImages(Graphics::TImageList* Value);
+    TImageList* Images() const { return FImages; }
+    void SetImages(TImageList* Value);
     // When true, items with OnMeasureItem / OnDrawItem handlers are measured
     // and drawn by them; the others keep the default look.
     virtual bool OwnerDraw() const { return FOwnerDraw; }
@@ -48,6 +45,6 @@ class TMenu : public TComponent
 
   private:
     TMenuItem* FItems;
-    Graphics::TImageList* FImages = nullptr;
+    TImageList* FImages = nullptr;
     bool FOwnerDraw = false;
 };

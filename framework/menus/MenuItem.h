@@ -17,15 +17,12 @@ class EMenuError : public Exception
     using Exception::Exception;
 };
 
-namespace Graphics
-{
 class TCanvas;
-}
 
 // Owner drawing: the size of an item (preset to the default layout's) and
 // the drawing of an item into its rectangle of the menu window.
-using TMenuMeasureItemEvent = TEvent<TObject*, Graphics::TCanvas*, int&, int&>;
-using TMenuDrawItemEvent = TEvent<TObject*, Graphics::TCanvas*, const TRect&, bool>;
+using TMenuMeasureItemEvent = TEvent<TObject*, TCanvas*, int&, int&>;
+using TMenuDrawItemEvent = TEvent<TObject*, TCanvas*, const TRect&, bool>;
 
 // One entry of a menu, and the menu of its sub-items. A caption of "-" makes
 // a separator; "&" marks the accelerator letter. Items sit in a tree under

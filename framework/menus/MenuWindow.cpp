@@ -35,7 +35,7 @@ void RegisterMenuClass(WNDPROC Proc)
 } // namespace
 
 TMenuWindow::TMenuWindow(TMenu* Menu, TMenuItem* Parent, HWND Owner)
-    : FMenu(Menu), FParent(Parent), FFont(std::make_unique<Graphics::TFont>())
+    : FMenu(Menu), FParent(Parent), FFont(std::make_unique<TFont>())
 {
     RegisterMenuClass(&TMenuWindow::WindowProc);
     Layout();
@@ -54,9 +54,9 @@ TMenuWindow::~TMenuWindow()
 
 void TMenuWindow::Layout()
 {
-    Graphics::TCanvas Canvas;
+    TCanvas Canvas;
     Canvas.SetFont(FFont.get());
-    Graphics::TImageList* Images = FMenu ? FMenu->Images() : nullptr;
+    TImageList* Images = FMenu ? FMenu->Images() : nullptr;
     int Gutter = std::max(16, Images ? Images->Width() : 0) + 8;
     int TextHeight = Canvas.TextHeight("Wg");
     bool OwnerDraw = FMenu && FMenu->OwnerDraw();
@@ -72,7 +72,7 @@ void TMenuWindow::Layout()
                 S = {0, SeparatorHeight};
             else
             {
-                if (Item->Default()) Canvas.Font()->SetStyle({Graphics::fsBold});
+                if (Item->Default()) Canvas.Font()->SetStyle({fsBold});
                 S.Width = Gutter + Canvas.TextWidth(Item->Caption()) + ArrowWidth;
                 std::string Keys = ShortCutToText(Item->ShortCut());
                 if (!Keys.empty()) S.Width += ShortCutGap + Canvas.TextWidth(Keys);
@@ -180,7 +180,7 @@ LRESULT TMenuWindow::WindowProc(HWND Window, UINT Message, WPARAM WParam, LPARAM
 
 void TMenuWindow::Paint(HDC Dc, const TRect& Area)
 {
-    Graphics::TCanvas Canvas;
+    TCanvas Canvas;
     Canvas.SetHandle(Dc);
     Canvas.SetFont(FFont.get());
     TRect R{0, 0, FSize.Width, FSize.Height};
@@ -197,7 +197,7 @@ void TMenuWindow::Paint(HDC Dc, const TRect& Area)
         // item hears of exactly the repaints it is part of).
         if (ItemR.Intersect(Area).IsEmpty()) continue;
         bool Selected = I == FSelected;
-        Canvas.Brush()->SetStyle(Graphics::bsSolid);
+        Canvas.Brush()->SetStyle(bsSolid);
         Canvas.Brush()->SetColor(Selected ? clHighlight : clMenu);
         Canvas.Font()->Assign(FFont.get());
         Canvas.Font()->SetColor(Selected ? clHighlightText : clMenuText);
@@ -209,7 +209,7 @@ void TMenuWindow::Paint(HDC Dc, const TRect& Area)
     Canvas.SetHandle(nullptr);
 }
 
-void TMenuWindow::DrawItemDefault(Graphics::TCanvas* Canvas, TMenuItem* Item, const TRect& R)
+void TMenuWindow::DrawItemDefault(TCanvas* Canvas, TMenuItem* Item, const TRect& R)
 {
     if (Item->IsLine())
     {
@@ -227,7 +227,7 @@ void TMenuWindow::DrawItemDefault(Graphics::TCanvas* Canvas, TMenuItem* Item, co
     bool Enabled = Item->Enabled();
     Canvas->FillRect(R);
 
-    Graphics::TImageList* Images = FMenu ? FMenu->Images() : nullptr;
+    TImageList* Images = FMenu ? FMenu->Images() : nullptr;
     bool HasImage = Images && Item->ImageIndex() >= 0 && Item->ImageIndex() < Images->Count();
     int GlyphWidth = std::max(16, Images ? Images->Width() : 0);
     int Gutter = GlyphWidth + 8;
@@ -256,8 +256,8 @@ void TMenuWindow::DrawItemDefault(Graphics::TCanvas* Canvas, TMenuItem* Item, co
         }
     }
 
-    if (Item->Default()) Canvas->Font()->SetStyle({Graphics::fsBold});
-    Canvas->Brush()->SetStyle(Graphics::bsClear);
+    if (Item->Default()) Canvas->Font()->SetStyle({fsBold});
+    Canvas->Brush()->SetStyle(bsClear);
     TRect Text{R.Left + Gutter, R.Top, R.Right - ArrowWidth, R.Bottom};
     std::string Keys = ShortCutToText(Item->ShortCut());
     auto DrawTexts = [&](TRect T)
@@ -279,7 +279,7 @@ void TMenuWindow::DrawItemDefault(Graphics::TCanvas* Canvas, TMenuItem* Item, co
         // A small solid triangle pointing right.
         int X = R.Right - 12;
         int Y = R.Top + R.Height() / 2;
-        Canvas->Brush()->SetStyle(Graphics::bsSolid);
+        Canvas->Brush()->SetStyle(bsSolid);
         Canvas->Brush()->SetColor(Canvas->Font()->Color());
         for (int Col = 0; Col < 4; ++Col)
             Canvas->FillRect({X + Col, Y - 3 + Col, X + Col + 1, Y + 4 - Col});

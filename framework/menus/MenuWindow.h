@@ -10,10 +10,7 @@
 
 class TMenu;
 
-namespace Graphics
-{
 class TFont;
-}
 
 // The popup window showing the sub-items of one menu item: it lays them out
 // (measuring owner-drawn ones through OnMeasureItem), paints them (drawing
@@ -56,7 +53,7 @@ class TMenuWindow
     static LRESULT WindowProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
     void Layout();
     void Paint(HDC Dc, const TRect& Area);
-    void DrawItemDefault(Graphics::TCanvas* Canvas, TMenuItem* Item, const TRect& R);
+    void DrawItemDefault(TCanvas* Canvas, TMenuItem* Item, const TRect& R);
 
     TMenu* FMenu;
     TMenuItem* FParent;
@@ -64,5 +61,5 @@ class TMenuWindow
     TSize FSize{};
     std::vector<TRect> FRects;
     int FSelected = -1;
-    std::unique_ptr<Graphics::TFont> FFont;
+    std::unique_ptr<TFont> FFont;
 };

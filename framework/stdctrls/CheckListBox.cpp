@@ -96,14 +96,14 @@ TRect TCheckListBox::CheckBoxRect(const TRect& R)
 
 void TCheckListBox::DrawItem(int Index, const TRect& R, bool Selected, bool Focus)
 {
-    Graphics::TCanvas* C = Canvas();
+    TCanvas* C = Canvas();
     // The state first: what the box and the text look like.
     TCheckBoxState Check = State(Index);
     bool Usable = Enabled() && ItemEnabled(Index);
     TColor BoxFill = Usable && Check != cbGrayed ? clWindow : clBtnFace;
     TColor Mark = Usable ? clWindowText : clGrayText;
 
-    C->Brush()->SetStyle(Graphics::bsSolid);
+    C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(Color());
     C->FillRect({R.Left, R.Top, R.Left + BoxRoom, R.Bottom});
     TRect Box = CheckBoxRect(R);

@@ -175,7 +175,7 @@ void TCustomComboBox::ShowItemText()
 int TCustomComboBox::ItemHeight() const
 {
     if (FItemHeight > 0) return FItemHeight;
-    Graphics::TCanvas Measure;
+    TCanvas Measure;
     Measure.SetFont(Font());
     return std::max(Measure.TextHeight("Wg"), 1);
 }
@@ -400,7 +400,7 @@ bool TCustomComboBox::ComboKey(UINT Key, bool Alt)
 
 void TCustomComboBox::Paint()
 {
-    Graphics::TCanvas* C = Canvas();
+    TCanvas* C = Canvas();
     TRect Client = ClientRect();
     // The state first, then the drawing.
     bool Disabled = !FEnabled;
@@ -409,7 +409,7 @@ void TCustomComboBox::Paint()
     bool Pressed = FButtonPressed;
     TColor Face = Disabled ? clBtnFace : FColor;
 
-    C->Brush()->SetStyle(Graphics::bsSolid);
+    C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(clBtnFace);
     C->FillRect(Client);
     TRect Frame = Simple ? TRect{0, 0, FWidth, ItemRect().Bottom + Edge} : Client;
@@ -447,7 +447,7 @@ void TCustomComboBox::Paint()
         C->Brush()->SetColor(clHighlight);
         C->FillRect(Item);
     }
-    C->Brush()->SetStyle(Graphics::bsClear);
+    C->Brush()->SetStyle(bsClear);
     C->Font()->SetColor(Disabled ? clGrayText : ShowFocus ? clHighlightText : Font()->Color());
     TRect Text{Item.Left + 1, Item.Top, Item.Right, Item.Bottom};
     C->DrawText(GetText(), Text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);

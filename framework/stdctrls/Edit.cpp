@@ -440,7 +440,7 @@ void TCustomEdit::PasteFromClipboard()
 void TCustomEdit::Layout() const
 {
     if (FLayoutValid && FLaidOutText == FText) return;
-    Graphics::TCanvas Measure;
+    TCanvas Measure;
     Measure.SetFont(Font());
     FLineHeight = Measure.TextHeight("Wg");
     FOffsets.assign(FText.size() + 1, 0);
@@ -530,7 +530,7 @@ void TCustomEdit::UpdateCaret()
 
 void TCustomEdit::Paint()
 {
-    Graphics::TCanvas* C = Canvas();
+    TCanvas* C = Canvas();
     TRect R = ClientRect();
     // The state first, then the drawing.
     bool Disabled = !FEnabled;
@@ -539,11 +539,11 @@ void TCustomEdit::Paint()
     int X = TextLeft();
     int Y = TextTop();
 
-    C->Brush()->SetStyle(Graphics::bsSolid);
+    C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(FColor);
     C->FillRect(R);
     TRect Line{R.Left + Margin, R.Top, R.Right - Margin, R.Bottom};
-    C->Brush()->SetStyle(Graphics::bsClear);
+    C->Brush()->SetStyle(bsClear);
     C->Font()->SetColor(TextColor);
     C->TextRect(Line, X, Y, FText);
     if (!ShowSelection) return;
@@ -551,10 +551,10 @@ void TCustomEdit::Paint()
     int To = From + SelLength();
     TRect Sel{PosToX(From), Y, PosToX(To), Y + FLineHeight};
     Sel = Sel.Intersect(Line);
-    C->Brush()->SetStyle(Graphics::bsSolid);
+    C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(clHighlight);
     C->FillRect(Sel);
-    C->Brush()->SetStyle(Graphics::bsClear);
+    C->Brush()->SetStyle(bsClear);
     C->Font()->SetColor(clHighlightText);
     C->TextRect(Sel, X, Y, FText);
 }

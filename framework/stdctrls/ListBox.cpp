@@ -83,7 +83,7 @@ void TCustomListBox::SetItemIndex(int Value)
 int TCustomListBox::ItemHeight() const
 {
     if (FItemHeight > 0) return FItemHeight;
-    Graphics::TCanvas Measure;
+    TCanvas Measure;
     Measure.SetFont(Font());
     return std::max(Measure.TextHeight("Wg"), 1);
 }
@@ -192,7 +192,7 @@ void TCustomListBox::UserSelect(int Index)
 
 void TCustomListBox::Paint()
 {
-    Graphics::TCanvas* C = Canvas();
+    TCanvas* C = Canvas();
     TRect Client = ClientRect();
     bool Focus = Focused();
     C->Brush()->SetColor(FColor);
@@ -210,8 +210,8 @@ void TCustomListBox::Paint()
 
 void TCustomListBox::DrawItem(int Index, const TRect& R, bool Selected, bool Focus)
 {
-    Graphics::TCanvas* C = Canvas();
-    C->Brush()->SetStyle(Graphics::bsSolid);
+    TCanvas* C = Canvas();
+    C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(Selected ? clHighlight : FColor);
     C->FillRect(R);
     DrawItemText(Index, R, !FEnabled ? clGrayText : Selected ? clHighlightText : Font()->Color());
@@ -220,8 +220,8 @@ void TCustomListBox::DrawItem(int Index, const TRect& R, bool Selected, bool Foc
 
 void TCustomListBox::DrawItemText(int Index, const TRect& R, TColor TextColor)
 {
-    Graphics::TCanvas* C = Canvas();
-    C->Brush()->SetStyle(Graphics::bsClear);
+    TCanvas* C = Canvas();
+    C->Brush()->SetStyle(bsClear);
     C->Font()->Assign(Font());
     C->Font()->SetColor(TextColor);
     TRect Text{R.Left + 2, R.Top, R.Right, R.Bottom};
@@ -230,8 +230,8 @@ void TCustomListBox::DrawItemText(int Index, const TRect& R, TColor TextColor)
 
 void TCustomListBox::PaintScrollBar(const TRect& Bar)
 {
-    Graphics::TCanvas* C = Canvas();
-    C->Brush()->SetStyle(Graphics::bsSolid);
+    TCanvas* C = Canvas();
+    C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(cl3DLight);
     C->FillRect(Bar);
     auto Button = [&](TRect R, bool Up)

@@ -14,6 +14,8 @@ enum : int
     BS_PATTERN = 3
 };
 
+namespace gfx
+{
 // How areas are filled. A pattern brush tiles Pattern (any size, typically
 // 8 x 8) from the device context's brush origin; it is shared, not copied.
 // A pattern brush without a pattern surface fills nothing.
@@ -30,3 +32,4 @@ struct TBrush
         return {BS_PATTERN, clWhite, std::move(Pattern)};
     }
 };
+} // namespace gfx

@@ -132,9 +132,9 @@ void TDeviceContext::SetFont(const TFontDesc& Desc)
     FFont.reset();
 }
 
-const TFont& TDeviceContext::Font() const
+const gfx::TFont& TDeviceContext::Font() const
 {
-    if (!FFont) FFont = TFont::Get(FState.Font);
+    if (!FFont) FFont = gfx::TFont::Get(FState.Font);
     return *FFont;
 }
 

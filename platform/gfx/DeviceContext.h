@@ -10,7 +10,10 @@
 #include <memory>
 #include <vector>
 
+namespace gfx
+{
 class TFont;
+}
 
 // Background modes (classic values).
 enum : int
@@ -87,10 +90,10 @@ class TDeviceContext
     int SaveDC();
     bool RestoreDC(int Level);
 
-    const TPen& Pen() const { return FState.Pen; }
-    void SetPen(const TPen& Pen) { FState.Pen = Pen; }
-    const TBrush& Brush() const { return FState.Brush; }
-    void SetBrush(const TBrush& Brush) { FState.Brush = Brush; }
+    const gfx::TPen& Pen() const { return FState.Pen; }
+    void SetPen(const gfx::TPen& Pen) { FState.Pen = Pen; }
+    const gfx::TBrush& Brush() const { return FState.Brush; }
+    void SetBrush(const gfx::TBrush& Brush) { FState.Brush = Brush; }
     // Brush origin in device coordinates: where pattern tiles start.
     TPoint GetBrushOrg() const { return FState.BrushOrg; }
     void SetBrushOrg(int X, int Y) { FState.BrushOrg = {X, Y}; }
@@ -98,7 +101,7 @@ class TDeviceContext
     const TFontDesc& FontDesc() const { return FState.Font; }
     void SetFont(const TFontDesc& Desc);
     // The selected font, looked up on first use (never null).
-    const TFont& Font() const;
+    const gfx::TFont& Font() const;
 
     TColor TextColor() const { return FState.TextColor; }
     TColor SetTextColor(TColor Color);
@@ -128,8 +131,8 @@ class TDeviceContext
         TPoint ViewportOrg;
         bool HasClip = false;
         TRegion Clip; // device coordinates, when HasClip
-        TPen Pen;
-        TBrush Brush;
+        gfx::TPen Pen;
+        gfx::TBrush Brush;
         TPoint BrushOrg;
         TFontDesc Font;
         TColor TextColor = clBlack;
@@ -148,5 +151,5 @@ class TDeviceContext
     TState FState;
     std::vector<TState> FSaved;
     TRegion FSurfaceClip;
-    mutable std::shared_ptr<const TFont> FFont;
+    mutable std::shared_ptr<const gfx::TFont> FFont;
 };

@@ -21,7 +21,7 @@ struct TLine
 class TLayout
 {
   public:
-    TLayout(const TFont& Font, unsigned Format, int MaxWidth)
+    TLayout(const gfx::TFont& Font, unsigned Format, int MaxWidth)
         : FFont(Font), FFormat(Format), FMaxWidth(MaxWidth),
           FTabWidth(std::max(1, 8 * Font.Metrics().AveCharWidth))
     {
@@ -133,7 +133,7 @@ class TLayout
         }
     }
 
-    const TFont& FFont;
+    const gfx::TFont& FFont;
     unsigned FFormat;
     int FMaxWidth;
     int FTabWidth;
@@ -141,7 +141,7 @@ class TLayout
 };
 
 // Draws one line, expanding tabs as the layout measured them.
-void PaintLine(TDeviceContext& Dc, const TFont& Font, const TLine& Line, int X, int Top,
+void PaintLine(TDeviceContext& Dc, const gfx::TFont& Font, const TLine& Line, int X, int Top,
                unsigned Format)
 {
     const int TabWidth = std::max(1, 8 * Font.Metrics().AveCharWidth);
@@ -171,7 +171,7 @@ int DrawText(TDeviceContext& Dc, std::string_view Text, TRect& Rect, unsigned Fo
         if (Format & DT_CALCRECT) Rect = {Rect.Left, Rect.Top, Rect.Left, Rect.Top};
         return 0;
     }
-    const TFont& Font = Dc.Font();
+    const gfx::TFont& Font = Dc.Font();
     const int LineHeight = Font.Metrics().Height;
     const std::vector<TLine> Lines = TLayout(Font, Format, Rect.Width()).Run(DecodeUtf8(Text));
     const int Height = LineHeight * static_cast<int>(Lines.size());
@@ -207,7 +207,7 @@ int DrawText(TDeviceContext& Dc, std::string_view Text, TRect& Rect, unsigned Fo
         else if (Format & DT_RIGHT)
             X = Rect.Right - Line.Width;
         if (Dc.BkMode() == OPAQUE)
-            FillRect(Dc, {X, Y, X + Line.Width, Y + LineHeight}, TBrush::Solid(Dc.BkColor()));
+            FillRect(Dc, {X, Y, X + Line.Width, Y + LineHeight}, gfx::TBrush::Solid(Dc.BkColor()));
         PaintLine(Dc, Font, Line, X, Y, Format);
         Y += LineHeight;
     }

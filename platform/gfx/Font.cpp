@@ -45,7 +45,7 @@ bool HasStrike(FT_Face Face, int PixelSize)
 }
 } // namespace
 
-TFont::TFont(const TFontDesc& Desc) : FDesc(Desc)
+gfx::TFont::TFont(const TFontDesc& Desc) : FDesc(Desc)
 {
     if (FDesc.Height == 0) FDesc.Height = -11;
     TFontCache& Cache = TFontCache::Instance();
@@ -132,7 +132,7 @@ TFont::TFont(const TFontDesc& Desc) : FDesc(Desc)
     FMetrics.MaxCharWidth = MaxWidth;
 }
 
-TFont::~TFont()
+gfx::TFont::~TFont()
 {
     if (FFace)
     {
@@ -141,7 +141,7 @@ TFont::~TFont()
     }
 }
 
-const TGlyph& TFont::Glyph(char32_t Code) const
+const TGlyph& gfx::TFont::Glyph(char32_t Code) const
 {
     std::lock_guard Guard(TFontCache::Instance().Lock());
     auto It = FGlyphs.find(Code);
@@ -149,7 +149,7 @@ const TGlyph& TFont::Glyph(char32_t Code) const
     return It->second;
 }
 
-TGlyph TFont::Render(char32_t Code) const
+TGlyph gfx::TFont::Render(char32_t Code) const
 {
     TGlyph Out;
     if (!FFace || Code < 0x20 || Code == 0x7F) return Out;
@@ -223,7 +223,7 @@ TGlyph TFont::Render(char32_t Code) const
     return Out;
 }
 
-void TFont::SlantRows(TGlyph& Glyph)
+void gfx::TFont::SlantRows(TGlyph& Glyph)
 {
     // One pixel to the right for every four rows above the baseline; the
     // advance stays, so slanted text overhangs like classic italics.
@@ -242,7 +242,7 @@ void TFont::SlantRows(TGlyph& Glyph)
     Glyph.Width = Width;
 }
 
-int TFont::TextWidth(std::u32string_view Text) const
+int gfx::TFont::TextWidth(std::u32string_view Text) const
 {
     int Width = 0;
     for (char32_t C : Text)

@@ -36,7 +36,10 @@ struct TGlyph
 };
 
 struct FT_FaceRec_;
+class TFontCache;
 
+namespace gfx
+{
 // A font resolved from a TFontDesc: a face file found through fontconfig at
 // one pixel size, with its metrics and a cache of rendered glyphs.
 //
@@ -106,8 +109,9 @@ class TFont
     // references handed out stay valid.
     mutable std::unordered_map<char32_t, TGlyph> FGlyphs;
 
-    friend class TFontCache;
+    friend class ::TFontCache;
 };
+} // namespace gfx
 
 // Decodes UTF-8; malformed bytes become U+FFFD.
 std::u32string DecodeUtf8(std::string_view Text);

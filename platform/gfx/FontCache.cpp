@@ -56,13 +56,13 @@ TFontCache::TFontCache()
 
 TFontCache::~TFontCache() = default;
 
-std::shared_ptr<const TFont> TFontCache::Get(const TFontDesc& Desc)
+std::shared_ptr<const gfx::TFont> TFontCache::Get(const TFontDesc& Desc)
 {
     std::lock_guard Guard(FLock);
     const std::string Key = KeyOf(Desc);
     auto It = FFonts.find(Key);
     if (It != FFonts.end()) return It->second;
-    std::shared_ptr<const TFont> Font(new TFont(Desc));
+    std::shared_ptr<const gfx::TFont> Font(new gfx::TFont(Desc));
     FFonts.emplace(Key, Font);
     return Font;
 }
@@ -97,7 +97,7 @@ TFontCache::TMatch TFontCache::Match(const std::string& Face, bool Bold, bool It
     return Result;
 }
 
-std::shared_ptr<const TFont> TFont::Get(const TFontDesc& Desc)
+std::shared_ptr<const gfx::TFont> gfx::TFont::Get(const TFontDesc& Desc)
 {
     return TFontCache::Instance().Get(Desc);
 }

@@ -28,7 +28,7 @@ class TFontCache
     std::recursive_mutex& Lock() { return FLock; }
     FT_LibraryRec_* Library() const { return FLibrary; }
 
-    std::shared_ptr<const TFont> Get(const TFontDesc& Desc);
+    std::shared_ptr<const gfx::TFont> Get(const TFontDesc& Desc);
 
     struct TMatch
     {
@@ -47,5 +47,5 @@ class TFontCache
     std::recursive_mutex FLock;
     FT_LibraryRec_* FLibrary = nullptr;
     _FcConfig* FConfig = nullptr;
-    std::map<std::string, std::shared_ptr<const TFont>> FFonts;
+    std::map<std::string, std::shared_ptr<const gfx::TFont>> FFonts;
 };

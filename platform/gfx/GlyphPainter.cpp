@@ -43,8 +43,8 @@ void BlendGlyph(TDeviceContext& Dc, const TGlyph& G, int Sx, int Sy, uint32_t In
 }
 } // namespace
 
-int PaintGlyphRun(TDeviceContext& Dc, const TFont& Font, int X, int Top, std::u32string_view Text,
-                  std::u32string_view Marks)
+int PaintGlyphRun(TDeviceContext& Dc, const gfx::TFont& Font, int X, int Top,
+                  std::u32string_view Text, std::u32string_view Marks)
 {
     const uint32_t Ink = PixelFromColor(Dc.TextColor());
     const int Baseline = Top + Font.Metrics().Ascent;

@@ -4,22 +4,22 @@
 
 #include <algorithm>
 
-TImageList::TImageList(int Width, int Height)
+gfx::TImageList::TImageList(int Width, int Height)
     : FWidth(std::max(1, Width)), FHeight(std::max(1, Height))
 {
 }
 
-int TImageList::Add(const TSurface& Strip)
+int gfx::TImageList::Add(const TSurface& Strip)
 {
     return Append(Strip, false, clNone);
 }
 
-int TImageList::AddMasked(const TSurface& Strip, TColor MaskColor)
+int gfx::TImageList::AddMasked(const TSurface& Strip, TColor MaskColor)
 {
     return Append(Strip, true, MaskColor);
 }
 
-int TImageList::Append(const TSurface& Strip, bool Masked, TColor MaskColor)
+int gfx::TImageList::Append(const TSurface& Strip, bool Masked, TColor MaskColor)
 {
     const int Pieces = Strip.Width() / FWidth;
     if (Strip.IsEmpty() || Pieces == 0) return -1;
@@ -46,7 +46,7 @@ int TImageList::Append(const TSurface& Strip, bool Masked, TColor MaskColor)
     return First;
 }
 
-void TImageList::Draw(TDeviceContext& Dc, int X, int Y, int Index, bool Enabled) const
+void gfx::TImageList::Draw(TDeviceContext& Dc, int X, int Y, int Index, bool Enabled) const
 {
     if (Index < 0 || Index >= Count()) return;
     const TSurface& Image = FImages[static_cast<size_t>(Index)];
@@ -78,7 +78,7 @@ void TImageList::Draw(TDeviceContext& Dc, int X, int Y, int Index, bool Enabled)
     AlphaBlit(Dc, X, Y, Embossed);
 }
 
-TSurface TImageList::Image(int Index) const
+TSurface gfx::TImageList::Image(int Index) const
 {
     if (Index < 0 || Index >= Count()) return {};
     TSurface Copy(FWidth, FHeight);

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace gfx
+{
 // A list of equally sized images, drawn plain, masked by a key colour, or in
 // the disabled rendering.
 //
@@ -48,3 +50,4 @@ class TImageList
     // Premultiplied: masked pixels are 0, others opaque.
     std::vector<TSurface> FImages;
 };
+} // namespace gfx

@@ -6,7 +6,7 @@
 
 TPenStroker::TPenStroker(const TDeviceContext& Dc) : FDc(Dc)
 {
-    const TPen& Pen = Dc.Pen();
+    const gfx::TPen& Pen = Dc.Pen();
     FVisible = Pen.Style != PS_NULL;
     FDotted = Pen.Style == PS_DOT;
     FWidth = FDotted ? 1 : std::clamp(Pen.Width, 1, MaxPenWidth);

@@ -34,7 +34,7 @@ void WriteRun(TSurface& Surface, const TPaint& Paint, int Y, int X0, int X1)
 }
 } // namespace
 
-std::optional<TPaint> BrushPaint(const TDeviceContext& Dc, const TBrush& Brush)
+std::optional<TPaint> BrushPaint(const TDeviceContext& Dc, const gfx::TBrush& Brush)
 {
     switch (Brush.Style)
     {

@@ -43,7 +43,7 @@ inline bool WithinCoordLimit(std::initializer_list<int> Values)
 
 // The paint of Dc's current brush, or of Brush; nothing for a null brush or
 // a pattern brush without a pattern.
-std::optional<TPaint> BrushPaint(const TDeviceContext& Dc, const TBrush& Brush);
+std::optional<TPaint> BrushPaint(const TDeviceContext& Dc, const gfx::TBrush& Brush);
 
 // Pixels X0..X1 (inclusive) of row Y, clipped to Dc's drawable region.
 void PaintSpan(const TDeviceContext& Dc, const TPaint& Paint, int Y, int X0, int X1);

@@ -14,6 +14,8 @@ enum : int
 // Widest pen drawn, in pixels.
 constexpr int MaxPenWidth = 256;
 
+namespace gfx
+{
 // How lines and shape outlines are drawn. Width is in pixels; widths below 1
 // count as 1, widths above MaxPenWidth as MaxPenWidth. A dotted pen draws
 // every other pixel along the line and is always one pixel wide; in opaque
@@ -26,3 +28,4 @@ struct TPen
 
     friend bool operator==(const TPen&, const TPen&) = default;
 };
+} // namespace gfx

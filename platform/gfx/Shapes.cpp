@@ -222,13 +222,13 @@ void Polygon(TDeviceContext& Dc, const std::vector<TPoint>& Points)
         Stroker.Line(Points[I], Points[(I + 1) % Points.size()]);
 }
 
-void FillRect(TDeviceContext& Dc, const TRect& Rect, const TBrush& Brush)
+void FillRect(TDeviceContext& Dc, const TRect& Rect, const gfx::TBrush& Brush)
 {
     if (const std::optional<TPaint> Fill = BrushPaint(Dc, Brush))
         PaintRect(Dc, *Fill, Dc.LogicalToSurface(ClampRect(Rect)));
 }
 
-void FrameRect(TDeviceContext& Dc, const TRect& Rect, const TBrush& Brush)
+void FrameRect(TDeviceContext& Dc, const TRect& Rect, const gfx::TBrush& Brush)
 {
     const std::optional<TPaint> Fill = BrushPaint(Dc, Brush);
     if (!Fill || Rect.IsEmpty()) return;

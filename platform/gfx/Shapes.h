@@ -32,9 +32,9 @@ void Polygon(TDeviceContext& Dc, const std::vector<TPoint>& Points);
 
 // Fills Rect (right and bottom exclusive, not normalised) with Brush; the
 // pen is not used.
-void FillRect(TDeviceContext& Dc, const TRect& Rect, const TBrush& Brush);
+void FillRect(TDeviceContext& Dc, const TRect& Rect, const gfx::TBrush& Brush);
 // One-pixel frame just inside Rect, painted with Brush.
-void FrameRect(TDeviceContext& Dc, const TRect& Rect, const TBrush& Brush);
+void FrameRect(TDeviceContext& Dc, const TRect& Rect, const gfx::TBrush& Brush);
 // Inverts every other pixel of the one-pixel frame just inside Rect (a
 // checkerboard in device coordinates). Drawing the same rectangle twice
 // restores the pixels.

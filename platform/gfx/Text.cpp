@@ -10,16 +10,16 @@ TTextMetric GetTextMetrics(const TDeviceContext& Dc)
 
 TSize GetTextExtent(const TDeviceContext& Dc, std::string_view Text)
 {
-    const TFont& Font = Dc.Font();
+    const gfx::TFont& Font = Dc.Font();
     return {Font.TextWidth(DecodeUtf8(Text)), Font.Metrics().Height};
 }
 
 void TextOut(TDeviceContext& Dc, int X, int Y, std::string_view Text)
 {
-    const TFont& Font = Dc.Font();
+    const gfx::TFont& Font = Dc.Font();
     const std::u32string Decoded = DecodeUtf8(Text);
     if (Dc.BkMode() == OPAQUE)
         FillRect(Dc, {X, Y, X + Font.TextWidth(Decoded), Y + Font.Metrics().Height},
-                 TBrush::Solid(Dc.BkColor()));
+                 gfx::TBrush::Solid(Dc.BkColor()));
     PaintGlyphRun(Dc, Font, X, Y, Decoded);
 }

@@ -18,9 +18,9 @@
 
 namespace
 {
-TBrush Sys(int Index)
+gfx::TBrush Sys(int Index)
 {
-    return TBrush::Solid(ColorToRGB(GetSysColor(Index)));
+    return gfx::TBrush::Solid(ColorToRGB(GetSysColor(Index)));
 }
 
 // One ring of a 3D edge: Light on the top and left, Dark on the bottom and right.
@@ -40,7 +40,7 @@ void CaptionButton(TDeviceContext& Dc, const RECT& Rc, LRESULT Kind)
     FillRect(Dc, R, Sys(COLOR_BTNFACE));
     Ring(Dc, R, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW);
     Ring(Dc, R.Inflate(-1, -1), COLOR_BTNFACE, COLOR_BTNSHADOW);
-    TPen Pen;
+    gfx::TPen Pen;
     Pen.Color = ColorToRGB(GetSysColor(COLOR_BTNTEXT));
     Dc.SetPen(Pen);
     int Cx = (R.Left + R.Right) / 2 - 1, Cy = (R.Top + R.Bottom) / 2 - 1;

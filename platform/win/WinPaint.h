@@ -80,8 +80,8 @@ constexpr LPARAM PRF_ERASEBKGND = 0x0008;
 constexpr LPARAM PRF_CHILDREN = 0x0010;
 constexpr LPARAM PRF_OWNED = 0x0020;
 
-// Brushes: a brush handle is a TBrush owned by the caller, or, as in a
+// Brushes: a brush handle is a gfx::TBrush owned by the caller, or, as in a
 // window class, a system colour index + 1.
 HBRUSH GetSysColorBrush(int Index);
-// The brush a handle stands for (solid system colour or the TBrush itself).
-TBrush BrushFromHandle(HBRUSH Brush);
+// The brush a handle stands for (solid system colour or the gfx::TBrush itself).
+gfx::TBrush BrushFromHandle(HBRUSH Brush);

@@ -267,22 +267,22 @@ BOOL EndPaint(HWND Handle, const PAINTSTRUCT* Paint)
 
 HBRUSH GetSysColorBrush(int Index)
 {
-    static std::array<TBrush, COLOR_COUNT> Brushes = []
+    static std::array<gfx::TBrush, COLOR_COUNT> Brushes = []
     {
-        std::array<TBrush, COLOR_COUNT> Result;
+        std::array<gfx::TBrush, COLOR_COUNT> Result;
         for (int I = 0; I < COLOR_COUNT; ++I)
-            Result[I] = TBrush::Solid(ColorToRGB(GetSysColor(I)));
+            Result[I] = gfx::TBrush::Solid(ColorToRGB(GetSysColor(I)));
         return Result;
     }();
     if (Index < 0 || Index >= COLOR_COUNT) return nullptr;
     return reinterpret_cast<HBRUSH>(&Brushes[Index]);
 }
 
-TBrush BrushFromHandle(HBRUSH Brush)
+gfx::TBrush BrushFromHandle(HBRUSH Brush)
 {
     auto Value = reinterpret_cast<ULONG_PTR>(Brush);
-    if (Value == 0) return TBrush::Clear();
+    if (Value == 0) return gfx::TBrush::Clear();
     if (Value <= COLOR_COUNT)
-        return TBrush::Solid(ColorToRGB(GetSysColor(static_cast<int>(Value - 1))));
-    return *reinterpret_cast<const TBrush*>(Brush);
+        return gfx::TBrush::Solid(ColorToRGB(GetSysColor(static_cast<int>(Value - 1))));
+    return *reinterpret_cast<const gfx::TBrush*>(Brush);
 }

@@ -57,7 +57,7 @@ class TImageView : public TGraphicControl
 {
   public:
     explicit TImageView(TComponent* AOwner)
-        : TGraphicControl(AOwner), FPicture(std::make_unique<Graphics::TPicture>()),
+        : TGraphicControl(AOwner), FPicture(std::make_unique<TPicture>()),
           FItems(std::make_unique<TCaptionItems>(this))
     {
     }
@@ -77,8 +77,8 @@ class TImageView : public TGraphicControl
     TWinControl* Buddy() const { return FBuddy; }
     void SetBuddy(TWinControl* Value) { FBuddy = Value; }
     TCaptionItems* Items() const { return FItems.get(); }
-    Graphics::TPicture* Picture() const { return FPicture.get(); }
-    void SetPicture(const Graphics::TPicture* Value) { FPicture->Assign(Value); }
+    TPicture* Picture() const { return FPicture.get(); }
+    void SetPicture(const TPicture* Value) { FPicture->Assign(Value); }
 
   protected:
     void Notification(TComponent* AComponent, TOperation Operation) override
@@ -88,7 +88,7 @@ class TImageView : public TGraphicControl
     }
 
   private:
-    std::unique_ptr<Graphics::TPicture> FPicture;
+    std::unique_ptr<TPicture> FPicture;
     std::unique_ptr<TCaptionItems> FItems;
     TWinControl* FBuddy = nullptr;
 };
@@ -132,7 +132,7 @@ std::string Hex(const TBytes& Bytes)
 
 std::string Definition()
 {
-    Graphics::TPicture Picture;
+    TPicture Picture;
     Picture.Bitmap()->SetSize(3, 2);
     return "object StreamForm: TStreamForm\n"
            "  Caption = 'Round trip'\n"

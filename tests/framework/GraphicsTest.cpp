@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-using namespace Graphics;
-
 namespace
 {
 // A 4 x 3 bitmap: red everywhere except a blue bottom-left pixel.
@@ -187,7 +185,7 @@ TEST(PictureTest, RejectsUnknownClassesAndFormatsAndReportsGraphicChanges)
 
 TEST(ImageListTest, AddsStripsMaskedAndCopiesImagesOut)
 {
-    Graphics::TImageList List(nullptr);
+    TImageList List(nullptr);
     List.SetWidth(2);
     List.SetHeight(3);
     TBitmap Strip;

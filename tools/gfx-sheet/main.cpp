@@ -47,7 +47,7 @@ TSurface Picture()
 {
     TSurface P(16, 16, clFuchsia);
     TDeviceContext Dc(P);
-    Dc.SetBrush(TBrush::Solid(clYellow));
+    Dc.SetBrush(gfx::TBrush::Solid(clYellow));
     Ellipse(Dc, 1, 1, 15, 15);
     Dc.SetPen({PS_SOLID, 1, clRed});
     MoveTo(Dc, 4, 8);
@@ -55,7 +55,7 @@ TSurface Picture()
     MoveTo(Dc, 8, 4);
     LineTo(Dc, 8, 12);
     // A mark on the left shows which way a picture is mirrored.
-    FillRect(Dc, {0, 0, 3, 6}, TBrush::Solid(clBlue));
+    FillRect(Dc, {0, 0, 3, 6}, gfx::TBrush::Solid(clBlue));
     return P;
 }
 
@@ -82,7 +82,7 @@ void DrawLines(TDeviceContext& Dc)
 void DrawShapes(TDeviceContext& Dc)
 {
     Label(Dc, 230, 8, "Shapes");
-    Dc.SetBrush(TBrush::Solid(clMoneyGreen));
+    Dc.SetBrush(gfx::TBrush::Solid(clMoneyGreen));
     Rectangle(Dc, 230, 30, 280, 70);
     Ellipse(Dc, 290, 30, 350, 70);
     RoundRect(Dc, 360, 30, 420, 70, 15, 15);
@@ -93,17 +93,17 @@ void DrawShapes(TDeviceContext& Dc)
     Dc.SetPen({PS_SOLID, 1, clBlue});
     Arc(Dc, 230, 80, 270, 120, 250, 80, 270, 100);
     Dc.SetPen({});
-    Dc.SetBrush(TBrush::Solid(clBlack));
+    Dc.SetBrush(gfx::TBrush::Solid(clBlack));
     Polygon(Dc, {{290, 90}, {302, 90}, {296, 96}});
-    Dc.SetBrush(TBrush::Solid(clWhite));
+    Dc.SetBrush(gfx::TBrush::Solid(clWhite));
     Polygon(Dc, {{320, 80}, {350, 120}, {360, 85}, {330, 110}});
     Rectangle(Dc, 370, 80, 420, 118);
     DrawFocusRect(Dc, {373, 83, 417, 115});
     auto Pattern = std::make_shared<TSurface>(8, 8, clBtnFace);
     for (int I = 0; I < 8; ++I)
         Pattern->SetPixel(I, I, clGray);
-    FillRect(Dc, {430, 80, 490, 118}, TBrush::FromPattern(Pattern));
-    FrameRect(Dc, {430, 80, 490, 118}, TBrush::Solid(clBlack));
+    FillRect(Dc, {430, 80, 490, 118}, gfx::TBrush::FromPattern(Pattern));
+    FrameRect(Dc, {430, 80, 490, 118}, gfx::TBrush::Solid(clBlack));
 }
 
 void DrawGradient(TDeviceContext& Dc)
@@ -135,11 +135,11 @@ void DrawBlits(TDeviceContext& Dc)
     Dc.SetStretchMode(COLORONCOLOR);
     StretchBlt(Dc, 228, 160, -48, 48, P, 0, 0, 16, 16);
     TransparentBlt(Dc, 240, 160, 48, 48, P, 0, 0, 16, 16, clFuchsia);
-    TImageList List(16, 16);
+    gfx::TImageList List(16, 16);
     List.AddMasked(P, clFuchsia);
     List.Draw(Dc, 300, 160, 0, true);
     List.Draw(Dc, 320, 160, 0, false);
-    Dc.SetBrush(TBrush::Solid(clBtnFace));
+    Dc.SetBrush(gfx::TBrush::Solid(clBtnFace));
 }
 
 void DrawRegions(TDeviceContext& Dc)
@@ -152,12 +152,12 @@ void DrawRegions(TDeviceContext& Dc)
     const TColor Bands[] = {clRed, clOlive, clBlue, clPurple};
     int K = 0;
     for (const TRect& R : Shape.Rects())
-        FillRect(Dc, R, TBrush::Solid(Bands[K++ % 4]));
+        FillRect(Dc, R, gfx::TBrush::Solid(Bands[K++ % 4]));
     Dc.SaveDC();
     const TRegion Device = TRegion::Ellipse(480, 160, 560, 211);
     Dc.SelectClipRgn(&Device);
     for (int X = 480; X < 560; X += 4)
-        FillRect(Dc, {X, 160, X + 2, 211}, TBrush::Solid(clGreen));
+        FillRect(Dc, {X, 160, X + 2, 211}, gfx::TBrush::Solid(clGreen));
     Dc.RestoreDC(-1);
 }
 
@@ -188,7 +188,7 @@ void DrawTexts(TDeviceContext& Dc)
         Y += GetTextMetrics(Dc).Height + 3;
     }
     Dc.SetFont(Font("MS Sans Serif", -11));
-    Dc.SetBrush(TBrush::Clear());
+    Dc.SetBrush(gfx::TBrush::Clear());
     struct TBox
     {
         TRect Rect;
@@ -215,7 +215,7 @@ void DrawTexts(TDeviceContext& Dc)
     Dc.SetTextColor(clHighlightText);
     TextOut(Dc, 420, 365, "Opaque background");
     Dc.SetTextColor(clBlack);
-    Dc.SetBrush(TBrush::Solid(clBtnFace));
+    Dc.SetBrush(gfx::TBrush::Solid(clBtnFace));
 }
 
 void DrawCodecs(TDeviceContext& Dc)
@@ -227,7 +227,7 @@ void DrawCodecs(TDeviceContext& Dc)
         for (int Y = 0; Y < 40; ++Y)
             for (int X = 0; X < 40; ++X)
                 Tile.SetPixel(X, Y, RGB(X * 6, Y * 6, 160));
-        T.SetBrush(TBrush::Solid(clWhite));
+        T.SetBrush(gfx::TBrush::Solid(clWhite));
         Ellipse(T, 8, 8, 32, 32);
     }
     int X = 10;
@@ -237,7 +237,7 @@ void DrawCodecs(TDeviceContext& Dc)
         if (Bpp <= 8)
         {
             TDeviceContext T(Source);
-            T.SetBrush(TBrush::Solid(Bpp == 1 ? clBlack : clRed));
+            T.SetBrush(gfx::TBrush::Solid(Bpp == 1 ? clBlack : clRed));
             Ellipse(T, 4, 4, 36, 36);
         }
         std::vector<uint8_t> Bytes;

@@ -35,7 +35,7 @@ LRESULT PanelProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
         HDC Dc = BeginPaint(Window, &Paint);
         RECT C;
         GetClientRect(Window, &C);
-        FillRect(*Dc, {0, 0, C.right, C.bottom}, TBrush::Solid(DemoPanelColor(Index)));
+        FillRect(*Dc, {0, 0, C.right, C.bottom}, gfx::TBrush::Solid(DemoPanelColor(Index)));
         Dc->SetBkMode(TRANSPARENT);
         TRect Text{0, 0, C.right, C.bottom};
         DrawText(*Dc, PanelName(Index), Text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

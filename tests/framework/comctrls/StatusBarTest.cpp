@@ -196,7 +196,7 @@ TEST(StatusBar, SystemFontUntilAFontIsSet)
     EXPECT_EQ(Bar.Align(), alBottom);
     EXPECT_EQ(Bar.Height(), 19);
     EXPECT_EQ(Bar.Color(), clBtnFace);
-    Graphics::TFont System;
+    TFont System;
     Bar.Font()->SetName("Tahoma");
     EXPECT_FALSE(Bar.UseSystemFont());
     Bar.SetUseSystemFont(true);

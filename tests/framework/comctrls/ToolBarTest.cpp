@@ -102,7 +102,7 @@ TEST_F(ToolBarForm, AutoSizedButtonsSitSideBySideInTheirOrderAndWrap)
     EXPECT_EQ(Bar->Buttons(0), File);
     EXPECT_EQ(Bar->Buttons(3), Go);
     EXPECT_EQ(File->Caption(), "&File"); // from its menu item
-    Graphics::TCanvas Measure;
+    TCanvas Measure;
     Measure.Font()->Assign(Bar->Font());
     int X = 0;
     for (TToolButton* B : {File, Bold, Italic, Go})

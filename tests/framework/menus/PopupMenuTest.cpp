@@ -154,7 +154,7 @@ TEST_F(MenuForm, OwnerDrawHandlersMeasureAndDrawInTheirRectangles)
     for (int I = 0; I < Menu->Items()->Count(); ++I)
     {
         TMenuItem* Item = Menu->Items()->Items(I);
-        Item->OnMeasureItem = [Item](TObject* Sender, Graphics::TCanvas* Canvas, int& W, int& H)
+        Item->OnMeasureItem = [Item](TObject* Sender, TCanvas* Canvas, int& W, int& H)
         {
             EXPECT_EQ(Sender, Item);
             EXPECT_NE(Canvas, nullptr);
@@ -162,8 +162,7 @@ TEST_F(MenuForm, OwnerDrawHandlersMeasureAndDrawInTheirRectangles)
             W = Item->IsLine() ? 10 : 100 + static_cast<int>(Item->Caption().size());
             H = Item->IsLine() ? 5 : 21;
         };
-        Item->OnDrawItem =
-            [&Drawn, Item](TObject*, Graphics::TCanvas* Canvas, const TRect& R, bool Selected)
+        Item->OnDrawItem = [&Drawn, Item](TObject*, TCanvas* Canvas, const TRect& R, bool Selected)
         {
             Drawn.push_back({Item, R, Selected});
             Canvas->FillRect(R);

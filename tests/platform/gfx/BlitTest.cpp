@@ -79,7 +79,7 @@ TEST(Blit, RasterOperationsCombinePixels)
     {
         TSurface D(1, 1, RGB(0x80, 0x80, 0xAA));
         TDeviceContext Dc(D);
-        Dc.SetBrush(TBrush::Solid(clLime));
+        Dc.SetBrush(gfx::TBrush::Solid(clLime));
         EXPECT_TRUE(BitBlt(Dc, 0, 0, 1, 1, Src, 0, 0, C.Rop));
         EXPECT_EQ(D.Pixel(0, 0), C.Expected) << std::hex << C.Rop;
     }

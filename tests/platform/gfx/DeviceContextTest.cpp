@@ -10,7 +10,7 @@ namespace
 {
 void Fill(TDeviceContext& Dc, const TRect& R, TColor C)
 {
-    FillRect(Dc, R, TBrush::Solid(C));
+    FillRect(Dc, R, gfx::TBrush::Solid(C));
 }
 } // namespace
 
@@ -100,7 +100,7 @@ TEST(DeviceContext, RestoreBringsBackClipOriginAndDrawingState)
     EXPECT_TRUE(Dc.RestoreDC(1));
     EXPECT_EQ(Dc.GetViewportOrg(), (TPoint{0, 0}));
     EXPECT_EQ(Dc.GetClipBox(), (TRect{0, 0, 20, 20}));
-    EXPECT_EQ(Dc.Pen(), (TPen{PS_SOLID, 1, clRed}));
+    EXPECT_EQ(Dc.Pen(), (gfx::TPen{PS_SOLID, 1, clRed}));
     EXPECT_EQ(Dc.BkMode(), OPAQUE);
     Fill(Dc, {0, 0, 20, 20}, clRed);
     EXPECT_EQ(S.Pixel(19, 19), clRed);

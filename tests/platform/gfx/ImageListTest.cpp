@@ -8,7 +8,7 @@ TEST(ImageList, AddSplitsAStripIntoImages)
 {
     TSurface Strip(7, 2, clWhite);
     Strip.SetPixel(3, 0, clRed);
-    TImageList List(3, 2);
+    gfx::TImageList List(3, 2);
     EXPECT_EQ(List.Add(Strip), 0);
     EXPECT_EQ(List.Count(), 2); // the 1-pixel remainder is dropped
     EXPECT_EQ(List.Image(1).Pixel(0, 0), clRed);
@@ -20,7 +20,7 @@ TEST(ImageList, MaskedImageLeavesOutTheMaskColour)
 {
     TSurface Strip(2, 2, clFuchsia);
     Strip.SetPixel(1, 1, clBlue);
-    TImageList List(2, 2);
+    gfx::TImageList List(2, 2);
     EXPECT_EQ(List.AddMasked(Strip, clFuchsia), 0);
     TSurface S(4, 4, clLime);
     TDeviceContext Dc(S);
@@ -37,7 +37,7 @@ TEST(ImageList, DisabledRenderingEmbossesDarkPixels)
     TSurface Strip(3, 3, clWhite);
     Strip.SetPixel(1, 1, clBlack);
     Strip.SetPixel(0, 0, clFuchsia);
-    TImageList List(3, 3);
+    gfx::TImageList List(3, 3);
     List.AddMasked(Strip, clFuchsia);
     TSurface S(5, 5, clLime);
     TDeviceContext Dc(S);

@@ -9,7 +9,7 @@ TEST(Shapes, RectangleFrameAndFillAreRightBottomExclusive)
 {
     TSurface S(7, 6, clWhite);
     TDeviceContext Dc(S);
-    Dc.SetBrush(TBrush::Solid(clRed));
+    Dc.SetBrush(gfx::TBrush::Solid(clRed));
     Rectangle(Dc, 1, 1, 6, 5);
     const std::vector<std::string> Frame = {
         ".......", ".#####.", ".#...#.", ".#...#.", ".#####.", ".......",
@@ -25,7 +25,7 @@ TEST(Shapes, RectangleWithoutPenFillsOnePixelLess)
     TSurface S(7, 6, clWhite);
     TDeviceContext Dc(S);
     Dc.SetPen({PS_NULL, 1, clBlack});
-    Dc.SetBrush(TBrush::Solid(clRed));
+    Dc.SetBrush(gfx::TBrush::Solid(clRed));
     Rectangle(Dc, 6, 5, 1, 1); // inverted corners are normalised
     EXPECT_EQ(CountInk(S, clRed), 4 * 3);
     EXPECT_EQ(S.Pixel(1, 1), clRed);
@@ -40,7 +40,7 @@ TEST(Shapes, DottedOutlineAlternatesAlongRowsAndColumns)
     TDeviceContext Dc(S);
     Dc.SetPen({PS_DOT, 1, clBlack});
     Dc.SetBkMode(TRANSPARENT);
-    Dc.SetBrush(TBrush::Clear());
+    Dc.SetBrush(gfx::TBrush::Clear());
     Rectangle(Dc, 0, 0, 6, 6);
     const std::vector<std::string> Expected = {
         "#.#.#.", ".....#", "#.....", ".....#", "#.....", ".#.#.#",
@@ -52,7 +52,7 @@ TEST(Shapes, ClearBrushLeavesTheInsideAlone)
 {
     TSurface S(7, 6, clLime);
     TDeviceContext Dc(S);
-    Dc.SetBrush(TBrush::Clear());
+    Dc.SetBrush(gfx::TBrush::Clear());
     Rectangle(Dc, 0, 0, 7, 6);
     EXPECT_EQ(S.Pixel(3, 3), clLime);
     EXPECT_EQ(S.Pixel(6, 5), clBlack);
@@ -62,12 +62,12 @@ TEST(Shapes, FillRectAndFrameRect)
 {
     TSurface S(8, 8, clWhite);
     TDeviceContext Dc(S);
-    FillRect(Dc, {1, 1, 4, 3}, TBrush::Solid(clBlue));
+    FillRect(Dc, {1, 1, 4, 3}, gfx::TBrush::Solid(clBlue));
     EXPECT_EQ(CountInk(S, clBlue), 6);
     EXPECT_EQ(S.Pixel(3, 2), clBlue);
-    FillRect(Dc, {5, 5, 2, 7}, TBrush::Solid(clRed)); // inverted: nothing
+    FillRect(Dc, {5, 5, 2, 7}, gfx::TBrush::Solid(clRed)); // inverted: nothing
     EXPECT_EQ(CountInk(S, clRed), 0);
-    FrameRect(Dc, {4, 4, 8, 8}, TBrush::Solid(clRed));
+    FrameRect(Dc, {4, 4, 8, 8}, gfx::TBrush::Solid(clRed));
     EXPECT_EQ(CountInk(S, clRed), 12);
     EXPECT_EQ(S.Pixel(7, 7), clRed);
     EXPECT_EQ(S.Pixel(5, 5), clWhite);
@@ -80,13 +80,13 @@ TEST(Shapes, PatternBrushTilesFromTheBrushOrigin)
     Pattern->SetPixel(1, 1, clRed);
     TSurface S(6, 6, clBlack);
     TDeviceContext Dc(S, {1, 1, 6, 6});
-    FillRect(Dc, {0, 0, 4, 4}, TBrush::FromPattern(Pattern));
+    FillRect(Dc, {0, 0, 4, 4}, gfx::TBrush::FromPattern(Pattern));
     // Tiles are aligned to the context's device origin, not to the rectangle.
     EXPECT_EQ(S.Pixel(1, 1), clRed);
     EXPECT_EQ(S.Pixel(2, 1), clWhite);
     EXPECT_EQ(S.Pixel(4, 4), clRed);
     Dc.SetBrushOrg(1, 0);
-    FillRect(Dc, {0, 0, 4, 4}, TBrush::FromPattern(Pattern));
+    FillRect(Dc, {0, 0, 4, 4}, gfx::TBrush::FromPattern(Pattern));
     EXPECT_EQ(S.Pixel(1, 1), clWhite);
     EXPECT_EQ(S.Pixel(2, 1), clRed);
 }
@@ -95,7 +95,7 @@ TEST(Shapes, EllipseTouchesEveryEdgeOfItsBoxAndIsSymmetric)
 {
     TSurface S(14, 10, clWhite);
     TDeviceContext Dc(S);
-    Dc.SetBrush(TBrush::Solid(clRed));
+    Dc.SetBrush(gfx::TBrush::Solid(clRed));
     Ellipse(Dc, 1, 1, 13, 9);
     const TRect Box{1, 1, 13, 9};
     for (int Y = Box.Top; Y < Box.Bottom; ++Y)
@@ -155,7 +155,7 @@ TEST(Shapes, RoundRectCornersAreCutAndEdgesStraight)
 {
     TSurface S(12, 12, clWhite);
     TDeviceContext Dc(S);
-    Dc.SetBrush(TBrush::Solid(clRed));
+    Dc.SetBrush(gfx::TBrush::Solid(clRed));
     RoundRect(Dc, 0, 0, 10, 10, 5, 5);
     EXPECT_EQ(S.Pixel(0, 0), clWhite);
     EXPECT_EQ(S.Pixel(9, 9), clWhite);
@@ -172,7 +172,7 @@ TEST(Shapes, PolygonFillsInsideAndOutlinesEveryVertex)
     TSurface S(9, 6, clWhite);
     TDeviceContext Dc(S);
     Dc.SetPen({PS_SOLID, 1, clBlack});
-    Dc.SetBrush(TBrush::Solid(clBlack));
+    Dc.SetBrush(gfx::TBrush::Solid(clBlack));
     // The down arrow of a combo box button.
     Polygon(Dc, {{1, 1}, {7, 1}, {4, 4}});
     const std::vector<std::string> Expected = {
@@ -223,7 +223,7 @@ TEST(Shapes, HugeCoordinatesDrawOnlyTheVisiblePartQuickly)
     constexpr int Far = 2000000000;
     TSurface S(20, 20, clWhite);
     TDeviceContext Dc(S);
-    Dc.SetBrush(TBrush::Solid(clRed));
+    Dc.SetBrush(gfx::TBrush::Solid(clRed));
     Rectangle(Dc, -Far, -Far, Far, Far);
     EXPECT_EQ(CountInk(S, clRed), 400);
     Ellipse(Dc, -Far, -Far, Far, Far);

@@ -33,22 +33,22 @@ std::vector<int> InkColumns(const TSurface& S, const TRect& R, TColor Ink)
 
 TEST(Font, DesktopFacesResolveToThePackagedFiles)
 {
-    const auto Sans = TFont::Get(Desc("MS Sans Serif", -11));
+    const auto Sans = gfx::TFont::Get(Desc("MS Sans Serif", -11));
     EXPECT_EQ(Sans->FamilyName(), "MS Sans Serif");
     EXPECT_TRUE(Sans->IsBitmapOnly());
     EXPECT_EQ(Sans->PixelSize(), 13); // the 13-pixel cell of an 8-point font
     EXPECT_EQ(Sans->Metrics().Height, 13);
     EXPECT_EQ(Sans->Metrics().Ascent, 11);
 
-    const auto Bold = TFont::Get(Desc("Tahoma", -11, true));
+    const auto Bold = gfx::TFont::Get(Desc("Tahoma", -11, true));
     EXPECT_EQ(Bold->FamilyName(), "Tahoma");
     EXPECT_NE(Bold->FilePath().find("tahomabd"), std::string::npos);
     EXPECT_EQ(Bold->PixelSize(), 11);
 
-    const auto Fallback = TFont::Get(Desc("No Such Face At All", -11));
+    const auto Fallback = gfx::TFont::Get(Desc("No Such Face At All", -11));
     EXPECT_EQ(Fallback->FamilyName(), "DejaVu Sans");
     EXPECT_GT(Fallback->TextWidth(U"abc"), 0);
-    EXPECT_EQ(TFont::Get(Desc("MS Sans Serif", -11)), Sans); // cached
+    EXPECT_EQ(gfx::TFont::Get(Desc("MS Sans Serif", -11)), Sans); // cached
 }
 
 TEST(Font, BitmapFaceSizesFollowTheRequestedHeight)
@@ -61,7 +61,7 @@ TEST(Font, BitmapFaceSizesFollowTheRequestedHeight)
     for (const TCase C : {TCase{-11, 13}, TCase{-13, 16}, TCase{-16, 20}, TCase{13, 13},
                           TCase{20, 20}, TCase{0, 13}})
     {
-        const auto Font = TFont::Get(Desc("MS Sans Serif", C.Height));
+        const auto Font = gfx::TFont::Get(Desc("MS Sans Serif", C.Height));
         EXPECT_EQ(Font->Metrics().Height, C.Cell) << C.Height;
         // Glyphs keep loading after a size change.
         EXPECT_GT(Font->TextWidth(U"Write All"), 0) << C.Height;
@@ -70,21 +70,21 @@ TEST(Font, BitmapFaceSizesFollowTheRequestedHeight)
 
 TEST(Font, SampleWidthsAreStable)
 {
-    EXPECT_EQ(TFont::Get(Desc("MS Sans Serif", -11))->TextWidth(U"Read All"), 40);
-    EXPECT_EQ(TFont::Get(Desc("MS Sans Serif", -11))->TextWidth(U"Open"), 26);
-    EXPECT_EQ(TFont::Get(Desc("Tahoma", -11))->TextWidth(U"Read All"), 39);
+    EXPECT_EQ(gfx::TFont::Get(Desc("MS Sans Serif", -11))->TextWidth(U"Read All"), 40);
+    EXPECT_EQ(gfx::TFont::Get(Desc("MS Sans Serif", -11))->TextWidth(U"Open"), 26);
+    EXPECT_EQ(gfx::TFont::Get(Desc("Tahoma", -11))->TextWidth(U"Read All"), 39);
     // Bold widens every glyph: the embedded bold bitmaps of the bold face,
     // and one overstrike column per glyph for the bitmap-only face.
-    EXPECT_EQ(TFont::Get(Desc("Tahoma", -11, true))->TextWidth(U"Read All"), 47);
-    EXPECT_EQ(TFont::Get(Desc("MS Sans Serif", -11, true))->TextWidth(U"Read All"), 48);
+    EXPECT_EQ(gfx::TFont::Get(Desc("Tahoma", -11, true))->TextWidth(U"Read All"), 47);
+    EXPECT_EQ(gfx::TFont::Get(Desc("MS Sans Serif", -11, true))->TextWidth(U"Read All"), 48);
 }
 
 TEST(Font, BoldOutlinesOfTheBitmapCarriedBoldFaceAreThickened)
 {
     // At 20 pixels the bold face has no bitmaps; its outlines alone would
     // draw regular strokes.
-    const int Regular = TFont::Get(Desc("Tahoma", -20))->TextWidth(U"Read All");
-    const int Bold = TFont::Get(Desc("Tahoma", -20, true))->TextWidth(U"Read All");
+    const int Regular = gfx::TFont::Get(Desc("Tahoma", -20))->TextWidth(U"Read All");
+    const int Bold = gfx::TFont::Get(Desc("Tahoma", -20, true))->TextWidth(U"Read All");
     EXPECT_GT(Bold, Regular);
 }
 
@@ -92,8 +92,8 @@ TEST(Font, ItalicBitmapGlyphsLeanRightWithoutChangingTheAdvance)
 {
     TFontDesc Slanted = Desc("MS Sans Serif", -11);
     Slanted.Italic = true;
-    const TGlyph& Upright = TFont::Get(Desc("MS Sans Serif", -11))->Glyph(U'I');
-    const TGlyph& Leaning = TFont::Get(Slanted)->Glyph(U'I');
+    const TGlyph& Upright = gfx::TFont::Get(Desc("MS Sans Serif", -11))->Glyph(U'I');
+    const TGlyph& Leaning = gfx::TFont::Get(Slanted)->Glyph(U'I');
     EXPECT_EQ(Leaning.Advance, Upright.Advance);
     EXPECT_EQ(Leaning.Width, Upright.Width + (Upright.Top - 1) / 4);
     // The top row moved right, the row on the baseline did not.

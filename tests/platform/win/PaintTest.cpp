@@ -26,7 +26,7 @@ LRESULT PainterProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
         HDC Dc = BeginPaint(Window, &Paint);
         RECT C;
         GetClientRect(Window, &C);
-        FillRect(*Dc, {0, 0, C.right, C.bottom}, TBrush::Solid(Fill()[Window]));
+        FillRect(*Dc, {0, 0, C.right, C.bottom}, gfx::TBrush::Solid(Fill()[Window]));
         EndPaint(Window, &Paint);
         return 0;
     }
@@ -35,7 +35,7 @@ LRESULT PainterProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
         RECT C;
         GetClientRect(Window, &C);
         FillRect(*reinterpret_cast<HDC>(WParam), {0, 0, C.right, C.bottom},
-                 TBrush::Solid(Fill()[Window]));
+                 gfx::TBrush::Solid(Fill()[Window]));
         return 0;
     }
     return DefWindowProc(Window, Message, WParam, LParam);

@@ -15,7 +15,7 @@ LRESULT WhiteProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
     {
         PAINTSTRUCT Paint;
         HDC Dc = BeginPaint(Window, &Paint);
-        FillRect(*Dc, {0, 0, 100, 100}, TBrush::Solid(White));
+        FillRect(*Dc, {0, 0, 100, 100}, gfx::TBrush::Solid(White));
         EndPaint(Window, &Paint);
         return 0;
     }
@@ -91,7 +91,7 @@ TEST_F(ServicesTest, ScreenContextDrawsIntoTheWindowsUnderIt)
     ASSERT_NE(Screen, nullptr);
     EXPECT_EQ(GetPixel(*Screen, 50, 50), White) << "it shows what the windows show";
     FillRect(*Screen, {5, 50, 60, 52},
-             TBrush::Solid(Red)); // half on the window, half on the desktop
+             gfx::TBrush::Solid(Red)); // half on the window, half on the desktop
     ReleaseDC(nullptr, Screen);
     FDesktop.Pump();
     EXPECT_EQ(FDesktop.ScreenPixel(20, 50), Red);
