@@ -6,6 +6,7 @@
 #include "framework/controls/Form.h"
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/StdCtrlMessages.h"
+#include "platform/gfx/Shapes.h"
 #include "platform/win/WinApi.h"
 
 namespace
@@ -348,6 +349,48 @@ TEST_F(EditForm, BorderStyleAndBorderWidthSetTheNonClientMargin)
     Edit->SetBorderWidth(2);
     EXPECT_EQ(Edit->ClientWidth(), 146);
     EXPECT_EQ(Edit->ClientHeight(), 17);
+}
+
+namespace
+{
+// An edit that draws its own red frame into its border margin.
+class TFramedEdit : public TEdit
+{
+  public:
+    using TEdit::TEdit;
+
+  protected:
+    void PaintBorderMargin(HDC Dc, const TRect& Margin) override
+    {
+        FillRect(*Dc, Margin, gfx::TBrush::Solid(clRed));
+    }
+};
+} // namespace
+
+TEST_F(EditForm, ANonClientRepaintKeepsTheFrameADescendantDrawsInTheMargin)
+{
+    auto* Framed = new TFramedEdit(Form);
+    Framed->SetParent(Form);
+    Framed->SetBorderStyle(bsNone);
+    Framed->SetBorderWidth(2);
+    Framed->SetBounds(10, 90, 100, 21);
+    FDesktop.Pump();
+    // A frame change repaints only the non-client area.
+    SetWindowPos(Framed->Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    FDesktop.Pump();
+    RECT W;
+    GetWindowRect(Framed->Handle(), &W);
+    EXPECT_EQ(FDesktop.ScreenPixel(W.left, W.top), clRed);
+    EXPECT_EQ(FDesktop.ScreenPixel(W.left + 1, W.top + 10), clRed);
+    EXPECT_EQ(FDesktop.ScreenPixel(W.right - 2, W.bottom - 2), clRed);
+    // The plain edit still fills its margin in its colour.
+    Edit->SetBorderStyle(bsNone);
+    Edit->SetBorderWidth(2);
+    Edit->SetColor(clLime);
+    FDesktop.Pump();
+    GetWindowRect(Edit->Handle(), &W);
+    EXPECT_EQ(FDesktop.ScreenPixel(W.left, W.top), clLime);
 }
 
 TEST_F(EditForm, DisabledTextIsGrey)
