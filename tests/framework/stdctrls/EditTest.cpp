@@ -341,6 +341,54 @@ TEST_F(EditForm, ADescendantsRightAlignedStyleAlignsTheText)
     EXPECT_GE(Number->PosToX(6), Number->ClientWidth() - 3);
 }
 
+TEST_F(EditForm, AMultiLineEditKeepsItsTextInsideTheFormattingRectangle)
+{
+    struct TRectEdit : TEdit
+    {
+        using TCustomEdit::PosToX;
+        using TEdit::TEdit;
+        bool Multi = true;
+        void CreateParams(TCreateParams& Params) override
+        {
+            TEdit::CreateParams(Params);
+            Params.Style |= ES_RIGHT | (Multi ? ES_MULTILINE : 0);
+        }
+    };
+    auto Rect = [](TWinControl* E)
+    {
+        RECT R{};
+        SendMessage(E->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&R));
+        return R;
+    };
+    auto* Multi = new TRectEdit(Form);
+    Multi->SetParent(Form);
+    Multi->SetBounds(10, 90, 100, 21);
+    Multi->SetColor(clLime);
+    Multi->SetText("12");
+    const int W = Multi->ClientWidth();
+    const int H = Multi->ClientHeight();
+    EXPECT_EQ(Rect(Multi).right, W - 1) << "the default: the client area less the margin";
+    RECT Narrow{0, 0, W - 20, H + 1};
+    SendMessage(Multi->Handle(), EM_SETRECT, 0, reinterpret_cast<LPARAM>(&Narrow));
+    EXPECT_EQ(Rect(Multi).right, W - 20);
+    EXPECT_LE(Multi->PosToX(2), W - 20) << "right-aligned at the rectangle's edge";
+    Multi->SetText("WWWWWWWWWWWWWWWWWWWWWWWW");
+    FDesktop.Pump();
+    TPoint Origin = Multi->ClientOrigin();
+    for (int X = W - 19; X < W; ++X)
+        EXPECT_EQ(FDesktop.ScreenPixel(Origin.X + X, Origin.Y + H / 2), clLime) << X;
+    // A resize brings back the default.
+    Multi->SetWidth(120);
+    EXPECT_EQ(Rect(Multi).right, Multi->ClientWidth() - 1);
+
+    auto* Single = new TRectEdit(Form);
+    Single->Multi = false;
+    Single->SetParent(Form);
+    Single->SetBounds(10, 120, 100, 21);
+    SendMessage(Single->Handle(), EM_SETRECT, 0, reinterpret_cast<LPARAM>(&Narrow));
+    EXPECT_EQ(Rect(Single).right, Single->ClientWidth() - 1) << "a single-line edit ignores it";
+}
+
 TEST_F(EditForm, BorderStyleAndBorderWidthSetTheNonClientMargin)
 {
     EXPECT_EQ(Edit->ClientWidth(), 150 - 4); // the sunken edge
