@@ -7,6 +7,12 @@
 
 namespace
 {
+const TStringResourceRegistration Greeting("Greeting", "Hello");
+const TStringResourceRegistration GreetingAgain("GREETING", "Ignored");
+const TStringResourceRegistration Blank("Blank", "");
+const TResourceString GreetingText{"greeting"};
+const TResourceString MissingText{"Missing"};
+
 std::string AsText(std::span<const uint8_t> Data)
 {
     return std::string(Data.begin(), Data.end());
@@ -40,5 +46,15 @@ TEST(ResourceTable, ResourcesOfALinkedStaticLibraryAreRegistered)
     const auto Names = ResourceNames();
     EXPECT_TRUE(std::is_sorted(Names.begin(), Names.end()));
     EXPECT_EQ(Names.size(), 4u);
+}
+TEST(ResourceTable, StringsAreFoundByNameWithoutCaseFirstRegistrationWins)
+{
+    EXPECT_EQ(FindStringResource("GREETING"), "Hello");
+    EXPECT_EQ(std::string(GreetingText), "Hello");
+    EXPECT_EQ(FindStringResource("blank"), "");
+    EXPECT_FALSE(FindStringResource("Missing").has_value());
+    EXPECT_EQ(MissingText.Text(), "");
+    EXPECT_EQ(StringResourceNames(), (std::vector<std::string>{"BLANK", "GREETING"}));
+    EXPECT_FALSE(FindResource("Greeting").has_value()); // strings are not blobs
 }
 } // namespace
