@@ -45,7 +45,20 @@ TEST(ResourceTable, ResourcesOfALinkedStaticLibraryAreRegistered)
     EXPECT_EQ(Lib->size(), 256u);
     const auto Names = ResourceNames();
     EXPECT_TRUE(std::is_sorted(Names.begin(), Names.end()));
-    EXPECT_EQ(Names.size(), 4u);
+    EXPECT_EQ(Names.size(), 6u);
+}
+
+TEST(ResourceTable, FilesWrittenDuringTheBuildAreEmbeddedUnderTheirManifestNames)
+{
+    auto First = FindResource("GENERATED_FIRST");
+    ASSERT_TRUE(First.has_value());
+    EXPECT_EQ(AsText(*First), "made during the build");
+
+    // An absolute path with a space, and a name with a dot.
+    auto Second = FindResource("generated.second");
+    ASSERT_TRUE(Second.has_value());
+    ASSERT_EQ(Second->size(), 300u);
+    EXPECT_EQ((*Second)[299], 299 % 256);
 }
 TEST(ResourceTable, StringsAreFoundByNameWithoutCaseFirstRegistrationWins)
 {
