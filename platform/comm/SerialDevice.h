@@ -61,10 +61,13 @@ class SerialDevice
     SerialDevice& operator=(const SerialDevice&) = delete;
 
     // Opens the existing device at Path (links are followed). Fails with
-    // NotFound, PermissionDenied (the message names the group to join),
-    // Busy (another opener holds it) or NotATerminal. Closes what this
-    // object held first.
+    // NotFound, PermissionDenied (the message says how to get access),
+    // Busy (another opener holds it, or another program set the terminal's
+    // exclusive flag: also refused to root) or NotATerminal (anything but a
+    // terminal device, and /dev/tty, /dev/console and /dev/ptmx, which are
+    // not serial devices of their own). Closes what this object held first.
     CommError Open(const std::string& Path);
+    // Clears the exclusive flag only when this object set it.
     void Close();
     bool IsOpen() const { return FFd >= 0; }
     const std::string& Path() const { return FPath; }
@@ -89,7 +92,8 @@ class SerialDevice
 
     // Writes Bytes, waiting up to Timeout in total for the device to accept
     // them. Stops short with TimedOut (Accepted tells how far it got),
-    // HungUp or IoError.
+    // WaitFailed (waiting for room failed; the device may be fine), HungUp
+    // or IoError.
     WriteOutcome Write(std::span<const uint8_t> Bytes, std::chrono::milliseconds Timeout);
 
     // Reads what is waiting, at most Into.size() bytes; never blocks.
@@ -109,4 +113,5 @@ class SerialDevice
     std::string FPath;
     bool FHasModemLines = false;
     bool FIsPseudoTerminal = false;
+    bool FSetExclusive = false;
 };

@@ -1,5 +1,6 @@
 #include "tools/virtual-module/VirtualModule.h"
 
+#include "platform/comm/PortLock.h"
 #include "platform/comm/PortMap.h"
 #include "platform/comm/SerialDevice.h"
 #include "tests/platform/comm/TempFolder.h"
@@ -100,9 +101,12 @@ TEST_F(ModuleFixture, WriteIsStoredAsSentAndEchoedWithCommand1)
 TEST_F(ModuleFixture, RegistersTheFirstFreeNumberFrom200AndRemovesOnlyItsOwnLink)
 {
     ASSERT_TRUE(EnsurePrivateFolder(Folder).Ok());
-    ASSERT_EQ(symlink("/dev/null", (Folder + "/com200").c_str()), 0); // taken
-    ASSERT_EQ(symlink((Folder + "/gone").c_str(), (Folder + "/com201").c_str()),
-              0); // left behind by a dead module
+    PortLock Taken; // a running owner of 200
+    ASSERT_TRUE(Taken.Acquire(Folder, 200).Ok());
+    ASSERT_EQ(symlink("/dev/null", (Folder + "/com200").c_str()), 0);
+    // Left behind by a dead module (nobody holds its lock), pointing at a
+    // device that exists.
+    ASSERT_EQ(symlink("/dev/null", (Folder + "/com201").c_str()), 0);
     Start();
     EXPECT_EQ(Module.PortNumber(), 201);
     EXPECT_EQ(PortMap(PortFolders{"", Folder}).Find(201)->DevicePath, Module.DevicePath());
