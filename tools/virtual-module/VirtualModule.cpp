@@ -2,7 +2,6 @@
 
 #include "platform/comm/PortMap.h"
 #include "protocol/CodeTables.h"
-#include "protocol/ReplyFramer.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -284,17 +283,41 @@ void VirtualModule::Answer(const uint8_t* Request)
     if (FOptions.Log) FOptions.Log(Line);
 }
 
+void VirtualModule::TakeRequestByte(std::vector<uint8_t>& Request, uint8_t Byte)
+{
+    // A module reads its requests by their fixed size: 0xAF pairs or CR LF
+    // among the data do not cut a request short (only replies suffer from
+    // them, since the client's reply framer has no such knowledge).
+    Request.push_back(Byte);
+    for (;;)
+    {
+        const bool Synced = Request.empty() || (Request[0] == FrameSync &&
+                                                (Request.size() < 2 || Request[1] == FrameSync));
+        if (!Synced)
+        {
+            Request.erase(Request.begin());
+            continue;
+        }
+        if (Request.size() < FrameSize) return;
+        const bool Valid = Request[7] == FrameDataLength &&
+                           Request[FrameChecksumPosition] ==
+                               FrameChecksum(std::span(Request.data(), FrameChecksumPosition)) &&
+                           Request[FrameSize - 2] == 0x0D && Request[FrameSize - 1] == 0x0A;
+        if (Valid)
+        {
+            Answer(Request.data());
+            Request.clear();
+            return;
+        }
+        if (FOptions.Log) FOptions.Log("ignored malformed request");
+        // Look for the next request after this one's sync byte.
+        Request.erase(Request.begin());
+    }
+}
+
 void VirtualModule::Run()
 {
-    ReplyFramer Requests;
-    Requests.SetCompletionHandler(
-        [&](int Flag, const ModuleParameters*)
-        {
-            if (Flag == 0)
-                Answer(Requests.Buffer().data());
-            else if (FOptions.Log)
-                FOptions.Log("ignored malformed request");
-        });
+    std::vector<uint8_t> Request; // bytes of the request under assembly
     const int Master = FPty.MasterFd();
     size_t Unsent = 0; // bytes of FPending.front() already written
     for (;;)
@@ -344,7 +367,7 @@ void VirtualModule::Run()
             const ssize_t Got = read(Master, Buffer, sizeof Buffer);
             if (Got < 0 && errno != EAGAIN && errno != EINTR) return;
             for (ssize_t i = 0; i < Got; ++i)
-                Requests.Feed(Buffer[i]);
+                TakeRequestByte(Request, Buffer[i]);
         }
         else if (Watch[0].revents & (POLLHUP | POLLERR))
         {

@@ -52,11 +52,11 @@ struct VirtualModuleOptions
     std::function<void(const std::string& Line)> Log;
 };
 
-// A radio module played on a pseudo-terminal. It answers a read-all
-// request with its stored block (command 0x02) and a write-all request with
-// a valid checksum by storing the block and answering with it (command
-// 0x01); malformed requests are ignored. The block is kept as the wire bytes
-// it was written with, so an answer repeats a write exactly.
+// A radio module played on a pseudo-terminal. It reads requests as 25-byte
+// frames and answers a read-all request with its stored block (command
+// 0x02) and a write-all request with a valid checksum by storing the block
+// and answering with it (command 0x01); malformed requests are ignored. The block is kept as the
+// wire bytes it was written with, so an answer repeats a write exactly.
 //
 // Start registers the device as a port: it takes the number's PortLock for
 // its lifetime (reclaiming a number whose owner is gone) and makes the link
@@ -93,6 +93,7 @@ class VirtualModule
     void Unregister();
     void Run();
     void Answer(const uint8_t* Request);
+    void TakeRequestByte(std::vector<uint8_t>& Request, uint8_t Byte);
 
     VirtualModuleOptions FOptions;
     PseudoTerminal FPty;
