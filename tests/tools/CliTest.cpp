@@ -214,7 +214,7 @@ TEST_F(CliFixture, ABlockWhoseReplyCannotBeReadIsRefusedUnlessForced)
     EXPECT_EQ(NodeId(Module.Block()), 44975) << "the module stored it";
 
     // Reading it back fails the same way, and the client says why that may be.
-    const ProcessResult Read = Cli({"read", "--port", Port()});
+    const ProcessResult Read = Cli({"read", "--port", Port(), "--timeout", "1000"});
     EXPECT_EQ(Read.ExitCode, 2);
     EXPECT_NE(Read.Err.find("AF AF or 0D 0A"), std::string::npos) << Read.Err;
 }
@@ -470,13 +470,13 @@ TEST_F(CliFixture, TraceShowsEachFrameWithItsTimeAndMarksTheFailedCheck)
 TEST_F(CliFixture, RetriesRecoverFromOneExchangeWithoutAnswer)
 {
     StartModule(ModuleFault::DropFirst);
-    EXPECT_EQ(Cli({"read", "--port", Port(), "--timeout", "300"}).ExitCode, 2);
+    EXPECT_EQ(Cli({"read", "--port", Port(), "--timeout", "1000"}).ExitCode, 2);
     Module.Stop();
     StartModule(ModuleFault::DropFirst);
     const ProcessResult Retried =
-        Cli({"read", "--port", Port(), "--timeout", "300", "--retries", "1", "--trace"});
+        Cli({"read", "--port", Port(), "--timeout", "1000", "--retries", "1", "--trace"});
     EXPECT_EQ(Retried.ExitCode, 0) << Retried.Err;
-    EXPECT_NE(Retried.Err.find("no complete reply: nothing more within 300 ms"), std::string::npos)
+    EXPECT_NE(Retried.Err.find("no complete reply: nothing more within 1000 ms"), std::string::npos)
         << Retried.Err;
     EXPECT_NE(Retried.Err.find("sending the request again (try 2 of 2)"), std::string::npos)
         << Retried.Err;

@@ -70,26 +70,6 @@ constexpr const char* UnreadableHint =
     "novla-cli: note: a module whose stored block holds the bytes AF AF or 0D 0A (for example "
     "node_id 44975 or 3338) answers with a reply that can never be read\n";
 
-// The write options that set a parameter, and their JSON keys.
-struct ParameterOption
-{
-    std::string_view Option;
-    std::string_view Key;
-};
-constexpr ParameterOption ParameterOptions[] = {
-    {"--frequency", "frequency_mhz"},
-    {"--spreading", "spreading"},
-    {"--rf-mode", "rf_mode"},
-    {"--bandwidth", "bandwidth"},
-    {"--uart-baud", "uart_baud"},
-    {"--uart-parity", "uart_parity"},
-    {"--power", "power"},
-    {"--node-id", "node_id"},
-    {"--net-id", "net_id"},
-    {"--breath", "breath"},
-    {"--wake", "wake"},
-};
-
 int Usage(const std::string& Problem)
 {
     std::fprintf(stderr, "novla-cli: %s\n", Problem.c_str());
@@ -140,7 +120,7 @@ std::vector<OptionParser::Option> RequestOptions(bool Write)
     }
     Options.insert(Options.end(),
                    {{"--json-file", true}, {"--from-defaults", false}, {"--force", false}});
-    for (const ParameterOption& P : ParameterOptions)
+    for (const ShownParameter& P : ShownParameters)
         Options.push_back({P.Option, true});
     return Options;
 }
@@ -190,7 +170,7 @@ int ParseRequest(std::span<char* const> Arguments, bool Write, Request& Out)
     Out.Force = Parser.Has("--force");
     Out.JsonFile = Parser.Value("--json-file");
     for (const auto& [Option, Value] : Parser.Given())
-        for (const ParameterOption& P : ParameterOptions)
+        for (const ShownParameter& P : ShownParameters)
             if (Option == P.Option) Out.Values.emplace_back(std::string(P.Key), Value);
 
     if (Out.JsonFile && Out.JsonFile->empty()) return Usage("--json-file needs a file name");
@@ -379,11 +359,11 @@ int Read(std::span<char* const> Arguments)
 std::string Differences(const ModuleParameters& Wanted, const ModuleParameters& Got)
 {
     std::string Text;
-    for (std::string_view Key : {"frequency_mhz", "spreading", "rf_mode", "bandwidth", "uart_baud",
-                                 "uart_parity", "power", "node_id", "net_id", "breath", "wake"})
+    for (const ShownParameter& Shown : ShownParameters)
     {
-        const std::string A = ValueText(Wanted, Key), B = ValueText(Got, Key);
-        if (A != B) Text += "  " + std::string(Key) + ": wrote " + A + ", module has " + B + "\n";
+        const std::string A = ValueText(Wanted, Shown.Key), B = ValueText(Got, Shown.Key);
+        if (A != B)
+            Text += "  " + std::string(Shown.Key) + ": wrote " + A + ", module has " + B + "\n";
     }
     return Text;
 }
