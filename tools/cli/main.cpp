@@ -14,6 +14,7 @@
 #include "tools/common/Version.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <span>
@@ -448,8 +449,11 @@ int Write(std::span<char* const> Arguments)
 
 int main(int Argc, char** Argv)
 {
-    // An interrupted client must not leave its port held exclusively.
+    // An interrupted client must not leave its port held exclusively. A
+    // reader that went away is an output error (exit code 7), not a signal
+    // that ends the client with its port still marked.
     ReleaseExclusiveOnSignals();
+    std::signal(SIGPIPE, SIG_IGN);
     if (Argc < 2) return Usage("no command given");
     const std::string_view Command = Argv[1];
     const std::span<char* const> Rest(Argv + 2, static_cast<size_t>(Argc - 2));
