@@ -26,6 +26,11 @@ namespace
 struct CliFixture : ::testing::Test
 {
     TempFolder Runtime;
+    // The module's log, declared first: the module's thread writes to it
+    // until the module is gone.
+    std::mutex LogLock;
+    std::condition_variable LogChanged;
+    std::vector<std::string> LogLines;
     VirtualModule Module;
 
     void StartModule(ModuleFault Fault = ModuleFault::None,
@@ -57,10 +62,6 @@ struct CliFixture : ::testing::Test
                                        return false;
                                    });
     }
-
-    std::mutex LogLock;
-    std::condition_variable LogChanged;
-    std::vector<std::string> LogLines;
 
     std::string Port() const { return "COM" + std::to_string(Module.PortNumber()); }
 
