@@ -21,6 +21,8 @@ struct TStyleArtEntry
     // "MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass", "Shared" (named
     // by controls for every style) or "Program" (the program's own pictures).
     const char* Group;
+    // The picture's size; for an icon file, that of its largest image (it
+    // holds 16, 32 and 48 pixel images).
     int Width;
     int Height;
     // Frames of equal width laid side by side; 1 for a whole picture.

@@ -115,6 +115,23 @@ constexpr TStyleArtEntry Catalog[] = {
     {"MENU_CHECKED", "Shared", 16, 16, 1, Bmp, 24},
     {"MDI_CONTROL_BUTTON", "Shared", 48, 16, 3, Bmp, 24},
     {"PANEL_BUTTON", "Shared", 52, 12, 4, Bmp, 24},
+    // The program's own pictures.
+    {"MAINICON", "Program", 48, 48, 1, TArtFormat::Ico, 0},
+    {"NOVLA_ICON_48", "Program", 48, 48, 1, TArtFormat::Png, 0},
+    {"NOVLA_ICON_64", "Program", 64, 64, 1, TArtFormat::Png, 0},
+    {"NOVLA_ICON_128", "Program", 128, 128, 1, TArtFormat::Png, 0},
+    {"NOVLA_ICON_256", "Program", 256, 256, 1, TArtFormat::Png, 0},
+    {"NOVLA_PRODUCT_PICTURE", "Program", 120, 120, 1, TArtFormat::Jpeg, 0},
+    {"NOVLA_LOGO", "Program", 97, 50, 1, TArtFormat::Jpeg, 0},
+    {"NOVLA_TITLE_LEFT", "Program", 441, 23, 1, Bmp, 8},
+    {"NOVLA_TITLE_RIGHT", "Program", 1, 23, 1, Bmp, 8},
+    {"NOVLA_TITLE_CLIENT", "Program", 1, 23, 1, Bmp, 4},
+    {"NOVLA_TITLE_CONTROLBOX_NORMAL", "Program", 19, 19, 1, Bmp, 32},
+    {"NOVLA_TITLE_CONTROLBOX_HOT", "Program", 19, 19, 1, Bmp, 32},
+    {"NOVLA_TITLE_CONTROLBOX_DOWN", "Program", 19, 19, 1, Bmp, 32},
+    {"NOVLA_TITLE_CLOSE_NORMAL", "Program", 19, 19, 1, Bmp, 32},
+    {"NOVLA_TITLE_CLOSE_HOT", "Program", 19, 19, 1, Bmp, 32},
+    {"NOVLA_TITLE_CLOSE_DOWN", "Program", 19, 19, 1, Bmp, 32},
 };
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "serial/TelvaroSerial.h"
 
+#include "platform/win/Messaging.h"
 #include "protocol/Frames.h"
 
 TelvaroSerial::TelvaroSerial()
@@ -43,14 +44,41 @@ void TelvaroSerial::OnReceiveByte(uint8_t Byte)
     FFramer.Feed(Byte);
 }
 
+bool TelvaroSerial::TakeReply(ModuleReply& Reply)
+{
+    std::lock_guard Lock(FLock);
+    if (FReplies.empty()) return false;
+    Reply = FReplies.front();
+    FReplies.pop_front();
+    return true;
+}
+
+void TelvaroSerial::ForgetReplies()
+{
+    std::lock_guard Lock(FLock);
+    FReplies.clear();
+}
+
+uint64_t TelvaroSerial::DroppedReplies() const
+{
+    std::lock_guard Lock(FLock);
+    return FDropped;
+}
+
 void TelvaroSerial::OnFrame(int Flag, const ModuleParameters* Block)
 {
-    if (Flag == 0 && Block)
+    const bool Good = Flag == 0 && Block;
     {
         std::lock_guard Lock(FLock);
-        FParameters = *Block;
+        if (Good) FParameters = *Block;
+        ModuleReply Reply{++FSequence, Good ? ReplyOk : ReplyChecksumMismatch, {}};
+        if (Good) Reply.Block = *Block;
+        if (FReplies.size() < ReplyQueueLimit)
+            FReplies.push_back(Reply);
+        else
+            ++FDropped;
     }
-    Notify(Flag == 0 ? ReplyOk : ReplyChecksumMismatch);
+    Notify(Good ? ReplyOk : ReplyChecksumMismatch);
 }
 
 void TelvaroSerial::OnPortLost(const CommError&)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <vector>
 
 namespace
@@ -265,4 +266,52 @@ TArt Strip(int Count, int FrameWidth, int Height, const std::function<TArt(int K
     for (int K = 0; K < Count; ++K)
         Result.Paste(Paint(K), K * FrameWidth, 0);
     return Result;
+}
+
+TSurface AlphaPicture(int Width, int Height, const std::function<void(TArt&)>& Paint)
+{
+    TArt OnBlack(Width, Height, clBlack), OnWhite(Width, Height, clWhite);
+    Paint(OnBlack);
+    Paint(OnWhite);
+    TSurface Out(Width, Height);
+    for (int Y = 0; Y < Height; ++Y)
+    {
+        uint32_t* Row = Out.Row(Y);
+        for (int X = 0; X < Width; ++X)
+        {
+            // Over black a pixel is its premultiplied colour; over white the
+            // colour plus (1 - alpha) white.
+            const TColor B = OnBlack.Get(X, Y), W = OnWhite.Get(X, Y);
+            const int Clear = ((GetRValue(W) - GetRValue(B)) + (GetGValue(W) - GetGValue(B)) +
+                               (GetBValue(W) - GetBValue(B)) + 1) /
+                              3;
+            const uint32_t A = static_cast<uint32_t>(std::clamp(255 - Clear, 0, 255));
+            auto Pre = [A](int C) { return std::min<uint32_t>(static_cast<uint32_t>(C), A); };
+            Row[X] = A << 24 | Pre(GetRValue(B)) << 16 | Pre(GetGValue(B)) << 8 | Pre(GetBValue(B));
+        }
+    }
+    return Out;
+}
+
+void LimitColours(TArt& A, int MaxColours)
+{
+    for (int Drop = 0; Drop < 8; ++Drop)
+    {
+        const int Mask = 0xFF & ~((1 << Drop) - 1);
+        std::set<TColor> Seen;
+        for (int Y = 0; Y < A.Height(); ++Y)
+            for (int X = 0; X < A.Width(); ++X)
+            {
+                const TColor C = A.Get(X, Y);
+                Seen.insert(RGB(GetRValue(C) & Mask, GetGValue(C) & Mask, GetBValue(C) & Mask));
+            }
+        if (static_cast<int>(Seen.size()) > MaxColours) continue;
+        for (int Y = 0; Y < A.Height(); ++Y)
+            for (int X = 0; X < A.Width(); ++X)
+            {
+                const TColor C = A.Get(X, Y);
+                A.Set(X, Y, RGB(GetRValue(C) & Mask, GetGValue(C) & Mask, GetBValue(C) & Mask));
+            }
+        return;
+    }
 }

@@ -30,6 +30,8 @@ class TArt
     int Height() const { return FSurface.Height(); }
     TRect Bounds() const { return FSurface.Bounds(); }
     const TSurface& Surface() const { return FSurface; }
+    // For drawing with the graphics layer's own primitives and text.
+    TSurface& Pixels() { return FSurface; }
     TSurface TakeSurface() { return std::move(FSurface); }
 
     TColor Get(int X, int Y) const { return FSurface.Pixel(X, Y); }
@@ -92,6 +94,14 @@ class TArt
 // become KeyColor.
 TArt KeyedPicture(int Width, int Height, const std::function<TColor(int X, int Y)>& Behind,
                   const std::function<void(TArt&)>& Paint);
+
+// Paints a picture with alpha: Paint runs over black and over white, and
+// the difference gives each pixel's coverage. Returns premultiplied pixels.
+TSurface AlphaPicture(int Width, int Height, const std::function<void(TArt&)>& Paint);
+
+// Reduces the picture to at most MaxColours colours by dropping low bits of
+// every channel alike until it fits (for palette bitmaps).
+void LimitColours(TArt& A, int MaxColours);
 
 // A strip of Count frames of FrameWidth x Height, frame K (0-based) painted
 // by Paint into its own picture.

@@ -1,6 +1,6 @@
 #include "resources/stylegen/Glyphs.h"
 
-const TGlyph CheckMark7 = {
+const TPixelGlyph CheckMark7 = {
     "......X", //
     ".....XX", //
     "X...XXX", //
@@ -10,7 +10,7 @@ const TGlyph CheckMark7 = {
     "..X....", //
 };
 
-const TGlyph CheckMark9 = {
+const TPixelGlyph CheckMark9 = {
     "........X", //
     ".......XX", //
     "X.....XXX", //
@@ -21,7 +21,7 @@ const TGlyph CheckMark9 = {
     "...X.....", //
 };
 
-const TGlyph TitleGlyphs9[6] = {
+const TPixelGlyph TitleGlyphs9[6] = {
     {
         // control box: the window menu
         ".........", //
@@ -96,7 +96,7 @@ const TGlyph TitleGlyphs9[6] = {
     },
 };
 
-const TGlyph TitleGlyphs7[6] = {
+const TPixelGlyph TitleGlyphs7[6] = {
     {
         ".......", //
         "XXXXXXX", //

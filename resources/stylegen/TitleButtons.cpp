@@ -2,6 +2,8 @@
 // minimize, close) in three states each (normal, under the pointer,
 // pressed): 18 frames. Opaque styles paint the title rows behind the
 // button; the others leave the key colour around it.
+#include "resources/stylegen/TitleButtons.h"
+
 #include "resources/stylegen/ArtBook.h"
 #include "resources/stylegen/Glyphs.h"
 #include "resources/stylegen/Styles.h"
@@ -25,7 +27,7 @@ enum TState
     Pressed
 };
 
-void CentredGlyph(TArt& A, const TGlyph& G, TColor C, int Shift)
+void CentredGlyph(TArt& A, const TPixelGlyph& G, TColor C, int Shift)
 {
     const TSize S = TArt::GlyphSize(G);
     A.Glyph((A.Width() - S.Width) / 2 + Shift, (A.Height() - S.Height) / 2 + Shift, G, C);
@@ -110,11 +112,13 @@ TArt DeepBlueButton(TKind Kind, TState State)
     return A;
 }
 
-TArt ProteinButton(TKind Kind, TState State)
+} // namespace
+
+TArt ProteinTitleButton(int Kind, int State, const std::function<TColor(int Y)>& Title)
 {
     const TRect R{1, 1, 18, 18};
     return KeyedPicture(
-        19, 19, [](int, int Y) { return TitleColour(TStyle::Protein, Y + 2); },
+        19, 19, [&](int, int Y) { return Title(Y + 2); },
         [&](TArt& A)
         {
             TColor Ink = RGB(0xE8, 0xE8, 0xE8);
@@ -136,6 +140,13 @@ TArt ProteinButton(TKind Kind, TState State)
         });
 }
 
+namespace
+{
+TArt ProteinButton(TKind Kind, TState State)
+{
+    return ProteinTitleButton(Kind, State, [](int Y) { return TitleColour(TStyle::Protein, Y); });
+}
+
 TArt BlueGlassButton(TKind Kind, TState State)
 {
     return KeyedPicture(
@@ -147,8 +158,11 @@ TArt BlueGlassButton(TKind Kind, TState State)
             if (State == Pressed) Base = Darker(Base, 0.3);
             A.Disc(9.5, 9.5, 9.0, RGB(0x14, 0x2C, 0x60));
             A.DiscGradientV(9.5, 9.5, 8.0, Darker(Base, 0.15), Lighter(Base, 0.45));
-            A.DiscGradientV(9.5, 6.0, 4.6, Lighter(Base, 0.8), Lighter(Base, 0.3));
-            CentredGlyph(A, TitleGlyphs9[Kind], 0xFFFFFF, State == Pressed ? 1 : 0);
+            A.DiscGradientV(9.5, 6.0, 4.6, Lighter(Base, 0.6), Lighter(Base, 0.2));
+            // A dark shadow keeps the white glyph clear of the highlight.
+            const int Shift = State == Pressed ? 1 : 0;
+            CentredGlyph(A, TitleGlyphs9[Kind], Darker(Base, 0.55), Shift + 1);
+            CentredGlyph(A, TitleGlyphs9[Kind], 0xFFFFFF, Shift);
         });
 }
 

@@ -46,6 +46,7 @@ TArt MacOSRight()
     return A;
 }
 
+// Side: -1 left, 0 client, 1 right.
 TArt WinXPSection(int W, int Side)
 {
     TArt A = Rows(TStyle::WinXP, W, 29);
@@ -53,11 +54,8 @@ TArt WinXPSection(int W, int Side)
     A.HLine(0, W, 1, RGB(0x7C, 0xB6, 0xFF));
     if (Side < 0)
     {
-        A.VLine(3, 1, 29, RGB(0x46, 0x8E, 0xF8));
         Glow(A, 2, 14, 0.12, [](int X) { return std::max(0.0, 1.0 - X / 30.0); });
     }
-    else if (Side > 0)
-        A.VLine(W - 4, 1, 29, RGB(0x00, 0x3A, 0xB4));
     return A;
 }
 

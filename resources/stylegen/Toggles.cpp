@@ -68,7 +68,7 @@ TArt CheckBoxFrame(TStyle Style, int K, int W, int H, int Size)
     A.RoundFrame(Box, Radius, Checked && L.FilledWhenChecked ? Darker(L.Mark, 0.3) : L.Rim);
     if (Checked)
     {
-        const TGlyph& Mark = Size >= 14 ? CheckMark9 : CheckMark7;
+        const TPixelGlyph& Mark = Size >= 14 ? CheckMark9 : CheckMark7;
         const TSize G = TArt::GlyphSize(Mark);
         A.Glyph(X + (Size - G.Width) / 2, Y + (Size - G.Height) / 2, Mark, MarkColour);
     }

@@ -1,6 +1,9 @@
 #include "resources/StyleArt.h"
 #include "framework/ResourceTable.h"
 #include "framework/graphics/Bitmap.h"
+#include "platform/gfx/IcoCodec.h"
+#include "platform/gfx/JpegCodec.h"
+#include "platform/gfx/PngCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -252,6 +255,84 @@ TEST(StyleArt, ProteinFormBackgroundIsWhiteWithALightLineEveryFourthRow)
         }
         else
             EXPECT_EQ(Row, clWhite) << Y;
+    }
+}
+
+// The program's own pictures: the window definition stores the title
+// pictures at fixed depths, the image panels hold JPEG pictures, the window
+// and the desktop take the icons.
+TEST(StyleArt, ProgramPicturesHaveTheirFormatSizeAndDepth)
+{
+    const struct
+    {
+        const char* Name;
+        TArtFormat Format;
+        int Width, Height, Depth;
+    } Cases[] = {
+        {"NOVLA_TITLE_LEFT", TArtFormat::Bmp, 441, 23, 8},
+        {"NOVLA_TITLE_RIGHT", TArtFormat::Bmp, 1, 23, 8},
+        {"NOVLA_TITLE_CLIENT", TArtFormat::Bmp, 1, 23, 4},
+        {"NOVLA_TITLE_CONTROLBOX_NORMAL", TArtFormat::Bmp, 19, 19, 32},
+        {"NOVLA_TITLE_CONTROLBOX_HOT", TArtFormat::Bmp, 19, 19, 32},
+        {"NOVLA_TITLE_CONTROLBOX_DOWN", TArtFormat::Bmp, 19, 19, 32},
+        {"NOVLA_TITLE_CLOSE_NORMAL", TArtFormat::Bmp, 19, 19, 32},
+        {"NOVLA_TITLE_CLOSE_HOT", TArtFormat::Bmp, 19, 19, 32},
+        {"NOVLA_TITLE_CLOSE_DOWN", TArtFormat::Bmp, 19, 19, 32},
+        {"NOVLA_PRODUCT_PICTURE", TArtFormat::Jpeg, 120, 120, 0},
+        {"NOVLA_LOGO", TArtFormat::Jpeg, 97, 50, 0},
+        {"NOVLA_ICON_48", TArtFormat::Png, 48, 48, 0},
+        {"NOVLA_ICON_64", TArtFormat::Png, 64, 64, 0},
+        {"NOVLA_ICON_128", TArtFormat::Png, 128, 128, 0},
+        {"NOVLA_ICON_256", TArtFormat::Png, 256, 256, 0},
+    };
+    for (const auto& C : Cases)
+    {
+        SCOPED_TRACE(C.Name);
+        const auto Bytes = FindResource(C.Name);
+        ASSERT_TRUE(Bytes.has_value());
+        TSurface S;
+        switch (C.Format)
+        {
+        case TArtFormat::Bmp:
+        {
+            ASSERT_GT(Bytes->size(), 30u);
+            EXPECT_EQ((*Bytes)[28], C.Depth) << "bits per pixel";
+            const auto B = Load(C.Name);
+            EXPECT_EQ(B->Width(), C.Width);
+            EXPECT_EQ(B->Height(), C.Height);
+            // The buttons are drawn transparently, keyed by the bottom-left pixel.
+            EXPECT_TRUE(C.Width != 19 || B->Surface().Pixel(0, 18) == clFuchsia);
+            continue;
+        }
+        case TArtFormat::Jpeg:
+            ASSERT_EQ(ReadJpeg(*Bytes, S), TCodecStatus::Ok);
+            break;
+        case TArtFormat::Png:
+            ASSERT_EQ(ReadPng(*Bytes, S), TCodecStatus::Ok);
+            // A tile with clear corners.
+            EXPECT_EQ(S.RawPixel(0, 0) >> 24, 0u);
+            EXPECT_EQ(S.RawPixel(C.Width / 2, C.Height / 4) >> 24, 255u);
+            break;
+        case TArtFormat::Ico:
+            break;
+        }
+        EXPECT_EQ(S.Width(), C.Width);
+        EXPECT_EQ(S.Height(), C.Height);
+    }
+}
+
+TEST(StyleArt, MainIconHoldsTheSmallSizesExactly)
+{
+    const auto Bytes = FindResource("MAINICON");
+    ASSERT_TRUE(Bytes.has_value());
+    for (int Size : {16, 32, 48})
+    {
+        TSurface S;
+        ASSERT_EQ(ReadIco(*Bytes, S, Size), TCodecStatus::Ok);
+        EXPECT_EQ(S.Width(), Size);
+        EXPECT_EQ(S.Height(), Size);
+        EXPECT_EQ(S.RawPixel(0, 0) >> 24, 0u) << Size;
+        EXPECT_EQ(S.RawPixel(Size / 2, Size / 4) >> 24, 255u) << Size;
     }
 }
 } // namespace

@@ -1,5 +1,11 @@
 #include "tools/cli/ModuleClient.h"
 
+#include "platform/win/Messaging.h"
+#include "platform/win/Timers.h"
+#include "platform/win/WinMessages.h"
+#include "platform/win/WindowApi.h"
+#include "platform/win/WindowClass.h"
+
 namespace
 {
 constexpr const char* WindowClassName = "NovlaModuleClient";
@@ -50,7 +56,9 @@ void ModuleClient::Forget()
     MSG Msg{};
     while (PeekMessage(&Msg, FWindow, 0, 0, PM_REMOVE))
         DispatchMessage(&Msg);
-    FFlag.reset();
+    FLink.ForgetReplies();
+    FReply.reset();
+    FLost = false;
 }
 
 ExchangeResult ModuleClient::ReadAll(std::chrono::milliseconds Limit)
@@ -78,7 +86,7 @@ ExchangeResult ModuleClient::Await(std::chrono::milliseconds Limit)
 {
     FExpired = false;
     SetTimer(FWindow, LimitTimer, static_cast<UINT>(Limit.count()), nullptr);
-    while (!FFlag && !FExpired)
+    while (!FReply && !FLost && !FExpired)
     {
         MSG Msg{};
         if (GetMessage(&Msg, nullptr, 0, 0) <= 0) break;
@@ -87,21 +95,17 @@ ExchangeResult ModuleClient::Await(std::chrono::milliseconds Limit)
     KillTimer(FWindow, LimitTimer);
 
     ExchangeResult Result;
-    if (!FFlag) return Result;
-    switch (*FFlag)
+    if (FReply)
     {
-    case ReplyOk:
-        Result.Outcome = ExchangeOutcome::Reply;
-        Result.Block = FLink.Parameters();
-        break;
-    case ReplyChecksumMismatch:
-        Result.Outcome = ExchangeOutcome::ChecksumMismatch;
-        break;
-    default:
+        Result.Outcome =
+            FReply->Flag == ReplyOk ? ExchangeOutcome::Reply : ExchangeOutcome::ChecksumMismatch;
+        Result.Block = FReply->Block;
+    }
+    else if (FLost)
+    {
         Result.Outcome = ExchangeOutcome::PortLost;
         Result.Error = FLink.DevicePath() + ": the device went away";
         FLink.Close();
-        break;
     }
     return Result;
 }
@@ -111,9 +115,16 @@ LRESULT ModuleClient::Procedure(HWND Window, UINT Message, WPARAM WParam, LPARAM
     auto* Self = reinterpret_cast<ModuleClient*>(GetWindowLongPtr(Window, GWLP_USERDATA));
     if (Self && Message == Self->FMessage && Message != 0)
     {
-        // The first notification answers the request; later ones (a module
-        // that answers twice) change nothing.
-        if (!Self->FFlag) Self->FFlag = WParam;
+        // Each reply notification has its frame in the link's queue; the
+        // first answers the request, later ones (a module that answers
+        // twice) are taken and change nothing.
+        if (WParam == ReplyPortLost)
+        {
+            Self->FLost = true;
+            return 0;
+        }
+        ModuleReply Reply;
+        if (Self->FLink.TakeReply(Reply) && !Self->FReply) Self->FReply = Reply;
         return 0;
     }
     if (Self && Message == WM_TIMER && WParam == LimitTimer)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win/WinApi.h"
+#include "platform/win/WinTypes.h"
 #include "protocol/ModuleParameters.h"
 #include "serial/TelvaroSerial.h"
 
@@ -20,13 +20,15 @@ enum class ExchangeOutcome
 struct ExchangeResult
 {
     ExchangeOutcome Outcome = ExchangeOutcome::NoReply;
-    ModuleParameters Block;
-    std::string Error; // for SendFailed and PortLost
+    ModuleParameters Block; // the block of the very reply whose flag is Outcome
+    std::string Error;      // for SendFailed and PortLost
 };
 
 // The module link driven the way the window drives it: a window (message
 // only, on the calling thread) receives the posted reply message, and a
-// window timer bounds the wait. One object per thread that runs it.
+// window timer bounds the wait. The answer to a request is the first reply
+// completed after it was sent, flag and block taken from that same frame.
+// One object per thread that runs it.
 class ModuleClient
 {
   public:
@@ -50,6 +52,7 @@ class ModuleClient
     TelvaroSerial FLink;
     HWND FWindow = nullptr;
     UINT FMessage = 0;
-    std::optional<WPARAM> FFlag;
+    std::optional<ModuleReply> FReply; // the first reply to the request
+    bool FLost = false;
     bool FExpired = false;
 };

@@ -1,6 +1,7 @@
 // skin-sheet FILE.png [--style NAME] [--zoom N]: a labelled contact sheet of
 // the embedded style pictures (every style, or one), magnified, each frame of
-// a strip in its own outline, for a person to review the art.
+// a strip in its own outline, each style headed by a title bar put together
+// from its pictures, for a person to review the art.
 
 #include "framework/ResourceTable.h"
 #include "platform/gfx/Blit.h"
@@ -78,6 +79,109 @@ const char* FormatName(const TStyleArtEntry& E)
     return "";
 }
 
+// How a style's title bar is put together, for the preview at the head of
+// its group: sections, the close / maximize / minimize buttons (normal
+// frames of the 18-frame strip), the icon and a caption.
+struct TTitleLook
+{
+    const char* Group;
+    const char* Left;
+    const char* Client;
+    const char* Right;
+    const char* Buttons; // 18-frame strip, or null for separate pictures
+    const char* Close;   // the separate close picture
+    int ButtonTop;       // rows of the title picture above the buttons
+    int CaptionTop;
+    bool Transparent; // buttons leave out their bottom-left pixel's colour
+    TColor CaptionColour;
+};
+
+const TTitleLook TitleLooks[] = {
+    {"MacOS", "MACOS_TITLE_LEFT", "MACOS_TITLE_CLIENT", "MACOS_TITLE_RIGHT", "MACOS_TITLEBTN",
+     nullptr, 4, 4, false, clBlack},
+    {"WinXP", "WINXP_TITLE_LEFT", "WINXP_TITLE_CLIENT", "WINXP_TITLE_RIGHT", "WINXP_TITLEBTN",
+     nullptr, 5, 5, false, clWhite},
+    {"DeepBlue", "DEEPBLUE_TITLE_LEFT", "DEEPBLUE_TITLE_CLIENT", "DEEPBLUE_TITLE_RIGHT",
+     "DEEPBLUE_TITLEBTN", nullptr, 2, 2, false, clWhite},
+    {"Protein", "PROTEIN_TITLE_LEFT", "PROTEIN_TITLE_CLIENT", "PROTEIN_TITLE_RIGHT",
+     "PROTEIN_TITLEBTN", nullptr, 2, 5, true, clWhite},
+    {"BlueGlass", "BLUEGLASS_TITLE_LEFT", "BLUEGLASS_TITLE_CLIENT", "BLUEGLASS_TITLE_RIGHT",
+     "BLUEGLASS_TITLEBTN", nullptr, 6, 6, true, clWhite},
+    {"Program", "NOVLA_TITLE_LEFT", "NOVLA_TITLE_CLIENT", "NOVLA_TITLE_RIGHT", nullptr,
+     "NOVLA_TITLE_CLOSE_NORMAL", 2, 5, true, clWhite},
+};
+
+TSurface LoadBmp(const char* Name)
+{
+    TSurface S;
+    if (auto Bytes = FindResource(Name)) ReadBmp(*Bytes, S);
+    return S;
+}
+
+void DrawButton(TDeviceContext& Dc, int X, int Y, const TSurface& Src, int Sx, int W,
+                bool Transparent)
+{
+    if (Transparent)
+        TransparentBlt(Dc, X, Y, W, Src.Height(), Src, Sx, 0, W, Src.Height(),
+                       Src.Pixel(Sx, Src.Height() - 1));
+    else
+        BitBlt(Dc, X, Y, W, Src.Height(), Src, Sx, 0);
+}
+
+// A title bar of Width pixels as the style's pictures make it.
+TSurface TitlePreview(const TTitleLook& L, int Width)
+{
+    const TSurface Left = LoadBmp(L.Left), Client = LoadBmp(L.Client), Right = LoadBmp(L.Right);
+    if (Left.IsEmpty() || Client.IsEmpty() || Right.IsEmpty()) return {};
+    TSurface Bar(Width, Left.Height(), clBlack);
+    TDeviceContext Dc(Bar);
+    const int H = Left.Height();
+    if (Left.Width() + Right.Width() < Width)
+        StretchBlt(Dc, Left.Width(), 0, Width - Left.Width() - Right.Width(), H, Client, 0, 0,
+                   Client.Width(), H);
+    BitBlt(Dc, 0, 0, Left.Width(), H, Left, 0, 0);
+    BitBlt(Dc, Width - Right.Width(), 0, Right.Width(), H, Right, 0, 0);
+
+    int R = Width - 4;
+    if (L.Buttons)
+    {
+        const TSurface Strip = LoadBmp(L.Buttons);
+        const int Bw = Strip.Width() / 18;
+        for (int Frame : {15, 6, 12}) // close, maximize, minimize (0-based)
+        {
+            R -= Bw + 1;
+            DrawButton(Dc, R, L.ButtonTop, Strip, Frame * Bw, Bw, L.Transparent);
+        }
+    }
+    else
+    {
+        const TSurface Close = LoadBmp(L.Close);
+        R -= Close.Width() + 1;
+        DrawButton(Dc, R, L.ButtonTop, Close, 0, Close.Width(), L.Transparent);
+    }
+    if (auto Icon = FindResource("MAINICON"))
+    {
+        TSurface Small;
+        if (ReadIco(*Icon, Small, 16) == TCodecStatus::Ok) AlphaBlit(Dc, 6, L.ButtonTop + 1, Small);
+    }
+    TFontDesc F;
+    F.Face = "Tahoma";
+    F.Height = -11;
+    F.Bold = true;
+    Dc.SetFont(F);
+    Dc.SetBkMode(TRANSPARENT);
+    Dc.SetTextColor(L.CaptionColour);
+    TextOut(Dc, 26, L.CaptionTop, "NOVLA TOOL---NOVLA-A/NOVLA-B");
+    return Bar;
+}
+
+const TTitleLook* TitleLookOf(const char* Group)
+{
+    for (const TTitleLook& L : TitleLooks)
+        if (strcmp(L.Group, Group) == 0) return &L;
+    return nullptr;
+}
+
 int Usage()
 {
     std::fprintf(stderr, "usage: skin-sheet FILE.png [--style NAME] [--zoom N]\n"
@@ -122,6 +226,14 @@ int main(int Argc, char** Argv)
                      std::to_string(Item.Picture.Height()) + " " + FormatName(E);
         if (E.Depth) Item.Label += " " + std::to_string(E.Depth);
         if (E.Frames > 1) Item.Label += ", " + std::to_string(E.Frames) + " frames";
+        if (E.Format == TArtFormat::Ico || E.Format == TArtFormat::Png)
+        {
+            // Pictures with alpha are shown over the sheet's paper.
+            TSurface Flat(Item.Picture.Width(), Item.Picture.Height(), Paper);
+            TDeviceContext FlatDc(Flat);
+            AlphaBlit(FlatDc, 0, 0, Item.Picture);
+            Item.Picture = std::move(Flat);
+        }
         Items.push_back(std::move(Item));
     }
     if (Items.empty())
@@ -140,6 +252,9 @@ int main(int Argc, char** Argv)
             std::max(SheetWidth, I.Picture.Width() * Zoom + I.Entry->Frames * Gap + 2 * Margin + 2);
     int X = Margin, Y = Margin, RowHeight = 0;
     std::vector<std::pair<std::string, int>> Headings;
+    std::vector<std::pair<TSurface, int>> Previews; // title bars, at their row
+    constexpr int PreviewWidth = 380;
+    const int PreviewZoom = std::max(1, std::min(Zoom, (SheetWidth - 2 * Margin) / PreviewWidth));
     const char* Group = nullptr;
     for (TItem& I : Items)
     {
@@ -149,6 +264,16 @@ int main(int Argc, char** Argv)
             Y += RowHeight + (Headings.empty() ? 0 : Margin);
             Headings.emplace_back(Group, Y);
             Y += 24;
+            if (const TTitleLook* Look = TitleLookOf(Group))
+            {
+                TSurface Bar = TitlePreview(*Look, PreviewWidth);
+                if (!Bar.IsEmpty())
+                {
+                    const int Height = Bar.Height() * PreviewZoom;
+                    Previews.emplace_back(std::move(Bar), Y);
+                    Y += Height + Margin;
+                }
+            }
             X = Margin;
             RowHeight = 0;
         }
@@ -175,6 +300,9 @@ int main(int Argc, char** Argv)
     Dc.SetFont(LabelFont(true, -16));
     for (const auto& [Name, Top] : Headings)
         TextOut(Dc, Margin, Top, Name);
+    for (const auto& [Bar, Top] : Previews)
+        StretchBlt(Dc, Margin, Top, Bar.Width() * PreviewZoom, Bar.Height() * PreviewZoom, Bar, 0,
+                   0, Bar.Width(), Bar.Height());
     Dc.SetFont(LabelFont(false));
     for (const TItem& I : Items)
     {
