@@ -68,13 +68,17 @@ uint64_t TelvaroSerial::DroppedReplies() const
 void TelvaroSerial::OnFrame(int Flag, const ModuleParameters* Block)
 {
     const bool Good = Flag == 0 && Block;
+    // Called from inside the framer's Feed: its buffer still holds the frame.
+    const auto Bytes = FFramer.Buffer().begin();
+    ModuleReply Reply{0, Good ? ReplyOk : ReplyChecksumMismatch, Good ? *Block : ModuleParameters{},
+                      std::vector<uint8_t>(Bytes, Bytes + FFramer.Position()),
+                      std::chrono::steady_clock::now()};
     {
         std::lock_guard Lock(FLock);
         if (Good) FParameters = *Block;
-        ModuleReply Reply{++FSequence, Good ? ReplyOk : ReplyChecksumMismatch, {}};
-        if (Good) Reply.Block = *Block;
+        Reply.Sequence = ++FSequence;
         if (FReplies.size() < ReplyQueueLimit)
-            FReplies.push_back(Reply);
+            FReplies.push_back(std::move(Reply));
         else
             ++FDropped;
     }

@@ -5,10 +5,12 @@
 #include "protocol/ReplyFramer.h"
 #include "serial/CXSerial.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <mutex>
+#include <vector>
 
 // Name under which the window registers the reply notification.
 inline constexpr const char* ReplyMessageName = "TELVAROSerial_MSG_RECV_1";
@@ -19,12 +21,16 @@ inline constexpr WPARAM ReplyChecksumMismatch = 1; // parameters left as they we
 inline constexpr WPARAM ReplyPortLost = 2;         // the device went away; call Close
 
 // One completed reply as the framer delivered it: its flag and, for a good
-// checksum, its block. Sequence counts replies from 1 on, per link.
+// checksum, its block; the frame's bytes as assembled (from the sync pair to
+// the line feed) and when it completed, for tracing. Sequence counts replies
+// from 1 on, per link.
 struct ModuleReply
 {
     uint64_t Sequence = 0;
     WPARAM Flag = ReplyOk;  // ReplyOk or ReplyChecksumMismatch
     ModuleParameters Block; // zero unless Flag is ReplyOk
+    std::vector<uint8_t> Frame;
+    std::chrono::steady_clock::time_point Completed;
 };
 
 // The serial port specialised for the radio module: sends the read-all and

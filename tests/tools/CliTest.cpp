@@ -1,6 +1,7 @@
 #include "platform/comm/SerialDevice.h"
 #include "protocol/CodeTables.h"
 #include "protocol/DefaultParameters.h"
+#include "protocol/Frames.h"
 #include "tests/platform/comm/TempFolder.h"
 #include "tests/tools/ProcessRunner.h"
 #include "tools/cli/ModuleClient.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <mutex>
@@ -433,5 +435,91 @@ TEST_F(CliFixture, PortsShowsUnusableLinksAndNamesIgnoredFolders)
     EXPECT_NE(Ignored.Err.find(User + " are ignored"), std::string::npos) << Ignored.Err;
     EXPECT_EQ(std::count(Ignored.Err.begin(), Ignored.Err.end(), '\n'), 1) << Ignored.Err;
     EXPECT_EQ(Ignored.Out.find("COM77 "), std::string::npos);
+}
+
+TEST_F(CliFixture, TraceShowsEachFrameWithItsTimeAndMarksTheFailedCheck)
+{
+    StartModule();
+    const ProcessResult Good = Cli({"read", "--port", Port(), "--trace"});
+    ASSERT_EQ(Good.ExitCode, 0) << Good.Err;
+    EXPECT_NE(Good.Err.find("trace: +0 ms sent: AF AF 00 00 AF 80 02 0E 00 00 00 00 00 00 00 00 00 "
+                            "00 00 00 00 00 9D 0D 0A\n"),
+              std::string::npos)
+        << Good.Err;
+    const Frame Answer = BuildFrame(CommandReadAll, DefaultParameters());
+    std::string Hex;
+    for (uint8_t Byte : Answer)
+    {
+        char Text[4];
+        std::snprintf(Text, sizeof Text, "%02X", Byte);
+        Hex += (Hex.empty() ? "" : " ") + std::string(Text);
+    }
+    EXPECT_NE(Good.Err.find(" ms received: " + Hex + "\n"), std::string::npos) << Good.Err;
+    EXPECT_EQ(Good.Err.find('['), std::string::npos) << "nothing marked";
+    Module.Stop();
+
+    StartModule(ModuleFault::BadChecksum);
+    const ProcessResult Bad = Cli({"read", "--port", Port(), "--trace"});
+    EXPECT_EQ(Bad.ExitCode, 3);
+    char Expected[64];
+    std::snprintf(Expected, sizeof Expected, "[%02X] 0D 0A (checksum %02X received, %02X computed)",
+                  (Answer[22] + 1) & 0xFF, (Answer[22] + 1) & 0xFF, Answer[22]);
+    EXPECT_NE(Bad.Err.find(Expected), std::string::npos) << Bad.Err;
+}
+
+TEST_F(CliFixture, RetriesRecoverFromOneExchangeWithoutAnswer)
+{
+    StartModule(ModuleFault::DropFirst);
+    EXPECT_EQ(Cli({"read", "--port", Port(), "--timeout", "300"}).ExitCode, 2);
+    Module.Stop();
+    StartModule(ModuleFault::DropFirst);
+    const ProcessResult Retried =
+        Cli({"read", "--port", Port(), "--timeout", "300", "--retries", "1", "--trace"});
+    EXPECT_EQ(Retried.ExitCode, 0) << Retried.Err;
+    EXPECT_NE(Retried.Err.find("no complete reply: nothing more within 300 ms"), std::string::npos)
+        << Retried.Err;
+    EXPECT_NE(Retried.Err.find("sending the request again (try 2 of 2)"), std::string::npos)
+        << Retried.Err;
+    for (const char* Bad : {"0", "x", "600001"})
+        EXPECT_EQ(Cli({"read", "--port", Port(), "--timeout", Bad}).ExitCode, 1) << Bad;
+    EXPECT_EQ(Cli({"read", "--port", Port(), "--retries", "-1"}).ExitCode, 1);
+}
+
+TEST_F(CliFixture, ReadJsonIsABlockFileForWrite)
+{
+    StartModule(ModuleFault::None, CustomBlock());
+    VirtualModule Copy;
+    VirtualModuleOptions Options;
+    Options.RuntimeFolder = Runtime.Path() + "/novla-tool/ports";
+    Options.Delay = std::chrono::milliseconds(5);
+    ASSERT_TRUE(Copy.Start(Options).Ok());
+    const std::string Preset = Runtime.Path() + "/preset.json";
+    ASSERT_EQ(Cli({"read", "--port", Port(), "--json"}, Preset).ExitCode, 0);
+    const ProcessResult Written =
+        Cli({"write", "--port", "COM" + std::to_string(Copy.PortNumber()), "--json-file", Preset});
+    EXPECT_EQ(Written.ExitCode, 0) << Written.Err;
+    EXPECT_EQ(Copy.Block(), Module.Block());
+    EXPECT_EQ(Copy.Block(), CustomBlock());
+}
+
+TEST_F(CliFixture, PortsAsJsonAndTheVersion)
+{
+    StartModule();
+    const ProcessResult Listed = Cli({"ports", "--json"});
+    ASSERT_EQ(Listed.ExitCode, 0) << Listed.Err;
+    EXPECT_EQ(Listed.Out.front(), '[');
+    EXPECT_NE(Listed.Out.find("{\"port\": \"" + Port() + "\", \"device\": \"" +
+                              Module.DevicePath() +
+                              "\", \"source\": \"runtime link\", \"state\": \"free\", "
+                              "\"detail\": \"\"}"),
+              std::string::npos)
+        << Listed.Out;
+    for (const std::string& Program :
+         {std::string(NOVLA_CLI_PATH), std::string(NOVLA_VIRTUAL_MODULE_PATH)})
+    {
+        const ProcessResult Version = RunProcess(Program, {"--version"}, Environment());
+        EXPECT_EQ(Version.ExitCode, 0) << Program;
+        EXPECT_NE(Version.Out.find(" 0."), std::string::npos) << Version.Out;
+    }
 }
 } // namespace

@@ -5,6 +5,7 @@
 #include "platform/win/WinMessages.h"
 #include "platform/win/WindowApi.h"
 #include "platform/win/WindowClass.h"
+#include "protocol/Frames.h"
 
 namespace
 {
@@ -57,36 +58,54 @@ void ModuleClient::Forget()
     while (PeekMessage(&Msg, FWindow, 0, 0, PM_REMOVE))
         DispatchMessage(&Msg);
     FLink.ForgetReplies();
-    FReply.reset();
+    FTaken.clear();
     FLost = false;
 }
 
 ExchangeResult ModuleClient::ReadAll(std::chrono::milliseconds Limit)
 {
     Forget();
-    if (!FLink.SendReadAll())
-        return {ExchangeOutcome::SendFailed,
-                {},
-                "sending the read-all request: " + FLink.LastError().Message};
-    return Await(Limit);
+    const Frame Request = BuildReadAll();
+    const auto SentAt = std::chrono::steady_clock::now();
+    const bool Sent = FLink.SendReadAll() == 1;
+    return Exchange({Request.begin(), Request.end()}, Sent, SentAt, "read-all", Limit);
 }
 
 ExchangeResult ModuleClient::WriteAll(const ModuleParameters& Block,
                                       std::chrono::milliseconds Limit)
 {
     Forget();
-    if (!FLink.SendWriteAll(&Block))
-        return {ExchangeOutcome::SendFailed,
-                {},
-                "sending the write-all request: " + FLink.LastError().Message};
-    return Await(Limit);
+    const Frame Request = BuildWriteAll(Block);
+    const auto SentAt = std::chrono::steady_clock::now();
+    const bool Sent = FLink.SendWriteAll(&Block) == 1;
+    return Exchange({Request.begin(), Request.end()}, Sent, SentAt, "write-all", Limit);
+}
+
+ExchangeResult ModuleClient::Exchange(const std::vector<uint8_t>& Request, bool Sent,
+                                      std::chrono::steady_clock::time_point SentAt,
+                                      const char* What, std::chrono::milliseconds Limit)
+{
+    ExchangeResult Result;
+    if (Sent)
+    {
+        Result = Await(Limit);
+    }
+    else
+    {
+        Result.Outcome = ExchangeOutcome::SendFailed;
+        Result.Error =
+            std::string("sending the ") + What + " request: " + FLink.LastError().Message;
+    }
+    Result.Sent = Request;
+    Result.SentAt = SentAt;
+    return Result;
 }
 
 ExchangeResult ModuleClient::Await(std::chrono::milliseconds Limit)
 {
     FExpired = false;
     SetTimer(FWindow, LimitTimer, static_cast<UINT>(Limit.count()), nullptr);
-    while (!FReply && !FLost && !FExpired)
+    while (FTaken.empty() && !FLost && !FExpired)
     {
         MSG Msg{};
         if (GetMessage(&Msg, nullptr, 0, 0) <= 0) break;
@@ -95,11 +114,16 @@ ExchangeResult ModuleClient::Await(std::chrono::milliseconds Limit)
     KillTimer(FWindow, LimitTimer);
 
     ExchangeResult Result;
-    if (FReply)
+    // Replies already waiting behind the answer belong to this exchange too.
+    for (ModuleReply More; FLink.TakeReply(More);)
+        FTaken.push_back(std::move(More));
+    if (!FTaken.empty())
     {
+        const ModuleReply& Answer = FTaken.front();
         Result.Outcome =
-            FReply->Flag == ReplyOk ? ExchangeOutcome::Reply : ExchangeOutcome::ChecksumMismatch;
-        Result.Block = FReply->Block;
+            Answer.Flag == ReplyOk ? ExchangeOutcome::Reply : ExchangeOutcome::ChecksumMismatch;
+        Result.Block = Answer.Block;
+        Result.Replies = FTaken;
     }
     else if (FLost)
     {
@@ -124,7 +148,7 @@ LRESULT ModuleClient::Procedure(HWND Window, UINT Message, WPARAM WParam, LPARAM
             return 0;
         }
         ModuleReply Reply;
-        if (Self->FLink.TakeReply(Reply) && !Self->FReply) Self->FReply = Reply;
+        if (Self->FLink.TakeReply(Reply)) Self->FTaken.push_back(std::move(Reply));
         return 0;
     }
     if (Self && Message == WM_TIMER && WParam == LimitTimer)

@@ -5,8 +5,8 @@
 #include "serial/TelvaroSerial.h"
 
 #include <chrono>
-#include <optional>
 #include <string>
+#include <vector>
 
 enum class ExchangeOutcome
 {
@@ -22,6 +22,11 @@ struct ExchangeResult
     ExchangeOutcome Outcome = ExchangeOutcome::NoReply;
     ModuleParameters Block; // the block of the very reply whose flag is Outcome
     std::string Error;      // for SendFailed and PortLost
+    // For tracing: the request as sent and when, and every reply taken while
+    // waiting (the first is the answer).
+    std::vector<uint8_t> Sent;
+    std::chrono::steady_clock::time_point SentAt;
+    std::vector<ModuleReply> Replies;
 };
 
 // The module link driven the way the window drives it: a window (message
@@ -47,12 +52,15 @@ class ModuleClient
   private:
     void Forget();
     ExchangeResult Await(std::chrono::milliseconds Limit);
+    ExchangeResult Exchange(const std::vector<uint8_t>& Request, bool Sent,
+                            std::chrono::steady_clock::time_point SentAt, const char* What,
+                            std::chrono::milliseconds Limit);
     static LRESULT Procedure(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
 
     TelvaroSerial FLink;
     HWND FWindow = nullptr;
     UINT FMessage = 0;
-    std::optional<ModuleReply> FReply; // the first reply to the request
+    std::vector<ModuleReply> FTaken; // replies taken while waiting; the first answers
     bool FLost = false;
     bool FExpired = false;
 };

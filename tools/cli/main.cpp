@@ -9,7 +9,9 @@
 #include "tools/cli/BlockInput.h"
 #include "tools/cli/BlockText.h"
 #include "tools/cli/ModuleClient.h"
+#include "tools/cli/Trace.h"
 #include "tools/common/OptionParser.h"
+#include "tools/common/Version.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -33,12 +35,14 @@ enum ExitCode
     ExitOutput = 7,
 };
 
-constexpr std::chrono::milliseconds ReplyLimit{3000};
+constexpr long DefaultTimeoutMs = 3000;
 
 constexpr const char* UsageText =
-    "usage: novla-cli ports [--all]\n"
+    "usage: novla-cli ports [--all] [--json]\n"
     "       novla-cli read --port COM<N> [--baud 9600] [--parity no|odd|even] [--json]\n"
+    "                      [--timeout MS] [--retries N] [--trace]\n"
     "       novla-cli write --port COM<N> [--baud 9600] [--parity no|odd|even]\n"
+    "                       [--timeout MS] [--retries N] [--trace]\n"
     "                       [--from-defaults] [--force]\n"
     "                       (--json-file FILE | [--frequency MHZ] [--spreading 128..4096]\n"
     "                        [--rf-mode standard|central|node] [--bandwidth 62.5K..500K]\n"
@@ -46,11 +50,17 @@ constexpr const char* UsageText =
     "                        [--power 1..7] [--node-id 0..65535] [--net-id 0..255]\n"
     "                        [--breath 2s..10s] [--wake 2ms..64ms])\n"
     "\n"
+    "       novla-cli --version\n"
+    "\n"
     "write reads the module's block first and changes only the values given;\n"
     "--from-defaults starts from the window's defaults instead. A block whose\n"
     "reply the module could not send back readably is refused unless --force.\n"
+    "The output of read --json is a block file for write --json-file.\n"
+    "--timeout: how long to wait for each reply (default 3000 ms); --retries: how\n"
+    "often to send a request again after no reply or a bad checksum (default 0);\n"
+    "--trace: every frame sent and received on standard error, in hexadecimal.\n"
     "\n"
-    "exit codes: 0 success, 1 usage or invalid value, 2 no reply within 3 s,\n"
+    "exit codes: 0 success, 1 usage or invalid value, 2 no reply within the time-out,\n"
     "3 checksum mismatch, 4 the answer differs from what was written, 5 the port\n"
     "cannot be opened or went away, 6 the request could not be sent, 7 the\n"
     "output could not be written.\n";
@@ -111,14 +121,18 @@ struct Request
     bool Json = false;
     bool FromDefaults = false;
     bool Force = false;
+    bool Trace = false;
+    std::chrono::milliseconds Timeout{DefaultTimeoutMs};
+    int Retries = 0;
     std::optional<std::string> JsonFile;
     NamedValues Values; // write: parameters given as options, JSON keys
 };
 
 std::vector<OptionParser::Option> RequestOptions(bool Write)
 {
-    std::vector<OptionParser::Option> Options = {
-        {"--port", true}, {"--baud", true}, {"--parity", true}};
+    std::vector<OptionParser::Option> Options = {{"--port", true},    {"--baud", true},
+                                                 {"--parity", true},  {"--timeout", true},
+                                                 {"--retries", true}, {"--trace", false}};
     if (!Write)
     {
         Options.push_back({"--json", false});
@@ -156,6 +170,21 @@ int ParseRequest(std::span<char* const> Arguments, bool Write, Request& Out)
         if (!Index) return Invalid("parity '" + *Parity + "' is not no (none), odd or even");
         Out.Parity = *Index;
     }
+    long Value = 0;
+    if (const auto Timeout = Parser.Value("--timeout"))
+    {
+        if (!ParseIntegerOption(*Timeout, 1, 600000, Value))
+            return Invalid("time-out '" + *Timeout +
+                           "' is not a number of milliseconds from 1 to 600000");
+        Out.Timeout = std::chrono::milliseconds(Value);
+    }
+    if (const auto Retries = Parser.Value("--retries"))
+    {
+        if (!ParseIntegerOption(*Retries, 0, 100, Value))
+            return Invalid("retries '" + *Retries + "' is not a number from 0 to 100");
+        Out.Retries = static_cast<int>(Value);
+    }
+    Out.Trace = Parser.Has("--trace");
     Out.Json = Parser.Has("--json");
     Out.FromDefaults = Parser.Has("--from-defaults");
     Out.Force = Parser.Has("--force");
@@ -182,14 +211,16 @@ int OpenPort(ModuleClient& Client, const Request& Options)
 // Exit code for an exchange that produced no good reply. Hazards: what is
 // wrong with the block just written (empty when it is readable or when
 // nothing was written).
-int Failed(const ExchangeResult& Result, const std::string& Hazards = {})
+int Failed(const ExchangeResult& Result, std::chrono::milliseconds Limit,
+           const std::string& Hazards = {})
 {
     const bool Unreadable = Result.Outcome == ExchangeOutcome::NoReply ||
                             Result.Outcome == ExchangeOutcome::ChecksumMismatch;
     switch (Result.Outcome)
     {
     case ExchangeOutcome::NoReply:
-        std::fprintf(stderr, "novla-cli: no reply within 3 s\n");
+        std::fprintf(stderr, "novla-cli: no reply within %lld ms\n",
+                     static_cast<long long>(Limit.count()));
         break;
     case ExchangeOutcome::ChecksumMismatch:
         std::fprintf(stderr, "novla-cli: the reply's checksum does not match\n");
@@ -217,6 +248,56 @@ int Failed(const ExchangeResult& Result, const std::string& Hazards = {})
     }
 }
 
+// Runs Attempt (one read-all or write-all exchange) until it brings a good
+// reply, or no more tries are left; only a missing reply or a bad checksum
+// is tried again. Traces each try when asked.
+template <typename Exchange> ExchangeResult WithRetries(const Request& Options, Exchange Attempt)
+{
+    for (int Try = 0;; ++Try)
+    {
+        ExchangeResult Result = Attempt();
+        if (Options.Trace) std::fputs(TraceExchange(Result, Options.Timeout).c_str(), stderr);
+        const bool Again = Result.Outcome == ExchangeOutcome::NoReply ||
+                           Result.Outcome == ExchangeOutcome::ChecksumMismatch;
+        if (!Again || Try >= Options.Retries) return Result;
+        std::fprintf(stderr, "novla-cli: %s; sending the request again (try %d of %d)\n",
+                     Result.Outcome == ExchangeOutcome::NoReply ? "no reply" : "bad checksum",
+                     Try + 2, Options.Retries + 1);
+    }
+}
+
+ExchangeResult ReadBlock(ModuleClient& Client, const Request& Options)
+{
+    return WithRetries(Options, [&] { return Client.ReadAll(Options.Timeout); });
+}
+
+ExchangeResult WriteBlock(ModuleClient& Client, const Request& Options,
+                          const ModuleParameters& Block)
+{
+    return WithRetries(Options, [&] { return Client.WriteAll(Block, Options.Timeout); });
+}
+
+// "\"" + Text + "\"" with the JSON escapes Text may need.
+std::string JsonString(const std::string& Text)
+{
+    std::string Out = "\"";
+    for (const char C : Text)
+    {
+        if (C == '"' || C == '\\')
+            Out += std::string("\\") + C;
+        else if (static_cast<unsigned char>(C) < 0x20)
+        {
+            char Escaped[8];
+            std::snprintf(Escaped, sizeof Escaped, "\\u%04x",
+                          static_cast<unsigned>(static_cast<unsigned char>(C)));
+            Out += Escaped;
+        }
+        else
+            Out += C;
+    }
+    return Out + "\"";
+}
+
 std::string PortState(const PortLocation& Port)
 {
     SerialDevice Device;
@@ -240,23 +321,42 @@ std::string PortState(const PortLocation& Port)
 
 int Ports(std::span<char* const> Arguments)
 {
-    OptionParser Parser({{"--all", false}});
+    OptionParser Parser({{"--all", false}, {"--json", false}});
     std::string Error;
     if (!Parser.Parse(Arguments, Error)) return Usage(Error);
+    const bool Json = Parser.Has("--json");
     const PortMap Map;
     for (const std::string& Folder : Map.IgnoredFolders())
         std::fprintf(stderr,
                      "novla-cli: note: links in %s are ignored: the folder (or its parent) is "
                      "not private to this user\n",
                      Folder.c_str());
+    std::string Listed;
     for (const PortLocation& Port : Map.Candidates(Parser.Has("--all")))
     {
         const char* Source = Port.Source == PortSource::UserLink      ? "user link"
                              : Port.Source == PortSource::RuntimeLink ? "runtime link"
                                                                       : "default";
-        std::printf("%-8s %-32s %-12s %s\n", PortName(Port.Number).c_str(), Port.DevicePath.c_str(),
-                    Source, PortState(Port).c_str());
+        const std::string State = PortState(Port);
+        if (!Json)
+        {
+            std::printf("%-8s %-32s %-12s %s\n", PortName(Port.Number).c_str(),
+                        Port.DevicePath.c_str(), Source, State.c_str());
+            continue;
+        }
+        // The state's first word ("free", "busy", "missing", "no permission",
+        // "unusable", "error") and the rest as the detail.
+        const size_t Colon = State.find(':');
+        const std::string Word = State.substr(0, Colon);
+        const std::string Detail =
+            Colon == std::string::npos ? "" : State.substr(State.find_first_not_of(' ', Colon + 1));
+        Listed += std::string(Listed.empty() ? "" : ",\n ") +
+                  "{\"port\": " + JsonString(PortName(Port.Number)) +
+                  ", \"device\": " + JsonString(Port.DevicePath) +
+                  ", \"source\": " + JsonString(Source) + ", \"state\": " + JsonString(Word) +
+                  ", \"detail\": " + JsonString(Detail) + "}";
     }
+    if (Json) std::printf("[%s]\n", Listed.c_str());
     return FinishOutput(ExitOk);
 }
 
@@ -266,8 +366,8 @@ int Read(std::span<char* const> Arguments)
     if (const int Code = ParseRequest(Arguments, false, Options)) return Code;
     ModuleClient Client;
     if (const int Code = OpenPort(Client, Options)) return Code;
-    const ExchangeResult Result = Client.ReadAll(ReplyLimit);
-    if (Result.Outcome != ExchangeOutcome::Reply) return Failed(Result);
+    const ExchangeResult Result = ReadBlock(Client, Options);
+    if (Result.Outcome != ExchangeOutcome::Reply) return Failed(Result, Options.Timeout);
     if (Options.Json)
         std::printf("%s\n", BlockToJson(Result.Block).c_str());
     else
@@ -326,12 +426,12 @@ int Write(std::span<char* const> Arguments)
     {
         // Only the values given change; everything else stays as the
         // module has it.
-        const ExchangeResult Current = Client.ReadAll(ReplyLimit);
+        const ExchangeResult Current = ReadBlock(Client, Options);
         if (Current.Outcome != ExchangeOutcome::Reply)
         {
             std::fprintf(stderr, "novla-cli: reading the module's block before the write failed; "
-                                 "nothing was written\n");
-            return Failed(Current);
+                                 "nothing was written (--from-defaults writes without reading)\n");
+            return Failed(Current, Options.Timeout);
         }
         Block = Current.Block;
         Block.Command = 0;
@@ -347,8 +447,8 @@ int Write(std::span<char* const> Arguments)
         return ExitUsage;
     }
 
-    const ExchangeResult Result = Client.WriteAll(Block, ReplyLimit);
-    if (Result.Outcome != ExchangeOutcome::Reply) return Failed(Result, Hazards);
+    const ExchangeResult Result = WriteBlock(Client, Options, Block);
+    if (Result.Outcome != ExchangeOutcome::Reply) return Failed(Result, Options.Timeout, Hazards);
 
     // What a module that stored the request reports back: the frame's own
     // decoding, since the frequency goes through the wire code.
@@ -376,6 +476,11 @@ int main(int Argc, char** Argv)
     if (Command == "ports") return Ports(Rest);
     if (Command == "read") return Read(Rest);
     if (Command == "write") return Write(Rest);
+    if (Command == "--version")
+    {
+        std::printf("novla-cli %s\n", ProductVersion());
+        return FinishOutput(ExitOk);
+    }
     if (Command == "--help" || Command == "-h")
     {
         std::fputs(UsageText, stdout);

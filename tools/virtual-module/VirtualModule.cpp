@@ -55,6 +55,7 @@ constexpr NamedFault Faults[] = {
     {ModuleFault::IgnoreWrite, "ignore-write"},
     {ModuleFault::TrailingFrame, "trailing-frame"},
     {ModuleFault::StaleFirst, "stale-first"},
+    {ModuleFault::DropFirst, "drop-first"},
 };
 } // namespace
 
@@ -95,7 +96,9 @@ CommError VirtualModule::Start(VirtualModuleOptions Options)
         std::lock_guard Lock(FLock);
         std::copy_n(Initial.begin() + FrameDataStart, FrameDataLength, FData.begin());
         FRequests = 0;
+        FFlagsCleared = 0;
     }
+    FRequestsAnswered = 0;
     if (CommError Error = FPty.Create(); !Error.Ok()) return Error;
     if (CommError Error = FStop.Create(); !Error.Ok())
     {
@@ -274,6 +277,15 @@ void VirtualModule::Answer(const uint8_t* Request)
         Bytes.insert(Bytes.begin(), Earlier.begin(), Earlier.end());
         FPending.push_back({Due, Bytes});
         Line += "; sent the earlier block, then answered";
+        break;
+    case ModuleFault::DropFirst:
+        if (FRequestsAnswered++ == 0)
+        {
+            Line += "; no answer to the first request (drop-first)";
+            break;
+        }
+        FPending.push_back({Due, Bytes});
+        Line += "; answered";
         break;
     case ModuleFault::None:
         FPending.push_back({Due, Bytes});

@@ -31,10 +31,12 @@ enum class ModuleFault
     IgnoreWrite,   // answers a write with its stored block, unchanged
     TrailingFrame, // sends its answer, then at once a frame of the block it held before
     StaleFirst,    // sends a frame of the block it held before, then at once its answer
+    DropFirst,     // does not answer the first request; answers every later one
 };
 
 // "silent", "bad-checksum", "split", "garbage", "duplicate", "ignore-write",
-// "trailing-frame", "stale-first", "none"; nullopt for anything else.
+// "trailing-frame", "stale-first", "drop-first", "none"; nullopt for
+// anything else.
 std::optional<ModuleFault> ParseModuleFault(std::string_view Text);
 const char* ModuleFaultName(ModuleFault Fault);
 // The names of every fault but "none", separated by '|'.
@@ -113,4 +115,5 @@ class VirtualModule
         std::vector<uint8_t> Bytes;
     };
     std::vector<Pending> FPending;
+    uint64_t FRequestsAnswered = 0; // requests seen by the answering code (module thread only)
 };

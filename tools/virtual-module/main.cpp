@@ -5,6 +5,7 @@
 
 #include "platform/comm/PortMap.h"
 #include "tools/common/OptionParser.h"
+#include "tools/common/Version.h"
 #include "tools/virtual-module/LogWriter.h"
 
 #include <csignal>
@@ -18,7 +19,9 @@ namespace
 int Usage(const std::string& Problem)
 {
     std::fprintf(stderr, "novla-virtual-module: %s\n", Problem.c_str());
-    std::fprintf(stderr, "usage: novla-virtual-module [--port N] [--delay-ms D] [--fault %s]\n",
+    std::fprintf(stderr,
+                 "usage: novla-virtual-module [--port N] [--delay-ms D] [--fault %s]\n"
+                 "       novla-virtual-module --version\n",
                  ModuleFaultNames().c_str());
     return 1;
 }
@@ -26,10 +29,16 @@ int Usage(const std::string& Problem)
 
 int main(int Argc, char** Argv)
 {
-    OptionParser Parser({{"--port", true}, {"--delay-ms", true}, {"--fault", true}});
+    OptionParser Parser(
+        {{"--port", true}, {"--delay-ms", true}, {"--fault", true}, {"--version", false}});
     std::string Error;
     if (!Parser.Parse(std::span<char* const>(Argv + 1, static_cast<size_t>(Argc - 1)), Error))
         return Usage(Error);
+    if (Parser.Has("--version"))
+    {
+        std::printf("novla-virtual-module %s\n", ProductVersion());
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
     VirtualModuleOptions Options;
     long Number = 0;
     if (const auto Port = Parser.Value("--port"))
