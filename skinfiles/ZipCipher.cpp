@@ -18,7 +18,9 @@ TZipCipher::~TZipCipher()
 
 uint8_t TZipCipher::KeyStreamByte() const
 {
-    const uint16_t T = static_cast<uint16_t>(FKeys[2] | 2);
+    // Only the low 16 bits of key 2 take part; the product needs 32 unsigned
+    // bits.
+    const uint32_t T = (FKeys[2] | 2) & 0xFFFF;
     return static_cast<uint8_t>((T * (T ^ 1)) >> 8);
 }
 

@@ -39,7 +39,8 @@ void TZipWriter::AddMember(const std::string& Name, std::span<const uint8_t> Dat
         if (Options.DataDescriptor) Flags |= 8;
         // Eleven random bytes, then the check byte the reader compares.
         std::vector<uint8_t> Sealed(12);
-        std::random_device Random;
+        std::random_device Entropy;
+        std::mt19937 Random(Options.HeaderSeed ? *Options.HeaderSeed : Entropy());
         for (int I = 0; I < 11; ++I)
             Sealed[I] = uint8_t(Random());
         Sealed[11] = Options.DataDescriptor ? uint8_t(DosTime >> 8) : uint8_t(Crc >> 24);

@@ -3,6 +3,7 @@
 #include "tools/skin-writer/DeflateEncoder.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ struct TZipMemberOptions
     // Sizes and CRC follow the data in a descriptor (flag bit 3); the
     // cipher's check byte then comes from the modification time.
     bool DataDescriptor = false;
+    // Seed of the encryption header's eleven filler bytes; without one they
+    // come from the system's random source.
+    std::optional<uint32_t> HeaderSeed;
 };
 
 // Writes a single-disk ZIP archive without an archive comment.
