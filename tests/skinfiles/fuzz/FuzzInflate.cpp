@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    constexpr size_t Limit = 1 << 16;
+    constexpr size_t Limit = 1 << 13;
     TByteBuffer Out;
     const TInflateStatus Status = Inflate({Data, Size}, Out, Limit);
     if (Out.Size() > Limit + 512) std::abort();
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     // encoder is kept to small outputs so the fuzzer stays fast.
     for (TDeflateMode Mode : {TDeflateMode::Stored, TDeflateMode::Fixed})
     {
-        if (Mode == TDeflateMode::Fixed && Out.Size() > 4096) break;
+        if (Mode == TDeflateMode::Fixed && Out.Size() > 1024) break;
         const std::vector<uint8_t> Again = DeflateBytes(Out.Bytes(), Mode);
         TByteBuffer Back;
         if (Inflate(Again, Back, Limit) != TInflateStatus::Ok || Back.Size() != Out.Size() ||

@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    constexpr size_t Limit = 1 << 20;
+    constexpr size_t Limit = 1 << 16;
     const std::span<const uint8_t> Archive{Data, Size};
     TZipEntry Entry;
     if (FindZipMember(Archive, "SKINDATA.SK2", Entry) != TSkinFileStatus::Ok) return 0;
