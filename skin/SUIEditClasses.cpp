@@ -1,0 +1,9 @@
+#include "skin/SUIEditClasses.h"
+
+#include "framework/ClassRegistry.h"
+#include "skin/SUINumberEdit.h"
+
+void RegisterSkinEditClasses()
+{
+    RegisterClasses({&TsuiEdit::StaticClass(), &TsuiNumberEdit::StaticClass()});
+}
