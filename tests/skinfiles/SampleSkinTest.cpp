@@ -3,6 +3,7 @@
 #include "SkinFixtures.h"
 
 #include "framework/graphics/Bitmap.h"
+#include "skin/SUI2Define.h"
 #include "skinfiles/SUI2SkinReader.h"
 #include "tools/skin-writer/SampleSkin.h"
 
@@ -49,6 +50,21 @@ TEST(SampleSkin, BothFilesHoldTheSameSkin)
     EXPECT_EQ(B.GetStr("NOVLA_SKIN_NAME"), "Slate");
     Tsk2SkinFileReader Locked(Sealed, "");
     EXPECT_FALSE(Locked.Loaded());
+}
+
+TEST(SampleSkin, HoldsEveryFileThemeElementUnderItsKey)
+{
+    Tsk2SkinFileReader Skin(Plain, "");
+    for (int I = 0; I < SKIN2_KEY_COUNT; ++I)
+    {
+        const char* Key = SKIN2_SKINFILE_KEYNAME[I];
+        if (I >= SKIN2_BITMAP_KEY_OFFSET && I < SKIN2_INT_KEY_OFFSET)
+            EXPECT_NE(Skin.GetBitmap(Key), nullptr) << Key;
+        else if (I >= SKIN2_BOOL_KEY_OFFSET)
+            EXPECT_GE(Skin.Booleans().IndexOfName(Key), 0) << Key;
+        else
+            EXPECT_GE(Skin.Integers().IndexOfName(Key), 0) << Key;
+    }
 }
 
 TEST(SkinDump, ListsRefusesAndExtracts)

@@ -1,6 +1,7 @@
 #include "tools/skin-writer/DeflateEncoder.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace
 {
@@ -100,7 +101,8 @@ std::vector<uint8_t> Stored(std::span<const uint8_t> Data)
 std::vector<uint8_t> Fixed(std::span<const uint8_t> Data)
 {
     constexpr size_t Window = 32768;
-    constexpr int HashBits = 15;
+    // A hash table no larger than the input needs keeps small inputs cheap.
+    const int HashBits = std::clamp(int(std::bit_width(Data.size())), 8, 15);
     constexpr int MaxChain = 64;
     std::vector<int32_t> Head(size_t(1) << HashBits, -1);
     std::vector<int32_t> Prev(Data.size(), -1);
