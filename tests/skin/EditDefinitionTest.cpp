@@ -6,6 +6,7 @@
 #include "framework/FormWriter.h"
 #include "framework/PropertyRegistry.h"
 #include "framework/controls/Form.h"
+#include "skin/SUIComboBox.h"
 #include "skin/SUIEditClasses.h"
 #include "skin/SUINumberEdit.h"
 
@@ -43,11 +44,24 @@ constexpr const char* Definition = R"(object Window: TNumberWindow
     Mask = '0'
     Value = 65535
   end
+  object Mode: TsuiComboBox
+    UIStyle = Protein
+    BorderColor = clBlack
+    ArrowColor = clBlack
+    ButtonColor = 16514043
+    Color = clLime
+    Style = csDropDownList
+    Items = (
+      'Standard'
+      'Central'
+      'Node')
+    ItemIndex = 1
+  end
 end
 )";
 } // namespace
 
-TEST_F(GuiTest, NumberEditsAreReadInTheirWrittenOrderAndWrittenBack)
+TEST_F(GuiTest, NumberEditsAndComboBoxesAreReadInTheirWrittenOrderAndWrittenBack)
 {
     RegisterSkinEditClasses();
     for (int Round = 0; Round < 2; ++Round)
@@ -66,6 +80,11 @@ TEST_F(GuiTest, NumberEditsAreReadInTheirWrittenOrderAndWrittenBack)
         EXPECT_EQ(Window->Changes, 0) << "Text comes before OnChange";
         EXPECT_EQ(NodeId->Text(), "65535");
         EXPECT_EQ(NodeId->BorderColor(), TColor(0x7F7F7F));
+        auto* Mode = dynamic_cast<TsuiComboBox*>(Window->FindComponent("Mode"));
+        ASSERT_NE(Mode, nullptr);
+        EXPECT_EQ(Mode->ButtonColor(), TColor(0xFBFBFB));
+        EXPECT_EQ(Mode->Color(), clLime);
+        EXPECT_EQ(Mode->Text(), "Central");
         Text = WriteFormDefinition(*Window);
         EXPECT_NE(Text.find("BorderStyle = bsNone"), std::string::npos);
         EXPECT_EQ(Text.find("Value = 0"), std::string::npos);

@@ -11,9 +11,13 @@
 #include "skinfiles/SUI2SkinReader.h"
 #include "skinfiles/SkinFileError.h"
 #include "skinfiles/ZipArchive.h"
+#include "tools/common/OptionParser.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,21 +32,22 @@ struct TOptions
     bool Json = false;
 };
 
+// FILE comes first; the options follow it.
 bool ParseArgs(int argc, char** argv, TOptions& O)
 {
-    for (int I = 1; I < argc; ++I)
+    if (argc < 2 || argv[1][0] == '-') return false;
+    O.File = argv[1];
+    OptionParser Parser({{"--password", true}, {"--json", false}, {"--extract", true}});
+    std::string Error;
+    if (!Parser.Parse(std::span<char* const>(argv + 2, size_t(argc - 2)), Error))
     {
-        const std::string A = argv[I];
-        if (A == "--json")
-            O.Json = true;
-        else if ((A == "--password" || A == "--extract") && I + 1 < argc)
-            (A == "--password" ? O.Password : O.ExtractDir) = argv[++I];
-        else if (!A.empty() && A[0] != '-' && O.File.empty())
-            O.File = A;
-        else
-            return false;
+        std::fprintf(stderr, "skin-dump: %s\n", Error.c_str());
+        return false;
     }
-    return !O.File.empty();
+    O.Password = Parser.Value("--password").value_or("");
+    O.ExtractDir = Parser.Value("--extract").value_or("");
+    O.Json = Parser.Has("--json");
+    return true;
 }
 
 std::string JsonString(std::string_view S)
