@@ -50,7 +50,6 @@ constexpr const char* UsageText =
     "                        [--uart-baud 1200..115200] [--uart-parity no|odd|even]\n"
     "                        [--power 1..7] [--node-id 0..65535] [--net-id 0..255]\n"
     "                        [--breath 2s..10s] [--wake 2ms..64ms])\n"
-    "\n"
     "       novla-cli --version\n"
     "\n"
     "write reads the module's block first and changes only the values given;\n"
@@ -184,8 +183,9 @@ int OpenPort(ModuleClient& Client, const Request& Options)
 {
     std::string Error;
     if (Client.Open(Options.Port, Options.Baud, Options.Parity, Error)) return ExitOk;
-    std::fprintf(stderr, "novla-cli: cannot open %s: %s\n", PortName(Options.Port).c_str(),
-                 Error.c_str());
+    const std::string Name = PortName(Options.Port);
+    if (Error.rfind(Name + ": ", 0) == 0) Error.erase(0, Name.size() + 2);
+    std::fprintf(stderr, "novla-cli: cannot open %s: %s\n", Name.c_str(), Error.c_str());
     return ExitPort;
 }
 
