@@ -3,10 +3,11 @@
 #include "framework/ClassRegistry.h"
 #include "skin/SUIComboBox.h"
 #include "skin/SUINumberEdit.h"
+#include "skin/SUIPopupMenu.h"
 
 void RegisterSkinEditClasses()
 {
     RegisterClasses({&TsuiEdit::StaticClass(), &TsuiNumberEdit::StaticClass(),
                      &TsuiComboBox::StaticClass(), &TsuiDriveComboBox::StaticClass(),
-                     &TsuiFilterComboBox::StaticClass()});
+                     &TsuiFilterComboBox::StaticClass(), &TsuiPopupMenu::StaticClass()});
 }
