@@ -97,32 +97,26 @@ TArt MdiButtons()
 TArt PanelButtons()
 {
     // Expanded (collapse arrow up), expanded under the pointer, collapsed
-    // (expand arrow down), collapsed under the pointer.
-    return Strip(
-        4, 13, 12,
-        [](int K)
-        {
-            const bool Hot = K % 2 == 1, Collapsed = K >= 2;
-            TArt A(13, 12);
-            const TRect R{0, 0, 13, 12};
-            A.RoundGradientV(
-                R, 2,
-                Hot ? std::initializer_list<TColor>{0xFFFFFF, RGB(0xD8, 0xDC, 0xF4)}
-                    : std::initializer_list<TColor>{RGB(0xF8, 0xF8, 0xF8), RGB(0xD4, 0xD4, 0xD8)});
-            A.RoundFrame(R, 2, Hot ? RGB(0x2D, 0x30, 0xC4) : RGB(0x40, 0x40, 0x44));
-            const TColor Ink = Hot ? RGB(0x2D, 0x30, 0xC4) : 0x000000;
-            if (Collapsed)
-            {
-                A.Arrow(6, 3, TArt::Down, 3, Ink);
-                A.Arrow(6, 6, TArt::Down, 3, Ink);
-            }
-            else
-            {
-                A.Arrow(6, 5, TArt::Up, 3, Ink);
-                A.Arrow(6, 8, TArt::Up, 3, Ink);
-            }
-            return A;
-        });
+    // (expand arrow down), collapsed under the pointer. Drawn opaque over
+    // any caption bar, so the face fills the whole frame.
+    return Strip(4, 13, 12,
+                 [](int K)
+                 {
+                     const bool Hot = K % 2 == 1, Collapsed = K >= 2;
+                     TArt A(13, 12);
+                     const TRect R{0, 0, 13, 12};
+                     if (Hot)
+                         A.GradientV(R, 0xFFFFFF, RGB(0xD8, 0xDC, 0xF4));
+                     else
+                         A.GradientV(R, RGB(0xF8, 0xF8, 0xF8), RGB(0xD4, 0xD4, 0xD8));
+                     A.Frame(R, Hot ? RGB(0x2D, 0x30, 0xC4) : RGB(0x40, 0x40, 0x44));
+                     const TColor Ink = Hot ? RGB(0x2D, 0x30, 0xC4) : 0x000000;
+                     if (Collapsed)
+                         A.Arrow(6, 4, TArt::Down, 4, Ink);
+                     else
+                         A.Arrow(6, 7, TArt::Up, 4, Ink);
+                     return A;
+                 });
 }
 } // namespace
 
