@@ -468,6 +468,7 @@ TEST_F(GuiTest, OnDestroyRunsWhileTheDerivedFormIsWhole)
         delete Owner;
         EXPECT_EQ(Seen, (Log{"create", "destroy whole", "destructor"})) << ByOwner;
     }
+}
 
 TEST_F(DialogForm, GetParentFormIsTheTopmostParentWhenItIsAForm)
 {
