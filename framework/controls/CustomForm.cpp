@@ -510,6 +510,7 @@ void TCustomForm::CMFocusChanged(TMessage& M)
         Control->FreeNotification(this);
     }
     if (Screen) Screen->SetActiveControl(Control);
+    TWinControl::CMFocusChanged(M);
 }
 
 void TCustomForm::CMDialogKey(TMessage& M)
@@ -538,4 +539,13 @@ void TCustomForm::CMDialogKey(TMessage& M)
         }
     }
     TWinControl::CMDialogKey(M);
+}
+
+TCustomForm* GetParentForm(const TControl* Control)
+{
+    if (!Control) return nullptr;
+    const TControl* Top = Control;
+    while (Top->Parent())
+        Top = Top->Parent();
+    return dynamic_cast<TCustomForm*>(const_cast<TControl*>(Top));
 }
