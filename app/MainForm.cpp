@@ -9,6 +9,7 @@
 #include "protocol/Frames.h"
 #include "protocol/ReplyHazards.h"
 #include "skin/SUIEditClasses.h"
+#include "skin/SkinButtonClasses.h"
 
 #include <cctype>
 #include <vector>
@@ -74,9 +75,8 @@ std::string HazardText(const ReplyHazard& Hazard)
 void RegisterMainFormClasses()
 {
     RegisterSkinEditClasses();
-    RegisterClasses({&TMainForm::StaticClass(), &TsuiStatusBar::StaticClass(),
-                     &TsuiGroupBox::StaticClass(), &TsuiButton::StaticClass(),
-                     &TsuiImagePanel::StaticClass()});
+    RegisterSkinButtonClasses();
+    RegisterClass(TMainForm::StaticClass());
 }
 
 const TClassInfo& TMainForm::StaticClass()

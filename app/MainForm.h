@@ -5,9 +5,12 @@
 #include "framework/controls/Panel.h"
 #include "framework/controls/Timer.h"
 #include "serial/TelvaroSerial.h"
+#include "skin/SUIButton.h"
 #include "skin/SUIComboBox.h"
+#include "skin/SUIGroupBox.h"
+#include "skin/SUIImagePanel.h"
 #include "skin/SUINumberEdit.h"
-#include "skin/Shim.h"
+#include "skin/SUIStatusBar.h"
 
 #include <functional>
 #include <memory>
