@@ -7,6 +7,7 @@
 #include "platform/win/WinApi.h"
 #include "skin/SUIFileTheme.h"
 #include "skin/SUIStyleApply.h"
+#include "skin/SkinWindows.h"
 
 // Painting ---------------------------------------------------------------
 
@@ -38,7 +39,7 @@ void DrawComboBoxSkin(TCustomComboBox& Combo, TsuiUIStyle UIStyle, const TsuiCom
     if (!Combo.HandleAllocated()) return;
     COMBOBOXINFO Info{};
     Info.cbSize = sizeof(Info);
-    if (!GetComboBoxInfo(Combo.Handle(), &Info)) return;
+    if (!SUIGetComboBoxInfo(Combo.Handle(), Info)) return;
     if (SimpleUnpainted && Combo.Style() == csSimple) return;
 
     HDC Dc = GetDC(Combo.Handle());
