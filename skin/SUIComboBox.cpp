@@ -79,9 +79,11 @@ void DrawComboBoxSkin(TCustomComboBox& Combo, TsuiUIStyle UIStyle, const TsuiCom
     {
         Canvas.Brush()->SetColor(Colors.Button);
         Canvas.FillRect(B);
+        // Right-to-left reading puts the separator on the button's far side.
+        const int X = Combo.UseRightToLeftAlignment() ? B.Right : B.Left;
         Canvas.Pen()->SetColor(Colors.Border);
-        Canvas.MoveTo(B.Left, B.Top - 1);
-        Canvas.LineTo(B.Left, B.Bottom + 1);
+        Canvas.MoveTo(X, B.Top - 1);
+        Canvas.LineTo(X, B.Bottom + 1);
     }
     // The arrow's row is measured from the client top, not from the button's.
     int X = B.Left + (B.Right - B.Left) / 2 - 3;

@@ -1,6 +1,7 @@
 #include "skin/SUIPopupMenu.h"
 
 #include "framework/PropertyRegistry.h"
+#include "framework/SysLocale.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
 #include "framework/graphics/ImageList.h"
@@ -54,6 +55,10 @@ const TClassInfo& TsuiPopupMenu::StaticClass()
             .Default(DEFAULT_CHARSET)
             .Boolean("UseSystemFont", &T::UseSystemFont, &T::SetUseSystemFont)
             .Default(true)
+            .Enum("BiDiMode", &T::BiDiMode, &T::SetBiDiMode,
+                  {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
+                   "bdRightToLeftReadingOnly"})
+            .Default(bdLeftToRight)
             .Build();
     return Info;
 }
@@ -215,9 +220,7 @@ void TsuiPopupMenu::DrawItem(TObject* Sender, TCanvas* Canvas, const TRect& Rect
 {
     auto* Item = dynamic_cast<TMenuItem*>(Sender);
     if (!Item) return;
-    // This system has no right-to-left reading: items are laid out left to
-    // right.
-    const bool LeftToRight = true;
+    const bool LeftToRight = !(SysLocale().MiddleEast && FBiDiMode != bdLeftToRight);
     if (FFlatMenu)
     {
         TsuiUIStyle Style;

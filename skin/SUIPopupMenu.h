@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/controls/ControlTypes.h"
 #include "framework/menus/PopupMenu.h"
 #include "skin/SUIThemes.h"
 
@@ -72,6 +73,10 @@ class TsuiPopupMenu : public TPopupMenu
     int FontCharset() const { return FFontCharset; }
     void SetFontCharset(int Value) { FFontCharset = Value; }
     bool UseSystemFont() const { return FUseSystemFont; }
+    // Reading order: anything but left to right lays the items out mirrored
+    // (bar at the right) under a right-to-left locale.
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode Value) { FBiDiMode = Value; }
     void SetUseSystemFont(bool Value) { FUseSystemFont = Value; }
 
     // Gives every item of the tree the menu's handlers.
@@ -110,6 +115,7 @@ class TsuiPopupMenu : public TPopupMenu
     int FFontSize = 8;
     int FFontCharset = 1;
     bool FUseSystemFont = true;
+    TBiDiMode FBiDiMode = bdLeftToRight;
     // The handlers reach the menu through this; it dies with the menu, so
     // an item that outlives it draws in the default look.
     std::shared_ptr<TsuiPopupMenu*> FSelf;

@@ -3,6 +3,7 @@
 
 #include "../framework/menus/MenuTestForm.h"
 
+#include "framework/SysLocale.h"
 #include "skin/SUIPopupMenu.h"
 
 namespace
@@ -109,6 +110,21 @@ TEST_F(SkinMenuForm, CheckedItemsShowTheCheckMark)
                                 Marked += Screen.Pixel(X, Y) != Bar;
                         EXPECT_GT(Marked, 0);
                     }});
+}
+
+TEST_F(SkinMenuForm, RightToLeftReadingPutsTheBarOnTheRight)
+{
+    SetSysLocale({true});
+    Skin->SetBiDiMode(bdRightToLeft);
+    PopupWithSteps(Skin, {100, 100},
+                   {[&]
+                    {
+                        TRect R = TMenuLoop::Current()->Level(0)->ItemScreenRect(3);
+                        EXPECT_EQ(At({R.Right - 1, R.Top}), Bar);
+                        EXPECT_EQ(At({R.Right - 26, R.Top}), Bar);
+                        EXPECT_EQ(At({R.Left, R.Top}), clWhite);
+                    }});
+    SetSysLocale({});
 }
 
 TEST_F(SkinMenuForm, StyleRules)
