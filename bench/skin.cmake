@@ -1,3 +1,6 @@
 if(TARGET novla_skin)
     novla_bench(bench_skin DEPS novla_skin)
 endif()
+if(TARGET novla_skin)
+    novla_bench(bench_skin_form DEPS novla_skin)
+endif()
