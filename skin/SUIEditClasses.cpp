@@ -5,11 +5,13 @@
 #include "skin/SUIMaskEdit.h"
 #include "skin/SUINumberEdit.h"
 #include "skin/SUIPopupMenu.h"
+#include "skin/SUISpinEdit.h"
 
 void RegisterSkinEditClasses()
 {
     RegisterClasses({&TsuiEdit::StaticClass(), &TsuiNumberEdit::StaticClass(),
-                     &TsuiMaskEdit::StaticClass(), &TsuiComboBox::StaticClass(),
+                     &TsuiMaskEdit::StaticClass(), &TsuiSpinEdit::StaticClass(),
+                     &TsuiSpinButtons::StaticClass(), &TsuiComboBox::StaticClass(),
                      &TsuiDriveComboBox::StaticClass(), &TsuiFilterComboBox::StaticClass(),
                      &TsuiPopupMenu::StaticClass()});
 }
