@@ -260,10 +260,16 @@ void VirtualModule::Answer(const uint8_t* Request)
         Line += "; answered after line noise";
         break;
     case ModuleFault::Duplicate:
-        FPending.push_back({Due, Bytes});
-        FPending.push_back({Due, Bytes});
+    {
+        // Both copies in one write, as a module repeating itself at once
+        // would: a second write could be delayed past the client's next
+        // request on a busy machine and then answer for it.
+        std::vector<uint8_t> Twice = Bytes;
+        Twice.insert(Twice.end(), Bytes.begin(), Bytes.end());
+        FPending.push_back({Due, std::move(Twice)});
         Line += "; answered twice";
         break;
+    }
     case ModuleFault::IgnoreWrite:
         FPending.push_back({Due, Bytes});
         Line += Command == CommandWriteAll ? "; write ignored, answered" : "; answered";
