@@ -69,8 +69,11 @@ class TComponent : public TPersistent
     void RemoveComponent(TComponent* AComponent);
     // Frees the owned components, last first.
     void DestroyComponents();
-    // Marks the component (and its owned ones) as being destroyed.
-    void Destroying();
+    // Marks the component (and its owned ones) as being destroyed. Runs
+    // while the component is still whole (Free, DestroyComponents and an
+    // owner's Destroying call it before any destructor), so an override
+    // may still use everything it owns.
+    virtual void Destroying();
 
     // Asks this component to tell AComponent when it goes away, and the
     // other way round; RemoveFreeNotification undoes both.

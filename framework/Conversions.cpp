@@ -49,9 +49,7 @@ bool TryStrToFloat(std::string_view S, double& Value)
 
 bool TryStrToFloat(std::string_view S, double& Value, const TFormatSettings& Settings)
 {
-    const std::string_view Sep = Settings.DecimalSeparator.empty()
-                                     ? std::string_view(".")
-                                     : std::string_view(Settings.DecimalSeparator);
+    const char Sep = Settings.DecimalSeparator;
     size_t P = 0;
     while (P < S.size() && S[P] == ' ')
         ++P;
@@ -74,10 +72,10 @@ bool TryStrToFloat(std::string_view S, double& Value, const TFormatSettings& Set
         C += S[P++];
         ++Mantissa;
     }
-    if (S.substr(P, End - P).starts_with(Sep))
+    if (P < End && S[P] == Sep)
     {
         Any = true;
-        P += Sep.size();
+        ++P;
         C += '.';
         while (P < End && IsDigit(S[P]))
         {

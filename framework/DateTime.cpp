@@ -135,6 +135,76 @@ std::string Pad(int V, int Width)
     if (static_cast<int>(S.size()) < Width) S.insert(0, static_cast<size_t>(Width) - S.size(), '0');
     return S;
 }
+
+// An AM/PM marker at F[I] ("ampm", "am/pm", "a/p"): appends its text for Pm,
+// moves I past it and returns true; false when none starts there.
+bool AppendMarker(std::string_view F, size_t& I, bool Pm, const TFormatSettings& Settings,
+                  std::string& R)
+{
+    if (StartsWithNoCase(F, I, "ampm"))
+    {
+        R += Pm ? Settings.TimePMString : Settings.TimeAMString;
+        I += 4;
+        return true;
+    }
+    const bool Upper = F[I] == 'A';
+    if (StartsWithNoCase(F, I, "am/pm"))
+    {
+        R += Pm ? (Upper ? "PM" : "pm") : (Upper ? "AM" : "am");
+        I += 5;
+        return true;
+    }
+    if (StartsWithNoCase(F, I, "a/p"))
+    {
+        R += Pm ? (Upper ? "P" : "p") : (Upper ? "A" : "a");
+        I += 3;
+        return true;
+    }
+    return false;
+}
+
+// A run of one date or time letter at F[I] (y, m, d, h, n, s, z in either
+// case): appends the field, moves I past the run and returns true. "m" after
+// an hour is the minute; AfterHour carries that from run to run.
+bool AppendField(std::string_view F, size_t& I, const TParts& P, int Hour, bool& AfterHour,
+                 std::string& R)
+{
+    const char Letter = static_cast<char>(F[I] | 0x20);
+    size_t N = 0;
+    while (I + N < F.size() && (F[I + N] | 0x20) == Letter)
+        ++N;
+    auto Number = [&](int V, size_t PadFrom, int Width)
+    { R += N >= PadFrom ? Pad(V, Width) : std::to_string(V); };
+    switch (Letter)
+    {
+    case 'y':
+        R += N <= 2 ? Pad(P.Year % 100, 2) : Pad(P.Year, 4);
+        break;
+    case 'm':
+        Number(AfterHour ? P.Minute : P.Month, 2, 2);
+        break;
+    case 'd':
+        Number(P.Day, 2, 2);
+        break;
+    case 'h':
+        Number(Hour, 2, 2);
+        break;
+    case 'n':
+        Number(P.Minute, 2, 2);
+        break;
+    case 's':
+        Number(P.Second, 2, 2);
+        break;
+    case 'z':
+        Number(P.Ms, 3, 3);
+        break;
+    default:
+        return false;
+    }
+    I += N;
+    AfterHour = Letter == 'h';
+    return true;
+}
 } // namespace
 
 TDateTime EncodeDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second,
@@ -165,9 +235,8 @@ std::string FormatDateTime(std::string_view Format, TDateTime Value,
 {
     const std::string F = Expand(Format, Settings);
     const TParts P = Decode(Value);
-    const bool Twelve = HasTwelveHourMarker(F);
     int Hour = P.Hour;
-    if (Twelve)
+    if (HasTwelveHourMarker(F))
     {
         Hour %= 12;
         if (Hour == 0) Hour = 12;
@@ -179,13 +248,6 @@ std::string FormatDateTime(std::string_view Format, TDateTime Value,
     for (size_t I = 0; I < F.size();)
     {
         const char C = F[I];
-        auto Run = [&](char Letter)
-        {
-            size_t N = 0;
-            while (I + N < F.size() && (F[I + N] | 0x20) == Letter)
-                ++N;
-            return N;
-        };
         if (C == '\'' || C == '"')
         {
             size_t End = F.find(C, I + 1);
@@ -194,88 +256,8 @@ std::string FormatDateTime(std::string_view Format, TDateTime Value,
             I = Stop + 1;
             continue;
         }
-        if (StartsWithNoCase(F, I, "ampm"))
-        {
-            R += Pm ? Settings.TimePMString : Settings.TimeAMString;
-            I += 4;
-            continue;
-        }
-        if (StartsWithNoCase(F, I, "am/pm"))
-        {
-            const bool Upper = F[I] == 'A';
-            R += Pm ? (Upper ? "PM" : "pm") : (Upper ? "AM" : "am");
-            I += 5;
-            continue;
-        }
-        if (StartsWithNoCase(F, I, "a/p"))
-        {
-            const bool Upper = F[I] == 'A';
-            R += Pm ? (Upper ? "P" : "p") : (Upper ? "A" : "a");
-            I += 3;
-            continue;
-        }
-        switch (C | 0x20)
-        {
-        case 'y':
-        {
-            const size_t N = Run('y');
-            R += N <= 2 ? Pad(P.Year % 100, 2) : Pad(P.Year, 4);
-            I += N;
-            AfterHour = false;
-            continue;
-        }
-        case 'm':
-        {
-            const size_t N = Run('m');
-            const int V = AfterHour ? P.Minute : P.Month;
-            R += N >= 2 ? Pad(V, 2) : std::to_string(V);
-            I += N;
-            AfterHour = false;
-            continue;
-        }
-        case 'd':
-        {
-            const size_t N = Run('d');
-            R += N >= 2 ? Pad(P.Day, 2) : std::to_string(P.Day);
-            I += N;
-            AfterHour = false;
-            continue;
-        }
-        case 'h':
-        {
-            const size_t N = Run('h');
-            R += N >= 2 ? Pad(Hour, 2) : std::to_string(Hour);
-            I += N;
-            AfterHour = true;
-            continue;
-        }
-        case 'n':
-        {
-            const size_t N = Run('n');
-            R += N >= 2 ? Pad(P.Minute, 2) : std::to_string(P.Minute);
-            I += N;
-            AfterHour = false;
-            continue;
-        }
-        case 's':
-        {
-            const size_t N = Run('s');
-            R += N >= 2 ? Pad(P.Second, 2) : std::to_string(P.Second);
-            I += N;
-            AfterHour = false;
-            continue;
-        }
-        case 'z':
-        {
-            const size_t N = Run('z');
-            R += N >= 3 ? Pad(P.Ms, 3) : std::to_string(P.Ms);
-            I += N;
-            AfterHour = false;
-            continue;
-        }
-        default:
-            break;
-        }
+        if (AppendMarker(F, I, Pm, Settings, R)) continue;
+        if (AppendField(F, I, P, Hour, AfterHour, R)) continue;
         if (C == ':')
             R += Settings.TimeSeparator;
         else if (C == '/')

@@ -296,7 +296,11 @@ std::string FloatToStr(double Value, const TFormatSettings& Settings)
     if (D.Exponent > 15 || D.Exponent < -3)
     {
         Out += D.Digits.substr(0, 1);
-        if (D.Digits.size() > 1) Out += Settings.DecimalSeparator + D.Digits.substr(1);
+        if (D.Digits.size() > 1)
+        {
+            Out += Settings.DecimalSeparator;
+            Out += D.Digits.substr(1);
+        }
         const int E = D.Exponent - 1;
         Out += E < 0 ? "E-" : "E+";
         Out += std::to_string(std::abs(E));

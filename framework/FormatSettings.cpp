@@ -172,6 +172,20 @@ std::string TFormatSettings::DateFormatFromC(const std::string& CFormat)
     return R;
 }
 
+TFormatSettings TFormatSettings::FromSeparators(std::string_view Radix, std::string_view Thousands)
+{
+    TFormatSettings S;
+    const bool OneKey = Radix.size() == 1 && static_cast<unsigned char>(Radix[0]) > ' ' &&
+                        static_cast<unsigned char>(Radix[0]) < 0x80 &&
+                        !(Radix[0] >= '0' && Radix[0] <= '9');
+    S.DecimalSeparator = OneKey ? Radix[0] : '.';
+    const std::string Other = S.DecimalSeparator == ',' ? "." : ",";
+    S.ThousandSeparator = Thousands.empty() || Thousands == std::string(1, S.DecimalSeparator)
+                              ? Other
+                              : std::string(Thousands);
+    return S;
+}
+
 TFormatSettings TFormatSettings::FromLocale(const char* LocaleName)
 {
     TFormatSettings S;
@@ -186,10 +200,11 @@ TFormatSettings TFormatSettings::FromLocale(const char* LocaleName)
     const std::string Pm = nl_langinfo_l(PM_STR, Loc);
     freelocale(Loc);
 
-    if (!Radix.empty()) S.DecimalSeparator = Radix;
-    // Locales without grouping (such as "C") still need a separator for
-    // patterns that ask for one: the other of "." and ",".
-    S.ThousandSeparator = !Thousands.empty() ? Thousands : (S.DecimalSeparator == "," ? "." : ",");
+    // Locales without grouping (such as "C") still need a thousands
+    // separator for patterns that ask for one.
+    const TFormatSettings Separators = FromSeparators(Radix, Thousands);
+    S.DecimalSeparator = Separators.DecimalSeparator;
+    S.ThousandSeparator = Separators.ThousandSeparator;
     if (!TimeFmt.empty())
     {
         S.LongTimeFormat = TimeFormatFromC(TimeFmt, true);

@@ -10,6 +10,7 @@ struct TTable
 {
     std::map<std::string, std::span<const uint8_t>> Entries; // by upper-case name
     std::vector<std::string> Duplicates;
+    std::map<std::string, std::string_view> Strings; // by upper-case name
 };
 
 // Built on first use, so registrations from any object file find it ready
@@ -55,4 +56,38 @@ std::vector<std::string> ResourceNames()
 std::vector<std::string> DuplicateResourceNames()
 {
     return Table().Duplicates;
+}
+
+TStringResourceRegistration::TStringResourceRegistration(const char* Name,
+                                                         const char* Text) noexcept
+{
+    try
+    {
+        Table().Strings.emplace(UpperCase(Name), std::string_view(Text));
+    }
+    catch (...)
+    {
+        // Out of memory before main: the string is simply missing.
+    }
+}
+
+std::optional<std::string_view> FindStringResource(std::string_view Name)
+{
+    const auto& Strings = Table().Strings;
+    auto It = Strings.find(UpperCase(Name));
+    if (It == Strings.end()) return std::nullopt;
+    return It->second;
+}
+
+std::vector<std::string> StringResourceNames()
+{
+    std::vector<std::string> Names;
+    for (const auto& [Name, Text] : Table().Strings)
+        Names.push_back(Name);
+    return Names;
+}
+
+std::string TResourceString::Text() const
+{
+    return std::string(FindStringResource(Name).value_or(std::string_view()));
 }

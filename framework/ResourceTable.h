@@ -29,3 +29,33 @@ class TResourceRegistration
 };
 
 std::vector<std::string> DuplicateResourceNames();
+
+// String resources: texts registered by name before main (one
+// TStringResourceRegistration object per text, defined next to the
+// TResourceString that names it, so whoever uses the string links its
+// registration), found by name without case like the blobs. Read-only
+// after start-up.
+
+// The text registered under Name, or nothing when there is none. The view
+// stays valid for the life of the program.
+std::optional<std::string_view> FindStringResource(std::string_view Name);
+// The registered string names, sorted.
+std::vector<std::string> StringResourceNames();
+
+class TStringResourceRegistration
+{
+  public:
+    // Name and Text must live for the whole program (string literals). A
+    // second text under a name already taken is ignored.
+    TStringResourceRegistration(const char* Name, const char* Text) noexcept;
+};
+
+// A string resource named in code; reads as its text (empty when nothing
+// is registered under the name).
+struct TResourceString
+{
+    const char* Name;
+
+    std::string Text() const;
+    operator std::string() const { return Text(); }
+};

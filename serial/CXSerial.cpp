@@ -20,7 +20,9 @@ CommError CheckLine(int Baud, int Parity, LineSettings& Settings)
 }
 } // namespace
 
-CXSerial::CXSerial() = default;
+CXSerial::CXSerial() : CXSerial(std::make_unique<SerialDevice>()) {}
+
+CXSerial::CXSerial(std::unique_ptr<SerialDeviceInterface> Device) : FDevice(std::move(Device)) {}
 
 CXSerial::~CXSerial()
 {
@@ -29,13 +31,19 @@ CXSerial::~CXSerial()
 
 int CXSerial::IsOpen() const
 {
-    return FDevice.IsOpen() && !FLost.load() ? 1 : 0;
+    return FDevice->IsOpen() && !FLost.load() ? 1 : 0;
 }
 
 int CXSerial::Fail(CommError Error)
 {
     FLastError = std::move(Error);
     return 0;
+}
+
+int CXSerial::FailDevice(CommError Error)
+{
+    if (Error.Status == CommStatus::HungUp) Close();
+    return Fail(std::move(Error));
 }
 
 int CXSerial::Open(int Port, int Baud, int Parity)
@@ -51,19 +59,19 @@ int CXSerial::Open(int Port, int Baud, int Parity)
         return Fail(std::move(Error));
     const auto Location = FPortMap.Find(Port);
     if (!Location) return Fail(MakeError(CommStatus::NotFound, PortName(Port) + ": no such port"));
-    if (CommError Error = FDevice.Open(Location->DevicePath); !Error.Ok())
+    if (CommError Error = FDevice->Open(Location->DevicePath); !Error.Ok())
         return Fail(std::move(Error));
 
-    CommError Error = FDevice.Configure(Settings);
-    if (Error.Ok()) Error = FDevice.Purge(PurgeDirection::Both);
+    CommError Error = FDevice->Configure(Settings);
+    if (Error.Ok()) Error = FDevice->Purge(PurgeDirection::Both);
     if (!Error.Ok())
     {
-        FDevice.Close();
+        FDevice->Close();
         return Fail(std::move(Error));
     }
     if (!StartReader())
     {
-        FDevice.Close();
+        FDevice->Close();
         if (FLastError.Ok())
             FLastError = MakeError(CommStatus::IoError,
                                    PortName(Port) + ": the receive thread did not start");
@@ -78,7 +86,7 @@ int CXSerial::SetState(int Baud, int Parity)
     LineSettings Settings;
     if (CommError Error = CheckLine(Baud, Parity, Settings); !Error.Ok())
         return Fail(std::move(Error));
-    if (CommError Error = FDevice.Configure(Settings); !Error.Ok()) return Fail(std::move(Error));
+    if (CommError Error = FDevice->Configure(Settings); !Error.Ok()) return Fail(std::move(Error));
     FBaud = Baud;
     FParity = Parity;
     return 1;
@@ -93,7 +101,7 @@ int CXSerial::Configure(int Port, int Baud, int Parity)
 int CXSerial::Close()
 {
     StopReader();
-    FDevice.Close();
+    FDevice->Close();
     FLost.store(false);
     return 1;
 }
@@ -110,9 +118,11 @@ int CXSerial::Write(const uint8_t* Bytes, size_t Length)
     while (Sent < Length)
     {
         const size_t Chunk = std::min(Length - Sent, WriteChunkSize);
-        const WriteOutcome Outcome = FDevice.Write({Bytes + Sent, Chunk}, FChunkTimeout);
+        const WriteOutcome Outcome = FDevice->Write({Bytes + Sent, Chunk}, FChunkTimeout);
         Sent += Outcome.Accepted;
         if (Outcome.Error.Ok()) continue;
+        // A failed wait says nothing about the device: the port stays open.
+        if (Outcome.Error.Status == CommStatus::WaitFailed) return Fail(Outcome.Error);
         if (Outcome.Error.Status != CommStatus::TimedOut)
         {
             Close();
@@ -123,24 +133,30 @@ int CXSerial::Write(const uint8_t* Bytes, size_t Length)
         if (Outcome.Accepted > 0) continue;
         // A pseudo-terminal's queue is its peer's unread input: a purge
         // there would silently drop bytes, so its stalls are only waited out.
-        const bool Purgeable = !FDevice.IsPseudoTerminal();
+        const bool Purgeable = !FDevice->IsPseudoTerminal();
         if (++Stalls > MaxChunkTimeouts)
         {
             // The rest of this request must not trickle out after the failure.
-            if (Purgeable) FDevice.Purge(PurgeDirection::Output);
-            return Fail(Outcome.Error);
+            CommError Error = Outcome.Error;
+            const CommError Purged =
+                Purgeable ? FDevice->Purge(PurgeDirection::Output) : CommError{};
+            if (!Purged.Ok())
+                Error.Message += "; discarding the rest failed too: " + Purged.Message;
+            return Fail(std::move(Error));
         }
         if (!Purgeable) continue;
         // The purge drops what the device accepted but has not sent; those
         // are the last bytes accepted, so they are written again, and
-        // nothing the device did send goes out twice.
+        // nothing the device did send goes out twice. Without the count
+        // that cannot be done safely, so the write stops there.
         size_t Queued = 0;
-        FDevice.OutputQueued(Queued);
-        if (CommError Error = FDevice.Purge(PurgeDirection::Output); !Error.Ok())
+        if (CommError Error = FDevice->OutputQueued(Queued); !Error.Ok())
         {
-            Close();
-            return Fail(std::move(Error));
+            Error.Message = "write: cannot tell what the device has not sent yet: " + Error.Message;
+            return FailDevice(std::move(Error));
         }
+        if (CommError Error = FDevice->Purge(PurgeDirection::Output); !Error.Ok())
+            return FailDevice(std::move(Error));
         Sent -= std::min(Queued, Sent);
     }
     return 1;
@@ -148,7 +164,7 @@ int CXSerial::Write(const uint8_t* Bytes, size_t Length)
 
 int CXSerial::StartReader()
 {
-    if (!FDevice.IsOpen())
+    if (!FDevice->IsOpen())
         return Fail(MakeError(CommStatus::NotOpen, "start reader: the port is not open"));
     StopReader();
     if (CommError Error = FStop.Create(); !Error.Ok()) return Fail(std::move(Error));
@@ -180,19 +196,24 @@ void CXSerial::ReceiveLoop()
     uint8_t Buffer[ReadChunkSize];
     for (;;)
     {
-        const WaitResult Woken = FDevice.WaitReadable(&FStop, std::chrono::milliseconds(-1));
+        const WaitResult Woken = FDevice->WaitReadable(&FStop, std::chrono::milliseconds(-1));
         if (Woken == WaitResult::Stopped) return;
         CommError Error;
         size_t Count = 0;
         if (Woken == WaitResult::Readable)
         {
-            const ReadOutcome Read = FDevice.Read(Buffer);
+            const ReadOutcome Read = FDevice->Read(Buffer);
             Error = Read.Error;
             Count = Read.Count;
         }
+        else if (Woken == WaitResult::Failed)
+        {
+            Error = MakeError(CommStatus::WaitFailed,
+                              FDevice->Path() + ": waiting for received bytes failed");
+        }
         else
         {
-            Error = MakeError(CommStatus::HungUp, FDevice.Path() + ": the device went away");
+            Error = MakeError(CommStatus::HungUp, FDevice->Path() + ": the device went away");
         }
         if (!Error.Ok())
         {

@@ -3,12 +3,14 @@
 #include "platform/comm/CommError.h"
 #include "platform/comm/PortMap.h"
 #include "platform/comm/SerialDevice.h"
+#include "platform/comm/SerialDeviceInterface.h"
 #include "platform/comm/StopSignal.h"
 
 #include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -44,6 +46,8 @@ class CXSerial
     static constexpr int MaxChunkTimeouts = 3;
 
     CXSerial();
+    // A port over another device than the terminal device (tests script one).
+    explicit CXSerial(std::unique_ptr<SerialDeviceInterface> Device);
     virtual ~CXSerial();
     CXSerial(const CXSerial&) = delete;
     CXSerial& operator=(const CXSerial&) = delete;
@@ -69,9 +73,12 @@ class CXSerial
     // time-out, its transmit queue is purged and the bytes it had not sent
     // are written again (a pseudo-terminal is only waited for again); after
     // MaxChunkTimeouts such stalls in one call the rest is purged and Write
-    // returns 0. 0 at once when
-    // the port is closed (no device call) or Bytes is null with a non-zero
-    // Length; 0 and the port closed when the device reports a hard error.
+    // returns 0 (TimedOut). 0 at once when the port is closed (no device
+    // call) or Bytes is null with a non-zero Length. 0 with the port left
+    // open when waiting for the device failed (WaitFailed) or the device
+    // cannot tell what it has not sent or cannot purge it (nothing is then
+    // sent twice or dropped unnoticed); 0 and the port closed when the device
+    // reports a hard error (hang-up, I/O error).
     int Write(const uint8_t* Bytes, size_t Length);
 
     // Starts the receive thread for the open device (a running one is stopped
@@ -90,7 +97,7 @@ class CXSerial
     int BaudRate() const { return FBaud; }
     int ParityIndex() const { return FParity; }
     // Device path of the open port; of the last one tried when closed.
-    const std::string& DevicePath() const { return FDevice.Path(); }
+    const std::string& DevicePath() const { return FDevice->Path(); }
     const CommError& LastError() const { return FLastError; }
     ReceiveStatistics Statistics() const;
 
@@ -109,8 +116,11 @@ class CXSerial
   private:
     void ReceiveLoop();
     int Fail(CommError Error);
+    // Fails with Error, closing the port when Error says the device is gone
+    // (HungUp).
+    int FailDevice(CommError Error);
 
-    SerialDevice FDevice;
+    std::unique_ptr<SerialDeviceInterface> FDevice;
     StopSignal FStop;
     std::thread FReader;
     std::atomic<bool> FLost{false};

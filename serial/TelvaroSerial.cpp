@@ -1,5 +1,6 @@
 #include "serial/TelvaroSerial.h"
 
+#include "platform/win/Messaging.h"
 #include "protocol/Frames.h"
 
 TelvaroSerial::TelvaroSerial()
@@ -43,14 +44,45 @@ void TelvaroSerial::OnReceiveByte(uint8_t Byte)
     FFramer.Feed(Byte);
 }
 
+bool TelvaroSerial::TakeReply(ModuleReply& Reply)
+{
+    std::lock_guard Lock(FLock);
+    if (FReplies.empty()) return false;
+    Reply = FReplies.front();
+    FReplies.pop_front();
+    return true;
+}
+
+void TelvaroSerial::ForgetReplies()
+{
+    std::lock_guard Lock(FLock);
+    FReplies.clear();
+}
+
+uint64_t TelvaroSerial::DroppedReplies() const
+{
+    std::lock_guard Lock(FLock);
+    return FDropped;
+}
+
 void TelvaroSerial::OnFrame(int Flag, const ModuleParameters* Block)
 {
-    if (Flag == 0 && Block)
+    const bool Good = Flag == 0 && Block;
+    // Called from inside the framer's Feed: its buffer still holds the frame.
+    const auto Bytes = FFramer.Buffer().begin();
+    ModuleReply Reply{0, Good ? ReplyOk : ReplyChecksumMismatch, Good ? *Block : ModuleParameters{},
+                      std::vector<uint8_t>(Bytes, Bytes + FFramer.Position()),
+                      std::chrono::steady_clock::now()};
     {
         std::lock_guard Lock(FLock);
-        FParameters = *Block;
+        if (Good) FParameters = *Block;
+        Reply.Sequence = ++FSequence;
+        if (FReplies.size() < ReplyQueueLimit)
+            FReplies.push_back(std::move(Reply));
+        else
+            ++FDropped;
     }
-    Notify(Flag == 0 ? ReplyOk : ReplyChecksumMismatch);
+    Notify(Good ? ReplyOk : ReplyChecksumMismatch);
 }
 
 void TelvaroSerial::OnPortLost(const CommError&)

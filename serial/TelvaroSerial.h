@@ -1,11 +1,16 @@
 #pragma once
 
-#include "platform/win/WinApi.h"
+#include "platform/win/WinTypes.h"
 #include "protocol/ModuleParameters.h"
 #include "protocol/ReplyFramer.h"
 #include "serial/CXSerial.h"
 
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
 #include <mutex>
+#include <vector>
 
 // Name under which the window registers the reply notification.
 inline constexpr const char* ReplyMessageName = "TELVAROSerial_MSG_RECV_1";
@@ -14,6 +19,19 @@ inline constexpr const char* ReplyMessageName = "TELVAROSerial_MSG_RECV_1";
 inline constexpr WPARAM ReplyOk = 0;               // checksum matched, parameters stored
 inline constexpr WPARAM ReplyChecksumMismatch = 1; // parameters left as they were
 inline constexpr WPARAM ReplyPortLost = 2;         // the device went away; call Close
+
+// One completed reply as the framer delivered it: its flag and, for a good
+// checksum, its block; the frame's bytes as assembled (from the sync pair to
+// the line feed) and when it completed, for tracing. Sequence counts replies
+// from 1 on, per link.
+struct ModuleReply
+{
+    uint64_t Sequence = 0;
+    WPARAM Flag = ReplyOk;  // ReplyOk or ReplyChecksumMismatch
+    ModuleParameters Block; // zero unless Flag is ReplyOk
+    std::vector<uint8_t> Frame;
+    std::chrono::steady_clock::time_point Completed;
+};
 
 // The serial port specialised for the radio module: sends the read-all and
 // write-all requests, runs every received byte through the reply framer,
@@ -43,6 +61,19 @@ class TelvaroSerial : public CXSerial
     // first); always one whole block, never parts of two. Any thread.
     ModuleParameters Parameters() const;
 
+    // Every completed reply is also queued, so that a reader can take the
+    // flag and the block of the same frame even when further frames follow
+    // at once (Parameters then already holds a later block). One
+    // notification is posted per queued reply. At most ReplyQueueLimit wait;
+    // replies arriving while the queue is full are dropped and counted, the
+    // oldest being the answers to the requests. Any thread.
+    static constexpr size_t ReplyQueueLimit = 64;
+    // The oldest reply not taken yet; false when none waits.
+    bool TakeReply(ModuleReply& Reply);
+    // Drops every waiting reply, e.g. before a new request.
+    void ForgetReplies();
+    uint64_t DroppedReplies() const;
+
   protected:
     void OnReceiveByte(uint8_t Byte) override;
     void OnPortLost(const CommError& Reason) override;
@@ -52,8 +83,11 @@ class TelvaroSerial : public CXSerial
     void Notify(WPARAM Flag);
 
     ReplyFramer FFramer;      // receive thread only
-    mutable std::mutex FLock; // guards the three fields below
+    mutable std::mutex FLock; // guards the fields below
     ModuleParameters FParameters;
+    std::deque<ModuleReply> FReplies;
+    uint64_t FSequence = 0;
+    uint64_t FDropped = 0;
     HWND FTarget = nullptr;
     UINT FMessage = 0;
 };

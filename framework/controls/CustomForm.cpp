@@ -105,7 +105,6 @@ TCustomForm::TCustomForm(TComponent* AOwner)
 
 TCustomForm::~TCustomForm()
 {
-    OnDestroy(this);
     Destroying();
     DestroyComponents();
     if (Screen) Screen->RemoveForm(this);
@@ -119,9 +118,19 @@ void TCustomForm::InitializeForm()
         TFormReader::Read(
             *this, std::string_view(reinterpret_cast<const char*>(Text->data()), Text->size()));
     FFormState.Exclude(fsCreating);
-    OnCreate(this);
+    DoCreate();
     // A definition that stores Visible = True shows the form once created.
     if (FVisible && !Showing()) Perform(CM_VISIBLECHANGED, 1);
+}
+
+void TCustomForm::Destroying()
+{
+    if (!FDestroyRun)
+    {
+        FDestroyRun = true;
+        DoDestroy();
+    }
+    TWinControl::Destroying();
 }
 
 void TCustomForm::WndProc(TMessage& Message)

@@ -97,8 +97,10 @@ class TCustomForm : public TWinControl
         return Form;
     }
     // Reads the definition embedded under ClassName() (if there is one),
-    // then runs OnCreate.
+    // then runs DoCreate.
     void InitializeForm();
+    // Runs DoDestroy once, while the form is whole, then marks it.
+    void Destroying() override;
 
     void WndProc(TMessage& Message) override;
 
@@ -168,6 +170,11 @@ class TCustomForm : public TWinControl
     void Loaded() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     virtual void DoClose(TCloseAction& Action) { OnClose(this, Action); }
+    // Once the definition is read; runs OnCreate.
+    virtual void DoCreate() { OnCreate(this); }
+    // When destruction begins (Free, or the owner going); runs OnDestroy. A
+    // form deleted directly runs OnDestroy only from its base destructor.
+    virtual void DoDestroy() { OnDestroy(this); }
 
     void WMClose(TMessage& M);
     void WMActivate(TMessage& M);
@@ -186,6 +193,7 @@ class TCustomForm : public TWinControl
 
     TWinControl* FActiveControl = nullptr;
     bool FActive = false;
+    bool FDestroyRun = false; // DoDestroy has run
     TModalResult FModalResult = mrNone;
     TFormState FFormState;
     TBorderStyle FBorderStyle = bsSizeable;

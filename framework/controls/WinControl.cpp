@@ -690,8 +690,13 @@ void TWinControl::WMNCPaint(TMessage& M)
     HDC Dc = GetWindowDC(FHandle);
     if (!Dc) return;
     Dc->ExcludeClipRect(Inner);
-    FillRect(*Dc, Outer, gfx::TBrush::Solid(FColor));
+    PaintBorderMargin(Dc, Outer);
     ReleaseDC(FHandle, Dc);
+}
+
+void TWinControl::PaintBorderMargin(HDC Dc, const TRect& Margin)
+{
+    FillRect(*Dc, Margin, gfx::TBrush::Solid(FColor));
 }
 
 void TWinControl::WMWindowPosChanged(TMessage& M)

@@ -114,6 +114,12 @@ class TWinControl : public TControl
     virtual void CreateHandle();
     virtual void DestroyHandle();
     virtual void PaintWindow(HDC Dc);
+    // Paints the BorderWidth margin after a non-client paint. Dc is the
+    // window's device context clipped to the margin, Margin the margin's
+    // outer edge in window coordinates. Fills it in Color; a descendant that
+    // draws its own frame there replaces this, so a later non-client paint
+    // keeps that frame.
+    virtual void PaintBorderMargin(HDC Dc, const TRect& Margin);
     void PaintControls(HDC Dc);
     virtual void AlignControls(TRect& Rect);
 

@@ -61,6 +61,9 @@ const TMessageMap& TCustomEdit::StaticMessages()
                                        .On(EM_UNDO, &TCustomEdit::WMUndo)
                                        .On(EM_GETSEL, &TCustomEdit::EMGetSel)
                                        .On(EM_SETSEL, &TCustomEdit::EMSetSel)
+                                       .On(EM_GETRECT, &TCustomEdit::EMGetRect)
+                                       .On(EM_SETRECT, &TCustomEdit::EMSetRect)
+                                       .On(EM_SETRECTNP, &TCustomEdit::EMSetRect)
                                        .On(EM_REPLACESEL, &TCustomEdit::EMReplaceSel)
                                        .On(EM_LIMITTEXT, &TCustomEdit::EMLimitText)
                                        .On(EM_CANUNDO, &TCustomEdit::EMCanUndo)
@@ -455,29 +458,42 @@ void TCustomEdit::Layout() const
     FLayoutValid = true;
 }
 
+bool TCustomEdit::MultiLine() const
+{
+    return FHandle && (GetWindowLong(FHandle, GWL_STYLE) & ES_MULTILINE);
+}
+
+TRect TCustomEdit::TextArea() const
+{
+    if (FHasFormatRect && MultiLine()) return FFormatRect;
+    return {Margin, 0, std::max(Margin, ClientWidth() - Margin), ClientHeight()};
+}
+
 int TCustomEdit::TextLeft() const
 {
     Layout();
-    int Room = ClientWidth() - 2 * Margin;
+    TRect Area = TextArea();
+    int Room = Area.Width();
     int Width = FOffsets.back();
     if (Width < Room)
     {
         switch (EffectiveAlignment())
         {
         case taRightJustify:
-            return Margin + Room - Width - 1;
+            return Area.Left + Room - Width - 1;
         case taCenter:
-            return Margin + (Room - Width) / 2;
+            return Area.Left + (Room - Width) / 2;
         default:
-            return Margin;
+            return Area.Left;
         }
     }
-    return Margin - FScroll;
+    return Area.Left - FScroll;
 }
 
 int TCustomEdit::TextTop() const
 {
     Layout();
+    if (MultiLine()) return TextArea().Top;
     return std::max(0, (ClientHeight() - FLineHeight) / 2);
 }
 
@@ -506,7 +522,7 @@ int TCustomEdit::XToPos(int X) const
 void TCustomEdit::ScrollToCaret()
 {
     Layout();
-    int Room = ClientWidth() - 2 * Margin - 1;
+    int Room = TextArea().Width() - 1;
     int Width = FOffsets.back();
     if (Width <= Room || Room <= 0)
         FScroll = 0;
@@ -542,7 +558,7 @@ void TCustomEdit::Paint()
     C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(FColor);
     C->FillRect(R);
-    TRect Line{R.Left + Margin, R.Top, R.Right - Margin, R.Bottom};
+    TRect Line = TextArea().Intersect(R);
     C->Brush()->SetStyle(bsClear);
     C->Font()->SetColor(TextColor);
     C->TextRect(Line, X, Y, FText);
@@ -774,6 +790,7 @@ void TCustomEdit::WMContextMenu(TMessage& M)
 
 void TCustomEdit::WMSize(TMessage& M)
 {
+    FHasFormatRect = false;
     ScrollToCaret();
     TCustomControl::DefaultHandler(M);
 }
@@ -813,6 +830,29 @@ void TCustomEdit::EMGetSel(TMessage& M)
     if (auto* P = reinterpret_cast<DWORD*>(M.WParam)) *P = Start;
     if (auto* P = reinterpret_cast<DWORD*>(M.LParam)) *P = End;
     M.Result = MAKELONG(static_cast<WORD>(Start), static_cast<WORD>(End));
+}
+
+void TCustomEdit::EMGetRect(TMessage& M)
+{
+    auto* R = reinterpret_cast<RECT*>(M.LParam);
+    if (!R) return;
+    TRect Area = TextArea();
+    *R = {Area.Left, Area.Top, Area.Right, Area.Bottom};
+}
+
+void TCustomEdit::EMSetRect(TMessage& M)
+{
+    if (!MultiLine()) return;
+    if (const auto* R = reinterpret_cast<const RECT*>(M.LParam))
+    {
+        FFormatRect = {R->left, R->top, std::max(R->left, R->right), std::max(R->top, R->bottom)};
+        FHasFormatRect = true;
+    }
+    else
+        FHasFormatRect = false;
+    FScroll = 0;
+    ScrollToCaret();
+    if (M.Msg == EM_SETRECT) Invalidate();
 }
 
 void TCustomEdit::EMSetSel(TMessage& M)

@@ -116,6 +116,8 @@ class TCustomEdit : public TCustomControl
     void WMClear(TMessage& M);
     void WMUndo(TMessage& M);
     void EMGetSel(TMessage& M);
+    void EMGetRect(TMessage& M);
+    void EMSetRect(TMessage& M);
     void EMSetSel(TMessage& M);
     void EMReplaceSel(TMessage& M);
     void EMLimitText(TMessage& M);
@@ -140,6 +142,9 @@ class TCustomEdit : public TCustomControl
     int WordLeft(int Pos) const;
     int WordRight(int Pos) const;
     void Layout() const;
+    // Where the line is laid out and drawn: the formatting rectangle.
+    TRect TextArea() const;
+    bool MultiLine() const;
     int TextLeft() const;
     int TextTop() const;
     void ScrollToCaret();
@@ -162,6 +167,9 @@ class TCustomEdit : public TCustomControl
     std::string FUndoText;
     int FUndoAnchor = 0;
     int FUndoCaret = 0;
+    // A formatting rectangle set by EM_SETRECT; empty: the default.
+    TRect FFormatRect{};
+    bool FHasFormatRect = false;
     TPopupMenu* FPopupMenu = nullptr;
     std::unique_ptr<TEditContextMenu> FContextMenu;
     // Boundary x positions from the text's start, one per byte and one past

@@ -1,5 +1,5 @@
-# The standard controls: edits, list boxes, check list box, combo box.
+# The standard controls: edits, list boxes, check list box, combo boxes.
 set(NOVLA_FRAMEWORK_STDCTRLS
     stdctrls/Edit.cpp stdctrls/EditContextMenu.cpp stdctrls/MaskEdit.cpp stdctrls/ItemStrings.cpp stdctrls/ListBox.cpp stdctrls/CheckListBox.cpp
-    stdctrls/ComboParts.cpp stdctrls/ComboBox.cpp
+    stdctrls/ComboParts.cpp stdctrls/ComboBox.cpp stdctrls/DriveComboBox.cpp stdctrls/FilterComboBox.cpp
     stdctrls/StandardControlClasses.cpp)

@@ -3,10 +3,13 @@
 #include "framework/ClassRegistry.h"
 #include "framework/stdctrls/CheckListBox.h"
 #include "framework/stdctrls/ComboBox.h"
+#include "framework/stdctrls/DriveComboBox.h"
+#include "framework/stdctrls/FilterComboBox.h"
 #include "framework/stdctrls/MaskEdit.h"
 
 void RegisterStandardControlClasses()
 {
     RegisterClasses({&TEdit::StaticClass(), &TMaskEdit::StaticClass(), &TListBox::StaticClass(),
-                     &TCheckListBox::StaticClass(), &TComboBox::StaticClass()});
+                     &TCheckListBox::StaticClass(), &TComboBox::StaticClass(),
+                     &TDriveComboBox::StaticClass(), &TFilterComboBox::StaticClass()});
 }

@@ -14,6 +14,9 @@
 constexpr DWORD ES_LEFT = 0x0000;
 constexpr DWORD ES_CENTER = 0x0001;
 constexpr DWORD ES_RIGHT = 0x0002;
+// The edit honours a formatting rectangle (EM_SETRECT) and starts its line at
+// the rectangle's top. The text stays one line: line breaks are still cut.
+constexpr DWORD ES_MULTILINE = 0x0004;
 constexpr DWORD ES_AUTOHSCROLL = 0x0080;
 constexpr DWORD ES_NOHIDESEL = 0x0100;
 constexpr DWORD ES_READONLY = 0x0800;
@@ -27,6 +30,14 @@ constexpr UINT WM_CONTEXTMENU = 0x007B;
 // -1 drops the selection and leaves the caret where it is.
 constexpr UINT EM_GETSEL = 0x00B0;
 constexpr UINT EM_SETSEL = 0x00B1;
+// The formatting rectangle, in client coordinates: where the text is laid
+// out and drawn. EM_GETRECT: LParam a RECT to fill. EM_SETRECT (repaints)
+// and EM_SETRECTNP (does not): LParam the new RECT, null for the default
+// (the client area less a one-pixel margin at the sides); only an edit with
+// ES_MULTILINE takes it, and a resize brings back the default.
+constexpr UINT EM_GETRECT = 0x00B2;
+constexpr UINT EM_SETRECT = 0x00B3;
+constexpr UINT EM_SETRECTNP = 0x00B4;
 constexpr UINT EM_GETMODIFY = 0x00B8;
 constexpr UINT EM_SETMODIFY = 0x00B9;
 // LParam: the UTF-8 text replacing the selection; WParam nonzero: undoable.

@@ -1,8 +1,10 @@
 #include "platform/comm/CommError.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -47,6 +49,16 @@ std::string GroupName(gid_t Gid)
         return "gid " + std::to_string(Gid);
     return Found->gr_name;
 }
+
+std::string UserName(uid_t Uid)
+{
+    std::vector<char> Scratch(4096);
+    passwd Entry{};
+    passwd* Found = nullptr;
+    if (getpwuid_r(Uid, &Entry, Scratch.data(), Scratch.size(), &Found) != 0 || !Found)
+        return "uid " + std::to_string(Uid);
+    return Found->pw_name;
+}
 } // namespace
 
 std::string PermissionHint(const std::string& Path)
@@ -55,9 +67,23 @@ std::string PermissionHint(const std::string& Path)
     {
     };
     if (stat(Path.c_str(), &Info) != 0) return {};
-    const std::string Group = GroupName(Info.st_gid);
-    return "the device belongs to group '" + Group + "': add your user to it (sudo usermod -aG " +
-           Group + " $USER) and log in again";
+    return PermissionAdvice(Info.st_mode, UserName(Info.st_uid), Info.st_gid,
+                            GroupName(Info.st_gid));
+}
+
+std::string PermissionAdvice(unsigned Mode, const std::string& Owner, unsigned GroupId,
+                             const std::string& Group)
+{
+    const bool GroupReadsAndWrites = (Mode & S_IRGRP) && (Mode & S_IWGRP);
+    const bool SafeToJoin = GroupId != 0 && Group != "root" && Group != "tty";
+    if (GroupReadsAndWrites && SafeToJoin)
+        return "the device belongs to group '" + Group +
+               "': add your user to it (sudo usermod -aG " + Group + " $USER) and log in again";
+    char Bits[8];
+    std::snprintf(Bits, sizeof Bits, "%04o", Mode & 07777);
+    return "the device (owner '" + Owner + "', group '" + Group + "', mode " + Bits +
+           ") gives no group you could join read and write access; ask its owner or an "
+           "administrator to grant you access";
 }
 
 CommError ErrorFromErrno(int Errno, const std::string& Path, const std::string& Call)
@@ -121,6 +147,8 @@ const char* StatusText(CommStatus Status)
         return "not open";
     case CommStatus::TimedOut:
         return "timed out";
+    case CommStatus::WaitFailed:
+        return "wait failed";
     case CommStatus::HungUp:
         return "hung up";
     case CommStatus::IoError:

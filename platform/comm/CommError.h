@@ -15,6 +15,7 @@ enum class CommStatus
     InvalidArgument,  // the caller's arguments were rejected before any device call
     NotOpen,          // the operation needs an open device
     TimedOut,         // the time-out passed before the operation finished
+    WaitFailed,       // waiting for the device failed (the device may be fine)
     HungUp,           // the device went away (unplugged, peer closed)
     IoError,          // any other error the device reported
 };
@@ -36,9 +37,15 @@ CommError ErrorFromErrno(int Errno, const std::string& Path, const std::string& 
 // Error with a fixed status and message, no errno.
 CommError MakeError(CommStatus Status, std::string Message);
 
-// The advice for a user who lacks permission on Path: the owning group and
-// how to join it. Empty when Path cannot be examined.
+// The advice for a user who lacks permission on Path; empty when Path cannot
+// be examined.
 std::string PermissionHint(const std::string& Path);
+// The advice for a device with permission bits Mode, owned by Owner and
+// group Group: joining the group only when the group may read and write the
+// device and is neither root's group nor "tty" (which would open every
+// terminal); otherwise who can grant access.
+std::string PermissionAdvice(unsigned Mode, const std::string& Owner, unsigned GroupId,
+                             const std::string& Group);
 
 // A short lower-case word for Status ("busy", "not found"...).
 const char* StatusText(CommStatus Status);

@@ -1,5 +1,7 @@
 #include "platform/comm/PortMap.h"
 
+#include "platform/comm/PortLock.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -64,7 +66,10 @@ std::set<int> LinkedNumbers(const std::string& Folder)
     {
         const std::string_view Name = Entry->d_name;
         if (Name.size() < 4 || Name.substr(0, 3) != "com") continue;
-        if (const auto Number = ParsePortName(Name)) Numbers.insert(*Number);
+        // Only the exact name counts ("com05" is not "com5"): open looks a
+        // number up by that name, so the list shows what open will use.
+        const auto Number = ParsePortName(Name);
+        if (Number && Name == LinkFileName(*Number)) Numbers.insert(*Number);
     }
     closedir(Listing);
     return Numbers;
@@ -102,6 +107,13 @@ std::optional<PortLocation> PortMap::FindLink(const std::string& Folder, int Num
     char Target[4096];
     const ssize_t Length = readlink(Link.c_str(), Target, sizeof Target - 1);
     if (Length <= 0) return std::nullopt;
+    // A runtime link is only as good as its owner: once that process is
+    // gone, its pseudo-terminal may belong to another module.
+    if (Source == PortSource::RuntimeLink && !IsPortLockHeld(Folder, Number))
+    {
+        unlink(Link.c_str());
+        return std::nullopt;
+    }
     std::string Path(Target, static_cast<size_t>(Length));
     if (Path[0] != '/') Path = Folder + "/" + Path;
     return PortLocation{Number, Path, Source};
@@ -127,6 +139,20 @@ std::vector<PortLocation> PortMap::Candidates(bool IncludeMissing) const
     for (int Number : Numbers)
         if (auto Found = Find(Number)) Result.push_back(std::move(*Found));
     return Result;
+}
+
+std::vector<std::string> PortMap::IgnoredFolders() const
+{
+    std::vector<std::string> Ignored;
+    for (const std::string& Folder : {FFolders.User, FFolders.Runtime})
+    {
+        struct stat Info
+        {
+        };
+        if (!Folder.empty() && lstat(Folder.c_str(), &Info) == 0 && !IsPrivateFolder(Folder))
+            Ignored.push_back(Folder);
+    }
+    return Ignored;
 }
 
 std::string PortName(int Number)

@@ -8,8 +8,10 @@
 #include <vector>
 
 // Port numbers are what the user sees ("COM7"). A number maps to a device
-// path through a link file "com<N>" (a symbolic link to the device) in the
-// user folder, then in the runtime folder, then through the fixed table:
+// path through a link file "com<N>" (a symbolic link to the device; exactly
+// that name, no leading zeros) in the user folder, then in the runtime
+// folder, then through the fixed table. A runtime link counts only while the
+// process that made it holds its PortLock; a stale one is removed. Table:
 // COM1-32 -> /dev/ttyS0-31, COM33-64 -> /dev/ttyUSB0-31,
 // COM65-96 -> /dev/ttyACM0-31.
 struct PortFolders
@@ -52,6 +54,10 @@ class PortMap
     // whose device exists (all table entries when IncludeMissing), ordered
     // by number.
     std::vector<PortLocation> Candidates(bool IncludeMissing = false) const;
+
+    // The link folders that exist but are ignored because they (or their
+    // parents) are not private to this user.
+    std::vector<std::string> IgnoredFolders() const;
 
     const PortFolders& Folders() const { return FFolders; }
 

@@ -3,6 +3,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/inotify.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -39,12 +42,34 @@ CommError PseudoTerminal::Create()
         cfmakeraw(&Attributes);
         tcsetattr(FKeeper, TCSANOW, &Attributes);
     }
+    FWatch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (FWatch >= 0 && inotify_add_watch(FWatch, Name, IN_OPEN | IN_CLOSE) < 0)
+    {
+        close(FWatch);
+        FWatch = -1;
+    }
     return {};
 }
 
 void PseudoTerminal::Close()
 {
+    if (FWatch >= 0) close(FWatch);
     if (FKeeper >= 0) close(FKeeper);
     if (FMaster >= 0) close(FMaster);
-    FKeeper = FMaster = -1;
+    FWatch = FKeeper = FMaster = -1;
+}
+
+bool PseudoTerminal::OnOpenerEvents()
+{
+    if (FWatch < 0) return false;
+    alignas(inotify_event) char Buffer[4096];
+    while (read(FWatch, Buffer, sizeof Buffer) > 0)
+    {
+    }
+    int Exclusive = 0;
+    if (ioctl(FKeeper, TIOCGEXCL, &Exclusive) != 0 || !Exclusive) return false;
+    // While the lock is held, the holder is alive and the flag is its own.
+    if (flock(FKeeper, LOCK_EX | LOCK_NB) != 0) return false;
+    flock(FKeeper, LOCK_UN);
+    return ioctl(FKeeper, TIOCNXCL) == 0;
 }

@@ -1,8 +1,10 @@
 #include "platform/comm/SerialDevice.h"
 
+#include "platform/comm/ExclusiveRelease.h"
 #include "platform/comm/StopSignal.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -19,6 +21,9 @@ using Clock = std::chrono::steady_clock;
 // Device numbers of the device ends of Unix 98 pseudo-terminals.
 constexpr unsigned PtySlaveFirstMajor = 136;
 constexpr unsigned PtySlaveLastMajor = 143;
+// /dev/tty, /dev/console and /dev/ptmx: opening the last one makes a new
+// pseudo-terminal, the others are whatever terminal the process has.
+constexpr unsigned TerminalAliasMajor = 5;
 
 // Milliseconds left until Deadline, rounded up so a wait never ends early.
 int MillisecondsLeft(Clock::time_point Deadline)
@@ -36,7 +41,8 @@ SerialDevice::~SerialDevice()
 
 SerialDevice::SerialDevice(SerialDevice&& Other) noexcept
     : FFd(std::exchange(Other.FFd, -1)), FPath(std::move(Other.FPath)),
-      FHasModemLines(Other.FHasModemLines), FIsPseudoTerminal(Other.FIsPseudoTerminal)
+      FHasModemLines(Other.FHasModemLines), FIsPseudoTerminal(Other.FIsPseudoTerminal),
+      FSetExclusive(std::exchange(Other.FSetExclusive, false))
 {
 }
 
@@ -49,6 +55,7 @@ SerialDevice& SerialDevice::operator=(SerialDevice&& Other) noexcept
         FPath = std::move(Other.FPath);
         FHasModemLines = Other.FHasModemLines;
         FIsPseudoTerminal = Other.FIsPseudoTerminal;
+        FSetExclusive = std::exchange(Other.FSetExclusive, false);
     }
     return *this;
 }
@@ -62,6 +69,14 @@ CommError SerialDevice::Open(const std::string& Path)
 {
     Close();
     FPath = Path;
+    // Only a terminal device is opened at all: opening anything else may
+    // have effects of its own (a FIFO, /dev/ptmx making a new terminal).
+    struct stat Node
+    {
+    };
+    if (stat(Path.c_str(), &Node) != 0) return Fail(errno, "open");
+    if (!S_ISCHR(Node.st_mode) || major(Node.st_rdev) == TerminalAliasMajor)
+        return Fail(ENOTTY, "open");
     // Non-blocking so that a device waiting for carrier cannot stall the
     // open; no controlling terminal, ever.
     const int Fd = open(Path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -80,12 +95,22 @@ CommError SerialDevice::Open(const std::string& Path)
         close(Fd);
         return Error;
     }
+    // Root opens a terminal that another program holds exclusively; that
+    // program's flag is respected all the same, and left as it is.
+    int Exclusive = 0;
+    if (ioctl(Fd, TIOCGEXCL, &Exclusive) == 0 && Exclusive)
+    {
+        close(Fd);
+        return Fail(EBUSY, "open");
+    }
     if (ioctl(Fd, TIOCEXCL) != 0)
     {
         const CommError Error = Fail(errno, "open");
         close(Fd);
         return Error;
     }
+    FSetExclusive = true;
+    RememberExclusive(Fd);
     int Lines = 0;
     FHasModemLines = ioctl(Fd, TIOCMGET, &Lines) == 0;
     struct stat Info
@@ -101,8 +126,14 @@ void SerialDevice::Close()
 {
     if (FFd < 0) return;
     // The exclusive flag lives on the terminal, not on this descriptor: it
-    // would outlast us while anyone else keeps the terminal open.
-    ioctl(FFd, TIOCNXCL);
+    // would outlast us while anyone else keeps the terminal open. Only a
+    // flag this object set is cleared.
+    if (FSetExclusive)
+    {
+        ForgetExclusive(FFd);
+        ioctl(FFd, TIOCNXCL);
+        FSetExclusive = false;
+    }
     close(FFd);
     FFd = -1;
 }
@@ -209,7 +240,12 @@ WriteOutcome SerialDevice::Write(std::span<const uint8_t> Bytes, std::chrono::mi
         const int Ready = poll(&Watch, 1, Left);
         if (Ready < 0 && errno != EINTR)
         {
-            Outcome.Error = Fail(errno, "write");
+            // The wait failed, not the device.
+            const int Errno = errno;
+            Outcome.Error = MakeError(
+                CommStatus::WaitFailed,
+                "write " + FPath + ": waiting for the device failed: " + std::strerror(Errno));
+            Outcome.Error.Errno = Errno;
             return Outcome;
         }
         if (Ready > 0 && (Watch.revents & (POLLHUP | POLLERR | POLLNVAL)))

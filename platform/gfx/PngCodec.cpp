@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
 #include <string_view>
@@ -32,27 +33,47 @@ void Append(png_structp Png, png_bytep Data, png_size_t Length)
 
 void Flush(png_structp) {}
 
-TCodecStatus Encode(TPngState& S, const TSurface& Image)
+TCodecStatus Encode(TPngState& S, const TSurface& Image, bool KeepAlpha)
 {
     S.Png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (!S.Png) return TCodecStatus::EncodeFailed;
     S.Info = png_create_info_struct(S.Png);
     if (!S.Info) return TCodecStatus::EncodeFailed;
-    S.Row.resize(static_cast<size_t>(Image.Width()) * 3);
+    const int Channels = KeepAlpha ? 4 : 3;
+    S.Row.resize(static_cast<size_t>(Image.Width()) * Channels);
     if (setjmp(png_jmpbuf(S.Png))) return TCodecStatus::EncodeFailed;
     png_set_write_fn(S.Png, &S, Append, Flush);
     png_set_IHDR(S.Png, S.Info, static_cast<png_uint_32>(Image.Width()),
-                 static_cast<png_uint_32>(Image.Height()), 8, PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                 static_cast<png_uint_32>(Image.Height()), 8,
+                 KeepAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(S.Png, S.Info);
     for (int Y = 0; Y < Image.Height(); ++Y)
     {
         const uint32_t* In = Image.Row(Y);
         for (int X = 0; X < Image.Width(); ++X)
         {
-            S.Row[3 * X] = static_cast<uint8_t>(In[X] >> 16);
-            S.Row[3 * X + 1] = static_cast<uint8_t>(In[X] >> 8);
-            S.Row[3 * X + 2] = static_cast<uint8_t>(In[X]);
+            uint8_t* Out = &S.Row[static_cast<size_t>(Channels) * X];
+            const uint32_t P = In[X];
+            const uint32_t A = P >> 24;
+            if (!KeepAlpha || A == 255)
+            {
+                Out[0] = static_cast<uint8_t>(P >> 16);
+                Out[1] = static_cast<uint8_t>(P >> 8);
+                Out[2] = static_cast<uint8_t>(P);
+            }
+            else
+            {
+                // Surfaces are premultiplied; PNG wants straight colour.
+                auto Straight = [A](uint32_t C) -> uint8_t {
+                    return A ? static_cast<uint8_t>(std::min<uint32_t>(255, (C * 255 + A / 2) / A))
+                             : 0;
+                };
+                Out[0] = Straight(P >> 16 & 0xFF);
+                Out[1] = Straight(P >> 8 & 0xFF);
+                Out[2] = Straight(P & 0xFF);
+            }
+            if (KeepAlpha) Out[3] = static_cast<uint8_t>(A);
         }
         png_write_row(S.Png, S.Row.data());
     }
@@ -61,11 +82,11 @@ TCodecStatus Encode(TPngState& S, const TSurface& Image)
 }
 } // namespace
 
-TCodecStatus WritePng(const TSurface& Image, std::vector<uint8_t>& Bytes)
+TCodecStatus WritePng(const TSurface& Image, std::vector<uint8_t>& Bytes, bool KeepAlpha)
 {
     if (Image.IsEmpty()) return TCodecStatus::Malformed;
     TPngState State;
-    const TCodecStatus Status = Encode(State, Image);
+    const TCodecStatus Status = Encode(State, Image, KeepAlpha);
     if (Status == TCodecStatus::Ok) Bytes = std::move(State.Bytes);
     return Status;
 }

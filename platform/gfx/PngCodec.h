@@ -13,7 +13,8 @@
 // unchanged on failure.
 TCodecStatus ReadPng(std::span<const uint8_t> Data, TSurface& Out);
 
-// Encodes Image as an 8-bit RGB PNG into Bytes (alpha is dropped: surfaces
-// are opaque screenshots). Returns Malformed for an empty image and
-// EncodeFailed if the library fails.
-TCodecStatus WritePng(const TSurface& Image, std::vector<uint8_t>& Bytes);
+// Encodes Image as an 8-bit RGB PNG into Bytes: alpha is dropped (surfaces
+// are opaque screenshots) unless KeepAlpha asks for an RGBA PNG, as icons
+// need. Returns Malformed for an empty image and EncodeFailed if the library
+// fails.
+TCodecStatus WritePng(const TSurface& Image, std::vector<uint8_t>& Bytes, bool KeepAlpha = false);

@@ -52,6 +52,8 @@ std::string FindProgram(const std::string& Program)
     }
     return {};
 }
+
+ShellOpenResult Launch(std::string_view Url, const std::string& Opener);
 } // namespace
 
 bool IsWebAddress(std::string_view Url)
@@ -81,6 +83,50 @@ ShellOpenResult ShellOpen(std::string_view Url)
 ShellOpenResult ShellOpen(std::string_view Url, const std::string& Opener)
 {
     if (!IsWebAddress(Url)) return ShellOpenResult::InvalidAddress;
+    return Launch(Url, Opener);
+}
+
+std::string FileAddress(std::string_view Path)
+{
+    static const char Hex[] = "0123456789ABCDEF";
+    std::string Address = "file://";
+    for (char C : Path)
+    {
+        const auto U = static_cast<unsigned char>(C);
+        const bool Plain = (U >= 'a' && U <= 'z') || (U >= 'A' && U <= 'Z') ||
+                           (U >= '0' && U <= '9') || U == '/' || U == '-' || U == '.' || U == '_' ||
+                           U == '~';
+        if (Plain)
+            Address += C;
+        else
+        {
+            Address += '%';
+            Address += Hex[U >> 4];
+            Address += Hex[U & 0xF];
+        }
+    }
+    return Address;
+}
+
+ShellOpenResult ShellOpenDocument(const std::string& Path)
+{
+    return ShellOpenDocument(Path, "xdg-open");
+}
+
+ShellOpenResult ShellOpenDocument(const std::string& Path, const std::string& Opener)
+{
+    struct stat St
+    {
+    };
+    if (Path.empty() || Path[0] != '/' || stat(Path.c_str(), &St) != 0 || !S_ISREG(St.st_mode))
+        return ShellOpenResult::InvalidAddress;
+    return Launch(FileAddress(Path), Opener);
+}
+
+namespace
+{
+ShellOpenResult Launch(std::string_view Url, const std::string& Opener)
+{
     const std::string OpenerPath = FindProgram(Opener);
     if (OpenerPath.empty()) return ShellOpenResult::OpenerMissing;
     // setsid --fork starts the opener in a new session and exits at once:
@@ -130,6 +176,7 @@ ShellOpenResult ShellOpen(std::string_view Url, const std::string& Opener)
         return ShellOpenResult::LaunchFailed;
     return ShellOpenResult::Started;
 }
+} // namespace
 
 const char* ShellOpenResultText(ShellOpenResult Result)
 {

@@ -6,7 +6,7 @@
 enum class ShellOpenResult
 {
     Started,        // the opener runs on its own; whether a browser appears is up to it
-    InvalidAddress, // not an http/https address (see IsWebAddress)
+    InvalidAddress, // not an http/https address (see IsWebAddress), or no such document
     OpenerMissing,  // no executable opener (xdg-open) found
     LaunchFailed,   // the process could not be started
 };
@@ -24,6 +24,15 @@ bool IsWebAddress(std::string_view Url);
 // descriptors of ours other than stdin (/dev/null), stdout and stderr.
 ShellOpenResult ShellOpen(std::string_view Url);
 ShellOpenResult ShellOpen(std::string_view Url, const std::string& Opener);
+
+// "file://" and Path with every byte other than letters, digits and
+// "/-._~" percent-encoded.
+std::string FileAddress(std::string_view Path);
+
+// Opens the document at Path (absolute, an existing regular file) the same
+// way, as its file address; InvalidAddress for anything else.
+ShellOpenResult ShellOpenDocument(const std::string& Path);
+ShellOpenResult ShellOpenDocument(const std::string& Path, const std::string& Opener);
 
 // A sentence for the user, e.g. for a status line or message box.
 const char* ShellOpenResultText(ShellOpenResult Result);

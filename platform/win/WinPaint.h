@@ -68,6 +68,10 @@ BOOL EndPaint(HWND Window, const PAINTSTRUCT* Paint);
 HDC GetDC(HWND Window);
 HDC GetWindowDC(HWND Window);
 int ReleaseDC(HWND Window, HDC Dc);
+// The window an open context (BeginPaint, GetDC, GetWindowDC) draws into;
+// null for a screen context, a released one or one that no window handed
+// out (a bitmap's).
+HWND WindowFromDC(HDC Dc);
 
 // WM_PRINT flags. The default procedure draws the default frame
 // (PRF_NONCLIENT), sends WM_ERASEBKGND and WM_PRINTCLIENT with the context

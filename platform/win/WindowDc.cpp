@@ -229,6 +229,12 @@ int ReleaseDC(HWND Handle, HDC Dc)
     return 1;
 }
 
+HWND WindowFromDC(HDC Dc)
+{
+    auto It = OpenDcs().find(Dc);
+    return It == OpenDcs().end() ? nullptr : It->second.Window;
+}
+
 HDC BeginPaint(HWND Handle, PAINTSTRUCT* Paint)
 {
     TWindow* Window = OwnWindow(Handle);

@@ -12,6 +12,9 @@
 #include "framework/controls/Timer.h"
 #include "platform/win/WinApi.h"
 
+#include <string>
+#include <vector>
+
 namespace
 {
 int GDestroyed = 0;
@@ -459,5 +462,50 @@ TEST(Application, AQuitFromOutsideClosesTheMainFormAndEndsTheLoopWhateverItAnswe
         MSG Msg;
         EXPECT_FALSE(PeekMessage(&Msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE))
             << "no second quit request is left behind";
+    }
+}
+
+namespace
+{
+// A form whose handlers use what the derived class owns; its destructor
+// marks the point after which they must not run.
+class TWholeForm : public TForm
+{
+  public:
+    explicit TWholeForm(TComponent* AOwner, std::vector<std::string>& Log)
+        : TForm(AOwner), FLog(Log)
+    {
+        OnDestroy = [this](TObject*) { FLog.push_back("destroy " + FState); };
+    }
+    ~TWholeForm() override { FLog.push_back("destructor"); }
+
+    void Ready() { DoCreate(); }
+
+  protected:
+    void DoCreate() override
+    {
+        FState = "whole";
+        FLog.push_back("create");
+        TForm::DoCreate();
+    }
+
+  private:
+    std::vector<std::string>& FLog;
+    std::string FState = "unset";
+};
+} // namespace
+
+TEST_F(GuiTest, OnDestroyRunsWhileTheDerivedFormIsWhole)
+{
+    using Log = std::vector<std::string>;
+    for (bool ByOwner : {false, true})
+    {
+        Log Seen;
+        auto* Owner = new TComponent(nullptr);
+        auto* Form = new TWholeForm(Owner, Seen);
+        Form->Ready();
+        if (!ByOwner) Form->Free();
+        delete Owner;
+        EXPECT_EQ(Seen, (Log{"create", "destroy whole", "destructor"})) << ByOwner;
     }
 }

@@ -7,11 +7,11 @@
 
 namespace
 {
-TFormatSettings WithDecimal(const char* Sep)
+TFormatSettings WithDecimal(char Sep)
 {
     TFormatSettings S;
     S.DecimalSeparator = Sep;
-    S.ThousandSeparator = std::string(Sep) == "," ? "." : ",";
+    S.ThousandSeparator = Sep == ',' ? "." : ",";
     return S;
 }
 
@@ -72,7 +72,7 @@ TEST(StrToFloat, DotLocale)
         {"nan", false, 0},
         {"\t1", false, 0},
     };
-    const TFormatSettings S = WithDecimal(".");
+    const TFormatSettings S = WithDecimal('.');
     for (const auto& C : Cases)
         Check(C, S);
 }
@@ -83,7 +83,7 @@ TEST(StrToFloat, CommaLocale)
         {"433,5", true, 433.5}, {"43,", true, 43},   {",5", true, 0.5},     {",", true, 0},
         {"1,5e2", true, 150},   {"433.5", false, 0}, {"1.000,5", false, 0},
     };
-    const TFormatSettings S = WithDecimal(",");
+    const TFormatSettings S = WithDecimal(',');
     for (const auto& C : Cases)
         Check(C, S);
 }
@@ -92,7 +92,7 @@ TEST(StrToFloat, ThrowsConvertErrorNamingTheText)
 {
     try
     {
-        StrToFloat("12a", WithDecimal("."));
+        StrToFloat("12a", WithDecimal('.'));
         FAIL() << "no exception";
     }
     catch (const Exception& E)
@@ -100,7 +100,7 @@ TEST(StrToFloat, ThrowsConvertErrorNamingTheText)
         EXPECT_EQ(E.Message(), "'12a' is not a valid floating point value");
         EXPECT_NE(dynamic_cast<const EConvertError*>(&E), nullptr);
     }
-    EXPECT_DOUBLE_EQ(StrToFloat("2,5", WithDecimal(",")), 2.5);
+    EXPECT_DOUBLE_EQ(StrToFloat("2,5", WithDecimal(',')), 2.5);
 }
 
 TEST(StrToInt, AcceptsDecimalAndDollarHexWithinRange)

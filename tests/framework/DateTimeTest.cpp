@@ -66,13 +66,39 @@ TEST(FormatSettings, TimeFormatsFromCLocaleConventions)
     EXPECT_EQ(TFormatSettings::DateFormatFromC("%d.%m.%Y"), "dd.mm.yyyy");
 }
 
+TEST(FormatSettings, SeparatorsAreMadeTypable)
+{
+    struct
+    {
+        const char* Radix;
+        const char* Thousands;
+        char Decimal;
+        const char* Thousand;
+    } const Cases[] = {
+        {".", ",", '.', ","},
+        {",", ".", ',', "."},
+        {",", "\u202f", ',', "\u202f"},      // a narrow no-break space groups as it is
+        {",", "", ',', "."},                 // no grouping: the other separator
+        {".", ".", '.', ","},                // never the same as the decimal one
+        {"\u066b", "\u066c", '.', "\u066c"}, // no single key types it
+        {"", "", '.', ","},
+        {"5", "", '.', ","},
+    };
+    for (const auto& C : Cases)
+    {
+        const TFormatSettings S = TFormatSettings::FromSeparators(C.Radix, C.Thousands);
+        EXPECT_EQ(S.DecimalSeparator, C.Decimal) << C.Radix;
+        EXPECT_EQ(S.ThousandSeparator, C.Thousand) << C.Radix;
+    }
+}
+
 TEST(FormatSettings, CLocaleAndUnknownLocale)
 {
     const TFormatSettings C = TFormatSettings::FromLocale("C");
-    EXPECT_EQ(C.DecimalSeparator, ".");
+    EXPECT_EQ(C.DecimalSeparator, '.');
     EXPECT_EQ(C.ThousandSeparator, ",");
     EXPECT_EQ(C.ShortTimeFormat, "hh:nn");
     const TFormatSettings Unknown = TFormatSettings::FromLocale("xx_NOWHERE.UTF-8");
-    EXPECT_EQ(Unknown.DecimalSeparator, ".");
+    EXPECT_EQ(Unknown.DecimalSeparator, '.');
 }
 } // namespace

@@ -9,7 +9,7 @@ namespace
 TFormatSettings Dot()
 {
     TFormatSettings S;
-    S.DecimalSeparator = ".";
+    S.DecimalSeparator = '.';
     S.ThousandSeparator = ",";
     return S;
 }
@@ -17,7 +17,7 @@ TFormatSettings Dot()
 TFormatSettings Comma()
 {
     TFormatSettings S;
-    S.DecimalSeparator = ",";
+    S.DecimalSeparator = ',';
     S.ThousandSeparator = ".";
     return S;
 }

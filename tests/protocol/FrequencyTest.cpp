@@ -18,8 +18,9 @@ TEST(Frequency, KnownCodes)
         {433.00, 0x6C4012, 433.00},
         {0.00, 0, 0.00},
         {0.01, 163, 0.00},
-        {22.81, EncodeFrequency(22.81), 22.80},
-        {22.82, EncodeFrequency(22.82), 22.82},
+        // The double product is just below 0.37372: truncated, one below 22.81 MHz / 61.035 Hz.
+        {22.81, 373719, 22.80},
+        {22.82, 373883, 22.82},
     };
     for (const auto& C : Cases)
     {

@@ -7,6 +7,12 @@
 
 namespace
 {
+const TStringResourceRegistration Greeting("Greeting", "Hello");
+const TStringResourceRegistration GreetingAgain("GREETING", "Ignored");
+const TStringResourceRegistration Blank("Blank", "");
+const TResourceString GreetingText{"greeting"};
+const TResourceString MissingText{"Missing"};
+
 std::string AsText(std::span<const uint8_t> Data)
 {
     return std::string(Data.begin(), Data.end());
@@ -39,6 +45,29 @@ TEST(ResourceTable, ResourcesOfALinkedStaticLibraryAreRegistered)
     EXPECT_EQ(Lib->size(), 256u);
     const auto Names = ResourceNames();
     EXPECT_TRUE(std::is_sorted(Names.begin(), Names.end()));
-    EXPECT_EQ(Names.size(), 4u);
+    EXPECT_EQ(Names.size(), 6u);
+}
+
+TEST(ResourceTable, FilesWrittenDuringTheBuildAreEmbeddedUnderTheirManifestNames)
+{
+    auto First = FindResource("GENERATED_FIRST");
+    ASSERT_TRUE(First.has_value());
+    EXPECT_EQ(AsText(*First), "made during the build");
+
+    // An absolute path with a space, and a name with a dot.
+    auto Second = FindResource("generated.second");
+    ASSERT_TRUE(Second.has_value());
+    ASSERT_EQ(Second->size(), 300u);
+    EXPECT_EQ((*Second)[299], 299 % 256);
+}
+TEST(ResourceTable, StringsAreFoundByNameWithoutCaseFirstRegistrationWins)
+{
+    EXPECT_EQ(FindStringResource("GREETING"), "Hello");
+    EXPECT_EQ(std::string(GreetingText), "Hello");
+    EXPECT_EQ(FindStringResource("blank"), "");
+    EXPECT_FALSE(FindStringResource("Missing").has_value());
+    EXPECT_EQ(MissingText.Text(), "");
+    EXPECT_EQ(StringResourceNames(), (std::vector<std::string>{"BLANK", "GREETING"}));
+    EXPECT_FALSE(FindResource("Greeting").has_value()); // strings are not blobs
 }
 } // namespace

@@ -143,9 +143,12 @@ TEST_F(SerialFixture, ClosingAnIdlePortEndsTheThreadPromptlyAndTwiceIsHarmless)
 {
     ASSERT_EQ(Port.Open(201, 9600, 0), 1);
     ASSERT_EQ(Port.IsOpen(), 1);
+    // The receive thread waits without a time-out, so Close returning at all
+    // shows the stop signal ended it; the bound only catches a hang and
+    // leaves room for a slow, busy machine.
     const auto Start = std::chrono::steady_clock::now();
     EXPECT_EQ(Port.Close(), 1);
-    EXPECT_LT(std::chrono::steady_clock::now() - Start, 200ms);
+    EXPECT_LT(std::chrono::steady_clock::now() - Start, 5s);
     EXPECT_EQ(Port.IsOpen(), 0);
     EXPECT_EQ(Port.Close(), 1);
     EXPECT_EQ(CXSerial::ProbePort(201, Map()), 1) << "the device is released";

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "platform/win/WinApi.h"
+#include "platform/win/Messaging.h"
+#include "platform/win/Timers.h"
+#include "platform/win/WinMessages.h"
+#include "platform/win/WindowApi.h"
+#include "platform/win/WindowClass.h"
 
 #include <chrono>
 #include <cstddef>

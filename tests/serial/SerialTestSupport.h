@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/comm/PortLock.h"
 #include "platform/comm/PortMap.h"
 #include "platform/comm/PseudoTerminal.h"
 
@@ -9,6 +10,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <poll.h>
 #include <unistd.h>
 #include <vector>
@@ -30,8 +32,13 @@ struct PortFixture : ::testing::Test
 
     PortMap Map() const { return PortMap(Folders); }
 
+    std::vector<std::unique_ptr<PortLock>> Owners; // what a registering module holds
+
+    // A runtime link to Device, owned by this test as long as it runs.
     void Link(int Number, const std::string& Device)
     {
+        Owners.push_back(std::make_unique<PortLock>());
+        ASSERT_TRUE(Owners.back()->Acquire(Folders.Runtime, Number).Ok());
         ASSERT_EQ(symlink(Device.c_str(), (Folders.Runtime + "/" + LinkFileName(Number)).c_str()),
                   0);
     }

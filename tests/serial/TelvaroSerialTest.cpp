@@ -141,6 +141,60 @@ TEST_F(LinkFixture, BadChecksumPostsFlag1AndKeepsTheStoredBlock)
     EXPECT_EQ(Link.Parameters().NetId, 1);
 }
 
+TEST_F(LinkFixture, EachNotificationHasTheFlagAndBlockOfItsOwnFrame)
+{
+    // Three frames in one burst: by the time the first notification is
+    // handled, the stored block already is the third one; the queue still
+    // hands each frame's own flag and block, in order.
+    Link.SetNotifyTarget(Sink.Handle(), Message);
+    ASSERT_EQ(Link.Open(201, 9600, 0), 1);
+    Bytes Burst = Reply(NumberedBlock(5));
+    for (const Bytes& More : {Reply(NumberedBlock(6), false), Reply(NumberedBlock(7))})
+        Burst.insert(Burst.end(), More.begin(), More.end());
+    PeerWrite(Peer, Burst);
+    ASSERT_TRUE(Sink.WaitFor(Message, 3));
+    EXPECT_EQ(Link.Parameters().NetId, 7);
+    const struct
+    {
+        WPARAM Flag;
+        uint8_t NetId;
+    } Expected[] = {{ReplyOk, 5}, {ReplyChecksumMismatch, 0}, {ReplyOk, 7}};
+    uint64_t Sequence = 0;
+    for (const auto& Want : Expected)
+    {
+        ModuleReply Got;
+        ASSERT_TRUE(Link.TakeReply(Got));
+        EXPECT_EQ(Got.Flag, Want.Flag);
+        EXPECT_EQ(Got.Block.NetId, Want.NetId);
+        EXPECT_GT(Got.Sequence, Sequence);
+        Sequence = Got.Sequence;
+    }
+    ModuleReply None;
+    EXPECT_FALSE(Link.TakeReply(None));
+}
+
+TEST_F(LinkFixture, RepliesNobodyTakesAreBoundedAndCounted)
+{
+    const size_t Count = TelvaroSerial::ReplyQueueLimit + 10;
+    CountingLink Counted;
+    Counted.SetPortMap(Map());
+    ASSERT_EQ(Counted.Open(201, 115200, 0), 1);
+    Bytes Burst;
+    for (size_t I = 0; I < Count; ++I)
+    {
+        const Bytes One = Reply(NumberedBlock(static_cast<uint8_t>(I)));
+        Burst.insert(Burst.end(), One.begin(), One.end());
+    }
+    PeerWrite(Peer, Burst);
+    ASSERT_TRUE(Counted.WaitForHandled(Burst.size()));
+    EXPECT_EQ(Counted.DroppedReplies(), 10u);
+    ModuleReply First;
+    ASSERT_TRUE(Counted.TakeReply(First));
+    EXPECT_EQ(First.Block.NetId, 0) << "the oldest replies are kept";
+    Counted.ForgetReplies();
+    EXPECT_FALSE(Counted.TakeReply(First));
+}
+
 TEST_F(LinkFixture, RequestsNeedAnOpenPortAndABlock)
 {
     const ModuleParameters Block;

@@ -1,7 +1,7 @@
 #include "tools/cli/BlockText.h"
 #include "tools/cli/BlockInput.h"
 
-#include "serial/DefaultParameters.h"
+#include "protocol/DefaultParameters.h"
 
 #include <gtest/gtest.h>
 

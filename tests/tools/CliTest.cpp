@@ -1,4 +1,7 @@
 #include "platform/comm/SerialDevice.h"
+#include "protocol/CodeTables.h"
+#include "protocol/DefaultParameters.h"
+#include "protocol/Frames.h"
 #include "tests/platform/comm/TempFolder.h"
 #include "tests/tools/ProcessRunner.h"
 #include "tools/cli/ModuleClient.h"
@@ -6,8 +9,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <condition_variable>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -18,22 +28,52 @@ struct CliFixture : ::testing::Test
     TempFolder Runtime;
     VirtualModule Module;
 
-    void StartModule(ModuleFault Fault = ModuleFault::None)
+    void StartModule(ModuleFault Fault = ModuleFault::None,
+                     const ModuleParameters& Initial = DefaultParameters())
     {
         VirtualModuleOptions Options;
         Options.RuntimeFolder = Runtime.Path() + "/novla-tool/ports";
         Options.Fault = Fault;
+        Options.Initial = Initial;
         Options.Delay = std::chrono::milliseconds(5);
+        Options.Log = [this](const std::string& Line)
+        {
+            std::lock_guard Lock(LogLock);
+            LogLines.push_back(Line);
+            LogChanged.notify_all();
+        };
         ASSERT_TRUE(Module.Start(Options).Ok());
     }
 
+    // Waits until the module logged a line starting with Prefix.
+    bool WaitForLog(const std::string& Prefix)
+    {
+        std::unique_lock Lock(LogLock);
+        return LogChanged.wait_for(Lock, std::chrono::seconds(5),
+                                   [&]
+                                   {
+                                       for (const std::string& Line : LogLines)
+                                           if (Line.rfind(Prefix, 0) == 0) return true;
+                                       return false;
+                                   });
+    }
+
+    std::mutex LogLock;
+    std::condition_variable LogChanged;
+    std::vector<std::string> LogLines;
+
     std::string Port() const { return "COM" + std::to_string(Module.PortNumber()); }
 
-    ProcessResult Cli(std::vector<std::string> Arguments)
+    std::vector<std::string> Environment() const
     {
-        return RunProcess(
-            NOVLA_CLI_PATH, Arguments,
-            {"XDG_RUNTIME_DIR=" + Runtime.Path(), "XDG_CONFIG_HOME=" + Runtime.Path() + "/config"});
+        return {"XDG_RUNTIME_DIR=" + Runtime.Path(),
+                "XDG_CONFIG_HOME=" + Runtime.Path() + "/config"};
+    }
+
+    ProcessResult Cli(std::vector<std::string> Arguments, const std::string& OutputPath = {})
+    {
+        return RunProcess(NOVLA_CLI_PATH, Arguments, Environment(),
+                          std::chrono::milliseconds(15000), OutputPath);
     }
 };
 
@@ -68,11 +108,12 @@ TEST_F(CliFixture, WrittenBlockIsReadBack)
               "\"node_id\": 65535, \"net_id\": 255, \"breath\": \"10s\", \"wake\": \"2ms\"}\n");
 }
 
-TEST_F(CliFixture, WriteTakesAJsonFileAndStartsFromTheWindowDefaults)
+TEST_F(CliFixture, WriteTakesAJsonFile)
 {
     StartModule();
     const std::string File = Runtime.Path() + "/block.json";
-    std::ofstream(File) << "{ \"net_id\": 7, \"power\": 5, \"rf_mode\": \"central\" }";
+    // A byte-order mark at the start is allowed.
+    std::ofstream(File) << "\xEF\xBB\xBF{ \"net_id\": 7, \"power\": 5, \"rf_mode\": \"central\" }";
     const ProcessResult Written = Cli({"write", "--port", Port(), "--json-file", File});
     ASSERT_EQ(Written.ExitCode, 0) << Written.Err;
     const ModuleParameters Stored = Module.Block();
@@ -81,6 +122,101 @@ TEST_F(CliFixture, WriteTakesAJsonFileAndStartsFromTheWindowDefaults)
     EXPECT_EQ(Stored.RfMode, 1);
     EXPECT_EQ(Stored.FrequencyMHz, 433.0);
     EXPECT_EQ(Stored.WakeCode, 4);
+}
+
+// A block unlike the window's defaults in every field.
+ModuleParameters CustomBlock()
+{
+    ModuleParameters Block;
+    Block.UartBaudCode = 0; // 115200
+    Block.UartParity = 2;
+    Block.FrequencyMHz = 868.5;
+    Block.SpreadingCode = 12;
+    Block.RfMode = 2;
+    Block.BandwidthCode = 9;
+    SetNodeId(Block, 258);
+    Block.NetId = 7;
+    Block.PowerLevel = 3;
+    Block.BreathCode = 4;
+    Block.WakeCode = 0;
+    return Block;
+}
+
+TEST_F(CliFixture, WriteChangesOnlyTheValuesGiven)
+{
+    StartModule(ModuleFault::None, CustomBlock());
+    const ProcessResult Written = Cli({"write", "--port", Port(), "--net-id", "9"});
+    ASSERT_EQ(Written.ExitCode, 0) << Written.Err;
+    ModuleParameters Expected = CustomBlock();
+    Expected.NetId = 9;
+    EXPECT_EQ(Module.Block(), Expected);
+
+    // Starting from the window's defaults is asked for by name.
+    const ProcessResult Reset = Cli({"write", "--port", Port(), "--from-defaults", "--power", "5"});
+    ASSERT_EQ(Reset.ExitCode, 0) << Reset.Err;
+    Expected = DefaultParameters();
+    Expected.PowerLevel = 5;
+    EXPECT_EQ(Module.Block(), Expected);
+}
+
+TEST_F(CliFixture, WriteWithoutAValueOrWithAnEmptyFileNameTouchesNothing)
+{
+    StartModule(ModuleFault::None, CustomBlock());
+    const std::string Empty = Runtime.Path() + "/empty.json";
+    std::ofstream(Empty) << "{ }";
+    const std::vector<std::vector<std::string>> Cases = {
+        {}, {"--json-file", Empty}, {"--json-file", ""}, {"--json-file="}};
+    for (const auto& Extra : Cases)
+    {
+        std::vector<std::string> Arguments = {"write", "--port", Port()};
+        Arguments.insert(Arguments.end(), Extra.begin(), Extra.end());
+        const ProcessResult Result = Cli(Arguments);
+        EXPECT_EQ(Result.ExitCode, 1) << (Extra.empty() ? "bare write" : Extra.back());
+        EXPECT_NE(Result.Err.find("usage:"), std::string::npos) << Result.Err;
+    }
+    EXPECT_EQ(Module.Requests(), 0u);
+    EXPECT_EQ(Module.Block(), CustomBlock());
+}
+
+TEST_F(CliFixture, InputFilesAreBoundedWhileTheyAreRead)
+{
+    StartModule();
+    const std::string Large = Runtime.Path() + "/large.json";
+    std::ofstream(Large) << "{\"net_id\": 1" << std::string(70000, ' ') << "}";
+    for (const std::string& File : {std::string("/dev/zero"), Large, Runtime.Path()})
+    {
+        const ProcessResult Result = Cli({"write", "--port", Port(), "--json-file", File});
+        EXPECT_EQ(Result.ExitCode, 1) << File << "\n" << Result.Err;
+        EXPECT_NE(Result.Err.find(File), std::string::npos) << Result.Err;
+    }
+    EXPECT_EQ(Module.Requests(), 0u);
+}
+
+TEST_F(CliFixture, ABlockWhoseReplyCannotBeReadIsRefusedUnlessForced)
+{
+    StartModule();
+    // Node 175 alone is fine; with the module's net 175 the pair AF AF forms.
+    ModuleParameters Net175 = DefaultParameters();
+    Net175.NetId = 175;
+    Module.Stop();
+    StartModule(ModuleFault::None, Net175);
+    const ProcessResult Refused = Cli({"write", "--port", Port(), "--node-id", "175"});
+    EXPECT_EQ(Refused.ExitCode, 1);
+    EXPECT_NE(Refused.Err.find("node_id 175 with net_id 175"), std::string::npos) << Refused.Err;
+    EXPECT_NE(Refused.Err.find("--force"), std::string::npos) << Refused.Err;
+    EXPECT_EQ(Module.Requests(), 1u) << "only the read before the write";
+    EXPECT_EQ(Module.Block(), Net175);
+
+    const ProcessResult Forced = Cli({"write", "--port", Port(), "--node-id", "44975", "--force"});
+    EXPECT_EQ(Forced.ExitCode, 2) << Forced.Err;
+    EXPECT_NE(Forced.Err.find("node_id 44975"), std::string::npos) << Forced.Err;
+    EXPECT_NE(Forced.Err.find("cannot come back readably"), std::string::npos) << Forced.Err;
+    EXPECT_EQ(NodeId(Module.Block()), 44975) << "the module stored it";
+
+    // Reading it back fails the same way, and the client says why that may be.
+    const ProcessResult Read = Cli({"read", "--port", Port()});
+    EXPECT_EQ(Read.ExitCode, 2);
+    EXPECT_NE(Read.Err.find("AF AF or 0D 0A"), std::string::npos) << Read.Err;
 }
 
 TEST_F(CliFixture, OneClientRunsExchangesBackToBack)
@@ -122,10 +258,18 @@ TEST_F(CliFixture, FaultsGiveTheDocumentedExitCodes)
         const char* Command;
         int Exit;
     } Cases[] = {
-        {ModuleFault::Silent, "read", 2},       {ModuleFault::BadChecksum, "read", 3},
-        {ModuleFault::Split, "read", 0},        {ModuleFault::Garbage, "read", 0},
-        {ModuleFault::Duplicate, "read", 0},    {ModuleFault::Duplicate, "write", 0},
-        {ModuleFault::IgnoreWrite, "write", 4}, {ModuleFault::BadChecksum, "write", 3},
+        {ModuleFault::Silent, "read", 2},
+        {ModuleFault::BadChecksum, "read", 3},
+        {ModuleFault::Split, "read", 0},
+        {ModuleFault::Garbage, "read", 0},
+        {ModuleFault::Duplicate, "read", 0},
+        {ModuleFault::Duplicate, "write", 0},
+        {ModuleFault::IgnoreWrite, "write", 4},
+        {ModuleFault::BadChecksum, "write", 3},
+        // The answer is the first frame, flag and block alike.
+        {ModuleFault::TrailingFrame, "write", 0},
+        {ModuleFault::StaleFirst, "write", 4},
+        {ModuleFault::TrailingFrame, "read", 0},
     };
     for (const auto& Case : Cases)
     {
@@ -198,5 +342,184 @@ TEST_F(CliFixture, PortsListsTheRegisteredModuleWithItsState)
     ASSERT_TRUE(Holder.Open(Module.DevicePath()).Ok());
     const ProcessResult Held = Cli({"ports"});
     EXPECT_NE(Held.Out.find("busy"), std::string::npos) << Held.Out;
+}
+
+TEST_F(CliFixture, AnInterruptedClientLeavesThePortUsable)
+{
+    // A silent module keeps the client waiting with the port held; it is
+    // then ended by a signal it can handle, and by one it cannot.
+    for (int Signal : {SIGTERM, SIGINT, SIGKILL})
+    {
+        StartModule(ModuleFault::Silent);
+        {
+            RunningProcess Client(NOVLA_CLI_PATH, {"read", "--port", Port()}, Environment());
+            ASSERT_TRUE(WaitForLog("read-all")) << Signal;
+            Client.Stop(Signal);
+        }
+        if (Signal == SIGKILL)
+        {
+            ASSERT_TRUE(WaitForLog("cleared the exclusive flag"))
+                << "the module clears what a killed client left";
+        }
+        SerialDevice Next;
+        EXPECT_TRUE(Next.Open(Module.DevicePath()).Ok()) << Signal;
+        EXPECT_EQ(Module.StaleFlagsCleared(), Signal == SIGKILL ? 1u : 0u) << Signal;
+        Module.Stop();
+        std::lock_guard Lock(LogLock);
+        LogLines.clear();
+    }
+}
+
+TEST_F(CliFixture, ReadFailsWhenItsOutputCannotBeWritten)
+{
+    StartModule();
+    const ProcessResult Full = Cli({"read", "--port", Port(), "--json"}, "/dev/full");
+    EXPECT_EQ(Full.ExitCode, 7);
+    EXPECT_NE(Full.Err.find("output could not be written"), std::string::npos) << Full.Err;
+    EXPECT_EQ(Cli({"ports"}, "/dev/full").ExitCode, 7);
+}
+
+TEST_F(CliFixture, UsageErrorsNameTheRealProblem)
+{
+    StartModule();
+    const struct
+    {
+        std::vector<std::string> Arguments;
+        const char* Problem;
+    } Cases[] = {
+        {{"read", "--port", Port(), "--jsn"}, "unknown option --jsn"},
+        {{"read", "--port", Port(), "extra"}, "unexpected word 'extra'"},
+        {{"read", "--port", Port(), "--json", "yes"}, "--json takes no value"},
+        {{"read", "--port", Port(), "--json=yes"}, "--json takes no value"},
+        {{"read", "--port", Port(), "--port", Port()}, "--port given twice"},
+        {{"write", "--port", Port(), "--power", "3", "--power", "4"}, "--power given twice"},
+        {{"read", "--port"}, "--port needs a value"},
+        {{"ports", "--all", "--all"}, "--all given twice"},
+        {{"read", "--port", Port(), "--parity", "mark"}, "parity 'mark'"},
+        {{"frobnicate"}, "unknown command frobnicate"},
+    };
+    for (const auto& Case : Cases)
+    {
+        const ProcessResult Result = Cli(Case.Arguments);
+        EXPECT_EQ(Result.ExitCode, 1) << Case.Problem;
+        EXPECT_NE(Result.Err.find(Case.Problem), std::string::npos) << Result.Err;
+    }
+    EXPECT_EQ(Module.Requests(), 0u);
+    // The port's parity takes the words of the module's parity, in any case.
+    for (const char* Word : {"NO", "odd", "Even", "none"})
+        EXPECT_EQ(Cli({"read", "--port", Port(), "--parity", Word}).ExitCode, 0) << Word;
+}
+
+TEST_F(CliFixture, PortsShowsUnusableLinksAndNamesIgnoredFolders)
+{
+    const std::string User = Runtime.Path() + "/config/novla-tool/ports";
+    ASSERT_TRUE(EnsurePrivateFolder(User).Ok());
+    ASSERT_EQ(symlink("/dev/ptmx", (User + "/com77").c_str()), 0);
+    ASSERT_EQ(symlink("/dev/null", (User + "/com78").c_str()), 0);
+    const ProcessResult Listed = Cli({"ports"});
+    ASSERT_EQ(Listed.ExitCode, 0) << Listed.Err;
+    for (const char* Port : {"COM77 ", "COM78 "})
+    {
+        const size_t At = Listed.Out.find(Port);
+        ASSERT_NE(At, std::string::npos) << Listed.Out;
+        EXPECT_NE(Listed.Out.substr(At, Listed.Out.find('\n', At) - At).find("unusable"),
+                  std::string::npos)
+            << Listed.Out;
+    }
+    EXPECT_EQ(Listed.Err, "");
+    EXPECT_EQ(Cli({"read", "--port", "COM77"}).ExitCode, 5);
+
+    ASSERT_EQ(chmod(User.c_str(), 0777), 0);
+    const ProcessResult Ignored = Cli({"ports"});
+    EXPECT_EQ(Ignored.ExitCode, 0);
+    EXPECT_NE(Ignored.Err.find(User + " are ignored"), std::string::npos) << Ignored.Err;
+    EXPECT_EQ(std::count(Ignored.Err.begin(), Ignored.Err.end(), '\n'), 1) << Ignored.Err;
+    EXPECT_EQ(Ignored.Out.find("COM77 "), std::string::npos);
+}
+
+TEST_F(CliFixture, TraceShowsEachFrameWithItsTimeAndMarksTheFailedCheck)
+{
+    StartModule();
+    const ProcessResult Good = Cli({"read", "--port", Port(), "--trace"});
+    ASSERT_EQ(Good.ExitCode, 0) << Good.Err;
+    EXPECT_NE(Good.Err.find("trace: +0 ms sent: AF AF 00 00 AF 80 02 0E 00 00 00 00 00 00 00 00 00 "
+                            "00 00 00 00 00 9D 0D 0A\n"),
+              std::string::npos)
+        << Good.Err;
+    const Frame Answer = BuildFrame(CommandReadAll, DefaultParameters());
+    std::string Hex;
+    for (uint8_t Byte : Answer)
+    {
+        char Text[4];
+        std::snprintf(Text, sizeof Text, "%02X", Byte);
+        Hex += (Hex.empty() ? "" : " ") + std::string(Text);
+    }
+    EXPECT_NE(Good.Err.find(" ms received: " + Hex + "\n"), std::string::npos) << Good.Err;
+    EXPECT_EQ(Good.Err.find('['), std::string::npos) << "nothing marked";
+    Module.Stop();
+
+    StartModule(ModuleFault::BadChecksum);
+    const ProcessResult Bad = Cli({"read", "--port", Port(), "--trace"});
+    EXPECT_EQ(Bad.ExitCode, 3);
+    char Expected[64];
+    std::snprintf(Expected, sizeof Expected, "[%02X] 0D 0A (checksum %02X received, %02X computed)",
+                  (Answer[22] + 1) & 0xFF, (Answer[22] + 1) & 0xFF, Answer[22]);
+    EXPECT_NE(Bad.Err.find(Expected), std::string::npos) << Bad.Err;
+}
+
+TEST_F(CliFixture, RetriesRecoverFromOneExchangeWithoutAnswer)
+{
+    StartModule(ModuleFault::DropFirst);
+    EXPECT_EQ(Cli({"read", "--port", Port(), "--timeout", "300"}).ExitCode, 2);
+    Module.Stop();
+    StartModule(ModuleFault::DropFirst);
+    const ProcessResult Retried =
+        Cli({"read", "--port", Port(), "--timeout", "300", "--retries", "1", "--trace"});
+    EXPECT_EQ(Retried.ExitCode, 0) << Retried.Err;
+    EXPECT_NE(Retried.Err.find("no complete reply: nothing more within 300 ms"), std::string::npos)
+        << Retried.Err;
+    EXPECT_NE(Retried.Err.find("sending the request again (try 2 of 2)"), std::string::npos)
+        << Retried.Err;
+    for (const char* Bad : {"0", "x", "600001"})
+        EXPECT_EQ(Cli({"read", "--port", Port(), "--timeout", Bad}).ExitCode, 1) << Bad;
+    EXPECT_EQ(Cli({"read", "--port", Port(), "--retries", "-1"}).ExitCode, 1);
+}
+
+TEST_F(CliFixture, ReadJsonIsABlockFileForWrite)
+{
+    StartModule(ModuleFault::None, CustomBlock());
+    VirtualModule Copy;
+    VirtualModuleOptions Options;
+    Options.RuntimeFolder = Runtime.Path() + "/novla-tool/ports";
+    Options.Delay = std::chrono::milliseconds(5);
+    ASSERT_TRUE(Copy.Start(Options).Ok());
+    const std::string Preset = Runtime.Path() + "/preset.json";
+    ASSERT_EQ(Cli({"read", "--port", Port(), "--json"}, Preset).ExitCode, 0);
+    const ProcessResult Written =
+        Cli({"write", "--port", "COM" + std::to_string(Copy.PortNumber()), "--json-file", Preset});
+    EXPECT_EQ(Written.ExitCode, 0) << Written.Err;
+    EXPECT_EQ(Copy.Block(), Module.Block());
+    EXPECT_EQ(Copy.Block(), CustomBlock());
+}
+
+TEST_F(CliFixture, PortsAsJsonAndTheVersion)
+{
+    StartModule();
+    const ProcessResult Listed = Cli({"ports", "--json"});
+    ASSERT_EQ(Listed.ExitCode, 0) << Listed.Err;
+    EXPECT_EQ(Listed.Out.front(), '[');
+    EXPECT_NE(Listed.Out.find("{\"port\": \"" + Port() + "\", \"device\": \"" +
+                              Module.DevicePath() +
+                              "\", \"source\": \"runtime link\", \"state\": \"free\", "
+                              "\"detail\": \"\"}"),
+              std::string::npos)
+        << Listed.Out;
+    for (const std::string& Program :
+         {std::string(NOVLA_CLI_PATH), std::string(NOVLA_VIRTUAL_MODULE_PATH)})
+    {
+        const ProcessResult Version = RunProcess(Program, {"--version"}, Environment());
+        EXPECT_EQ(Version.ExitCode, 0) << Program;
+        EXPECT_NE(Version.Out.find(" 0."), std::string::npos) << Version.Out;
+    }
 }
 } // namespace

@@ -67,7 +67,7 @@ int ExitCodeOf(int Status)
 
 ProcessResult RunProcess(const std::string& Program, const std::vector<std::string>& Arguments,
                          const std::vector<std::string>& ExtraEnvironment,
-                         std::chrono::milliseconds Limit)
+                         std::chrono::milliseconds Limit, const std::string& OutputPath)
 {
     ProcessResult Result;
     int Out[2], Err[2];
@@ -77,6 +77,12 @@ ProcessResult RunProcess(const std::string& Program, const std::vector<std::stri
         close(Out[0]);
         close(Out[1]);
         return Result;
+    }
+    if (!OutputPath.empty())
+    {
+        const int File = open(OutputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        close(Out[1]);
+        Out[1] = File;
     }
     const int Pid = Spawn(Program, Arguments, ExtraEnvironment, Out[1], Err[1]);
     close(Out[1]);

@@ -14,9 +14,12 @@ struct ProcessResult
     std::string Err;
 };
 
+// With OutputPath set, standard output goes to that file instead (Out stays
+// empty).
 ProcessResult RunProcess(const std::string& Program, const std::vector<std::string>& Arguments,
                          const std::vector<std::string>& ExtraEnvironment,
-                         std::chrono::milliseconds Limit = std::chrono::milliseconds(15000));
+                         std::chrono::milliseconds Limit = std::chrono::milliseconds(15000),
+                         const std::string& OutputPath = {});
 
 // A started program whose standard output is read line by line.
 class RunningProcess

@@ -1,5 +1,6 @@
 #include "tools/virtual-module/VirtualModule.h"
 
+#include "platform/comm/PortLock.h"
 #include "platform/comm/PortMap.h"
 #include "platform/comm/SerialDevice.h"
 #include "tests/platform/comm/TempFolder.h"
@@ -100,9 +101,12 @@ TEST_F(ModuleFixture, WriteIsStoredAsSentAndEchoedWithCommand1)
 TEST_F(ModuleFixture, RegistersTheFirstFreeNumberFrom200AndRemovesOnlyItsOwnLink)
 {
     ASSERT_TRUE(EnsurePrivateFolder(Folder).Ok());
-    ASSERT_EQ(symlink("/dev/null", (Folder + "/com200").c_str()), 0); // taken
-    ASSERT_EQ(symlink((Folder + "/gone").c_str(), (Folder + "/com201").c_str()),
-              0); // left behind by a dead module
+    PortLock Taken; // a running owner of 200
+    ASSERT_TRUE(Taken.Acquire(Folder, 200).Ok());
+    ASSERT_EQ(symlink("/dev/null", (Folder + "/com200").c_str()), 0);
+    // Left behind by a dead module (nobody holds its lock), pointing at a
+    // device that exists.
+    ASSERT_EQ(symlink("/dev/null", (Folder + "/com201").c_str()), 0);
     Start();
     EXPECT_EQ(Module.PortNumber(), 201);
     EXPECT_EQ(PortMap(PortFolders{"", Folder}).Find(201)->DevicePath, Module.DevicePath());
@@ -158,5 +162,54 @@ TEST(VirtualModuleProgram, RejectsBadOptions)
         const ProcessResult Result = RunProcess(NOVLA_VIRTUAL_MODULE_PATH, Arguments, {}, 5000ms);
         EXPECT_EQ(Result.ExitCode, 1) << Arguments[0];
     }
+}
+
+TEST(VirtualModuleProgram, AStaleLinkOfAKilledModuleReachesNoOtherModule)
+{
+    TempFolder Runtime;
+    const std::string Folder = Runtime.Path() + "/novla-tool/ports";
+    const std::vector<std::string> Environment = {"XDG_RUNTIME_DIR=" + Runtime.Path(),
+                                                  "XDG_CONFIG_HOME=" + Runtime.Path() + "/config"};
+    {
+        RunningProcess Killed(NOVLA_VIRTUAL_MODULE_PATH, {"--port", "300"}, Environment);
+        ASSERT_EQ(Killed.ReadLine().rfind("ready COM300 ", 0), 0u);
+        Killed.Stop(SIGKILL);
+    }
+    ASSERT_TRUE(Exists(Folder + "/com300")) << "a killed module cannot remove its link";
+    // Its terminal number goes to another module: the link now leads there.
+    VirtualModule Other;
+    VirtualModuleOptions Options;
+    Options.Register = false;
+    ASSERT_TRUE(Other.Start(Options).Ok());
+    ASSERT_EQ(unlink((Folder + "/com300").c_str()), 0);
+    ASSERT_EQ(symlink(Other.DevicePath().c_str(), (Folder + "/com300").c_str()), 0);
+
+    const ProcessResult Read =
+        RunProcess(NOVLA_CLI_PATH, {"read", "--port", "COM300"}, Environment, 10000ms);
+    EXPECT_EQ(Read.ExitCode, 5) << Read.Err;
+    EXPECT_EQ(Other.Requests(), 0u);
+    EXPECT_FALSE(Exists(Folder + "/com300")) << "the stale link is removed";
+
+    // The number is free for the next module.
+    RunningProcess Next(NOVLA_VIRTUAL_MODULE_PATH, {"--port", "300"}, Environment);
+    EXPECT_EQ(Next.ReadLine().rfind("ready COM300 ", 0), 0u);
+}
+
+TEST(VirtualModuleProgram, KeepsAnsweringWhenNobodyReadsItsOutput)
+{
+    // Far more log lines than a pipe holds; the output is never read.
+    TempFolder Runtime;
+    RunningProcess Program(NOVLA_VIRTUAL_MODULE_PATH, {"--delay-ms", "0"},
+                           {"XDG_RUNTIME_DIR=" + Runtime.Path()});
+    const std::string Ready = Program.ReadLine();
+    ASSERT_EQ(Ready.rfind("ready COM", 0), 0u) << Ready;
+    SerialDevice Device;
+    ASSERT_TRUE(Device.Open(Ready.substr(Ready.find(" /dev/") + 1)).Ok());
+    ASSERT_TRUE(Device.Configure({115200, Parity::None}).Ok());
+    const Frame Read = BuildReadAll();
+    const Bytes Request(Read.begin(), Read.end());
+    for (int Round = 0; Round < 2000; ++Round)
+        ASSERT_EQ(Exchange(Device, Request, FrameSize).size(), FrameSize) << "round " << Round;
+    EXPECT_EQ(Program.Stop(SIGTERM), 0) << "and it still stops";
 }
 } // namespace

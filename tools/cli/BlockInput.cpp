@@ -4,14 +4,17 @@
 #include "tools/cli/BlockText.h"
 
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <memory>
 #include <set>
+#include <sys/stat.h>
 
 namespace
 {
-constexpr size_t MaxJsonSize = 64 * 1024;
-
 bool ParseInteger(std::string_view Text, long Low, long High, long& Value)
 {
     const auto [End, Failure] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
@@ -173,6 +176,16 @@ class FlatJsonReader
 };
 } // namespace
 
+std::optional<int> ParseParityWord(std::string_view Text)
+{
+    if (const auto Index = FindListEntry(ParameterList::UartParity, Text)) return Index;
+    std::string Lower(Text);
+    for (char& C : Lower)
+        C = static_cast<char>(std::tolower(static_cast<unsigned char>(C)));
+    if (Lower == "none") return 0;
+    return std::nullopt;
+}
+
 bool SetParameter(ModuleParameters& Block, std::string_view Key, std::string_view Value,
                   std::string& Error)
 {
@@ -208,7 +221,8 @@ bool SetParameter(ModuleParameters& Block, std::string_view Key, std::string_vie
     for (ParameterList List : AllParameterLists)
     {
         if (Key != ListKey(List)) continue;
-        const auto Index = FindListEntry(List, Value);
+        const auto Index =
+            List == ParameterList::UartParity ? ParseParityWord(Value) : FindListEntry(List, Value);
         if (!Index)
         {
             Error = std::string(Key) + " " + Quoted(Value) + " is not one of: " + Choices(List);
@@ -224,10 +238,50 @@ bool SetParameter(ModuleParameters& Block, std::string_view Key, std::string_vie
 bool ParseFlatJsonObject(std::string_view Text, NamedValues& Values, std::string& Error)
 {
     Values.clear();
-    if (Text.size() > MaxJsonSize)
+    if (Text.size() > MaxJsonFileSize)
     {
         Error = "JSON: the file is larger than 64 KiB";
         return false;
     }
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (Text.substr(0, ByteOrderMark.size()) == ByteOrderMark)
+        Text.remove_prefix(ByteOrderMark.size());
     return FlatJsonReader(Text).Read(Values, Error);
+}
+
+bool ReadBoundedFile(const std::string& Path, size_t Limit, std::string& Text, std::string& Error)
+{
+    Text.clear();
+    const std::unique_ptr<FILE, int (*)(FILE*)> File(std::fopen(Path.c_str(), "rb"), &std::fclose);
+    if (!File)
+    {
+        Error = "cannot read " + Path + ": " + std::strerror(errno);
+        return false;
+    }
+    struct stat Info
+    {
+    };
+    if (fstat(fileno(File.get()), &Info) == 0 && S_ISDIR(Info.st_mode))
+    {
+        Error = "cannot read " + Path + ": it is a folder";
+        return false;
+    }
+    char Chunk[4096];
+    for (;;)
+    {
+        const size_t Got = std::fread(Chunk, 1, sizeof Chunk, File.get());
+        if (Text.size() + Got > Limit)
+        {
+            Error = Path + " holds more than " + std::to_string(Limit / 1024) + " KiB";
+            return false;
+        }
+        Text.append(Chunk, Got);
+        if (Got < sizeof Chunk) break;
+    }
+    if (std::ferror(File.get()))
+    {
+        Error = "cannot read " + Path + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
 }

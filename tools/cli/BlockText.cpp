@@ -1,5 +1,8 @@
 #include "tools/cli/BlockText.h"
 
+#include "protocol/Frames.h"
+#include "protocol/ReplyHazards.h"
+
 #include <cstdio>
 
 namespace
@@ -92,4 +95,48 @@ std::string BlockToLines(const ModuleParameters& Block)
            List(ParameterList::Power) + Line("node_id", std::to_string(NodeId(Block))) +
            Line("net_id", std::to_string(Block.NetId)) + List(ParameterList::Breath) +
            List(ParameterList::Wake);
+}
+
+std::string_view KeyAtFramePosition(size_t Position)
+{
+    static constexpr std::string_view Keys[] = {
+        "uart_baud", "uart_parity", "frequency_mhz", "frequency_mhz", "frequency_mhz",
+        "spreading", "rf_mode",     "bandwidth",     "node_id",       "node_id",
+        "net_id",    "power",       "breath",        "wake",          "checksum"};
+    if (Position < FrameDataStart || Position > FrameChecksumPosition) return {};
+    return Keys[Position - FrameDataStart];
+}
+
+std::string ValueText(const ModuleParameters& Block, std::string_view Key)
+{
+    if (Key == "frequency_mhz") return Frequency(Block);
+    if (Key == "node_id") return std::to_string(NodeId(Block));
+    if (Key == "net_id") return std::to_string(Block.NetId);
+    for (ParameterList List : AllParameterLists)
+        if (Key == ListKey(List)) return ListText(List, CodeField(Block, List));
+    return {};
+}
+
+std::string DescribeHazards(const ModuleParameters& Block)
+{
+    std::string Text;
+    for (const ReplyHazard& Hazard : FindBlockHazards(Block))
+    {
+        std::string Values;
+        for (size_t At : {Hazard.Position, Hazard.Position + 1})
+        {
+            const std::string_view Key = KeyAtFramePosition(At);
+            const std::string Named = Key == "checksum"
+                                          ? "the block's checksum"
+                                          : std::string(Key) + " " + ValueText(Block, Key);
+            if (Values.find(Named) != std::string::npos) continue;
+            Values += (Values.empty() ? "" : " with ") + Named;
+        }
+        Text += Values;
+        Text += Hazard.What == ReplyHazard::Kind::SyncPair
+                    ? " puts the bytes AF AF into the reply, where the reply would start over"
+                    : " puts the bytes 0D 0A into the reply, where the reply would end early";
+        Text += "\n";
+    }
+    return Text;
 }

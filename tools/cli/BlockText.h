@@ -25,3 +25,12 @@ std::string BlockToJson(const ModuleParameters& Block);
 
 // One "key value" line per parameter, for people.
 std::string BlockToLines(const ModuleParameters& Block);
+
+// The JSON key of the parameter a frame position carries ("node_id" for 16
+// and 17...), "checksum" for the checksum byte; empty elsewhere.
+std::string_view KeyAtFramePosition(size_t Position);
+// The value of Key in Block as the client shows it ("868.50", "Node", "258").
+std::string ValueText(const ModuleParameters& Block, std::string_view Key);
+// One line per byte pair of Block's replies that the framer cannot read
+// past, naming the values that make it; empty when the block can be read.
+std::string DescribeHazards(const ModuleParameters& Block);

@@ -1,5 +1,12 @@
 #include "tools/cli/ModuleClient.h"
 
+#include "platform/win/Messaging.h"
+#include "platform/win/Timers.h"
+#include "platform/win/WinMessages.h"
+#include "platform/win/WindowApi.h"
+#include "platform/win/WindowClass.h"
+#include "protocol/Frames.h"
+
 namespace
 {
 constexpr const char* WindowClassName = "NovlaModuleClient";
@@ -50,35 +57,55 @@ void ModuleClient::Forget()
     MSG Msg{};
     while (PeekMessage(&Msg, FWindow, 0, 0, PM_REMOVE))
         DispatchMessage(&Msg);
-    FFlag.reset();
+    FLink.ForgetReplies();
+    FTaken.clear();
+    FLost = false;
 }
 
 ExchangeResult ModuleClient::ReadAll(std::chrono::milliseconds Limit)
 {
     Forget();
-    if (!FLink.SendReadAll())
-        return {ExchangeOutcome::SendFailed,
-                {},
-                "sending the read-all request: " + FLink.LastError().Message};
-    return Await(Limit);
+    const Frame Request = BuildReadAll();
+    const auto SentAt = std::chrono::steady_clock::now();
+    const bool Sent = FLink.SendReadAll() == 1;
+    return Exchange({Request.begin(), Request.end()}, Sent, SentAt, "read-all", Limit);
 }
 
 ExchangeResult ModuleClient::WriteAll(const ModuleParameters& Block,
                                       std::chrono::milliseconds Limit)
 {
     Forget();
-    if (!FLink.SendWriteAll(&Block))
-        return {ExchangeOutcome::SendFailed,
-                {},
-                "sending the write-all request: " + FLink.LastError().Message};
-    return Await(Limit);
+    const Frame Request = BuildWriteAll(Block);
+    const auto SentAt = std::chrono::steady_clock::now();
+    const bool Sent = FLink.SendWriteAll(&Block) == 1;
+    return Exchange({Request.begin(), Request.end()}, Sent, SentAt, "write-all", Limit);
+}
+
+ExchangeResult ModuleClient::Exchange(const std::vector<uint8_t>& Request, bool Sent,
+                                      std::chrono::steady_clock::time_point SentAt,
+                                      const char* What, std::chrono::milliseconds Limit)
+{
+    ExchangeResult Result;
+    if (Sent)
+    {
+        Result = Await(Limit);
+    }
+    else
+    {
+        Result.Outcome = ExchangeOutcome::SendFailed;
+        Result.Error =
+            std::string("sending the ") + What + " request: " + FLink.LastError().Message;
+    }
+    Result.Sent = Request;
+    Result.SentAt = SentAt;
+    return Result;
 }
 
 ExchangeResult ModuleClient::Await(std::chrono::milliseconds Limit)
 {
     FExpired = false;
     SetTimer(FWindow, LimitTimer, static_cast<UINT>(Limit.count()), nullptr);
-    while (!FFlag && !FExpired)
+    while (FTaken.empty() && !FLost && !FExpired)
     {
         MSG Msg{};
         if (GetMessage(&Msg, nullptr, 0, 0) <= 0) break;
@@ -87,21 +114,22 @@ ExchangeResult ModuleClient::Await(std::chrono::milliseconds Limit)
     KillTimer(FWindow, LimitTimer);
 
     ExchangeResult Result;
-    if (!FFlag) return Result;
-    switch (*FFlag)
+    // Replies already waiting behind the answer belong to this exchange too.
+    for (ModuleReply More; FLink.TakeReply(More);)
+        FTaken.push_back(std::move(More));
+    if (!FTaken.empty())
     {
-    case ReplyOk:
-        Result.Outcome = ExchangeOutcome::Reply;
-        Result.Block = FLink.Parameters();
-        break;
-    case ReplyChecksumMismatch:
-        Result.Outcome = ExchangeOutcome::ChecksumMismatch;
-        break;
-    default:
+        const ModuleReply& Answer = FTaken.front();
+        Result.Outcome =
+            Answer.Flag == ReplyOk ? ExchangeOutcome::Reply : ExchangeOutcome::ChecksumMismatch;
+        Result.Block = Answer.Block;
+        Result.Replies = FTaken;
+    }
+    else if (FLost)
+    {
         Result.Outcome = ExchangeOutcome::PortLost;
         Result.Error = FLink.DevicePath() + ": the device went away";
         FLink.Close();
-        break;
     }
     return Result;
 }
@@ -111,9 +139,16 @@ LRESULT ModuleClient::Procedure(HWND Window, UINT Message, WPARAM WParam, LPARAM
     auto* Self = reinterpret_cast<ModuleClient*>(GetWindowLongPtr(Window, GWLP_USERDATA));
     if (Self && Message == Self->FMessage && Message != 0)
     {
-        // The first notification answers the request; later ones (a module
-        // that answers twice) change nothing.
-        if (!Self->FFlag) Self->FFlag = WParam;
+        // Each reply notification has its frame in the link's queue; the
+        // first answers the request, later ones (a module that answers
+        // twice) are taken and change nothing.
+        if (WParam == ReplyPortLost)
+        {
+            Self->FLost = true;
+            return 0;
+        }
+        ModuleReply Reply;
+        if (Self->FLink.TakeReply(Reply)) Self->FTaken.push_back(std::move(Reply));
         return 0;
     }
     if (Self && Message == WM_TIMER && WParam == LimitTimer)

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/win/WinApi.h"
+#include "platform/win/WinTypes.h"
 #include "protocol/ModuleParameters.h"
 #include "serial/TelvaroSerial.h"
 
 #include <chrono>
-#include <optional>
 #include <string>
+#include <vector>
 
 enum class ExchangeOutcome
 {
@@ -20,13 +20,20 @@ enum class ExchangeOutcome
 struct ExchangeResult
 {
     ExchangeOutcome Outcome = ExchangeOutcome::NoReply;
-    ModuleParameters Block;
-    std::string Error; // for SendFailed and PortLost
+    ModuleParameters Block; // the block of the very reply whose flag is Outcome
+    std::string Error;      // for SendFailed and PortLost
+    // For tracing: the request as sent and when, and every reply taken while
+    // waiting (the first is the answer).
+    std::vector<uint8_t> Sent;
+    std::chrono::steady_clock::time_point SentAt;
+    std::vector<ModuleReply> Replies;
 };
 
 // The module link driven the way the window drives it: a window (message
 // only, on the calling thread) receives the posted reply message, and a
-// window timer bounds the wait. One object per thread that runs it.
+// window timer bounds the wait. The answer to a request is the first reply
+// completed after it was sent, flag and block taken from that same frame.
+// One object per thread that runs it.
 class ModuleClient
 {
   public:
@@ -45,11 +52,15 @@ class ModuleClient
   private:
     void Forget();
     ExchangeResult Await(std::chrono::milliseconds Limit);
+    ExchangeResult Exchange(const std::vector<uint8_t>& Request, bool Sent,
+                            std::chrono::steady_clock::time_point SentAt, const char* What,
+                            std::chrono::milliseconds Limit);
     static LRESULT Procedure(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
 
     TelvaroSerial FLink;
     HWND FWindow = nullptr;
     UINT FMessage = 0;
-    std::optional<WPARAM> FFlag;
+    std::vector<ModuleReply> FTaken; // replies taken while waiting; the first answers
+    bool FLost = false;
     bool FExpired = false;
 };

@@ -1,27 +1,22 @@
-// novla-cli: the command-line module client.
-//   novla-cli ports
-//   novla-cli read  --port COM<N> [--baud 9600] [--parity none|odd|even] [--json]
-//   novla-cli write --port COM<N> [--baud ..] [--parity ..]
-//                   (--json-file FILE | --frequency .. --spreading .. --rf-mode ..
-//                    --bandwidth .. --uart-baud .. --uart-parity .. --power ..
-//                    --node-id .. --net-id .. --breath .. --wake ..)
-// Exit codes: 0 success, 1 usage or invalid value, 2 no reply within 3 s,
-// 3 checksum mismatch, 4 the answer differs from what was written, 5 the
-// port cannot be opened (or went away).
+// novla-cli: the command-line module client. Usage and exit codes: UsageText.
+#include "platform/comm/CommError.h"
+#include "platform/comm/ExclusiveRelease.h"
 #include "platform/comm/LineSettings.h"
 #include "platform/comm/PortMap.h"
 #include "platform/comm/SerialDevice.h"
+#include "protocol/DefaultParameters.h"
 #include "protocol/Frames.h"
-#include "serial/DefaultParameters.h"
 #include "tools/cli/BlockInput.h"
 #include "tools/cli/BlockText.h"
 #include "tools/cli/ModuleClient.h"
+#include "tools/cli/Trace.h"
+#include "tools/common/OptionParser.h"
+#include "tools/common/Version.h"
 
-#include <charconv>
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <optional>
-#include <sstream>
+#include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,24 +31,68 @@ enum ExitCode
     ExitChecksum = 3,
     ExitDiffers = 4,
     ExitPort = 5,
+    ExitSendFailed = 6,
+    ExitOutput = 7,
 };
 
-constexpr std::chrono::milliseconds ReplyLimit{3000};
+constexpr long DefaultTimeoutMs = 3000;
 
 constexpr const char* UsageText =
-    "usage: novla-cli ports [--all]\n"
-    "       novla-cli read --port COM<N> [--baud 9600] [--parity none|odd|even] [--json]\n"
-    "       novla-cli write --port COM<N> [--baud 9600] [--parity none|odd|even]\n"
+    "usage: novla-cli ports [--all] [--json]\n"
+    "       novla-cli read --port COM<N> [--baud 9600] [--parity no|odd|even] [--json]\n"
+    "                      [--timeout MS] [--retries N] [--trace]\n"
+    "       novla-cli write --port COM<N> [--baud 9600] [--parity no|odd|even]\n"
+    "                       [--timeout MS] [--retries N] [--trace]\n"
+    "                       [--from-defaults] [--force]\n"
     "                       (--json-file FILE | [--frequency MHZ] [--spreading 128..4096]\n"
     "                        [--rf-mode standard|central|node] [--bandwidth 62.5K..500K]\n"
-    "                        [--uart-baud 1200..115200] [--uart-parity no|odd|even] [--power "
-    "1..7]\n"
-    "                        [--node-id 0..65535] [--net-id 0..255] [--breath 2s..10s]\n"
-    "                        [--wake 2ms..64ms])\n";
+    "                        [--uart-baud 1200..115200] [--uart-parity no|odd|even]\n"
+    "                        [--power 1..7] [--node-id 0..65535] [--net-id 0..255]\n"
+    "                        [--breath 2s..10s] [--wake 2ms..64ms])\n"
+    "\n"
+    "       novla-cli --version\n"
+    "\n"
+    "write reads the module's block first and changes only the values given;\n"
+    "--from-defaults starts from the window's defaults instead. A block whose\n"
+    "reply the module could not send back readably is refused unless --force.\n"
+    "The output of read --json is a block file for write --json-file.\n"
+    "--timeout: how long to wait for each reply (default 3000 ms); --retries: how\n"
+    "often to send a request again after no reply or a bad checksum (default 0);\n"
+    "--trace: every frame sent and received on standard error, in hexadecimal.\n"
+    "\n"
+    "exit codes: 0 success, 1 usage or invalid value, 2 no reply within the time-out,\n"
+    "3 checksum mismatch, 4 the answer differs from what was written, 5 the port\n"
+    "cannot be opened or went away, 6 the request could not be sent, 7 the\n"
+    "output could not be written.\n";
 
-int Usage(const std::string& Problem = {})
+// Hint for a failed exchange that a block with unreadable bytes explains.
+constexpr const char* UnreadableHint =
+    "novla-cli: note: a module whose stored block holds the bytes AF AF or 0D 0A (for example "
+    "node_id 44975 or 3338) answers with a reply that can never be read\n";
+
+// The write options that set a parameter, and their JSON keys.
+struct ParameterOption
 {
-    if (!Problem.empty()) std::fprintf(stderr, "novla-cli: %s\n", Problem.c_str());
+    std::string_view Option;
+    std::string_view Key;
+};
+constexpr ParameterOption ParameterOptions[] = {
+    {"--frequency", "frequency_mhz"},
+    {"--spreading", "spreading"},
+    {"--rf-mode", "rf_mode"},
+    {"--bandwidth", "bandwidth"},
+    {"--uart-baud", "uart_baud"},
+    {"--uart-parity", "uart_parity"},
+    {"--power", "power"},
+    {"--node-id", "node_id"},
+    {"--net-id", "net_id"},
+    {"--breath", "breath"},
+    {"--wake", "wake"},
+};
+
+int Usage(const std::string& Problem)
+{
+    std::fprintf(stderr, "novla-cli: %s\n", Problem.c_str());
     std::fputs(UsageText, stderr);
     return ExitUsage;
 }
@@ -64,6 +103,15 @@ int Invalid(const std::string& Problem)
     return ExitUsage;
 }
 
+// Standard output must have reached its file: a full disk or a closed pipe
+// is a failure, not a success with the block lost.
+int FinishOutput(int Code)
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return Code;
+    std::fprintf(stderr, "novla-cli: the output could not be written: %s\n", std::strerror(errno));
+    return ExitOutput;
+}
+
 // Options of read and write after the command word.
 struct Request
 {
@@ -71,88 +119,82 @@ struct Request
     int Baud = 9600;
     int Parity = 0;
     bool Json = false;
-    std::string JsonFile;
+    bool FromDefaults = false;
+    bool Force = false;
+    bool Trace = false;
+    std::chrono::milliseconds Timeout{DefaultTimeoutMs};
+    int Retries = 0;
+    std::optional<std::string> JsonFile;
     NamedValues Values; // write: parameters given as options, JSON keys
 };
 
-// "--rf-mode" -> "rf_mode"; "--frequency" -> "frequency_mhz".
-std::optional<std::string> ParameterKey(std::string_view Option)
+std::vector<OptionParser::Option> RequestOptions(bool Write)
 {
-    static constexpr std::string_view Parameters[] = {
-        "frequency", "spreading", "rf-mode", "bandwidth", "uart-baud", "uart-parity",
-        "power",     "node-id",   "net-id",  "breath",    "wake"};
-    if (Option.substr(0, 2) != "--") return std::nullopt;
-    Option.remove_prefix(2);
-    for (std::string_view Name : Parameters)
+    std::vector<OptionParser::Option> Options = {{"--port", true},    {"--baud", true},
+                                                 {"--parity", true},  {"--timeout", true},
+                                                 {"--retries", true}, {"--trace", false}};
+    if (!Write)
     {
-        if (Option != Name) continue;
-        if (Name == "frequency") return std::string("frequency_mhz");
-        std::string Key(Name);
-        for (char& C : Key)
-            if (C == '-') C = '_';
-        return Key;
+        Options.push_back({"--json", false});
+        return Options;
     }
-    return std::nullopt;
+    Options.insert(Options.end(),
+                   {{"--json-file", true}, {"--from-defaults", false}, {"--force", false}});
+    for (const ParameterOption& P : ParameterOptions)
+        Options.push_back({P.Option, true});
+    return Options;
 }
 
 // Parses the options of read (Write false) or write. 0 or an exit code.
-int ParseRequest(int Argc, char** Argv, bool Write, Request& Out)
+int ParseRequest(std::span<char* const> Arguments, bool Write, Request& Out)
 {
-    bool HavePort = false;
-    for (int i = 2; i < Argc; ++i)
+    OptionParser Parser(RequestOptions(Write));
+    std::string Error;
+    if (!Parser.Parse(Arguments, Error)) return Usage(Error);
+
+    const auto Port = Parser.Value("--port");
+    if (!Port) return Usage("--port is required");
+    const auto Number = ParsePortName(*Port);
+    if (!Number) return Invalid("port '" + *Port + "' is not COM<N> with N from 1 to 9999");
+    Out.Port = *Number;
+    if (const auto Baud = Parser.Value("--baud"))
     {
-        const std::string_view Option = Argv[i];
-        if (!Write && Option == "--json")
-        {
-            Out.Json = true;
-            continue;
-        }
-        if (i + 1 >= Argc) return Usage("option " + std::string(Option) + " needs a value");
-        const std::string_view Value = Argv[++i];
-        if (Option == "--port")
-        {
-            const auto Number = ParsePortName(Value);
-            if (!Number)
-                return Invalid("port '" + std::string(Value) +
-                               "' is not COM<N> with N from 1 to 9999");
-            Out.Port = *Number;
-            HavePort = true;
-        }
-        else if (Option == "--baud")
-        {
-            int Baud = 0;
-            const auto [End, Failure] =
-                std::from_chars(Value.data(), Value.data() + Value.size(), Baud);
-            if (Failure != std::errc() || End != Value.data() + Value.size() || !SpeedForBaud(Baud))
-                return Invalid("baud rate '" + std::string(Value) + "' is not a standard rate");
-            Out.Baud = Baud;
-        }
-        else if (Option == "--parity")
-        {
-            if (Value == "none")
-                Out.Parity = 0;
-            else if (Value == "odd")
-                Out.Parity = 1;
-            else if (Value == "even")
-                Out.Parity = 2;
-            else
-                return Invalid("parity '" + std::string(Value) + "' is not none, odd or even");
-        }
-        else if (Write && Option == "--json-file")
-        {
-            Out.JsonFile = Value;
-        }
-        else if (const auto Key = Write ? ParameterKey(Option) : std::nullopt)
-        {
-            Out.Values.emplace_back(*Key, std::string(Value));
-        }
-        else
-        {
-            return Usage("unknown option " + std::string(Option));
-        }
+        long Value = 0;
+        if (!ParseIntegerOption(*Baud, 1, 4000000, Value) || !SpeedForBaud(static_cast<int>(Value)))
+            return Invalid("baud rate '" + *Baud + "' is not a standard rate");
+        Out.Baud = static_cast<int>(Value);
     }
-    if (!HavePort) return Usage("--port is required");
-    if (!Out.JsonFile.empty() && !Out.Values.empty())
+    if (const auto Parity = Parser.Value("--parity"))
+    {
+        const auto Index = ParseParityWord(*Parity);
+        if (!Index) return Invalid("parity '" + *Parity + "' is not no (none), odd or even");
+        Out.Parity = *Index;
+    }
+    long Value = 0;
+    if (const auto Timeout = Parser.Value("--timeout"))
+    {
+        if (!ParseIntegerOption(*Timeout, 1, 600000, Value))
+            return Invalid("time-out '" + *Timeout +
+                           "' is not a number of milliseconds from 1 to 600000");
+        Out.Timeout = std::chrono::milliseconds(Value);
+    }
+    if (const auto Retries = Parser.Value("--retries"))
+    {
+        if (!ParseIntegerOption(*Retries, 0, 100, Value))
+            return Invalid("retries '" + *Retries + "' is not a number from 0 to 100");
+        Out.Retries = static_cast<int>(Value);
+    }
+    Out.Trace = Parser.Has("--trace");
+    Out.Json = Parser.Has("--json");
+    Out.FromDefaults = Parser.Has("--from-defaults");
+    Out.Force = Parser.Has("--force");
+    Out.JsonFile = Parser.Value("--json-file");
+    for (const auto& [Option, Value] : Parser.Given())
+        for (const ParameterOption& P : ParameterOptions)
+            if (Option == P.Option) Out.Values.emplace_back(std::string(P.Key), Value);
+
+    if (Out.JsonFile && Out.JsonFile->empty()) return Usage("--json-file needs a file name");
+    if (Out.JsonFile && !Out.Values.empty())
         return Usage("give either --json-file or parameter options, not both");
     return ExitOk;
 }
@@ -166,145 +208,251 @@ int OpenPort(ModuleClient& Client, const Request& Options)
     return ExitPort;
 }
 
-// Exit code for an exchange that produced no good reply.
-int Failed(const ExchangeResult& Result)
+// Exit code for an exchange that produced no good reply. Hazards: what is
+// wrong with the block just written (empty when it is readable or when
+// nothing was written).
+int Failed(const ExchangeResult& Result, std::chrono::milliseconds Limit,
+           const std::string& Hazards = {})
 {
+    const bool Unreadable = Result.Outcome == ExchangeOutcome::NoReply ||
+                            Result.Outcome == ExchangeOutcome::ChecksumMismatch;
     switch (Result.Outcome)
     {
     case ExchangeOutcome::NoReply:
-        std::fprintf(stderr, "novla-cli: no reply within 3 s\n");
-        return ExitNoReply;
+        std::fprintf(stderr, "novla-cli: no reply within %lld ms\n",
+                     static_cast<long long>(Limit.count()));
+        break;
     case ExchangeOutcome::ChecksumMismatch:
         std::fprintf(stderr, "novla-cli: the reply's checksum does not match\n");
-        return ExitChecksum;
+        break;
     default:
         std::fprintf(stderr, "novla-cli: %s\n", Result.Error.c_str());
+        break;
+    }
+    if (Unreadable && !Hazards.empty())
+        std::fprintf(stderr,
+                     "novla-cli: expected: the block written cannot come back readably:\n%s",
+                     Hazards.c_str());
+    else if (Unreadable)
+        std::fputs(UnreadableHint, stderr);
+    switch (Result.Outcome)
+    {
+    case ExchangeOutcome::NoReply:
+        return ExitNoReply;
+    case ExchangeOutcome::ChecksumMismatch:
+        return ExitChecksum;
+    case ExchangeOutcome::SendFailed:
+        return ExitSendFailed;
+    default:
         return ExitPort;
     }
 }
 
-int Ports(int Argc, char** Argv)
+// Runs Attempt (one read-all or write-all exchange) until it brings a good
+// reply, or no more tries are left; only a missing reply or a bad checksum
+// is tried again. Traces each try when asked.
+template <typename Exchange> ExchangeResult WithRetries(const Request& Options, Exchange Attempt)
 {
-    bool All = false;
-    for (int i = 2; i < Argc; ++i)
+    for (int Try = 0;; ++Try)
     {
-        if (std::string_view(Argv[i]) == "--all")
-            All = true;
-        else
-            return Usage("unknown option " + std::string(Argv[i]));
+        ExchangeResult Result = Attempt();
+        if (Options.Trace) std::fputs(TraceExchange(Result, Options.Timeout).c_str(), stderr);
+        const bool Again = Result.Outcome == ExchangeOutcome::NoReply ||
+                           Result.Outcome == ExchangeOutcome::ChecksumMismatch;
+        if (!Again || Try >= Options.Retries) return Result;
+        std::fprintf(stderr, "novla-cli: %s; sending the request again (try %d of %d)\n",
+                     Result.Outcome == ExchangeOutcome::NoReply ? "no reply" : "bad checksum",
+                     Try + 2, Options.Retries + 1);
     }
-    const PortMap Map;
-    for (const PortLocation& Port : Map.Candidates(All))
+}
+
+ExchangeResult ReadBlock(ModuleClient& Client, const Request& Options)
+{
+    return WithRetries(Options, [&] { return Client.ReadAll(Options.Timeout); });
+}
+
+ExchangeResult WriteBlock(ModuleClient& Client, const Request& Options,
+                          const ModuleParameters& Block)
+{
+    return WithRetries(Options, [&] { return Client.WriteAll(Block, Options.Timeout); });
+}
+
+// "\"" + Text + "\"" with the JSON escapes Text may need.
+std::string JsonString(const std::string& Text)
+{
+    std::string Out = "\"";
+    for (const char C : Text)
     {
-        SerialDevice Device;
-        const CommError Error = Device.Open(Port.DevicePath);
-        std::string State;
-        switch (Error.Status)
+        if (C == '"' || C == '\\')
+            Out += std::string("\\") + C;
+        else if (static_cast<unsigned char>(C) < 0x20)
         {
-        case CommStatus::Ok:
-            State = "free";
-            break;
-        case CommStatus::Busy:
-            State = "busy";
-            break;
-        case CommStatus::NotFound:
-            State = "missing";
-            break;
-        case CommStatus::PermissionDenied:
-            State = "no permission: " + PermissionHint(Port.DevicePath);
-            break;
-        case CommStatus::NotATerminal:
-            State = "not a serial device";
-            break;
-        default:
-            State = "error: " + Error.Message;
-            break;
+            char Escaped[8];
+            std::snprintf(Escaped, sizeof Escaped, "\\u%04x",
+                          static_cast<unsigned>(static_cast<unsigned char>(C)));
+            Out += Escaped;
         }
+        else
+            Out += C;
+    }
+    return Out + "\"";
+}
+
+std::string PortState(const PortLocation& Port)
+{
+    SerialDevice Device;
+    const CommError Error = Device.Open(Port.DevicePath);
+    switch (Error.Status)
+    {
+    case CommStatus::Ok:
+        return "free";
+    case CommStatus::Busy:
+        return "busy";
+    case CommStatus::NotFound:
+        return "missing";
+    case CommStatus::PermissionDenied:
+        return "no permission: " + PermissionHint(Port.DevicePath);
+    case CommStatus::NotATerminal:
+        return "unusable: not a serial device";
+    default:
+        return "error: " + Error.Message;
+    }
+}
+
+int Ports(std::span<char* const> Arguments)
+{
+    OptionParser Parser({{"--all", false}, {"--json", false}});
+    std::string Error;
+    if (!Parser.Parse(Arguments, Error)) return Usage(Error);
+    const bool Json = Parser.Has("--json");
+    const PortMap Map;
+    for (const std::string& Folder : Map.IgnoredFolders())
+        std::fprintf(stderr,
+                     "novla-cli: note: links in %s are ignored: the folder (or its parent) is "
+                     "not private to this user\n",
+                     Folder.c_str());
+    std::string Listed;
+    for (const PortLocation& Port : Map.Candidates(Parser.Has("--all")))
+    {
         const char* Source = Port.Source == PortSource::UserLink      ? "user link"
                              : Port.Source == PortSource::RuntimeLink ? "runtime link"
                                                                       : "default";
-        std::printf("%-8s %-32s %-12s %s\n", PortName(Port.Number).c_str(), Port.DevicePath.c_str(),
-                    Source, State.c_str());
+        const std::string State = PortState(Port);
+        if (!Json)
+        {
+            std::printf("%-8s %-32s %-12s %s\n", PortName(Port.Number).c_str(),
+                        Port.DevicePath.c_str(), Source, State.c_str());
+            continue;
+        }
+        // The state's first word ("free", "busy", "missing", "no permission",
+        // "unusable", "error") and the rest as the detail.
+        const size_t Colon = State.find(':');
+        const std::string Word = State.substr(0, Colon);
+        const std::string Detail =
+            Colon == std::string::npos ? "" : State.substr(State.find_first_not_of(' ', Colon + 1));
+        Listed += std::string(Listed.empty() ? "" : ",\n ") +
+                  "{\"port\": " + JsonString(PortName(Port.Number)) +
+                  ", \"device\": " + JsonString(Port.DevicePath) +
+                  ", \"source\": " + JsonString(Source) + ", \"state\": " + JsonString(Word) +
+                  ", \"detail\": " + JsonString(Detail) + "}";
     }
-    return ExitOk;
+    if (Json) std::printf("[%s]\n", Listed.c_str());
+    return FinishOutput(ExitOk);
 }
 
-int Read(int Argc, char** Argv)
+int Read(std::span<char* const> Arguments)
 {
     Request Options;
-    if (const int Code = ParseRequest(Argc, Argv, false, Options)) return Code;
+    if (const int Code = ParseRequest(Arguments, false, Options)) return Code;
     ModuleClient Client;
     if (const int Code = OpenPort(Client, Options)) return Code;
-    const ExchangeResult Result = Client.ReadAll(ReplyLimit);
-    if (Result.Outcome != ExchangeOutcome::Reply) return Failed(Result);
+    const ExchangeResult Result = ReadBlock(Client, Options);
+    if (Result.Outcome != ExchangeOutcome::Reply) return Failed(Result, Options.Timeout);
     if (Options.Json)
         std::printf("%s\n", BlockToJson(Result.Block).c_str());
     else
         std::fputs(BlockToLines(Result.Block).c_str(), stdout);
-    return ExitOk;
-}
-
-bool ReadFile(const std::string& Path, std::string& Text, std::string& Error)
-{
-    std::ifstream File(Path, std::ios::binary);
-    if (!File)
-    {
-        Error = "cannot read " + Path;
-        return false;
-    }
-    std::ostringstream Content;
-    Content << File.rdbuf();
-    Text = Content.str();
-    return true;
+    return FinishOutput(ExitOk);
 }
 
 // The keys whose values differ between two blocks, as the client shows them.
 std::string Differences(const ModuleParameters& Wanted, const ModuleParameters& Got)
 {
     std::string Text;
-    auto Check = [&](std::string_view Key, const std::string& A, const std::string& B)
+    for (std::string_view Key : {"frequency_mhz", "spreading", "rf_mode", "bandwidth", "uart_baud",
+                                 "uart_parity", "power", "node_id", "net_id", "breath", "wake"})
     {
+        const std::string A = ValueText(Wanted, Key), B = ValueText(Got, Key);
         if (A != B) Text += "  " + std::string(Key) + ": wrote " + A + ", module has " + B + "\n";
-    };
-    char A[32], B[32];
-    std::snprintf(A, sizeof A, "%.2f", Wanted.FrequencyMHz);
-    std::snprintf(B, sizeof B, "%.2f", Got.FrequencyMHz);
-    Check("frequency_mhz", A, B);
-    for (ParameterList List : AllParameterLists)
-        Check(ListKey(List), ListText(List, CodeField(Wanted, List)),
-              ListText(List, CodeField(Got, List)));
-    Check("node_id", std::to_string(NodeId(Wanted)), std::to_string(NodeId(Got)));
-    Check("net_id", std::to_string(Wanted.NetId), std::to_string(Got.NetId));
+    }
     return Text;
 }
 
-int Write(int Argc, char** Argv)
+// Applies Values to Block; false with the message printed on a bad value.
+bool ApplyValues(ModuleParameters& Block, const NamedValues& Values)
+{
+    for (const auto& [Key, Value] : Values)
+    {
+        std::string Error;
+        if (!SetParameter(Block, Key, Value, Error))
+        {
+            Invalid(Error);
+            return false;
+        }
+    }
+    return true;
+}
+
+int Write(std::span<char* const> Arguments)
 {
     Request Options;
-    if (const int Code = ParseRequest(Argc, Argv, true, Options)) return Code;
-    if (!Options.JsonFile.empty())
+    if (const int Code = ParseRequest(Arguments, true, Options)) return Code;
+    if (Options.JsonFile)
     {
         std::string Text, Error;
-        if (!ReadFile(Options.JsonFile, Text, Error) ||
+        if (!ReadBoundedFile(*Options.JsonFile, MaxJsonFileSize, Text, Error) ||
             !ParseFlatJsonObject(Text, Options.Values, Error))
             return Invalid(Error);
     }
+    if (Options.Values.empty() && !Options.FromDefaults)
+        return Usage("nothing to write: give at least one value (or --from-defaults)");
+    // Every value is checked before the port is touched.
     ModuleParameters Block = DefaultParameters();
-    for (const auto& [Key, Value] : Options.Values)
-    {
-        std::string Error;
-        if (!SetParameter(Block, Key, Value, Error)) return Invalid(Error);
-    }
+    if (!ApplyValues(Block, Options.Values)) return ExitUsage;
 
     ModuleClient Client;
     if (const int Code = OpenPort(Client, Options)) return Code;
-    const ExchangeResult Result = Client.WriteAll(Block, ReplyLimit);
-    if (Result.Outcome != ExchangeOutcome::Reply) return Failed(Result);
+    if (!Options.FromDefaults)
+    {
+        // Only the values given change; everything else stays as the
+        // module has it.
+        const ExchangeResult Current = ReadBlock(Client, Options);
+        if (Current.Outcome != ExchangeOutcome::Reply)
+        {
+            std::fprintf(stderr, "novla-cli: reading the module's block before the write failed; "
+                                 "nothing was written (--from-defaults writes without reading)\n");
+            return Failed(Current, Options.Timeout);
+        }
+        Block = Current.Block;
+        Block.Command = 0;
+        ApplyValues(Block, Options.Values);
+    }
+    const std::string Hazards = DescribeHazards(Block);
+    if (!Hazards.empty() && !Options.Force)
+    {
+        std::fprintf(stderr,
+                     "novla-cli: refused: the module would store this block, but its reply could "
+                     "never be read back:\n%s(--force writes it anyway)\n",
+                     Hazards.c_str());
+        return ExitUsage;
+    }
+
+    const ExchangeResult Result = WriteBlock(Client, Options, Block);
+    if (Result.Outcome != ExchangeOutcome::Reply) return Failed(Result, Options.Timeout, Hazards);
 
     // What a module that stored the request reports back: the frame's own
     // decoding, since the frequency goes through the wire code.
-    const Frame Sent = BuildWriteAll(Block);
-    ModuleParameters Expected = DecodeFrameData(Sent);
+    ModuleParameters Expected = DecodeFrameData(BuildWriteAll(Block));
     ModuleParameters Answer = Result.Block;
     Expected.Command = Answer.Command = 0;
     if (!(Answer == Expected))
@@ -314,21 +462,29 @@ int Write(int Argc, char** Argv)
         return ExitDiffers;
     }
     std::printf("written and confirmed:\n%s", BlockToLines(Answer).c_str());
-    return ExitOk;
+    return FinishOutput(ExitOk);
 }
 } // namespace
 
 int main(int Argc, char** Argv)
 {
-    if (Argc < 2) return Usage();
+    // An interrupted client must not leave its port held exclusively.
+    ReleaseExclusiveOnSignals();
+    if (Argc < 2) return Usage("no command given");
     const std::string_view Command = Argv[1];
-    if (Command == "ports") return Ports(Argc, Argv);
-    if (Command == "read") return Read(Argc, Argv);
-    if (Command == "write") return Write(Argc, Argv);
+    const std::span<char* const> Rest(Argv + 2, static_cast<size_t>(Argc - 2));
+    if (Command == "ports") return Ports(Rest);
+    if (Command == "read") return Read(Rest);
+    if (Command == "write") return Write(Rest);
+    if (Command == "--version")
+    {
+        std::printf("novla-cli %s\n", ProductVersion());
+        return FinishOutput(ExitOk);
+    }
     if (Command == "--help" || Command == "-h")
     {
         std::fputs(UsageText, stdout);
-        return ExitOk;
+        return FinishOutput(ExitOk);
     }
     return Usage("unknown command " + std::string(Command));
 }

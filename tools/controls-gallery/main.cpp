@@ -18,6 +18,7 @@
 #include "platform/win/WinApi.h"
 #include "platform/win/headless/HeadlessDesktop.h"
 #include "platform/win/sdl/StartBackend.h"
+#include "tools/common/DemoCommandLine.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,38 +26,6 @@
 
 namespace
 {
-struct TArguments
-{
-    bool Headless = false;
-    bool ShowMenu = false;
-    std::string Screenshot;
-    int ExitAfterMs = 0;
-};
-
-bool Parse(int Argc, char** Argv, TArguments& Out)
-{
-    for (int I = 1; I < Argc; ++I)
-    {
-        std::string Arg = Argv[I];
-        if (Arg == "--headless")
-            Out.Headless = true;
-        else if (Arg == "--show-menu")
-            Out.ShowMenu = true;
-        else if (Arg == "--screenshot" && I + 1 < Argc)
-            Out.Screenshot = Argv[++I];
-        else if (Arg == "--exit-after-ms" && I + 1 < Argc)
-        {
-            char* End = nullptr;
-            long Value = std::strtol(Argv[++I], &End, 10);
-            if (*End || Value < 0 || Value > 3600000) return false;
-            Out.ExitAfterMs = static_cast<int>(Value);
-        }
-        else
-            return false;
-    }
-    return Out.Screenshot.empty() || Out.Headless;
-}
-
 void QuitOnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
     if (Application) Application->Terminate();
@@ -88,16 +57,16 @@ void PrintLandmarks(TGalleryForm* Form)
 
 int main(int Argc, char** Argv)
 {
-    TArguments Args;
-    if (!Parse(Argc, Argv, Args))
+    DemoCommandLine Args({{"--show-menu", false}});
+    std::string Problem;
+    if (!Args.Parse(Argc, Argv, Problem))
     {
-        std::fprintf(stderr,
-                     "usage: controls-gallery [--headless [--screenshot FILE.png|FILE.bmp]] "
-                     "[--show-menu] [--exit-after-ms N]\n");
+        std::fprintf(stderr, "controls-gallery: %s\nusage: controls-gallery %s [--show-menu]\n",
+                     Problem.c_str(), DemoCommandLine::CommonUsage);
         return 1;
     }
     std::string Error;
-    std::unique_ptr<TBackend> Backend = StartBackend(Args.Headless, Error);
+    std::unique_ptr<TBackend> Backend = StartBackend(Args.Headless(), Error);
     if (!Backend)
     {
         std::fprintf(stderr, "controls-gallery: %s\n", Error.c_str());
@@ -117,15 +86,15 @@ int main(int Argc, char** Argv)
 
         auto Shoot = [&]
         {
-            if (!Headless || Args.Screenshot.empty()) return;
-            if (!Headless->SaveScreenshot(Args.Screenshot))
+            if (!Headless || Args.Screenshot().empty()) return;
+            if (!Headless->SaveScreenshot(Args.Screenshot()))
             {
                 std::fprintf(stderr, "controls-gallery: cannot write %s\n",
-                             Args.Screenshot.c_str());
+                             Args.Screenshot().c_str());
                 Result = 3;
             }
         };
-        if (Args.ShowMenu)
+        if (Args.Options().Has("--show-menu"))
         {
             // The picture is taken once the open menu waits for input.
             auto Old = Form->WindowProc;
@@ -142,8 +111,8 @@ int main(int Argc, char** Argv)
         else if (Headless)
             Shoot();
         if (Headless) return Result;
-        if (Args.ExitAfterMs > 0)
-            SetTimer(nullptr, 0, static_cast<UINT>(Args.ExitAfterMs), QuitOnTimer);
+        if (Args.ExitAfterMs() > 0)
+            SetTimer(nullptr, 0, static_cast<UINT>(Args.ExitAfterMs()), QuitOnTimer);
         App.Run();
     }
     catch (const std::exception& E)

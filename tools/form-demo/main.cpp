@@ -10,6 +10,7 @@
 #include "platform/win/WinApi.h"
 #include "platform/win/headless/HeadlessDesktop.h"
 #include "platform/win/sdl/StartBackend.h"
+#include "tools/common/DemoCommandLine.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,35 +19,6 @@
 
 namespace
 {
-struct TArguments
-{
-    bool Headless = false;
-    std::string Screenshot;
-    int ExitAfterMs = 0;
-};
-
-bool Parse(int Argc, char** Argv, TArguments& Out)
-{
-    for (int I = 1; I < Argc; ++I)
-    {
-        std::string Arg = Argv[I];
-        if (Arg == "--headless")
-            Out.Headless = true;
-        else if (Arg == "--screenshot" && I + 1 < Argc)
-            Out.Screenshot = Argv[++I];
-        else if (Arg == "--exit-after-ms" && I + 1 < Argc)
-        {
-            char* End = nullptr;
-            long Value = std::strtol(Argv[++I], &End, 10);
-            if (*End || Value < 0 || Value > 3600000) return false;
-            Out.ExitAfterMs = static_cast<int>(Value);
-        }
-        else
-            return false;
-    }
-    return true;
-}
-
 void QuitOnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
     if (Application) Application->Terminate();
@@ -55,15 +27,16 @@ void QuitOnTimer(HWND, UINT, UINT_PTR, DWORD)
 
 int main(int Argc, char** Argv)
 {
-    TArguments Args;
-    if (!Parse(Argc, Argv, Args))
+    DemoCommandLine Args;
+    std::string Problem;
+    if (!Args.Parse(Argc, Argv, Problem))
     {
-        std::fprintf(stderr, "usage: form-demo [--headless] [--screenshot FILE.png|FILE.bmp] "
-                             "[--exit-after-ms N]\n");
+        std::fprintf(stderr, "form-demo: %s\nusage: form-demo %s\n", Problem.c_str(),
+                     DemoCommandLine::CommonUsage);
         return 1;
     }
     std::string Error;
-    std::unique_ptr<TBackend> Backend = StartBackend(Args.Headless, Error);
+    std::unique_ptr<TBackend> Backend = StartBackend(Args.Headless(), Error);
     if (!Backend)
     {
         std::fprintf(stderr, "form-demo: %s (try --headless)\n", Error.c_str());
@@ -86,15 +59,15 @@ int main(int Argc, char** Argv)
         std::fflush(stdout);
         if (Headless)
         {
-            if (!Args.Screenshot.empty() && !Headless->SaveScreenshot(Args.Screenshot))
+            if (!Args.Screenshot().empty() && !Headless->SaveScreenshot(Args.Screenshot()))
             {
-                std::fprintf(stderr, "form-demo: cannot write %s\n", Args.Screenshot.c_str());
+                std::fprintf(stderr, "form-demo: cannot write %s\n", Args.Screenshot().c_str());
                 return 3;
             }
             return 0;
         }
-        if (Args.ExitAfterMs > 0)
-            SetTimer(nullptr, 0, static_cast<UINT>(Args.ExitAfterMs), QuitOnTimer);
+        if (Args.ExitAfterMs() > 0)
+            SetTimer(nullptr, 0, static_cast<UINT>(Args.ExitAfterMs()), QuitOnTimer);
         App.Run();
     }
     catch (const std::exception& E)

@@ -2,7 +2,6 @@
 
 #include "platform/comm/PortMap.h"
 #include "protocol/CodeTables.h"
-#include "protocol/ReplyFramer.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -29,15 +28,6 @@ std::string LinkTarget(const std::string& Link)
     return Length > 0 ? std::string(Target, static_cast<size_t>(Length)) : std::string();
 }
 
-bool IsDangling(const std::string& Link)
-{
-    struct stat Info
-    {
-    };
-    return lstat(Link.c_str(), &Info) == 0 && S_ISLNK(Info.st_mode) &&
-           stat(Link.c_str(), &Info) != 0;
-}
-
 std::string Describe(const ModuleParameters& Block)
 {
     char Text[160];
@@ -47,35 +37,49 @@ std::string Describe(const ModuleParameters& Block)
 }
 } // namespace
 
+namespace
+{
+// Every fault with its name, in the order the usage text lists them.
+struct NamedFault
+{
+    ModuleFault Fault;
+    const char* Name;
+};
+constexpr NamedFault Faults[] = {
+    {ModuleFault::None, "none"},
+    {ModuleFault::Silent, "silent"},
+    {ModuleFault::BadChecksum, "bad-checksum"},
+    {ModuleFault::Split, "split"},
+    {ModuleFault::Garbage, "garbage"},
+    {ModuleFault::Duplicate, "duplicate"},
+    {ModuleFault::IgnoreWrite, "ignore-write"},
+    {ModuleFault::TrailingFrame, "trailing-frame"},
+    {ModuleFault::StaleFirst, "stale-first"},
+    {ModuleFault::DropFirst, "drop-first"},
+};
+} // namespace
+
 std::optional<ModuleFault> ParseModuleFault(std::string_view Text)
 {
-    for (ModuleFault Fault :
-         {ModuleFault::None, ModuleFault::Silent, ModuleFault::BadChecksum, ModuleFault::Split,
-          ModuleFault::Garbage, ModuleFault::Duplicate, ModuleFault::IgnoreWrite})
-        if (Text == ModuleFaultName(Fault)) return Fault;
+    for (const NamedFault& Named : Faults)
+        if (Text == Named.Name) return Named.Fault;
     return std::nullopt;
 }
 
 const char* ModuleFaultName(ModuleFault Fault)
 {
-    switch (Fault)
-    {
-    case ModuleFault::None:
-        return "none";
-    case ModuleFault::Silent:
-        return "silent";
-    case ModuleFault::BadChecksum:
-        return "bad-checksum";
-    case ModuleFault::Split:
-        return "split";
-    case ModuleFault::Garbage:
-        return "garbage";
-    case ModuleFault::Duplicate:
-        return "duplicate";
-    case ModuleFault::IgnoreWrite:
-        return "ignore-write";
-    }
+    for (const NamedFault& Named : Faults)
+        if (Named.Fault == Fault) return Named.Name;
     return "none";
+}
+
+std::string ModuleFaultNames()
+{
+    std::string Names;
+    for (const NamedFault& Named : Faults)
+        if (Named.Fault != ModuleFault::None)
+            Names += (Names.empty() ? "" : "|") + std::string(Named.Name);
+    return Names;
 }
 
 VirtualModule::~VirtualModule()
@@ -92,7 +96,9 @@ CommError VirtualModule::Start(VirtualModuleOptions Options)
         std::lock_guard Lock(FLock);
         std::copy_n(Initial.begin() + FrameDataStart, FrameDataLength, FData.begin());
         FRequests = 0;
+        FFlagsCleared = 0;
     }
+    FRequestsAnswered = 0;
     if (CommError Error = FPty.Create(); !Error.Ok()) return Error;
     if (CommError Error = FStop.Create(); !Error.Ok())
     {
@@ -129,20 +135,26 @@ CommError VirtualModule::Register()
     for (int Number = First; Number <= Last; ++Number)
     {
         const std::string Link = Folder + "/" + LinkFileName(Number);
-        // A link left behind by a module that died points nowhere: reuse it.
-        if (IsDangling(Link)) unlink(Link.c_str());
+        CommError Error = FPortLock.Acquire(Folder, Number);
+        if (Error.Status == CommStatus::Busy) continue;
+        if (!Error.Ok()) return Error;
+        // Whatever link is there now belongs to a module that is gone, and
+        // may point at a terminal that another module uses by now.
+        unlink(Link.c_str());
         if (symlink(FPty.DevicePath().c_str(), Link.c_str()) == 0)
         {
             FPort = Number;
             FLinkPath = Link;
             return {};
         }
-        if (errno != EEXIST) return ErrorFromErrno(errno, Link, "register");
+        const int Errno = errno;
+        FPortLock.Release();
+        return ErrorFromErrno(Errno, Link, "register");
     }
     if (FOptions.Port > 0)
         return MakeError(CommStatus::Busy,
-                         PortName(FOptions.Port) + " is already registered (" + Folder + "/" +
-                             LinkFileName(FOptions.Port) + " -> " +
+                         PortName(FOptions.Port) + " is registered by a running module (" + Folder +
+                             "/" + LinkFileName(FOptions.Port) + " -> " +
                              LinkTarget(Folder + "/" + LinkFileName(FOptions.Port)) + ")");
     return MakeError(CommStatus::Busy, "no free port number from " + std::to_string(FirstFreePort));
 }
@@ -151,6 +163,7 @@ void VirtualModule::Unregister()
 {
     if (!FLinkPath.empty() && LinkTarget(FLinkPath) == FPty.DevicePath()) unlink(FLinkPath.c_str());
     FLinkPath.clear();
+    FPortLock.Release();
     FPort = 0;
 }
 
@@ -185,6 +198,12 @@ uint64_t VirtualModule::Requests() const
     return FRequests;
 }
 
+uint64_t VirtualModule::StaleFlagsCleared() const
+{
+    std::lock_guard Lock(FLock);
+    return FFlagsCleared;
+}
+
 void VirtualModule::Answer(const uint8_t* Request)
 {
     const uint8_t Command = Request[6];
@@ -197,14 +216,18 @@ void VirtualModule::Answer(const uint8_t* Request)
     Frame Reply = BuildReadAll();
     Reply[6] = Command;
     std::string Line = Command == CommandReadAll ? "read-all" : "write-all";
+    Frame Before = Reply; // a frame of the block held before this request
     {
         std::lock_guard Lock(FLock);
+        std::copy(FData.begin(), FData.end(), Before.begin() + FrameDataStart);
         ++FRequests;
         if (Command == CommandWriteAll && FOptions.Fault != ModuleFault::IgnoreWrite)
             std::copy_n(Request + FrameDataStart, FrameDataLength, FData.begin());
         std::copy(FData.begin(), FData.end(), Reply.begin() + FrameDataStart);
     }
     Reply[FrameChecksumPosition] = FrameChecksum(std::span(Reply.data(), FrameChecksumPosition));
+    Before[FrameChecksumPosition] = FrameChecksum(std::span(Before.data(), FrameChecksumPosition));
+    const std::vector<uint8_t> Earlier(Before.begin(), Before.end());
     ModuleParameters Shown = DecodeFrameData(Reply);
     Line += Command == CommandWriteAll && FOptions.Fault != ModuleFault::IgnoreWrite ? ": stored "
                                                                                      : ": ";
@@ -245,6 +268,25 @@ void VirtualModule::Answer(const uint8_t* Request)
         FPending.push_back({Due, Bytes});
         Line += Command == CommandWriteAll ? "; write ignored, answered" : "; answered";
         break;
+    case ModuleFault::TrailingFrame:
+        Bytes.insert(Bytes.end(), Earlier.begin(), Earlier.end());
+        FPending.push_back({Due, Bytes});
+        Line += "; answered, then sent the earlier block";
+        break;
+    case ModuleFault::StaleFirst:
+        Bytes.insert(Bytes.begin(), Earlier.begin(), Earlier.end());
+        FPending.push_back({Due, Bytes});
+        Line += "; sent the earlier block, then answered";
+        break;
+    case ModuleFault::DropFirst:
+        if (FRequestsAnswered++ == 0)
+        {
+            Line += "; no answer to the first request (drop-first)";
+            break;
+        }
+        FPending.push_back({Due, Bytes});
+        Line += "; answered";
+        break;
     case ModuleFault::None:
         FPending.push_back({Due, Bytes});
         Line += "; answered";
@@ -253,17 +295,41 @@ void VirtualModule::Answer(const uint8_t* Request)
     if (FOptions.Log) FOptions.Log(Line);
 }
 
+void VirtualModule::TakeRequestByte(std::vector<uint8_t>& Request, uint8_t Byte)
+{
+    // A module reads its requests by their fixed size: 0xAF pairs or CR LF
+    // among the data do not cut a request short (only replies suffer from
+    // them, since the client's reply framer has no such knowledge).
+    Request.push_back(Byte);
+    for (;;)
+    {
+        const bool Synced = Request.empty() || (Request[0] == FrameSync &&
+                                                (Request.size() < 2 || Request[1] == FrameSync));
+        if (!Synced)
+        {
+            Request.erase(Request.begin());
+            continue;
+        }
+        if (Request.size() < FrameSize) return;
+        const bool Valid = Request[7] == FrameDataLength &&
+                           Request[FrameChecksumPosition] ==
+                               FrameChecksum(std::span(Request.data(), FrameChecksumPosition)) &&
+                           Request[FrameSize - 2] == 0x0D && Request[FrameSize - 1] == 0x0A;
+        if (Valid)
+        {
+            Answer(Request.data());
+            Request.clear();
+            return;
+        }
+        if (FOptions.Log) FOptions.Log("ignored malformed request");
+        // Look for the next request after this one's sync byte.
+        Request.erase(Request.begin());
+    }
+}
+
 void VirtualModule::Run()
 {
-    ReplyFramer Requests;
-    Requests.SetCompletionHandler(
-        [&](int Flag, const ModuleParameters*)
-        {
-            if (Flag == 0)
-                Answer(Requests.Buffer().data());
-            else if (FOptions.Log)
-                FOptions.Log("ignored malformed request");
-        });
+    std::vector<uint8_t> Request; // bytes of the request under assembly
     const int Master = FPty.MasterFd();
     size_t Unsent = 0; // bytes of FPending.front() already written
     for (;;)
@@ -289,14 +355,23 @@ void VirtualModule::Run()
             Timeout = static_cast<int>(
                 std::chrono::ceil<std::chrono::milliseconds>(FPending.front().Due - Clock::now())
                     .count());
-        pollfd Watch[2] = {{Master, static_cast<short>(POLLIN | (Blocked ? POLLOUT : 0)), 0},
-                           {FStop.Fd(), POLLIN, 0}};
-        if (poll(Watch, 2, std::max(Timeout, -1)) < 0)
+        pollfd Watch[3] = {{Master, static_cast<short>(POLLIN | (Blocked ? POLLOUT : 0)), 0},
+                           {FStop.Fd(), POLLIN, 0},
+                           {FPty.OpenerWatchFd(), POLLIN, 0}};
+        if (poll(Watch, 3, std::max(Timeout, -1)) < 0)
         {
             if (errno == EINTR) continue;
             return;
         }
         if (Watch[1].revents & POLLIN) return;
+        if ((Watch[2].revents & POLLIN) && FPty.OnOpenerEvents())
+        {
+            {
+                std::lock_guard Lock(FLock);
+                ++FFlagsCleared;
+            }
+            if (FOptions.Log) FOptions.Log("cleared the exclusive flag its last opener left set");
+        }
         if (Watch[0].revents & POLLNVAL) return;
         if (Watch[0].revents & POLLIN)
         {
@@ -304,7 +379,7 @@ void VirtualModule::Run()
             const ssize_t Got = read(Master, Buffer, sizeof Buffer);
             if (Got < 0 && errno != EAGAIN && errno != EINTR) return;
             for (ssize_t i = 0; i < Got; ++i)
-                Requests.Feed(Buffer[i]);
+                TakeRequestByte(Request, Buffer[i]);
         }
         else if (Watch[0].revents & (POLLHUP | POLLERR))
         {

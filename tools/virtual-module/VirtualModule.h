@@ -1,11 +1,12 @@
 #pragma once
 
 #include "platform/comm/CommError.h"
+#include "platform/comm/PortLock.h"
 #include "platform/comm/PseudoTerminal.h"
 #include "platform/comm/StopSignal.h"
+#include "protocol/DefaultParameters.h"
 #include "protocol/Frames.h"
 #include "protocol/ModuleParameters.h"
-#include "serial/DefaultParameters.h"
 
 #include <array>
 #include <chrono>
@@ -22,18 +23,24 @@
 enum class ModuleFault
 {
     None,
-    Silent,      // never answers
-    BadChecksum, // answers with a wrong checksum byte
-    Split,       // sends each answer in two parts with a pause between
-    Garbage,     // sends line noise (stray sync bytes, CR LF) before each answer
-    Duplicate,   // sends each answer twice
-    IgnoreWrite, // answers a write with its stored block, unchanged
+    Silent,        // never answers
+    BadChecksum,   // answers with a wrong checksum byte
+    Split,         // sends each answer in two parts with a pause between
+    Garbage,       // sends line noise (stray sync bytes, CR LF) before each answer
+    Duplicate,     // sends each answer twice
+    IgnoreWrite,   // answers a write with its stored block, unchanged
+    TrailingFrame, // sends its answer, then at once a frame of the block it held before
+    StaleFirst,    // sends a frame of the block it held before, then at once its answer
+    DropFirst,     // does not answer the first request; answers every later one
 };
 
 // "silent", "bad-checksum", "split", "garbage", "duplicate", "ignore-write",
-// "none"; nullopt for anything else.
+// "trailing-frame", "stale-first", "drop-first", "none"; nullopt for
+// anything else.
 std::optional<ModuleFault> ParseModuleFault(std::string_view Text);
 const char* ModuleFaultName(ModuleFault Fault);
+// The names of every fault but "none", separated by '|'.
+std::string ModuleFaultNames();
 
 struct VirtualModuleOptions
 {
@@ -47,15 +54,19 @@ struct VirtualModuleOptions
     std::function<void(const std::string& Line)> Log;
 };
 
-// A radio module played on a pseudo-terminal. It answers a read-all
-// request with its stored block (command 0x02) and a write-all request with
-// a valid checksum by storing the block and answering with it (command
-// 0x01); malformed requests are ignored. The block is kept as the wire bytes
-// it was written with, so an answer repeats a write exactly.
+// A radio module played on a pseudo-terminal. It reads requests as 25-byte
+// frames and answers a read-all request with its stored block (command
+// 0x02) and a write-all request with a valid checksum by storing the block
+// and answering with it (command 0x01); malformed requests are ignored. The block is kept as the
+// wire bytes it was written with, so an answer repeats a write exactly.
 //
-// Start registers the device as a port (link "com<N>" in the runtime
-// folder); Stop, or the destructor, removes the link if it still points at
-// this module's device.
+// Start registers the device as a port: it takes the number's PortLock for
+// its lifetime (reclaiming a number whose owner is gone) and makes the link
+// "com<N>" in the runtime folder; Stop, or the destructor, removes the link
+// if it still points at this module's device, and lets the number go.
+//
+// Log is called on the module's thread while it answers; it must not block
+// for long (see LogWriter).
 class VirtualModule
 {
   public:
@@ -74,6 +85,8 @@ class VirtualModule
     const std::string& LinkPath() const { return FLinkPath; }
     ModuleParameters Block() const; // decoded from the stored bytes
     uint64_t Requests() const;      // well-formed requests seen
+    // Exclusive flags cleared after their holder went away without clearing.
+    uint64_t StaleFlagsCleared() const;
 
   private:
     using DataBytes = std::array<uint8_t, FrameDataLength>;
@@ -82,6 +95,7 @@ class VirtualModule
     void Unregister();
     void Run();
     void Answer(const uint8_t* Request);
+    void TakeRequestByte(std::vector<uint8_t>& Request, uint8_t Byte);
 
     VirtualModuleOptions FOptions;
     PseudoTerminal FPty;
@@ -89,9 +103,11 @@ class VirtualModule
     std::thread FThread;
     int FPort = 0;
     std::string FLinkPath;
-    mutable std::mutex FLock; // guards FData and FRequests
+    PortLock FPortLock;
+    mutable std::mutex FLock; // guards FData, FRequests and FFlagsCleared
     DataBytes FData{};
     uint64_t FRequests = 0;
+    uint64_t FFlagsCleared = 0;
     // Answers waiting for their time, in order (module thread only).
     struct Pending
     {
@@ -99,4 +115,5 @@ class VirtualModule
         std::vector<uint8_t> Bytes;
     };
     std::vector<Pending> FPending;
+    uint64_t FRequestsAnswered = 0; // requests seen by the answering code (module thread only)
 };

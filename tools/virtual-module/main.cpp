@@ -4,49 +4,60 @@
 #include "tools/virtual-module/VirtualModule.h"
 
 #include "platform/comm/PortMap.h"
+#include "tools/common/OptionParser.h"
+#include "tools/common/Version.h"
+#include "tools/virtual-module/LogWriter.h"
 
-#include <charconv>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
-#include <mutex>
 #include <pthread.h>
-#include <string_view>
+#include <span>
+#include <unistd.h>
 
 namespace
 {
-int Usage()
+int Usage(const std::string& Problem)
 {
-    std::fprintf(stderr, "usage: novla-virtual-module [--port N] [--delay-ms D] "
-                         "[--fault silent|bad-checksum|split|garbage|duplicate|ignore-write]\n");
+    std::fprintf(stderr, "novla-virtual-module: %s\n", Problem.c_str());
+    std::fprintf(stderr,
+                 "usage: novla-virtual-module [--port N] [--delay-ms D] [--fault %s]\n"
+                 "       novla-virtual-module --version\n",
+                 ModuleFaultNames().c_str());
     return 1;
-}
-
-bool ParseInt(std::string_view Text, int Low, int High, int& Value)
-{
-    const auto [End, Error] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
-    return Error == std::errc() && End == Text.data() + Text.size() && Value >= Low &&
-           Value <= High;
 }
 } // namespace
 
 int main(int Argc, char** Argv)
 {
-    VirtualModuleOptions Options;
-    for (int i = 1; i < Argc; ++i)
+    OptionParser Parser(
+        {{"--port", true}, {"--delay-ms", true}, {"--fault", true}, {"--version", false}});
+    std::string Error;
+    if (!Parser.Parse(std::span<char* const>(Argv + 1, static_cast<size_t>(Argc - 1)), Error))
+        return Usage(Error);
+    if (Parser.Has("--version"))
     {
-        const std::string_view Arg = Argv[i];
-        if (i + 1 >= Argc) return Usage();
-        const std::string_view Value = Argv[++i];
-        int Number = 0;
-        if (Arg == "--port" && ParseInt(Value, 1, 9999, Number))
-            Options.Port = Number;
-        else if (Arg == "--delay-ms" && ParseInt(Value, 0, 60000, Number))
-            Options.Delay = std::chrono::milliseconds(Number);
-        else if (Arg == "--fault" && ParseModuleFault(Value))
-            Options.Fault = *ParseModuleFault(Value);
-        else
-            return Usage();
+        std::printf("novla-virtual-module %s\n", ProductVersion());
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+    VirtualModuleOptions Options;
+    long Number = 0;
+    if (const auto Port = Parser.Value("--port"))
+    {
+        if (!ParseIntegerOption(*Port, 1, 9999, Number))
+            return Usage("port '" + *Port + "' is not a number from 1 to 9999");
+        Options.Port = static_cast<int>(Number);
+    }
+    if (const auto Delay = Parser.Value("--delay-ms"))
+    {
+        if (!ParseIntegerOption(*Delay, 0, 60000, Number))
+            return Usage("delay '" + *Delay + "' is not a number of milliseconds from 0 to 60000");
+        Options.Delay = std::chrono::milliseconds(Number);
+    }
+    if (const auto Fault = Parser.Value("--fault"))
+    {
+        const auto Parsed = ParseModuleFault(*Fault);
+        if (!Parsed) return Usage("unknown fault '" + *Fault + "'");
+        Options.Fault = *Parsed;
     }
 
     // Signals are taken by sigwait below; every thread started from here
@@ -58,23 +69,26 @@ int main(int Argc, char** Argv)
     pthread_sigmask(SIG_BLOCK, &Stopping, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 
-    Options.Log = [](const std::string& Line)
+    // The module answers on its own thread; an output nobody reads must
+    // never hold it up, so its lines go through the writer's queue.
+    LogWriter Log;
+    if (!Log.Start(STDOUT_FILENO))
     {
-        std::printf("%s\n", Line.c_str());
-        std::fflush(stdout);
-    };
-    VirtualModule Module;
-    if (const CommError Error = Module.Start(Options); !Error.Ok())
-    {
-        std::fprintf(stderr, "novla-virtual-module: %s\n", Error.Message.c_str());
+        std::fprintf(stderr, "novla-virtual-module: the log thread did not start\n");
         return 1;
     }
-    std::printf("ready %s %s\n", PortName(Module.PortNumber()).c_str(),
-                Module.DevicePath().c_str());
-    std::fflush(stdout);
+    Options.Log = [&Log](const std::string& Line) { Log.Post(Line); };
+    VirtualModule Module;
+    if (const CommError Failure = Module.Start(Options); !Failure.Ok())
+    {
+        std::fprintf(stderr, "novla-virtual-module: %s\n", Failure.Message.c_str());
+        return 1;
+    }
+    Log.Post("ready " + PortName(Module.PortNumber()) + " " + Module.DevicePath());
 
     int Signal = 0;
     sigwait(&Stopping, &Signal);
     Module.Stop();
+    Log.Stop();
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "platform/gfx/Color.h"
 #include "platform/gfx/DrawText.h"
 #include "platform/gfx/Shapes.h"
+#include "platform/win/WinApi.h"
 
 #include <cmath>
 #include <vector>

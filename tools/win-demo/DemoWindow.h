@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/win/WinApi.h"
+#include "platform/gfx/Color.h"
+#include "platform/win/WinTypes.h"
 
 #include <functional>
 #include <string>

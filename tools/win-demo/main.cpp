@@ -4,8 +4,10 @@
 
 #include "DemoWindow.h"
 
+#include "platform/win/WinApi.h"
 #include "platform/win/headless/HeadlessDesktop.h"
 #include "platform/win/sdl/StartBackend.h"
+#include "tools/common/DemoCommandLine.h"
 
 #include <chrono>
 #include <cstdio>
@@ -16,50 +18,30 @@
 
 namespace
 {
-struct TArguments
+// The demo window's options; false with Error on a bad value.
+bool ReadDemoOptions(const OptionParser& Options, TDemoOptions& Demo, std::string& Error)
 {
-    TDemoOptions Demo;
-    bool Headless = false;
-    std::string Screenshot;
-    int ExitAfterMs = 0;
-};
-
-bool ParseInt(const char* Text, int& Out)
-{
-    char* End = nullptr;
-    long Value = std::strtol(Text, &End, 10);
-    if (!*Text || *End || Value < -100000 || Value > 100000) return false;
-    Out = static_cast<int>(Value);
-    return true;
-}
-
-bool Parse(int Argc, char** Argv, TArguments& Out)
-{
-    for (int I = 1; I < Argc; ++I)
+    const std::pair<const char*, int*> Numbers[] = {
+        {"--x", &Demo.X},           {"--y", &Demo.Y},           {"--width", &Demo.Width},
+        {"--height", &Demo.Height}, {"--panels", &Demo.Panels}, {"--round", &Demo.Round}};
+    for (const auto& [Name, Target] : Numbers)
     {
-        std::string Arg = Argv[I];
-        const char* Value = I + 1 < Argc ? Argv[I + 1] : nullptr;
-        auto Number = [&](int& Target)
+        const auto Text = Options.Value(Name);
+        if (!Text) continue;
+        long Value = 0;
+        if (!ParseIntegerOption(*Text, -100000, 100000, Value))
         {
-            if (!Value || !ParseInt(Value, Target)) return false;
-            ++I;
-            return true;
-        };
-        if (Arg == "--headless")
-            Out.Headless = true;
-        else if (Arg == "--screenshot" && Value)
-            Out.Screenshot = Argv[++I];
-        else if (Arg == "--x"               ? !Number(Out.Demo.X)
-                 : Arg == "--y"             ? !Number(Out.Demo.Y)
-                 : Arg == "--width"         ? !Number(Out.Demo.Width)
-                 : Arg == "--height"        ? !Number(Out.Demo.Height)
-                 : Arg == "--panels"        ? !Number(Out.Demo.Panels)
-                 : Arg == "--round"         ? !Number(Out.Demo.Round)
-                 : Arg == "--exit-after-ms" ? !Number(Out.ExitAfterMs)
-                                            : true)
+            Error = std::string(Name) + " '" + *Text + "' is not a number";
             return false;
+        }
+        *Target = static_cast<int>(Value);
     }
-    return Out.Demo.Width > 0 && Out.Demo.Height > 0 && Out.Demo.Panels >= 0;
+    if (Demo.Width <= 0 || Demo.Height <= 0 || Demo.Panels < 0)
+    {
+        Error = "the width and height must be positive and the panel count not negative";
+        return false;
+    }
+    return true;
 }
 
 void QuitOnTimer(HWND, UINT, UINT_PTR, DWORD)
@@ -71,30 +53,37 @@ void QuitOnTimer(HWND, UINT, UINT_PTR, DWORD)
 int main(int Argc, char** Argv)
 {
     const auto Start = std::chrono::steady_clock::now();
-    TArguments Args;
-    if (!Parse(Argc, Argv, Args))
+    DemoCommandLine Args({{"--x", true},
+                          {"--y", true},
+                          {"--width", true},
+                          {"--height", true},
+                          {"--panels", true},
+                          {"--round", true}});
+    TDemoOptions Demo;
+    std::string Problem;
+    if (!Args.Parse(Argc, Argv, Problem) || !ReadDemoOptions(Args.Options(), Demo, Problem))
     {
         std::fprintf(stderr,
-                     "usage: win-demo [--headless] [--screenshot FILE.png|FILE.bmp] [--x N] [--y "
-                     "N] [--width N]\n"
-                     "                [--height N] [--panels N] [--round N] [--exit-after-ms N]\n");
+                     "win-demo: %s\nusage: win-demo %s [--x N] [--y N] [--width N]\n"
+                     "                [--height N] [--panels N] [--round N]\n",
+                     Problem.c_str(), DemoCommandLine::CommonUsage);
         return 1;
     }
-    Args.Demo.OnClick = [](const std::string& Name)
+    Demo.OnClick = [](const std::string& Name)
     {
         std::printf("click %s\n", Name.c_str());
         std::fflush(stdout);
     };
 
     std::string Error;
-    std::unique_ptr<TBackend> Backend = StartBackend(Args.Headless, Error);
+    std::unique_ptr<TBackend> Backend = StartBackend(Args.Headless(), Error);
     if (!Backend)
     {
         std::fprintf(stderr, "win-demo: %s (try --headless)\n", Error.c_str());
         return 2;
     }
     auto* Headless = dynamic_cast<THeadlessDesktop*>(Backend.get());
-    HWND Window = CreateDemoWindow(Args.Demo);
+    HWND Window = CreateDemoWindow(Demo);
     if (!Window)
     {
         std::fprintf(stderr, "win-demo: the window could not be created\n");
@@ -115,16 +104,16 @@ int main(int Argc, char** Argv)
 
     if (Headless)
     {
-        if (!Args.Screenshot.empty() && !Headless->SaveScreenshot(Args.Screenshot))
+        if (!Args.Screenshot().empty() && !Headless->SaveScreenshot(Args.Screenshot()))
         {
-            std::fprintf(stderr, "win-demo: cannot write %s\n", Args.Screenshot.c_str());
+            std::fprintf(stderr, "win-demo: cannot write %s\n", Args.Screenshot().c_str());
             return 3;
         }
         DestroyWindow(Window);
         return 0;
     }
-    if (Args.ExitAfterMs > 0)
-        SetTimer(nullptr, 0, static_cast<UINT>(Args.ExitAfterMs), QuitOnTimer);
+    if (Args.ExitAfterMs() > 0)
+        SetTimer(nullptr, 0, static_cast<UINT>(Args.ExitAfterMs()), QuitOnTimer);
     while (GetMessage(&Msg, nullptr, 0, 0) > 0)
     {
         TranslateMessage(&Msg);

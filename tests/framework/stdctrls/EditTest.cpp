@@ -6,6 +6,7 @@
 #include "framework/controls/Form.h"
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/StdCtrlMessages.h"
+#include "platform/gfx/Shapes.h"
 #include "platform/win/WinApi.h"
 
 namespace
@@ -340,6 +341,54 @@ TEST_F(EditForm, ADescendantsRightAlignedStyleAlignsTheText)
     EXPECT_GE(Number->PosToX(6), Number->ClientWidth() - 3);
 }
 
+TEST_F(EditForm, AMultiLineEditKeepsItsTextInsideTheFormattingRectangle)
+{
+    struct TRectEdit : TEdit
+    {
+        using TCustomEdit::PosToX;
+        using TEdit::TEdit;
+        bool Multi = true;
+        void CreateParams(TCreateParams& Params) override
+        {
+            TEdit::CreateParams(Params);
+            Params.Style |= ES_RIGHT | (Multi ? ES_MULTILINE : 0);
+        }
+    };
+    auto Rect = [](TWinControl* E)
+    {
+        RECT R{};
+        SendMessage(E->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&R));
+        return R;
+    };
+    auto* Multi = new TRectEdit(Form);
+    Multi->SetParent(Form);
+    Multi->SetBounds(10, 90, 100, 21);
+    Multi->SetColor(clLime);
+    Multi->SetText("12");
+    const int W = Multi->ClientWidth();
+    const int H = Multi->ClientHeight();
+    EXPECT_EQ(Rect(Multi).right, W - 1) << "the default: the client area less the margin";
+    RECT Narrow{0, 0, W - 20, H + 1};
+    SendMessage(Multi->Handle(), EM_SETRECT, 0, reinterpret_cast<LPARAM>(&Narrow));
+    EXPECT_EQ(Rect(Multi).right, W - 20);
+    EXPECT_LE(Multi->PosToX(2), W - 20) << "right-aligned at the rectangle's edge";
+    Multi->SetText("WWWWWWWWWWWWWWWWWWWWWWWW");
+    FDesktop.Pump();
+    TPoint Origin = Multi->ClientOrigin();
+    for (int X = W - 19; X < W; ++X)
+        EXPECT_EQ(FDesktop.ScreenPixel(Origin.X + X, Origin.Y + H / 2), clLime) << X;
+    // A resize brings back the default.
+    Multi->SetWidth(120);
+    EXPECT_EQ(Rect(Multi).right, Multi->ClientWidth() - 1);
+
+    auto* Single = new TRectEdit(Form);
+    Single->Multi = false;
+    Single->SetParent(Form);
+    Single->SetBounds(10, 120, 100, 21);
+    SendMessage(Single->Handle(), EM_SETRECT, 0, reinterpret_cast<LPARAM>(&Narrow));
+    EXPECT_EQ(Rect(Single).right, Single->ClientWidth() - 1) << "a single-line edit ignores it";
+}
+
 TEST_F(EditForm, BorderStyleAndBorderWidthSetTheNonClientMargin)
 {
     EXPECT_EQ(Edit->ClientWidth(), 150 - 4); // the sunken edge
@@ -348,6 +397,48 @@ TEST_F(EditForm, BorderStyleAndBorderWidthSetTheNonClientMargin)
     Edit->SetBorderWidth(2);
     EXPECT_EQ(Edit->ClientWidth(), 146);
     EXPECT_EQ(Edit->ClientHeight(), 17);
+}
+
+namespace
+{
+// An edit that draws its own red frame into its border margin.
+class TFramedEdit : public TEdit
+{
+  public:
+    using TEdit::TEdit;
+
+  protected:
+    void PaintBorderMargin(HDC Dc, const TRect& Margin) override
+    {
+        FillRect(*Dc, Margin, gfx::TBrush::Solid(clRed));
+    }
+};
+} // namespace
+
+TEST_F(EditForm, ANonClientRepaintKeepsTheFrameADescendantDrawsInTheMargin)
+{
+    auto* Framed = new TFramedEdit(Form);
+    Framed->SetParent(Form);
+    Framed->SetBorderStyle(bsNone);
+    Framed->SetBorderWidth(2);
+    Framed->SetBounds(10, 90, 100, 21);
+    FDesktop.Pump();
+    // A frame change repaints only the non-client area.
+    SetWindowPos(Framed->Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    FDesktop.Pump();
+    RECT W;
+    GetWindowRect(Framed->Handle(), &W);
+    EXPECT_EQ(FDesktop.ScreenPixel(W.left, W.top), clRed);
+    EXPECT_EQ(FDesktop.ScreenPixel(W.left + 1, W.top + 10), clRed);
+    EXPECT_EQ(FDesktop.ScreenPixel(W.right - 2, W.bottom - 2), clRed);
+    // The plain edit still fills its margin in its colour.
+    Edit->SetBorderStyle(bsNone);
+    Edit->SetBorderWidth(2);
+    Edit->SetColor(clLime);
+    FDesktop.Pump();
+    GetWindowRect(Edit->Handle(), &W);
+    EXPECT_EQ(FDesktop.ScreenPixel(W.left, W.top), clLime);
 }
 
 TEST_F(EditForm, DisabledTextIsGrey)

@@ -1,10 +1,13 @@
 #include "platform/comm/PortMap.h"
 
+#include "platform/comm/PortLock.h"
+
 #include "tests/platform/comm/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,9 +23,24 @@ struct PortMapFixture : ::testing::Test
         ASSERT_TRUE(EnsurePrivateFolder(Folders.User).Ok());
         ASSERT_TRUE(EnsurePrivateFolder(Folders.Runtime).Ok());
     }
+    std::vector<std::unique_ptr<PortLock>> Owners; // what a registering module holds
+
+    // A link; in the runtime folder owned (locked) by this test as long as it runs.
     void Link(const std::string& Folder, int Number, const std::string& Target)
     {
+        if (Folder == Folders.Runtime)
+        {
+            Owners.push_back(std::make_unique<PortLock>());
+            ASSERT_TRUE(Owners.back()->Acquire(Folder, Number).Ok());
+        }
         ASSERT_EQ(symlink(Target.c_str(), (Folder + "/" + LinkFileName(Number)).c_str()), 0);
+    }
+    bool Exists(const std::string& Path) const
+    {
+        struct stat Info
+        {
+        };
+        return lstat(Path.c_str(), &Info) == 0;
     }
 };
 
@@ -131,6 +149,52 @@ TEST_F(PortMapFixture, LinksInAFolderOtherUsersCanWriteAreIgnored)
         ASSERT_EQ(chown(Folder.c_str(), geteuid(), getegid()), 0);
         ASSERT_EQ(chmod(Folder.c_str(), 0700), 0);
     }
+}
+
+TEST_F(PortMapFixture, RuntimeLinkWhoseOwnerIsGoneIsIgnoredAndRemoved)
+{
+    // Owner gone: its lock released; and a link that never had an owner.
+    Link(Folders.Runtime, 7, "/dev/pts/70");
+    ASSERT_EQ(symlink("/dev/pts/71", (Folders.Runtime + "/com8").c_str()), 0);
+    Owners.back()->Release();
+    const PortMap Map(Folders);
+    EXPECT_EQ(Map.Find(7)->Source, PortSource::DefaultTable);
+    EXPECT_EQ(Map.Find(8)->DevicePath, "/dev/ttyS7");
+    EXPECT_FALSE(Exists(Folders.Runtime + "/com7"));
+    EXPECT_FALSE(Exists(Folders.Runtime + "/com8"));
+
+    // The number can be taken again, and only by one owner at a time.
+    PortLock Next, Rival;
+    ASSERT_TRUE(Next.Acquire(Folders.Runtime, 7).Ok());
+    EXPECT_EQ(Rival.Acquire(Folders.Runtime, 7).Status, CommStatus::Busy);
+    EXPECT_TRUE(IsPortLockHeld(Folders.Runtime, 7));
+    Next.Release();
+    EXPECT_FALSE(IsPortLockHeld(Folders.Runtime, 7));
+    EXPECT_FALSE(Exists(PortLockPath(Folders.Runtime, 7)));
+}
+
+TEST_F(PortMapFixture, OnlyExactLinkNamesCountInTheListAndInTheLookup)
+{
+    Link(Folders.User, 5, "/dev/pts/50");
+    ASSERT_EQ(symlink("/dev/pts/60", (Folders.User + "/com06").c_str()), 0);
+    ASSERT_EQ(symlink("/dev/pts/61", (Folders.User + "/com0200").c_str()), 0);
+    const PortMap Map(Folders);
+    std::vector<int> Linked;
+    for (const PortLocation& Port : Map.Candidates())
+        if (Port.Source != PortSource::DefaultTable) Linked.push_back(Port.Number);
+    EXPECT_EQ(Linked, std::vector<int>{5});
+    EXPECT_EQ(Map.Find(6)->DevicePath, "/dev/ttyS5");
+    EXPECT_FALSE(Map.Find(200));
+}
+
+TEST_F(PortMapFixture, FoldersIgnoredForTheirPermissionsAreNamed)
+{
+    EXPECT_TRUE(PortMap(Folders).IgnoredFolders().empty());
+    ASSERT_EQ(chmod(Folders.User.c_str(), 0707), 0);
+    EXPECT_EQ(PortMap(Folders).IgnoredFolders(), std::vector<std::string>{Folders.User});
+    ASSERT_EQ(chmod(Folders.User.c_str(), 0700), 0);
+    // A folder that does not exist is not ignored, only absent.
+    EXPECT_TRUE(PortMap({Root.Path() + "/none", Root.Path() + "/none2"}).IgnoredFolders().empty());
 }
 
 TEST_F(PortMapFixture, DanglingLinkIsReportedNotReplacedByTheTable)

@@ -9,6 +9,9 @@
 #include <chrono>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -170,18 +173,120 @@ TEST(SerialDeviceOpen, ReportsWhyAPathCannotBeOpened)
     EXPECT_EQ(Device.Write(Bytes{1}, 10ms).Error.Status, CommStatus::NotOpen);
 }
 
+TEST(SerialDeviceOpen, OnlyTerminalDevicesOfTheirOwnAreOpened)
+{
+    TempFolder Folder;
+    const std::string Fifo = Folder.Path() + "/fifo";
+    ASSERT_EQ(mkfifo(Fifo.c_str(), 0600), 0);
+    for (const std::string& Path : {Fifo, Folder.Path(), std::string("/dev/ptmx"),
+                                    std::string("/dev/tty"), std::string("/dev/null")})
+    {
+        SerialDevice Device;
+        EXPECT_EQ(Device.Open(Path).Status, CommStatus::NotATerminal) << Path;
+        EXPECT_FALSE(Device.IsOpen());
+    }
+}
+
+bool IsExclusive(int Fd)
+{
+    int Flag = 0;
+    return ioctl(Fd, TIOCGEXCL, &Flag) == 0 && Flag != 0;
+}
+
+TEST(SerialDeviceOpen, AnotherProgramsExclusiveFlagIsRespectedAndLeftAlone)
+{
+    PseudoTerminal Peer;
+    ASSERT_TRUE(Peer.Create().Ok());
+    // Another program: exclusive flag, no advisory lock.
+    const int Other = open(Peer.DevicePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(Other, 0);
+    ASSERT_EQ(ioctl(Other, TIOCEXCL), 0);
+    SerialDevice Device;
+    EXPECT_EQ(Device.Open(Peer.DevicePath()).Status, CommStatus::Busy) << "also as root";
+    EXPECT_TRUE(IsExclusive(Other)) << "a failed open leaves the other program's flag";
+    ASSERT_EQ(ioctl(Other, TIOCNXCL), 0);
+
+    ASSERT_TRUE(Device.Open(Peer.DevicePath()).Ok());
+    EXPECT_TRUE(IsExclusive(Other));
+    Device.Close();
+    EXPECT_FALSE(IsExclusive(Other)) << "the flag this object set is cleared";
+    close(Other);
+}
+
+TEST(PseudoTerminalOpeners, AFlagWhoseHolderWentAwayIsCleared)
+{
+    PseudoTerminal Peer;
+    ASSERT_TRUE(Peer.Create().Ok());
+    ASSERT_GE(Peer.OpenerWatchFd(), 0);
+    auto Settle = [&]
+    {
+        pollfd Watch{Peer.OpenerWatchFd(), POLLIN, 0};
+        return poll(&Watch, 1, 2000) > 0 && Peer.OnOpenerEvents();
+    };
+    // A holder as this tool holds a device: advisory lock and flag. When it
+    // is killed, its descriptor closes (the lock goes) and the flag stays.
+    const int Holder = open(Peer.DevicePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(Holder, 0);
+    ASSERT_EQ(flock(Holder, LOCK_EX | LOCK_NB), 0);
+    ASSERT_EQ(ioctl(Holder, TIOCEXCL), 0);
+    // Another opener comes and goes while the holder lives: the flag stays.
+    close(open(Peer.DevicePath().c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC));
+    EXPECT_FALSE(Settle());
+    EXPECT_TRUE(IsExclusive(Holder));
+    close(Holder);
+    EXPECT_TRUE(Settle());
+    SerialDevice Next;
+    EXPECT_TRUE(Next.Open(Peer.DevicePath()).Ok());
+}
+
 TEST(SerialDeviceOpen, PermissionErrorNamesTheDeviceAndTheGroupToJoin)
 {
     TempFolder Folder;
     const std::string Node = Folder.Path() + "/ttyUSB9";
-    close(open(Node.c_str(), O_CREAT | O_WRONLY, 0660));
-    if (geteuid() != 0) GTEST_SKIP() << "needs root to give the node to another group";
-    ASSERT_EQ(chown(Node.c_str(), 0, 20), 0);
+    close(open(Node.c_str(), O_CREAT | O_WRONLY, 0600));
+    // Root hands the node to a group of its choice; anyone else to a group
+    // of their own, which is as good for the advice.
+    const gid_t Group = geteuid() == 0 ? 20 : getegid();
+    ASSERT_EQ(chown(Node.c_str(), geteuid(), Group), 0);
+    ASSERT_EQ(chmod(Node.c_str(), 0660), 0);
     const CommError Error = ErrorFromErrno(EACCES, Node, "open");
     EXPECT_EQ(Error.Status, CommStatus::PermissionDenied);
     EXPECT_NE(Error.Message.find(Node), std::string::npos) << Error.Message;
-    const std::string Group = PermissionHint(Node);
-    EXPECT_NE(Group.find("usermod -aG"), std::string::npos) << Group;
-    EXPECT_NE(Error.Message.find(Group), std::string::npos) << Error.Message;
+    const std::string Hint = PermissionHint(Node);
+    EXPECT_NE(Error.Message.find(Hint), std::string::npos) << Error.Message;
+    if (Group != 0)
+    {
+        EXPECT_NE(Hint.find("usermod -aG"), std::string::npos) << Hint;
+    }
 }
+
+TEST(PermissionAdvice, JoiningAGroupOnlyWhenThatGroupMayReadAndWrite)
+{
+    const struct
+    {
+        unsigned Mode;
+        unsigned GroupId;
+        const char* Group;
+        bool Join;
+    } Cases[] = {
+        {0660, 20, "dialout", true},  {0620, 20, "dialout", false}, {0640, 20, "dialout", false},
+        {0600, 20, "dialout", false}, {0666, 20, "dialout", true},  {0660, 0, "root", false},
+        {0660, 5, "tty", false},      {0660, 4242, "root", false},  {0606, 20, "dialout", false},
+        {020660, 18, "uucp", true},
+    };
+    for (const auto& Case : Cases)
+    {
+        const std::string Advice = PermissionAdvice(Case.Mode, "root", Case.GroupId, Case.Group);
+        EXPECT_EQ(Advice.find("usermod -aG") != std::string::npos, Case.Join)
+            << Case.Group << " " << std::oct << Case.Mode << ": " << Advice;
+        for (const char* Never : {"usermod -aG root", "usermod -aG tty"})
+            EXPECT_EQ(Advice.find(Never), std::string::npos) << Advice;
+        if (!Case.Join)
+        {
+            EXPECT_NE(Advice.find("ask its owner or an administrator"), std::string::npos)
+                << Advice;
+        }
+    }
+}
+
 } // namespace

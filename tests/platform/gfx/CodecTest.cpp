@@ -396,6 +396,39 @@ TEST(IcoCodec, RejectsBadInput)
     }
 }
 
+TEST(IcoCodec, WrittenIconsReadBackWithTheirAlpha)
+{
+    // Opaque, clear and half-covered pixels, at two sizes (256 is stored as 0).
+    auto Make = [](int Size)
+    {
+        TSurface S(Size, Size, clRed);
+        S.Row(0)[0] = 0;
+        S.Row(1)[1] = 0x80400000; // half-covered dark blue, premultiplied
+        return S;
+    };
+    const TSurface Small = Make(16), Large = Make(256);
+    const TSurface* Images[] = {&Small, &Large};
+    std::vector<uint8_t> Bytes;
+    ASSERT_EQ(WriteIco(Images, Bytes), TCodecStatus::Ok);
+    for (int Size : {16, 256})
+    {
+        TSurface S;
+        ASSERT_EQ(ReadIco(Bytes, S, Size), TCodecStatus::Ok);
+        ASSERT_EQ(S.Width(), Size);
+        EXPECT_EQ(S.RawPixel(5, 5), 0xFFFF0000u);
+        EXPECT_EQ(S.RawPixel(0, 0), 0u);
+        EXPECT_EQ(S.RawPixel(1, 1), 0x80400000u);
+        EXPECT_EQ(S.RawPixel(Size - 1, Size - 1), 0xFFFF0000u);
+    }
+
+    const TSurface Empty, Huge(257, 1);
+    const TSurface* None[] = {&Empty};
+    const TSurface* TooBig[] = {&Huge};
+    EXPECT_EQ(WriteIco({}, Bytes), TCodecStatus::Malformed);
+    EXPECT_EQ(WriteIco(None, Bytes), TCodecStatus::Malformed);
+    EXPECT_EQ(WriteIco(TooBig, Bytes), TCodecStatus::Unsupported);
+}
+
 TEST(PictureFile, SavesByExtensionAndLoadsBySignature)
 {
     const std::filesystem::path Dir =
@@ -439,4 +472,20 @@ TEST(PngCodec, RoundTripAndDamagedData)
     BadCrc[20] ^= 0xFF; // inside the header chunk
     EXPECT_EQ(ReadPng(BadCrc, S), TCodecStatus::Malformed);
     EXPECT_EQ(S.Pixel(0, 0), clRed);
+}
+
+TEST(PngCodec, KeepsAlphaOnlyWhenAsked)
+{
+    TSurface Icon(2, 1, clBlue);
+    Icon.Row(0)[1] = 0x40002000; // a quarter of dark green, premultiplied
+    std::vector<uint8_t> Bytes;
+    TSurface Decoded;
+    ASSERT_EQ(WritePng(Icon, Bytes, true), TCodecStatus::Ok);
+    ASSERT_EQ(ReadPng(Bytes, Decoded), TCodecStatus::Ok);
+    EXPECT_EQ(Decoded.RawPixel(0, 0), 0xFF0000FFu);
+    EXPECT_EQ(Decoded.RawPixel(1, 0), 0x40002000u);
+
+    ASSERT_EQ(WritePng(Icon, Bytes), TCodecStatus::Ok);
+    ASSERT_EQ(ReadPng(Bytes, Decoded), TCodecStatus::Ok);
+    EXPECT_EQ(Decoded.RawPixel(1, 0) >> 24, 0xFFu);
 }

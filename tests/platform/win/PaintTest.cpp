@@ -288,6 +288,26 @@ TEST_F(PaintTest, PrintDrawsAWindowAndItsChildrenIntoAGivenContext)
     EXPECT_EQ(Untouched.Pixel(103, 72), RGB(1, 2, 3)) << "PRF_CHECKVISIBLE skips a hidden window";
 }
 
+TEST_F(PaintTest, WindowFromDCNamesTheWindowAnOpenContextDrawsInto)
+{
+    HWND Top = Make(WS_POPUP | WS_VISIBLE, nullptr, {0, 0, 100, 100}, Red);
+    HWND Child = Make(WS_CHILD | WS_VISIBLE, Top, {10, 10, 60, 40}, Blue);
+    FDesktop.Pump();
+    HDC Client = GetDC(Child);
+    HDC Whole = GetWindowDC(Top);
+    HDC Screen = GetDC(nullptr);
+    EXPECT_EQ(WindowFromDC(Client), Child);
+    EXPECT_EQ(WindowFromDC(Whole), Top);
+    EXPECT_EQ(WindowFromDC(Screen), nullptr);
+    ReleaseDC(Child, Client);
+    EXPECT_EQ(WindowFromDC(Client), nullptr) << "released";
+    ReleaseDC(Top, Whole);
+    ReleaseDC(nullptr, Screen);
+    TSurface Bitmap(4, 4, Red);
+    TDeviceContext Offscreen(Bitmap);
+    EXPECT_EQ(WindowFromDC(&Offscreen), nullptr);
+}
+
 TEST_F(PaintTest, ScreenshotWritesAFile)
 {
     Make(WS_POPUP | WS_VISIBLE, nullptr, {0, 0, 20, 20}, Red);

@@ -142,6 +142,39 @@ TEST_F(ThreadingTest, EndedThreadLeavesNoWindowToPostTo)
     EXPECT_EQ(SendMessage(Orphan, WM_USER, 0, 0), 0);
 }
 
+TEST_F(ThreadingTest, SendToAThreadThatEndsBeforeAnsweringReturnsZero)
+{
+    // The receiving thread waits until the send has reached its queue, then
+    // ends without ever taking it. The sender must get 0, not wait forever.
+    std::promise<HWND> Created;
+    std::promise<DWORD> ReceiverId;
+    std::thread Receiver(
+        [&]
+        {
+            HWND Own = CreateWindowEx(0, "Recorder", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                      nullptr, nullptr);
+            ReceiverId.set_value(GetCurrentThreadId());
+            Created.set_value(Own);
+            WaitMessage();
+        });
+    const DWORD ReceiverThread = ReceiverId.get_future().get();
+    HWND Target = Created.get_future().get();
+    std::promise<LRESULT> Answer;
+    auto Answered = Answer.get_future();
+    std::thread Sender([&] { Answer.set_value(SendMessage(Target, WM_USER, 7, 0)); });
+    // Should the send have arrived before the receiver began to wait, the
+    // receiver still waits; a post then ends its wait. Either way the send
+    // is in its queue, unanswered, when the thread ends.
+    if (Answered.wait_for(std::chrono::seconds(2)) != std::future_status::ready)
+        PostThreadMessage(ReceiverThread, WM_NULL, 0, 0);
+    ASSERT_EQ(Answered.wait_for(std::chrono::seconds(10)), std::future_status::ready)
+        << "the sender still waits for a thread that is gone";
+    EXPECT_EQ(Answered.get(), 0);
+    Sender.join();
+    Receiver.join();
+    EXPECT_FALSE(IsWindow(Target));
+}
+
 TEST_F(ThreadingTest, AWorkerLoopRunsBesideTheUiThread)
 {
     // This thread becomes the UI thread; the worker keeps a message-only

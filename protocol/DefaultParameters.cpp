@@ -1,4 +1,4 @@
-#include "serial/DefaultParameters.h"
+#include "protocol/DefaultParameters.h"
 
 #include "protocol/CodeTables.h"
 

@@ -1,0 +1,350 @@
+#include "skin/SUIComboBox.h"
+
+#include "framework/PropertyRegistry.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Canvas.h"
+#include "platform/gfx/Shapes.h"
+#include "platform/win/WinApi.h"
+#include "skin/SUIFileTheme.h"
+#include "skin/SUIStyleApply.h"
+
+// Painting ---------------------------------------------------------------
+
+void DrawComboBoxArrow(TCanvas* Canvas, int X, int Y, TColor Color, bool Enabled)
+{
+    auto Triangle = [Canvas](int Dx, TColor C)
+    {
+        Canvas->Brush()->SetStyle(bsSolid);
+        Canvas->Brush()->SetColor(C);
+        Canvas->Pen()->SetColor(C);
+        Canvas->Polygon({{Dx, Dx}, {6 + Dx, Dx}, {3 + Dx, 3 + Dx}});
+    };
+    // The triangle's corners are relative to (X, Y).
+    Canvas->Handle()->SaveDC();
+    Canvas->Handle()->OffsetViewportOrg(X, Y);
+    if (Enabled)
+        Triangle(0, Color);
+    else
+    {
+        Triangle(1, clWhite);
+        Triangle(0, TColor(0x808080));
+    }
+    Canvas->Handle()->RestoreDC(-1);
+}
+
+void DrawComboBoxSkin(TCustomComboBox& Combo, TsuiUIStyle UIStyle, const TsuiComboColors& Colors,
+                      bool Dropped, bool SimpleUnpainted)
+{
+    if (!Combo.HandleAllocated()) return;
+    COMBOBOXINFO Info{};
+    Info.cbSize = sizeof(Info);
+    if (!GetComboBoxInfo(Combo.Handle(), &Info)) return;
+    if (SimpleUnpainted && Combo.Style() == csSimple) return;
+
+    HDC Dc = GetDC(Combo.Handle());
+    if (!Dc) return;
+    TCanvas Canvas;
+    Canvas.SetHandle(Dc);
+    TRect Client = Combo.ClientRect();
+    Canvas.Brush()->SetStyle(bsSolid);
+    Canvas.Brush()->SetColor(Colors.Border);
+    Canvas.FrameRect(Client);
+    Canvas.Brush()->SetColor(Combo.Color());
+    Canvas.FrameRect(Client.Inflate(-1, -1));
+
+    if (Dropped && Info.hwndList)
+    {
+        // The list paints itself first, so the frame stays on top.
+        UpdateWindow(Info.hwndList);
+        RECT L;
+        GetWindowRect(Info.hwndList, &L);
+        if (HDC Screen = GetDC(nullptr))
+        {
+            FrameRect(*Screen, {L.left, L.top, L.right, L.bottom},
+                      gfx::TBrush::Solid(ColorToRGB(Colors.Border)));
+            ReleaseDC(nullptr, Screen);
+        }
+    }
+
+    TRect B{Info.rcButton.left, Info.rcButton.top, Info.rcButton.right, Info.rcButton.bottom};
+    if (UIStyle == MacOS || UIStyle == WinXP)
+    {
+        TBitmap Button;
+        Button.LoadFromResourceName(UIStyle == MacOS ? "MACOS_COMBOBOX_BUTTON"
+                                                     : "WINXP_COMBOBOX_BUTTON");
+        Canvas.StretchDraw(B, &Button);
+    }
+    else
+    {
+        Canvas.Brush()->SetColor(Colors.Button);
+        Canvas.FillRect(B);
+        Canvas.Pen()->SetColor(Colors.Border);
+        Canvas.MoveTo(B.Left, B.Top - 1);
+        Canvas.LineTo(B.Left, B.Bottom + 1);
+    }
+    // The arrow's row is measured from the client top, not from the button's.
+    int X = B.Left + (B.Right - B.Left) / 2 - 3;
+    int Y = (B.Bottom - B.Top) / 2;
+    if (UIStyle != WinXP) DrawComboBoxArrow(&Canvas, X, Y, Colors.Arrow, Combo.Enabled());
+    Canvas.SetHandle(nullptr);
+    ReleaseDC(Combo.Handle(), Dc);
+}
+
+TsuiComboColors ComboBoxStyleColors(const TsuiFileTheme* FileTheme, TsuiUIStyle UIStyle)
+{
+    TsuiComboColors C;
+    TsuiUIStyle Style;
+    if (UsingFileTheme(FileTheme, UIStyle, Style))
+    {
+        C.Border = FileTheme->GetColor(SKIN2_CONTROLBORDERCOLOR);
+        C.Button = FileTheme->GetColor(SKIN2_CONTROLCOLOR);
+    }
+    else
+    {
+        C.Border = GetInsideThemeColor(Style, SUI_ITEM_CONTROL_BORDER_COLOR);
+        C.Button = GetInsideThemeColor(Style, SUI_ITEM_FORM_COLOR);
+    }
+    C.Arrow = clBlack;
+    return C;
+}
+
+// The skin over any framework combo box ----------------------------------
+
+template <class TBase> TsuiComboBoxSkin<TBase>::TsuiComboBoxSkin(TComponent* AOwner) : TBase(AOwner)
+{
+    TControlStyle Style = this->ControlStyle();
+    Style.Include(csOpaque);
+    this->SetControlStyle(Style);
+    this->SetBorderWidth(0);
+    SetUIStyle(GetSUIFormStyle(AOwner));
+}
+
+template <class TBase> TsuiComboBoxSkin<TBase>::~TsuiComboBoxSkin()
+{
+    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
+}
+
+template <class TBase> void TsuiComboBoxSkin<TBase>::SetUIStyle(TsuiUIStyle Value)
+{
+    FUIStyle = Value;
+    FColors = ComboBoxStyleColors(FFileTheme, Value);
+    this->Invalidate();
+}
+
+template <class TBase> void TsuiComboBoxSkin<TBase>::SetFileTheme(TsuiFileTheme* Value)
+{
+    if (FFileTheme != Value)
+    {
+        if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
+        FFileTheme = Value;
+        if (Value) Value->FreeNotification(this);
+    }
+    SetUIStyle(FUIStyle);
+}
+
+template <class TBase> void TsuiComboBoxSkin<TBase>::SetBorderColor(TColor Value)
+{
+    FColors.Border = Value;
+    this->Invalidate();
+}
+
+template <class TBase> void TsuiComboBoxSkin<TBase>::SetButtonColor(TColor Value)
+{
+    FColors.Button = Value;
+    this->Invalidate();
+}
+
+template <class TBase> void TsuiComboBoxSkin<TBase>::SetArrowColor(TColor Value)
+{
+    FColors.Arrow = Value;
+    this->Invalidate();
+}
+
+template <class TBase>
+void TsuiComboBoxSkin<TBase>::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TBase::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FFileTheme)
+    {
+        FFileTheme = nullptr;
+        SetUIStyle(DeepBlue);
+    }
+}
+
+template <class TBase> void TsuiComboBoxSkin<TBase>::CloseUp()
+{
+    TBase::CloseUp();
+    if (TWinControl* P = this->Parent()) P->Invalidate();
+}
+
+template <class TBase> void TsuiComboBoxSkin<TBase>::PaintSkin()
+{
+    DrawComboBoxSkin(*this, FUIStyle, FColors, ListDropped(), SimpleUnpainted());
+}
+
+template <class TBase> void TsuiComboBoxSkin<TBase>::WMPaint(TMessage& M)
+{
+    TBase::WMPaint(M);
+    PaintSkin();
+}
+
+template <class TBase> void TsuiComboBoxSkin<TBase>::WMEraseBkgnd(TMessage& M)
+{
+    TBase::WMEraseBkgnd(M);
+    PaintSkin();
+}
+
+template <class TBase> TMessageMap TsuiComboBoxSkin<TBase>::SkinMessages(const TMessageMap* Parent)
+{
+    TMessageMap Map(Parent);
+    Map.On(WM_PAINT, &TsuiComboBoxSkin::WMPaint)
+        .On(WM_ERASEBKGND, &TsuiComboBoxSkin::WMEraseBkgnd)
+        .On(CM_ENABLEDCHANGED, &TsuiComboBoxSkin::CMEnabledChanged);
+    return Map;
+}
+
+template <class TBase> void TsuiComboBoxSkin<TBase>::CMEnabledChanged(TMessage& M)
+{
+    TBase::CMEnabledChanged(M);
+    this->Invalidate();
+}
+
+template class TsuiComboBoxSkin<TCustomComboBox>;
+template class TsuiComboBoxSkin<TDriveComboBox>;
+template class TsuiComboBoxSkin<TFilterComboBox>;
+
+// Classes ----------------------------------------------------------------
+
+namespace
+{
+// The skin's properties, first in every skinned combo box.
+template <class T> TClassBuilder<T>& SkinProperties(TClassBuilder<T>& B)
+{
+    return B.Component("FileTheme", &T::FileTheme, &T::SetFileTheme)
+        .Enum("UIStyle", &T::UIStyle, &T::SetUIStyle, UIStyleNames())
+        .NoDefault()
+        .Color("BorderColor", &T::BorderColor, &T::SetBorderColor)
+        .NoDefault()
+        .Color("ArrowColor", &T::ArrowColor, &T::SetArrowColor)
+        .NoDefault()
+        .Color("ButtonColor", &T::ButtonColor, &T::SetButtonColor)
+        .NoDefault();
+}
+
+bool AskDropped(const TWinControl& Combo)
+{
+    return Combo.HandleAllocated() && SendMessage(Combo.Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+template <class T> void ShowDropped(T& Combo, bool Value)
+{
+    Combo.Perform(CB_SHOWDROPDOWN, Value ? 1 : 0);
+    if (Combo.HandleAllocated()) InvalidateRect(Combo.Handle(), nullptr, TRUE);
+}
+} // namespace
+
+const TClassInfo& TsuiCustomComboBox::StaticClass()
+{
+    static const TClassInfo Info =
+        TClassBuilder<TsuiCustomComboBox>("TsuiCustomComboBox", &TCustomComboBox::StaticClass())
+            .Build();
+    return Info;
+}
+
+const TMessageMap& TsuiCustomComboBox::StaticMessages()
+{
+    static const TMessageMap Map = SkinMessages(&TCustomComboBox::StaticMessages());
+    return Map;
+}
+
+const TClassInfo& TsuiComboBox::StaticClass()
+{
+    static const TClassInfo Info = []
+    {
+        TClassBuilder<TsuiComboBox> B("TsuiComboBox", &TsuiCustomComboBox::StaticClass());
+        SkinProperties(B)
+            .Enum("Style", &TsuiComboBox::Style, &TsuiComboBox::SetStyle,
+                  {"csDropDown", "csSimple", "csDropDownList"})
+            .Default(csDropDown)
+            .Integer("DropDownCount", &TsuiComboBox::DropDownCount, &TsuiComboBox::SetDropDownCount)
+            .Default(8)
+            .Integer("ItemHeight", &TsuiComboBox::ItemHeight, &TsuiComboBox::SetItemHeight)
+            .Stored(&TsuiComboBox::IsItemHeightStored)
+            .Integer("MaxLength", &TsuiComboBox::MaxLength, &TsuiComboBox::SetMaxLength)
+            .Default(0)
+            .Boolean("Sorted", &TsuiComboBox::Sorted, &TsuiComboBox::SetSorted)
+            .Default(false)
+            .Boolean("TabStop", &TsuiComboBox::TabStop, &TsuiComboBox::SetTabStop)
+            .Default(true)
+            .String("Text", &TsuiComboBox::Text, &TsuiComboBox::SetText)
+            .Strings("Items", &TsuiComboBox::Items, &TsuiComboBox::SetItems)
+            .Integer("ItemIndex", &TsuiComboBox::ItemIndex, &TsuiComboBox::SetItemIndex)
+            .Default(-1)
+            .Event("OnChange", &TsuiComboBox::OnChange)
+            .Event("OnCloseUp", &TsuiComboBox::OnCloseUp)
+            .Event("OnDropDown", &TsuiComboBox::OnDropDown)
+            .Event("OnSelect", &TsuiComboBox::OnSelect);
+        return B.Build();
+    }();
+    return Info;
+}
+
+const TClassInfo& TsuiDriveComboBox::StaticClass()
+{
+    static const TClassInfo Info = []
+    {
+        TClassBuilder<TsuiDriveComboBox> B("TsuiDriveComboBox", &TDriveComboBox::StaticClass());
+        SkinProperties(B)
+            .Boolean("DroppedDown", &TsuiDriveComboBox::DroppedDown,
+                     &TsuiDriveComboBox::SetDroppedDown)
+            .Stored(false);
+        return B.Build();
+    }();
+    return Info;
+}
+
+const TMessageMap& TsuiDriveComboBox::StaticMessages()
+{
+    static const TMessageMap Map = SkinMessages(&TDriveComboBox::StaticMessages());
+    return Map;
+}
+
+bool TsuiDriveComboBox::DroppedDown() const
+{
+    return AskDropped(*this);
+}
+
+void TsuiDriveComboBox::SetDroppedDown(bool Value)
+{
+    ShowDropped(*this, Value);
+}
+
+const TClassInfo& TsuiFilterComboBox::StaticClass()
+{
+    static const TClassInfo Info = []
+    {
+        TClassBuilder<TsuiFilterComboBox> B("TsuiFilterComboBox", &TFilterComboBox::StaticClass());
+        SkinProperties(B)
+            .Boolean("DroppedDown", &TsuiFilterComboBox::DroppedDown,
+                     &TsuiFilterComboBox::SetDroppedDown)
+            .Stored(false);
+        return B.Build();
+    }();
+    return Info;
+}
+
+const TMessageMap& TsuiFilterComboBox::StaticMessages()
+{
+    static const TMessageMap Map = SkinMessages(&TFilterComboBox::StaticMessages());
+    return Map;
+}
+
+bool TsuiFilterComboBox::DroppedDown() const
+{
+    return AskDropped(*this);
+}
+
+void TsuiFilterComboBox::SetDroppedDown(bool Value)
+{
+    ShowDropped(*this, Value);
+}

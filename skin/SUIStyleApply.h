@@ -1,0 +1,32 @@
+#pragma once
+
+#include "skin/SUIThemes.h"
+
+#include <string_view>
+
+class TComponent;
+class TWinControl;
+class TsuiFileTheme;
+
+// How skinned controls pick and pass on their style.
+
+// The style a new control owned by AOwner starts with: the UIStyle of the
+// first direct child control of AOwner that is a skinned form (a class named
+// "TsuiForm" or derived from one), when AOwner is a form; DeepBlue
+// otherwise.
+TsuiUIStyle GetSUIFormStyle(const TComponent* AOwner);
+
+// Whether a control with FileTheme and UIStyle draws from the file theme.
+// Style receives the built-in style to use otherwise: UIStyle itself, or
+// DeepBlue when UIStyle is FromThemeFile but FileTheme is null or has no
+// loaded skin. The true case leaves Style FromThemeFile.
+bool UsingFileTheme(const TsuiFileTheme* FileTheme, TsuiUIStyle UIStyle, TsuiUIStyle& Style);
+
+// Sets "FileTheme", then "UIStyle" through the published properties of
+// every direct child of Container (index order) that publishes both, so the
+// children's setters run. One level deep; null Container does nothing.
+void ContainerApplyUIStyle(TWinControl* Container, TsuiUIStyle UIStyle, TsuiFileTheme* FileTheme);
+
+// Whether Component's class publishes a property Name (inherited ones
+// included; names compare without case). False for a null Component.
+bool IsHasProperty(const TComponent* Component, std::string_view Name);

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "platform/gfx/Color.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TBitmap;
+
+// The look a skinned control draws with: one of the five built-in styles, or
+// the control's file theme (FromThemeFile, which falls back to DeepBlue when
+// the control has no usable file theme). DeepBlue is the default.
+enum TsuiUIStyle : uint8_t
+{
+    FromThemeFile = 0,
+    MacOS = 1,
+    WinXP = 2,
+    DeepBlue = 3,
+    Protein = 4,
+    BlueGlass = 5
+};
+
+// The enumerator names by ordinal, for publishing a UIStyle property.
+const std::vector<std::string>& UIStyleNames();
+
+// The type of a theme item, the same in every style.
+enum class TsuiType : uint8_t
+{
+    Int = 0,
+    Color = 1,
+    Str = 2,
+    Bool = 3
+};
+
+// Theme items, numbered 1 to 48. Slots 43 to 48 keep their numbers and types
+// but carry nothing a control reads.
+constexpr int SUI_ITEM_BUTTON_IMAGE = 1;
+constexpr int SUI_ITEM_BUTTON_TRANSPARENT = 2;
+constexpr int SUI_ITEM_CHECKBOX_IMAGE = 3;
+constexpr int SUI_ITEM_RADIOBUTTON_IMAGE = 4;
+constexpr int SUI_ITEM_TITLEBUTTON_IMAGE = 5;
+constexpr int SUI_ITEM_TITLEBUTTON_TRANSPARENT = 6;
+constexpr int SUI_ITEM_TITLEBAR_LEFTBTN_XOFFSET = 7;
+constexpr int SUI_ITEM_TITLEBAR_RIGHTBTN_XOFFSET = 8;
+constexpr int SUI_ITEM_TITLEBUTTON_TOP = 9;
+constexpr int SUI_ITEM_TITLEBAR_LEFT_IMAGE = 10;
+constexpr int SUI_ITEM_TITLEBAR_CLIENT_IMAGE = 11;
+constexpr int SUI_ITEM_TITLEBAR_RIGHT_IMAGE = 12;
+constexpr int SUI_ITEM_FORM_MIN_WIDTH = 13;
+constexpr int SUI_ITEM_FORM_ROUNDCORNER = 14;
+constexpr int SUI_ITEM_FORM_COLOR = 15;
+constexpr int SUI_ITEM_FORM_BORDER_COLOR = 16;
+constexpr int SUI_ITEM_FORM_BORDER_WIDTH = 17;
+constexpr int SUI_ITEM_MENU_SELECTED_BORDER_COLOR = 18;
+constexpr int SUI_ITEM_MENU_SELECTED_COLOR = 19;
+constexpr int SUI_ITEM_MENU_SELECTED_FONT_COLOR = 20;
+constexpr int SUI_ITEM_MENU_COLOR = 21;
+constexpr int SUI_ITEM_MENU_FONT_COLOR = 22;
+constexpr int SUI_ITEM_MENU_BAR_COLOR = 23;
+constexpr int SUI_ITEM_PROGRESSBAR_IMAGE = 24;
+constexpr int SUI_ITEM_CONTROL_BORDER_COLOR = 25;
+constexpr int SUI_ITEM_CONTROL_COLOR = 26;
+constexpr int SUI_ITEM_CONTROL_FONT_COLOR = 27;
+constexpr int SUI_ITEM_TRACKBAR_BAR_IMAGE = 28;
+constexpr int SUI_ITEM_TRACKBAR_SLIDER_IMAGE = 29;
+constexpr int SUI_ITEM_TRACKBAR_VSLIDER_IMAGE = 30;
+constexpr int SUI_ITEM_SCROLLBAR_COLOR = 31;
+constexpr int SUI_ITEM_SCROLLBAR_BUTTON_IMAGE = 32;
+constexpr int SUI_ITEM_SCROLLBAR_TRACK_IMAGE = 33;
+constexpr int SUI_ITEM_CHECKLIST_IMAGE = 34;
+constexpr int SUI_ITEM_TOOLBAR_BUTTON_BORDER_COLOR = 35;
+constexpr int SUI_ITEM_TOOLBAR_BUTTON_COLOR = 36;
+constexpr int SUI_ITEM_TOOLBAR_BUTTON_DOWN_COLOR = 37;
+constexpr int SUI_ITEM_SCROLLBUTTON_IMAGE = 38;
+constexpr int SUI_ITEM_TAB_IMAGE = 39;
+constexpr int SUI_ITEM_TAB_LINE_IMAGE = 40;
+constexpr int SUI_ITEM_SIDECHANNEL_HANDLE_IMAGE = 41;
+constexpr int SUI_ITEM_SIDECHANNEL_BAR_IMAGE = 42;
+
+constexpr int SUI_ITEM_COUNT = 48;
+
+// The type of each item; entry 0 belongs to item 1.
+extern const std::array<TsuiType, SUI_ITEM_COUNT> SUI_ITEM_TYPE;
+
+// One theme item: a signed integer (Int), a TColor (Color), 0 or 1 (Bool) in
+// Value, or the name of a bitmap resource (Str) in Name. Names are never
+// null; the unassigned slots hold empty names.
+struct TsuiThemeItem
+{
+    constexpr TsuiThemeItem(int32_t AValue) : Value(AValue) {}
+    constexpr TsuiThemeItem(TColor AColor) : Value(static_cast<int32_t>(AColor)) {}
+    constexpr TsuiThemeItem(bool AValue) : Value(AValue ? 1 : 0) {}
+    constexpr TsuiThemeItem(const char* AName) : Name(AName) {}
+
+    int32_t Value = 0;
+    const char* Name = "";
+};
+
+// A built-in style: items 1 to 48 at entries 0 to 47.
+using TsuiThemeDef = std::array<TsuiThemeItem, SUI_ITEM_COUNT>;
+
+extern const TsuiThemeDef SUI_THEME_MACOS;
+extern const TsuiThemeDef SUI_THEME_WINXP;
+extern const TsuiThemeDef SUI_THEME_DEEPBLUE;
+extern const TsuiThemeDef SUI_THEME_PROTEIN;
+extern const TsuiThemeDef SUI_THEME_BLUEGLASS;
+
+// The table of a built-in style; null for FromThemeFile and values past
+// BlueGlass.
+const TsuiThemeDef* ThemeDefOf(TsuiUIStyle UIStyle);
+
+// Item Index (1..48) of UIStyle. Each answers its default when the style has
+// no table, Index lies outside 1..48 or the item has another type: black,
+// -1 and false.
+TColor GetInsideThemeColor(TsuiUIStyle UIStyle, int Index);
+int GetInsideThemeInt(TsuiUIStyle UIStyle, int Index);
+bool GetInsideThemeBool(TsuiUIStyle UIStyle, int Index);
+
+// Loads the bitmap resource the Str item Index of UIStyle names into Bitmap
+// (nothing happens when Bitmap is null). With FrameCount 0 Bitmap gets the
+// whole picture; otherwise only frame FrameIndex (1-based) of a strip of
+// FrameCount frames, at that frame's size. Note the order: count before
+// index. When the item is not a bitmap name, Bitmap keeps its content with
+// FrameCount 0 and becomes empty otherwise; a frame outside the strip also
+// leaves it empty. Throws EResNotFound when the named resource is missing.
+void GetInsideThemeBitmap(TsuiUIStyle UIStyle, int Index, TBitmap* Bitmap, int FrameCount = 0,
+                          int FrameIndex = 0);
+
+// Dest becomes frame FrameIndex (1-based) of the FrameCount-frame strip
+// Source, sized to one frame: W = Source width div FrameCount columns,
+// x = (FrameIndex - 1) * W, except that the last frame is always the
+// rightmost W columns. Dest becomes empty when FrameCount < 1, FrameIndex
+// lies outside 1..FrameCount or the strip is narrower than FrameCount
+// columns. Source and Dest may not be null; they may be the same bitmap.
+void SpitBitmap(const TBitmap* Source, TBitmap* Dest, int FrameCount, int FrameIndex);

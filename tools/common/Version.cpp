@@ -1,0 +1,6 @@
+#include "tools/common/Version.h"
+
+const char* ProductVersion()
+{
+    return NOVLA_VERSION;
+}
