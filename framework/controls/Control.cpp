@@ -1,9 +1,12 @@
 #include "framework/controls/Control.h"
 
 #include "framework/PropertyRegistry.h"
+#include "framework/SysLocale.h"
 #include "framework/controls/WinControl.h"
+#include "framework/menus/PopupMenu.h"
 #include "platform/win/WinApi.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace
@@ -64,6 +67,14 @@ const TClassInfo& TControl::StaticClass()
             .Enum("Align", &TControl::Align, &TControl::SetAlign,
                   {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"})
             .Default(alNone)
+            .Set("Anchors", &TControl::Anchors, &TControl::SetAnchors,
+                 {"akLeft", "akTop", "akRight", "akBottom"})
+            .Default(TAnchors{akLeft, akTop})
+            .Enum("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode,
+                  {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
+                   "bdRightToLeftReadingOnly"})
+            .Default(bdLeftToRight)
+            .Stored(&TControl::IsBiDiModeStored)
             .String("Caption", &TControl::Caption, &TControl::SetCaption)
             .Stored(&TControl::IsCaptionStored)
             .Color("Color", &TControl::Color, &TControl::SetColor)
@@ -77,13 +88,24 @@ const TClassInfo& TControl::StaticClass()
             .Class("Font", &TControl::Font, &TControl::SetFont)
             .Stored(&TControl::IsFontStored)
             .String("Hint", &TControl::Hint, &TControl::SetHint)
+            .Boolean("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode)
+            .Default(true)
             .Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor)
             .Default(false)
             .Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
             .Default(true)
+            .Boolean("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint)
+            .Default(true)
+            .Component("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
+            .Boolean("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
+            .Default(false)
+            .Stored(&TControl::IsShowHintStored)
             .Boolean("Visible", &TControl::Visible, &TControl::SetVisible)
             .Default(true)
+            .Event("OnCanResize", &TControl::OnCanResize)
             .Event("OnClick", &TControl::OnClick)
+            .Event("OnConstrainedResize", &TControl::OnConstrainedResize)
+            .Event("OnContextPopup", &TControl::OnContextPopup)
             .Event("OnDblClick", &TControl::OnDblClick)
             .Event("OnMouseDown", &TControl::OnMouseDown)
             .Event("OnMouseEnter", &TControl::OnMouseEnter)
@@ -97,24 +119,28 @@ const TClassInfo& TControl::StaticClass()
 
 const TMessageMap& TControl::StaticMessages()
 {
-    static const TMessageMap Map = TMessageMap(nullptr)
-                                       .On(WM_MOUSEMOVE, &TControl::WMMouseMove)
-                                       .On(WM_LBUTTONDOWN, &TControl::WMLButtonDown)
-                                       .On(WM_LBUTTONUP, &TControl::WMLButtonUp)
-                                       .On(WM_LBUTTONDBLCLK, &TControl::WMLButtonDblClk)
-                                       .On(WM_RBUTTONDOWN, &TControl::WMRButtonDown)
-                                       .On(WM_RBUTTONUP, &TControl::WMRButtonUp)
-                                       .On(WM_MBUTTONDOWN, &TControl::WMMButtonDown)
-                                       .On(WM_MBUTTONUP, &TControl::WMMButtonUp)
-                                       .On(CM_MOUSEENTER, &TControl::CMMouseEnter)
-                                       .On(CM_MOUSELEAVE, &TControl::CMMouseLeave)
-                                       .On(CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged)
-                                       .On(CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged)
-                                       .On(CM_ENABLEDCHANGED, &TControl::CMEnabledChanged)
-                                       .On(CM_VISIBLECHANGED, &TControl::CMVisibleChanged)
-                                       .On(CM_FONTCHANGED, &TControl::CMFontChanged)
-                                       .On(CM_COLORCHANGED, &TControl::CMColorChanged)
-                                       .On(CM_TEXTCHANGED, &TControl::CMTextChanged);
+    static const TMessageMap Map =
+        TMessageMap(nullptr)
+            .On(WM_MOUSEMOVE, &TControl::WMMouseMove)
+            .On(WM_LBUTTONDOWN, &TControl::WMLButtonDown)
+            .On(WM_LBUTTONUP, &TControl::WMLButtonUp)
+            .On(WM_LBUTTONDBLCLK, &TControl::WMLButtonDblClk)
+            .On(WM_RBUTTONDOWN, &TControl::WMRButtonDown)
+            .On(WM_RBUTTONUP, &TControl::WMRButtonUp)
+            .On(WM_MBUTTONDOWN, &TControl::WMMButtonDown)
+            .On(WM_MBUTTONUP, &TControl::WMMButtonUp)
+            .On(CM_MOUSEENTER, &TControl::CMMouseEnter)
+            .On(CM_MOUSELEAVE, &TControl::CMMouseLeave)
+            .On(CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged)
+            .On(CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged)
+            .On(CM_ENABLEDCHANGED, &TControl::CMEnabledChanged)
+            .On(CM_VISIBLECHANGED, &TControl::CMVisibleChanged)
+            .On(CM_FONTCHANGED, &TControl::CMFontChanged)
+            .On(CM_COLORCHANGED, &TControl::CMColorChanged)
+            .On(CM_TEXTCHANGED, &TControl::CMTextChanged)
+            .On(CM_PARENTSHOWHINTCHANGED, &TControl::CMParentShowHintChanged)
+            .On(CM_PARENTBIDIMODECHANGED, &TControl::CMParentBiDiModeChanged)
+            .On(WM_CONTEXTMENU, &TControl::WMContextMenu);
     return Map;
 }
 
@@ -132,6 +158,7 @@ TControl::~TControl()
 {
     if (GCaptureControl == this) GCaptureControl = nullptr;
     if (GMouseControl == this) GMouseControl = nullptr;
+    if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
     if (FParent) FParent->RemoveControl(this);
 }
 
@@ -175,9 +202,44 @@ void TControl::SetParentComponent(TComponent* Value)
     if (auto* W = dynamic_cast<TWinControl*>(Value)) SetParent(W);
 }
 
+void TControl::CheckNewSize(int& NewWidth, int& NewHeight)
+{
+    int W = NewWidth;
+    int H = NewHeight;
+    // Only a change of size is asked about; the limits hold always (a
+    // narrowed constraint re-applies them to the current size).
+    if ((W != FWidth || H != FHeight) && !CanResize(W, H))
+    {
+        NewWidth = FWidth;
+        NewHeight = FHeight;
+        return;
+    }
+    int MinW = FConstraints->MinWidth();
+    int MinH = FConstraints->MinHeight();
+    int MaxW = FConstraints->MaxWidth();
+    int MaxH = FConstraints->MaxHeight();
+    ConstrainedResize(MinW, MinH, MaxW, MaxH);
+    if (MaxW > 0) W = std::min(W, MaxW);
+    if (MaxH > 0) H = std::min(H, MaxH);
+    NewWidth = std::max(W, MinW);
+    NewHeight = std::max(H, MinH);
+}
+
+bool TControl::CanResize(int& NewWidth, int& NewHeight)
+{
+    bool Resize = true;
+    OnCanResize(this, NewWidth, NewHeight, Resize);
+    return Resize;
+}
+
+void TControl::ConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight)
+{
+    OnConstrainedResize(this, MinWidth, MinHeight, MaxWidth, MaxHeight);
+}
+
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
-    FConstraints->Apply(AWidth, AHeight);
+    CheckNewSize(AWidth, AHeight);
     if (AWidth < 0) AWidth = 0;
     if (AHeight < 0) AHeight = 0;
     if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
@@ -232,6 +294,59 @@ void TControl::SetAlign(TAlign Value)
 void TControl::RequestAlign()
 {
     if (FParent) FParent->Realign();
+}
+
+void TControl::SetAnchors(TAnchors Value)
+{
+    FAnchors = Value;
+}
+
+void TControl::SetPopupMenu(TPopupMenu* Value)
+{
+    if (FPopupMenu == Value) return;
+    if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
+    FPopupMenu = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TControl::SetShowHint(bool Value)
+{
+    FParentShowHint = false;
+    if (FShowHint == Value) return;
+    FShowHint = Value;
+    Perform(CM_SHOWHINTCHANGED);
+}
+
+void TControl::SetParentShowHint(bool Value)
+{
+    if (FParentShowHint == Value) return;
+    FParentShowHint = Value;
+    if (Value && FParent) Perform(CM_PARENTSHOWHINTCHANGED);
+}
+
+void TControl::SetBiDiMode(TBiDiMode Value)
+{
+    FParentBiDiMode = false;
+    if (FBiDiMode == Value) return;
+    FBiDiMode = Value;
+    Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool Value)
+{
+    if (FParentBiDiMode == Value) return;
+    FParentBiDiMode = Value;
+    if (Value && FParent) Perform(CM_PARENTBIDIMODECHANGED);
+}
+
+bool TControl::UseRightToLeftReading() const
+{
+    return SysLocale().MiddleEast && FBiDiMode != bdLeftToRight;
+}
+
+bool TControl::UseRightToLeftAlignment() const
+{
+    return SysLocale().MiddleEast && FBiDiMode == bdRightToLeft;
 }
 
 void TControl::SetVisible(bool Value)
@@ -336,12 +451,15 @@ void TControl::Loaded()
     {
         if (FParentColor) Perform(CM_PARENTCOLORCHANGED);
         if (FParentFont) Perform(CM_PARENTFONTCHANGED);
+        if (FParentShowHint) Perform(CM_PARENTSHOWHINTCHANGED);
+        if (FParentBiDiMode) Perform(CM_PARENTBIDIMODECHANGED);
     }
 }
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation)
 {
     TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
 }
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -469,7 +587,43 @@ void TControl::WMRButtonDown(TMessage& M)
 
 void TControl::WMRButtonUp(TMessage& M)
 {
+    std::weak_ptr<bool> Life = FLife;
     MouseButtonUp(M, mbRight);
+    // As the window system's default would: the release asks for the
+    // context menu, unless a handler freed the control.
+    if (Life.expired()) return;
+    TPoint P = ClientToScreen({GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam)});
+    Perform(WM_CONTEXTMENU, 0, MAKELPARAM(static_cast<WORD>(P.X), static_cast<WORD>(P.Y)));
+}
+
+bool TControl::DoContextPopup(TPoint MousePos)
+{
+    bool Handled = false;
+    OnContextPopup(this, MousePos, Handled);
+    return Handled;
+}
+
+void TControl::WMContextMenu(TMessage& M)
+{
+    const int X = GET_X_LPARAM(M.LParam);
+    const int Y = GET_Y_LPARAM(M.LParam);
+    const bool FromKeyboard = X == -1 && Y == -1;
+    TPoint Client = FromKeyboard ? TPoint{-1, -1} : ScreenToClient({X, Y});
+    std::weak_ptr<bool> Life = FLife;
+    M.Result = 1;
+    if (DoContextPopup(Client) || Life.expired()) return;
+    if (FPopupMenu && FPopupMenu->AutoPopup())
+    {
+        TPoint At = FromKeyboard ? ClientToScreen({0, 0}) : TPoint{X, Y};
+        FPopupMenu->SetPopupComponent(this);
+        FPopupMenu->Popup(At.X, At.Y);
+        return;
+    }
+    // A control without a menu of its own shows its parent's.
+    if (FParent)
+        M.Result = FParent->Perform(WM_CONTEXTMENU, M.WParam, M.LParam);
+    else
+        M.Result = 0;
 }
 
 void TControl::WMMButtonDown(TMessage& M)
@@ -531,6 +685,22 @@ void TControl::CMColorChanged(TMessage&)
 void TControl::CMTextChanged(TMessage&)
 {
     Invalidate();
+}
+
+void TControl::CMParentShowHintChanged(TMessage&)
+{
+    if (!FParentShowHint || !FParent) return;
+    if (FShowHint == FParent->ShowHint()) return;
+    FShowHint = FParent->ShowHint();
+    Perform(CM_SHOWHINTCHANGED);
+}
+
+void TControl::CMParentBiDiModeChanged(TMessage&)
+{
+    if (!FParentBiDiMode || !FParent) return;
+    if (FBiDiMode == FParent->BiDiMode()) return;
+    FBiDiMode = FParent->BiDiMode();
+    Perform(CM_BIDIMODECHANGED);
 }
 
 const char* CursorName(TCursor Cursor)

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+class TPopupMenu;
 class TWinControl;
 
 enum TControlStyleFlag
@@ -121,6 +122,32 @@ class TControl : public TComponent
     std::string Text() const { return GetText(); }
     void SetText(const std::string& Value);
 
+    // Kept distances to the parent's edges (alNone controls only).
+    TAnchors Anchors() const { return FAnchors; }
+    void SetAnchors(TAnchors Value);
+
+    // Shown by a right click (or the context-menu key) unless
+    // OnContextPopup handles it; not owned, cleared when it goes away.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* Value);
+
+    // Whether the control shows its hint; ParentShowHint takes the
+    // parent's value.
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool Value);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool Value);
+
+    // Reading order; ParentBiDiMode takes the parent's.
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode Value);
+    bool ParentBiDiMode() const { return FParentBiDiMode; }
+    void SetParentBiDiMode(bool Value);
+    // Right-to-left text (any right-to-left mode) and mirrored layout
+    // (bdRightToLeft), both only under a right-to-left locale.
+    bool UseRightToLeftReading() const;
+    bool UseRightToLeftAlignment() const;
+
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor Value);
     const std::string& Hint() const { return FHint; }
@@ -149,6 +176,9 @@ class TControl : public TComponent
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TNotifyEvent OnResize;
+    TContextPopupEvent OnContextPopup;
+    TCanResizeEvent OnCanResize;
+    TConstrainedResizeEvent OnConstrainedResize;
 
   protected:
     virtual std::string GetText() const { return FText; }
@@ -164,6 +194,15 @@ class TControl : public TComponent
     virtual void MouseMove(TShiftState Shift, int X, int Y);
     virtual void DblClick() { OnDblClick(this); }
     virtual void Resize() { OnResize(this); }
+    // Asked before the size changes: false keeps the old size.
+    virtual bool CanResize(int& NewWidth, int& NewHeight);
+    // May narrow the limits of Constraints for one resize.
+    virtual void ConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight);
+    // The size SetBounds would give: the old one when CanResize refuses a
+    // change, otherwise the new one within the limits.
+    void CheckNewSize(int& NewWidth, int& NewHeight);
+    // Runs OnContextPopup; true when it handled the request.
+    virtual bool DoContextPopup(TPoint MousePos);
     // Font and colour changes of the control itself.
     virtual void FontChanged();
     virtual void ColorChanged();
@@ -188,7 +227,12 @@ class TControl : public TComponent
     void CMFontChanged(TMessage& M);
     void CMColorChanged(TMessage& M);
     void CMTextChanged(TMessage& M);
+    void CMParentShowHintChanged(TMessage& M);
+    void CMParentBiDiModeChanged(TMessage& M);
+    void WMContextMenu(TMessage& M);
 
+    bool IsShowHintStored() const { return !FParentShowHint; }
+    bool IsBiDiModeStored() const { return !FParentBiDiMode; }
     bool IsColorStored() const { return !FParentColor; }
     bool IsFontStored() const { return !FParentFont; }
     bool IsCaptionStored() const { return !FText.empty(); }
@@ -211,6 +255,12 @@ class TControl : public TComponent
     TControlStyle FControlStyle;
     TControlState FControlState;
     std::unique_ptr<TSizeConstraints> FConstraints;
+    TAnchors FAnchors{akLeft, akTop};
+    TPopupMenu* FPopupMenu = nullptr;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    TBiDiMode FBiDiMode = bdLeftToRight;
+    bool FParentBiDiMode = true;
 
   public:
     // The control holding the mouse while a button is down, and the one the
@@ -229,4 +279,7 @@ class TControl : public TComponent
     void ConstraintsChanged(TObject*);
 
     bool FUpdatingParentFont = false;
+    // Expires with the control, so code after an event can tell whether a
+    // handler freed it.
+    std::shared_ptr<bool> FLife = std::make_shared<bool>(true);
 };

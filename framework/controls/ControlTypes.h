@@ -2,6 +2,7 @@
 
 #include "framework/Event.h"
 #include "framework/Set.h"
+#include "platform/gfx/Geometry.h"
 
 #include <string>
 
@@ -80,10 +81,47 @@ constexpr TModalResult mrIgnore = 5;
 constexpr TModalResult mrYes = 6;
 constexpr TModalResult mrNo = 7;
 
+// Edges of the parent a control keeps its distance to when the parent's
+// client area changes size.
+enum TAnchorKind
+{
+    akLeft,
+    akTop,
+    akRight,
+    akBottom
+};
+using TAnchors = TSet<TAnchorKind>;
+
+// Reading order of a control; the right-to-left modes take effect only
+// under a right-to-left locale (SysLocale().MiddleEast).
+enum TBiDiMode
+{
+    bdLeftToRight,
+    bdRightToLeft,
+    bdRightToLeftNoAlign,
+    bdRightToLeftReadingOnly
+};
+
+// Where a button's picture sits relative to its caption.
+enum TButtonLayout
+{
+    blGlyphLeft,
+    blGlyphRight,
+    blGlyphTop,
+    blGlyphBottom
+};
+
 using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
 using TKeyEvent = TEvent<TObject*, unsigned short&, TShiftState>;
 using TKeyPressEvent = TEvent<TObject*, char&>;
+// MousePos in client coordinates, (-1, -1) when the keyboard asked; setting
+// Handled keeps the control's popup menu closed.
+using TContextPopupEvent = TEvent<TObject*, TPoint, bool&>;
+// NewWidth, NewHeight (may be changed), Resize (false refuses the new size).
+using TCanResizeEvent = TEvent<TObject*, int&, int&, bool&>;
+// MinWidth, MinHeight, MaxWidth, MaxHeight for this resize (0: no limit).
+using TConstrainedResizeEvent = TEvent<TObject*, int&, int&, int&, int&>;
 
 // The modifier keys down now, from the window system's key state.
 TShiftState KeyboardShiftState();

@@ -510,6 +510,7 @@ void TCustomForm::CMFocusChanged(TMessage& M)
         Control->FreeNotification(this);
     }
     if (Screen) Screen->SetActiveControl(Control);
+    TWinControl::CMFocusChanged(M);
 }
 
 void TCustomForm::CMDialogKey(TMessage& M)

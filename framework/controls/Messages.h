@@ -18,12 +18,16 @@ constexpr UINT CM_ACTIVATE = CM_BASE + 0;
 constexpr UINT CM_DEACTIVATE = CM_BASE + 1;
 constexpr UINT CM_GOTFOCUS = CM_BASE + 2;
 constexpr UINT CM_LOSTFOCUS = CM_BASE + 3;
+// Sent to a control whose window got WM_CANCELMODE (disabled, or a modal
+// window takes over) and to the control holding the mouse: drop any press
+// in progress. LParam: the control.
 constexpr UINT CM_CANCELMODE = CM_BASE + 4;
 // WParam: virtual key, LParam: the key message's LParam. Result 1: handled.
 constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
 // WParam: character. Result 1: an accelerator took it.
 constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
-// LParam: the control that got the focus.
+// LParam: the control that got the focus. The form passes it on to every
+// control it holds.
 constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;
@@ -36,6 +40,8 @@ constexpr UINT CM_CURSORCHANGED = CM_BASE + 15;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
+constexpr UINT CM_SHOWHINTCHANGED = CM_BASE + 21;
+constexpr UINT CM_PARENTSHOWHINTCHANGED = CM_BASE + 22;
 constexpr UINT CM_BUTTONPRESSED = CM_BASE + 24;
 constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 25;
 constexpr UINT CM_ENTER = CM_BASE + 26;
@@ -50,6 +56,8 @@ constexpr UINT CM_INVALIDATE = CM_BASE + 52;
 constexpr UINT CM_CONTROLCHANGE = CM_BASE + 54;
 constexpr UINT CM_FLOAT = CM_BASE + 58;
 constexpr UINT CM_BORDERCHANGED = CM_BASE + 59;
+constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60;
+constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 
 // WM_GETDLGCODE answers: what keys a control keeps for itself instead of
 // letting the form use them for navigation.

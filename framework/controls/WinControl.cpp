@@ -91,7 +91,11 @@ const TMessageMap& TWinControl::StaticMessages()
                                        .On(CM_VISIBLECHANGED, &TWinControl::CMVisibleChanged)
                                        .On(CM_TEXTCHANGED, &TWinControl::CMTextChanged)
                                        .On(CM_DIALOGKEY, &TWinControl::CMDialogKey)
-                                       .On(CM_DIALOGCHAR, &TWinControl::CMDialogChar);
+                                       .On(CM_DIALOGCHAR, &TWinControl::CMDialogChar)
+                                       .On(CM_FOCUSCHANGED, &TWinControl::CMFocusChanged)
+                                       .On(CM_SHOWHINTCHANGED, &TWinControl::CMShowHintChanged)
+                                       .On(CM_BIDIMODECHANGED, &TWinControl::CMBiDiModeChanged)
+                                       .On(WM_CANCELMODE, &TWinControl::WMCancelMode);
     return Map;
 }
 
@@ -259,6 +263,8 @@ void TWinControl::InsertControl(TControl* AControl)
     }
     if (AControl->FParentColor) AControl->Perform(CM_PARENTCOLORCHANGED);
     if (AControl->FParentFont) AControl->Perform(CM_PARENTFONTCHANGED);
+    if (AControl->FParentShowHint) AControl->Perform(CM_PARENTSHOWHINTCHANGED);
+    if (AControl->FParentBiDiMode) AControl->Perform(CM_PARENTBIDIMODECHANGED);
     AControl->Invalidate();
     if (AControl->Align() != alNone) Realign();
 }
@@ -338,8 +344,43 @@ void TWinControl::Realign()
     if (FAlignLevel > 0 || ComponentState().Contains(csLoading)) return;
     ++FAlignLevel;
     TRect R = ClientRect();
+    ApplyAnchors(R);
     AlignControls(R);
     --FAlignLevel;
+}
+
+void TWinControl::ApplyAnchors(const TRect& Client)
+{
+    const TSize Size{Client.Width(), Client.Height()};
+    const TSize Base = FAnchorBase;
+    FAnchorBase = Size;
+    if (Base.Width < 0 || (Base.Width == Size.Width && Base.Height == Size.Height)) return;
+    const int DW = Size.Width - Base.Width;
+    const int DH = Size.Height - Base.Height;
+    // One axis: anchored to both edges stretches, to the far edge only
+    // moves, to neither keeps the control's centre at the same share.
+    auto Shift = [](bool Near, bool Far, int Delta, int& Pos, int& Extent)
+    {
+        if (Near && Far)
+            Extent += Delta;
+        else if (Far)
+            Pos += Delta;
+        else if (!Near)
+            Pos += Delta / 2;
+    };
+    std::vector<TControl*> Children = FControls;
+    for (TControl* C : Children)
+    {
+        TAnchors A = C->Anchors();
+        if (C->Align() != alNone || A == TAnchors{akLeft, akTop}) continue;
+        int L = C->Left();
+        int T = C->Top();
+        int W = C->Width();
+        int H = C->Height();
+        Shift(A.Contains(akLeft), A.Contains(akRight), DW, L, W);
+        Shift(A.Contains(akTop), A.Contains(akBottom), DH, T, H);
+        C->SetBounds(L, T, W, H);
+    }
 }
 
 void TWinControl::AlignControls(TRect& R)
@@ -506,7 +547,7 @@ TWinControl* TWinControl::TopParent()
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
-    FConstraints->Apply(AWidth, AHeight);
+    CheckNewSize(AWidth, AHeight);
     AWidth = std::max(AWidth, 0);
     AHeight = std::max(AHeight, 0);
     if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
@@ -866,4 +907,38 @@ void TWinControl::CMDialogKey(TMessage& M)
 void TWinControl::CMDialogChar(TMessage& M)
 {
     Broadcast(M);
+}
+
+void TWinControl::CMFocusChanged(TMessage& M)
+{
+    Broadcast(M);
+}
+
+void TWinControl::CMShowHintChanged(TMessage&)
+{
+    NotifyControls(CM_PARENTSHOWHINTCHANGED);
+}
+
+void TWinControl::CMBiDiModeChanged(TMessage&)
+{
+    NotifyControls(CM_PARENTBIDIMODECHANGED);
+    Invalidate();
+}
+
+void TWinControl::WMCancelMode(TMessage& M)
+{
+    // The control holding the mouse may be this one, a graphic child or a
+    // windowed descendant: it loses the mouse and its press, so the
+    // release that follows is no click.
+    TControl* Capture = CaptureControl();
+    if (Capture && !ContainsControl(Capture)) Capture = nullptr;
+    DefaultHandler(M);
+    if (Capture)
+    {
+        Capture->FControlState.Exclude(csClicked);
+        Capture->SetMouseCapture(false);
+    }
+    Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(this));
+    if (Capture && Capture != this)
+        Capture->Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(Capture));
 }

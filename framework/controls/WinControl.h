@@ -155,6 +155,10 @@ class TWinControl : public TControl
     void CMTextChanged(TMessage& M);
     void CMDialogKey(TMessage& M);
     void CMDialogChar(TMessage& M);
+    void CMFocusChanged(TMessage& M);
+    void CMShowHintChanged(TMessage& M);
+    void CMBiDiModeChanged(TMessage& M);
+    void WMCancelMode(TMessage& M);
 
     bool IsControlMouseMsg(TMessage& M);
     // Keeps the fields in step with where the window system put the window.
@@ -169,7 +173,13 @@ class TWinControl : public TControl
     int FBorderWidth = 0;
     int FAlignLevel = 0;
     int FPendingTabOrder = -1;
+    // The client size the anchored children were last placed for; -1
+    // before the first alignment.
+    TSize FAnchorBase{-1, -1};
 
   private:
     friend LRESULT ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
+    // Moves or stretches the alNone children anchored right or bottom by
+    // the change of the client size since the last call.
+    void ApplyAnchors(const TRect& Client);
 };

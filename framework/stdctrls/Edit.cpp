@@ -50,7 +50,6 @@ const TMessageMap& TCustomEdit::StaticMessages()
                                        .On(WM_LBUTTONDBLCLK, &TCustomEdit::WMLButtonDblClk)
                                        .On(WM_MOUSEMOVE, &TCustomEdit::WMMouseMove)
                                        .On(WM_LBUTTONUP, &TCustomEdit::WMLButtonUp)
-                                       .On(WM_RBUTTONUP, &TCustomEdit::WMRButtonUp)
                                        .On(WM_CONTEXTMENU, &TCustomEdit::WMContextMenu)
                                        .On(WM_SIZE, &TCustomEdit::WMSize)
                                        .On(WM_CUT, &TCustomEdit::WMCut)
@@ -93,20 +92,6 @@ TCustomEdit::~TCustomEdit()
     if (Focused()) DestroyCaret();
 }
 
-void TCustomEdit::SetPopupMenu(TPopupMenu* Value)
-{
-    if (FPopupMenu == Value) return;
-    if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
-    FPopupMenu = Value;
-    if (Value) Value->FreeNotification(this);
-}
-
-void TCustomEdit::Notification(TComponent* AComponent, TOperation Operation)
-{
-    TCustomControl::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
-}
-
 void TCustomEdit::ShowContextMenu(int ScreenX, int ScreenY)
 {
     auto Token = AliveToken();
@@ -118,10 +103,10 @@ void TCustomEdit::ShowContextMenu(int ScreenX, int ScreenY)
         ScreenX = P.X;
         ScreenY = P.Y;
     }
-    if (FPopupMenu && FPopupMenu->AutoPopup())
+    if (PopupMenu() && PopupMenu()->AutoPopup())
     {
-        FPopupMenu->SetPopupComponent(this);
-        FPopupMenu->Popup(ScreenX, ScreenY);
+        PopupMenu()->SetPopupComponent(this);
+        PopupMenu()->Popup(ScreenX, ScreenY);
         return;
     }
     if (!FContextMenu) FContextMenu = std::make_unique<TEditContextMenu>(this);
@@ -773,18 +758,15 @@ void TCustomEdit::WMLButtonUp(TMessage& M)
     TCustomControl::WMLButtonUp(M);
 }
 
-void TCustomEdit::WMRButtonUp(TMessage& M)
-{
-    auto Token = AliveToken();
-    TCustomControl::WMRButtonUp(M);
-    if (!Alive(Token)) return;
-    TPoint P = ClientToScreen({GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam)});
-    Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(FHandle),
-            MAKELPARAM(static_cast<WORD>(P.X), static_cast<WORD>(P.Y)));
-}
-
 void TCustomEdit::WMContextMenu(TMessage& M)
 {
+    M.Result = 1;
+    const int X = GET_X_LPARAM(M.LParam);
+    const int Y = GET_Y_LPARAM(M.LParam);
+    auto Token = AliveToken();
+    if (DoContextPopup(X == -1 && Y == -1 ? TPoint{-1, -1} : ScreenToClient({X, Y})) ||
+        !Alive(Token))
+        return;
     ShowContextMenu(GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam));
 }
 

@@ -65,17 +65,14 @@ class TCustomEdit : public TCustomControl
     void Undo();
     void ClearUndo() { FCanUndo = false; }
 
-    // Shown on a right click instead of the edit's own menu (Undo, Cut,
-    // Copy, Paste, Delete, Select All) while its AutoPopup is on; null
-    // restores the edit's menu.
-    TPopupMenu* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TPopupMenu* Value);
+    // A PopupMenu is shown on a right click instead of the edit's own menu
+    // (Undo, Cut, Copy, Paste, Delete, Select All) while its AutoPopup is
+    // on; null restores the edit's menu.
 
     TNotifyEvent OnChange;
 
   protected:
     void CreateParams(TCreateParams& Params) override;
-    void Notification(TComponent* AComponent, TOperation Operation) override;
     // The right-click menu at a screen point; (-1, -1): below the caret.
     virtual void ShowContextMenu(int ScreenX, int ScreenY);
     void Paint() override;
@@ -107,7 +104,6 @@ class TCustomEdit : public TCustomControl
     void WMLButtonDblClk(TMessage& M);
     void WMMouseMove(TMessage& M);
     void WMLButtonUp(TMessage& M);
-    void WMRButtonUp(TMessage& M);
     void WMContextMenu(TMessage& M);
     void WMSize(TMessage& M);
     void WMCut(TMessage& M);
@@ -170,7 +166,6 @@ class TCustomEdit : public TCustomControl
     // A formatting rectangle set by EM_SETRECT; empty: the default.
     TRect FFormatRect{};
     bool FHasFormatRect = false;
-    TPopupMenu* FPopupMenu = nullptr;
     std::unique_ptr<TEditContextMenu> FContextMenu;
     // Boundary x positions from the text's start, one per byte and one past
     // the end; rebuilt when the text or the font changed.

@@ -22,7 +22,6 @@ constexpr DWORD ES_NOHIDESEL = 0x0100;
 constexpr DWORD ES_READONLY = 0x0800;
 
 constexpr UINT WM_UNDO = 0x0304;
-constexpr UINT WM_CONTEXTMENU = 0x007B;
 
 // Edit messages. EM_GETSEL: WParam / LParam point to DWORDs (may be null)
 // receiving start and end; the result packs both (low word start).

@@ -10,17 +10,6 @@ const TPixelGlyph CheckMark7 = {
     "..X....", //
 };
 
-const TPixelGlyph CheckMark9 = {
-    "........X", //
-    ".......XX", //
-    "X.....XXX", //
-    "XX...XXX.", //
-    "XXX.XXX..", //
-    ".XXXXX...", //
-    "..XXX....", //
-    "...X.....", //
-};
-
 const TPixelGlyph TitleGlyphs9[6] = {
     {
         // control box: the window menu

@@ -6,9 +6,8 @@
 // Pixel glyphs shared by the element families ('X' marks a pixel).
 using TPixelGlyph = std::initializer_list<std::string_view>;
 
-// Check marks of 7 x 7 and 9 x 8 pixels.
+// A check mark of 7 x 7 pixels.
 extern const TPixelGlyph CheckMark7;
-extern const TPixelGlyph CheckMark9;
 
 // Title-bar glyphs in a 9 x 9 cell (19- and 21-pixel buttons) and a 7 x 7
 // cell (17-pixel buttons), in the order of the title-button strip: control

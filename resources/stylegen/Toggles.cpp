@@ -68,9 +68,8 @@ TArt CheckBoxFrame(TStyle Style, int K, int W, int H, int Size)
     A.RoundFrame(Box, Radius, Checked && L.FilledWhenChecked ? Darker(L.Mark, 0.3) : L.Rim);
     if (Checked)
     {
-        const TPixelGlyph& Mark = Size >= 14 ? CheckMark9 : CheckMark7;
-        const TSize G = TArt::GlyphSize(Mark);
-        A.Glyph(X + (Size - G.Width) / 2, Y + (Size - G.Height) / 2, Mark, MarkColour);
+        const TSize G = TArt::GlyphSize(CheckMark7);
+        A.Glyph(X + (Size - G.Width) / 2, Y + (Size - G.Height) / 2, CheckMark7, MarkColour);
     }
     return A;
 }
@@ -114,7 +113,7 @@ void AddToggleArt(TArtBook& Book)
         int BoxW, RadioW, H, Box, ListW;
     };
     const TSizes All[] = {
-        {TStyle::MacOS, 15, 16, 17, 14, 10},     {TStyle::WinXP, 13, 13, 13, 13, 11},
+        {TStyle::MacOS, 15, 16, 17, 13, 10},     {TStyle::WinXP, 13, 13, 13, 13, 11},
         {TStyle::DeepBlue, 13, 13, 13, 13, 11},  {TStyle::Protein, 13, 13, 13, 13, 11},
         {TStyle::BlueGlass, 13, 13, 13, 13, 11},
     };

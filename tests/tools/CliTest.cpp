@@ -26,6 +26,11 @@ namespace
 struct CliFixture : ::testing::Test
 {
     TempFolder Runtime;
+    // The module's log, declared first: the module's thread writes to it
+    // until the module is gone.
+    std::mutex LogLock;
+    std::condition_variable LogChanged;
+    std::vector<std::string> LogLines;
     VirtualModule Module;
 
     void StartModule(ModuleFault Fault = ModuleFault::None,
@@ -57,10 +62,6 @@ struct CliFixture : ::testing::Test
                                        return false;
                                    });
     }
-
-    std::mutex LogLock;
-    std::condition_variable LogChanged;
-    std::vector<std::string> LogLines;
 
     std::string Port() const { return "COM" + std::to_string(Module.PortNumber()); }
 
@@ -207,14 +208,16 @@ TEST_F(CliFixture, ABlockWhoseReplyCannotBeReadIsRefusedUnlessForced)
     EXPECT_EQ(Module.Requests(), 1u) << "only the read before the write";
     EXPECT_EQ(Module.Block(), Net175);
 
-    const ProcessResult Forced = Cli({"write", "--port", Port(), "--node-id", "44975", "--force"});
+    // The reply can never be read: a short time-out only saves waiting.
+    const ProcessResult Forced =
+        Cli({"write", "--port", Port(), "--node-id", "44975", "--force", "--timeout", "1000"});
     EXPECT_EQ(Forced.ExitCode, 2) << Forced.Err;
     EXPECT_NE(Forced.Err.find("node_id 44975"), std::string::npos) << Forced.Err;
     EXPECT_NE(Forced.Err.find("cannot come back readably"), std::string::npos) << Forced.Err;
     EXPECT_EQ(NodeId(Module.Block()), 44975) << "the module stored it";
 
     // Reading it back fails the same way, and the client says why that may be.
-    const ProcessResult Read = Cli({"read", "--port", Port()});
+    const ProcessResult Read = Cli({"read", "--port", Port(), "--timeout", "1000"});
     EXPECT_EQ(Read.ExitCode, 2);
     EXPECT_NE(Read.Err.find("AF AF or 0D 0A"), std::string::npos) << Read.Err;
 }
@@ -470,13 +473,13 @@ TEST_F(CliFixture, TraceShowsEachFrameWithItsTimeAndMarksTheFailedCheck)
 TEST_F(CliFixture, RetriesRecoverFromOneExchangeWithoutAnswer)
 {
     StartModule(ModuleFault::DropFirst);
-    EXPECT_EQ(Cli({"read", "--port", Port(), "--timeout", "300"}).ExitCode, 2);
+    EXPECT_EQ(Cli({"read", "--port", Port(), "--timeout", "1000"}).ExitCode, 2);
     Module.Stop();
     StartModule(ModuleFault::DropFirst);
     const ProcessResult Retried =
-        Cli({"read", "--port", Port(), "--timeout", "300", "--retries", "1", "--trace"});
+        Cli({"read", "--port", Port(), "--timeout", "1000", "--retries", "1", "--trace"});
     EXPECT_EQ(Retried.ExitCode, 0) << Retried.Err;
-    EXPECT_NE(Retried.Err.find("no complete reply: nothing more within 300 ms"), std::string::npos)
+    EXPECT_NE(Retried.Err.find("no complete reply: nothing more within 1000 ms"), std::string::npos)
         << Retried.Err;
     EXPECT_NE(Retried.Err.find("sending the request again (try 2 of 2)"), std::string::npos)
         << Retried.Err;

@@ -4,16 +4,10 @@
 #include "protocol/ReplyHazards.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace
 {
-// The lists in the order the block is shown, with the keys.
-struct Shown
-{
-    const char* Key;
-    ParameterList List;
-};
-
 std::string Frequency(const ModuleParameters& Block)
 {
     char Text[32];
@@ -21,9 +15,12 @@ std::string Frequency(const ModuleParameters& Block)
     return Text;
 }
 
-std::string JsonValue(ParameterList List, uint8_t Code)
+// The list whose key is Key; nullopt for the numeric parameters.
+std::optional<ParameterList> ListOfKey(std::string_view Key)
 {
-    return IsListed(List, Code) ? "\"" + ListText(List, Code) + "\"" : ListText(List, Code);
+    for (ParameterList List : AllParameterLists)
+        if (Key == ListKey(List)) return List;
+    return std::nullopt;
 }
 } // namespace
 
@@ -65,36 +62,30 @@ std::string ListText(ParameterList List, uint8_t Code)
 
 std::string BlockToJson(const ModuleParameters& Block)
 {
-    auto List = [&](ParameterList L)
-    { return "\"" + std::string(ListKey(L)) + "\": " + JsonValue(L, CodeField(Block, L)); };
-    std::string Json = "{\"frequency_mhz\": " + Frequency(Block);
-    for (ParameterList L :
-         {ParameterList::Spreading, ParameterList::RfMode, ParameterList::Bandwidth,
-          ParameterList::UartBaud, ParameterList::UartParity, ParameterList::Power})
-        Json += ", " + List(L);
-    Json += ", \"node_id\": " + std::to_string(NodeId(Block));
-    Json += ", \"net_id\": " + std::to_string(Block.NetId);
-    Json += ", " + List(ParameterList::Breath);
-    Json += ", " + List(ParameterList::Wake);
+    std::string Json;
+    for (const ShownParameter& Shown : ShownParameters)
+    {
+        // List entries are strings; numbers and codes outside a list are numbers.
+        const auto List = ListOfKey(Shown.Key);
+        const bool Quoted = List && IsListed(*List, CodeField(Block, *List));
+        const std::string Value = ValueText(Block, Shown.Key);
+        Json += (Json.empty() ? "{\"" : ", \"") + std::string(Shown.Key) +
+                "\": " + (Quoted ? "\"" + Value + "\"" : Value);
+    }
     return Json + "}";
 }
 
 std::string BlockToLines(const ModuleParameters& Block)
 {
-    auto Line = [](std::string_view Key, const std::string& Value)
+    std::string Lines;
+    for (const ShownParameter& Shown : ShownParameters)
     {
         char Text[96];
-        std::snprintf(Text, sizeof Text, "%-14.*s %s\n", static_cast<int>(Key.size()), Key.data(),
-                      Value.c_str());
-        return std::string(Text);
-    };
-    auto List = [&](ParameterList L) { return Line(ListKey(L), ListText(L, CodeField(Block, L))); };
-    return Line("frequency_mhz", Frequency(Block)) + List(ParameterList::Spreading) +
-           List(ParameterList::RfMode) + List(ParameterList::Bandwidth) +
-           List(ParameterList::UartBaud) + List(ParameterList::UartParity) +
-           List(ParameterList::Power) + Line("node_id", std::to_string(NodeId(Block))) +
-           Line("net_id", std::to_string(Block.NetId)) + List(ParameterList::Breath) +
-           List(ParameterList::Wake);
+        std::snprintf(Text, sizeof Text, "%-14.*s %s\n", static_cast<int>(Shown.Key.size()),
+                      Shown.Key.data(), ValueText(Block, Shown.Key).c_str());
+        Lines += Text;
+    }
+    return Lines;
 }
 
 std::string_view KeyAtFramePosition(size_t Position)
@@ -112,8 +103,7 @@ std::string ValueText(const ModuleParameters& Block, std::string_view Key)
     if (Key == "frequency_mhz") return Frequency(Block);
     if (Key == "node_id") return std::to_string(NodeId(Block));
     if (Key == "net_id") return std::to_string(Block.NetId);
-    for (ParameterList List : AllParameterLists)
-        if (Key == ListKey(List)) return ListText(List, CodeField(Block, List));
+    if (const auto List = ListOfKey(Key)) return ListText(*List, CodeField(Block, *List));
     return {};
 }
 

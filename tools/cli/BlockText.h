@@ -8,6 +8,27 @@
 
 // The block as the client shows it: the window's list texts, and numbers.
 
+// Every parameter the client shows and takes, in the order it shows them:
+// its JSON key and the write option that sets it.
+struct ShownParameter
+{
+    std::string_view Key;
+    std::string_view Option;
+};
+inline constexpr ShownParameter ShownParameters[] = {
+    {"frequency_mhz", "--frequency"},
+    {"spreading", "--spreading"},
+    {"rf_mode", "--rf-mode"},
+    {"bandwidth", "--bandwidth"},
+    {"uart_baud", "--uart-baud"},
+    {"uart_parity", "--uart-parity"},
+    {"power", "--power"},
+    {"node_id", "--node-id"},
+    {"net_id", "--net-id"},
+    {"breath", "--breath"},
+    {"wake", "--wake"},
+};
+
 // JSON key of a list ("spreading", "rf_mode", "bandwidth", "uart_baud",
 // "uart_parity", "power", "breath", "wake").
 std::string_view ListKey(ParameterList List);

@@ -14,6 +14,7 @@
 #include "tools/common/Version.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <span>
@@ -49,7 +50,6 @@ constexpr const char* UsageText =
     "                        [--uart-baud 1200..115200] [--uart-parity no|odd|even]\n"
     "                        [--power 1..7] [--node-id 0..65535] [--net-id 0..255]\n"
     "                        [--breath 2s..10s] [--wake 2ms..64ms])\n"
-    "\n"
     "       novla-cli --version\n"
     "\n"
     "write reads the module's block first and changes only the values given;\n"
@@ -69,26 +69,6 @@ constexpr const char* UsageText =
 constexpr const char* UnreadableHint =
     "novla-cli: note: a module whose stored block holds the bytes AF AF or 0D 0A (for example "
     "node_id 44975 or 3338) answers with a reply that can never be read\n";
-
-// The write options that set a parameter, and their JSON keys.
-struct ParameterOption
-{
-    std::string_view Option;
-    std::string_view Key;
-};
-constexpr ParameterOption ParameterOptions[] = {
-    {"--frequency", "frequency_mhz"},
-    {"--spreading", "spreading"},
-    {"--rf-mode", "rf_mode"},
-    {"--bandwidth", "bandwidth"},
-    {"--uart-baud", "uart_baud"},
-    {"--uart-parity", "uart_parity"},
-    {"--power", "power"},
-    {"--node-id", "node_id"},
-    {"--net-id", "net_id"},
-    {"--breath", "breath"},
-    {"--wake", "wake"},
-};
 
 int Usage(const std::string& Problem)
 {
@@ -140,7 +120,7 @@ std::vector<OptionParser::Option> RequestOptions(bool Write)
     }
     Options.insert(Options.end(),
                    {{"--json-file", true}, {"--from-defaults", false}, {"--force", false}});
-    for (const ParameterOption& P : ParameterOptions)
+    for (const ShownParameter& P : ShownParameters)
         Options.push_back({P.Option, true});
     return Options;
 }
@@ -190,7 +170,7 @@ int ParseRequest(std::span<char* const> Arguments, bool Write, Request& Out)
     Out.Force = Parser.Has("--force");
     Out.JsonFile = Parser.Value("--json-file");
     for (const auto& [Option, Value] : Parser.Given())
-        for (const ParameterOption& P : ParameterOptions)
+        for (const ShownParameter& P : ShownParameters)
             if (Option == P.Option) Out.Values.emplace_back(std::string(P.Key), Value);
 
     if (Out.JsonFile && Out.JsonFile->empty()) return Usage("--json-file needs a file name");
@@ -203,8 +183,9 @@ int OpenPort(ModuleClient& Client, const Request& Options)
 {
     std::string Error;
     if (Client.Open(Options.Port, Options.Baud, Options.Parity, Error)) return ExitOk;
-    std::fprintf(stderr, "novla-cli: cannot open %s: %s\n", PortName(Options.Port).c_str(),
-                 Error.c_str());
+    const std::string Name = PortName(Options.Port);
+    if (Error.rfind(Name + ": ", 0) == 0) Error.erase(0, Name.size() + 2);
+    std::fprintf(stderr, "novla-cli: cannot open %s: %s\n", Name.c_str(), Error.c_str());
     return ExitPort;
 }
 
@@ -379,11 +360,11 @@ int Read(std::span<char* const> Arguments)
 std::string Differences(const ModuleParameters& Wanted, const ModuleParameters& Got)
 {
     std::string Text;
-    for (std::string_view Key : {"frequency_mhz", "spreading", "rf_mode", "bandwidth", "uart_baud",
-                                 "uart_parity", "power", "node_id", "net_id", "breath", "wake"})
+    for (const ShownParameter& Shown : ShownParameters)
     {
-        const std::string A = ValueText(Wanted, Key), B = ValueText(Got, Key);
-        if (A != B) Text += "  " + std::string(Key) + ": wrote " + A + ", module has " + B + "\n";
+        const std::string A = ValueText(Wanted, Shown.Key), B = ValueText(Got, Shown.Key);
+        if (A != B)
+            Text += "  " + std::string(Shown.Key) + ": wrote " + A + ", module has " + B + "\n";
     }
     return Text;
 }
@@ -468,8 +449,11 @@ int Write(std::span<char* const> Arguments)
 
 int main(int Argc, char** Argv)
 {
-    // An interrupted client must not leave its port held exclusively.
+    // An interrupted client must not leave its port held exclusively. A
+    // reader that went away is an output error (exit code 7), not a signal
+    // that ends the client with its port still marked.
     ReleaseExclusiveOnSignals();
+    std::signal(SIGPIPE, SIG_IGN);
     if (Argc < 2) return Usage("no command given");
     const std::string_view Command = Argv[1];
     const std::span<char* const> Rest(Argv + 2, static_cast<size_t>(Argc - 2));

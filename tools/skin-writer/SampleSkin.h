@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The sample skin "Slate", drawn by code: every bitmap, colour, integer and
+// flag element a file theme asks for, plus the string item NOVLA_SKIN_NAME.
+// Returns the skin database (the SKINDATA.SK2 member).
+std::vector<uint8_t> BuildSampleSkinDatabase();
+
+// The password of the encrypted sample skin file.
+inline const std::string SampleSkinPassword = "novla-sample";
