@@ -24,17 +24,30 @@ cleanup() {
 trap cleanup EXIT
 
 # Starts a display server of its own (so that it can be killed) and sets
-# DISPLAY to it.
+# DISPLAY to it. Other sessions may start servers at the same time, so the
+# number is picked at random from a high range and the server must be seen
+# running with its socket in place.
 start_server() {
-    : >"$work/display"
-    Xvfb -displayfd 5 -screen 0 800x600x24 5>"$work/display" >/dev/null 2>&1 &
-    server=$!
-    for _ in $(seq 100); do
-        [[ -s "$work/display" ]] && break
-        sleep 0.1
+    local number
+    for _ in $(seq 20); do
+        number=$((200 + RANDOM % 700))
+        [[ -e "/tmp/.X$number-lock" || -e "/tmp/.X11-unix/X$number" ]] && continue
+        Xvfb ":$number" -nolisten tcp -screen 0 800x600x24 >/dev/null 2>&1 &
+        server=$!
+        for _ in $(seq 100); do
+            [[ -S "/tmp/.X11-unix/X$number" ]] && break
+            kill -0 "$server" 2>/dev/null || break
+            sleep 0.1
+        done
+        if kill -0 "$server" 2>/dev/null && [[ -S "/tmp/.X11-unix/X$number" ]]; then
+            export DISPLAY=":$number"
+            return
+        fi
+        wait "$server" 2>/dev/null || true
+        server=""
     done
-    [[ -s "$work/display" ]] || { echo "shutdown-xvfb: Xvfb did not start" >&2; exit 1; }
-    export DISPLAY=":$(head -1 "$work/display")"
+    echo "shutdown-xvfb: no display server could start" >&2
+    exit 1
 }
 
 stop_server() {
@@ -55,7 +68,8 @@ check() {
     pid=$!
     if ! timeout 15 grep -q -m1 "^$ready" <(tail --pid="$pid" -f "$out"); then
         echo "shutdown-xvfb: $name: the program did not start" >&2
-        cat "$work/$name.err" >&2
+        kill -0 "$pid" 2>/dev/null && echo "(still running)" >&2
+        cat "$out" "$work/$name.err" >&2
         exit 1
     fi
     if [[ "$action" == display ]]; then
