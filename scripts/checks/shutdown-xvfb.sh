@@ -66,7 +66,7 @@ check() {
     local out="$work/$name.out"
     "$@" >"$out" 2>"$work/$name.err" &
     pid=$!
-    if ! timeout 15 grep -q -m1 "^$ready" <(tail --pid="$pid" -f "$out"); then
+    if ! timeout 30 grep -q -m1 "^$ready" <(tail --pid="$pid" -f "$out"); then
         echo "shutdown-xvfb: $name: the program did not start" >&2
         kill -0 "$pid" 2>/dev/null && echo "(still running)" >&2
         cat "$out" "$work/$name.err" >&2
