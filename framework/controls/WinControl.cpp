@@ -143,7 +143,9 @@ void TWinControl::CreateParams(TCreateParams& Params)
     Params.Width = FWidth;
     Params.Height = FHeight;
     Params.WndParent = FParent ? FParent->FHandle : nullptr;
-    Params.WindowClass.style = CS_DBLCLKS;
+    // A control that takes no double clicks gets a quick second press as a
+    // plain press.
+    Params.WindowClass.style = FControlStyle.Contains(csDoubleClicks) ? CS_DBLCLKS : 0;
     Params.WindowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     Params.WinClassName = ClassName();
 }

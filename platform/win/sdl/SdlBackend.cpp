@@ -92,6 +92,14 @@ TSdlBackend::TSdlBackend()
     if (SDL_GetDisplayBounds(0, &Bounds) == 0) Desktop.Screen = FromSdl(Bounds);
     Desktop.WorkArea =
         SDL_GetDisplayUsableBounds(0, &Bounds) == 0 ? FromSdl(Bounds) : Desktop.Screen;
+    Desktop.Monitors.clear();
+    for (int I = 0, N = SDL_GetNumVideoDisplays(); I < N; ++I)
+    {
+        if (SDL_GetDisplayBounds(I, &Bounds) != 0) continue;
+        TMonitorArea Monitor{FromSdl(Bounds), FromSdl(Bounds)};
+        if (SDL_GetDisplayUsableBounds(I, &Bounds) == 0) Monitor.Work = FromSdl(Bounds);
+        Desktop.Monitors.push_back(Monitor);
+    }
     FKeepAlive = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
     InstallBackend(this);
 }
@@ -329,6 +337,13 @@ void TSdlBackend::Handle(const SDL_Event& Event)
     }
     case SDL_WINDOWEVENT:
         HandleWindowEvent(Event);
+        return;
+    case SDL_QUIT:
+        // SDL turns SIGINT and SIGTERM into this event: every window is
+        // asked to close, as by its close box, so the program ends the way
+        // it does when the user closes it.
+        for (const auto& [Handle, Os] : FWindows)
+            PostMessage(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
         return;
     default:
         return;

@@ -1,0 +1,4 @@
+# Skinned-control benchmarks (headless).
+if(TARGET novla_skin)
+    novla_bench(bench_skin_buttons DEPS novla_skin)
+endif()
