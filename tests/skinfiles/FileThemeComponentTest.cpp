@@ -92,6 +92,10 @@ TEST_F(FileThemeComponentTest, FindsABareNameInTheProgramsFolder)
     const std::string Name = Unique("theme-search");
     std::filesystem::copy_file(Plain, ProgramFolder() + Name);
     Made.push_back(ProgramFolder() + Name);
+    // Away from the program's folder, so that the bare name is not found
+    // as given.
+    const auto Here = std::filesystem::current_path();
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
     TsuiSkinFileTheme T(nullptr);
     for (const std::string& Given : {Name, "no-such-folder/" + Name, "C:\\Skins\\" + Name})
     {
@@ -99,6 +103,7 @@ TEST_F(FileThemeComponentTest, FindsABareNameInTheProgramsFolder)
         EXPECT_TRUE(T.Ready()) << Given;
         EXPECT_EQ(T.ThemeFile(), ProgramFolder() + Name) << Given;
     }
+    std::filesystem::current_path(Here);
 }
 
 TEST_F(FileThemeComponentTest, ANameFoundNowhereChangesNothing)
