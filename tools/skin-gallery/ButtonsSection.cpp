@@ -113,7 +113,7 @@ int BuildButtons(TForm* Form, TWinControl* Parent, TsuiUIStyle Style)
     TwoImage->SetEnabled(false);
     auto* Sized = Place<TsuiButton>(Form, Parent, 448, 76, 80, 27);
     Sized->SetUIStyle(Style);
-    Sized->SetCaption("Auto");
+    Sized->SetCaption("OK");
     Sized->SetAutoSize(true);
     auto* Up = Place<TsuiArrowButton>(Form, Parent, 448, 106, 16, 11);
     Up->SetUIStyle(Style);
