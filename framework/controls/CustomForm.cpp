@@ -540,3 +540,12 @@ void TCustomForm::CMDialogKey(TMessage& M)
     }
     TWinControl::CMDialogKey(M);
 }
+
+TCustomForm* GetParentForm(const TControl* Control)
+{
+    if (!Control) return nullptr;
+    const TControl* Top = Control;
+    while (Top->Parent())
+        Top = Top->Parent();
+    return dynamic_cast<TCustomForm*>(const_cast<TControl*>(Top));
+}

@@ -208,6 +208,10 @@ class TCustomForm : public TWinControl
     std::unique_ptr<TCanvas> FCanvas;
 };
 
+// The form Control sits on: its topmost parent when that is a form (Control
+// itself when it is a form without parent); null otherwise, and for null.
+TCustomForm* GetParentForm(const TControl* Control);
+
 // An operation that is not possible in the object's present state.
 class EInvalidOperation : public Exception
 {

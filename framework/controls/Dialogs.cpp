@@ -19,9 +19,17 @@ struct TButtonInfo
 };
 
 constexpr TButtonInfo ButtonTable[] = {
-    {mbYes, "&Yes", mrYes},          {mbNo, "&No", mrNo},          {mbOK, "OK", mrOk},
-    {mbCancel, "Cancel", mrCancel},  {mbAbort, "&Abort", mrAbort}, {mbRetry, "&Retry", mrRetry},
+    {mbYes, "&Yes", mrYes},
+    {mbNo, "&No", mrNo},
+    {mbOK, "OK", mrOk},
+    {mbCancel, "Cancel", mrCancel},
+    {mbAbort, "&Abort", mrAbort},
+    {mbRetry, "&Retry", mrRetry},
     {mbIgnore, "&Ignore", mrIgnore},
+    {mbAll, "&All", mrAll},
+    {mbNoToAll, "N&o to All", mrNoToAll},
+    {mbYesToAll, "Yes to &All", mrYesToAll},
+    {mbHelp, "&Help", mrNone},
 };
 
 std::string CaptionFor(TMsgDlgType Type)

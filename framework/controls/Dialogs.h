@@ -22,7 +22,11 @@ enum TMsgDlgBtn
     mbCancel,
     mbAbort,
     mbRetry,
-    mbIgnore
+    mbIgnore,
+    mbAll,
+    mbNoToAll,
+    mbYesToAll,
+    mbHelp // closes nothing: it has no modal result
 };
 using TMsgDlgButtons = TSet<TMsgDlgBtn>;
 

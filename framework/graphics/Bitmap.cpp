@@ -93,6 +93,18 @@ void TBitmap::SetTransparentColor(TColor Value)
     Changed();
 }
 
+uint32_t* TBitmap::ScanLine(int Y)
+{
+    if (Y < 0 || Y >= Height()) throw EInvalidGraphicOperation("Scan line index out of range");
+    return FSurface.Row(Y);
+}
+
+const uint32_t* TBitmap::ScanLine(int Y) const
+{
+    if (Y < 0 || Y >= Height()) throw EInvalidGraphicOperation("Scan line index out of range");
+    return FSurface.Row(Y);
+}
+
 void TBitmap::LoadFromSurface(TSurface Pixels)
 {
     FSurface = std::move(Pixels);

@@ -65,6 +65,14 @@ class TBitmap : public TGraphic
 
     void LoadFromBytes(std::span<const uint8_t> Data) override;
     std::vector<uint8_t> SaveToBytes() const override;
+    // Row Y of the pixels for whole-row work: Width() words of 0xAARRGGBB,
+    // top row first; a bitmap's pixels are opaque, and what is written must
+    // keep alpha 0xFF. Valid until the size changes or the bitmap is
+    // reloaded; writing through it sends no OnChange. Throws
+    // EInvalidGraphicOperation for a row outside 0..Height()-1.
+    uint32_t* ScanLine(int Y);
+    const uint32_t* ScanLine(int Y) const;
+
     // Takes over Pixels (premultiplied; opaque for bitmaps).
     void LoadFromSurface(TSurface Pixels);
 

@@ -83,6 +83,21 @@ TFontDesc TFont::Desc() const
     return S;
 }
 
+void TFont::SetDesc(const TFontDesc& Value)
+{
+    TFontStyles Style;
+    if (Value.Bold) Style.Include(fsBold);
+    if (Value.Italic) Style.Include(fsItalic);
+    if (Value.Underline) Style.Include(fsUnderline);
+    if (Value.StrikeOut) Style.Include(fsStrikeOut);
+    const std::string& Name = Value.Face.empty() ? FName : Value.Face;
+    if (FName == Name && FHeight == Value.Height && FStyle == Style) return;
+    FName = Name;
+    FHeight = Value.Height;
+    FStyle = Style;
+    Changed();
+}
+
 bool TFont::operator==(const TFont& Other) const
 {
     return FName == Other.FName && FHeight == Other.FHeight && FColor == Other.FColor &&

@@ -46,6 +46,9 @@ class TFont : public TGraphicsObject
 
     // What the graphics layer needs to select this font.
     TFontDesc Desc() const;
+    // Takes face, height and style from a description (a system font);
+    // colour and character set stay.
+    void SetDesc(const TFontDesc& Value);
     bool operator==(const TFont& Other) const;
 
     void Assign(const TPersistent* Source) override;

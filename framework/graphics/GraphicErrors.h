@@ -15,3 +15,11 @@ class EResNotFound : public Exception
   public:
     using Exception::Exception;
 };
+
+// An operation a graphic cannot do in its present state (a row outside a
+// bitmap).
+class EInvalidGraphicOperation : public Exception
+{
+  public:
+    using Exception::Exception;
+};

@@ -7,6 +7,13 @@
 
 struct TWindow;
 
+// One display: its screen rectangle and its work area.
+struct TMonitorArea
+{
+    RECT Bounds;
+    RECT Work;
+};
+
 // The screen and its top-level windows. All top-level windows belong to one
 // thread, the UI thread (the first thread that creates one); the desktop is
 // read and changed on that thread only. Message-only windows may live on
@@ -20,6 +27,9 @@ struct TDesktop
     std::vector<TWindow*> TopLevel; // z-order, topmost first
     RECT Screen{0, 0, 1024, 768};
     RECT WorkArea{0, 0, 1024, 768};
+    // Every display, primary first (Screen and WorkArea are the primary's);
+    // empty for a desktop of one display.
+    std::vector<TMonitorArea> Monitors;
     POINT Cursor{0, 0};
 
     // Input state of the UI thread.

@@ -89,8 +89,9 @@ int GetSystemMetrics(int Index)
     case SM_CYDRAG:
         return 4;
     case SM_MOUSEWHEELPRESENT:
-    case SM_CMONITORS:
         return 1;
+    case SM_CMONITORS:
+        return Desktop.Monitors.empty() ? 1 : static_cast<int>(Desktop.Monitors.size());
     default:
         return 0;
     }
@@ -104,6 +105,13 @@ BOOL SystemParametersInfo(UINT Action, UINT, void* Param, UINT)
     case SPI_GETWORKAREA:
         *static_cast<RECT*>(Param) = TDesktop::Instance().WorkArea;
         return TRUE;
+    case SPI_GETNONCLIENTMETRICS:
+    {
+        auto* Metrics = static_cast<NONCLIENTMETRICS*>(Param);
+        if (Metrics->cbSize != sizeof(NONCLIENTMETRICS)) return FALSE;
+        *Metrics = NONCLIENTMETRICS();
+        return TRUE;
+    }
     case SPI_GETWHEELSCROLLLINES:
         *static_cast<UINT*>(Param) = 3;
         return TRUE;

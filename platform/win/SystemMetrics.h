@@ -2,6 +2,7 @@
 
 // System metrics, parameters and colours of the window system.
 
+#include "platform/gfx/FontDesc.h"
 #include "platform/win/WinTypes.h"
 
 constexpr int SM_CXSCREEN = 0;
@@ -60,6 +61,7 @@ constexpr int SM_CXVIRTUALSCREEN = 78;
 constexpr int SM_CYVIRTUALSCREEN = 79;
 constexpr int SM_CMONITORS = 80;
 
+constexpr UINT SPI_GETNONCLIENTMETRICS = 0x0029;
 constexpr UINT SPI_GETWORKAREA = 0x0030;
 constexpr UINT SPI_GETWHEELSCROLLLINES = 0x0068;
 constexpr UINT SPI_GETMOUSEHOVERWIDTH = 0x0062;
@@ -68,7 +70,30 @@ constexpr UINT SPI_GETMOUSEHOVERTIME = 0x0066;
 
 // The classic metric of Index; 0 for an unknown index.
 int GetSystemMetrics(int Index);
-// SPI_GETWORKAREA fills a RECT at Param; SPI_GETWHEELSCROLLLINES and the
+// The sizes and fonts of window frames, captions and menus
+// (SPI_GETNONCLIENTMETRICS); fonts as the descriptions to select. The
+// values are those the default frame and menus draw with.
+struct NONCLIENTMETRICS
+{
+    UINT cbSize = sizeof(NONCLIENTMETRICS);
+    int iBorderWidth = 1;
+    int iScrollWidth = 16;
+    int iScrollHeight = 16;
+    int iCaptionWidth = 18;
+    int iCaptionHeight = 18;
+    TFontDesc lfCaptionFont{"Tahoma", -11, true};
+    int iSmCaptionWidth = 12;
+    int iSmCaptionHeight = 14;
+    TFontDesc lfSmCaptionFont{"Tahoma", -11, true};
+    int iMenuWidth = 18;
+    int iMenuHeight = 18;
+    TFontDesc lfMenuFont{"MS Sans Serif", -11};
+    TFontDesc lfStatusFont{"MS Sans Serif", -11};
+    TFontDesc lfMessageFont{"MS Sans Serif", -11};
+};
+
+// SPI_GETWORKAREA fills a RECT at Param (the primary display's work area);
+// SPI_GETNONCLIENTMETRICS a NONCLIENTMETRICS whose cbSize is set; SPI_GETWHEELSCROLLLINES and the
 // SPI_GETMOUSEHOVER* values a UINT.
 // FALSE for other actions or a null Param.
 BOOL SystemParametersInfo(UINT Action, UINT UiParam, void* Param, UINT WinIni);

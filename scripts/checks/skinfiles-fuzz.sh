@@ -56,7 +56,7 @@ for target in "${targets[@]}"; do
     status=0
     (cd "$out" && "./fuzz-$target" "${limit[@]}" -max_len=8192 -rss_limit_mb=2048 -print_final_stats=1 \
         "corpus-$target" "seeds/$target" >"log-$target.txt" 2>&1) || status=$?
-    grep -E '^(#[0-9]+.*DONE|stat::number_of_executed_units)' "$out/log-$target.txt" | tail -n 2
+    grep -E '^(#[0-9]+.*DONE|stat::number_of_executed_units)' "$out/log-$target.txt" | tail -n 2 || true
     if [[ $status -ne 0 ]]; then
         tail -n 40 "$out/log-$target.txt" >&2
         echo "skinfiles-fuzz: $target failed (exit $status); the input is in $out" >&2

@@ -5,11 +5,14 @@
 
 #include "framework/controls/ApplicationEvents.h"
 #include "framework/controls/Button.h"
+#include "framework/controls/ControlCanvas.h"
 #include "framework/controls/Form.h"
 #include "framework/controls/Label.h"
 #include "framework/controls/Panel.h"
 #include "framework/controls/Screen.h"
 #include "framework/controls/Timer.h"
+#include "platform/gfx/DeviceContext.h"
+#include "platform/gfx/Shapes.h"
 #include "platform/win/WinApi.h"
 
 #include <string>
@@ -465,4 +468,66 @@ TEST_F(GuiTest, OnDestroyRunsWhileTheDerivedFormIsWhole)
         delete Owner;
         EXPECT_EQ(Seen, (Log{"create", "destroy whole", "destructor"})) << ByOwner;
     }
+}
+
+TEST_F(DialogForm, GetParentFormIsTheTopmostParentWhenItIsAForm)
+{
+    auto* Inner = new TLabel(Form);
+    Inner->SetParent(Panel);
+    EXPECT_EQ(GetParentForm(Inner), Form);
+    EXPECT_EQ(GetParentForm(Panel), Form);
+    EXPECT_EQ(GetParentForm(Form), Form);
+    EXPECT_EQ(GetParentForm(nullptr), nullptr);
+
+    TPanel Outer(nullptr);
+    auto* Loose = new TLabel(&Outer);
+    Loose->SetParent(&Outer);
+    EXPECT_EQ(GetParentForm(Loose), nullptr);
+    EXPECT_EQ(GetParentForm(&Outer), nullptr);
+}
+
+TEST_F(DialogForm, ControlCanvasDrawsOutsidePaint)
+{
+    auto PixelOf = [](HWND Window, bool WholeWindow, int X, int Y)
+    {
+        HDC Dc = WholeWindow ? GetWindowDC(Window) : GetDC(Window);
+        TColor C = GetPixel(*Dc, X, Y);
+        ReleaseDC(Window, Dc);
+        return C;
+    };
+
+    Panel->SetBorderWidth(3);
+    {
+        TControlCanvas Client(Panel);
+        EXPECT_TRUE(*Client.Font() == *Panel->Font());
+        Client.Brush()->SetColor(clRed);
+        Client.FillRect({0, 0, 2, 2});
+    }
+    EXPECT_EQ(PixelOf(Panel->Handle(), false, 0, 0), RGB(255, 0, 0));
+    EXPECT_NE(PixelOf(Panel->Handle(), true, 0, 0), RGB(255, 0, 0));
+    {
+        TControlCanvas Whole(Panel, true);
+        Whole.Brush()->SetColor(clBlue);
+        Whole.FillRect({0, 0, 1, 1});
+    }
+    EXPECT_EQ(PixelOf(Panel->Handle(), true, 0, 0), RGB(0, 0, 255));
+
+    // A graphic control draws in its own rectangle of the parent.
+    auto* Label = MakeChild<TLabel>(20, 60, 30, 15);
+    Label->SetAutoSize(false);
+    Label->SetBounds(20, 60, 30, 15);
+    {
+        TControlCanvas OnLabel(Label);
+        OnLabel.Brush()->SetColor(clLime);
+        OnLabel.FillRect({0, 0, 100, 100});
+    }
+    EXPECT_EQ(PixelOf(Form->Handle(), false, 20, 60), RGB(0, 255, 0));
+    EXPECT_EQ(PixelOf(Form->Handle(), false, 49, 74), RGB(0, 255, 0));
+    EXPECT_NE(PixelOf(Form->Handle(), false, 50, 60), RGB(0, 255, 0));
+    EXPECT_NE(PixelOf(Form->Handle(), false, 20, 75), RGB(0, 255, 0));
+
+    TPanel NoWindow(nullptr);
+    TControlCanvas Nothing(&NoWindow);
+    EXPECT_EQ(Nothing.Handle(), nullptr);
+    Nothing.FillRect({0, 0, 5, 5});
 }

@@ -204,3 +204,35 @@ TEST(ImageListTest, AddsStripsMaskedAndCopiesImagesOut)
     List.SetWidth(4);
     EXPECT_EQ(List.Count(), 0);
 }
+
+TEST(BitmapTest, ScanLinesReachWholeRows)
+{
+    auto B = SmallBitmap();
+    const uint32_t* Bottom = B->ScanLine(2);
+    EXPECT_EQ(ColorFromPixel(Bottom[0]), clBlue);
+    EXPECT_EQ(ColorFromPixel(Bottom[3]), clRed);
+    uint32_t* Top = B->ScanLine(0);
+    for (int X = 0; X < B->Width(); ++X)
+        Top[X] = PixelFromRGB(RGB(0, X, 0));
+    EXPECT_EQ(B->Canvas()->Pixel(3, 0), RGB(0, 3, 0));
+    EXPECT_EQ(B->ScanLine(1) - B->ScanLine(0), B->Surface().StrideWords());
+    for (int Y : {-1, 3})
+        EXPECT_THROW(B->ScanLine(Y), EInvalidGraphicOperation);
+    TBitmap Empty;
+    EXPECT_THROW(Empty.ScanLine(0), EInvalidGraphicOperation);
+}
+
+TEST(FontTest, TakesASystemFontDescriptionAndKeepsItsColour)
+{
+    TFont F;
+    F.SetColor(clRed);
+    int Changes = 0;
+    F.OnChange = [&](TObject*) { ++Changes; };
+    F.SetDesc({"Tahoma", -13, true, true});
+    EXPECT_EQ(F.Name(), "Tahoma");
+    EXPECT_EQ(F.Height(), -13);
+    EXPECT_EQ(F.Style(), (TFontStyles{fsBold, fsItalic}));
+    EXPECT_EQ(F.Color(), TColor(clRed));
+    F.SetDesc(F.Desc());
+    EXPECT_EQ(Changes, 1);
+}

@@ -2,6 +2,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "skin/SUIThemes.h"
+#include "tests/skin/CodedPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,22 +12,6 @@
 
 namespace
 {
-// Pixel (x, y) of a coded picture: every pixel its own colour.
-TColor Code(int X, int Y)
-{
-    return RGB(X & 0xFF, Y, 0x80 | (X >> 8));
-}
-
-std::unique_ptr<TBitmap> CodedBitmap(int Width, int Height)
-{
-    auto B = std::make_unique<TBitmap>();
-    B->SetSize(Width, Height);
-    for (int Y = 0; Y < Height; ++Y)
-        for (int X = 0; X < Width; ++X)
-            B->Canvas()->SetPixel(X, Y, Code(X, Y));
-    return B;
-}
-
 // True when Bitmap shows columns FromX.. of the coded picture.
 ::testing::AssertionResult ShowsCodedColumns(TBitmap& Bitmap, int FromX)
 {

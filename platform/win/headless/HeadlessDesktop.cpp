@@ -19,6 +19,8 @@ THeadlessDesktop::THeadlessDesktop(int Width, int Height) : FClock(std::make_sha
     FOldWorkArea = Desktop.WorkArea;
     Desktop.Screen = {0, 0, Width, Height};
     Desktop.WorkArea = Desktop.Screen;
+    FOldMonitors = std::move(Desktop.Monitors);
+    Desktop.Monitors.clear();
     Desktop.Cursor = {0, 0};
     ResetInput();
     InstallClock(FClock);
@@ -31,6 +33,14 @@ THeadlessDesktop::~THeadlessDesktop()
     InstallClock(nullptr);
     TDesktop::Instance().Screen = FOldScreen;
     TDesktop::Instance().WorkArea = FOldWorkArea;
+    TDesktop::Instance().Monitors = std::move(FOldMonitors);
+}
+
+void THeadlessDesktop::SetMonitors(std::vector<TMonitorArea> Monitors)
+{
+    TDesktop& Desktop = TDesktop::Instance();
+    if (!Monitors.empty()) Desktop.WorkArea = Monitors.front().Work;
+    Desktop.Monitors = std::move(Monitors);
 }
 
 void THeadlessDesktop::Queue(const TRawInput& Input)

@@ -3,12 +3,14 @@
 #include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
 #include "platform/win/Backend.h"
+#include "platform/win/Desktop.h"
 #include "platform/win/FakeClock.h"
 #include "platform/win/Input.h"
 
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 // An in-memory desktop: the window system runs unchanged, top-level windows
 // are kept as their last presented pictures, and tests drive it with
@@ -40,6 +42,9 @@ class THeadlessDesktop final : public TBackend
     TFakeClock& Clock() { return *FClock; }
     // Another program takes the keyboard focus / gives it back to Window.
     void FocusOtherProgram();
+    // Lays the desktop out over several displays, primary first (the work
+    // area follows the primary's); the screen picture keeps its size.
+    void SetMonitors(std::vector<TMonitorArea> Monitors);
     void FocusWindow(HWND Window);
 
     // The screen as composed from the presented pictures of the visible
@@ -90,6 +95,7 @@ class THeadlessDesktop final : public TBackend
     std::shared_ptr<TFakeClock> FClock;
     RECT FOldScreen{};
     RECT FOldWorkArea{};
+    std::vector<TMonitorArea> FOldMonitors;
     std::map<HWND, TTopLevel> FWindows;
     std::string FClipboard;
     WORD FCursorShape = 0;

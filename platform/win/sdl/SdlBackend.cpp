@@ -92,6 +92,14 @@ TSdlBackend::TSdlBackend()
     if (SDL_GetDisplayBounds(0, &Bounds) == 0) Desktop.Screen = FromSdl(Bounds);
     Desktop.WorkArea =
         SDL_GetDisplayUsableBounds(0, &Bounds) == 0 ? FromSdl(Bounds) : Desktop.Screen;
+    Desktop.Monitors.clear();
+    for (int I = 0, N = SDL_GetNumVideoDisplays(); I < N; ++I)
+    {
+        if (SDL_GetDisplayBounds(I, &Bounds) != 0) continue;
+        TMonitorArea Monitor{FromSdl(Bounds), FromSdl(Bounds)};
+        if (SDL_GetDisplayUsableBounds(I, &Bounds) == 0) Monitor.Work = FromSdl(Bounds);
+        Desktop.Monitors.push_back(Monitor);
+    }
     FKeepAlive = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
     InstallBackend(this);
 }

@@ -3,7 +3,22 @@
 #include "platform/gfx/Color.h"
 #include "platform/gfx/Shapes.h"
 #include "platform/win/Desktop.h"
+#include "platform/win/Monitor.h"
+#include "platform/win/SystemMetrics.h"
 #include "platform/win/headless/HeadlessDesktop.h"
+
+#include <ostream>
+
+// Rectangle comparisons for the monitor checks (the window system's RECT is
+// a plain record).
+static bool operator==(const RECT& A, const RECT& B)
+{
+    return A.left == B.left && A.top == B.top && A.right == B.right && A.bottom == B.bottom;
+}
+static std::ostream& operator<<(std::ostream& Out, const RECT& R)
+{
+    return Out << "(" << R.left << ", " << R.top << ", " << R.right << ", " << R.bottom << ")";
+}
 
 namespace
 {
@@ -125,5 +140,77 @@ TEST_F(ServicesTest, CursorAndBeepReachTheBackend)
     SystemParametersInfo(SPI_GETWORKAREA, 0, &Work, 0);
     EXPECT_EQ(Work.right, 320);
     EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 240);
+}
+
+RECT Bounds(HMONITOR Monitor)
+{
+    MONITORINFO Info;
+    if (!GetMonitorInfo(Monitor, &Info)) return {-1, -1, -1, -1};
+    return Info.rcMonitor;
+}
+
+TEST_F(ServicesTest, OneMonitorUnlessTheDesktopListsMore)
+{
+    HMONITOR Only = MonitorFromWindow(FWindow, MONITOR_DEFAULTTONULL);
+    ASSERT_NE(Only, nullptr);
+    MONITORINFO Info;
+    ASSERT_TRUE(GetMonitorInfo(Only, &Info));
+    EXPECT_EQ(Info.rcMonitor, (RECT{0, 0, 320, 240}));
+    EXPECT_EQ(Info.rcWork, (RECT{0, 0, 320, 240}));
+    EXPECT_EQ(Info.dwFlags, MONITORINFOF_PRIMARY);
+    EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 1);
+    EXPECT_EQ(MonitorFromPoint({400, 10}, MONITOR_DEFAULTTONEAREST), Only);
+}
+
+TEST_F(ServicesTest, MonitorOfAWindowPointOrRectangle)
+{
+    const RECT A{0, 0, 320, 240}, B{320, 0, 640, 240};
+    FDesktop.SetMonitors({{A, {0, 0, 320, 220}}, {B, B}});
+    EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
+    RECT Work{};
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &Work, 0);
+    EXPECT_EQ(Work, (RECT{0, 0, 320, 220}));
+
+    struct TCase
+    {
+        POINT P;
+        DWORD Flags;
+        RECT Want; // {-1...} for none
+    };
+    const RECT None{-1, -1, -1, -1};
+    const TCase Points[] = {
+        {{10, 10}, MONITOR_DEFAULTTONULL, A},     {{400, 10}, MONITOR_DEFAULTTONULL, B},
+        {{700, 10}, MONITOR_DEFAULTTONULL, None}, {{700, 10}, MONITOR_DEFAULTTOPRIMARY, A},
+        {{700, 10}, MONITOR_DEFAULTTONEAREST, B}, {{-50, 300}, MONITOR_DEFAULTTONEAREST, A},
+    };
+    for (const TCase& C : Points)
+        EXPECT_EQ(Bounds(MonitorFromPoint(C.P, C.Flags)), C.Want) << C.P.x << ", " << C.P.y;
+
+    const RECT Straddling{300, 0, 400, 10}; // 20 columns on A, 80 on B
+    EXPECT_EQ(Bounds(MonitorFromRect(&Straddling, MONITOR_DEFAULTTONULL)), B);
+    EXPECT_EQ(Bounds(MonitorFromWindow(FWindow, MONITOR_DEFAULTTONULL)), A);
+    SetWindowPos(FWindow, nullptr, 500, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(Bounds(MonitorFromWindow(FWindow, MONITOR_DEFAULTTONULL)), B);
+    EXPECT_EQ(MonitorFromWindow(nullptr, MONITOR_DEFAULTTONULL), nullptr);
+
+    MONITORINFO Info;
+    Info.cbSize = 0;
+    EXPECT_FALSE(GetMonitorInfo(MonitorFromPoint({10, 10}, 0), &Info));
+    Info.cbSize = sizeof(Info);
+    EXPECT_FALSE(GetMonitorInfo(reinterpret_cast<HMONITOR>(3), &Info));
+    EXPECT_FALSE(GetMonitorInfo(nullptr, &Info));
+}
+
+TEST_F(ServicesTest, NonClientMetricsGiveTheCaptionAndMenuFonts)
+{
+    NONCLIENTMETRICS Metrics;
+    Metrics.cbSize = 0;
+    EXPECT_FALSE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, 0, &Metrics, 0));
+    Metrics.cbSize = sizeof(Metrics);
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(Metrics), &Metrics, 0));
+    EXPECT_TRUE(Metrics.lfCaptionFont.Bold);
+    EXPECT_FALSE(Metrics.lfMenuFont.Bold);
+    EXPECT_EQ(Metrics.iCaptionHeight + 1, GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_EQ(Metrics.iMenuHeight + 1, GetSystemMetrics(SM_CYMENU));
 }
 } // namespace

@@ -1,0 +1,3 @@
+if(TARGET novla_skin)
+    novla_bench(bench_skin DEPS novla_skin)
+endif()
