@@ -23,7 +23,8 @@ trap finish EXIT
 fail() { echo "package: $*" >&2; exit 1; }
 
 start=$SECONDS
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
+# gzip instead of the release's xz: the same contents, packed in half the time.
+cpack --config "$build/CPackConfig.cmake" -G DEB -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip -B "$work/out" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log" >&2; fail "cpack failed"; }
 deb=$(ls "$work"/out/novla-tool_*.deb)
 root="$work/root"
@@ -83,6 +84,7 @@ done
 # The installed client reads the installed virtual module's block.
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+: >"$work/module.log"
 "$usr/bin/novla-virtual-module" >"$work/module.log" 2>&1 &
 module_pid=$!
 timeout 10 grep -q -m1 '^ready ' <(tail --pid="$module_pid" -f "$work/module.log") ||
