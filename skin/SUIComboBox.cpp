@@ -7,6 +7,7 @@
 #include "platform/win/WinApi.h"
 #include "skin/SUIFileTheme.h"
 #include "skin/SUIStyleApply.h"
+#include "skin/SkinWindows.h"
 
 // Painting ---------------------------------------------------------------
 
@@ -38,7 +39,7 @@ void DrawComboBoxSkin(TCustomComboBox& Combo, TsuiUIStyle UIStyle, const TsuiCom
     if (!Combo.HandleAllocated()) return;
     COMBOBOXINFO Info{};
     Info.cbSize = sizeof(Info);
-    if (!GetComboBoxInfo(Combo.Handle(), &Info)) return;
+    if (!SUIGetComboBoxInfo(Combo.Handle(), Info)) return;
     if (SimpleUnpainted && Combo.Style() == csSimple) return;
 
     HDC Dc = GetDC(Combo.Handle());
@@ -78,9 +79,11 @@ void DrawComboBoxSkin(TCustomComboBox& Combo, TsuiUIStyle UIStyle, const TsuiCom
     {
         Canvas.Brush()->SetColor(Colors.Button);
         Canvas.FillRect(B);
+        // Right-to-left reading puts the separator on the button's far side.
+        const int X = Combo.UseRightToLeftAlignment() ? B.Right : B.Left;
         Canvas.Pen()->SetColor(Colors.Border);
-        Canvas.MoveTo(B.Left, B.Top - 1);
-        Canvas.LineTo(B.Left, B.Bottom + 1);
+        Canvas.MoveTo(X, B.Top - 1);
+        Canvas.LineTo(X, B.Bottom + 1);
     }
     // The arrow's row is measured from the client top, not from the button's.
     int X = B.Left + (B.Right - B.Left) / 2 - 3;

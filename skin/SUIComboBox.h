@@ -18,7 +18,8 @@ struct TsuiComboColors
 // Paints the skin over the framework's painting of Combo: a ring in
 // Border along the client edge and one in the combo box's Color inside it,
 // the button area (the style's picture in MacOS and WinXP, else a Button
-// fill with a Border separator on its left edge), the arrow (none in
+// fill with a Border separator on its left edge, or its right edge for
+// right-to-left alignment), the arrow (none in
 // WinXP, whose picture has its own) and, while Dropped, a Border frame
 // around the list window. Nothing when the layout cannot be asked, or in
 // the simple style when SimpleUnpainted.

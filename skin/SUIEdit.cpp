@@ -3,6 +3,7 @@
 #include "framework/PropertyRegistry.h"
 #include "platform/gfx/Shapes.h"
 #include "platform/win/WinApi.h"
+#include "skin/ControlBorder.h"
 #include "skin/SUIFileTheme.h"
 #include "skin/SUIStyleApply.h"
 
@@ -106,25 +107,14 @@ void TsuiEdit::PaintBorderMargin(HDC Dc, const TRect& Margin)
     DrawEditFrame(Dc, Margin, FBorderColor, Color());
 }
 
-void TsuiEdit::PaintFrame()
-{
-    if (!HandleAllocated()) return;
-    RECT W;
-    GetWindowRect(FHandle, &W);
-    HDC Dc = GetWindowDC(FHandle);
-    if (!Dc) return;
-    DrawEditFrame(Dc, {0, 0, W.right - W.left, W.bottom - W.top}, FBorderColor, Color());
-    ReleaseDC(FHandle, Dc);
-}
-
 void TsuiEdit::WMPaint(TMessage& M)
 {
     TCustomEdit::WMPaint(M);
-    PaintFrame();
+    DrawControlBorder(this, FBorderColor, Color(), true);
 }
 
 void TsuiEdit::WMEraseBkgnd(TMessage& M)
 {
     TCustomEdit::WMEraseBkgnd(M);
-    PaintFrame();
+    DrawControlBorder(this, FBorderColor, Color(), true);
 }

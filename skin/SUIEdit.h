@@ -42,9 +42,6 @@ class TsuiEdit : public TCustomEdit
     void WMPaint(TMessage& M);
     void WMEraseBkgnd(TMessage& M);
 
-    // Paints the frame over the whole window, after the edit's own painting.
-    void PaintFrame();
-
   private:
     TColor FBorderColor = clBlack;
     TsuiUIStyle FUIStyle = DeepBlue;

@@ -338,6 +338,12 @@ void GetInsideThemeBitmap(TsuiUIStyle UIStyle, int Index, TBitmap* Bitmap, int F
 
 void SpitBitmap(const TBitmap* Source, TBitmap* Dest, int FrameCount, int FrameIndex)
 {
+    if (!Dest) return;
+    if (!Source)
+    {
+        Dest->SetSize(0, 0);
+        return;
+    }
     const int W = FrameCount >= 1 ? Source->Width() / FrameCount : 0;
     const int H = Source->Height();
     if (W < 1 || FrameIndex < 1 || FrameIndex > FrameCount)

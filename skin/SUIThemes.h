@@ -133,5 +133,6 @@ void GetInsideThemeBitmap(TsuiUIStyle UIStyle, int Index, TBitmap* Bitmap, int F
 // x = (FrameIndex - 1) * W, except that the last frame is always the
 // rightmost W columns. Dest becomes empty when FrameCount < 1, FrameIndex
 // lies outside 1..FrameCount or the strip is narrower than FrameCount
-// columns. Source and Dest may not be null; they may be the same bitmap.
+// columns, or Source is null. Nothing happens for a null Dest. Source and
+// Dest may be the same bitmap.
 void SpitBitmap(const TBitmap* Source, TBitmap* Dest, int FrameCount, int FrameIndex);

@@ -503,6 +503,11 @@ TControl* TControl::CaptureControl()
     return GCaptureControl;
 }
 
+void TControl::ForgetCaptureControl()
+{
+    GCaptureControl = nullptr;
+}
+
 void TControl::SetMouseCapture(bool Value)
 {
     if (Value)

@@ -273,6 +273,10 @@ class TControl : public TComponent
   private:
     friend class TWinControl;
 
+    // Forgets the capturing control without touching the window system's
+    // capture (which has already moved on).
+    static void ForgetCaptureControl();
+
     void MouseButtonDown(TMessage& M, TMouseButton Button);
     void MouseButtonUp(TMessage& M, TMouseButton Button);
     void FontObjectChanged(TObject*);

@@ -85,6 +85,7 @@ const TMessageMap& TWinControl::StaticMessages()
                                        .On(WM_SYSCHAR, &TWinControl::WMSysChar)
                                        .On(WM_SETCURSOR, &TWinControl::WMSetCursor)
                                        .On(WM_MOUSELEAVE, &TWinControl::WMMouseLeave)
+                                       .On(WM_CAPTURECHANGED, &TWinControl::WMCaptureChanged)
                                        .On(CM_COLORCHANGED, &TWinControl::CMColorChanged)
                                        .On(CM_FONTCHANGED, &TWinControl::CMFontChanged)
                                        .On(CM_ENABLEDCHANGED, &TWinControl::CMEnabledChanged)
@@ -143,7 +144,9 @@ void TWinControl::CreateParams(TCreateParams& Params)
     Params.Width = FWidth;
     Params.Height = FHeight;
     Params.WndParent = FParent ? FParent->FHandle : nullptr;
-    Params.WindowClass.style = CS_DBLCLKS;
+    // A control that takes no double clicks gets a quick second press as a
+    // plain press.
+    Params.WindowClass.style = FControlStyle.Contains(csDoubleClicks) ? CS_DBLCLKS : 0;
     Params.WindowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     Params.WinClassName = ClassName();
 }
@@ -239,6 +242,15 @@ void TWinControl::DefaultHandler(TMessage& Message)
 {
     if (FHandle)
         Message.Result = DefWindowProc(FHandle, Message.Msg, Message.WParam, Message.LParam);
+}
+
+void TWinControl::WMCaptureChanged(TMessage& M)
+{
+    TControl* Capture = CaptureControl();
+    const bool HeldHere = Capture == this || (Capture && Capture->Parent() == this &&
+                                              !dynamic_cast<TWinControl*>(Capture));
+    if (HeldHere && reinterpret_cast<HWND>(M.LParam) != FHandle) ForgetCaptureControl();
+    DefaultHandler(M);
 }
 
 void TWinControl::SetMouseCapture(bool Value)

@@ -148,6 +148,9 @@ class TWinControl : public TControl
     void WMSysChar(TMessage& M);
     void WMSetCursor(TMessage& M);
     void WMMouseLeave(TMessage& M);
+    // The window lost the capture: the control that held it through this
+    // window no longer does.
+    void WMCaptureChanged(TMessage& M);
     void CMColorChanged(TMessage& M);
     void CMFontChanged(TMessage& M);
     void CMEnabledChanged(TMessage& M);

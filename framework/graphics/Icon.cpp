@@ -29,6 +29,13 @@ void TIcon::LoadFromBytes(std::span<const uint8_t> Data)
     Changed();
 }
 
+TSurface TIcon::Image(int Size) const
+{
+    TSurface Read;
+    if (!FBytes.empty() && ReadIco(FBytes, Read, Size) == TCodecStatus::Ok) return Read;
+    return FSurface.Clone();
+}
+
 void TIcon::Draw(TCanvas& Canvas, const TRect& R) const
 {
     TDeviceContext* Dc = Canvas.Handle();

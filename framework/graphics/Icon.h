@@ -21,6 +21,10 @@ class TIcon : public TGraphic
     std::vector<uint8_t> SaveToBytes() const override { return FBytes; }
     const TSurface& Surface() const override { return FSurface; }
     void Draw(TCanvas& Canvas, const TRect& R) const override;
+    // The image of the loaded file whose width is closest to Size (every
+    // image of the file is kept, not only the one drawn); a copy of the
+    // drawn image when the icon was not loaded from a file.
+    TSurface Image(int Size) const;
 
     void Assign(const TPersistent* Source) override;
 

@@ -531,3 +531,30 @@ TEST_F(DialogForm, ControlCanvasDrawsOutsidePaint)
     EXPECT_EQ(Nothing.Handle(), nullptr);
     Nothing.FillRect({0, 0, 5, 5});
 }
+
+TEST_F(DialogForm, CaptureGivenUpThroughTheWindowSystemIsForgotten)
+{
+    // A handler that hands the mouse to the window system (as a window drag
+    // does) must not leave the panel recorded as holding it, or the form's
+    // later mouse messages would all be routed to the panel.
+    Panel->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int)
+    {
+        EXPECT_EQ(TControl::CaptureControl(), Panel);
+        ReleaseCapture();
+    };
+    POINT P = At(Panel, 10, 10);
+    FDesktop.MouseDown(P.x, P.y);
+    FDesktop.Pump();
+    EXPECT_EQ(TControl::CaptureControl(), nullptr);
+    FDesktop.MouseUp(P.x, P.y);
+    FDesktop.Pump();
+
+    // Capture taken by another window of the same control keeps the record.
+    Panel->OnMouseDown.Clear();
+    FDesktop.MouseDown(P.x, P.y);
+    FDesktop.Pump();
+    EXPECT_EQ(TControl::CaptureControl(), Panel);
+    FDesktop.MouseUp(P.x, P.y);
+    FDesktop.Pump();
+    EXPECT_EQ(TControl::CaptureControl(), nullptr);
+}

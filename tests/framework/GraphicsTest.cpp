@@ -6,6 +6,7 @@
 #include "framework/graphics/ImageList.h"
 #include "framework/graphics/JPEGImage.h"
 #include "framework/graphics/Picture.h"
+#include "platform/gfx/IcoCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -235,4 +236,32 @@ TEST(FontTest, TakesASystemFontDescriptionAndKeepsItsColour)
     EXPECT_EQ(F.Color(), TColor(clRed));
     F.SetDesc(F.Desc());
     EXPECT_EQ(Changes, 1);
+}
+
+TEST(IconTest, KeepsEveryImageAndHandsOutTheClosestSize)
+{
+    TSurface Small(16, 16, clRed), Large(32, 32, clBlue);
+    const TSurface* Images[] = {&Large, &Small};
+    std::vector<uint8_t> Bytes;
+    ASSERT_EQ(WriteIco(Images, Bytes), TCodecStatus::Ok);
+    TIcon Icon;
+    Icon.LoadFromBytes(Bytes);
+    EXPECT_EQ(Icon.Width(), 32);
+    const struct
+    {
+        int Asked, Width;
+        TColor Pixel;
+    } Cases[] = {{16, 16, clRed}, {20, 16, clRed}, {32, 32, clBlue}, {48, 32, clBlue}};
+    for (const auto& C : Cases)
+    {
+        TSurface Got = Icon.Image(C.Asked);
+        EXPECT_EQ(Got.Width(), C.Width) << C.Asked;
+        EXPECT_EQ(Got.Pixel(3, 3), C.Pixel) << C.Asked;
+    }
+    // Copied icons keep every image too; an icon never loaded gives its
+    // (empty) picture.
+    TIcon Copy;
+    Copy.Assign(&Icon);
+    EXPECT_EQ(Copy.Image(16).Width(), 16);
+    EXPECT_TRUE(TIcon().Image(16).IsEmpty());
 }

@@ -2,6 +2,7 @@
 
 #include "../framework/GuiFixture.h"
 
+#include "framework/SysLocale.h"
 #include "framework/controls/Form.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
@@ -101,6 +102,18 @@ TEST_F(ComboSkinForm, TheWindowsComboBoxInProtein)
     FDesktop.Pump();
     EXPECT_EQ(Pixel(43, 8), clBlack);
     EXPECT_EQ(Pixel(50, 9), Near);
+}
+
+TEST_F(ComboSkinForm, RightToLeftAlignmentMovesTheSeparator)
+{
+    SetSysLocale({true});
+    Combo->SetBiDiMode(bdRightToLeft);
+    Combo->Invalidate();
+    FDesktop.Pump();
+    SetSysLocale({});
+    for (int Y = 1; Y <= 19; ++Y)
+        EXPECT_EQ(Pixel(55, Y), clBlack) << Y;
+    EXPECT_EQ(Pixel(38, 10), Near);
 }
 
 TEST_F(ComboSkinForm, AStyleChangeResetsTheColours)

@@ -8,6 +8,7 @@
 #include "framework/controls/Form.h"
 #include "skin/SUIComboBox.h"
 #include "skin/SUIEditClasses.h"
+#include "skin/SUIMaskEdit.h"
 #include "skin/SUINumberEdit.h"
 
 namespace
@@ -43,6 +44,11 @@ constexpr const char* Definition = R"(object Window: TNumberWindow
     UIStyle = MacOS
     Mask = '0'
     Value = 65535
+  end
+  object Phone: TsuiMaskEdit
+    UIStyle = Protein
+    EditMask = '000-000;1;_'
+    Text = '123456'
   end
   object Mode: TsuiComboBox
     UIStyle = Protein
@@ -80,6 +86,10 @@ TEST_F(GuiTest, NumberEditsAndComboBoxesAreReadInTheirWrittenOrderAndWrittenBack
         EXPECT_EQ(Window->Changes, 0) << "Text comes before OnChange";
         EXPECT_EQ(NodeId->Text(), "65535");
         EXPECT_EQ(NodeId->BorderColor(), TColor(0x7F7F7F));
+        auto* Phone = dynamic_cast<TsuiMaskEdit*>(Window->FindComponent("Phone"));
+        ASSERT_NE(Phone, nullptr);
+        EXPECT_EQ(Phone->Text(), "123-456");
+        EXPECT_EQ(Phone->UIStyle(), Protein);
         auto* Mode = dynamic_cast<TsuiComboBox*>(Window->FindComponent("Mode"));
         ASSERT_NE(Mode, nullptr);
         EXPECT_EQ(Mode->ButtonColor(), TColor(0xFBFBFB));

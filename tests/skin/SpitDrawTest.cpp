@@ -129,13 +129,17 @@ TEST(SpitDraw, KeyColourIsAHoleInEdgesAlwaysAndInCornersWhenTransparent)
     auto Frame = CodedBitmap(74, 21);
     Frame->Canvas()->SetPixel(0, 0, 0xFF00FF);   // a corner pixel
     Frame->Canvas()->SetPixel(37, 10, 0xFF00FF); // the centre
-    for (bool Transparent : {false, true})
-    {
-        auto Out = FilledBitmap(75, 25, Background);
-        SpitDraw(Frame.get(), Out->Canvas(), {0, 0, 75, 25}, Transparent);
-        EXPECT_EQ(Out->Canvas()->Pixel(0, 0), Transparent ? Background : TColor(0xFF00FF));
-        EXPECT_EQ(Out->Canvas()->Pixel(38, 12), Background);
-    }
+    // A button and a whole window's area: large pieces take another path.
+    for (TSize Size : {TSize{75, 25}, TSize{393, 322}})
+        for (bool Transparent : {false, true})
+        {
+            SCOPED_TRACE(Size.Width);
+            auto Out = FilledBitmap(Size.Width, Size.Height, Background);
+            SpitDraw(Frame.get(), Out->Canvas(), {0, 0, Size.Width, Size.Height}, Transparent);
+            EXPECT_EQ(Out->Canvas()->Pixel(0, 0), Transparent ? Background : TColor(0xFF00FF));
+            EXPECT_EQ(Out->Canvas()->Pixel(Size.Width / 2, Size.Height / 2), Background);
+            EXPECT_EQ(Decode(Out->Canvas()->Pixel(Size.Width / 2, 3)), (TPoint{37, 3}));
+        }
 }
 
 TEST(SpitDraw, TooSmallFramesOrRectanglesDrawNothing)

@@ -148,6 +148,10 @@ TEST(SpitBitmap, FramesOutsideTheStripLeaveAnEmptyBitmap)
     auto Frame = CodedBitmap(5, 5);
     SpitBitmap(&Empty, Frame.get(), 1, 1);
     EXPECT_TRUE(Frame->Empty());
+    Frame = CodedBitmap(5, 5);
+    SpitBitmap(nullptr, Frame.get(), 1, 1);
+    EXPECT_TRUE(Frame->Empty());
+    SpitBitmap(Strip.get(), nullptr, 3, 1);
 }
 
 TEST(SpitBitmap, SourceMayBeTheDestination)

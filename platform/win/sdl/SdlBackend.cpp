@@ -338,6 +338,13 @@ void TSdlBackend::Handle(const SDL_Event& Event)
     case SDL_WINDOWEVENT:
         HandleWindowEvent(Event);
         return;
+    case SDL_QUIT:
+        // SDL turns SIGINT and SIGTERM into this event: every window is
+        // asked to close, as by its close box, so the program ends the way
+        // it does when the user closes it.
+        for (const auto& [Handle, Os] : FWindows)
+            PostMessage(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return;
     default:
         return;
     }

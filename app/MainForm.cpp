@@ -1,0 +1,398 @@
+#include "app/MainForm.h"
+
+#include "app/UserGuide.h"
+#include "framework/ClassRegistry.h"
+#include "framework/DateTime.h"
+#include "framework/PropertyRegistry.h"
+#include "platform/shell/ShellOpen.h"
+#include "protocol/CodeTables.h"
+#include "protocol/Frames.h"
+#include "protocol/ReplyHazards.h"
+#include "skin/SUIEditClasses.h"
+#include "skin/SkinButtonClasses.h"
+
+#include <cctype>
+#include <vector>
+
+TMainForm* MainForm = nullptr;
+
+namespace
+{
+constexpr int PortPanel = 0;
+constexpr int ResultPanel = 1;
+constexpr int ClockPanel = 2;
+constexpr int LastPort = 255;
+constexpr int TimeoutTickLimit = 3;
+
+// The integer of the leading decimal digits of Text; 0 without any. Stops
+// growing at a bound no caller can mean, so a long run of digits cannot
+// overflow.
+int LeadingNumber(std::string_view Text)
+{
+    int Value = 0;
+    for (char C : Text)
+    {
+        if (!std::isdigit(static_cast<unsigned char>(C))) break;
+        if (Value < 100000000) Value = Value * 10 + (C - '0');
+    }
+    return Value;
+}
+
+void ApplyList(TCustomComboBox* List, ParameterList Kind, uint8_t Code)
+{
+    const ListUpdate Update = IndexForCode(Kind, Code);
+    if (Update.What == ListUpdate::Action::Select)
+        List->SetItemIndex(Update.Index);
+    else if (Update.What == ListUpdate::Action::Clear)
+        List->SetItemIndex(-1);
+}
+
+// What frame position Position carries, as the window names it.
+const char* FieldAt(size_t Position)
+{
+    static const char* const Names[] = {
+        "module baud rate", "module parity", "frequency", "frequency", "frequency",
+        "spreading factor", "RF mode",       "bandwidth", "node ID",   "node ID",
+        "net ID",           "power",         "breath",    "wake timer"};
+    if (Position >= FrameDataStart && Position < FrameChecksumPosition)
+        return Names[Position - FrameDataStart];
+    return "checksum";
+}
+
+// Why Hazard keeps the module's reply from being read, for the hint.
+std::string HazardText(const ReplyHazard& Hazard)
+{
+    const bool Sync = Hazard.What == ReplyHazard::Kind::SyncPair;
+    std::string Fields = FieldAt(Hazard.Position);
+    if (Fields != FieldAt(Hazard.Position + 1))
+        Fields += std::string(" and ") + FieldAt(Hazard.Position + 1);
+    return "Not sent: the " + Fields + " would put the bytes " + (Sync ? "AF AF" : "0D 0A") +
+           " into the module's reply, which then could not be read. Change a value and write "
+           "again.";
+}
+} // namespace
+
+void RegisterMainFormClasses()
+{
+    RegisterSkinEditClasses();
+    RegisterSkinButtonClasses();
+    RegisterClass(TMainForm::StaticClass());
+}
+
+const TClassInfo& TMainForm::StaticClass()
+{
+    static const TClassInfo Info =
+        TClassBuilder<TMainForm>("TMainForm", &TForm::StaticClass())
+            .Field("suiForm1", &TMainForm::suiForm1)
+            .Field("suiStatusBar1", &TMainForm::suiStatusBar1)
+            .Field("suiGroupBox1", &TMainForm::suiGroupBox1)
+            .Field("suiGroupBox2", &TMainForm::suiGroupBox2)
+            .Field("suiGroupBox3", &TMainForm::suiGroupBox3)
+            .Field("suiGroupBox5", &TMainForm::suiGroupBox5)
+            .Field("suiGroupBox6", &TMainForm::suiGroupBox6)
+            .Field("suiGroupBox7", &TMainForm::suiGroupBox7)
+            .Field("suiGroupBox8", &TMainForm::suiGroupBox8)
+            .Field("suiGroupBox9", &TMainForm::suiGroupBox9)
+            .Field("suiGroupBox10", &TMainForm::suiGroupBox10)
+            .Field("suiGroupBox11", &TMainForm::suiGroupBox11)
+            .Field("suiGroupBox12", &TMainForm::suiGroupBox12)
+            .Field("suiButton_OpenPort", &TMainForm::suiButton_OpenPort)
+            .Field("btn_WriteAll", &TMainForm::btn_WriteAll)
+            .Field("btn_ReadAll", &TMainForm::btn_ReadAll)
+            .Field("suiComboBox_PcPort", &TMainForm::suiComboBox_PcPort)
+            .Field("suiComboBox_PcBaudRate", &TMainForm::suiComboBox_PcBaudRate)
+            .Field("suiComboBox_PcParity", &TMainForm::suiComboBox_PcParity)
+            .Field("suiComboBox_RfFactor", &TMainForm::suiComboBox_RfFactor)
+            .Field("suiComboBox1", &TMainForm::suiComboBox1)
+            .Field("suiComboBox_RFBW", &TMainForm::suiComboBox_RFBW)
+            .Field("suiComboBox_McuBaudRate", &TMainForm::suiComboBox_McuBaudRate)
+            .Field("suiComboBox_McuParity", &TMainForm::suiComboBox_McuParity)
+            .Field("suiComboBox_Power", &TMainForm::suiComboBox_Power)
+            .Field("suiComboBox2", &TMainForm::suiComboBox2)
+            .Field("suiComboBox3", &TMainForm::suiComboBox3)
+            .Field("suiNumberEdit_RfFrequency", &TMainForm::suiNumberEdit_RfFrequency)
+            .Field("suiNumberEdit_CustID_H", &TMainForm::suiNumberEdit_CustID_H)
+            .Field("suiNumberEdit_NetID", &TMainForm::suiNumberEdit_NetID)
+            .Field("img1", &TMainForm::img1)
+            .Field("img2", &TMainForm::img2)
+            .Field("Label1", &TMainForm::Label1)
+            .Field("Label2", &TMainForm::Label2)
+            .Field("Label3", &TMainForm::Label3)
+            .Field("Label4", &TMainForm::Label4)
+            .Field("Label6", &TMainForm::Label6)
+            .Field("Label7", &TMainForm::Label7)
+            .Field("Label8", &TMainForm::Label8)
+            .Field("Label9", &TMainForm::Label9)
+            .Field("tmr1", &TMainForm::tmr1)
+            .Method("FormShow", &TMainForm::FormShow)
+            .Method("FormDestroy", &TMainForm::FormDestroy)
+            .Method("suiButton_OpenPortClick", &TMainForm::suiButton_OpenPortClick)
+            .Method("suiComboBox_PcPortDropDown", &TMainForm::suiComboBox_PcPortDropDown)
+            .Method("btn_WriteAllClick", &TMainForm::btn_WriteAllClick)
+            .Method("btn_ReadAllClick", &TMainForm::btn_ReadAllClick)
+            .Method("tmr1Timer", &TMainForm::tmr1Timer)
+            .Method("suiNumberEdit_RfFrequencyChange", &TMainForm::suiNumberEdit_RfFrequencyChange)
+            .Method("suiNumberEdit_CustID_HChange", &TMainForm::suiNumberEdit_CustID_HChange)
+            .Method("suiNumberEdit_NetIDChange", &TMainForm::suiNumberEdit_NetIDChange)
+            .Method("img2Click", &TMainForm::img2Click)
+            .Build();
+    return Info;
+}
+
+TMainForm::TMainForm(TComponent* AOwner)
+    : TForm(AOwner), OpenDocument([](const std::string& Path) { ShellOpenDocument(Path); }),
+      UserGuide(FindUserGuide(RunningExecutable()))
+{
+}
+
+// The module link goes first, so its receive thread has stopped before any
+// control it reports to is destroyed.
+TMainForm::~TMainForm() = default;
+
+void TMainForm::DoCreate()
+{
+    FRecvMessage = RegisterWindowMessage(ReplyMessageName);
+    FSerial = std::make_unique<TelvaroSerial>();
+    FSerial->SetNotifyTarget(Handle(), FRecvMessage);
+    FTimeoutTicks = -1;
+    TForm::DoCreate();
+}
+
+void TMainForm::WndProc(TMessage& Message)
+{
+    if (FRecvMessage != 0 && Message.Msg == FRecvMessage)
+    {
+        OnSerialReceive(Message.WParam);
+        return;
+    }
+    TForm::WndProc(Message);
+}
+
+void TMainForm::SetStatus(const std::string& Text, int Panel)
+{
+    if (Panel < 0 || Panel >= 3 || !suiStatusBar1) return;
+    TStatusPanels* Panels = suiStatusBar1->Panels();
+    if (Panel < Panels->Count()) Panels->Items(Panel)->SetText(Text);
+}
+
+void TMainForm::FormShow(TObject*)
+{
+    ListPorts();
+    SetStatus("Closed", PortPanel);
+    suiComboBox_PcPort->SetEnabled(true);
+    suiComboBox_PcBaudRate->SetEnabled(true);
+    suiComboBox_PcParity->SetEnabled(true);
+    btn_WriteAll->SetEnabled(false);
+    btn_ReadAll->SetEnabled(false);
+    suiButton_OpenPort->SetCaption("Open");
+    ShowTime();
+    tmr1->SetEnabled(true);
+    suiNumberEdit_RfFrequency->SetValue(433);
+}
+
+void TMainForm::FormDestroy(TObject*)
+{
+    if (tmr1) tmr1->SetEnabled(false);
+    FSerial.reset();
+}
+
+void TMainForm::ListPorts()
+{
+    const int Old = suiComboBox_PcPort->ItemIndex();
+    const std::string Selected = Old >= 0 ? suiComboBox_PcPort->Items()->Strings(Old) : "";
+    TStrings* Items = suiComboBox_PcPort->Items();
+    Items->BeginUpdate();
+    Items->Clear();
+    for (int Port = 1; Port <= LastPort; ++Port)
+        if (CXSerial::ProbePort(Port)) Items->Add("COM" + std::to_string(Port));
+    Items->EndUpdate();
+    int Index = Selected.empty() ? -1 : Items->IndexOf(Selected);
+    if (Index < 0 && Items->Count() > 0) Index = 0;
+    suiComboBox_PcPort->SetItemIndex(Index);
+}
+
+void TMainForm::suiComboBox_PcPortDropDown(TObject*)
+{
+    // An adapter plugged in after start-up shows up without a restart.
+    if (FSerial && !FSerial->IsOpen()) ListPorts();
+}
+
+void TMainForm::suiButton_OpenPortClick(TObject*)
+{
+    if (!FSerial) return;
+    bool Tried = false;
+    if (FSerial->IsOpen())
+        FSerial->Close();
+    else
+    {
+        const std::string PortText = suiComboBox_PcPort->Text();
+        const size_t M = PortText.find('M');
+        const int Port =
+            M == std::string::npos ? 0 : LeadingNumber(std::string_view(PortText).substr(M + 1));
+        const int Baud = LeadingNumber(suiComboBox_PcBaudRate->Text());
+        const int Parity = suiComboBox_PcParity->ItemIndex();
+        FSerial->Configure(Port, Baud, Parity);
+        Tried = true;
+    }
+    ShowPortState();
+    if (Tried && !FSerial->IsOpen()) ShowOpenFailure();
+}
+
+void TMainForm::ShowPortState()
+{
+    const bool Open = FSerial && FSerial->IsOpen();
+    SetStatus(Open ? "Opened" : "Closed", PortPanel);
+    suiComboBox_PcPort->SetEnabled(!Open);
+    suiComboBox_PcBaudRate->SetEnabled(!Open);
+    suiComboBox_PcParity->SetEnabled(!Open);
+    btn_WriteAll->SetEnabled(Open);
+    btn_ReadAll->SetEnabled(Open);
+    if (!Open) SetStatus(" ", ResultPanel);
+    suiButton_OpenPort->SetCaption(Open ? "Close" : "Open");
+    suiStatusBar1->SetHint("");
+}
+
+void TMainForm::ShowOpenFailure()
+{
+    const CommError& Error = FSerial->LastError();
+    if (Error.Status == CommStatus::PermissionDenied)
+        SetStatus("Error:NoPermission!", ResultPanel);
+    else if (Error.Status == CommStatus::Busy)
+        SetStatus("Error:Busy!", ResultPanel);
+    else
+        return;
+    suiStatusBar1->SetHint(Error.Message);
+}
+
+ModuleParameters TMainForm::BlockFromControls() const
+{
+    ModuleParameters Block;
+    Block.UartBaudCode =
+        CodeForIndex(ParameterList::UartBaud, suiComboBox_McuBaudRate->ItemIndex());
+    Block.UartParity = CodeForIndex(ParameterList::UartParity, suiComboBox_McuParity->ItemIndex());
+    Block.FrequencyMHz = suiNumberEdit_RfFrequency->Value();
+    Block.SpreadingCode = CodeForIndex(ParameterList::Spreading, suiComboBox_RfFactor->ItemIndex());
+    Block.RfMode = CodeForIndex(ParameterList::RfMode, suiComboBox1->ItemIndex());
+    Block.BandwidthCode = CodeForIndex(ParameterList::Bandwidth, suiComboBox_RFBW->ItemIndex());
+    SetNodeId(Block, suiNumberEdit_CustID_H->Value());
+    Block.NetId = NetIdCode(suiNumberEdit_NetID->Value());
+    Block.PowerLevel = CodeForIndex(ParameterList::Power, suiComboBox_Power->ItemIndex());
+    Block.BreathCode = CodeForIndex(ParameterList::Breath, suiComboBox2->ItemIndex());
+    Block.WakeCode = CodeForIndex(ParameterList::Wake, suiComboBox3->ItemIndex());
+    return Block;
+}
+
+void TMainForm::btn_WriteAllClick(TObject*)
+{
+    if (!FSerial || !FSerial->IsOpen())
+    {
+        SetStatus("Fail!", ResultPanel);
+        return;
+    }
+    const ModuleParameters Block = BlockFromControls();
+    // The module would store such a block, but its reply (and every later
+    // one) could not be read: the window would report a failure for a write
+    // that worked, and could never read the module again.
+    const std::vector<ReplyHazard> Hazards = FindBlockHazards(Block);
+    if (!Hazards.empty())
+    {
+        SetStatus("Error:Value!", ResultPanel);
+        suiStatusBar1->SetHint(HazardText(Hazards.front()));
+        return;
+    }
+    FSerial->SendWriteAll(&Block);
+    StartRequest();
+}
+
+void TMainForm::btn_ReadAllClick(TObject*)
+{
+    if (!FSerial || !FSerial->IsOpen())
+    {
+        SetStatus("Fail!", ResultPanel);
+        return;
+    }
+    FSerial->SendReadAll();
+    StartRequest();
+}
+
+void TMainForm::StartRequest()
+{
+    FTimeoutTicks = 0;
+    SetStatus("......", ResultPanel);
+    suiStatusBar1->SetHint("");
+}
+
+void TMainForm::ShowTime()
+{
+    SetStatus(FormatDateTime("t", Now()), ClockPanel);
+}
+
+void TMainForm::tmr1Timer(TObject*)
+{
+    ShowTime();
+    if (FTimeoutTicks < 0) return;
+    if (++FTimeoutTicks >= TimeoutTickLimit)
+    {
+        FTimeoutTicks = -1;
+        SetStatus("Error:TimeOut!", ResultPanel);
+    }
+}
+
+void TMainForm::OnSerialReceive(WPARAM Flag)
+{
+    FTimeoutTicks = -1;
+    if (!FSerial) return;
+    if (Flag == ReplyOk)
+    {
+        SetStatus("Successful", ResultPanel);
+        ApplyParameters(FSerial->Parameters());
+    }
+    else if (Flag == ReplyChecksumMismatch)
+        SetStatus("Error:Checksum!", ResultPanel);
+    else if (Flag == ReplyPortLost && !FSerial->IsOpen())
+    {
+        // IsOpen is 0 from the loss on; a port opened again since then has
+        // nothing to do with this notice.
+        FSerial->Close();
+        ShowPortState();
+        SetStatus("Error:PortLost!", ResultPanel);
+    }
+}
+
+void TMainForm::ApplyParameters(const ModuleParameters& Block)
+{
+    suiNumberEdit_RfFrequency->SetValue(Block.FrequencyMHz);
+    ApplyList(suiComboBox_RfFactor, ParameterList::Spreading, Block.SpreadingCode);
+    ApplyList(suiComboBox1, ParameterList::RfMode, Block.RfMode);
+    ApplyList(suiComboBox_RFBW, ParameterList::Bandwidth, Block.BandwidthCode);
+    suiNumberEdit_CustID_H->SetValue(NodeId(Block));
+    suiNumberEdit_NetID->SetValue(Block.NetId);
+    ApplyList(suiComboBox_Power, ParameterList::Power, Block.PowerLevel);
+    ApplyList(suiComboBox_McuBaudRate, ParameterList::UartBaud, Block.UartBaudCode);
+    ApplyList(suiComboBox_McuParity, ParameterList::UartParity, Block.UartParity);
+    ApplyList(suiComboBox2, ParameterList::Breath, Block.BreathCode);
+    ApplyList(suiComboBox3, ParameterList::Wake, Block.WakeCode);
+}
+
+void TMainForm::suiNumberEdit_RfFrequencyChange(TObject*)
+{
+    const double V = suiNumberEdit_RfFrequency->Value();
+    if (V > 990 || (V >= 100 && V < 140)) suiNumberEdit_RfFrequency->SetValue(433);
+}
+
+void TMainForm::suiNumberEdit_CustID_HChange(TObject*)
+{
+    const double V = suiNumberEdit_CustID_H->Value();
+    if (V > 65535) suiNumberEdit_CustID_H->SetValue(65535);
+}
+
+void TMainForm::suiNumberEdit_NetIDChange(TObject*)
+{
+    const double V = suiNumberEdit_NetID->Value();
+    if (V > 255) suiNumberEdit_NetID->SetValue(255);
+}
+
+void TMainForm::img2Click(TObject*)
+{
+    if (!UserGuide.empty() && OpenDocument) OpenDocument(UserGuide);
+}

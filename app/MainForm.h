@@ -1,0 +1,131 @@
+#pragma once
+
+#include "framework/controls/Form.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/Panel.h"
+#include "framework/controls/Timer.h"
+#include "serial/TelvaroSerial.h"
+#include "skin/SUIButton.h"
+#include "skin/SUIComboBox.h"
+#include "skin/SUIGroupBox.h"
+#include "skin/SUIImagePanel.h"
+#include "skin/SUINumberEdit.h"
+#include "skin/SUIStatusBar.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+// The configuration window: lists the serial ports, opens the chosen one,
+// reads and writes the radio module's parameter block through the module
+// link, shows each outcome and the time in its status bar, and declares a
+// time-out when no reply came by the third tick of its one-second timer.
+// Built from the definition embedded as "TMainForm".
+class TMainForm : public TForm
+{
+  public:
+    explicit TMainForm(TComponent* AOwner);
+    ~TMainForm() override;
+
+    static const TClassInfo& StaticClass();
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+
+    // The registered reply notification goes to OnSerialReceive; everything
+    // else to the form.
+    void WndProc(TMessage& Message) override;
+
+    // Text of status panel Panel (0 port, 1 result, 2 clock); other panel
+    // numbers are ignored.
+    void SetStatus(const std::string& Text, int Panel);
+
+    // The module link; null after FormDestroy.
+    TelvaroSerial* Serial() const { return FSerial.get(); }
+    UINT RecvMessage() const { return FRecvMessage; }
+    int TimeoutTicks() const { return FTimeoutTicks; }
+
+    // Opens a document for the logo click; by default in the user's
+    // browser through the shell. Failures are not shown: without a browser
+    // the click does nothing.
+    std::function<void(const std::string& Path)> OpenDocument;
+    // The guide the logo opens (FindUserGuide for this program by default).
+    std::string UserGuide;
+
+    TPanel* suiForm1 = nullptr;
+    TsuiStatusBar* suiStatusBar1 = nullptr;
+    TsuiGroupBox* suiGroupBox1 = nullptr;
+    TsuiGroupBox* suiGroupBox2 = nullptr;
+    TsuiGroupBox* suiGroupBox3 = nullptr;
+    TsuiGroupBox* suiGroupBox5 = nullptr;
+    TsuiGroupBox* suiGroupBox6 = nullptr;
+    TsuiGroupBox* suiGroupBox7 = nullptr;
+    TsuiGroupBox* suiGroupBox8 = nullptr;
+    TsuiGroupBox* suiGroupBox9 = nullptr;
+    TsuiGroupBox* suiGroupBox10 = nullptr;
+    TsuiGroupBox* suiGroupBox11 = nullptr;
+    TsuiGroupBox* suiGroupBox12 = nullptr;
+    TsuiButton* suiButton_OpenPort = nullptr;
+    TsuiButton* btn_WriteAll = nullptr;
+    TsuiButton* btn_ReadAll = nullptr;
+    TsuiComboBox* suiComboBox_PcPort = nullptr;
+    TsuiComboBox* suiComboBox_PcBaudRate = nullptr;
+    TsuiComboBox* suiComboBox_PcParity = nullptr;
+    TsuiComboBox* suiComboBox_RfFactor = nullptr;
+    TsuiComboBox* suiComboBox1 = nullptr;
+    TsuiComboBox* suiComboBox_RFBW = nullptr;
+    TsuiComboBox* suiComboBox_McuBaudRate = nullptr;
+    TsuiComboBox* suiComboBox_McuParity = nullptr;
+    TsuiComboBox* suiComboBox_Power = nullptr;
+    TsuiComboBox* suiComboBox2 = nullptr;
+    TsuiComboBox* suiComboBox3 = nullptr;
+    TsuiNumberEdit* suiNumberEdit_RfFrequency = nullptr;
+    TsuiNumberEdit* suiNumberEdit_CustID_H = nullptr;
+    TsuiNumberEdit* suiNumberEdit_NetID = nullptr;
+    TsuiImagePanel* img1 = nullptr;
+    TsuiImagePanel* img2 = nullptr;
+    TLabel* Label1 = nullptr;
+    TLabel* Label2 = nullptr;
+    TLabel* Label3 = nullptr;
+    TLabel* Label4 = nullptr;
+    TLabel* Label6 = nullptr;
+    TLabel* Label7 = nullptr;
+    TLabel* Label8 = nullptr;
+    TLabel* Label9 = nullptr;
+    TTimer* tmr1 = nullptr;
+
+    void FormShow(TObject* Sender);
+    void FormDestroy(TObject* Sender);
+    void suiButton_OpenPortClick(TObject* Sender);
+    void suiComboBox_PcPortDropDown(TObject* Sender);
+    void btn_WriteAllClick(TObject* Sender);
+    void btn_ReadAllClick(TObject* Sender);
+    void tmr1Timer(TObject* Sender);
+    void suiNumberEdit_RfFrequencyChange(TObject* Sender);
+    void suiNumberEdit_CustID_HChange(TObject* Sender);
+    void suiNumberEdit_NetIDChange(TObject* Sender);
+    void img2Click(TObject* Sender);
+
+  protected:
+    // Registers the reply message and binds the module link to the window.
+    void DoCreate() override;
+
+  private:
+    void OnSerialReceive(WPARAM Flag);
+    void ApplyParameters(const ModuleParameters& Block);
+    ModuleParameters BlockFromControls() const;
+    void ListPorts();
+    void ShowPortState();
+    void ShowOpenFailure();
+    void StartRequest();
+    void ShowTime();
+
+    std::unique_ptr<TelvaroSerial> FSerial;
+    UINT FRecvMessage = 0;
+    int FTimeoutTicks = -1;
+};
+
+// The one configuration window, once the application made it.
+extern TMainForm* MainForm;
+
+// Makes the window's classes known to form definitions (after the
+// application's Initialize).
+void RegisterMainFormClasses();

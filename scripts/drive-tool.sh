@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Drives the real novla-tool on an X display ($DISPLAY) against
+# novla-virtual-module with synthetic mouse and keyboard input: Open, Read
+# All, a changed frequency (868.50), Write All, then closes the window.
+# Writes a picture of the window after each step into OUTDIR (01-shown.png
+# ...), prints the module's log line of each exchange, and fails when a step
+# does not show what it should.
+#
+#   scripts/drive-tool.sh BUILD_DIR OUTDIR
+#
+# The module and the tool share private port folders in which the fixed
+# table's ports (COM1-96) are hidden, so the module's port is the only one
+# the window lists and selects.
+set -euo pipefail
+build="$1"
+out="$2"
+tool="$build/app/novla-tool"
+module="$build/tools/virtual-module/novla-virtual-module"
+for program in "$tool" "$module"; do
+    [[ -x "$program" ]] || { echo "drive-tool: $program is not built" >&2; exit 1; }
+done
+mkdir -p "$out"
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
+mkdir -p -m 700 "$XDG_CONFIG_HOME/novla-tool" "$XDG_CONFIG_HOME/novla-tool/ports"
+for n in $(seq 1 96); do ln -s "$work/unplugged" "$XDG_CONFIG_HOME/novla-tool/ports/com$n"; done
+
+module_pid=""
+tool_pid=""
+finish() {
+    # Each program is stopped by its own process id, and only if it is
+    # still running.
+    if [[ -n "$tool_pid" ]] && kill -0 "$tool_pid" 2>/dev/null; then
+        kill "$tool_pid" 2>/dev/null || true
+        wait "$tool_pid" 2>/dev/null || true
+    fi
+    if [[ -n "$module_pid" ]] && kill -0 "$module_pid" 2>/dev/null; then
+        kill -TERM "$module_pid" 2>/dev/null || true
+        wait "$module_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap finish EXIT
+
+fail() {
+    echo "drive-tool: $*" >&2
+    echo "drive-tool: the module logged:" >&2
+    sed 's/^/  /' "$work/module.log" >&2 || true
+    exit 1
+}
+
+: >"$work/module.log"
+"$module" --delay-ms 30 >"$work/module.log" 2>&1 &
+module_pid=$!
+timeout 10 grep -q -m1 '^ready ' <(tail --pid="$module_pid" -f "$work/module.log") ||
+    fail "the virtual module did not start"
+read -r _ port device < <(grep -m1 '^ready ' "$work/module.log")
+echo "virtual module on $port ($device)"
+
+"$tool" >"$work/tool.log" 2>&1 &
+tool_pid=$!
+id=$(timeout 15 xdotool search --sync --name "NOVLA TOOL" | head -1)
+[[ -n "$id" ]] || fail "the window did not appear"
+eval "$(xdotool getwindowgeometry --shell "$id")"
+# The client area (393 x 322) sits inside the frame, whose sides and bottom
+# are equally wide.
+border=$(((WIDTH - 393) / 2))
+cx=$((X + border))
+cy=$((Y + HEIGHT - 322 - border))
+
+shot() {
+    # The window a moment after the step, once it has painted.
+    sleep 0.3
+    xwd -root -silent | xwdtopnm 2>/dev/null |
+        pnmcut -left "$X" -top "$Y" -width "$WIDTH" -height "$HEIGHT" 2>/dev/null |
+        pnmtopng >"$out/$1.png" 2>/dev/null || fail "no screenshot for $1"
+}
+click() { xdotool mousemove --sync $((cx + $1)) $((cy + $2)) click 1; }
+exchanges() { grep -c -E '^(read|write)-all' "$work/module.log" || true; }
+wait_exchange() {
+    # The module logs each request it answers.
+    local want=$1
+    for _ in $(seq 1 50); do
+        [[ $(exchanges) -ge $want ]] && return 0
+        sleep 0.1
+    done
+    fail "the module saw no request for $2"
+}
+
+shot 01-shown
+click 28 46 # Open, in the "Usart" group
+shot 02-opened
+click 320 279 # Read All
+wait_exchange 1 "Read All"
+shot 03-read
+grep -E '^read-all' "$work/module.log" | tail -1 | sed 's/^/module: /'
+click 164 51 # the frequency edit
+xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
+xdotool type --delay 40 "868.50"
+xdotool key Tab
+shot 04-frequency
+click 192 280 # Write All
+wait_exchange 2 "Write All"
+shot 05-written
+line=$(grep -E '^write-all' "$work/module.log" | tail -1)
+echo "module: $line"
+[[ "$line" == "write-all: stored 868.50 MHz"* ]] || fail "the module did not store 868.50 MHz"
+xdotool key alt+F4
+timeout 10 tail --pid="$tool_pid" -f /dev/null || fail "the window did not close"
+status=0
+wait "$tool_pid" || status=$?
+[[ $status -eq 0 ]] || { cat "$work/tool.log" >&2; fail "novla-tool ended with status $status"; }
+tool_pid=""
+echo "screenshots of each step: $out"

@@ -1,0 +1,599 @@
+#include "skin/SUIForm.h"
+
+#include "framework/PropertyRegistry.h"
+#include "framework/controls/Application.h"
+#include "framework/controls/ApplicationEvents.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Picture.h"
+#include "platform/gfx/Region.h"
+#include "platform/win/WinApi.h"
+#include "skin/SUIFileTheme.h"
+#include "skin/SUIStyleApply.h"
+#include "skin/SUITitleBarPopupMenu.h"
+#include "skin/SkinWindows.h"
+
+#include <algorithm>
+
+namespace
+{
+constexpr UINT FrameChangedFlags =
+    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+constexpr UINT CM_RECREATEWND_ = 0xB033;
+constexpr UINT CM_FLOAT_ = 0xB03A;
+constexpr UINT CM_PARENTNOTIFY_ = 0xBE10;
+constexpr LRESULT WVR_VALIDRECTS_ = 0x400;
+
+// A frame thickness that cannot be right counts as 4.
+int SaneFrame(int Value)
+{
+    return Value < 0 || Value > 12 ? 4 : Value;
+}
+
+// R clipped to the window (W x H); empty when nothing of it is left.
+TRect ClampTo(TRect R, int W, int H)
+{
+    R.Left = std::max(R.Left, 0);
+    R.Top = std::max(R.Top, 0);
+    R.Right = std::min(R.Right, W);
+    R.Bottom = std::min(R.Bottom, H);
+    if (R.Right < R.Left) R.Right = R.Left;
+    if (R.Bottom < R.Top) R.Bottom = R.Top;
+    return R;
+}
+} // namespace
+
+const TClassInfo& TsuiForm::StaticClass()
+{
+    using F = TsuiForm;
+    static const TClassInfo Info =
+        TClassBuilder<F>("TsuiForm", &TCustomPanel::StaticClass())
+            .Boolean("TitleBarCustom", &F::TitleBarCustom, &F::SetTitleBarCustom)
+            .NoDefault()
+            .Component("FileTheme", &F::FileTheme, &F::SetFileTheme)
+            .Enum("UIStyle", &F::UIStyle, &F::SetUIStyle, UIStyleNames())
+            .NoDefault()
+            .Boolean("UIStyleAutoUpdateSub", &F::UIStyleAutoUpdateSub, &F::SetUIStyleAutoUpdateSub)
+            .NoDefault()
+            .Color("BorderColor", &F::BorderColor, &F::SetBorderColor)
+            .NoDefault()
+            .Integer("BorderWidth", &F::BorderWidth, &F::SetBorderWidth)
+            .NoDefault()
+            .Boolean("TitleBarVisible", &F::TitleBarVisible, &F::SetTitleBarVisible)
+            .Default(true)
+            .Color("Color", &F::Color, &F::SetColor)
+            .Default(clBtnFace)
+            .String("Caption", &F::Caption, &F::SetCaption)
+            .Collection("TitleBarButtons", &F::TitleBarButtons, &F::SetTitleBarButtons)
+            .Collection("TitleBarSections", &F::TitleBarSections, &F::SetTitleBarSections)
+            .Boolean("TitleBarDrawAppIcon", &F::TitleBarDrawAppIcon, &F::SetTitleBarDrawAppIcon)
+            .NoDefault()
+            .Class("Font", &F::Font, &F::SetFont)
+            .Color("MenuBarColor", &F::MenuBarColor, &F::SetMenuBarColor)
+            .NoDefault()
+            .Color("MenuBarToColor", &F::MenuBarToColor, &F::SetMenuBarToColor)
+            .NoDefault()
+            .Integer("MenuBarHeight", &F::MenuBarHeight, &F::SetMenuBarHeight)
+            .NoDefault()
+            .Integer("RoundCorner", &F::RoundCorner, &F::SetRoundCorner)
+            .NoDefault()
+            .Integer("RoundCornerBottom", &F::RoundCornerBottom, &F::SetRoundCornerBottom)
+            .NoDefault()
+            .Color("InactiveCaptionColor", &F::InactiveCaptionColor, &F::SetInactiveCaptionColor)
+            .NoDefault()
+            .Build();
+    return Info;
+}
+
+const TMessageMap& TsuiForm::StaticMessages()
+{
+    static const TMessageMap Map = []
+    {
+        TMessageMap M(&TCustomPanel::StaticMessages());
+        M.On(WM_ERASEBKGND, &TsuiForm::WMEraseBkgnd);
+        return M;
+    }();
+    return Map;
+}
+
+TsuiForm::TsuiForm(TComponent* AOwner) : TCustomPanel(AOwner)
+{
+    FOwnerForm = dynamic_cast<TCustomForm*>(AOwner);
+    if (!FOwnerForm) return;
+    for (int I = 0; I < FOwnerForm->ControlCount(); ++I)
+        if (dynamic_cast<TsuiForm*>(FOwnerForm->Controls(I)))
+            throw Exception("Sorry, You can create only one TsuiForm component in one form!");
+
+    // The owner's frame as it is now, caption included.
+    HWND Owner = FOwnerForm->Handle();
+    RECT Window{}, Client{};
+    GetWindowRect(Owner, &Window);
+    GetClientRect(Owner, &Client);
+    POINT Origin{0, 0};
+    ::ClientToScreen(Owner, &Origin);
+    FFrameBottom = SaneFrame(Window.bottom - (Origin.y + Client.bottom));
+    FFrameLeft = SaneFrame(Origin.x - Window.left);
+
+    FOwnerForm->TWinControl::SetBorderWidth(0);
+    FNormalBounds = FOwnerForm->BoundsRect();
+    FStartMaximized = FOwnerForm->WindowState() == wsMaximized;
+
+    SetParent(FOwnerForm);
+    FTitleBar = new TsuiTitleBar(this);
+    FTitleBar->SetParent(this);
+    FMenuBarColor = Color();
+    FMenuBarToColor = Color();
+    SetUIStyle(DeepBlue);
+    FUIStyleAutoUpdateSub = false;
+    SetBevelInner(bvNone);
+    SetBevelOuter(bvNone);
+    TCustomPanel::SetBorderStyle(bsNone);
+    SetAlign(alClient);
+    SetCaption(FOwnerForm->Caption());
+    SetTitleBarVisible(true);
+    FTitleWanted = true;
+    TControl::SetText(" ");
+    FOwnerForm->SetScaled(false);
+    FOrigBorderStyle = FOwnerForm->BorderStyle();
+    if (FOrigBorderStyle == bsNone || FOrigBorderStyle == bsSingle ||
+        FOrigBorderStyle == bsToolWindow)
+        FOwnerForm->SetBorderStyle(bsDialog);
+    SetWindowLong(Owner, GWL_STYLE, GetWindowLong(Owner, GWL_STYLE) & ~WS_CAPTION);
+    FOwnerForm->SetAutoScroll(false);
+    FOldWndProc = FOwnerForm->WindowProc;
+    FOwnerForm->WindowProc = [this](TMessage& M) { NewParentWndProc(M); };
+    FAttached = true;
+    FAppEvents = std::make_unique<TApplicationEvents>(nullptr);
+    FAppEvents->OnMessage.Bind(this, &TsuiForm::OnApplicationMessage);
+    FrameChanged();
+}
+
+TsuiForm::~TsuiForm()
+{
+    Detach();
+    FAppEvents.reset();
+}
+
+void TsuiForm::Destroying()
+{
+    // The owner is still whole here: give it back its procedure and caption
+    // before anything of this form goes.
+    Detach();
+    TCustomPanel::Destroying();
+}
+
+void TsuiForm::Detach()
+{
+    FDestroying = true;
+    if (!FAttached) return;
+    FAttached = false;
+    FOwnerForm->WindowProc = FOldWndProc;
+    if (FOwnerForm->HandleAllocated())
+    {
+        HWND Owner = FOwnerForm->Handle();
+        SetWindowLong(Owner, GWL_STYLE, GetWindowLong(Owner, GWL_STYLE) | WS_CAPTION);
+        FrameChanged();
+    }
+}
+
+void TsuiForm::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomPanel::Notification(AComponent, Operation);
+    if (Operation != opRemove) return;
+    if (AComponent == this) Detach();
+    if (AComponent == FFileTheme)
+    {
+        FFileTheme = nullptr;
+        ContainerApplyUIStyle(this, DeepBlue, nullptr);
+        SetUIStyle(DeepBlue);
+    }
+}
+
+void TsuiForm::FrameChanged()
+{
+    if (!FOwnerForm || !FOwnerForm->HandleAllocated()) return;
+    SetWindowPos(FOwnerForm->Handle(), nullptr, 0, 0, 0, 0, FrameChangedFlags);
+    // The client area changed size without the window doing so.
+    FOwnerForm->Realign();
+}
+
+void TsuiForm::ReAssign()
+{
+    if (!FOwnerForm || !FOwnerForm->HandleAllocated()) return;
+    HWND Owner = FOwnerForm->Handle();
+    const LONG Style = GetWindowLong(Owner, GWL_STYLE);
+    if (!(Style & WS_CAPTION)) return;
+    SetWindowLong(Owner, GWL_STYLE, Style & ~WS_CAPTION);
+    FrameChanged();
+}
+
+// The owner's window procedure ---------------------------------------------
+
+void TsuiForm::NewParentWndProc(TMessage& Message)
+{
+    // A message that still arrives here during teardown goes on to the
+    // owner's own procedure rather than being lost.
+    if (FDestroying)
+    {
+        FOldWndProc(Message);
+        return;
+    }
+    const bool Minimized = FOwnerForm->HandleAllocated() && IsIconic(FOwnerForm->Handle());
+    switch (Message.Msg)
+    {
+    case WM_NCCALCSIZE:
+        if (Message.WParam & 0xFF)
+        {
+            auto* Params = reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam);
+            const WINDOWPOS& Pos = *Params->lppos;
+            const int L = std::max(4, FFrameLeft), B = std::max(4, FFrameBottom);
+            const int BW = FBorderWidth;
+            RECT& R = Params->rgrc[0];
+            R.left = Pos.x + 4 - L;
+            R.right = Pos.x + Pos.cx + L - 4;
+            R.top = Pos.y + 4 - B;
+            R.bottom = BW == 3 ? Pos.y + Pos.cy + B - 4 : Pos.y + Pos.cy + B - BW - 2;
+            Params->rgrc[1] = R;
+        }
+        FOldWndProc(Message);
+        return;
+    case SUIM_GETFRAMEWIDTH:
+        Message.Result = FrameWidth();
+        return;
+    case WM_NCPAINT:
+        if (Minimized)
+            FOldWndProc(Message);
+        else
+        {
+            if (FTitleBar) FTitleBar->Invalidate();
+            PaintFormBorder();
+        }
+        return;
+    case WM_NCACTIVATE:
+        if (Minimized)
+            FOldWndProc(Message);
+        else
+        {
+            if (FTitleBar) FTitleBar->Invalidate();
+            PaintFormBorder();
+            Message.Result = 1;
+        }
+        return;
+    default:
+        break;
+    }
+    FOldWndProc(Message);
+    if (FDestroying) return;
+    switch (Message.Msg)
+    {
+    case WM_ACTIVATE:
+        if (FTitleBar) FTitleBar->SetActive(LOWORD(Message.WParam) != WA_INACTIVE);
+        PaintFormBorder();
+        break;
+    case WM_STYLECHANGED:
+        if (static_cast<int>(Message.WParam) == GWL_STYLE) ReAssign();
+        break;
+    case CM_RECREATEWND_:
+    case CM_FLOAT_:
+    case CM_PARENTNOTIFY_:
+        ReAssign();
+        break;
+    case WM_SIZE:
+        SizeChanged();
+        break;
+    default:
+        break;
+    }
+}
+
+void TsuiForm::SizeChanged()
+{
+    if (FStartMaximized)
+    {
+        if (FOwnerForm->WindowState() != wsMaximized)
+        {
+            FStartMaximized = false;
+            PlaceControl(FOwnerForm, FNormalBounds);
+        }
+    }
+    // Placing the window sends size messages of its own; they find it placed.
+    if (FOwnerForm->WindowState() == wsMaximized && !FPlacing)
+    {
+        FPlacing = true;
+        TRect Work = GetWorkAreaRect();
+        PlaceControl(FOwnerForm,
+                     TRect{Work.Left - 2, Work.Top - 2, Work.Right + 2, Work.Bottom - 1});
+        FPlacing = false;
+    }
+    if (FTitleBar)
+    {
+        FTitleBar->ProcessMaxBtn();
+        FTitleBar->Invalidate();
+    }
+    PaintFormBorder();
+    RegionWindow();
+}
+
+void TsuiForm::OnApplicationMessage(MSG& Msg, bool& Handled)
+{
+    if (FDestroying || !FTitleBar) return;
+    if (Msg.message == WM_SYSCHAR && Msg.wParam == ' ')
+    {
+        TCustomForm* Main = Application ? Application->MainForm() : FOwnerForm;
+        if (!Main) Main = FOwnerForm;
+        Handled = true;
+        FTitleBar->TitleMenu()->Popup(Main->Left(), Main->Top() + FTitleBar->Height());
+    }
+}
+
+// Geometry -----------------------------------------------------------------
+
+int TsuiForm::FrameWidth() const
+{
+    return FSkinLeft != 0 ? std::max(FSkinLeft, 4) : FFrameBottom - 1;
+}
+
+int TsuiForm::GetTitleBarHeight() const
+{
+    return TitleBarVisible() ? FTitleBar->Height() + 3 : 0;
+}
+
+void TsuiForm::PaintFormBorder()
+{
+    if (FDestroying || !FOwnerForm || !FOwnerForm->HandleAllocated()) return;
+    HWND Owner = FOwnerForm->Handle();
+    if (IsIconic(Owner)) return;
+    HDC Dc = GetWindowDC(Owner);
+    if (!Dc) return;
+    TCanvas C;
+    C.SetHandle(Dc);
+    RECT WR{};
+    GetWindowRect(Owner, &WR);
+    const int W = WR.right - WR.left, H = WR.bottom - WR.top;
+    const int BW = FBorderWidth, TH = GetTitleBarHeight(), MH = GetMenuBarHeight();
+    auto Fill = [&](TRect R, TColor Color)
+    {
+        R = ClampTo(R, W, H);
+        if (R.Width() <= 0 || R.Height() <= 0) return;
+        C.Brush()->SetColor(Color);
+        C.FillRect(R);
+    };
+
+    if (TitleBarVisible() && FTitleBar->CanPaint())
+    {
+        TBitmap *P0 = nullptr, *P1 = nullptr, *P2 = nullptr;
+        FTitleBar->GetTitleImage(0, P0);
+        FTitleBar->GetTitleImage(1, P1);
+        FTitleBar->GetTitleImage(2, P2);
+        // Pieces of a window smaller than the frame are left out rather
+        // than drawn with negative sizes.
+        if (P0 && P1 && P2 && W >= 5 && 3 - BW > 0)
+        {
+            TBitmap T;
+            T.SetSize(3 - BW, P0->Height());
+            T.Canvas()->Draw(0, 0, P0);
+            C.Draw(BW, 0, &T);
+            if (P1->Width() < 3)
+                T.Canvas()->StretchDraw({0, 0, T.Width(), T.Height()}, P1);
+            else
+                T.Canvas()->Draw(2 - P1->Width(), 0, P1);
+            C.Draw(W - 3, 0, &T);
+        }
+        if (P0 && P1 && P2 && W > 5)
+        {
+            TBitmap T;
+            T.SetSize(W - 5, 3);
+            T.Canvas()->Draw(-2, 0, P0);
+            const int A = P0->Width() - 2;
+            const int B = T.Width() - P1->Width() + 3;
+            T.Canvas()->Draw(B, 0, P1);
+            T.Canvas()->StretchDraw({A, 0, B, P2->Height()}, P2);
+            C.Draw(2, 0, &T);
+        }
+        const int Corner = RoundCorner();
+        if (BW == 1 && Corner == 11)
+        {
+            C.Pen()->SetColor(FBorderColor);
+            C.Arc(W - 2 * Corner + 1, -1, W + 1, 2 * Corner - 1, W + 1, Corner - 1, W - Corner + 1,
+                  -1);
+            C.Arc(-1, -1, 2 * Corner - 1, 2 * Corner - 1, Corner - 1, -1, -1, Corner - 1);
+        }
+    }
+    else if (!TitleBarVisible())
+    {
+        Fill({0, 0, W, 1}, FBorderColor);
+        Fill({BW, 1, W - BW, 3}, Color());
+    }
+    Fill({0, 0, BW, H}, FBorderColor);
+    Fill({0, H - BW, W, H}, FBorderColor);
+    Fill({W - BW, 0, W, H}, FBorderColor);
+    if (BW < 4)
+    {
+        Fill({BW, H - 2, W - BW, H - BW}, Color());
+        Fill({BW, TH + MH, 3, H - BW}, Color());
+        Fill({W - 3, TH + MH, W - BW, H - BW}, Color());
+    }
+    C.SetHandle(nullptr);
+    ReleaseDC(Owner, Dc);
+}
+
+void TsuiForm::RegionWindow()
+{
+    if (!FOwnerForm || !FOwnerForm->HandleAllocated()) return;
+    HWND Owner = FOwnerForm->Handle();
+    RECT WR{};
+    GetWindowRect(Owner, &WR);
+    const int W = WR.right - WR.left, H = WR.bottom - WR.top;
+    const int M = H / 2;
+    // Corners larger than the halves they round are clamped to them.
+    const int C = std::clamp(RoundCorner(), 0, std::min(W, M) / 2);
+    const int D = std::clamp(std::max(RoundCornerBottom(), 0), 0, std::min(W, H - M) / 2);
+    TRegion Upper = TRegion::RoundRect(0, 0, W + 1, M + 1, C, C);
+    TRegion Squares = TRegion::FromRects({{0, M - 2 * C, 2 * C, M}, {W - 2 * C, M - 2 * C, W, M}});
+    CombineRgn(Upper, Upper, Squares, RGN_OR);
+    TRegion Lower = TRegion::RoundRect(0, M, W + 1, H + 1, D, D);
+    TRegion Top = TRegion::FromRects({{0, M, 2 * D, M + 2 * D}, {W - 2 * D, M, W, M + 2 * D}});
+    CombineRgn(Lower, Lower, Top, RGN_OR);
+    CombineRgn(Upper, Upper, Lower, RGN_OR);
+    SetWindowRgn(Owner, &Upper, TRUE);
+}
+
+void TsuiForm::Paint()
+{
+    if (FDestroying) return;
+    TBitmap Back;
+    Back.SetSize(Width(), Height());
+    const char* Tile = FUIStyle == MacOS     ? "MACOS_FORM_BACKGROUND"
+                       : FUIStyle == Protein ? "PROTEIN_FORM_BACKGROUND"
+                                             : nullptr;
+    if (Tile)
+    {
+        TBitmap Pattern;
+        Pattern.LoadFromResourceName(Tile);
+        for (int Y = 0; Y < Height(); Y += std::max(Pattern.Height(), 1))
+            for (int X = 0; X < Width(); X += std::max(Pattern.Width(), 1))
+                Back.Canvas()->Draw(X, Y, &Pattern);
+    }
+    else
+    {
+        Back.Canvas()->Brush()->SetColor(Color());
+        Back.Canvas()->FillRect(ClientRect());
+    }
+    Canvas()->Draw(0, 0, &Back);
+    PaintFormBorder();
+}
+
+void TsuiForm::Resize()
+{
+    TCustomPanel::Resize();
+    if (FTitleBar) FTitleBar->SetAlign(alTop);
+}
+
+void TsuiForm::WMEraseBkgnd(TMessage& M)
+{
+    M.Result = 1;
+}
+
+// Properties ---------------------------------------------------------------
+
+void TsuiForm::SetUIStyle(TsuiUIStyle Value)
+{
+    FUIStyle = Value;
+    TsuiUIStyle Style;
+    if (!UsingFileTheme(FFileTheme, FUIStyle, Style))
+    {
+        SetRoundCornerBottom(0);
+        FSkinBottom = FSkinLeft = FSkinRight = 0;
+        FRegionTransColor = TColor(0xFF00FF);
+        FBorderColor = GetInsideThemeColor(Style, SUI_ITEM_FORM_BORDER_COLOR);
+        FBorderWidth = GetInsideThemeInt(Style, SUI_ITEM_FORM_BORDER_WIDTH);
+        SetColor(GetInsideThemeColor(Style, SUI_ITEM_FORM_COLOR));
+        FMenuBarColor = FMenuBarToColor = Color();
+        SetRoundCorner(GetInsideThemeInt(Style, SUI_ITEM_FORM_ROUNDCORNER));
+    }
+    if (FTitleBar)
+    {
+        FTitleBar->SetFileTheme(FFileTheme);
+        FTitleBar->SetUIStyle(FUIStyle);
+    }
+    if (FUIStyleAutoUpdateSub) ContainerApplyUIStyle(this, FUIStyle, FFileTheme);
+    FrameChanged();
+    Invalidate();
+    PaintFormBorder();
+    RegionWindow();
+    if (FOwnerForm && FTitleBar)
+        FOwnerForm->Constraints()->SetMinHeight(GetMenuBarHeight() + FTitleBar->Height() +
+                                                FSkinBottom + 3);
+}
+
+void TsuiForm::SetFileTheme(TsuiFileTheme* Value)
+{
+    if (Value == FFileTheme) return;
+    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
+    FFileTheme = Value;
+    if (FFileTheme) FFileTheme->FreeNotification(this);
+    SetUIStyle(FUIStyle);
+}
+
+void TsuiForm::SetTitleBarCustom(bool Value)
+{
+    if (FTitleBar) FTitleBar->SetCustom(Value);
+}
+
+void TsuiForm::SetBorderColor(TColor Value)
+{
+    FBorderColor = Value;
+    PaintFormBorder();
+}
+
+void TsuiForm::SetBorderWidth(int Value)
+{
+    FBorderWidth = Value;
+    PaintFormBorder();
+}
+
+void TsuiForm::SetTitleBarVisible(bool Value)
+{
+    if (!FTitleBar || FTitleBar->Visible() == Value) return;
+    FTitleWanted = Value;
+    FTitleBar->SetVisible(Value);
+    FTitleBar->SetTop(0);
+    PaintFormBorder();
+}
+
+void TsuiForm::SetCaption(const std::string& Value)
+{
+    if (FTitleBar) FTitleBar->SetCaption(Value);
+    if (FOwnerForm) FOwnerForm->SetCaption(Value);
+}
+
+void TsuiForm::SetTitleBarButtons(const TsuiTitleBarButtons* Value)
+{
+    if (FTitleBar) FTitleBar->SetButtons(Value);
+}
+
+void TsuiForm::SetTitleBarSections(const TsuiTitleBarSections* Value)
+{
+    if (FTitleBar) FTitleBar->SetSections(Value);
+}
+
+void TsuiForm::SetTitleBarDrawAppIcon(bool Value)
+{
+    if (FTitleBar) FTitleBar->SetDrawAppIcon(Value);
+}
+
+int TsuiForm::RoundCorner() const
+{
+    return TitleBarVisible() ? FTitleBar->RoundCorner() : 0;
+}
+
+void TsuiForm::SetRoundCorner(int Value)
+{
+    if (FTitleBar) FTitleBar->SetRoundCorner(Value);
+    RegionWindow();
+}
+
+int TsuiForm::RoundCornerBottom() const
+{
+    return TitleBarVisible() ? FTitleBar->RoundCornerBottom() : 0;
+}
+
+void TsuiForm::SetRoundCornerBottom(int Value)
+{
+    if (FTitleBar) FTitleBar->SetRoundCornerBottom(Value);
+    RegionWindow();
+}
+
+TColor TsuiForm::InactiveCaptionColor() const
+{
+    return FTitleBar ? FTitleBar->InactiveCaptionColor() : clInactiveCaption;
+}
+
+void TsuiForm::SetInactiveCaptionColor(TColor Value)
+{
+    if (FTitleBar) FTitleBar->SetInactiveCaptionColor(Value);
+}
+
+void TsuiForm::AddHelpButton()
+{
+    if (FTitleBar) FTitleBar->AddHelpBtn();
+}

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "framework/controls/CustomForm.h"
+#include "framework/controls/CustomPanel.h"
+#include "skin/SUITitleBar.h"
+
+#include <functional>
+#include <memory>
+
+class TApplicationEvents;
+class TsuiFileTheme;
+
+// A panel that gives its owner form a skinned frame: it takes the owner's
+// caption away, puts its own window procedure in front of the owner's,
+// fills the owner's client area with itself and a title bar, paints the
+// remaining frame, keeps the window region and the maximize picture in step
+// with the window and reports activation to the title bar. On anything but
+// a form it stays an ordinary panel.
+//
+// The built-in styles are drawn here; a file theme's frame and a menu bar
+// under the title bar are not drawn by this class.
+class TsuiForm : public TCustomPanel
+{
+  public:
+    explicit TsuiForm(TComponent* AOwner);
+    ~TsuiForm() override;
+
+    static const TClassInfo& StaticClass();
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+    static const TMessageMap& StaticMessages();
+    const TMessageMap& Messages() const override { return StaticMessages(); }
+
+    TsuiTitleBar* TitleBar() const { return FTitleBar; }
+    TCustomForm* OwnerForm() const { return FOwnerForm; }
+
+    bool TitleBarCustom() const { return FTitleBar && FTitleBar->Custom(); }
+    void SetTitleBarCustom(bool Value);
+    TsuiFileTheme* FileTheme() const { return FFileTheme; }
+    void SetFileTheme(TsuiFileTheme* Value);
+    TsuiUIStyle UIStyle() const { return FUIStyle; }
+    void SetUIStyle(TsuiUIStyle Value);
+    bool UIStyleAutoUpdateSub() const { return FUIStyleAutoUpdateSub; }
+    void SetUIStyleAutoUpdateSub(bool Value) { FUIStyleAutoUpdateSub = Value; }
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor Value);
+    // The frame's border line (not the panel's own border).
+    int BorderWidth() const { return FBorderWidth; }
+    void SetBorderWidth(int Value);
+    bool TitleBarVisible() const { return FTitleBar && FTitleBar->Visible(); }
+    void SetTitleBarVisible(bool Value);
+    // The title bar's caption; writing also sets the owner's window text.
+    std::string Caption() const { return FTitleBar ? FTitleBar->Caption() : std::string(); }
+    void SetCaption(const std::string& Value);
+    TsuiTitleBarButtons* TitleBarButtons() const
+    {
+        return FTitleBar ? FTitleBar->Buttons() : nullptr;
+    }
+    void SetTitleBarButtons(const TsuiTitleBarButtons* Value);
+    TsuiTitleBarSections* TitleBarSections() const
+    {
+        return FTitleBar ? FTitleBar->Sections() : nullptr;
+    }
+    void SetTitleBarSections(const TsuiTitleBarSections* Value);
+    bool TitleBarDrawAppIcon() const { return !FTitleBar || FTitleBar->DrawAppIcon(); }
+    void SetTitleBarDrawAppIcon(bool Value);
+    // The caption font (the title bar's).
+    TFont* Font() const { return FTitleBar ? FTitleBar->Font() : TCustomPanel::Font(); }
+    void SetFont(const TFont* Value) { Font()->Assign(Value); }
+    TColor MenuBarColor() const { return FMenuBarColor; }
+    void SetMenuBarColor(TColor Value) { FMenuBarColor = Value; }
+    TColor MenuBarToColor() const { return FMenuBarToColor; }
+    void SetMenuBarToColor(TColor Value) { FMenuBarToColor = Value; }
+    // No menu bar is shown: reads 0; the wanted height is kept.
+    int MenuBarHeight() const { return 0; }
+    void SetMenuBarHeight(int Value) { FMenuBarHeightWanted = Value; }
+    int RoundCorner() const;
+    void SetRoundCorner(int Value);
+    int RoundCornerBottom() const;
+    void SetRoundCornerBottom(int Value);
+    TColor InactiveCaptionColor() const;
+    void SetInactiveCaptionColor(TColor Value);
+
+    // Title area height including the 3 frame rows above the bar; 0 while
+    // the bar is hidden.
+    int GetTitleBarHeight() const;
+    int GetMenuBarHeight() const { return 0; }
+    // The answer to the title bar's frame-width question.
+    int FrameWidth() const;
+    int FrameLeft() const { return FFrameLeft; }
+    int FrameBottom() const { return FFrameBottom; }
+
+    void PaintFormBorder();
+    void RegionWindow();
+    // Takes the caption bits away again when they came back.
+    void ReAssign();
+    void AddHelpButton();
+
+  protected:
+    void Paint() override;
+    void Resize() override;
+    void Destroying() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void WMEraseBkgnd(TMessage& M);
+
+  private:
+    void NewParentWndProc(TMessage& Message);
+    void OnApplicationMessage(MSG& Msg, bool& Handled);
+    // Gives the owner its caption and window procedure back; runs once.
+    void Detach();
+    void FrameChanged();
+    void SizeChanged();
+
+    TsuiTitleBar* FTitleBar = nullptr; // owned as a component
+    std::function<void(TMessage&)> FOldWndProc;
+    int FSkinBottom = 0;
+    int FFrameBottom = 3;
+    int FSkinLeft = 0;
+    int FFrameLeft = 3;
+    int FSkinRight = 0;
+    TColor FRegionTransColor = TColor(0xFF00FF);
+    TBorderStyle FOrigBorderStyle = bsSizeable;
+    TCustomForm* FOwnerForm = nullptr;
+    TColor FBorderColor = clBlack;
+    int FBorderWidth = 1;
+    TsuiUIStyle FUIStyle = DeepBlue;
+    TsuiFileTheme* FFileTheme = nullptr;
+    TColor FMenuBarColor = clBtnFace;
+    TColor FMenuBarToColor = clBtnFace;
+    int FMenuBarHeightWanted = 22;
+    bool FUIStyleAutoUpdateSub = false;
+    bool FDestroying = false;
+    bool FAttached = false;
+    bool FPlacing = false;
+    std::unique_ptr<TApplicationEvents> FAppEvents;
+    TRect FNormalBounds{};
+    bool FStartMaximized = false;
+    bool FTitleWanted = true;
+};

@@ -1,0 +1,152 @@
+#pragma once
+
+#include "framework/controls/CustomPanel.h"
+#include "skin/SUITitleBarItems.h"
+
+#include <memory>
+#include <string>
+
+class TBitmap;
+class TCustomForm;
+class TsuiFileTheme;
+class TsuiTitleBarPopupMenu;
+
+// Asked of the window holding a title bar: the horizontal width of the
+// skinned frame around it. A window without a skinned frame answers 0.
+constexpr UINT SUIM_GETFRAMEWIDTH = 0x26C3;
+
+// A caption bar drawn from pictures, aligned to the top of its parent: a row
+// of sections, the control box (or the application's icon) at the left, a
+// row of picture buttons at the right and the caption between them.
+// Pressing the bar outside its buttons drags the window through the window
+// system's move loop; buttons minimise, maximise or restore, close, open the
+// control-box menu or raise events.
+//
+// Inside a skinned form the pictures continue into the frame the form
+// paints: they are shifted up by 3 pixels and left by the frame width, and
+// the whole title picture is kept (TitleImage) for the form's frame pieces.
+class TsuiTitleBar : public TCustomPanel
+{
+  public:
+    explicit TsuiTitleBar(TComponent* AOwner);
+    ~TsuiTitleBar() override;
+
+    static const TClassInfo& StaticClass();
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+    static const TMessageMap& StaticMessages();
+    const TMessageMap& Messages() const override { return StaticMessages(); }
+
+    // Style changes leave sections, buttons, font colour and height alone.
+    bool Custom() const { return FCustom; }
+    void SetCustom(bool Value) { FCustom = Value; }
+    TsuiFileTheme* FileTheme() const { return FFileTheme; }
+    void SetFileTheme(TsuiFileTheme* Value);
+    TsuiUIStyle UIStyle() const { return FUIStyle; }
+    void SetUIStyle(TsuiUIStyle Value);
+    // Reads false without sections; setting it (either way) takes the
+    // height from the first section's picture (3 less inside a form).
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize2(bool Value);
+
+    TsuiTitleBarSections* Sections() const { return FSections.get(); }
+    void SetSections(const TsuiTitleBarSections* Value);
+    TsuiTitleBarButtons* Buttons() const { return FButtons.get(); }
+    void SetButtons(const TsuiTitleBarButtons* Value);
+
+    int ButtonInterval() const { return FButtonInterval; }
+    void SetButtonInterval(int Value);
+    std::string Caption() const { return FCaption; }
+    void SetCaption(const std::string& Value);
+    bool FormActive() const { return FFormActive; }
+    void SetActive(bool Value);
+    int LeftBtnXOffset() const { return FLeftBtnXOffset; }
+    void SetLeftBtnXOffset(int Value);
+    int RightBtnXOffset() const { return FRightBtnXOffset; }
+    void SetRightBtnXOffset(int Value);
+    bool DrawAppIcon() const { return FDrawAppIcon; }
+    void SetDrawAppIcon(bool Value);
+    // Stored only; the skinned form reads them for its frame and region.
+    int RoundCorner() const { return FRoundCorner; }
+    void SetRoundCorner(int Value) { FRoundCorner = Value; }
+    int RoundCornerBottom() const { return FRoundCornerBottom; }
+    void SetRoundCornerBottom(int Value) { FRoundCornerBottom = Value; }
+    TColor InactiveCaptionColor() const { return FInactiveCaptionColor; }
+    void SetInactiveCaptionColor(TColor Value);
+
+    TsuiTitleBarPopupMenu* TitleMenu() const { return FTitleMenu; }
+    // The button under the pointer at the last paint; -1 for none.
+    int HotButton() const { return FHotButton; }
+    int ButtonTop() const { return FButtonTop; }
+    int IconTop() const { return FIconTop; }
+
+    // Maximize or restore pictures of every suiMax button.
+    void ProcessMaxBtn();
+    // -1: the whole title picture; -2: the same composed over the fill
+    // colour; otherwise section Index's picture, but only with more than
+    // two sections (Bitmap is left alone otherwise).
+    void GetTitleImage(int Index, TBitmap*& Bitmap);
+    // Three or five sections: the skinned form can paint its frame from them.
+    bool CanPaint() const;
+    // The parent is a skinned form.
+    bool InForm() const;
+    void ForcePaint() { Paint(); }
+    void AddHelpBtn();
+    // The form the bar's buttons act on, or null.
+    TCustomForm* ContainingForm() const;
+    // Opens the control-box menu at the bar's bottom-left corner.
+    void PopupTitleMenu();
+
+    TsuiTitleBarButtonClickEvent OnCustomBtnsClick;
+    TsuiTitleBarButtonClickEvent OnHelpBtnClick;
+    TsuiTitleBarButtonClickEvent2 OnMinClick;
+    TsuiTitleBarButtonClickEvent2 OnMaxClick;
+
+    void DrawSectionsTo(TBitmap* Bitmap);
+    void DrawButtons(TBitmap* Bitmap);
+
+  protected:
+    void Paint() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void DblClick() override;
+
+    void WMEraseBkgnd(TMessage& M);
+    void CMFontChanged(TMessage& M);
+    void CMMouseLeave(TMessage& M);
+
+  private:
+    void UpdateInsideTheme(TsuiUIStyle Style);
+    void UpdateFileTheme();
+    int AskFrameWidth() const;
+
+    TsuiUIStyle FUIStyle = DeepBlue;
+    TsuiFileTheme* FFileTheme = nullptr;
+    std::unique_ptr<TsuiTitleBarSections> FSections;
+    std::unique_ptr<TsuiTitleBarButtons> FButtons;
+    bool FAutoSize = false;
+    int FButtonInterval = 0;
+    std::string FCaption;
+    bool FFormActive = true;
+    int FLeftBtnXOffset = 0;
+    int FRightBtnXOffset = 0;
+    int FRoundCorner = 0;
+    int FRoundCornerBottom = 0;
+    bool FDrawAppIcon = true;
+    bool FKeepFontColor = false;
+    TsuiTitleBarPopupMenu* FTitleMenu = nullptr; // owned as a component
+    bool FCustom = false;
+    bool FFiveSections = false;
+    std::string FSectionCaption;
+    std::unique_ptr<TBitmap> FTitleImage;
+    std::unique_ptr<TBitmap> FTitleImageFilled;
+    TColor FFillColor = 0;
+    TColor FTransColor = 0;
+    TColor FInactiveCaptionColor;
+    bool FMouseDown = false;
+    int FHotButton = -1;
+    int FButtonTop = 0;
+    int FIconTop = 0;
+    int FCaptionTop = 0;
+};

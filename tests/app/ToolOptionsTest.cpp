@@ -1,0 +1,40 @@
+#include "app/ToolOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+TEST(ToolOptions, AreReadOrRefusedWithAReason)
+{
+    const struct
+    {
+        std::vector<std::string> Arguments;
+        bool Ok;
+        bool Headless;
+        std::string Screenshot;
+    } Cases[] = {
+        {{}, true, false, ""},
+        {{"--headless"}, true, true, ""},
+        {{"--headless", "--screenshot", "w.png"}, true, true, "w.png"},
+        {{"--screenshot", "w.png", "--headless"}, true, true, "w.png"},
+        {{"--screenshot", "w.png"}, true, true, "w.png"},
+        {{"--headless", "--headless"}, false, false, ""},
+        {{"--headless", "--screenshot"}, false, false, ""},
+        {{"--headless", "--screenshot", ""}, false, false, ""},
+        {{"--port"}, false, false, ""},
+        {{"COM1"}, false, false, ""},
+    };
+    for (const auto& C : Cases)
+    {
+        TToolOptions Options;
+        std::string Error;
+        const bool Ok = ParseToolOptions(C.Arguments, Options, Error);
+        const std::string What = C.Arguments.empty() ? "(none)" : C.Arguments[0];
+        EXPECT_EQ(Ok, C.Ok) << What;
+        EXPECT_EQ(Error.empty(), C.Ok) << What;
+        if (!Ok) continue;
+        EXPECT_EQ(Options.Headless, C.Headless) << What;
+        EXPECT_EQ(Options.Screenshot, C.Screenshot) << What;
+    }
+}
+} // namespace
