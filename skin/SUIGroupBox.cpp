@@ -46,7 +46,7 @@ const TMessageMap& TsuiCustomGroupBox::StaticMessages()
 TsuiCustomGroupBox::TsuiCustomGroupBox(TComponent* AOwner) : TsuiCustomPanel(AOwner)
 {
     // A blank window text keeps the panel from drawing a caption of its own.
-    FText = " ";
+    FText.assign(1, ' ');
     FWidth = 185;
     FHeight = 105;
     SetParentColor(true);
