@@ -9,6 +9,7 @@
 #include "protocol/Frames.h"
 #include "protocol/ReplyHazards.h"
 #include "skin/SUIEditClasses.h"
+#include "skin/SUIForm.h"
 #include "skin/SkinButtonClasses.h"
 
 #include <cctype>
@@ -76,6 +77,7 @@ void RegisterMainFormClasses()
 {
     RegisterSkinEditClasses();
     RegisterSkinButtonClasses();
+    RegisterClass(TsuiForm::StaticClass());
     RegisterClass(TMainForm::StaticClass());
 }
 

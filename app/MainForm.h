@@ -7,6 +7,7 @@
 #include "serial/TelvaroSerial.h"
 #include "skin/SUIButton.h"
 #include "skin/SUIComboBox.h"
+#include "skin/SUIForm.h"
 #include "skin/SUIGroupBox.h"
 #include "skin/SUIImagePanel.h"
 #include "skin/SUINumberEdit.h"
@@ -50,7 +51,7 @@ class TMainForm : public TForm
     // The guide the logo opens (FindUserGuide for this program by default).
     std::string UserGuide;
 
-    TPanel* suiForm1 = nullptr;
+    TsuiForm* suiForm1 = nullptr;
     TsuiStatusBar* suiStatusBar1 = nullptr;
     TsuiGroupBox* suiGroupBox1 = nullptr;
     TsuiGroupBox* suiGroupBox2 = nullptr;

@@ -2,7 +2,8 @@
 # controls-gallery renders headless: PNG and BMP screenshots are written, and
 # a few pixels of the BMP sit where the controls' frames put them: the
 # edit's sunken client edge, the combo box's raised button with its black
-# arrow, and the status bar's panel edges.
+# arrow, and the status bar's panel edges. skin-gallery's open menu and
+# dropped combo box each change its picture, and the two are not taken at once.
 set -euo pipefail
 
 gallery="${NOVLA_BUILD:-build/default}/tools/controls-gallery/controls-gallery"
@@ -73,5 +74,22 @@ expect "status bar, panel 3 left edge" "$e2" "$sy" "$shadow"
 expect "status bar, panel 1 left edge" "$sl" "$sy" "$shadow"
 (( e1 - sl == 120 && e2 - sl == 280 )) ||
     { echo "gallery-pixels: panel edges at $((e1 - sl)) and $((e2 - sl)), expected 120 and 280" >&2; failures=$((failures + 1)); }
+
+skins="${NOVLA_BUILD:-build/default}/tools/skin-gallery/skin-gallery"
+if [[ -x "$skins" ]]; then
+    "$skins" --headless --screenshot "$work/skin.bmp"
+    "$skins" --headless --show-menu --screenshot "$work/skin-menu.bmp"
+    "$skins" --headless --drop-combo --screenshot "$work/skin-combo.bmp"
+    for shot in skin-menu skin-combo; do
+        cmp -s "$work/skin.bmp" "$work/$shot.bmp" &&
+            { echo "gallery-pixels: $shot.bmp shows nothing more than skin.bmp" >&2; failures=$((failures + 1)); }
+    done
+    cmp -s "$work/skin-menu.bmp" "$work/skin-combo.bmp" &&
+        { echo "gallery-pixels: the menu and the dropped combo box give one picture" >&2; failures=$((failures + 1)); }
+    if "$skins" --headless --show-menu --drop-combo 2>/dev/null; then
+        echo "gallery-pixels: skin-gallery took --show-menu with --drop-combo" >&2
+        failures=$((failures + 1))
+    fi
+fi
 (( failures == 0 )) || exit 1
 echo "gallery-pixels: ok"

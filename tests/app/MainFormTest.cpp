@@ -452,10 +452,15 @@ TEST_F(MainFormTest, TheWindowIsAFixedCentredDialogWithTheTabOrderOfItsControls)
     EXPECT_FALSE(Style & WS_MINIMIZEBOX);
     EXPECT_FALSE(Style & WS_MAXIMIZEBOX);
     EXPECT_FALSE(Style & WS_THICKFRAME);
-    EXPECT_EQ(Form->ClientWidth(), 393);
-    EXPECT_EQ(Form->ClientHeight(), 322);
+    // The skinned frame keeps the dialog's outer size (393 x 322 of client
+    // under a caption) and takes the caption into the client area: 3 pixels
+    // of frame at the left, top and right, 2 at the bottom.
     RECT R{};
     GetWindowRect(Form->Handle(), &R);
+    EXPECT_EQ(R.right - R.left, 399);
+    EXPECT_EQ(R.bottom - R.top, 347);
+    EXPECT_EQ(Form->ClientWidth(), 393);
+    EXPECT_EQ(Form->ClientHeight(), 342);
     EXPECT_LE(std::abs((R.left + R.right) / 2 - 512), 1);
     EXPECT_LE(std::abs((R.top + R.bottom) / 2 - 384), 1);
     EXPECT_EQ(SendMessage(Form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(R.right - 1, R.bottom - 1)),
@@ -465,7 +470,8 @@ TEST_F(MainFormTest, TheWindowIsAFixedCentredDialogWithTheTabOrderOfItsControls)
     Form->suiForm1->GetTabOrderList(Order);
     std::vector<std::string> Names;
     for (TWinControl* C : Order)
-        if (C->Parent() == Form->suiForm1) Names.push_back(C->Name());
+        if (C->Parent() == Form->suiForm1 && C != Form->suiForm1->TitleBar())
+            Names.push_back(C->Name());
     const std::vector<std::string> Expected = {
         "suiGroupBox1", "suiGroupBox2", "suiGroupBox3", "suiGroupBox10", "suiGroupBox5",
         "suiGroupBox6", "suiGroupBox7", "suiGroupBox8", "suiGroupBox9",  "btn_WriteAll",

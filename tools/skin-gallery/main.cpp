@@ -1,15 +1,20 @@
 // Shows every skinned control built so far in one window, in the style
 // given with --style NAME (Protein when none), on real windows (SDL) or,
 // with --headless, in memory, writing a screenshot (PNG or BMP by the
-// file's extension).
+// file's extension). --show-menu opens a skinned popup menu over the
+// window for the picture; --drop-combo drops the first enabled combo box.
 #include "GallerySection.h"
 
 #include "framework/controls/Application.h"
 #include "framework/controls/CustomPanel.h"
 #include "framework/controls/Form.h"
+#include "framework/menus/MenuItem.h"
+#include "framework/menus/MenuLoop.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/headless/HeadlessDesktop.h"
 #include "platform/win/sdl/StartBackend.h"
+#include "skin/SUIComboBox.h"
+#include "skin/SUIPopupMenu.h"
 #include "tools/common/DemoCommandLine.h"
 
 #include <cstdio>
@@ -36,11 +41,41 @@ bool StyleByName(const std::string& Name, TsuiUIStyle& Style)
 }
 
 constexpr int GalleryWidth = 540;
+
+// A menu with one item in each state the skin draws differently.
+TsuiPopupMenu* BuildMenu(TForm* Form, TsuiUIStyle Style)
+{
+    auto* Menu = new TsuiPopupMenu(Form);
+    Menu->SetUIStyle(Style);
+    auto Add = [&](const std::string& Caption)
+    {
+        auto* Item = new TMenuItem(Form);
+        Item->SetCaption(Caption);
+        Menu->Items()->Add(Item);
+        return Item;
+    };
+    Add("&Connect");
+    Add("&Disconnect")->SetEnabled(false);
+    Add("-");
+    Add("&Auto reconnect")->SetChecked(true);
+    Add("E&xit");
+    Menu->MenuAdded();
+    return Menu;
+}
+
+TsuiComboBox* FirstEnabledCombo(TComponent* Owner)
+{
+    for (int I = 0; I < Owner->ComponentCount(); ++I)
+        if (auto* Combo = dynamic_cast<TsuiComboBox*>(Owner->Components(I));
+            Combo && Combo->Enabled())
+            return Combo;
+    return nullptr;
+}
 } // namespace
 
 int main(int Argc, char** Argv)
 {
-    DemoCommandLine Args({{"--style", true}});
+    DemoCommandLine Args({{"--style", true}, {"--show-menu", false}, {"--drop-combo", false}});
     std::string Problem;
     TsuiUIStyle Style = Protein;
     bool Ok = Args.Parse(Argc, Argv, Problem);
@@ -50,9 +85,17 @@ int main(int Argc, char** Argv)
             Problem = "unknown style '" + *Name + "' (MacOS, WinXP, DeepBlue, Protein, BlueGlass)";
             Ok = false;
         }
+    if (Ok && Args.Options().Has("--show-menu") && Args.Options().Has("--drop-combo"))
+    {
+        // Opening the menu would close the dropped list again.
+        Problem = "--show-menu and --drop-combo exclude each other";
+        Ok = false;
+    }
     if (!Ok)
     {
-        std::fprintf(stderr, "skin-gallery: %s\nusage: skin-gallery [--style NAME] %s\n",
+        std::fprintf(stderr,
+                     "skin-gallery: %s\nusage: skin-gallery [--style NAME] %s [--show-menu | "
+                     "--drop-combo]\n",
                      Problem.c_str(), DemoCommandLine::CommonUsage);
         return 1;
     }
@@ -90,15 +133,40 @@ int main(int Argc, char** Argv)
         Form->SetClientHeight(Top);
         Form->Show();
         App.ProcessMessages();
-        if (Headless)
+        auto Shoot = [&]
         {
-            if (!Args.Screenshot().empty() && !Headless->SaveScreenshot(Args.Screenshot()))
+            if (!Headless || Args.Screenshot().empty()) return;
+            if (!Headless->SaveScreenshot(Args.Screenshot()))
             {
                 std::fprintf(stderr, "skin-gallery: cannot write %s\n", Args.Screenshot().c_str());
                 Result = 3;
             }
-            return Result;
+        };
+        if (Args.Options().Has("--drop-combo"))
+            if (TsuiComboBox* Combo = FirstEnabledCombo(Form))
+            {
+                Combo->SetDroppedDown(true);
+                App.ProcessMessages();
+            }
+        if (Args.Options().Has("--show-menu"))
+        {
+            // The picture is taken once the open menu waits for input; the
+            // headless run then closes it, a real one leaves it to the user.
+            TsuiPopupMenu* Menu = BuildMenu(Form, Style);
+            auto Old = Form->WindowProc;
+            Form->WindowProc = [&, Old](TMessage& M)
+            {
+                if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU || !Headless) return Old(M);
+                Shoot();
+                TMenuLoop::Current()->Cancel();
+            };
+            TPoint At = Form->ClientToScreen({GalleryWidth / 3, 40});
+            Menu->Popup(At.X, At.Y);
+            Form->WindowProc = Old;
         }
+        else if (Headless)
+            Shoot();
+        if (Headless) return Result;
         if (Args.ExitAfterMs() > 0)
             SetTimer(nullptr, 0, static_cast<UINT>(Args.ExitAfterMs()), QuitOnTimer);
         App.Run();
