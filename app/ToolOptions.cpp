@@ -1,6 +1,9 @@
 #include "app/ToolOptions.h"
 
+#include "framework/Text.h"
+
 #include <algorithm>
+#include <array>
 
 bool ParseToolOptions(const std::vector<std::string>& Arguments, TToolOptions& Options,
                       std::string& Error)
@@ -22,15 +25,29 @@ bool ParseToolOptions(const std::vector<std::string>& Arguments, TToolOptions& O
             Options.Version = true;
         else if (Arg == "--headless")
             Options.Headless = true;
-        else if (Arg == "--screenshot")
+        else if (Arg == "--screenshot" || Arg == "--style" || Arg == "--skin" ||
+                 Arg == "--password")
         {
             if (I + 1 >= Arguments.size() || Arguments[I + 1].empty())
             {
-                Error = "--screenshot needs a file name";
+                Error = Arg + (Arg == "--screenshot" ? " needs a file name"
+                               : Arg == "--skin"     ? " needs a skin file"
+                               : Arg == "--style"    ? " needs a style name"
+                                                     : " needs a password");
                 return false;
             }
-            Options.Screenshot = Arguments[++I];
-            Options.Headless = true;
+            const std::string& Value = Arguments[++I];
+            if (Arg == "--screenshot")
+            {
+                Options.Screenshot = Value;
+                Options.Headless = true;
+            }
+            else if (Arg == "--style")
+                Options.Style = Value;
+            else if (Arg == "--skin")
+                Options.Skin = Value;
+            else
+                Options.Password = Value;
         }
         else
         {
@@ -38,12 +55,33 @@ bool ParseToolOptions(const std::vector<std::string>& Arguments, TToolOptions& O
             return false;
         }
     }
+    static const std::array<const char*, 5> Styles = {"MacOS", "WinXP", "DeepBlue", "Protein",
+                                                      "BlueGlass"};
+    if (!Options.Style.empty() &&
+        std::none_of(Styles.begin(), Styles.end(),
+                     [&](const char* S) { return SameText(S, Options.Style); }))
+    {
+        Error =
+            "unknown style '" + Options.Style + "' (MacOS, WinXP, DeepBlue, Protein or BlueGlass)";
+        return false;
+    }
+    if (!Options.Style.empty() && !Options.Skin.empty())
+    {
+        Error = "--style and --skin cannot be used together";
+        return false;
+    }
+    if (!Options.Password.empty() && Options.Skin.empty())
+    {
+        Error = "--password needs --skin";
+        return false;
+    }
     return true;
 }
 
 std::string ToolUsage()
 {
-    return "usage: novla-tool [--headless] [--screenshot FILE.png] [--help] [--version]\n"
+    return "usage: novla-tool [--headless] [--screenshot FILE.png]\n"
+           "                  [--style NAME | --skin FILE [--password P]] [--help] [--version]\n"
            "\n"
            "Opens the configuration window of the radio module: pick the module's\n"
            "serial port, press Open, then Read All or Write All.\n"
@@ -51,6 +89,11 @@ std::string ToolUsage()
            "  --headless             build the window in memory instead of on the display\n"
            "  --screenshot FILE.png  write a picture of the shown window (frame included)\n"
            "                         to FILE (.png or .bmp) and exit; implies --headless\n"
+           "  --style NAME           draw the window in the built-in style NAME: MacOS,\n"
+           "                         WinXP, DeepBlue, Protein (the default) or BlueGlass\n"
+           "  --skin FILE            draw the window from the skin file FILE; a file that\n"
+           "                         cannot be read leaves the default look and says why\n"
+           "  --password P           the password of an encrypted skin file\n"
            "  --version              print the version and exit\n"
            "  --help                 print this text and exit\n"
            "\n"

@@ -11,11 +11,15 @@ struct TToolOptions
     bool Version = false;
     bool Headless = false;  // build the window on the in-memory desktop
     std::string Screenshot; // write the shown window here and exit; implies Headless
+    std::string Style;      // a built-in style's name in place of Protein
+    std::string Skin;       // a skin file to draw the window from
+    std::string Password;   // the skin file's password
 };
 
 // Reads Arguments (without the program name). False with a sentence in
 // Error for an unknown option or stray word, an option given twice, or
-// --screenshot without a file name.
+// an option that needs a value without one, --style with a name that is not
+// a built-in style, --style with --skin, or --password without --skin.
 bool ParseToolOptions(const std::vector<std::string>& Arguments, TToolOptions& Options,
                       std::string& Error);
 

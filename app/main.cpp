@@ -1,5 +1,6 @@
 // novla-tool: the radio module's configuration window.
 #include "app/MainForm.h"
+#include "app/ToolLook.h"
 #include "app/ToolOptions.h"
 #include "framework/Exception.h"
 #include "framework/controls/Application.h"
@@ -44,6 +45,9 @@ int RunWindow(const TToolOptions& Options, THeadlessDesktop* Headless)
         App.Icon()->LoadFromResourceName("MAINICON");
         RegisterMainFormClasses();
         App.CreateForm(MainForm);
+        std::string LookError;
+        if (!ApplyToolLook(*MainForm, Options, LookError))
+            std::fprintf(stderr, "novla-tool: %s; keeping the built-in look\n", LookError.c_str());
         if (Headless)
         {
             MainForm->Show();

@@ -166,6 +166,14 @@ class TFormLoad
             const size_t Dot = Path.find('.');
             const std::string_view Head = Path.substr(0, Dot);
             Prop = Obj->ClassInfo().FindProperty(Head);
+            if (!Prop && Dot == std::string_view::npos)
+                if (const TDefinedPropInfo* D = Obj->ClassInfo().FindDefinedProperty(Head))
+                {
+                    if (P.Value.Kind != TFormValue::TKind::Binary)
+                        Fail(P.Value.Pos, "property " + P.Path + " takes binary data {...}");
+                    Guard(P.Pos, "property " + P.Path, [&] { D->Read(*Obj, P.Value.Bytes); });
+                    return;
+                }
             if (!Prop) Fail(P.Pos, Obj->ClassName() + " has no property " + P.Path);
             Steps.push_back({Prop->Name});
             if (Dot == std::string_view::npos) break;

@@ -156,6 +156,16 @@ TFormObject Build(const TComponent& C, const TComponent& Root)
     Obj.Name = C.Name();
     Obj.ClassName = C.ClassName();
     CollectProperties(C, Root, {}, Obj.Properties);
+    // Unpublished data follows the published properties, so a reader has
+    // every published value (a password) before it.
+    for (const TDefinedPropInfo* D : C.ClassInfo().DefinedProperties())
+        if (auto Bytes = D->Write(C))
+        {
+            TFormValue V;
+            V.Kind = K::Binary;
+            V.Bytes = std::move(*Bytes);
+            AddProperty(Obj.Properties, D->Name, std::move(V));
+        }
     C.GetChildren([&](TComponent* Child) { Obj.Children.push_back(Build(*Child, Root)); }, &Root);
     return Obj;
 }

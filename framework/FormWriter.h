@@ -16,6 +16,7 @@ class TComponent;
 // as "<>", so reading empties the collection); string lists and binary
 // data when not empty; event handlers bound by name; references to the root
 // or to named components the root owns. Read-only simple properties and
-// references to components outside the root are not written.
+// references to components outside the root are not written. A component's
+// unpublished data (DefineBinary) follows its published properties.
 TFormObject BuildFormDefinition(const TComponent& Root);
 std::string WriteFormDefinition(const TComponent& Root);

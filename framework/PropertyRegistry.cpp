@@ -75,6 +75,13 @@ const TFieldInfo* TClassInfo::FindField(std::string_view Name) const
     return nullptr;
 }
 
+const TDefinedPropInfo* TClassInfo::FindDefinedProperty(std::string_view Name) const
+{
+    for (const TDefinedPropInfo* D : FAllDefined)
+        if (SameText(D->Name, Name)) return D;
+    return nullptr;
+}
+
 TComponent* TClassInfo::CreateComponent(TComponent* Owner) const
 {
     if (!FComponentFactory)
@@ -100,6 +107,17 @@ void TClassInfo::Finish()
             *Same = P.get();
         else
             FAllProperties.push_back(P.get());
+    }
+    if (FParent) FAllDefined = FParent->FAllDefined;
+    for (const auto& D : FOwnDefined)
+    {
+        auto Same =
+            std::find_if(FAllDefined.begin(), FAllDefined.end(),
+                         [&](const TDefinedPropInfo* Q) { return SameText(Q->Name, D->Name); });
+        if (Same != FAllDefined.end())
+            *Same = D.get();
+        else
+            FAllDefined.push_back(D.get());
     }
 }
 

@@ -93,6 +93,17 @@ struct TMethodInfo
     bool (*AcceptsTarget)(const TObject*) = nullptr;
 };
 
+// Data a class keeps in form definitions without publishing it (the bytes
+// of an embedded file): no by-name access, only the reader and the writer
+// see it. Read receives the stored bytes; Write answers the bytes to store,
+// or nothing to leave the entry out.
+struct TDefinedPropInfo
+{
+    std::string Name;
+    std::function<void(TObject&, std::span<const uint8_t>)> Read;
+    std::function<std::optional<std::vector<uint8_t>>(const TObject&)> Write;
+};
+
 // A component field of a form class: set to the owned component of the same
 // name when it is created or renamed, cleared when it goes away.
 struct TFieldInfo
@@ -126,6 +137,9 @@ class TClassInfo
     const TPropInfo* FindProperty(std::string_view Name) const;
     const TMethodInfo* FindMethod(std::string_view Name) const;
     const TFieldInfo* FindField(std::string_view Name) const;
+    // Stored, unpublished data, inherited entries first.
+    std::span<const TDefinedPropInfo* const> DefinedProperties() const { return FAllDefined; }
+    const TDefinedPropInfo* FindDefinedProperty(std::string_view Name) const;
 
     bool CanCreateComponent() const { return static_cast<bool>(FComponentFactory); }
     bool CanCreateItem() const { return static_cast<bool>(FItemFactory); }
@@ -143,6 +157,8 @@ class TClassInfo
     const TClassInfo* FParent;
     std::vector<std::unique_ptr<TPropInfo>> FOwnProperties;
     std::vector<const TPropInfo*> FAllProperties;
+    std::vector<std::unique_ptr<TDefinedPropInfo>> FOwnDefined;
+    std::vector<const TDefinedPropInfo*> FAllDefined;
     std::vector<std::unique_ptr<TMethodInfo>> FMethods;
     std::vector<std::unique_ptr<TFieldInfo>> FFields;
     std::function<TComponent*(TComponent*)> FComponentFactory;
@@ -365,6 +381,21 @@ template <class T> class TClassBuilder
             return true;
         };
         FInfo.FFields.push_back(std::move(F));
+        return *this;
+    }
+
+    // Binary data stored in form definitions but not published: Read is
+    // void (T::*)(std::span<const uint8_t>), Write is
+    // std::optional<TBytes> (T::*)() const.
+    template <class R, class W> TClassBuilder& DefineBinary(std::string Name, R Read, W Write)
+    {
+        auto D = std::make_unique<TDefinedPropInfo>();
+        D->Name = std::move(Name);
+        D->Read = [Read](TObject& O, std::span<const uint8_t> Data)
+        { std::invoke(Read, static_cast<T&>(O), Data); };
+        D->Write = [Write](const TObject& O) -> std::optional<std::vector<uint8_t>>
+        { return std::invoke(Write, static_cast<const T&>(O)); };
+        FInfo.FOwnDefined.push_back(std::move(D));
         return *this;
     }
 

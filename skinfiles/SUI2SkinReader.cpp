@@ -58,6 +58,7 @@ Tsk2SkinFileReader::Tsk2SkinFileReader(const std::string& FileName, const std::s
     Load(FileName, Password);
 }
 
+Tsk2SkinFileReader::Tsk2SkinFileReader() = default;
 Tsk2SkinFileReader::~Tsk2SkinFileReader() = default;
 
 void Tsk2SkinFileReader::Clear()

@@ -38,6 +38,8 @@ struct TSkinItemInfo
 class Tsk2SkinFileReader : public TObject
 {
   public:
+    // An empty reader, to be filled by Load or LoadFromBytes.
+    Tsk2SkinFileReader();
     // Loads FileName at once; Load's exceptions propagate.
     Tsk2SkinFileReader(const std::string& FileName, const std::string& Password);
     ~Tsk2SkinFileReader() override;

@@ -62,8 +62,27 @@ void TApplication::Run()
 
 void TApplication::Terminate()
 {
-    if (FTerminated) return;
+    if (FTerminated || FTerminating) return;
+    FTerminating = true;
     PostQuitMessage(0);
+}
+
+void TApplication::QuitReceived()
+{
+    if (!FTerminating && FMainForm)
+    {
+        FTerminating = true;
+        try
+        {
+            FMainForm->Close();
+        }
+        catch (const std::exception& E)
+        {
+            HandleException(E);
+        }
+    }
+    FTerminating = true;
+    FTerminated = true;
 }
 
 void TApplication::ProcessMessages()
@@ -85,7 +104,7 @@ bool TApplication::ProcessMessage(bool Wait)
     {
         if (GetMessage(&Msg, nullptr, 0, 0) <= 0)
         {
-            FTerminated = true;
+            QuitReceived();
             return false;
         }
     }
@@ -94,7 +113,7 @@ bool TApplication::ProcessMessage(bool Wait)
         if (!PeekMessage(&Msg, nullptr, 0, 0, PM_REMOVE)) return false;
         if (Msg.message == WM_QUIT)
         {
-            FTerminated = true;
+            QuitReceived();
             return false;
         }
     }

@@ -47,7 +47,10 @@ class TApplication : public TComponent
         if (!FMainForm) FMainForm = Form;
     }
     // Shows the main form and handles messages until the application is
-    // terminated (closing the main form does that).
+    // terminated (closing the main form does that). A quit request the
+    // application did not make itself (the session ends: a signal, a lost
+    // display) closes the main form, as the user would, and ends the loop
+    // whatever the form answers.
     void Run();
     void Terminate();
     bool Terminated() const { return FTerminated; }
@@ -86,12 +89,15 @@ class TApplication : public TComponent
   private:
     // Takes the next message if there is one (Wait: waits for it).
     bool ProcessMessage(bool Wait);
+    void QuitReceived();
     void Dispatch(MSG& Msg);
 
     TCustomForm* FMainForm = nullptr;
     std::string FTitle;
     std::unique_ptr<TIcon> FIcon;
     bool FTerminated = false;
+    // Terminate posted the quit request, or one from outside is handled.
+    bool FTerminating = false;
     bool FActive = false;
     int FNextHookId = 1;
     std::vector<std::pair<int, TWindowHook>> FHooks;

@@ -54,6 +54,20 @@ TPoint TDeviceContext::OffsetViewportOrg(int Dx, int Dy)
     return Old;
 }
 
+TPoint TDeviceContext::SetWindowOrg(int X, int Y)
+{
+    const TPoint Old = FState.WindowOrg;
+    FState.WindowOrg = {Limit(X), Limit(Y)};
+    return Old;
+}
+
+TPoint TDeviceContext::OffsetWindowOrg(int Dx, int Dy)
+{
+    const TPoint Old = FState.WindowOrg;
+    FState.WindowOrg = {Limit(0LL + Old.X + Dx), Limit(0LL + Old.Y + Dy)};
+    return Old;
+}
+
 TRegion TDeviceContext::CurrentClipDevice() const
 {
     if (FState.HasClip) return FState.Clip;
@@ -78,7 +92,7 @@ int TDeviceContext::SelectClipRgn(const TRegion* Region)
 int TDeviceContext::IntersectClipRect(const TRect& Logical)
 {
     TRegion Clip = CurrentClipDevice();
-    Clip.IntersectRect(Limit(Logical).Offset(FState.ViewportOrg.X, FState.ViewportOrg.Y));
+    Clip.IntersectRect(Limit(Logical).Offset(LogicalToDevice().X, LogicalToDevice().Y));
     FState.Clip = std::move(Clip);
     FState.HasClip = true;
     UpdateSurfaceClip();
@@ -88,7 +102,7 @@ int TDeviceContext::IntersectClipRect(const TRect& Logical)
 int TDeviceContext::ExcludeClipRect(const TRect& Logical)
 {
     TRegion Clip = CurrentClipDevice();
-    Clip.Subtract(TRegion(Limit(Logical).Offset(FState.ViewportOrg.X, FState.ViewportOrg.Y)));
+    Clip.Subtract(TRegion(Limit(Logical).Offset(LogicalToDevice().X, LogicalToDevice().Y)));
     FState.Clip = std::move(Clip);
     FState.HasClip = true;
     UpdateSurfaceClip();

@@ -67,11 +67,15 @@ class TDeviceContext
     int Width() const { return FArea.Width(); }
     int Height() const { return FArea.Height(); }
 
-    // Viewport origin: device = logical + origin, each coordinate kept within
-    // +-2^24. The setters return the old origin.
+    // Viewport and window origins: device = logical - window origin +
+    // viewport origin, each coordinate kept within +-2^24. The setters
+    // return the old origin.
     TPoint GetViewportOrg() const { return FState.ViewportOrg; }
     TPoint SetViewportOrg(int X, int Y);
     TPoint OffsetViewportOrg(int Dx, int Dy);
+    TPoint GetWindowOrg() const { return FState.WindowOrg; }
+    TPoint SetWindowOrg(int X, int Y);
+    TPoint OffsetWindowOrg(int Dx, int Dy);
 
     // Clipping. Each returns the kind of the resulting clip (NULLREGION,
     // SIMPLEREGION, COMPLEXREGION). A null Region removes the clip region.
@@ -122,13 +126,21 @@ class TDeviceContext
     const TRegion& SurfaceClip() const { return FSurfaceClip; }
     TPoint LogicalToSurface(TPoint P) const { return {P.X + OffsetX(), P.Y + OffsetY()}; }
     TRect LogicalToSurface(const TRect& R) const { return R.Offset(OffsetX(), OffsetY()); }
-    int OffsetX() const { return FArea.Left + FState.ViewportOrg.X; }
-    int OffsetY() const { return FArea.Top + FState.ViewportOrg.Y; }
+    int OffsetX() const { return FArea.Left + LogicalToDevice().X; }
+    int OffsetY() const { return FArea.Top + LogicalToDevice().Y; }
 
   private:
+    // What a logical point adds to become a device point.
+    TPoint LogicalToDevice() const
+    {
+        return {FState.ViewportOrg.X - FState.WindowOrg.X,
+                FState.ViewportOrg.Y - FState.WindowOrg.Y};
+    }
+
     struct TState
     {
         TPoint ViewportOrg;
+        TPoint WindowOrg;
         bool HasClip = false;
         TRegion Clip; // device coordinates, when HasClip
         gfx::TPen Pen;

@@ -43,8 +43,14 @@ class TLayout
             if (!End && Text[I] == U'\r' && I + 1 < Text.size() && Text[I + 1] == U'\n') ++I;
             Start = I + 1;
         }
+        if (FFormat & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS))
+            for (TLine& Line : FLines)
+                if (Line.Width > FMaxWidth) Shorten(Line);
         return std::move(FLines);
     }
+
+    // Whether any line was shortened by an ellipsis flag.
+    bool Shortened() const { return FShortened; }
 
   private:
     void StripPrefixes(const std::u32string& Source, std::u32string& Text,
@@ -85,6 +91,54 @@ class TLayout
         for (char32_t C : Text)
             Pen += Advance(C, Pen);
         return Pen;
+    }
+
+    // Text [0, Keep) + "..." + Text [Tail, end), as wide as it then is.
+    static TLine Cut(const TLine& Line, size_t Keep, size_t Tail)
+    {
+        TLine Out;
+        Out.Text = Line.Text.substr(0, Keep) + U"..." + Line.Text.substr(Tail);
+        Out.Marks = Line.Marks.substr(0, Keep) + std::u32string(3, 0) + Line.Marks.substr(Tail);
+        return Out;
+    }
+
+    // The longest Keep (from Line's start, at most Before) that fits with
+    // "..." and the text from Tail on; false when not even Keep = 0 fits.
+    bool FitCut(const TLine& Line, size_t Before, size_t Tail, TLine& Out) const
+    {
+        for (size_t Keep = Before + 1; Keep-- > 0;)
+        {
+            TLine Candidate = Cut(Line, Keep, Tail);
+            Candidate.Width = Measure(Candidate.Text);
+            if (Candidate.Width <= FMaxWidth)
+            {
+                Out = std::move(Candidate);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void Shorten(TLine& Line)
+    {
+        FShortened = true;
+        TLine Out;
+        if (FFormat & DT_PATH_ELLIPSIS)
+        {
+            const size_t Slash = Line.Text.find_last_of(U"\\/");
+            if (Slash != std::u32string::npos && Slash > 0 && FitCut(Line, Slash, Slash, Out))
+            {
+                Line = std::move(Out);
+                return;
+            }
+        }
+        if (!FitCut(Line, Line.Text.size(), Line.Text.size(), Out))
+        {
+            // Not even the ellipsis fits: it is all that is shown.
+            Out = Cut(Line, 0, Line.Text.size());
+            Out.Width = Measure(Out.Text);
+        }
+        Line = std::move(Out);
     }
 
     void Push(std::u32string Text, std::u32string Marks)
@@ -138,7 +192,37 @@ class TLayout
     int FMaxWidth;
     int FTabWidth;
     std::vector<TLine> FLines;
+    bool FShortened = false;
 };
+
+std::string EncodeUtf8(const std::u32string& Text)
+{
+    std::string Out;
+    for (char32_t C : Text)
+    {
+        if (C < 0x80)
+            Out += static_cast<char>(C);
+        else if (C < 0x800)
+        {
+            Out += static_cast<char>(0xC0 | (C >> 6));
+            Out += static_cast<char>(0x80 | (C & 0x3F));
+        }
+        else if (C < 0x10000)
+        {
+            Out += static_cast<char>(0xE0 | (C >> 12));
+            Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+            Out += static_cast<char>(0x80 | (C & 0x3F));
+        }
+        else
+        {
+            Out += static_cast<char>(0xF0 | (C >> 18));
+            Out += static_cast<char>(0x80 | ((C >> 12) & 0x3F));
+            Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+            Out += static_cast<char>(0x80 | (C & 0x3F));
+        }
+    }
+    return Out;
+}
 
 // Draws one line, expanding tabs as the layout measured them.
 void PaintLine(TDeviceContext& Dc, const gfx::TFont& Font, const TLine& Line, int X, int Top,
@@ -164,7 +248,10 @@ void PaintLine(TDeviceContext& Dc, const gfx::TFont& Font, const TLine& Line, in
 }
 } // namespace
 
-int DrawText(TDeviceContext& Dc, std::string_view Text, TRect& Rect, unsigned Format)
+namespace
+{
+int Draw(TDeviceContext& Dc, std::string_view Text, TRect& Rect, unsigned Format,
+         std::string* Modified)
 {
     if (Text.empty())
     {
@@ -173,7 +260,15 @@ int DrawText(TDeviceContext& Dc, std::string_view Text, TRect& Rect, unsigned Fo
     }
     const gfx::TFont& Font = Dc.Font();
     const int LineHeight = Font.Metrics().Height;
-    const std::vector<TLine> Lines = TLayout(Font, Format, Rect.Width()).Run(DecodeUtf8(Text));
+    TLayout Layout(Font, Format, Rect.Width());
+    const std::vector<TLine> Lines = Layout.Run(DecodeUtf8(Text));
+    if (Modified && Layout.Shortened())
+    {
+        std::u32string Joined;
+        for (size_t I = 0; I < Lines.size(); ++I)
+            Joined += (I ? U"\r\n" : U"") + Lines[I].Text;
+        *Modified = EncodeUtf8(Joined);
+    }
     const int Height = LineHeight * static_cast<int>(Lines.size());
     if (Format & DT_CALCRECT)
     {
@@ -214,4 +309,19 @@ int DrawText(TDeviceContext& Dc, std::string_view Text, TRect& Rect, unsigned Fo
     if (Clip) Dc.RestoreDC(-1);
     return (Format & DT_SINGLELINE) && (Format & (DT_VCENTER | DT_BOTTOM)) ? Top - Rect.Top + Height
                                                                            : Height;
+}
+} // namespace
+
+int DrawText(TDeviceContext& Dc, std::string_view Text, TRect& Rect, unsigned Format)
+{
+    return Draw(Dc, Text, Rect, Format, nullptr);
+}
+
+int DrawText(TDeviceContext& Dc, std::string& Text, TRect& Rect, unsigned Format)
+{
+    std::string Modified;
+    const bool Modify = Format & DT_MODIFYSTRING;
+    const int Height = Draw(Dc, Text, Rect, Format, Modify ? &Modified : nullptr);
+    if (!Modified.empty()) Text = std::move(Modified);
+    return Height;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/gfx/DeviceContext.h"
 
+#include <string>
 #include <string_view>
 
 // DrawText format flags (classic values). DT_LEFT and DT_TOP are 0.
@@ -18,7 +19,11 @@ enum : unsigned
     DT_EXPANDTABS = 0x40,
     DT_NOCLIP = 0x100,
     DT_CALCRECT = 0x400,
-    DT_NOPREFIX = 0x800
+    DT_NOPREFIX = 0x800,
+    DT_PATH_ELLIPSIS = 0x4000,
+    DT_END_ELLIPSIS = 0x8000,
+    DT_MODIFYSTRING = 0x10000,
+    DT_WORD_ELLIPSIS = 0x40000
 };
 
 // Formats UTF-8 Text into Rect (logical coordinates) with the context's
@@ -36,9 +41,20 @@ enum : unsigned
 // cell. DT_VCENTER and DT_BOTTOM place a DT_SINGLELINE line vertically.
 // Drawing is clipped to Rect unless DT_NOCLIP.
 //
+// A line wider than the rectangle is shortened to fit with "..." in place of
+// what is left out: at its end with DT_END_ELLIPSIS or DT_WORD_ELLIPSIS; with
+// DT_PATH_ELLIPSIS in the middle, keeping the text from the last "\\" or "/"
+// on and shortening what comes before it (a line without one, or whose
+// last part alone does not fit, is shortened at its end). What remains of
+// the text may be as short as "..." alone.
+//
 // DT_CALCRECT draws nothing: Rect's right edge becomes Left + the widest
 // line and its bottom Top + the text height.
 //
 // Returns the text height in pixels (with DT_VCENTER or DT_BOTTOM: the
 // distance from Rect.Top to the bottom of the drawn line); 0 for empty text.
 int DrawText(TDeviceContext& Dc, std::string_view Text, TRect& Rect, unsigned Format);
+// The same; with DT_MODIFYSTRING and an ellipsis flag, Text becomes the text
+// as displayed when a line was shortened (prefix marks dropped, lines joined
+// by CR LF).
+int DrawText(TDeviceContext& Dc, std::string& Text, TRect& Rect, unsigned Format);

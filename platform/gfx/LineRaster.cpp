@@ -4,15 +4,37 @@
 #include <cstdint>
 #include <cstdlib>
 
+namespace
+{
+std::vector<int> PatternOf(int Style)
+{
+    switch (Style)
+    {
+    case PS_DASH:
+        return {18, 6};
+    case PS_DOT:
+        return {1, 1};
+    case PS_DASHDOT:
+        return {9, 6, 3, 6};
+    case PS_DASHDOTDOT:
+        return {9, 3, 3, 3, 3, 3};
+    default:
+        return {};
+    }
+}
+} // namespace
+
 TPenStroker::TPenStroker(const TDeviceContext& Dc) : FDc(Dc)
 {
     const gfx::TPen& Pen = Dc.Pen();
     FVisible = Pen.Style != PS_NULL;
-    FDotted = Pen.Style == PS_DOT;
-    FWidth = FDotted ? 1 : std::clamp(Pen.Width, 1, MaxPenWidth);
+    FPattern = PatternOf(Pen.Style);
+    for (int Length : FPattern)
+        FPeriod += Length;
+    FWidth = FPattern.empty() ? std::clamp(Pen.Width, 1, MaxPenWidth) : 1;
     FInk = TPaint::Solid(Pen.Color);
     FGap = TPaint::Solid(Dc.BkColor());
-    FGapPaint = FDotted && Dc.BkMode() == OPAQUE;
+    FGapPaint = !FPattern.empty() && Dc.BkMode() == OPAQUE;
     if (FWidth > 1)
         FNib = RoundRectShape({-FWidth / 2, -FWidth / 2, FWidth - FWidth / 2, FWidth - FWidth / 2},
                               FWidth, FWidth);
@@ -27,33 +49,47 @@ void TPenStroker::Stamp(int Sx, int Sy)
     }
 }
 
-void TPenStroker::Plot(int X, int Y, int Index)
+void TPenStroker::Dot(int Sx, int Sy, int Index)
 {
-    if (!FVisible) return;
-    const int Sx = X + FDc.OffsetX();
-    const int Sy = Y + FDc.OffsetY();
-    if (FWidth > 1)
-        Stamp(Sx, Sy);
-    else if (!FDotted || Index % 2 == 0)
+    bool Inked = true;
+    if (FPeriod > 0)
+    {
+        int At = ((Index % FPeriod) + FPeriod) % FPeriod;
+        size_t Part = 0;
+        while (At >= FPattern[Part])
+            At -= FPattern[Part++];
+        Inked = Part % 2 == 0;
+    }
+    if (Inked)
         PaintSpan(FDc, FInk, Sy, Sx, Sx);
     else if (FGapPaint)
         PaintSpan(FDc, FGap, Sy, Sx, Sx);
 }
 
+void TPenStroker::Plot(int X, int Y, int Index)
+{
+    const int Sx = X + FDc.OffsetX();
+    const int Sy = Y + FDc.OffsetY();
+    if (FWidth > 1)
+        Stamp(Sx, Sy);
+    else
+        Dot(Sx, Sy, Index);
+}
+
 void TPenStroker::Run(int Y, int X0, int X1)
 {
     if (!FVisible) return;
-    if (FWidth > 1 || FDotted)
+    if (FPeriod > 0)
     {
         // Only the part that can reach the clip is walked pixel by pixel.
         const TRect Reach = Reachable();
         if (Y < Reach.Top || Y >= Reach.Bottom) return;
         const int From = std::max(X0, Reach.Left);
         const int To = std::min(X1, Reach.Right - 1);
-        // Outline runs come row by row, so dots follow the checkerboard:
-        // alternate along rows and along columns alike.
+        // Outline runs come row by row, so the pattern follows X + Y: it
+        // runs on along rows and along columns alike.
         for (int X = From; X <= To; ++X)
-            Plot(X, Y, X + Y);
+            Dot(X + FDc.OffsetX(), Y + FDc.OffsetY(), X + Y);
         return;
     }
     PaintSpan(FDc, FInk, Y + FDc.OffsetY(), X0 + FDc.OffsetX(), X1 + FDc.OffsetX());
@@ -65,9 +101,9 @@ TRect TPenStroker::Reachable() const
     return Box.IsEmpty() ? TRect{} : Box.Inflate(FWidth, FWidth);
 }
 
-void TPenStroker::Line(TPoint From, TPoint To)
+int TPenStroker::Line(TPoint From, TPoint To, int Index)
 {
-    if (!FVisible) return;
+    if (!FVisible) return Index;
     // Steps along the major axis; the minor coordinate is the nearest pixel
     // to the true line. The end point is left out for thin pens and covered
     // by the round nib of wide ones. Steps that cannot reach the clip are
@@ -79,9 +115,11 @@ void TPenStroker::Line(TPoint From, TPoint To)
     const int64_t Minor = XMajor ? Dy : Dx;
     const int64_t Length = std::llabs(Major);
     const int64_t Steps = Length + (FWidth > 1 ? 1 : 0);
-    if (Steps == 0) return;
+    // The pattern index only matters modulo its period.
+    const int Next = FPeriod > 0 ? static_cast<int>((Index + Length) % FPeriod) : Index;
+    if (Steps == 0) return Next;
     const TRect Reach = Reachable();
-    if (Reach.IsEmpty()) return;
+    if (Reach.IsEmpty()) return Next;
     const int64_t Start = XMajor ? From.X : From.Y;
     const int64_t Lo = XMajor ? Reach.Left : Reach.Top;
     const int64_t Hi = XMajor ? Reach.Right - 1 : Reach.Bottom - 1;
@@ -113,9 +151,11 @@ void TPenStroker::Line(TPoint From, TPoint To)
         // far outside it.
         const int64_t N =
             std::clamp<int64_t>((XMajor ? From.Y : From.X) + Offset, -(1 << 30), 1 << 30);
+        const int At = FPeriod > 0 ? static_cast<int>((Index + K) % FPeriod) : 0;
         if (XMajor)
-            Plot(static_cast<int>(M), static_cast<int>(N), static_cast<int>(K));
+            Plot(static_cast<int>(M), static_cast<int>(N), At);
         else
-            Plot(static_cast<int>(N), static_cast<int>(M), static_cast<int>(K));
+            Plot(static_cast<int>(N), static_cast<int>(M), At);
     }
+    return Next;
 }

@@ -21,6 +21,7 @@ void Polyline(TDeviceContext& Dc, const std::vector<TPoint>& Points)
 {
     if (Points.size() < 2) return;
     TPenStroker Stroker(Dc);
+    int Index = 0;
     for (size_t I = 1; I < Points.size(); ++I)
-        Stroker.Line(Points[I - 1], Points[I]);
+        Index = Stroker.Line(Points[I - 1], Points[I], Index);
 }

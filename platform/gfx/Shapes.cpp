@@ -171,7 +171,7 @@ void Arc(TDeviceContext& Dc, int Left, int Top, int Right, int Bottom, int Start
     auto Band = [&](int Y, int X0, int X1)
     {
         for (int X = std::max(X0, Clip.Left); X <= std::min(X1, Clip.Right - 1); ++X)
-            if (OnArc(X, Y)) Stroker.Plot(X, Y, X + Y);
+            if (OnArc(X, Y)) Stroker.Run(Y, X, X);
     };
     WalkShape(TShape::Ellipse, Box, 0, 0, PenWidth, RowsFor(Dc, PenWidth), Band,
               [](int, int, int) {});
@@ -218,8 +218,9 @@ void Polygon(TDeviceContext& Dc, const std::vector<TPoint>& Points)
         }
     }
     TPenStroker Stroker(Dc);
+    int Index = 0;
     for (size_t I = 0; I < Points.size(); ++I)
-        Stroker.Line(Points[I], Points[(I + 1) % Points.size()]);
+        Index = Stroker.Line(Points[I], Points[(I + 1) % Points.size()], Index);
 }
 
 void FillRect(TDeviceContext& Dc, const TRect& Rect, const gfx::TBrush& Brush)

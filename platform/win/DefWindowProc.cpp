@@ -11,6 +11,7 @@
 #include "platform/win/WinPaint.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowApi.h"
+#include "platform/win/WindowEvents.h"
 #include "platform/win/WindowLinks.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowTable.h"
@@ -18,24 +19,33 @@
 #include <algorithm>
 #include <cstring>
 
-namespace
+bool HasSizeLimits(DWORD Style)
 {
-LRESULT WindowPosChanging(TWindow& Window, WINDOWPOS& Pos)
+    return (Style & WS_THICKFRAME) || !(Style & (WS_POPUP | WS_CHILD));
+}
+
+void LimitSize(HWND Handle, int& Width, int& Height)
 {
-    bool Sizable = (Window.Style & WS_THICKFRAME) || !(Window.Style & (WS_POPUP | WS_CHILD));
-    if ((Pos.flags & SWP_NOSIZE) || !Sizable || (Window.Style & (WS_MINIMIZE | WS_MAXIMIZE)))
-        return 0;
     MINMAXINFO Info{};
     Info.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
     Info.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
     const RECT& Work = TDesktop::Instance().WorkArea;
     Info.ptMaxSize = {Work.right - Work.left, Work.bottom - Work.top};
-    HWND Handle = Window.Handle;
     SendMessage(Handle, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&Info));
-    Pos.cx = std::clamp<int>(Pos.cx, Info.ptMinTrackSize.x,
-                             std::max(Info.ptMinTrackSize.x, Info.ptMaxTrackSize.x));
-    Pos.cy = std::clamp<int>(Pos.cy, Info.ptMinTrackSize.y,
+    Width = std::clamp<int>(Width, Info.ptMinTrackSize.x,
+                            std::max(Info.ptMinTrackSize.x, Info.ptMaxTrackSize.x));
+    Height = std::clamp<int>(Height, Info.ptMinTrackSize.y,
                              std::max(Info.ptMinTrackSize.y, Info.ptMaxTrackSize.y));
+}
+
+namespace
+{
+LRESULT WindowPosChanging(TWindow& Window, WINDOWPOS& Pos)
+{
+    if ((Pos.flags & SWP_NOSIZE) || !HasSizeLimits(Window.Style) ||
+        (Window.Style & (WS_MINIMIZE | WS_MAXIMIZE)))
+        return 0;
+    LimitSize(Window.Handle, Pos.cx, Pos.cy);
     return 0;
 }
 
@@ -50,6 +60,7 @@ void WindowPosChangedDefault(TWindow& Window, const WINDOWPOS& Pos)
             MAKELPARAM(static_cast<WORD>(R.left + C.left), static_cast<WORD>(R.top + C.top)));
     if (!(Pos.flags & SWP_NOCLIENTSIZE) && IsWindow(Handle))
     {
+        Window.SizePending = false;
         WPARAM Kind = (Window.Style & WS_MINIMIZE)   ? SIZE_MINIMIZED
                       : (Window.Style & WS_MAXIMIZE) ? SIZE_MAXIMIZED
                                                      : SIZE_RESTORED;

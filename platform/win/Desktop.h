@@ -39,4 +39,7 @@ struct TDesktop
     // False while another program has the keyboard focus; the first
     // activation makes the program active (WM_ACTIVATEAPP).
     bool AppActive = false;
+    // The window activation is bringing to the top: its SetWindowPos does
+    // not activate it again.
+    HWND Raising = nullptr;
 };

@@ -14,6 +14,7 @@
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowTable.h"
 
+#include <utility>
 #include <vector>
 
 namespace
@@ -72,7 +73,11 @@ HWND SetActiveWindowMode(HWND Handle, WORD Mode)
         ChangeFocus(nullptr);
         return Old;
     }
-    SetWindowPos(Handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    {
+        HWND Outer = std::exchange(Desktop.Raising, Handle);
+        SetWindowPos(Handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        Desktop.Raising = Outer;
+    }
     if (!IsWindow(Handle) || Desktop.Active != Handle) return Old;
     if (!Desktop.AppActive)
     {

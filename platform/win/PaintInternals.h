@@ -17,6 +17,9 @@ bool TakePaintMessage(MSG& Out, const std::function<bool(const MSG&)>& Match);
 // After a WM_PAINT was dispatched: a window that did not validate itself is
 // validated, so that it is not painted again and again.
 void FinishPaintMessage(HWND Window);
+// Sends WM_ERASEBKGND with a context clipped to the window's update region,
+// which stays as it is.
+void EraseUpdate(TWindow& Window);
 // Hands every changed top-level back buffer to the backend, once each.
 void PresentDirtyWindows();
 // Keeps a top-level window's back buffer the size of the window.

@@ -94,6 +94,32 @@ void PaintNow(HWND Handle, bool Children)
         PaintNow(Kid, true);
 }
 
+// RDW_ERASENOW without RDW_UPDATENOW: the frame and background that are due,
+// and nothing more; the update region stays for the WM_PAINT to come.
+void EraseNow(HWND Handle, bool Children)
+{
+    TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
+    if (!Window || !IsShown(*Window)) return;
+    if (Window->FrameNeeded)
+    {
+        Window->FrameNeeded = false;
+        SendMessage(Handle, WM_NCPAINT, 1, 0);
+        if (!(Window = TWindowTable::Instance().FindOwn(Handle))) return;
+    }
+    if (Window->EraseNeeded)
+    {
+        Window->EraseNeeded = false;
+        EraseUpdate(*Window);
+        if (!(Window = TWindowTable::Instance().FindOwn(Handle))) return;
+    }
+    if (!Children) return;
+    std::vector<HWND> Kids;
+    for (TWindow* Child : Window->Children)
+        Kids.push_back(Child->Handle);
+    for (HWND Kid : Kids)
+        EraseNow(Kid, true);
+}
+
 TWindow* FindNeedingPaint(const std::vector<TWindow*>& Windows, DWORD ThreadId)
 {
     for (TWindow* W : Windows)
@@ -212,7 +238,10 @@ BOOL RedrawWindow(HWND Handle, const RECT* Rect, const TRegion* Region, UINT Fla
     TRegion Area =
         (Rect || Region) ? ClientRegion(*Window, Rect, Region) : TRegion(WholeWindow(*Window));
     InvalidateWindow(*Window, Area, Flags);
-    if (Flags & (RDW_UPDATENOW | RDW_ERASENOW)) PaintNow(Handle, !(Flags & RDW_NOCHILDREN));
+    if (Flags & RDW_UPDATENOW)
+        PaintNow(Handle, !(Flags & RDW_NOCHILDREN));
+    else if (Flags & RDW_ERASENOW)
+        EraseNow(Handle, !(Flags & RDW_NOCHILDREN));
     return TRUE;
 }
 

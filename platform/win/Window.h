@@ -57,6 +57,9 @@ struct TWindow
     // Where a minimized or maximized window returns to.
     RECT NormalRect{};
     bool RestoreMaximized = false;
+    // An overlapped window gets its first WM_SIZE and WM_MOVE when it is
+    // first shown, not at creation.
+    bool SizePending = false;
     // Window region in window coordinates; without one the whole rectangle.
     std::unique_ptr<TRegion> Region;
 

@@ -263,6 +263,17 @@ HDC BeginPaint(HWND Handle, PAINTSTRUCT* Paint)
     return Dc;
 }
 
+void EraseUpdate(TWindow& Window)
+{
+    HWND Handle = Window.Handle;
+    TRegion Update = Window.Update;
+    TRect Outer = WindowAreaInRoot(Window);
+    Update.Offset(Outer.Left, Outer.Top);
+    HDC Dc = OpenDc(Window, true, &Update);
+    SendMessage(Handle, WM_ERASEBKGND, reinterpret_cast<WPARAM>(Dc), 0);
+    ReleaseDC(Handle, Dc);
+}
+
 BOOL EndPaint(HWND Handle, const PAINTSTRUCT* Paint)
 {
     if (!Paint) return FALSE;

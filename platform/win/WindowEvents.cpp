@@ -65,14 +65,14 @@ void WindowPosChanged(TWindow& Window, const RECT& OldScreen, bool WasShown, UIN
         if (TBackend* Backend = CurrentBackend())
         {
             Backend->WindowChanged(Window.Handle, NewScreen, Shown);
-            if (!(Flags & SWP_NOZORDER)) RaiseFrom(*Backend, Window);
+            if (!(Flags & (SWP_NOZORDER | SWP_HIDEWINDOW))) RaiseFrom(*Backend, Window);
         }
         if (Shown && (!WasShown || Sized || (Flags & SWP_FRAMECHANGED))) ExposeWhole(Window);
         if (Shown && !WasShown) Window.Dirty = true;
         return;
     }
     if (Flags & SWP_NOREDRAW) return;
-    bool ZOrder = !(Flags & SWP_NOZORDER);
+    bool ZOrder = !(Flags & (SWP_NOZORDER | SWP_HIDEWINDOW));
     if (Window.Parent && WasShown && (Moved || Sized || !Shown))
         ExposeInParent(*Window.Parent, OldScreen);
     if (Shown && (!WasShown || Moved || Sized || ZOrder || (Flags & SWP_FRAMECHANGED)))

@@ -19,3 +19,12 @@ HWND SetActiveWindowMode(HWND Window, WORD Mode);
 // Another program took the keyboard focus: the active window is
 // deactivated, the program gets WM_ACTIVATEAPP(FALSE) and the focus goes.
 void AppFocusLost();
+// Sends the WM_SIZE and WM_MOVE an overlapped window did not get at
+// creation; at its first show.
+void SendPendingSize(TWindow& Window);
+// Whether a window's size is held to WM_GETMINMAXINFO's track sizes: sizing
+// frames and overlapped windows.
+bool HasSizeLimits(DWORD Style);
+// Asks the window (WM_GETMINMAXINFO) and holds Width and Height to its
+// track sizes.
+void LimitSize(HWND Window, int& Width, int& Height);

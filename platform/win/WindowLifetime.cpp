@@ -216,6 +216,21 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
                         ExStyle};
     // The procedure may destroy the window from any of these messages.
     auto Live = [&] { return Table.FindOwn(Handle); };
+    // A top-level window that can be sized is held to its track sizes
+    // before it hears of its creation.
+    if (TopLevel && HasSizeLimits(Style) && !(Style & (WS_MINIMIZE | WS_MAXIMIZE)))
+    {
+        int LimitedWidth = std::max(Width, 0);
+        int LimitedHeight = std::max(Height, 0);
+        LimitSize(Handle, LimitedWidth, LimitedHeight);
+        TWindow* Now = Live();
+        if (!Now) return nullptr;
+        Now->WindowRect.right = Now->WindowRect.left + LimitedWidth;
+        Now->WindowRect.bottom = Now->WindowRect.top + LimitedHeight;
+        Now->NormalRect = Now->WindowRect;
+        Create.cx = LimitedWidth;
+        Create.cy = LimitedHeight;
+    }
     if (!SendMessage(Handle, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&Create)))
     {
         SendNcDestroyAndRelease(Handle);
@@ -240,15 +255,14 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
     TWindow* Now = Live();
     if (!Now) return nullptr;
     Now->State = TWindow::TState::Live;
-    const RECT R = Now->WindowRect;
-    const RECT C = Now->ClientRect;
-    SendMessage(
-        Handle, WM_SIZE, 0,
-        MAKELPARAM(static_cast<WORD>(C.right - C.left), static_cast<WORD>(C.bottom - C.top)));
-    if (!Live()) return nullptr;
-    SendMessage(Handle, WM_MOVE, 0,
-                MAKELPARAM(static_cast<WORD>(R.left + C.left), static_cast<WORD>(R.top + C.top)));
-    if (!Live()) return nullptr;
+    // An overlapped window hears its size and place when first shown.
+    if (TopLevel && !(Style & WS_POPUP))
+        Now->SizePending = true;
+    else
+    {
+        SendPendingSize(*Now);
+        if (!Live()) return nullptr;
+    }
     if (Style & (WS_MINIMIZE | WS_MAXIMIZE))
     {
         Live()->Style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
@@ -275,20 +289,25 @@ BOOL DestroyWindow(HWND Handle)
     if (!(Window = Table.FindOwn(Handle))) return TRUE;
     if (Window->Style & WS_VISIBLE)
     {
-        SetWindowPos(Handle, nullptr, 0, 0, 0, 0,
-                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER |
-                         (Window->Parent ? SWP_NOACTIVATE : 0));
+        // A child is hidden as ShowWindow hides it; a top-level window
+        // without WM_SHOWWINDOW and without activating anything on the way.
+        if (Window->Style & WS_CHILD)
+            ShowWindow(Handle, SW_HIDE);
+        else
+            SetWindowPos(Handle, nullptr, 0, 0, 0, 0,
+                         SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         if (!(Window = Table.FindOwn(Handle))) return TRUE;
     }
-    TDesktop& Desktop = TDesktop::Instance();
-    if (TWindow* Capture = Table.FindOwn(Desktop.Capture);
-        Capture && (Capture == Window || IsDescendant(*Window, *Capture)))
-        ReleaseCapture();
-    if (!(Window = Table.FindOwn(Handle))) return TRUE;
     DestroyOwnedWindows(*Window);
     if (!(Window = Table.FindOwn(Handle))) return TRUE;
     MarkDestroying(*Window);
     SendDestroy(Handle);
+    // The capture is given up between WM_DESTROY and WM_NCDESTROY.
+    TDesktop& Desktop = TDesktop::Instance();
+    if (TWindow* Capture = Table.FindOwn(Desktop.Capture);
+        Capture && (Window = Table.FindOwn(Handle)) &&
+        (Capture == Window || IsDescendant(*Window, *Capture)))
+        ReleaseCapture();
     SendNcDestroyAndRelease(Handle);
     return TRUE;
 }

@@ -120,7 +120,8 @@ BOOL SetWindowPos(HWND Handle, HWND InsertAfter, int X, int Y, int Width, int He
     Window->WindowRect = New;
     Window->ClientRect = {Client.left - New.left, Client.top - New.top, Client.right - New.left,
                           Client.bottom - New.top};
-    if (!(Pos.flags & SWP_NOZORDER))
+    // Hiding leaves the z-order alone.
+    if (!(Pos.flags & (SWP_NOZORDER | SWP_HIDEWINDOW)))
     {
         std::vector<TWindow*>* Siblings = SiblingList(*Window);
         std::vector<TWindow*> Before = Siblings ? *Siblings : std::vector<TWindow*>{};
@@ -130,12 +131,13 @@ BOOL SetWindowPos(HWND Handle, HWND InsertAfter, int X, int Y, int Width, int He
             Pos.flags |= SWP_NOZORDER;
     }
     const bool Moved = New.left != Old.left || New.top != Old.top;
-    if (!Sized && !Moved && (Pos.flags & SWP_NOZORDER) &&
+    const bool Reordered = !(Pos.flags & (SWP_NOZORDER | SWP_HIDEWINDOW));
+    if (!Sized && !Moved && !Reordered &&
         !(Pos.flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW | SWP_FRAMECHANGED)))
     {
         // Nothing changed: no WM_WINDOWPOSCHANGED, but a requested activation still happens.
         if (!(Pos.flags & SWP_NOACTIVATE) && (Window->Style & WS_VISIBLE) &&
-            !(Window->Style & WS_MINIMIZE))
+            !(Window->Style & WS_MINIMIZE) && TDesktop::Instance().Raising != Handle)
             SetActiveWindow(Handle);
         return TRUE;
     }
@@ -151,16 +153,36 @@ BOOL SetWindowPos(HWND Handle, HWND InsertAfter, int X, int Y, int Width, int He
         Pos.flags |= SWP_NOCLIENTMOVE;
 
     WindowPosChanged(*Window, OldScreen, WasShown, Pos.flags);
-    if (Pos.flags & SWP_HIDEWINDOW) MoveInputAwayFrom(Handle);
-    if (!IsWindow(Handle)) return FALSE;
     if (!(Pos.flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)) && (Window->Style & WS_VISIBLE) &&
-        !(Window->Style & WS_MINIMIZE))
+        !(Window->Style & WS_MINIMIZE) && TDesktop::Instance().Raising != Handle)
     {
         SetActiveWindow(Handle);
         if (!IsWindow(Handle)) return FALSE;
     }
     SendMessage(Handle, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&Pos));
-    return TRUE;
+    // Activation and focus leave a hidden window once it is told it moved.
+    if (Pos.flags & SWP_HIDEWINDOW) MoveInputAwayFrom(Handle);
+    if ((Pos.flags & SWP_SHOWWINDOW) && (Window = OwnWindow(Handle)) && Window->SizePending)
+        SendPendingSize(*Window);
+    return IsWindow(Handle);
+}
+
+void SendPendingSize(TWindow& Window)
+{
+    Window.SizePending = false;
+    HWND Handle = Window.Handle;
+    const RECT R = Window.WindowRect;
+    const RECT C = Window.ClientRect;
+    const WPARAM Kind = (Window.Style & WS_MINIMIZE)   ? SIZE_MINIMIZED
+                        : (Window.Style & WS_MAXIMIZE) ? SIZE_MAXIMIZED
+                                                       : SIZE_RESTORED;
+    SendMessage(
+        Handle, WM_SIZE, Kind,
+        MAKELPARAM(static_cast<WORD>(C.right - C.left), static_cast<WORD>(C.bottom - C.top)));
+    if (IsWindow(Handle))
+        SendMessage(
+            Handle, WM_MOVE, 0,
+            MAKELPARAM(static_cast<WORD>(R.left + C.left), static_cast<WORD>(R.top + C.top)));
 }
 
 BOOL MoveWindow(HWND Window, int X, int Y, int Width, int Height, BOOL Repaint)

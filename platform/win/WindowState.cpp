@@ -96,7 +96,8 @@ BOOL ShowWindow(HWND Handle, int Command)
     case SW_HIDE:
         if (!WasVisible) return FALSE;
         Show = false;
-        Flags |= SWP_HIDEWINDOW | SWP_NOZORDER | SWP_NOACTIVATE;
+        Flags |= SWP_HIDEWINDOW;
+        if (Child) Flags |= SWP_NOACTIVATE | SWP_NOZORDER;
         break;
     case SW_SHOWMINNOACTIVE:
     case SW_SHOWMINIMIZED:

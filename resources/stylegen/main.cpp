@@ -1,5 +1,7 @@
-// Draws every picture of the style catalogue into FOLDER as files, then
-// writes FOLDER/manifest.txt naming them for embedding.
+// Draws every picture of the style catalogue into FOLDER as files, and the
+// program's icon as the desktop's icon theme wants it
+// (FOLDER/hicolor/<N>x<N>/apps/novla-tool.png, installed as it stands), then
+// writes FOLDER/manifest.txt naming the catalogue's files for embedding.
 #include "platform/gfx/BmpCodec.h"
 #include "platform/gfx/CodecStatus.h"
 #include "platform/gfx/IcoCodec.h"
@@ -10,6 +12,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <stdexcept>
@@ -20,6 +23,8 @@ namespace
 {
 // The sizes inside the program's icon file.
 constexpr int IconSizes[] = {16, 32, 48};
+// The sizes of the desktop's icon theme.
+constexpr int ThemeIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 void WriteFile(const std::string& Path, const std::vector<uint8_t>& Bytes)
 {
@@ -77,6 +82,25 @@ std::vector<uint8_t> Encode(const TStyleArtEntry& Entry, const TArtBook& Book)
     return Bytes;
 }
 
+void WriteThemeIcons(const std::string& Folder, const TArtBook& Book)
+{
+    const TArtBook::TSizedPainter* Painter = Book.FindSized("MAINICON");
+    if (!Painter) throw std::logic_error("nothing draws MAINICON");
+    for (int Size : ThemeIconSizes)
+    {
+        const std::string Dir =
+            Folder + "/hicolor/" + std::to_string(Size) + "x" + std::to_string(Size) + "/apps";
+        std::filesystem::create_directories(Dir);
+        std::vector<uint8_t> Bytes;
+        const TSurface Picture = (*Painter)(Size);
+        const TCodecStatus Status = WritePng(Picture, Bytes, true);
+        if (Status != TCodecStatus::Ok)
+            throw std::runtime_error("icon " + std::to_string(Size) + ": " +
+                                     CodecStatusText(Status));
+        WriteFile(Dir + "/novla-tool.png", Bytes);
+    }
+}
+
 const char* Extension(TArtFormat Format)
 {
     switch (Format)
@@ -126,6 +150,7 @@ int main(int Argc, char** Argv)
         }
         for (const std::string& Name : Book.Names())
             if (!Drawn.count(Name)) throw std::logic_error(Name + " is drawn but not catalogued");
+        WriteThemeIcons(Folder, Book);
         WriteFile(Folder + "/manifest.txt", std::vector<uint8_t>(Manifest.begin(), Manifest.end()));
         return 0;
     }

@@ -37,4 +37,40 @@ TEST(ToolOptions, AreReadOrRefusedWithAReason)
         EXPECT_EQ(Options.Screenshot, C.Screenshot) << What;
     }
 }
+
+TEST(ToolOptions, TakeAStyleOrASkinWithItsPassword)
+{
+    const struct
+    {
+        std::vector<std::string> Arguments;
+        bool Ok;
+        std::string Style, Skin, Password;
+    } Cases[] = {
+        {{"--style", "MacOS"}, true, "MacOS", "", ""},
+        {{"--style", "blueglass"}, true, "blueglass", "", ""},
+        {{"--skin", "a.skin"}, true, "", "a.skin", ""},
+        {{"--password", "p", "--skin", "a.skin"}, true, "", "a.skin", "p"},
+        {{"--style", "FromThemeFile"}, false, "", "", ""},
+        {{"--style", "Neon"}, false, "", "", ""},
+        {{"--style"}, false, "", "", ""},
+        {{"--skin", ""}, false, "", "", ""},
+        {{"--password", "p"}, false, "", "", ""},
+        {{"--style", "MacOS", "--skin", "a.skin"}, false, "", "", ""},
+        {{"--skin", "a.skin", "--skin", "b.skin"}, false, "", "", ""},
+    };
+    for (const auto& C : Cases)
+    {
+        TToolOptions Options;
+        std::string Error;
+        const bool Ok = ParseToolOptions(C.Arguments, Options, Error);
+        const std::string What =
+            C.Arguments[0] + (C.Arguments.size() > 1 ? " " + C.Arguments[1] : "");
+        EXPECT_EQ(Ok, C.Ok) << What;
+        EXPECT_EQ(Error.empty(), C.Ok) << What << ": " << Error;
+        if (!Ok) continue;
+        EXPECT_EQ(Options.Style, C.Style) << What;
+        EXPECT_EQ(Options.Skin, C.Skin) << What;
+        EXPECT_EQ(Options.Password, C.Password) << What;
+    }
+}
 } // namespace

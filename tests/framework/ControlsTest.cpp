@@ -425,6 +425,49 @@ TEST_F(GuiTest, OwnerDestructionFreesOwnedComponentsWhateverTheirParents)
     EXPECT_EQ(Screen->FormCount(), 0);
 }
 
+TEST(Application, AQuitFromOutsideClosesTheMainFormAndEndsTheLoopWhateverItAnswers)
+{
+    struct TCase
+    {
+        const char* Name;
+        bool FromOutside; // a quit request nobody in the program made
+        bool AllowClose;
+        int Closes; // OnClose calls
+    };
+    const TCase Cases[] = {
+        {"signal, close allowed", true, true, 1},
+        {"signal, close refused", true, false, 0},
+        {"the program's own Terminate", false, true, 0},
+    };
+    THeadlessDesktop Desktop(800, 600);
+    for (const TCase& Case : Cases)
+    {
+        SCOPED_TRACE(Case.Name);
+        TApplication App;
+        App.Initialize();
+        TForm* Main = nullptr;
+        App.CreateForm(Main);
+        int Queries = 0, Closes = 0;
+        Main->OnCloseQuery = [&](TObject*, bool& CanClose)
+        {
+            ++Queries;
+            CanClose = Case.AllowClose;
+        };
+        Main->OnClose = [&](TObject*, TCloseAction&) { ++Closes; };
+        if (Case.FromOutside)
+            PostQuitMessage(0);
+        else
+            App.Terminate();
+        App.Run();
+        EXPECT_TRUE(App.Terminated());
+        EXPECT_EQ(Queries, Case.FromOutside ? 1 : 0);
+        EXPECT_EQ(Closes, Case.Closes);
+        MSG Msg;
+        EXPECT_FALSE(PeekMessage(&Msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE))
+            << "no second quit request is left behind";
+    }
+}
+
 namespace
 {
 // A form whose handlers use what the derived class owns; its destructor

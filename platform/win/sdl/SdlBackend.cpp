@@ -15,10 +15,40 @@
 #include <SDL_shape.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdint>
 #include <cstring>
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace
 {
+// What the signal handler reaches: it can only set a flag and wake the
+// loop through the backend's descriptor.
+std::atomic<bool> EndRequested = false;
+std::atomic<int> SignalWakeFd = -1;
+struct sigaction PreviousTerm, PreviousInt;
+
+void WakeThrough(int Fd)
+{
+    const uint64_t One = 1;
+    // A full counter already wakes the loop; nothing else can fail here.
+    [[maybe_unused]] ssize_t Written = write(Fd, &One, sizeof One);
+}
+
+void OnEndSignal(int)
+{
+    const int SavedErrno = errno;
+    EndRequested = true;
+    if (const int Fd = SignalWakeFd; Fd >= 0) WakeThrough(Fd);
+    errno = SavedErrno;
+}
+
 RECT FromSdl(const SDL_Rect& R)
 {
     return {R.x, R.y, R.x + R.w, R.y + R.h};
@@ -74,6 +104,11 @@ TSdlBackend::TSdlBackend()
     // start, far more memory) for nothing: we only copy pixels.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // SDL's own handlers only queue an event, which a blocked loop may not
+    // see for a long time; ours wake it. Closing a window is the window
+    // system's business, not a request to quit.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return;
     // Without a display SDL falls back to drivers that show nothing; a
     // window nobody can see is no real window, unless asked for by name.
@@ -101,6 +136,19 @@ TSdlBackend::TSdlBackend()
         Desktop.Monitors.push_back(Monitor);
     }
     FKeepAlive = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+    FX11 = TX11Connection::Of(FKeepAlive);
+    FWakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    EndRequested = false;
+    SignalWakeFd = FWakeFd;
+    struct sigaction Action
+    {
+    };
+    Action.sa_handler = OnEndSignal;
+    sigemptyset(&Action.sa_mask);
+    // Other threads' blocking calls go on; the loop is woken by the descriptor.
+    Action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &Action, &PreviousTerm);
+    sigaction(SIGINT, &Action, &PreviousInt);
     InstallBackend(this);
 }
 
@@ -108,6 +156,13 @@ TSdlBackend::~TSdlBackend()
 {
     if (!FStarted) return;
     InstallBackend(nullptr);
+    sigaction(SIGTERM, &PreviousTerm, nullptr);
+    sigaction(SIGINT, &PreviousInt, nullptr);
+    SignalWakeFd = -1;
+    if (FWakeFd >= 0) close(FWakeFd);
+    // Closing a lost display ends the process inside the X library: what
+    // SDL holds of it is left to the process's end.
+    if (!Usable()) return;
     for (auto& [Handle, Os] : FWindows)
         if (Os.Window) SDL_DestroyWindow(Os.Window);
     for (auto& [Id, Cursor] : FCursors)
@@ -161,14 +216,14 @@ void TSdlBackend::WindowDestroyed(HWND Window)
 {
     auto It = FWindows.find(Window);
     if (It == FWindows.end()) return;
-    if (It->second.Window) SDL_DestroyWindow(It->second.Window);
+    if (It->second.Window && Usable()) SDL_DestroyWindow(It->second.Window);
     FWindows.erase(It);
 }
 
 void TSdlBackend::WindowChanged(HWND Handle, const RECT& ScreenRect, bool Shown)
 {
     TOsWindow* Os = Find(Handle);
-    if (!Os) return;
+    if (!Os || !Usable()) return;
     RECT Old = Os->Rect;
     Os->Rect = ScreenRect;
     if (!Os->Window)
@@ -211,7 +266,7 @@ void TSdlBackend::GiveFocusBack()
 void TSdlBackend::WindowShapeChanged(HWND Handle, const TRegion* Region)
 {
     TOsWindow* Os = Find(Handle);
-    if (!Os || !Os->Window) return;
+    if (!Os || !Os->Window || !Usable()) return;
     if (!SDL_IsShapedWindow(Os->Window))
     {
         if (!Region) return;
@@ -242,20 +297,21 @@ void TSdlBackend::WindowShapeChanged(HWND Handle, const TRegion* Region)
 
 void TSdlBackend::WindowRaised(HWND Handle)
 {
-    if (TOsWindow* Os = Find(Handle); Os && Os->Window && Os->Shown) SDL_RaiseWindow(Os->Window);
+    if (TOsWindow* Os = Find(Handle); Os && Os->Window && Os->Shown && Usable())
+        SDL_RaiseWindow(Os->Window);
 }
 
 void TSdlBackend::WindowActivated(HWND Handle)
 {
     TOsWindow* Os = Find(Handle);
-    if (Os && Os->Window && Os->Shown && SDL_GetKeyboardFocus() != Os->Window)
+    if (Os && Os->Window && Os->Shown && Usable() && SDL_GetKeyboardFocus() != Os->Window)
         SDL_SetWindowInputFocus(Os->Window);
 }
 
 void TSdlBackend::Present(HWND Handle, const TSurface& Picture)
 {
     TOsWindow* Os = Find(Handle);
-    if (!Os || !Os->Window) return;
+    if (!Os || !Os->Window || !Usable()) return;
     SDL_Surface* Target = SDL_GetWindowSurface(Os->Window);
     if (!Target) return;
     int W = std::min(Target->w, Picture.Width()), H = std::min(Target->h, Picture.Height());
@@ -270,9 +326,15 @@ void TSdlBackend::Present(HWND Handle, const TSurface& Picture)
 
 void TSdlBackend::PumpEvents()
 {
+    if (EndRequested.exchange(false)) EndSession();
     SDL_Event Event;
-    while (SDL_PollEvent(&Event))
+    while (Usable() && SDL_PollEvent(&Event))
         Handle(Event);
+    if (!Usable())
+    {
+        ReportLostDisplay();
+        return;
+    }
     if (FFocusMaybeLost)
     {
         FFocusMaybeLost = false;
@@ -339,15 +401,23 @@ void TSdlBackend::Handle(const SDL_Event& Event)
         HandleWindowEvent(Event);
         return;
     case SDL_QUIT:
-        // SDL turns SIGINT and SIGTERM into this event: every window is
-        // asked to close, as by its close box, so the program ends the way
-        // it does when the user closes it.
-        for (const auto& [Handle, Os] : FWindows)
-            PostMessage(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EndSession();
         return;
     default:
         return;
     }
+}
+
+void TSdlBackend::EndSession()
+{
+    PostQuitMessage(0);
+}
+
+void TSdlBackend::ReportLostDisplay()
+{
+    if (FLossReported || !FStarted) return;
+    FLossReported = true;
+    EndSession();
 }
 
 void TSdlBackend::HandleWindowEvent(const SDL_Event& Event)
@@ -387,15 +457,33 @@ void TSdlBackend::HandleWindowEvent(const SDL_Event& Event)
 
 void TSdlBackend::WaitEvents(std::optional<TClock::TimeMs> Timeout)
 {
-    if (Timeout)
-        SDL_WaitEventTimeout(nullptr,
-                             static_cast<int>(std::min<TClock::TimeMs>(*Timeout, 0x7FFFFFFF)));
-    else
-        SDL_WaitEvent(nullptr);
+    const int Ms = Timeout ? static_cast<int>(std::min<TClock::TimeMs>(*Timeout, INT_MAX)) : -1;
+    if (Usable() && !FX11)
+    {
+        // Not on X11: SDL waits, woken by Wake's event; a signal is seen
+        // when the wait ends.
+        if (Timeout)
+            SDL_WaitEventTimeout(nullptr, Ms);
+        else
+            SDL_WaitEvent(nullptr);
+        return;
+    }
+    // Events already read from the connection, or queued inside SDL, are
+    // not announced by the descriptor; a loss found on the way is reported
+    // by the next pump. A lost display is not waited on any more.
+    if (Usable() &&
+        (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) || FX11->EventsQueued() || FX11->Lost()))
+        return;
+    pollfd Fds[2] = {{FWakeFd, POLLIN, 0}, {Usable() ? FX11->Fd() : -1, POLLIN, 0}};
+    poll(Fds, 2, Ms);
+    uint64_t Count = 0;
+    [[maybe_unused]] ssize_t Read = read(FWakeFd, &Count, sizeof Count);
 }
 
 void TSdlBackend::Wake()
 {
+    WakeThrough(FWakeFd);
+    if (FX11) return;
     SDL_Event Event{};
     Event.type = FWakeEvent;
     SDL_PushEvent(&Event);
@@ -403,6 +491,7 @@ void TSdlBackend::Wake()
 
 void TSdlBackend::SetCursorShape(WORD CursorId)
 {
+    if (!Usable()) return;
     auto It = FCursors.find(CursorId);
     if (It == FCursors.end())
         It = FCursors.emplace(CursorId, SDL_CreateSystemCursor(SystemCursorFor(CursorId))).first;
@@ -416,6 +505,7 @@ POINT TSdlBackend::CursorPos()
 
 std::string TSdlBackend::ClipboardText()
 {
+    if (!Usable()) return {};
     char* Text = SDL_GetClipboardText();
     std::string Result = Text ? Text : "";
     SDL_free(Text);
@@ -424,5 +514,6 @@ std::string TSdlBackend::ClipboardText()
 
 void TSdlBackend::SetClipboardText(const std::string& Text)
 {
+    if (!Usable()) return;
     SDL_SetClipboardText(Text.c_str());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/win/Backend.h"
+#include "platform/win/sdl/X11Connection.h"
 
 #include <map>
 #include <memory>
@@ -16,6 +17,12 @@ union SDL_Event;
 // Construct on the UI thread before the first top-level window; it installs
 // itself and uninstalls on destruction. Succeeded() is false when SDL's video
 // could not start (no display); the backend is then not installed.
+//
+// The end of the session reaches the program as a quit request (WM_QUIT
+// posted to the UI thread), as a loop ends when the program asks it to: on
+// SIGTERM or SIGINT (handled while the backend exists) and when the X
+// display goes away. After losing the display the backend touches it no
+// more; the program ends as usual and releases what it holds.
 class TSdlBackend final : public TBackend
 {
   public:
@@ -25,6 +32,8 @@ class TSdlBackend final : public TBackend
     TSdlBackend& operator=(const TSdlBackend&) = delete;
 
     bool Succeeded() const { return FStarted; }
+    // True once the connection to the display was lost.
+    bool DisplayLost() const { return FX11 && FX11->Lost(); }
 
     void WindowCreated(HWND Window) override;
     void WindowDestroyed(HWND Window) override;
@@ -34,7 +43,7 @@ class TSdlBackend final : public TBackend
     void WindowActivated(HWND Window) override;
     void Present(HWND Window, const TSurface& Picture) override;
     void PumpEvents() override;
-    bool OwnsWaiting() const override { return true; }
+    bool OwnsWaiting() const override { return FStarted; }
     void WaitEvents(std::optional<TClock::TimeMs> Timeout) override;
     void Wake() override;
     void SetCursorShape(WORD CursorId) override;
@@ -58,10 +67,22 @@ class TSdlBackend final : public TBackend
     void HandleWindowEvent(const SDL_Event& Event);
     // Hands the keyboard focus back to the active window's OS window.
     void GiveFocusBack();
+    // True while the display can be used.
+    bool Usable() const { return FStarted && !DisplayLost(); }
+    void EndSession();
+    // Posts the quit request for a lost display, once.
+    void ReportLostDisplay();
 
     bool FStarted = false;
+    bool FLossReported = false;
+    // Woken by Wake and by the signals; read by WaitEvents.
+    int FWakeFd = -1;
+    // SDL's X11 connection, when it runs on X11: WaitEvents polls it beside
+    // the wake descriptor. Otherwise WaitEvents waits in SDL.
+    std::unique_ptr<TX11Connection> FX11;
     unsigned FWakeEvent = 0;
-    // Blocking for events needs a window; this one is never shown.
+    // Never shown: it names the display connection, and waiting in SDL
+    // needs a window (without one it polls).
     SDL_Window* FKeepAlive = nullptr;
     std::map<HWND, TOsWindow> FWindows;
     std::map<WORD, SDL_Cursor*> FCursors;

@@ -138,3 +138,28 @@ TEST(DeviceContext, DrawingOnAnEmptySurfaceDoesNothing)
     EXPECT_GT(DrawText(Dc, "Open", R, DT_SINGLELINE), 0);
     EXPECT_EQ(GetPixel(Dc, 0, 0), CLR_INVALID);
 }
+
+TEST(DeviceContext, WindowOriginIsTheLogicalPointAtTheViewportOrigin)
+{
+    TSurface S(30, 30, clWhite);
+    TDeviceContext Dc(S, {2, 2, 30, 30});
+    Dc.SetViewportOrg(10, 10);
+    EXPECT_EQ(Dc.SetWindowOrg(4, 6), (TPoint{0, 0}));
+    EXPECT_EQ(Dc.GetWindowOrg(), (TPoint{4, 6}));
+    Fill(Dc, {4, 6, 5, 7}, clRed);
+    EXPECT_EQ(S.Pixel(12, 12), clRed) << "area 2 + viewport 10, logical (4, 6) at the origin";
+    // Clipping and the clip box are logical too.
+    Dc.IntersectClipRect({4, 6, 8, 9});
+    EXPECT_EQ(Dc.GetClipBox(), (TRect{4, 6, 8, 9}));
+    Fill(Dc, {0, 0, 30, 30}, clBlue);
+    EXPECT_EQ(S.Pixel(15, 14), clBlue);
+    EXPECT_EQ(S.Pixel(16, 14), clWhite);
+    EXPECT_TRUE(Dc.PtVisible(7, 8));
+    EXPECT_FALSE(Dc.PtVisible(8, 8));
+    // The origin belongs to the saved state.
+    const int Level = Dc.SaveDC();
+    Dc.OffsetWindowOrg(-4, -6);
+    EXPECT_EQ(Dc.GetWindowOrg(), (TPoint{0, 0}));
+    Dc.RestoreDC(Level);
+    EXPECT_EQ(Dc.GetWindowOrg(), (TPoint{4, 6}));
+}

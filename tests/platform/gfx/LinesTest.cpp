@@ -85,3 +85,34 @@ TEST(Lines, ClippedLineStopsAtTheClip)
     LineTo(Dc, 20, 1);
     EXPECT_EQ(InkRows(S, {0, 1, 10, 2}, clBlack), std::vector<std::string>{"###..#####"});
 }
+
+TEST(Lines, DashPatternContinuesAcrossPolylineSegmentsAndFillsGapsWhenOpaque)
+{
+    TSurface S(40, 3, clWhite);
+    TDeviceContext Dc(S);
+    Dc.SetPen({PS_DASH, 1, clBlack});
+    Dc.SetBkColor(clBlue);
+    Dc.SetBkMode(OPAQUE);
+    // Two segments meeting at x = 10: the second carries on with the dash.
+    Polyline(Dc, {{0, 1}, {10, 1}, {30, 1}});
+    EXPECT_EQ(InkRows(S, {0, 1, 31, 2}, clBlack),
+              std::vector<std::string>{std::string(18, '#') + "......" + "######" + "."});
+    EXPECT_EQ(InkRows(S, {0, 1, 31, 2}, clBlue),
+              std::vector<std::string>{std::string(18, '.') + "######" + "......."});
+}
+
+TEST(Lines, WidePolylineIsPenWideAcrossItsLength)
+{
+    TSurface S(30, 30, clWhite);
+    TDeviceContext Dc(S);
+    Dc.SetPen({PS_SOLID, 4, clBlack});
+    Polyline(Dc, {{5, 10}, {25, 10}, {25, 28}});
+    int Across = 0;
+    for (int Y = 0; Y < 30; ++Y)
+        Across += S.Pixel(15, Y) == clBlack;
+    EXPECT_EQ(Across, 4) << "the horizontal segment";
+    int Down = 0;
+    for (int X = 0; X < 30; ++X)
+        Down += S.Pixel(X, 20) == clBlack;
+    EXPECT_EQ(Down, 4) << "the vertical segment";
+}

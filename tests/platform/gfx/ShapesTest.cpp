@@ -241,3 +241,100 @@ TEST(Shapes, HugeCoordinatesDrawOnlyTheVisiblePartQuickly)
     LineTo(Dc, Far, Far);
     EXPECT_GT(CountInk(S, clBlack), 0);
 }
+
+// The ink run that contains (X, Y) along its row: where it starts and how wide.
+std::pair<int, int> InkRunAt(const TSurface& S, int X, int Y, TColor Ink)
+{
+    if (S.Pixel(X, Y) != Ink) return {X, 0};
+    int From = X, To = X;
+    while (From > 0 && S.Pixel(From - 1, Y) == Ink)
+        --From;
+    while (To + 1 < S.Width() && S.Pixel(To + 1, Y) == Ink)
+        ++To;
+    return {From, To - From + 1};
+}
+
+TEST(Shapes, WidePenOutlineIsPenWideAndCentredOnTheEdge)
+{
+    enum class TKind
+    {
+        Rect,
+        Round,
+        Ellipse
+    };
+    struct TCase
+    {
+        TKind Kind;
+        int Width;
+        int LeftStart; // first column of the left edge's band in the middle row
+    };
+    // A one-pixel outline lies in column 10; odd widths spread evenly around
+    // it, even widths reach one pixel further out than in.
+    const TCase Cases[] = {
+        {TKind::Rect, 2, 9},    {TKind::Rect, 3, 9},     {TKind::Rect, 5, 8},
+        {TKind::Round, 3, 9},   {TKind::Round, 4, 8},    {TKind::Ellipse, 3, 9},
+        {TKind::Ellipse, 6, 7}, {TKind::Ellipse, 1, 10},
+    };
+    for (const TCase& Case : Cases)
+    {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(Case.Kind) << " width " << Case.Width);
+        TSurface S(60, 60, clWhite);
+        TDeviceContext Dc(S);
+        Dc.SetPen({PS_SOLID, Case.Width, clBlack});
+        Dc.SetBrush(gfx::TBrush::Solid(clRed));
+        if (Case.Kind == TKind::Rect) Rectangle(Dc, 10, 10, 41, 41);
+        if (Case.Kind == TKind::Round) RoundRect(Dc, 10, 10, 41, 41, 12, 12);
+        if (Case.Kind == TKind::Ellipse) Ellipse(Dc, 10, 10, 41, 41);
+        const auto Left = InkRunAt(S, 10, 25, clBlack);
+        EXPECT_EQ(Left.first, Case.LeftStart);
+        EXPECT_EQ(Left.second, Case.Width);
+        // The other edges are as wide: right edge in the middle row, top and
+        // bottom edges in the middle column (rows read through a transpose).
+        EXPECT_EQ(InkRunAt(S, 40, 25, clBlack).second, Case.Width);
+        int Top = 0, Bottom = 0;
+        for (int Y = 0; Y < 25; ++Y)
+            Top += S.Pixel(25, Y) == clBlack;
+        for (int Y = 26; Y < 60; ++Y)
+            Bottom += S.Pixel(25, Y) == clBlack;
+        EXPECT_EQ(Top, Case.Width);
+        EXPECT_EQ(Bottom, Case.Width);
+        EXPECT_EQ(S.Pixel(25, 25), clRed) << "the brush fills inside the band";
+    }
+}
+
+TEST(Shapes, WidePenArcIsPenWide)
+{
+    TSurface S(40, 40, clWhite);
+    TDeviceContext Dc(S);
+    Dc.SetPen({PS_SOLID, 3, clBlack});
+    // The left half, top point to bottom point counter-clockwise.
+    Arc(Dc, 5, 5, 36, 36, 20, 5, 20, 36);
+    EXPECT_EQ(InkRunAt(S, 5, 20, clBlack), std::make_pair(4, 3));
+    EXPECT_EQ(S.Pixel(35, 20), clWhite) << "the right half is not drawn";
+}
+
+TEST(Shapes, DashedPenPatternsRunAlongRectangleEdges)
+{
+    struct TCase
+    {
+        int Style;
+        std::string Row; // the top edge from its left corner
+    };
+    const TCase Cases[] = {
+        {PS_DASH, std::string(18, '#') + std::string(6, '.') + std::string(16, '#')},
+        {PS_DASHDOT, std::string(9, '#') + "......###......" + std::string(9, '#') + "......#"},
+        {PS_DASHDOTDOT, std::string(9, '#') + "...###...###..." + std::string(9, '#') + "...###."},
+    };
+    for (const TCase& Case : Cases)
+    {
+        SCOPED_TRACE(Case.Style);
+        TSurface S(42, 10, clWhite);
+        TDeviceContext Dc(S);
+        Dc.SetPen({Case.Style, 4, clBlack}); // styled pens are one pixel wide
+        Dc.SetBrush(gfx::TBrush::Clear());
+        Dc.SetBkMode(TRANSPARENT);
+        Rectangle(Dc, 0, 0, 40, 8);
+        EXPECT_EQ(InkRows(S, {0, 0, 40, 1}, clBlack), std::vector<std::string>{Case.Row});
+        EXPECT_EQ(InkRows(S, {0, 1, 40, 2}, clBlack)[0].substr(1, 38), std::string(38, '.'));
+    }
+}

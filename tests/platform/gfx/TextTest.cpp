@@ -282,3 +282,74 @@ TEST(Text, MalformedUtf8BecomesReplacementCharacters)
     EXPECT_EQ(DecodeUtf8("\xC0\x80x"), U"\uFFFD\uFFFDx");
     EXPECT_EQ(DecodeUtf8("\xED\xA0\x80"), U"\uFFFD\uFFFD\uFFFD");
 }
+
+TEST(DrawText, EllipsisFlagsShortenWhatDoesNotFitAndShowItAsDrawn)
+{
+    struct TCase
+    {
+        unsigned Flag;
+        std::string Text;
+        std::string Kept;  // the start the result keeps (before the "...")
+        std::string After; // what follows the "..." unchanged
+    };
+    const TCase Cases[] = {
+        {DT_END_ELLIPSIS, "Frequency band selection", "Frequency band selection", ""},
+        {DT_WORD_ELLIPSIS, "Frequency band selection", "Frequency band selection", ""},
+        {DT_PATH_ELLIPSIS, "/dev/serial/by-id/usb-radio", "/dev/serial/by-id", "/usb-radio"},
+        {DT_PATH_ELLIPSIS, "no separators at all here", "no separators at all here", ""},
+    };
+    TSurface Probe(1, 1);
+    TDeviceContext Pd(Probe);
+    for (const TCase& C : Cases)
+    {
+        SCOPED_TRACE(C.Text);
+        const int Limit = GetTextExtent(Pd, C.Text).Width * 2 / 3;
+        std::string Shown = C.Text;
+        TSurface S(200, 20, clWhite);
+        TDeviceContext Dc(S);
+        TRect R{0, 0, Limit, 20};
+        DrawText(Dc, Shown, R, DT_SINGLELINE | C.Flag | DT_MODIFYSTRING);
+        // The shown text is the kept start, "...", then the kept end.
+        const size_t Dots = Shown.find("...");
+        ASSERT_NE(Dots, std::string::npos) << Shown;
+        EXPECT_EQ(Shown.substr(Dots + 3), C.After);
+        const std::string Start = Shown.substr(0, Dots);
+        EXPECT_EQ(C.Kept.substr(0, Start.size()), Start);
+        EXPECT_LE(GetTextExtent(Pd, Shown).Width, Limit);
+        // As much as fits: one more character would not.
+        const std::string Longer = C.Kept.substr(0, Start.size() + 1) + "..." + C.After;
+        EXPECT_GT(GetTextExtent(Pd, Longer).Width, Limit);
+        // And the pixels are those of the shortened text drawn plainly.
+        TSurface Plain(200, 20, clWhite);
+        TDeviceContext Pc(Plain);
+        TRect P{0, 0, Limit, 20};
+        DrawText(Pc, std::string_view(Shown), P, DT_SINGLELINE);
+        for (int Y = 0; Y < 20; ++Y)
+            for (int X = 0; X < 200; ++X)
+                ASSERT_EQ(S.Pixel(X, Y), Plain.Pixel(X, Y)) << X << "," << Y;
+    }
+}
+
+TEST(DrawText, EllipsisLeavesFittingTextAndTheCallersStringAlone)
+{
+    TSurface S(200, 40, clWhite);
+    TDeviceContext Dc(S);
+    std::string Text = "Open";
+    TRect R{0, 0, 200, 20};
+    DrawText(Dc, Text, R, DT_SINGLELINE | DT_END_ELLIPSIS | DT_MODIFYSTRING);
+    EXPECT_EQ(Text, "Open") << "nothing was cut";
+    std::string Long = "Write All parameters";
+    TRect Narrow{0, 0, 40, 20};
+    DrawText(Dc, Long, Narrow, DT_SINGLELINE | DT_END_ELLIPSIS);
+    EXPECT_EQ(Long, "Write All parameters") << "without DT_MODIFYSTRING";
+    // A rectangle too narrow even for the ellipsis shows the ellipsis only.
+    std::string Tiny = "Write";
+    TRect None{0, 0, 2, 20};
+    DrawText(Dc, Tiny, None, DT_SINGLELINE | DT_END_ELLIPSIS | DT_MODIFYSTRING);
+    EXPECT_EQ(Tiny, "...");
+    // With DT_CALCRECT the measured width is that of the shortened line.
+    TRect Calc{0, 0, 40, 20};
+    DrawText(Dc, std::string_view("Write All parameters"), Calc,
+             DT_SINGLELINE | DT_END_ELLIPSIS | DT_CALCRECT);
+    EXPECT_LE(Calc.Width(), 40);
+}

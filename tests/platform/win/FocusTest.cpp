@@ -6,46 +6,184 @@ namespace
 {
 class FocusTest : public TWinTest
 {
-  protected:
-    std::vector<TLogged> ActivationLog()
-    {
-        return Only(MessageLog(),
-                    {WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_ACTIVATEAPP,
-                     WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS});
-    }
 };
+
+constexpr UINT Keep = SWP_NOSIZE | SWP_NOMOVE;
+
+WPARAM W(HWND Window)
+{
+    return reinterpret_cast<WPARAM>(Window);
+}
+LPARAM L(HWND Window)
+{
+    return reinterpret_cast<LPARAM>(Window);
+}
 
 TEST_F(FocusTest, CreatingVisibleWindowsShowsActivatesAndFocusesInOrder)
 {
     HWND First = MakeWindowAt(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, {10, 10, 210, 110});
-    ExpectMessages(ActivationLog(), {
-                                        {WM_SHOWWINDOW, TRUE, 0, First},
-                                        {WM_WINDOWPOSCHANGING, 0, std::nullopt, First},
-                                        {WM_WINDOWPOSCHANGING, 0, std::nullopt, First},
-                                        {WM_ACTIVATEAPP, TRUE, std::nullopt, First},
-                                        {WM_NCACTIVATE, TRUE, std::nullopt, First},
-                                        {WM_ACTIVATE, WA_ACTIVE, 0, First},
-                                        {WM_SETFOCUS, 0, 0, First},
-                                        {WM_WINDOWPOSCHANGED, 0, std::nullopt, First},
-                                    });
-    MessageLog().clear();
+    const TMsgRow FirstCreated[] = {
+        {WM_GETMINMAXINFO, sent},
+        {WM_NCCREATE, sent},
+        {WM_NCCALCSIZE, sent, FALSE},
+        {WM_CREATE, sent},
+        {WM_SHOWWINDOW, sent, TRUE, 0, First},
+        {WM_WINDOWPOSCHANGING, sent, SWP_SHOWWINDOW | Keep, std::nullopt, First},
+        // Activation brings the window to the top: nothing changes.
+        {WM_WINDOWPOSCHANGING, sent, Keep, std::nullopt, First},
+        {WM_ACTIVATEAPP, sent, TRUE, std::nullopt, First},
+        {WM_NCACTIVATE, sent, TRUE, std::nullopt, First},
+        {WM_ACTIVATE, sent, WA_ACTIVE, 0, First},
+        {WM_SETFOCUS, sent, 0, 0, First},
+        {WM_WINDOWPOSCHANGED, sent, SWP_SHOWWINDOW | Keep | SWP_NOZORDER, std::nullopt, First},
+        {WM_SIZE, sent, SIZE_RESTORED, MAKELPARAM(192, 73), First},
+        {WM_MOVE, sent, 0, MAKELPARAM(14, 33), First},
+        {},
+    };
+    ExpectSequence(FirstCreated, "first window");
     HWND Second = MakeWindowAt(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, {30, 30, 230, 130});
-    const auto FirstParam = reinterpret_cast<LPARAM>(First);
-    const auto SecondParam = reinterpret_cast<LPARAM>(Second);
-    ExpectMessages(ActivationLog(), {
-                                        {WM_SHOWWINDOW, TRUE, 0, Second},
-                                        {WM_WINDOWPOSCHANGING, 0, std::nullopt, Second},
-                                        {WM_NCACTIVATE, FALSE, std::nullopt, First},
-                                        {WM_ACTIVATE, WA_INACTIVE, SecondParam, First},
-                                        {WM_WINDOWPOSCHANGING, 0, std::nullopt, Second},
-                                        {WM_NCACTIVATE, TRUE, std::nullopt, Second},
-                                        {WM_ACTIVATE, WA_ACTIVE, FirstParam, Second},
-                                        {WM_KILLFOCUS, static_cast<WPARAM>(SecondParam), 0, First},
-                                        {WM_SETFOCUS, static_cast<WPARAM>(FirstParam), 0, Second},
-                                        {WM_WINDOWPOSCHANGED, 0, std::nullopt, Second},
-                                    });
+    const TMsgRow SecondCreated[] = {
+        {WM_GETMINMAXINFO, sent},
+        {WM_NCCREATE, sent},
+        {WM_NCCALCSIZE, sent, FALSE},
+        {WM_CREATE, sent},
+        {WM_SHOWWINDOW, sent, TRUE, 0, Second},
+        {WM_WINDOWPOSCHANGING, sent, SWP_SHOWWINDOW | Keep, std::nullopt, Second},
+        {WM_NCACTIVATE, sent, FALSE, std::nullopt, First},
+        {WM_ACTIVATE, sent, WA_INACTIVE, L(Second), First},
+        {WM_WINDOWPOSCHANGING, sent, Keep, std::nullopt, Second},
+        {WM_NCACTIVATE, sent, TRUE, std::nullopt, Second},
+        {WM_ACTIVATE, sent, WA_ACTIVE, L(First), Second},
+        {WM_KILLFOCUS, sent, W(Second), 0, First},
+        {WM_SETFOCUS, sent, W(First), 0, Second},
+        {WM_WINDOWPOSCHANGED, sent, SWP_SHOWWINDOW | Keep | SWP_NOZORDER, std::nullopt, Second},
+        {WM_SIZE, sent, SIZE_RESTORED, std::nullopt, Second},
+        {WM_MOVE, sent, 0, std::nullopt, Second},
+        {},
+    };
+    ExpectSequence(SecondCreated, "second window");
     EXPECT_EQ(GetActiveWindow(), Second);
     EXPECT_EQ(GetTopWindow(nullptr), Second);
+}
+
+TEST_F(FocusTest, ShowingAndHidingTheActiveWindowCarryTheClassicFlagsAndOrder)
+{
+    HWND Other = MakeWindowAt(WS_POPUP | WS_VISIBLE, nullptr, {0, 0, 50, 50});
+    HWND Top = MakeWindowAt(WS_POPUP, nullptr, {10, 10, 110, 110});
+    MessageLog().clear();
+    // SetWindowPos showing a window activates it with the flags as given.
+    SetWindowPos(Top, HWND_TOP, 0, 0, 0, 0, SWP_SHOWWINDOW | Keep);
+    const TMsgRow Shown[] = {
+        {WM_WINDOWPOSCHANGING, sent, SWP_SHOWWINDOW | Keep, std::nullopt, Top},
+        {WM_NCACTIVATE, sent, FALSE, std::nullopt, Other},
+        {WM_ACTIVATE, sent, WA_INACTIVE, L(Top), Other},
+        {WM_WINDOWPOSCHANGING, sent, Keep, std::nullopt, Top},
+        {WM_NCACTIVATE, sent, TRUE, std::nullopt, Top},
+        {WM_ACTIVATE, sent, WA_ACTIVE, L(Other), Top},
+        {WM_KILLFOCUS, sent, W(Top), 0, Other},
+        {WM_SETFOCUS, sent, W(Other), 0, Top},
+        {WM_WINDOWPOSCHANGED, sent, SWP_SHOWWINDOW | Keep | SWP_NOZORDER, std::nullopt, Top},
+        {},
+    };
+    ExpectSequence(Shown, "SetWindowPos(SWP_SHOWWINDOW)");
+    // Hiding: the pair first, then the window loses activation and focus.
+    ShowWindow(Top, SW_HIDE);
+    const TMsgRow Hidden[] = {
+        {WM_SHOWWINDOW, sent, FALSE, 0, Top},
+        {WM_WINDOWPOSCHANGING, sent, SWP_HIDEWINDOW | Keep, std::nullopt, Top},
+        {WM_WINDOWPOSCHANGED, sent, SWP_HIDEWINDOW | Keep, std::nullopt, Top},
+        {WM_NCACTIVATE, sent, FALSE, std::nullopt, Top},
+        {WM_ACTIVATE, sent, WA_INACTIVE, L(Other), Top},
+        {WM_WINDOWPOSCHANGING, sent, Keep, std::nullopt, Other},
+        {WM_WINDOWPOSCHANGED, sent, Keep, std::nullopt, Other},
+        {WM_NCACTIVATE, sent, TRUE, std::nullopt, Other},
+        {WM_ACTIVATE, sent, WA_ACTIVE, L(Top), Other},
+        {WM_KILLFOCUS, sent, W(Other), 0, Top},
+        {WM_SETFOCUS, sent, W(Top), 0, Other},
+        {},
+    };
+    ExpectSequence(Hidden, "SW_HIDE");
+    ShowWindow(Top, SW_SHOW);
+    MessageLog().clear();
+    // Destroying it: the hide pair without activating anything on the way,
+    // then the deactivation, then the destruction.
+    DestroyWindow(Top);
+    const TMsgRow Destroyed[] = {
+        {WM_WINDOWPOSCHANGING, sent, SWP_HIDEWINDOW | Keep | SWP_NOZORDER | SWP_NOACTIVATE,
+         std::nullopt, Top},
+        {WM_WINDOWPOSCHANGED, sent, SWP_HIDEWINDOW | Keep | SWP_NOZORDER | SWP_NOACTIVATE,
+         std::nullopt, Top},
+        {WM_NCACTIVATE, sent, FALSE, std::nullopt, Top},
+        {WM_ACTIVATE, sent, WA_INACTIVE, L(Other), Top},
+        {WM_WINDOWPOSCHANGING, sent, Keep, std::nullopt, Other},
+        {WM_WINDOWPOSCHANGED, sent, Keep, std::nullopt, Other},
+        {WM_NCACTIVATE, sent, TRUE, std::nullopt, Other},
+        {WM_ACTIVATE, sent, WA_ACTIVE, L(Top), Other},
+        {WM_KILLFOCUS, sent, W(Other), 0, Top},
+        {WM_SETFOCUS, sent, W(Top), 0, Other},
+        {WM_DESTROY, sent, 0, 0, Top},
+        {WM_NCDESTROY, sent, 0, 0, Top},
+        {},
+    };
+    ExpectSequence(Destroyed, "DestroyWindow");
+    EXPECT_EQ(GetActiveWindow(), Other);
+}
+
+TEST_F(FocusTest, DestroyingAFocusedChildHidesItFirstAndMovesTheFocusAfter)
+{
+    HWND Top = MakeWindowAt(WS_POPUP | WS_VISIBLE, nullptr, {0, 0, 100, 100});
+    HWND Child = MakeWindowAt(WS_CHILD | WS_VISIBLE, Top, {0, 0, 10, 10}, "", 0, 5);
+    SetFocus(Child);
+    MessageLog().clear();
+    DestroyWindow(Child);
+    const TMsgRow Destroyed[] = {
+        {WM_PARENTNOTIFY, sent, MAKEWPARAM(WM_DESTROY, 5), L(Child), Top},
+        {WM_SHOWWINDOW, sent, FALSE, 0, Child},
+        {WM_WINDOWPOSCHANGING, sent, SWP_HIDEWINDOW | Keep | SWP_NOZORDER | SWP_NOACTIVATE,
+         std::nullopt, Child},
+        {WM_WINDOWPOSCHANGED, sent, SWP_HIDEWINDOW | Keep | SWP_NOZORDER | SWP_NOACTIVATE,
+         std::nullopt, Child},
+        {WM_KILLFOCUS, sent, W(Top), 0, Child},
+        {WM_SETFOCUS, sent, W(Child), 0, Top},
+        {WM_DESTROY, sent, 0, 0, Child},
+        {WM_NCDESTROY, sent, 0, 0, Child},
+        {},
+    };
+    ExpectSequence(Destroyed, "focused child");
+    EXPECT_EQ(GetFocus(), Top);
+}
+
+TEST_F(FocusTest, DestroyingTheCaptureGivesItUpBetweenDestroyAndNcDestroy)
+{
+    HWND Top = MakeWindowAt(WS_POPUP | WS_VISIBLE, nullptr, {0, 0, 100, 100});
+    HWND Child = MakeWindowAt(WS_CHILD, Top, {0, 0, 10, 10});
+    // The window itself holds the capture, or a child of it does.
+    SetCapture(Child);
+    MessageLog().clear();
+    DestroyWindow(Child);
+    const TMsgRow Own[] = {
+        {WM_PARENTNOTIFY, sent, MAKEWPARAM(WM_DESTROY, 0), L(Child), Top},
+        {WM_DESTROY, sent, 0, 0, Child},
+        {WM_CAPTURECHANGED, sent, 0, 0, Child},
+        {WM_NCDESTROY, sent, 0, 0, Child},
+        {},
+    };
+    ExpectSequence(Own, "the capture's own window");
+    HWND Inner = MakeWindowAt(WS_CHILD, Top, {0, 0, 10, 10});
+    SetCapture(Inner);
+    MessageLog().clear();
+    SetActiveWindow(nullptr);
+    MessageLog().clear();
+    ShowWindow(Top, SW_HIDE);
+    MessageLog().clear();
+    DestroyWindow(Top);
+    const TMsgRow Parent[] = {
+        {WM_DESTROY, sent, 0, 0, Top},          {WM_DESTROY, sent, 0, 0, Inner},
+        {WM_CAPTURECHANGED, sent, 0, 0, Inner}, {WM_NCDESTROY, sent, 0, 0, Inner},
+        {WM_NCDESTROY, sent, 0, 0, Top},        {},
+    };
+    ExpectSequence(Parent, "a child's capture");
+    EXPECT_EQ(GetCapture(), nullptr);
 }
 
 TEST_F(FocusTest, FocusMovesWithKillBeforeSetAndActivatesTheRoot)
@@ -61,8 +199,8 @@ TEST_F(FocusTest, FocusMovesWithKillBeforeSetAndActivatesTheRoot)
     EXPECT_EQ(GetActiveWindow(), Top);
     MessageLog().clear();
     EXPECT_EQ(SetFocus(B), A);
-    ExpectMessages(ActivationLog(), {{WM_KILLFOCUS, reinterpret_cast<WPARAM>(B), 0, A},
-                                     {WM_SETFOCUS, reinterpret_cast<WPARAM>(A), 0, B}});
+    const TMsgRow Moved[] = {{WM_KILLFOCUS, sent, W(B), 0, A}, {WM_SETFOCUS, sent, W(A), 0, B}, {}};
+    ExpectSequence(Moved, "SetFocus");
     EXPECT_EQ(GetFocus(), B);
 }
 
@@ -107,16 +245,23 @@ TEST_F(FocusTest, AnotherProgramTakingTheFocusDeactivates)
     EXPECT_EQ(GetForegroundWindow(), Top);
     MessageLog().clear();
     AppFocusLost();
-    ExpectMessages(ActivationLog(), {{WM_NCACTIVATE, FALSE},
-                                     {WM_ACTIVATE, WA_INACTIVE, 0},
-                                     {WM_ACTIVATEAPP, FALSE},
-                                     {WM_KILLFOCUS, 0}});
+    const TMsgRow Lost[] = {{WM_NCACTIVATE, sent, FALSE},
+                            {WM_ACTIVATE, sent, WA_INACTIVE, 0},
+                            {WM_ACTIVATEAPP, sent, FALSE},
+                            {WM_KILLFOCUS, sent, 0},
+                            {}};
+    ExpectSequence(Lost, "another program took the focus");
     EXPECT_EQ(GetForegroundWindow(), nullptr);
     EXPECT_EQ(GetFocus(), nullptr);
     MessageLog().clear();
     SetActiveWindow(Top);
-    ExpectMessages(Only(MessageLog(), {WM_ACTIVATEAPP, WM_ACTIVATE, WM_SETFOCUS}),
-                   {{WM_ACTIVATEAPP, TRUE}, {WM_ACTIVATE, WA_ACTIVE}, {WM_SETFOCUS}});
+    const TMsgRow Back[] = {{WM_WINDOWPOSCHANGING, sent, Keep},
+                            {WM_ACTIVATEAPP, sent, TRUE},
+                            {WM_NCACTIVATE, sent, TRUE},
+                            {WM_ACTIVATE, sent, WA_ACTIVE},
+                            {WM_SETFOCUS, sent},
+                            {}};
+    ExpectSequence(Back, "active again");
 }
 
 TEST_F(FocusTest, CaptureChangesAreAnnounced)
@@ -128,9 +273,9 @@ TEST_F(FocusTest, CaptureChangesAreAnnounced)
     MessageLog().clear();
     EXPECT_EQ(SetCapture(B), A);
     EXPECT_TRUE(ReleaseCapture());
-    ExpectMessages(
-        Only(MessageLog(), {WM_CAPTURECHANGED}),
-        {{WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(B), A}, {WM_CAPTURECHANGED, 0, 0, B}});
+    const TMsgRow Changes[] = {
+        {WM_CAPTURECHANGED, sent, 0, L(B), A}, {WM_CAPTURECHANGED, sent, 0, 0, B}, {}};
+    ExpectSequence(Changes, "capture changes");
     EXPECT_EQ(GetCapture(), nullptr);
     SetCapture(A);
     EnableWindow(A, FALSE);

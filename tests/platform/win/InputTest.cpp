@@ -33,14 +33,14 @@ TEST_F(InputTest, ClickActivatesAndReachesTheChildInClientCoordinates)
     MessageLog().clear();
     Click(150, 130); // FLeft's client starts at (111, 111)
     PumpReady();
-    ExpectMessages(Mouse(),
-                   {
-                       {WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(FTop),
-                        MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN), FLeft},
-                       {WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(FTop), std::nullopt, FTop},
-                       {WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(39, 19), FLeft},
-                       {WM_LBUTTONUP, 0, MAKELPARAM(39, 19), FLeft},
-                   });
+    const TMsgRow Click_[] = {
+        {WM_MOUSEACTIVATE, sent, reinterpret_cast<WPARAM>(FTop),
+         MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN), FLeft},
+        {WM_MOUSEACTIVATE, sent, reinterpret_cast<WPARAM>(FTop), std::nullopt, FTop},
+        {WM_LBUTTONDOWN, posted, MK_LBUTTON, MAKELPARAM(39, 19), FLeft},
+        {WM_LBUTTONUP, posted, 0, MAKELPARAM(39, 19), FLeft},
+        {}};
+    ExpectSequenceIn(Mouse(), Click_, "click");
     EXPECT_EQ(GetActiveWindow(), FTop);
     EXPECT_EQ(CursorId(GetCursor()), CursorId(LoadCursor(nullptr, IDC_IBEAM)))
         << "the class cursor";
@@ -58,15 +58,18 @@ TEST_F(InputTest, CaptureRoutesMovesAndReleaseToTheCapturingWindow)
     Move(250, 130); // over FRight
     Button(250, 130, false);
     PumpReady();
-    ExpectMessages(Mouse(), {{WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(139, 19), FLeft},
-                             {WM_LBUTTONUP, 0, MAKELPARAM(139, 19), FLeft}});
+    const TMsgRow Captured[] = {{WM_MOUSEMOVE, posted, MK_LBUTTON, MAKELPARAM(139, 19), FLeft},
+                                {WM_LBUTTONUP, posted, 0, MAKELPARAM(139, 19), FLeft},
+                                {}};
+    ExpectSequenceIn(Mouse(), Captured, "under capture");
     EXPECT_TRUE(Only(MessageLog(), {WM_SETCURSOR, WM_NCHITTEST}).empty())
         << "no hit testing under capture";
     ReleaseCapture();
     MessageLog().clear();
     Move(251, 130);
     PumpReady();
-    ExpectMessages(Mouse(), {{WM_MOUSEMOVE, 0, MAKELPARAM(31, 20), FRight}});
+    const TMsgRow Released[] = {{WM_MOUSEMOVE, posted, 0, MAKELPARAM(31, 20), FRight}, {}};
+    ExpectSequenceIn(Mouse(), Released, "released");
 }
 
 TEST_F(InputTest, LeaveTrackingReportsLeavingOnce)
@@ -79,16 +82,19 @@ TEST_F(InputTest, LeaveTrackingReportsLeavingOnce)
     Move(250, 130);
     Move(150, 130);
     PumpReady();
-    ExpectMessages(Mouse(), {{WM_MOUSEMOVE, 0, std::nullopt, FLeft},
-                             {WM_MOUSEMOVE, 0, std::nullopt, FLeft},
-                             {WM_MOUSEMOVE, 0, std::nullopt, FRight},
-                             {WM_MOUSELEAVE, 0, 0, FLeft},
-                             {WM_MOUSEMOVE, 0, std::nullopt, FLeft}});
+    const TMsgRow Leaving[] = {{WM_MOUSEMOVE, posted, 0, std::nullopt, FLeft},
+                               {WM_MOUSEMOVE, posted, 0, std::nullopt, FLeft},
+                               {WM_MOUSEMOVE, posted, 0, std::nullopt, FRight},
+                               {WM_MOUSELEAVE, posted, 0, 0, FLeft},
+                               {WM_MOUSEMOVE, posted, 0, std::nullopt, FLeft},
+                               {}};
+    ExpectSequenceIn(Mouse(), Leaving, "leaving");
     MessageLog().clear();
     Track.hwndTrack = FRight;
     TrackMouseEvent(&Track);
     PumpReady();
-    ExpectMessages(Mouse(), {{WM_MOUSELEAVE, 0, 0, FRight}}); // the pointer is not over it
+    const TMsgRow NotOver[] = {{WM_MOUSELEAVE, posted, 0, 0, FRight}, {}};
+    ExpectSequenceIn(Mouse(), NotOver, "the pointer is not over it");
 }
 
 TEST_F(InputTest, HoverIsReportedOnceAfterThePointerRests)
@@ -103,8 +109,8 @@ TEST_F(InputTest, HoverIsReportedOnceAfterThePointerRests)
     PumpReady();
     FClock->Advance(40);
     PumpReady();
-    ExpectMessages(Only(MessageLog(), {WM_MOUSEHOVER}),
-                   {{WM_MOUSEHOVER, 0, MAKELPARAM(39, 19), FLeft}});
+    const TMsgRow Hover[] = {{WM_MOUSEHOVER, posted, 0, MAKELPARAM(39, 19), FLeft}, {}};
+    ExpectSequenceIn(Only(MessageLog(), {WM_MOUSEHOVER}), Hover, "hover");
     FClock->Advance(500);
     PumpReady();
     EXPECT_EQ(Only(MessageLog(), {WM_MOUSEHOVER}).size(), 1u) << "once per request";
@@ -161,7 +167,7 @@ TEST_F(InputTest, DoubleClickNeedsTimeDistanceAndTheClassStyle)
     WNDCLASS Plain{};
     Plain.lpfnWndProc = [](HWND W, UINT M, WPARAM Wp, LPARAM Lp) -> LRESULT
     {
-        MessageLog().push_back({W, M, Wp, Lp});
+        LogMessage(W, M, Wp, Lp);
         return DefWindowProc(W, M, Wp, Lp);
     };
     Plain.lpszClassName = "NoDoubleClicks";
@@ -209,48 +215,48 @@ TEST_F(InputTest, KeysGoToTheFocusAndTranslateToCharacters)
     {
         const char* Name;
         std::vector<std::pair<UINT, bool>> Keys;
-        std::vector<TExpected> Expected;
+        std::vector<TMsgRow> Expected;
     };
     const TCase Cases[] = {
         {"letter",
          {{'A', true}, {'A', false}},
-         {{WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'}, {WM_KEYUP, 'A'}}},
+         {{WM_KEYDOWN, posted, 'A'}, {WM_CHAR, posted, 'a'}, {WM_KEYUP, posted, 'A'}}},
         {"shifted letter",
          {{VK_SHIFT, true}, {'A', true}, {'A', false}, {VK_SHIFT, false}},
-         {{WM_KEYDOWN, VK_SHIFT},
-          {WM_KEYDOWN, 'A'},
-          {WM_CHAR, 'A'},
-          {WM_KEYUP, 'A'},
-          {WM_KEYUP, VK_SHIFT}}},
+         {{WM_KEYDOWN, posted, VK_SHIFT},
+          {WM_KEYDOWN, posted, 'A'},
+          {WM_CHAR, posted, 'A'},
+          {WM_KEYUP, posted, 'A'},
+          {WM_KEYUP, posted, VK_SHIFT}}},
         {"control letter",
          {{VK_CONTROL, true}, {'C', true}, {'C', false}, {VK_CONTROL, false}},
-         {{WM_KEYDOWN, VK_CONTROL},
-          {WM_KEYDOWN, 'C'},
-          {WM_CHAR, 3},
-          {WM_KEYUP, 'C'},
-          {WM_KEYUP, VK_CONTROL}}},
+         {{WM_KEYDOWN, posted, VK_CONTROL},
+          {WM_KEYDOWN, posted, 'C'},
+          {WM_CHAR, posted, 3},
+          {WM_KEYUP, posted, 'C'},
+          {WM_KEYUP, posted, VK_CONTROL}}},
         {"enter",
          {{VK_RETURN, true}, {VK_RETURN, false}},
-         {{WM_KEYDOWN, VK_RETURN}, {WM_CHAR, '\r'}, {WM_KEYUP, VK_RETURN}}},
+         {{WM_KEYDOWN, posted, VK_RETURN}, {WM_CHAR, posted, '\r'}, {WM_KEYUP, posted, VK_RETURN}}},
         {"alt letter",
          {{VK_MENU, true}, {'F', true}, {'F', false}, {VK_MENU, false}},
-         {{WM_SYSKEYDOWN, VK_MENU},
-          {WM_SYSKEYDOWN, 'F'},
-          {WM_SYSCHAR, 'f'},
-          {WM_SYSCOMMAND, SC_KEYMENU, 'f'},
-          {WM_SYSKEYUP, 'F'},
-          {WM_KEYUP, VK_MENU}}},
+         {{WM_SYSKEYDOWN, posted, VK_MENU},
+          {WM_SYSKEYDOWN, posted, 'F'},
+          {WM_SYSCHAR, posted, 'f'},
+          {WM_SYSCOMMAND, sent, SC_KEYMENU, 'f'},
+          {WM_SYSKEYUP, posted, 'F'},
+          {WM_KEYUP, posted, VK_MENU}}},
         {"alt space",
          {{VK_MENU, true}, {VK_SPACE, true}, {VK_SPACE, false}, {VK_MENU, false}},
-         {{WM_SYSKEYDOWN, VK_MENU},
-          {WM_SYSKEYDOWN, VK_SPACE},
-          {WM_SYSCHAR, ' '},
-          {WM_SYSCOMMAND, SC_KEYMENU, ' '},
-          {WM_SYSKEYUP, VK_SPACE},
-          {WM_KEYUP, VK_MENU}}},
+         {{WM_SYSKEYDOWN, posted, VK_MENU},
+          {WM_SYSKEYDOWN, posted, VK_SPACE},
+          {WM_SYSCHAR, posted, ' '},
+          {WM_SYSCOMMAND, sent, SC_KEYMENU, ' '},
+          {WM_SYSKEYUP, posted, VK_SPACE},
+          {WM_KEYUP, posted, VK_MENU}}},
         {"alt alone",
          {{VK_MENU, true}, {VK_MENU, false}},
-         {{WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYUP, VK_MENU}}},
+         {{WM_SYSKEYDOWN, posted, VK_MENU}, {WM_SYSKEYUP, posted, VK_MENU}}},
     };
     for (const TCase& Case : Cases)
     {
@@ -263,7 +269,9 @@ TEST_F(InputTest, KeysGoToTheFocusAndTranslateToCharacters)
         auto Log = Keys();
         std::erase_if(Log, [&](const TLogged& L)
                       { return L.Window != FLeft && L.Message != WM_SYSCOMMAND; });
-        ExpectMessages(Log, Case.Expected);
+        std::vector<TMsgRow> Rows = Case.Expected;
+        Rows.push_back({});
+        ExpectSequenceIn(Log, Rows.data(), Case.Name);
     }
 }
 
@@ -323,13 +331,16 @@ TEST_F(InputTest, CaptionDragMovesTheWindowInAModalLoop)
     EXPECT_EQ(R.right, 630);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_TRUE(CapturedDuringTick) << "the loop dispatches other messages while it runs";
-    ExpectMessages(
+    const TMsgRow Dragging[] = {
+        {WM_NCLBUTTONDOWN, posted, HTCAPTION, MAKELPARAM(450, 110), Dragged},
+        {WM_ENTERSIZEMOVE, sent},
+        {WM_MOVE, sent, 0, MAKELPARAM(423, 142)},
+        {WM_MOVE, sent, 0, MAKELPARAM(433, 152)},
+        {WM_EXITSIZEMOVE, sent},
+        {}};
+    ExpectSequenceIn(
         Only(MessageLog(), {WM_NCLBUTTONDOWN, WM_ENTERSIZEMOVE, WM_MOVE, WM_EXITSIZEMOVE}),
-        {{WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(450, 110), Dragged},
-         {WM_ENTERSIZEMOVE},
-         {WM_MOVE, 0, MAKELPARAM(423, 142)},
-         {WM_MOVE, 0, MAKELPARAM(433, 152)},
-         {WM_EXITSIZEMOVE}});
+        Dragging, "move loop");
 }
 
 TEST_F(InputTest, QuitDuringTheMoveLoopEndsItAndReachesTheOuterLoop)

@@ -31,12 +31,14 @@ TEST_F(MessagingTest, PostedMessagesArriveInOrderAfterSentOnes)
     SendMessage(Window, WM_USER + 3, 3, 0); // direct call: before the posted ones
     PostMessage(Window, WM_USER + 4, 4, 0);
     EXPECT_EQ(PumpReady(), 3);
-    ExpectMessages(MessageLog(), {
-                                     {WM_USER + 3, 3},
-                                     {WM_USER + 1, 1},
-                                     {WM_USER + 2, 2},
-                                     {WM_USER + 4, 4},
-                                 });
+    const TMsgRow Expected[] = {
+        {WM_USER + 3, sent, 3},
+        {WM_USER + 1, posted, 1},
+        {WM_USER + 2, posted, 2},
+        {WM_USER + 4, posted, 4},
+        {},
+    };
+    ExpectSequence(Expected, "posted after sent");
 }
 
 TEST_F(MessagingTest, QuitComesAfterPostedMessagesAndEndsGetMessage)
@@ -119,7 +121,8 @@ TEST_F(MessagingTest, PostedMessagesOfADestroyedWindowAreDropped)
     DestroyWindow(Doomed);
     MessageLog().clear();
     EXPECT_EQ(PumpReady(), 1);
-    ExpectMessages(MessageLog(), {{WM_USER + 1, std::nullopt, std::nullopt, Other}});
+    const TMsgRow Expected[] = {{WM_USER + 1, posted, std::nullopt, std::nullopt, Other}, {}};
+    ExpectSequence(Expected, "the destroyed window's message is gone");
 }
 
 TEST_F(MessagingTest, ThreadMessagesAreRetrievedButNotDispatched)

@@ -19,7 +19,7 @@ std::map<HWND, TColor>& Fill()
 
 LRESULT PainterProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 {
-    MessageLog().push_back({Window, Message, WParam, LParam});
+    LogMessage(Window, Message, WParam, LParam);
     if (Message == WM_PAINT)
     {
         PAINTSTRUCT Paint;
@@ -78,6 +78,8 @@ class PaintTest : public ::testing::Test
     {
         return Only(MessageLog(), {WM_PAINT, WM_NCPAINT, WM_ERASEBKGND});
     }
+    // The desktop's pump, marking what comes from the queue as posted.
+    void PumpLogged() { PumpLoggedMessages(true); }
 
     THeadlessDesktop FDesktop{640, 480};
     std::vector<HWND> FWindows;
@@ -89,12 +91,15 @@ TEST_F(PaintTest, FirstShowPaintsFrameBackgroundAndClientInOrder)
 {
     HWND Top = Make(WS_POPUP | WS_CAPTION | WS_VISIBLE, nullptr, {10, 10, 210, 110}, Red);
     HWND Inner = Make(WS_CHILD | WS_VISIBLE, Top, {10, 10, 60, 40}, Blue);
-    FDesktop.Pump();
-    ExpectMessages(Painting(), {{WM_PAINT, 0, 0, Top},
-                                {WM_NCPAINT, 1, std::nullopt, Top},
-                                {WM_ERASEBKGND, std::nullopt, 0, Top},
-                                {WM_PAINT, 0, 0, Inner},
-                                {WM_ERASEBKGND, std::nullopt, 0, Inner}});
+    MessageLog().clear();
+    PumpLogged();
+    const TMsgRow Painted[] = {{WM_PAINT, posted, 0, 0, Top},
+                               {WM_NCPAINT, sent, 1, std::nullopt, Top},
+                               {WM_ERASEBKGND, sent, std::nullopt, 0, Top},
+                               {WM_PAINT, posted, 0, 0, Inner},
+                               {WM_ERASEBKGND, sent, std::nullopt, 0, Inner},
+                               {}};
+    ExpectSequence(Painted, "first paint");
     // Top's client starts at (13, 32) on the screen: frame 3, caption 19.
     EXPECT_EQ(FDesktop.ScreenPixel(15, 40), Red);
     EXPECT_EQ(FDesktop.ScreenPixel(13 + 10, 32 + 10), Blue);
@@ -184,7 +189,7 @@ TEST_F(PaintTest, EraseUsesTheClassBrushUnlessAnswered)
 // Answers WM_PAINT without BeginPaint.
 LRESULT LazyProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 {
-    MessageLog().push_back({Window, Message, WParam, LParam});
+    LogMessage(Window, Message, WParam, LParam);
     if (Message == WM_PAINT) return 0;
     return DefWindowProc(Window, Message, WParam, LParam);
 }
@@ -209,9 +214,32 @@ TEST_F(PaintTest, UpdateWindowPaintsAtOnce)
     InvalidateRect(Top, nullptr, FALSE);
     MessageLog().clear();
     UpdateWindow(Top);
-    ExpectMessages(Painting(), {{WM_PAINT, 0, 0, Top}});
-    UpdateWindow(Top);
-    EXPECT_EQ(Painting().size(), 1u) << "nothing left to paint";
+    UpdateWindow(Top); // nothing left to paint
+    const TMsgRow Painted[] = {{WM_PAINT, sent, 0, 0, Top}, {}};
+    ExpectSequence(Painted, "UpdateWindow");
+}
+
+TEST_F(PaintTest, EraseNowAfterValidatingPartErasesWhatIsLeftAndPaintsLater)
+{
+    HWND Top = Make(WS_POPUP | WS_VISIBLE, nullptr, {0, 0, 100, 100}, Red);
+    FDesktop.Pump();
+    InvalidateRect(Top, nullptr, TRUE);
+    MessageLog().clear();
+    const RECT Left{0, 0, 50, 100};
+    RedrawWindow(Top, &Left, nullptr, RDW_VALIDATE | RDW_ERASENOW);
+    const TMsgRow Erased[] = {{WM_ERASEBKGND, sent, std::nullopt, 0, Top}, {}};
+    ExpectSequence(Erased, "RDW_VALIDATE | RDW_ERASENOW");
+    RECT Update{};
+    ASSERT_TRUE(GetUpdateRect(Top, &Update, FALSE)) << "what was not validated stays invalid";
+    EXPECT_EQ(Update.left, 50);
+    EXPECT_EQ(Update.right, 100);
+    // The class brush erased only that half.
+    FDesktop.Pump();
+    const TMsgRow Painted[] = {{WM_PAINT, posted, 0, 0, Top}, {}};
+    MessageLog().clear();
+    InvalidateRect(Top, &Left, FALSE);
+    PumpLogged();
+    ExpectSequence(Painted, "the paint comes as usual, nothing to erase");
 }
 
 TEST_F(PaintTest, CaptionFollowsActivation)

@@ -214,3 +214,22 @@ TEST_F(ServicesTest, NonClientMetricsGiveTheCaptionAndMenuFonts)
     EXPECT_EQ(Metrics.iMenuHeight + 1, GetSystemMetrics(SM_CYMENU));
 }
 } // namespace
+
+TEST(DcOrigin, ClassicCallsReportThePreviousOrigin)
+{
+    TSurface S(10, 10, clWhite);
+    TDeviceContext Dc(S);
+    POINT Old{-1, -1};
+    EXPECT_TRUE(SetWindowOrgEx(&Dc, 3, 4, &Old));
+    EXPECT_EQ(Old.x, 0);
+    EXPECT_TRUE(OffsetWindowOrgEx(&Dc, 1, 1, &Old));
+    EXPECT_EQ(Old.y, 4);
+    EXPECT_TRUE(SetViewportOrgEx(&Dc, 7, 8, nullptr));
+    POINT Now{};
+    EXPECT_TRUE(GetWindowOrgEx(&Dc, &Now));
+    EXPECT_EQ(Now.x, 4);
+    EXPECT_EQ(Now.y, 5);
+    EXPECT_TRUE(GetViewportOrgEx(&Dc, &Now));
+    EXPECT_EQ(Now.x, 7);
+    EXPECT_FALSE(SetWindowOrgEx(nullptr, 0, 0, &Old));
+}

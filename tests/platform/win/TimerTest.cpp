@@ -4,8 +4,6 @@ namespace
 {
 class TimerTest : public TWinTest
 {
-  protected:
-    std::vector<TLogged> TimerMessages() { return Only(MessageLog(), {WM_TIMER}); }
 };
 
 TEST_F(TimerTest, FiresEachPeriodOnTheFakeClock)
@@ -19,7 +17,9 @@ TEST_F(TimerTest, FiresEachPeriodOnTheFakeClock)
     EXPECT_EQ(PumpReady(), 1);
     FClock->Advance(1000);
     EXPECT_EQ(PumpReady(), 1);
-    ExpectMessages(TimerMessages(), {{WM_TIMER, 7, 0, Window}, {WM_TIMER, 7, 0, Window}});
+    const TMsgRow Expected[] = {
+        {WM_TIMER, posted, 7, 0, Window}, {WM_TIMER, posted, 7, 0, Window}, {}};
+    ExpectSequence(Expected, "two periods");
 }
 
 TEST_F(TimerTest, LateTimerFiresOnceAndKeepsItsPhase)
@@ -60,8 +60,9 @@ TEST_F(TimerTest, PostedMessagesComeBeforeDueTimers)
     PostMessage(Window, WM_USER, 0, 0);
     MessageLog().clear();
     PumpReady();
-    ExpectMessages(Only(MessageLog(), {WM_USER, WM_TIMER}),
-                   {{WM_USER}, {WM_TIMER, 2}, {WM_TIMER, 1}});
+    const TMsgRow Expected[] = {
+        {WM_USER, posted}, {WM_TIMER, posted, 2}, {WM_TIMER, posted, 1}, {}};
+    ExpectSequence(Expected, "posted, then timers");
 }
 
 std::vector<std::pair<HWND, UINT_PTR>> ProcCalls;
@@ -84,7 +85,7 @@ TEST_F(TimerTest, TimerProcedureReplacesTheWindowProcedure)
     MessageLog().clear();
     FClock->Advance(10);
     PumpReady();
-    EXPECT_TRUE(TimerMessages().empty());
+    EXPECT_TRUE(Only(MessageLog(), {WM_TIMER}).empty());
     ASSERT_EQ(ProcCalls.size(), 2u);
     EXPECT_EQ(ProcCalls[0], std::make_pair(Window, UINT_PTR{3}));
     EXPECT_EQ(ProcCalls[1], std::make_pair(HWND{nullptr}, ThreadTimer));

@@ -9,19 +9,75 @@ namespace
 {
 LRESULT RecorderProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 {
-    MessageLog().push_back({Window, Message, WParam, LParam});
+    LogMessage(Window, Message, WParam, LParam);
     return DefWindowProc(Window, Message, WParam, LParam);
 }
 
-std::string Describe(UINT Message, std::optional<WPARAM> WParam, std::optional<LPARAM> LParam)
+std::string Describe(UINT Message, unsigned Flags, std::optional<WPARAM> WParam,
+                     std::optional<LPARAM> LParam)
 {
     std::ostringstream Out;
-    Out << MessageName(Message);
+    Out << MessageName(Message) << " (0x" << std::hex << Message << std::dec << ")";
+    if (Flags & sent) Out << " sent";
+    if (Flags & posted) Out << " posted";
+    if (Flags & optional) Out << " optional";
     if (WParam) Out << " w=" << *WParam;
     if (LParam) Out << " l=" << *LParam;
     return Out.str();
 }
+
+// The message DispatchLogged is dispatching, until its window logs it.
+thread_local const MSG* Dispatching = nullptr;
+
+bool Matches(const TMsgRow& Row, const TLogged& L)
+{
+    if (Row.Message != L.Message) return false;
+    if ((Row.Flags & sent) && L.Posted) return false;
+    if ((Row.Flags & posted) && !L.Posted) return false;
+    if (Row.WParam && *Row.WParam != L.WParam) return false;
+    if (Row.LParam && *Row.LParam != L.LParam) return false;
+    return !Row.Window || Row.Window == L.Window;
+}
 } // namespace
+
+void LogMessage(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
+{
+    bool Posted = false;
+    if (Dispatching && Dispatching->hwnd == Window && Dispatching->message == Message &&
+        Dispatching->wParam == WParam && Dispatching->lParam == LParam)
+    {
+        // Only the dispatched call itself; the same message sent from
+        // inside it is a sent one.
+        Posted = true;
+        Dispatching = nullptr;
+    }
+    if ((Message == WM_WINDOWPOSCHANGING || Message == WM_WINDOWPOSCHANGED) && LParam)
+        WParam = reinterpret_cast<const WINDOWPOS*>(LParam)->flags &
+                 ~(SWP_NOCLIENTSIZE | SWP_NOCLIENTMOVE);
+    MessageLog().push_back({Window, Message, WParam, LParam, Posted});
+}
+
+LRESULT DispatchLogged(const MSG& Msg)
+{
+    const MSG* Outer = Dispatching;
+    Dispatching = &Msg;
+    LRESULT Result = DispatchMessage(&Msg);
+    Dispatching = Outer;
+    return Result;
+}
+
+int PumpLoggedMessages(bool Translate)
+{
+    int Count = 0;
+    MSG Msg;
+    while (PeekMessage(&Msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        if (Translate) TranslateMessage(&Msg);
+        DispatchLogged(Msg);
+        ++Count;
+    }
+    return Count;
+}
 
 std::vector<TLogged>& MessageLog()
 {
@@ -146,26 +202,45 @@ const char* MessageName(UINT Message)
     }
 }
 
-void ExpectMessages(const std::vector<TLogged>& Log, const std::vector<TExpected>& Expected)
+void ExpectSequence(const TMsgRow* Rows, const char* Context)
 {
-    bool Same = Log.size() == Expected.size();
-    for (size_t I = 0; Same && I < Log.size(); ++I)
+    const std::vector<TLogged> Log = std::move(MessageLog());
+    MessageLog().clear();
+    ExpectSequenceIn(Log, Rows, Context);
+}
+
+void ExpectSequenceIn(const std::vector<TLogged>& Log, const TMsgRow* Rows, const char* Context)
+{
+    size_t Count = 0;
+    while (Rows[Count].Message || Rows[Count].Flags)
+        ++Count;
+    size_t Row = 0, At = 0;
+    bool Same = true;
+    while (Same && At < Log.size())
     {
-        const TExpected& E = Expected[I];
-        const TLogged& L = Log[I];
-        Same = L.Message == E.Message && (!E.WParam || *E.WParam == L.WParam) &&
-               (!E.LParam || *E.LParam == L.LParam) && (!E.Window || E.Window == L.Window);
+        if (Row < Count && Matches(Rows[Row], Log[At]))
+        {
+            ++Row;
+            ++At;
+        }
+        else if (Row < Count && (Rows[Row].Flags & optional))
+            ++Row;
+        else
+            Same = false;
     }
+    for (; Same && Row < Count; ++Row)
+        Same = (Rows[Row].Flags & optional) != 0;
     if (Same) return;
     std::ostringstream Out;
-    Out << "expected:\n";
-    for (const auto& E : Expected)
-        Out << "  " << Describe(E.Message, E.WParam, E.LParam) << " (0x" << std::hex << E.Message
-            << std::dec << ")\n";
+    Out << Context << ": the message sequence differs at row " << Row << ", message " << At
+        << "\nexpected:\n";
+    for (size_t I = 0; I < Count; ++I)
+        Out << "  " << Describe(Rows[I].Message, Rows[I].Flags, Rows[I].WParam, Rows[I].LParam)
+            << "\n";
     Out << "got:\n";
     for (const auto& L : Log)
-        Out << "  " << Describe(L.Message, L.WParam, L.LParam) << " (0x" << std::hex << L.Message
-            << std::dec << ") hwnd " << L.Window << "\n";
+        Out << "  " << Describe(L.Message, L.Posted ? posted : sent, L.WParam, L.LParam) << " hwnd "
+            << L.Window << "\n";
     ADD_FAILURE() << Out.str();
 }
 
@@ -231,14 +306,7 @@ HWND TWinTest::MakeWindowAt(DWORD Style, HWND Parent, RECT Rect, LPCSTR Text, DW
 
 int TWinTest::PumpReady()
 {
-    int Count = 0;
-    MSG Msg;
-    while (PeekMessage(&Msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        DispatchMessage(&Msg);
-        ++Count;
-    }
-    return Count;
+    return PumpLoggedMessages(false);
 }
 
 void TWinTest::Input(const TRawInput& Raw)
@@ -274,13 +342,5 @@ void TWinTest::Key(UINT VirtualKey, bool Down)
 
 int TWinTest::PumpTranslated()
 {
-    int Count = 0;
-    MSG Msg;
-    while (PeekMessage(&Msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        TranslateMessage(&Msg);
-        DispatchMessage(&Msg);
-        ++Count;
-    }
-    return Count;
+    return PumpLoggedMessages(true);
 }

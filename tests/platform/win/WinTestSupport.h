@@ -10,31 +10,56 @@
 #include <ostream>
 #include <vector>
 
-// A message as a window procedure saw it.
+// A message as a window procedure saw it; Posted when it came out of the
+// queue through a test pump (DispatchLogged) rather than by a direct call.
+// For WM_WINDOWPOSCHANGING and WM_WINDOWPOSCHANGED (whose wParam is 0) the
+// log holds the WINDOWPOS flags in WParam, without the internal
+// SWP_NOCLIENTSIZE and SWP_NOCLIENTMOVE.
 struct TLogged
 {
     HWND Window;
     UINT Message;
     WPARAM WParam;
     LPARAM LParam;
+    bool Posted = false;
 };
 
-// One row of an expected message sequence; parameters are compared only when
-// given.
-struct TExpected
+// Marks of a row in an expected message sequence.
+enum : unsigned
 {
-    UINT Message;
+    sent = 0x1,     // called directly: SendMessage, or the window system itself
+    posted = 0x2,   // taken from the queue and dispatched
+    optional = 0x4, // may be missing
+};
+
+// One row of an expected message sequence: the message, its marks, then its
+// parameters and window, each compared only when given. A table of rows
+// ends with an empty row, {}.
+struct TMsgRow
+{
+    UINT Message = 0;
+    unsigned Flags = 0;
     std::optional<WPARAM> WParam = std::nullopt;
     std::optional<LPARAM> LParam = std::nullopt;
     HWND Window = nullptr; // null: any window
 };
 
-// Messages seen by windows of the "Recorder" class on the calling thread.
+// Messages seen by the logging window procedures on the calling thread.
 std::vector<TLogged>& MessageLog();
+// What a logging window procedure calls first.
+void LogMessage(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
+// DispatchMessage, marking the message as posted when its window logs it.
+LRESULT DispatchLogged(const MSG& Msg);
 
-// Fails with the whole sequence printed when Log differs from Expected.
-void ExpectMessages(const std::vector<TLogged>& Log, const std::vector<TExpected>& Expected);
-// The log with only the given messages kept.
+// Compares the whole message log with the table Rows, then clears the log:
+// each logged message must match the next row (optional rows may be passed
+// over), so a message that no row accounts for fails the case, as does a
+// row left unmatched. Fails with both sequences printed.
+void ExpectSequence(const TMsgRow* Rows, const char* Context);
+// The same over a given log (a selection of the input messages, where hit
+// testing and cursor messages around them are not the point).
+void ExpectSequenceIn(const std::vector<TLogged>& Log, const TMsgRow* Rows, const char* Context);
+// The log with only the given messages kept, for counting.
 std::vector<TLogged> Only(const std::vector<TLogged>& Log, std::initializer_list<UINT> Messages);
 
 // Installs a fake clock and registers the recorder class; windows made with
@@ -48,7 +73,8 @@ class TWinTest : public ::testing::Test
     HWND MakeWindow(DWORD Style = 0, HWND Parent = HWND_MESSAGE, LPCSTR Text = "");
     HWND MakeWindowAt(DWORD Style, HWND Parent, RECT Rect, LPCSTR Text = "", DWORD ExStyle = 0,
                       int Id = 0);
-    // Retrieves and dispatches every message that is ready now.
+    // Retrieves and dispatches (DispatchLogged) every message that is ready
+    // now.
     int PumpReady();
     // The same with TranslateMessage, as an application's loop does.
     int PumpTranslated();
@@ -74,3 +100,5 @@ class TWinTest : public ::testing::Test
 };
 
 const char* MessageName(UINT Message);
+// The same pump for fixtures that are not TWinTest.
+int PumpLoggedMessages(bool Translate);

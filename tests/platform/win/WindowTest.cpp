@@ -14,43 +14,139 @@ TEST_F(WindowTest, CreateAndDestroySendTheirMessagesInOrder)
     HWND Parent = MakeWindow();
     HWND Child = MakeWindow(WS_CHILD, Parent);
     HWND Grandchild = MakeWindow(WS_CHILD, Child);
-    ExpectMessages(Only(MessageLog(), {WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE}),
-                   {
-                       {WM_NCCREATE, 0, std::nullopt, Parent},
-                       {WM_NCCALCSIZE, FALSE, std::nullopt, Parent},
-                       {WM_CREATE, 0, std::nullopt, Parent},
-                       {WM_SIZE, 0, MAKELPARAM(100, 50), Parent},
-                       {WM_MOVE, 0, 0, Parent},
-                       {WM_NCCREATE, 0, std::nullopt, Child},
-                       {WM_NCCALCSIZE, FALSE, std::nullopt, Child},
-                       {WM_CREATE, 0, std::nullopt, Child},
-                       {WM_SIZE, 0, MAKELPARAM(100, 50), Child},
-                       {WM_MOVE, 0, 0, Child},
-                       {WM_NCCREATE, 0, std::nullopt, Grandchild},
-                       {WM_NCCALCSIZE, FALSE, std::nullopt, Grandchild},
-                       {WM_CREATE, 0, std::nullopt, Grandchild},
-                       {WM_SIZE, 0, MAKELPARAM(100, 50), Grandchild},
-                       {WM_MOVE, 0, 0, Grandchild},
-                   });
-    MessageLog().clear();
+    const auto ChildCreated = MAKEWPARAM(WM_CREATE, 0);
+    const TMsgRow Created[] = {
+        {WM_NCCREATE, sent, 0, std::nullopt, Parent},
+        {WM_NCCALCSIZE, sent, FALSE, std::nullopt, Parent},
+        {WM_CREATE, sent, 0, std::nullopt, Parent},
+        {WM_SIZE, sent, 0, MAKELPARAM(100, 50), Parent},
+        {WM_MOVE, sent, 0, 0, Parent},
+        {WM_NCCREATE, sent, 0, std::nullopt, Child},
+        {WM_NCCALCSIZE, sent, FALSE, std::nullopt, Child},
+        {WM_CREATE, sent, 0, std::nullopt, Child},
+        {WM_SIZE, sent, 0, MAKELPARAM(100, 50), Child},
+        {WM_MOVE, sent, 0, 0, Child},
+        {WM_PARENTNOTIFY, sent, ChildCreated, reinterpret_cast<LPARAM>(Child), Parent},
+        {WM_NCCREATE, sent, 0, std::nullopt, Grandchild},
+        {WM_NCCALCSIZE, sent, FALSE, std::nullopt, Grandchild},
+        {WM_CREATE, sent, 0, std::nullopt, Grandchild},
+        {WM_SIZE, sent, 0, MAKELPARAM(100, 50), Grandchild},
+        {WM_MOVE, sent, 0, 0, Grandchild},
+        {WM_PARENTNOTIFY, sent, ChildCreated, reinterpret_cast<LPARAM>(Grandchild), Child},
+        {WM_PARENTNOTIFY, sent, ChildCreated, reinterpret_cast<LPARAM>(Grandchild), Parent},
+        {},
+    };
+    ExpectSequence(Created, "create");
     ASSERT_TRUE(DestroyWindow(Parent));
-    ExpectMessages(MessageLog(), {
-                                     {WM_DESTROY, 0, 0, Parent},
-                                     {WM_DESTROY, 0, 0, Child},
-                                     {WM_DESTROY, 0, 0, Grandchild},
-                                     {WM_NCDESTROY, 0, 0, Grandchild},
-                                     {WM_NCDESTROY, 0, 0, Child},
-                                     {WM_NCDESTROY, 0, 0, Parent},
-                                 });
+    const TMsgRow Destroyed[] = {
+        {WM_DESTROY, sent, 0, 0, Parent},
+        {WM_DESTROY, sent, 0, 0, Child},
+        {WM_DESTROY, sent, 0, 0, Grandchild},
+        {WM_NCDESTROY, sent, 0, 0, Grandchild},
+        {WM_NCDESTROY, sent, 0, 0, Child},
+        {WM_NCDESTROY, sent, 0, 0, Parent},
+        {},
+    };
+    ExpectSequence(Destroyed, "destroy");
     EXPECT_FALSE(IsWindow(Child));
     EXPECT_FALSE(IsWindow(Grandchild));
+}
+
+TEST_F(WindowTest, HiddenOverlappedWindowHearsItsSizeAtItsFirstShow)
+{
+    struct TCase
+    {
+        const char* Name;
+        DWORD Style;
+        int ShowCommand;
+    };
+    // Overlapped windows are asked for their size limits before anything
+    // else and get WM_SIZE and WM_MOVE only with their first show; popups
+    // get them at creation. WM_WINDOWPOSCHANGED reports that the z-order
+    // did not change (the new window is on top already).
+    const TCase Cases[] = {
+        {"overlapped, SW_SHOWNA", WS_OVERLAPPEDWINDOW, SW_SHOWNA},
+        {"overlapped, SW_SHOW", WS_OVERLAPPEDWINDOW, SW_SHOW},
+        {"popup", WS_POPUP, SW_SHOWNA},
+    };
+    for (const TCase& Case : Cases)
+    {
+        HWND W = MakeWindowAt(Case.Style, nullptr, {10, 20, 210, 120});
+        const bool Overlapped = !(Case.Style & WS_POPUP);
+        const TMsgRow Overlapped_[] = {
+            {WM_GETMINMAXINFO, sent, 0, std::nullopt, W},
+            {WM_NCCREATE, sent, 0, std::nullopt, W},
+            {WM_NCCALCSIZE, sent, FALSE, std::nullopt, W},
+            {WM_CREATE, sent, 0, std::nullopt, W},
+            {},
+        };
+        const TMsgRow Popup[] = {
+            {WM_NCCREATE, sent, 0, std::nullopt, W},
+            {WM_NCCALCSIZE, sent, FALSE, std::nullopt, W},
+            {WM_CREATE, sent, 0, std::nullopt, W},
+            {WM_SIZE, sent, SIZE_RESTORED, MAKELPARAM(200, 100), W},
+            {WM_MOVE, sent, 0, MAKELPARAM(10, 20), W},
+            {},
+        };
+        ExpectSequence(Overlapped ? Overlapped_ : Popup, Case.Name);
+        ShowWindow(W, Case.ShowCommand);
+        // The client of an overlapped window lies inside its sizing frame
+        // (4) and caption (19).
+        const TMsgRow ShownNoActivate[] = {
+            {WM_SHOWWINDOW, sent, TRUE, 0, W},
+            {WM_WINDOWPOSCHANGING, sent, SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE},
+            {WM_WINDOWPOSCHANGED, sent,
+             SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER},
+            {WM_SIZE, sent, SIZE_RESTORED, MAKELPARAM(192, 73), W},
+            {WM_MOVE, sent, 0, MAKELPARAM(14, 43), W},
+            {},
+        };
+        const TMsgRow ShownActive[] = {
+            {WM_SHOWWINDOW, sent, TRUE, 0, W},
+            {WM_WINDOWPOSCHANGING, sent, SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE},
+            {WM_WINDOWPOSCHANGING, sent | optional, SWP_NOSIZE | SWP_NOMOVE},
+            {WM_ACTIVATEAPP, sent, TRUE},
+            {WM_NCACTIVATE, sent, TRUE},
+            {WM_ACTIVATE, sent, WA_ACTIVE},
+            {WM_SETFOCUS, sent, 0},
+            {WM_WINDOWPOSCHANGED, sent, SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER},
+            {WM_SIZE, sent, SIZE_RESTORED, MAKELPARAM(192, 73), W},
+            {WM_MOVE, sent, 0, MAKELPARAM(14, 43), W},
+            {},
+        };
+        const TMsgRow PopupShown[] = {
+            {WM_SHOWWINDOW, sent, TRUE, 0, W},
+            {WM_WINDOWPOSCHANGING, sent, SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE},
+            {WM_WINDOWPOSCHANGED, sent,
+             SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER},
+            {},
+        };
+        ExpectSequence(!Overlapped                     ? PopupShown
+                       : Case.ShowCommand == SW_SHOWNA ? ShownNoActivate
+                                                       : ShownActive,
+                       Case.Name);
+        ShowWindow(W, SW_HIDE);
+        ShowWindow(W, SW_SHOWNA);
+        EXPECT_TRUE(Only(MessageLog(), {WM_SIZE, WM_MOVE}).empty()) << "only the first show";
+        DestroyWindow(W);
+        MessageLog().clear();
+    }
+}
+
+TEST_F(WindowTest, SizeLimitsHoldAnOverlappedWindowAtCreation)
+{
+    HWND W = MakeWindowAt(WS_OVERLAPPEDWINDOW, nullptr, {0, 0, 20, 5});
+    RECT R{};
+    GetWindowRect(W, &R);
+    EXPECT_EQ(R.right - R.left, GetSystemMetrics(SM_CXMINTRACK));
+    EXPECT_EQ(R.bottom - R.top, GetSystemMetrics(SM_CYMINTRACK));
 }
 
 // A procedure that refuses creation at a chosen message.
 UINT RefuseAt = 0;
 LRESULT RefusingProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 {
-    MessageLog().push_back({Window, Message, WParam, LParam});
+    LogMessage(Window, Message, WParam, LParam);
     if (Message == RefuseAt) return Message == WM_CREATE ? -1 : FALSE;
     return DefWindowProc(Window, Message, WParam, LParam);
 }
@@ -61,24 +157,23 @@ TEST_F(WindowTest, ProcedureCanRefuseCreation)
     Class.lpfnWndProc = RefusingProc;
     Class.lpszClassName = "Refusing";
     RegisterClass(&Class);
+    const TMsgRow AtNcCreate[] = {{WM_NCCREATE, sent}, {WM_NCDESTROY, sent}, {}};
+    const TMsgRow AtCreate[] = {{WM_NCCREATE, sent}, {WM_NCCALCSIZE, sent}, {WM_CREATE, sent},
+                                {WM_DESTROY, sent},  {WM_NCDESTROY, sent},  {}};
     struct TCase
     {
         UINT RefuseAt;
-        std::vector<TExpected> Expected;
+        const TMsgRow* Expected;
     };
-    const TCase Cases[] = {
-        {WM_NCCREATE, {{WM_NCCREATE}, {WM_NCDESTROY}}},
-        {WM_CREATE, {{WM_NCCREATE}, {WM_NCCALCSIZE}, {WM_CREATE}, {WM_DESTROY}, {WM_NCDESTROY}}},
-    };
+    const TCase Cases[] = {{WM_NCCREATE, AtNcCreate}, {WM_CREATE, AtCreate}};
     for (const TCase& Case : Cases)
     {
-        SCOPED_TRACE(MessageName(Case.RefuseAt));
         RefuseAt = Case.RefuseAt;
         MessageLog().clear();
         EXPECT_EQ(CreateWindowEx(0, "Refusing", "", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr,
                                  nullptr),
                   nullptr);
-        ExpectMessages(MessageLog(), Case.Expected);
+        ExpectSequence(Case.Expected, MessageName(Case.RefuseAt));
     }
     EXPECT_TRUE(UnregisterClass("Refusing", nullptr)) << "no window of the class is left";
 }
@@ -100,7 +195,8 @@ TEST_F(WindowTest, ReplacedProcedureSeesMessagesFirstAndCanChainOn)
     MessageLog().clear();
     EXPECT_EQ(SendMessage(Window, WM_USER, 0, 0), 42);
     EXPECT_EQ(SendMessage(Window, WM_USER + 1, 0, 0), 0);
-    ExpectMessages(MessageLog(), {{WM_USER + 1}});
+    const TMsgRow Chained[] = {{WM_USER + 1, sent}, {}};
+    ExpectSequence(Chained, "only what the new procedure passes on");
 
     PostMessage(Window, WM_USER, 0, 0);
     MSG Msg{};
@@ -110,7 +206,8 @@ TEST_F(WindowTest, ReplacedProcedureSeesMessagesFirstAndCanChainOn)
     SetWindowLongPtr(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PreviousProc));
     MessageLog().clear();
     SendMessage(Window, WM_USER, 0, 0);
-    ExpectMessages(MessageLog(), {{WM_USER}});
+    const TMsgRow Restored[] = {{WM_USER, sent}, {}};
+    ExpectSequence(Restored, "the old procedure is back");
 }
 
 TEST_F(WindowTest, TextGoesThroughTheTextMessages)
@@ -122,7 +219,8 @@ TEST_F(WindowTest, TextGoesThroughTheTextMessages)
     EXPECT_STREQ(Buffer, "Initial");
     MessageLog().clear();
     EXPECT_TRUE(SetWindowText(Window, "Much longer text"));
-    ExpectMessages(MessageLog(), {{WM_SETTEXT}});
+    const TMsgRow SetText[] = {{WM_SETTEXT, sent}, {}};
+    ExpectSequence(SetText, "SetWindowText");
     EXPECT_EQ(GetWindowText(Window, Buffer, sizeof Buffer), 7)
         << "cut to the buffer, zero included";
     EXPECT_STREQ(Buffer, "Much lo");
@@ -150,8 +248,10 @@ TEST_F(WindowTest, WindowWordsAndExtraBytes)
     EXPECT_EQ(static_cast<DWORD>(GetWindowLong(Window, GWL_STYLE)), WS_POPUP | WS_DISABLED);
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtr(Window, GWL_STYLE)), WS_POPUP | WS_DISABLED)
         << "the high style bit is not sign-extended";
-    ExpectMessages(MessageLog(), {{WM_STYLECHANGING, static_cast<WPARAM>(GWL_STYLE)},
-                                  {WM_STYLECHANGED, static_cast<WPARAM>(GWL_STYLE)}});
+    const TMsgRow StyleChanged[] = {{WM_STYLECHANGING, sent, static_cast<WPARAM>(GWL_STYLE)},
+                                    {WM_STYLECHANGED, sent, static_cast<WPARAM>(GWL_STYLE)},
+                                    {}};
+    ExpectSequence(StyleChanged, "style");
 
     DestroyWindow(Owner);
     EXPECT_FALSE(IsWindow(Window)) << "owned windows go with their owner";

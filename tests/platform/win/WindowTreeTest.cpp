@@ -138,34 +138,36 @@ TEST_F(WindowTreeTest, SetWindowPosSendsOnlyWhatChanged)
         const char* Name;
         RECT To;
         UINT Flags;
-        std::vector<TExpected> Expected;
+        std::vector<TMsgRow> Expected;
     };
     const RECT Base{10, 10, 60, 40};
     const TCase Cases[] = {
         {"move",
          {20, 30, 70, 60},
          SWP_NOSIZE,
-         {{WM_WINDOWPOSCHANGING}, {WM_WINDOWPOSCHANGED}, {WM_MOVE, 0, MAKELPARAM(20, 30)}}},
+         {{WM_WINDOWPOSCHANGING, sent},
+          {WM_WINDOWPOSCHANGED, sent},
+          {WM_MOVE, sent, 0, MAKELPARAM(20, 30)}}},
         {"size",
          {10, 10, 90, 50},
          SWP_NOMOVE,
-         {{WM_WINDOWPOSCHANGING},
-          {WM_NCCALCSIZE, TRUE},
-          {WM_WINDOWPOSCHANGED},
-          {WM_SIZE, SIZE_RESTORED, MAKELPARAM(80, 40)}}},
+         {{WM_WINDOWPOSCHANGING, sent},
+          {WM_NCCALCSIZE, sent, TRUE},
+          {WM_WINDOWPOSCHANGED, sent},
+          {WM_SIZE, sent, SIZE_RESTORED, MAKELPARAM(80, 40)}}},
         {"move and size",
          {0, 0, 20, 20},
          0,
-         {{WM_WINDOWPOSCHANGING},
-          {WM_NCCALCSIZE, TRUE},
-          {WM_WINDOWPOSCHANGED},
-          {WM_MOVE},
-          {WM_SIZE}}},
-        {"nothing", Base, 0, {{WM_WINDOWPOSCHANGING}}},
+         {{WM_WINDOWPOSCHANGING, sent},
+          {WM_NCCALCSIZE, sent, TRUE},
+          {WM_WINDOWPOSCHANGED, sent},
+          {WM_MOVE, sent},
+          {WM_SIZE, sent}}},
+        {"nothing", Base, 0, {{WM_WINDOWPOSCHANGING, sent}}},
         {"frame changed",
          Base,
          0x37,
-         {{WM_WINDOWPOSCHANGING}, {WM_NCCALCSIZE, TRUE}, {WM_WINDOWPOSCHANGED}}},
+         {{WM_WINDOWPOSCHANGING, sent}, {WM_NCCALCSIZE, sent, TRUE}, {WM_WINDOWPOSCHANGED, sent}}},
     };
     for (const TCase& Case : Cases)
     {
@@ -174,9 +176,9 @@ TEST_F(WindowTreeTest, SetWindowPosSendsOnlyWhatChanged)
         MessageLog().clear();
         SetWindowPos(W, nullptr, Case.To.left, Case.To.top, Case.To.right - Case.To.left,
                      Case.To.bottom - Case.To.top, Case.Flags | SWP_NOZORDER);
-        ExpectMessages(Only(MessageLog(), {WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED,
-                                           WM_MOVE, WM_SIZE}),
-                       Case.Expected);
+        std::vector<TMsgRow> Rows = Case.Expected;
+        Rows.push_back({});
+        ExpectSequence(Rows.data(), Case.Name);
         DestroyWindow(W);
     }
 }
@@ -190,8 +192,15 @@ TEST_F(WindowTreeTest, VisibilityFollowsAncestors)
     EXPECT_FALSE(ShowWindow(Top, SW_SHOWNA));
     EXPECT_TRUE(IsWindowVisible(Inner));
     EXPECT_TRUE(ShowWindow(Top, SW_SHOWNA)) << "returns the previous visibility";
-    ExpectMessages(Only(MessageLog(), {WM_SHOWWINDOW}),
-                   {{WM_SHOWWINDOW, TRUE, 0, Top}}); // sent only on a change
+    // WM_SHOWWINDOW only for the change; the second show changes nothing.
+    const TMsgRow Shown[] = {
+        {WM_SHOWWINDOW, sent, TRUE, 0, Top},
+        {WM_WINDOWPOSCHANGING, sent, SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE},
+        {WM_WINDOWPOSCHANGED, sent,
+         SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER},
+        {WM_WINDOWPOSCHANGING, sent, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE},
+        {}};
+    ExpectSequence(Shown, "SW_SHOWNA twice");
 }
 
 TEST_F(WindowTreeTest, MaximizeMinimizeAndRestore)
@@ -205,7 +214,14 @@ TEST_F(WindowTreeTest, MaximizeMinimizeAndRestore)
     EXPECT_TRUE(IsZoomed(Top));
     EXPECT_EQ(R.left, Work.left - 4) << "the sizing frame lies beyond the work area";
     EXPECT_EQ(R.right, Work.right + 4);
-    ExpectMessages(Only(MessageLog(), {WM_SIZE}), {{WM_SIZE, SIZE_MAXIMIZED}});
+    const TMsgRow Maximized[] = {{WM_GETMINMAXINFO, sent},
+                                 {WM_WINDOWPOSCHANGING, sent, SWP_FRAMECHANGED},
+                                 {WM_NCCALCSIZE, sent, TRUE},
+                                 {WM_WINDOWPOSCHANGED, sent, SWP_FRAMECHANGED | SWP_NOZORDER},
+                                 {WM_MOVE, sent},
+                                 {WM_SIZE, sent, SIZE_MAXIMIZED},
+                                 {}};
+    ExpectSequence(Maximized, "SW_MAXIMIZE");
 
     ShowWindow(Top, SW_MINIMIZE);
     EXPECT_TRUE(IsIconic(Top));
@@ -217,6 +233,13 @@ TEST_F(WindowTreeTest, MaximizeMinimizeAndRestore)
     GetWindowRect(Top, &R);
     EXPECT_EQ(R.left, 10);
     EXPECT_EQ(R.bottom, 110);
-    ExpectMessages(Only(MessageLog(), {WM_SIZE}), {{WM_SIZE, SIZE_RESTORED, MAKELPARAM(192, 73)}});
+    const TMsgRow Restored[] = {{WM_WINDOWPOSCHANGING, sent, SWP_FRAMECHANGED},
+                                {WM_GETMINMAXINFO, sent},
+                                {WM_NCCALCSIZE, sent, TRUE},
+                                {WM_WINDOWPOSCHANGED, sent, SWP_FRAMECHANGED | SWP_NOZORDER},
+                                {WM_MOVE, sent},
+                                {WM_SIZE, sent, SIZE_RESTORED, MAKELPARAM(192, 73)},
+                                {}};
+    ExpectSequence(Restored, "SW_RESTORE");
 }
 } // namespace
