@@ -284,6 +284,10 @@ TEST_F(CliFixture, FaultsGiveTheDocumentedExitCodes)
         // room for a loaded machine or a sanitizer build.
         if (Case.Fault != ModuleFault::Silent)
             Arguments.insert(Arguments.end(), {"--timeout", "15000"});
+        // A module that answers twice would have its read's second answer
+        // race the write that follows; the write alone shows the fault.
+        if (Case.Fault == ModuleFault::Duplicate && std::string(Case.Command) == "write")
+            Arguments.push_back("--from-defaults");
         const ProcessResult Result = Cli(Arguments);
         EXPECT_EQ(Result.ExitCode, Case.Exit)
             << ModuleFaultName(Case.Fault) << " " << Case.Command << "\n"
