@@ -63,11 +63,12 @@ tool_pid=$!
 id=$(timeout 15 xdotool search --sync --name "NOVLA TOOL" | head -1)
 [[ -n "$id" ]] || fail "the window did not appear"
 eval "$(xdotool getwindowgeometry --shell "$id")"
-# The client area (393 x 322) sits inside the frame, whose sides and bottom
-# are equally wide.
+# The client area (393 x 342, the skinned title bar included) sits inside
+# the frame, whose sides and bottom are equally wide; control positions are
+# taken from its top-left corner.
 border=$(((WIDTH - 393) / 2))
 cx=$((X + border))
-cy=$((Y + HEIGHT - 322 - border))
+cy=$((Y + HEIGHT - 342 - border))
 
 shot() {
     # The window a moment after the step, once it has painted.
