@@ -23,7 +23,12 @@ targets=(Inflate ZipArchive Sk2)
 sources=(platform/gfx/*.cpp tools/skin-writer/DeflateEncoder.cpp tools/skin-writer/Sk2Writer.cpp
     tools/skin-writer/ZipWriter.cpp)
 for source in skinfiles/*.cpp; do
-    [[ "$source" == skinfiles/SUI2SkinReader.cpp ]] || sources+=("$source")
+    # The file-theme components need the whole framework; the fuzzed parsers do not.
+    case "$source" in
+    skinfiles/SUI2SkinReader.cpp | skinfiles/SUIFileThemeMgr.cpp | skinfiles/SUISkinFileTheme.cpp | \
+        skinfiles/SUIBuiltInFileTheme.cpp) ;;
+    *) sources+=("$source") ;;
+    esac
 done
 objects=()
 for source in "${sources[@]}"; do
