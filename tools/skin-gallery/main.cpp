@@ -126,12 +126,7 @@ void BuildWindow(TForm* Form, TsuiUIStyle Style, TsuiSkinFileTheme* Theme, bool 
         Top += Height;
     }
     Menu = WithMenu ? BuildMenu(Form, Style) : nullptr;
-    if (Theme)
-    {
-        ApplyGalleryTheme(Form, Theme);
-        if (const TColor Back = Theme->GetColor(SKIN2_FORMCOLOR); Back != TColor(-1))
-            Skin->SetColor(Back);
-    }
+    if (Theme) ApplyGalleryTheme(Form, Theme);
     Form->SetClientWidth(GalleryWidth);
     Form->SetClientHeight(Top);
     Skin->SetCaption("Skinned controls - " +
