@@ -5,8 +5,9 @@
 # values, the archive packed by Info-ZIP zip). In each, every skinned
 # control, the skinned frame and the title show pixels that are computed
 # from the skin's own colours and pictures, read back from the skin file
-# with skin-dump --json and --extract. A skin that cannot be read leaves
-# the built-in look with one line on standard error.
+# with skin-dump --json and --extract. Each built-in style gives its own
+# skinned window; a skin that cannot be read leaves the built-in look with
+# one line on standard error.
 set -euo pipefail
 
 build="${NOVLA_BUILD:-build/default}"
@@ -203,6 +204,16 @@ EOF
 
 check_skin sample "$sample"
 check_skin standard "$standard"
+
+# Each built-in style: a skinned window with its title bar, each its own look.
+for style in MacOS WinXP DeepBlue Protein BlueGlass; do
+    "$gallery" --style "$style" --headless --landmarks --screenshot "$work/$style.png" \
+        >"$work/$style.marks" || fail "skin-gallery --style $style failed"
+    read -r _ _ bar_top _ bar_bottom < <(grep '^titlebar ' "$work/$style.marks")
+    (( bar_bottom - bar_top >= 18 )) || fail "$style: the title bar is $((bar_bottom - bar_top)) rows high"
+done
+[[ $(md5sum "$work"/{MacOS,WinXP,DeepBlue,Protein,BlueGlass}.png | cut -d' ' -f1 | sort -u | wc -l) == 5 ]] ||
+    fail "two built-in styles give one picture"
 
 # A skin that cannot be read: the built-in look, one line naming the file.
 "$gallery" --skin "$work/missing.skin" --headless --screenshot "$work/missing.png" \
