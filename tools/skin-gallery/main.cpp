@@ -5,8 +5,9 @@
 // file's extension). --show-menu opens a skinned popup menu over the
 // window for the picture; --drop-combo drops the first enabled combo box.
 // --landmarks prints the screen rectangle of the window ("window L T R B"),
-// its title bar ("titlebar ...") and every named control ("NAME ...") once
-// the window is shown, for checks.
+// its title bar ("titlebar ..."), the point the menu opens at ("menu X Y")
+// and every named control ("NAME L T R B") once the window is shown, for
+// checks.
 #include "GalleryLook.h"
 #include "GallerySection.h"
 
@@ -92,12 +93,13 @@ RECT ScreenRect(const TControl* Control)
     return R;
 }
 
-void PrintLandmarks(TForm* Form, TsuiForm* Skin)
+void PrintLandmarks(TForm* Form, TsuiForm* Skin, TPoint MenuAt)
 {
     RECT R{};
     GetWindowRect(Form->Handle(), &R);
     PrintRect("window", R);
     PrintRect("titlebar", ScreenRect(Skin->TitleBar()));
+    std::printf("menu %d %d\n", MenuAt.X, MenuAt.Y);
     for (int I = 0; I < Form->ComponentCount(); ++I)
         if (auto* Control = dynamic_cast<TControl*>(Form->Components(I));
             Control && !Control->Name().empty() && Control->Visible())
@@ -184,7 +186,7 @@ int main(int Argc, char** Argv)
         [&](TDemoRunner& R)
         {
             auto* Form = new TForm(Application);
-            Form->SetBorderStyle(bsSizeable);
+            Form->SetBorderStyle(bsSingle);
             Form->SetBounds(20, 20, GalleryWidth + 16, 100);
             TsuiSkinFileTheme* Theme = nullptr;
             if (auto File = Options.Value("--skin"))
@@ -200,20 +202,16 @@ int main(int Argc, char** Argv)
             BuildWindow(Form, Style, Theme, Options.Has("--show-menu"), Menu);
             Form->Show();
             Application->ProcessMessages();
+            const TPoint MenuAt = Form->ClientToScreen({GalleryWidth / 3, 60});
             if (Options.Has("--landmarks"))
-                PrintLandmarks(Form, static_cast<TsuiForm*>(Form->FindComponent("SkinForm")));
+                PrintLandmarks(Form, static_cast<TsuiForm*>(Form->FindComponent("SkinForm")),
+                               MenuAt);
             if (Options.Has("--drop-combo"))
                 if (TsuiComboBox* Combo = FirstEnabledCombo(Form))
                 {
                     Combo->SetDroppedDown(true);
                     Application->ProcessMessages();
                 }
-            if (Menu)
-                R.ShootWithMenuOpen(Form,
-                                    [&]
-                                    {
-                                        TPoint At = Form->ClientToScreen({GalleryWidth / 3, 60});
-                                        Menu->Popup(At.X, At.Y);
-                                    });
+            if (Menu) R.ShootWithMenuOpen(Form, [&] { Menu->Popup(MenuAt.X, MenuAt.Y); });
         });
 }
