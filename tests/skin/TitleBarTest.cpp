@@ -59,13 +59,19 @@ TEST_F(SkinnedWindow, DraggingTheBarMovesTheWindow)
         const char* What;
         int X, Y;
         TRawInput::TButton Button;
-        bool Moves;
+        int UpX, UpY; // the release, from the press
+        int Dx, Dy;   // how far the window moves
     };
     const int W = Bar->Width();
+    const auto Left = TRawInput::TButton::Left, Right = TRawInput::TButton::Right;
+    // The pointer moves by (30, 20); a display may report no motion for the
+    // rest of the way, so the release counts too.
     const Case Cases[] = {
-        {"bar", 200, 10, TRawInput::TButton::Left, true},
-        {"right button", 200, 10, TRawInput::TButton::Right, false},
-        {"close button", W - 10, 8, TRawInput::TButton::Left, false},
+        {"bar", 200, 10, Left, 30, 20, 30, 20},
+        {"bar, released further on", 200, 10, Left, 60, 40, 60, 40},
+        {"right button", 200, 10, Right, 30, 20, 0, 0},
+        {"close button", W - 10, 8, Left, 30, 20, 0, 0},
+        {"icon", 8, 8, Left, 30, 20, 0, 0},
     };
     for (const Case& C : Cases)
     {
@@ -74,15 +80,16 @@ TEST_F(SkinnedWindow, DraggingTheBarMovesTheWindow)
         POINT P = OnBar(C.X, C.Y);
         FDesktop.MouseDown(P.x, P.y, C.Button);
         FDesktop.MouseMove(P.x + 30, P.y + 20);
-        FDesktop.MouseUp(P.x + 30, P.y + 20, C.Button);
+        FDesktop.MouseUp(P.x + C.UpX, P.y + C.UpY, C.Button);
         FDesktop.Pump();
         const RECT After = WindowRect();
-        EXPECT_EQ(After.left - Before.left, C.Moves ? 30 : 0) << C.What;
-        EXPECT_EQ(After.top - Before.top, C.Moves ? 20 : 0) << C.What;
+        EXPECT_EQ(After.left - Before.left, C.Dx) << C.What;
+        EXPECT_EQ(After.top - Before.top, C.Dy) << C.What;
         // The drag gave the capture back to the window system; the
         // framework must not think the bar still holds the mouse.
         EXPECT_EQ(TControl::CaptureControl(), nullptr) << C.What;
-        if (C.Button == TRawInput::TButton::Right)
+        EXPECT_EQ(TMenuLoop::Current(), nullptr) << C.What << ": no menu";
+        if (C.Button == Right)
         {
             HoverBar(200, 40);
             FDesktop.Pump();
