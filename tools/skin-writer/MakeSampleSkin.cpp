@@ -1,6 +1,7 @@
 // make-sample-skin DIR: writes the sample skin "Slate" as DIR/novla-sample.skin
 // (deflated) and DIR/novla-sample-encrypted.skin (deflated and encrypted with
-// the sample password "novla-sample").
+// the sample password "novla-sample"), and its variant with rounded corners
+// and a shaped window as DIR/novla-sample-rounded.skin.
 
 #include "tools/skin-writer/SampleSkin.h"
 #include "tools/skin-writer/ZipWriter.h"
@@ -38,8 +39,12 @@ int main(int argc, char** argv)
     Options.Password = SampleSkinPassword;
     Sealed.AddMember("SKINDATA.SK2", Database, Options);
 
+    TZipWriter Rounded;
+    Rounded.AddMember("SKINDATA.SK2", BuildRoundedSampleSkinDatabase());
+
     for (const auto& [Name, Archive] : {std::pair{"/novla-sample.skin", &Plain},
-                                        std::pair{"/novla-sample-encrypted.skin", &Sealed}})
+                                        std::pair{"/novla-sample-encrypted.skin", &Sealed},
+                                        std::pair{"/novla-sample-rounded.skin", &Rounded}})
     {
         if (!WriteFile(Dir + Name, Archive->Build()))
         {
