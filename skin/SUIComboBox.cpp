@@ -212,9 +212,22 @@ template <class TBase> void TsuiComboBoxSkin<TBase>::CMEnabledChanged(TMessage& 
     this->Invalidate();
 }
 
+template <class TBase> bool TsuiDroppedComboBoxSkin<TBase>::DroppedDown() const
+{
+    return this->HandleAllocated() && SendMessage(this->Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+template <class TBase> void TsuiDroppedComboBoxSkin<TBase>::SetDroppedDown(bool Value)
+{
+    this->Perform(CB_SHOWDROPDOWN, Value ? 1 : 0);
+    if (this->HandleAllocated()) InvalidateRect(this->Handle(), nullptr, TRUE);
+}
+
 template class TsuiComboBoxSkin<TCustomComboBox>;
 template class TsuiComboBoxSkin<TDriveComboBox>;
 template class TsuiComboBoxSkin<TFilterComboBox>;
+template class TsuiDroppedComboBoxSkin<TDriveComboBox>;
+template class TsuiDroppedComboBoxSkin<TFilterComboBox>;
 
 // Classes ----------------------------------------------------------------
 
@@ -234,15 +247,12 @@ template <class T> TClassBuilder<T>& SkinProperties(TClassBuilder<T>& B)
         .NoDefault();
 }
 
-bool AskDropped(const TWinControl& Combo)
+// The class of a skinned combo box that publishes DroppedDown.
+template <class T> TClassInfo DroppedComboClass(const char* Name, const TClassInfo* Parent)
 {
-    return Combo.HandleAllocated() && SendMessage(Combo.Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
-}
-
-template <class T> void ShowDropped(T& Combo, bool Value)
-{
-    Combo.Perform(CB_SHOWDROPDOWN, Value ? 1 : 0);
-    if (Combo.HandleAllocated()) InvalidateRect(Combo.Handle(), nullptr, TRUE);
+    TClassBuilder<T> B(Name, Parent);
+    SkinProperties(B).Boolean("DroppedDown", &T::DroppedDown, &T::SetDroppedDown).Stored(false);
+    return B.Build();
 }
 } // namespace
 
@@ -294,15 +304,8 @@ const TClassInfo& TsuiComboBox::StaticClass()
 
 const TClassInfo& TsuiDriveComboBox::StaticClass()
 {
-    static const TClassInfo Info = []
-    {
-        TClassBuilder<TsuiDriveComboBox> B("TsuiDriveComboBox", &TDriveComboBox::StaticClass());
-        SkinProperties(B)
-            .Boolean("DroppedDown", &TsuiDriveComboBox::DroppedDown,
-                     &TsuiDriveComboBox::SetDroppedDown)
-            .Stored(false);
-        return B.Build();
-    }();
+    static const TClassInfo Info =
+        DroppedComboClass<TsuiDriveComboBox>("TsuiDriveComboBox", &TDriveComboBox::StaticClass());
     return Info;
 }
 
@@ -312,27 +315,10 @@ const TMessageMap& TsuiDriveComboBox::StaticMessages()
     return Map;
 }
 
-bool TsuiDriveComboBox::DroppedDown() const
-{
-    return AskDropped(*this);
-}
-
-void TsuiDriveComboBox::SetDroppedDown(bool Value)
-{
-    ShowDropped(*this, Value);
-}
-
 const TClassInfo& TsuiFilterComboBox::StaticClass()
 {
-    static const TClassInfo Info = []
-    {
-        TClassBuilder<TsuiFilterComboBox> B("TsuiFilterComboBox", &TFilterComboBox::StaticClass());
-        SkinProperties(B)
-            .Boolean("DroppedDown", &TsuiFilterComboBox::DroppedDown,
-                     &TsuiFilterComboBox::SetDroppedDown)
-            .Stored(false);
-        return B.Build();
-    }();
+    static const TClassInfo Info = DroppedComboClass<TsuiFilterComboBox>(
+        "TsuiFilterComboBox", &TFilterComboBox::StaticClass());
     return Info;
 }
 
@@ -340,14 +326,4 @@ const TMessageMap& TsuiFilterComboBox::StaticMessages()
 {
     static const TMessageMap Map = SkinMessages(&TFilterComboBox::StaticMessages());
     return Map;
-}
-
-bool TsuiFilterComboBox::DroppedDown() const
-{
-    return AskDropped(*this);
-}
-
-void TsuiFilterComboBox::SetDroppedDown(bool Value)
-{
-    ShowDropped(*this, Value);
 }

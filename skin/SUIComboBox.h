@@ -93,17 +93,13 @@ class TsuiComboBox : public TsuiCustomComboBox
     const TClassInfo& ClassInfo() const override { return StaticClass(); }
 };
 
-// The skinned drive and filter combo boxes publish DroppedDown: reading
-// asks the window (CB_GETDROPPEDSTATE), writing shows or hides the list
-// (CB_SHOWDROPDOWN) and repaints.
-class TsuiDriveComboBox : public TsuiComboBoxSkin<TDriveComboBox>
+// A skinned combo box (TBase: the drive or the filter combo box) that
+// publishes DroppedDown: reading asks the window (CB_GETDROPPEDSTATE),
+// writing shows or hides the list (CB_SHOWDROPDOWN) and repaints.
+template <class TBase> class TsuiDroppedComboBoxSkin : public TsuiComboBoxSkin<TBase>
 {
   public:
-    using TsuiComboBoxSkin::TsuiComboBoxSkin;
-    static const TClassInfo& StaticClass();
-    const TClassInfo& ClassInfo() const override { return StaticClass(); }
-    static const TMessageMap& StaticMessages();
-    const TMessageMap& Messages() const override { return StaticMessages(); }
+    using TsuiComboBoxSkin<TBase>::TsuiComboBoxSkin;
 
     bool DroppedDown() const;
     void SetDroppedDown(bool Value);
@@ -113,19 +109,22 @@ class TsuiDriveComboBox : public TsuiComboBoxSkin<TDriveComboBox>
     bool SimpleUnpainted() const override { return false; }
 };
 
-class TsuiFilterComboBox : public TsuiComboBoxSkin<TFilterComboBox>
+class TsuiDriveComboBox : public TsuiDroppedComboBoxSkin<TDriveComboBox>
 {
   public:
-    using TsuiComboBoxSkin::TsuiComboBoxSkin;
+    using TsuiDroppedComboBoxSkin::TsuiDroppedComboBoxSkin;
     static const TClassInfo& StaticClass();
     const TClassInfo& ClassInfo() const override { return StaticClass(); }
     static const TMessageMap& StaticMessages();
     const TMessageMap& Messages() const override { return StaticMessages(); }
+};
 
-    bool DroppedDown() const;
-    void SetDroppedDown(bool Value);
-
-  protected:
-    bool ListDropped() override { return DroppedDown(); }
-    bool SimpleUnpainted() const override { return false; }
+class TsuiFilterComboBox : public TsuiDroppedComboBoxSkin<TFilterComboBox>
+{
+  public:
+    using TsuiDroppedComboBoxSkin::TsuiDroppedComboBoxSkin;
+    static const TClassInfo& StaticClass();
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+    static const TMessageMap& StaticMessages();
+    const TMessageMap& Messages() const override { return StaticMessages(); }
 };

@@ -7,10 +7,12 @@
 #include "framework/graphics/Picture.h"
 #include "platform/gfx/Region.h"
 #include "platform/win/WinApi.h"
+#include "skin/Gradients.h"
 #include "skin/SUIFileTheme.h"
 #include "skin/SUIStyleApply.h"
 #include "skin/SUITitleBarPopupMenu.h"
 #include "skin/SkinWindows.h"
+#include "skin/SpitDraw.h"
 
 #include <algorithm>
 
@@ -113,6 +115,8 @@ TsuiForm::TsuiForm(TComponent* AOwner) : TCustomPanel(AOwner)
     FFrameBottom = SaneFrame(Window.bottom - (Origin.y + Client.bottom));
     FFrameLeft = SaneFrame(Origin.x - Window.left);
 
+    FBottomImage = std::make_unique<TBitmap>();
+    FBottomImage->SetPixelFormat(pf24bit);
     FOwnerForm->TWinControl::SetBorderWidth(0);
     FNormalBounds = FOwnerForm->BoundsRect();
     FStartMaximized = FOwnerForm->WindowState() == wsMaximized;
@@ -228,10 +232,22 @@ void TsuiForm::NewParentWndProc(TMessage& Message)
             const int L = std::max(4, FFrameLeft), B = std::max(4, FFrameBottom);
             const int BW = FBorderWidth;
             RECT& R = Params->rgrc[0];
-            R.left = Pos.x + 4 - L;
-            R.right = Pos.x + Pos.cx + L - 4;
+            // The skin's borders widen the frame; it stays at least 4 wide.
+            if (FSkinLeft == 0)
+            {
+                R.left = Pos.x + 4 - L;
+                R.right = Pos.x + Pos.cx + L - 4;
+            }
+            else
+            {
+                R.left = Pos.x + std::max(FSkinLeft, 4) - L + 1;
+                R.right = Pos.x + Pos.cx - std::max(FSkinRight, 4) + L - 1;
+            }
             R.top = Pos.y + 4 - B;
-            R.bottom = BW == 3 ? Pos.y + Pos.cy + B - 4 : Pos.y + Pos.cy + B - BW - 2;
+            if (FSkinBottom != 0)
+                R.bottom = Pos.y + Pos.cy - std::max(FSkinBottom, 4) + B - 1;
+            else
+                R.bottom = BW == 3 ? Pos.y + Pos.cy + B - 4 : Pos.y + Pos.cy + B - BW - 2;
             Params->rgrc[1] = R;
         }
         FOldWndProc(Message);
@@ -349,6 +365,13 @@ void TsuiForm::PaintFormBorder()
     RECT WR{};
     GetWindowRect(Owner, &WR);
     const int W = WR.right - WR.left, H = WR.bottom - WR.top;
+    if (UsingSkin())
+    {
+        PaintSkinBorder(C, W, H);
+        C.SetHandle(nullptr);
+        ReleaseDC(Owner, Dc);
+        return;
+    }
     const int BW = FBorderWidth, TH = GetTitleBarHeight(), MH = GetMenuBarHeight();
     auto Fill = [&](TRect R, TColor Color)
     {
@@ -423,6 +446,11 @@ void TsuiForm::RegionWindow()
     RECT WR{};
     GetWindowRect(Owner, &WR);
     const int W = WR.right - WR.left, H = WR.bottom - WR.top;
+    if (UsingSkin())
+    {
+        RegionFromSkin(W, H);
+        return;
+    }
     const int M = H / 2;
     // Corners larger than the halves they round are clamped to them.
     const int C = std::clamp(RoundCorner(), 0, std::min(W, M) / 2);
@@ -489,11 +517,16 @@ void TsuiForm::SetUIStyle(TsuiUIStyle Value)
         SetColor(GetInsideThemeColor(Style, SUI_ITEM_FORM_COLOR));
         FMenuBarColor = FMenuBarToColor = Color();
         SetRoundCorner(GetInsideThemeInt(Style, SUI_ITEM_FORM_ROUNDCORNER));
+        FTitleRegion = FBottomRegion = false;
     }
+    else
+        ReadFileTheme();
     if (FTitleBar)
     {
         FTitleBar->SetFileTheme(FFileTheme);
         FTitleBar->SetUIStyle(FUIStyle);
+        // The skin's title picture is what the region is scanned from.
+        if (Style == FromThemeFile) FTitleBar->ForcePaint();
     }
     if (FUIStyleAutoUpdateSub) ContainerApplyUIStyle(this, FUIStyle, FFileTheme);
     FrameChanged();
@@ -596,4 +629,216 @@ void TsuiForm::SetInactiveCaptionColor(TColor Value)
 void TsuiForm::AddHelpButton()
 {
     if (FTitleBar) FTitleBar->AddHelpBtn();
+}
+
+// File themes ----------------------------------------------------------------
+
+bool TsuiForm::UsingSkin() const
+{
+    TsuiUIStyle Style;
+    return UsingFileTheme(FFileTheme, FUIStyle, Style);
+}
+
+TColor TsuiForm::SkinColor(Tsk2SkinColorElement Element, TColor Fallback) const
+{
+    // A skin without the element answers -1, which is no colour at all.
+    const TColor Value = FFileTheme ? FFileTheme->GetColor(Element) : TColor(-1);
+    return Value == TColor(-1) ? Fallback : Value;
+}
+
+void TsuiForm::ReadFileTheme()
+{
+    const TsuiFileTheme& Theme = *FFileTheme;
+    SetColor(SkinColor(SKIN2_FORMCOLOR, Color()));
+    FMenuBarColor = SkinColor(SKIN2_MENUBARSTARTCOLOR, Color());
+    FMenuBarToColor = SkinColor(SKIN2_MENUBARENDCOLOR, Color());
+    const TBitmap* Left = Theme.GetBitmap(SKIN2_FORMLEFTBORDER);
+    const TBitmap* Right = Theme.GetBitmap(SKIN2_FORMRIGHTBORDER);
+    const TBitmap* Bottom = Theme.GetBitmap(SKIN2_FORMBOTTOMBORDER1);
+    FSkinLeft = Left ? Left->Width() : 0;
+    FSkinRight = Right ? Right->Width() : 0;
+    FSkinBottom = Bottom ? Bottom->Height() : 0;
+    FRegionTransColor = SkinColor(SKIN2_TRANSCOLOR, TColor(0xFF00FF));
+    FTitleRegion = Theme.GetBool(SKIN2_TITLEBARNEEDREGION);
+    FBottomRegion = Theme.GetBool(SKIN2_BOTTOMBORDERNEEDREGION);
+    FTitleRegionMinY = Theme.GetInt(SKIN2_TITLEBARREGIONMINY);
+    FTitleRegionMaxY = Theme.GetInt(SKIN2_TITLEBARREGIONMAXY);
+    FBottomRegionMinY = Theme.GetInt(SKIN2_BOTTOMREGIONMINY);
+    FBottomRegionMaxY = Theme.GetInt(SKIN2_BOTTOMREGIONMAXY);
+}
+
+void TsuiForm::ComposeBottomImage(int W)
+{
+    const TsuiFileTheme& Theme = *FFileTheme;
+    const TBitmap* B1 = Theme.GetBitmap(SKIN2_FORMBOTTOMBORDER1);
+    if (!B1 || W <= 0)
+    {
+        FBottomImage->SetSize(0, 0);
+        return;
+    }
+    FBottomImage->SetSize(W, B1->Height());
+    TCanvas& C = *FBottomImage->Canvas();
+    C.Brush()->SetColor(SkinColor(SKIN2_FORMCOLOR, Color()));
+    C.FillRect({0, 0, W, B1->Height()});
+    if (Theme.GetBool(SKIN2_BOTTOMBORDERTHREESECT))
+    {
+        const TBitmap* B2 = Theme.GetBitmap(SKIN2_FORMBOTTOMBORDER2);
+        const TBitmap* B3 = Theme.GetBitmap(SKIN2_FORMBOTTOMBORDER3);
+        const int Right = B3 ? W - B3->Width() : W;
+        if (B2 && Right > B1->Width()) C.StretchDraw({B1->Width(), 0, Right, B1->Height()}, B2);
+        C.Draw(0, 0, B1);
+        if (B3) C.Draw(Right, 0, B3);
+    }
+    else
+        SpitDrawHorizontal2(B1, &C, {0, 0, W, B1->Height()}, false, FRegionTransColor);
+}
+
+void TsuiForm::PaintSkinBorder(TCanvas& C, int W, int H)
+{
+    const TsuiFileTheme& Theme = *FFileTheme;
+    const TColor FormColor = SkinColor(SKIN2_FORMCOLOR, Color());
+    const int FrameL = std::max(FSkinLeft, 4), FrameR = std::max(FSkinRight, 4);
+    const int T = GetTitleBarHeight();
+    auto Fill = [&](TRect R, TColor Color)
+    {
+        R = ClampTo(R, W, H);
+        if (R.Width() <= 0 || R.Height() <= 0) return;
+        C.Brush()->SetColor(Color);
+        C.FillRect(R);
+    };
+    // Beside a menu bar the frame continues the bar's background.
+    auto MenuBarPiece = [&](TRect R)
+    {
+        R = ClampTo(R, W, H);
+        if (R.Width() <= 0 || R.Height() <= 0) return;
+        if (FMenuBarColor != FMenuBarToColor)
+            DrawHorizontalGradient(&C, R, FMenuBarColor, FMenuBarToColor);
+        else
+            Fill(R, FMenuBarColor);
+    };
+
+    if (TitleBarVisible() && FTitleBar->CanPaint())
+    {
+        TBitmap* I = nullptr;
+        FTitleBar->GetTitleImage(-2, I);
+        if (I && !I->Empty())
+        {
+            const TCanvas& Src = *I->Canvas();
+            const int Ih = I->Height(), Iw = I->Width();
+            C.CopyRect({0, 0, FrameL, Ih}, Src, {0, 0, FrameL, Ih});
+            C.CopyRect({0, 0, Iw, 3}, Src, {0, 0, Iw, 3});
+            C.CopyRect({W - FrameR, 0, W, Ih}, Src, {Iw - FrameR, 0, Iw, Ih});
+        }
+    }
+
+    const int Bottom = H - FSkinBottom;
+    const int MenuTop = TitleBarVisible() ? FTitleBar->Height() + 3 : 0;
+    const int MH = GetMenuBarHeight();
+    if (const TBitmap* Left = Theme.GetBitmap(SKIN2_FORMLEFTBORDER))
+        C.StretchDraw({0, T, FSkinLeft, Bottom}, Left);
+    if (FSkinLeft < 4)
+    {
+        Fill({FSkinLeft, T, 4, Bottom}, FormColor);
+        if (MH > 0) MenuBarPiece({FSkinLeft, MenuTop, 4, MenuTop + MH});
+    }
+    if (const TBitmap* Right = Theme.GetBitmap(SKIN2_FORMRIGHTBORDER))
+        C.StretchDraw({W - FSkinRight, T, W, Bottom}, Right);
+    if (FSkinRight < 4)
+    {
+        Fill({W - 4, T, W - FSkinRight, Bottom}, FormColor);
+        if (MH > 0) MenuBarPiece({W - 4, MenuTop, W - FSkinRight, MenuTop + MH});
+    }
+
+    ComposeBottomImage(W);
+    if (!FBottomImage->Empty())
+    {
+        if (FBottomRegion)
+        {
+            // What the region leaves out is never seen; the rest of the
+            // transparent pixels show the form's colour.
+            TBitmap Laid;
+            Laid.SetSize(W, FBottomImage->Height());
+            Laid.Canvas()->Brush()->SetColor(FormColor);
+            Laid.Canvas()->FillRect({0, 0, W, FBottomImage->Height()});
+            TBitmap Keyed;
+            Keyed.Assign(FBottomImage.get());
+            Keyed.SetTransparentColor(FRegionTransColor);
+            Keyed.SetTransparent(true);
+            Laid.Canvas()->Draw(0, 0, &Keyed);
+            C.Draw(0, Bottom, &Laid);
+        }
+        else
+            C.Draw(0, Bottom, FBottomImage.get());
+    }
+    if (FSkinBottom < 4) Fill({FSkinLeft, H - 4, W - FSkinRight, Bottom}, FormColor);
+}
+
+namespace
+{
+// Adds to Region every run of pixels of Image's rows First..Last - 1 whose
+// colour is not Key, moved down by Dy and cut at Width.
+void AddOpaqueRuns(TRegion& Region, const TBitmap& Image, TColor Key, int First, int Last, int Dy,
+                   int Width)
+{
+    const uint32_t KeyPixel = PixelFromColor(Key) | 0xFF000000u;
+    const int W = std::min(Image.Width(), Width);
+    std::vector<TRect> Runs;
+    for (int Y = First; Y < Last; ++Y)
+    {
+        const uint32_t* Row = Image.ScanLine(Y);
+        int X = 0;
+        while (X < W)
+        {
+            while (X < W && (Row[X] | 0xFF000000u) == KeyPixel)
+                ++X;
+            const int Start = X;
+            while (X < W && (Row[X] | 0xFF000000u) != KeyPixel)
+                ++X;
+            if (X > Start) Runs.push_back({Start, Y + Dy, X, Y + Dy + 1});
+        }
+    }
+    Region.Union(TRegion::FromRects(Runs));
+}
+
+// The part of a window W wide that a picture's rows give, the picture lying
+// at Dy: whole rows above MinY, the opaque pixels of rows MinY..MaxY, whole
+// rows below. The rows come from a skin: they are held to the picture.
+void AddPictureRegion(TRegion& Region, const TBitmap& Image, TColor Key, int MinY, int MaxY, int Dy,
+                      int W)
+{
+    const int H = Image.Height();
+    const int First = std::clamp(MinY, 0, H);
+    const int End = MinY >= MaxY ? H : std::clamp(MaxY + 1, First, H);
+    if (First >= 1) Region.Union(TRegion(TRect{0, Dy, W, Dy + First}));
+    AddOpaqueRuns(Region, Image, Key, First, End, Dy, W);
+    if (End < H) Region.Union(TRegion(TRect{0, Dy + End, W, Dy + H}));
+}
+} // namespace
+
+void TsuiForm::RegionFromSkin(int W, int H)
+{
+    HWND Owner = FOwnerForm->Handle();
+    TRegion Region(TRect{0, 0, W, H});
+    TBitmap* Title = nullptr;
+    if (FTitleRegion && TitleBarVisible())
+    {
+        FTitleBar->ForcePaint();
+        FTitleBar->GetTitleImage(-1, Title);
+    }
+    if (FBottomRegion) ComposeBottomImage(W);
+    const bool ShapeTitle = Title && !Title->Empty();
+    const bool ShapeBottom = FBottomRegion && !FBottomImage->Empty();
+    if (ShapeTitle || ShapeBottom)
+    {
+        const int Top = ShapeTitle ? Title->Height() : 0;
+        const int Low = ShapeBottom ? FBottomImage->Height() : 0;
+        Region = TRegion(TRect{0, Top, W, std::max(H - Low, Top)});
+        if (ShapeTitle)
+            AddPictureRegion(Region, *Title, FRegionTransColor, FTitleRegionMinY, FTitleRegionMaxY,
+                             0, W);
+        if (ShapeBottom)
+            AddPictureRegion(Region, *FBottomImage, FRegionTransColor, FBottomRegionMinY,
+                             FBottomRegionMaxY, H - Low, W);
+    }
+    SetWindowRgn(Owner, &Region, TRUE);
 }

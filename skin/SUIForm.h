@@ -2,12 +2,14 @@
 
 #include "framework/controls/CustomForm.h"
 #include "framework/controls/CustomPanel.h"
+#include "skin/SUI2Define.h"
 #include "skin/SUITitleBar.h"
 
 #include <functional>
 #include <memory>
 
 class TApplicationEvents;
+class TBitmap;
 class TsuiFileTheme;
 
 // A panel that gives its owner form a skinned frame: it takes the owner's
@@ -17,8 +19,9 @@ class TsuiFileTheme;
 // with the window and reports activation to the title bar. On anything but
 // a form it stays an ordinary panel.
 //
-// The built-in styles are drawn here; a file theme's frame and a menu bar
-// under the title bar are not drawn by this class.
+// In a file theme the frame comes from the skin's border pictures, and the
+// window region leaves out the pixels of the skin's transparent colour in
+// the rows of the title and bottom pictures the skin names.
 class TsuiForm : public TCustomPanel
 {
   public:
@@ -88,6 +91,10 @@ class TsuiForm : public TCustomPanel
     int FrameWidth() const;
     int FrameLeft() const { return FFrameLeft; }
     int FrameBottom() const { return FFrameBottom; }
+    // The file theme's border sizes (0 in the built-in styles).
+    int SkinLeft() const { return FSkinLeft; }
+    int SkinRight() const { return FSkinRight; }
+    int SkinBottom() const { return FSkinBottom; }
 
     void PaintFormBorder();
     void RegionWindow();
@@ -109,6 +116,14 @@ class TsuiForm : public TCustomPanel
     void Detach();
     void FrameChanged();
     void SizeChanged();
+    // The file-theme part of SetUIStyle that comes before the title bar.
+    void ReadFileTheme();
+    // A colour of the file theme, or Fallback when the skin lacks it.
+    TColor SkinColor(Tsk2SkinColorElement Element, TColor Fallback) const;
+    bool UsingSkin() const;
+    void PaintSkinBorder(TCanvas& C, int W, int H);
+    void ComposeBottomImage(int W);
+    void RegionFromSkin(int W, int H);
 
     TsuiTitleBar* FTitleBar = nullptr; // owned as a component
     std::function<void(TMessage&)> FOldWndProc;
@@ -117,7 +132,14 @@ class TsuiForm : public TCustomPanel
     int FSkinLeft = 0;
     int FFrameLeft = 3;
     int FSkinRight = 0;
+    std::unique_ptr<TBitmap> FBottomImage;
     TColor FRegionTransColor = TColor(0xFF00FF);
+    bool FTitleRegion = false;
+    bool FBottomRegion = false;
+    int FTitleRegionMinY = 0;
+    int FTitleRegionMaxY = 0;
+    int FBottomRegionMinY = 0;
+    int FBottomRegionMaxY = 0;
     TBorderStyle FOrigBorderStyle = bsSizeable;
     TCustomForm* FOwnerForm = nullptr;
     TColor FBorderColor = clBlack;

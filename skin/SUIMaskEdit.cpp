@@ -1,22 +1,14 @@
 #include "skin/SUIMaskEdit.h"
 
-#include "framework/PropertyRegistry.h"
-#include "platform/win/WinApi.h"
-#include "skin/ControlBorder.h"
-#include "skin/SUIEdit.h"
 #include "skin/SUIFileTheme.h"
-#include "skin/SUIStyleApply.h"
 
 const TClassInfo& TsuiMaskEdit::StaticClass()
 {
-    using T = TsuiMaskEdit;
-    static const TClassInfo Info =
-        TClassBuilder<T>("TsuiMaskEdit", &TCustomMaskEdit::StaticClass())
-            .Component("FileTheme", &T::FileTheme, &T::SetFileTheme)
-            .Enum("UIStyle", &T::UIStyle, &T::SetUIStyle, UIStyleNames())
-            .NoDefault()
-            .Color("BorderColor", &T::BorderColor, &T::SetBorderColor)
-            .NoDefault()
+    static const TClassInfo Info = []
+    {
+        using T = TsuiMaskEdit;
+        TClassBuilder<T> B("TsuiMaskEdit", &TCustomMaskEdit::StaticClass());
+        EditSkinProperties(B)
             .Enum("Alignment", &T::Alignment, &T::SetAlignment,
                   {"taLeftJustify", "taRightJustify", "taCenter"})
             .Default(taLeftJustify)
@@ -32,83 +24,14 @@ const TClassInfo& TsuiMaskEdit::StaticClass()
             .Boolean("TabStop", &T::TabStop, &T::SetTabStop)
             .Default(true)
             .String("Text", &T::Text, &T::SetText)
-            .Event("OnChange", &T::OnChange)
-            .Build();
+            .Event("OnChange", &T::OnChange);
+        return B.Build();
+    }();
     return Info;
 }
 
 const TMessageMap& TsuiMaskEdit::StaticMessages()
 {
-    static const TMessageMap Map = TMessageMap(&TCustomMaskEdit::StaticMessages())
-                                       .On(WM_PAINT, &TsuiMaskEdit::WMPaint)
-                                       .On(WM_ERASEBKGND, &TsuiMaskEdit::WMEraseBkgnd);
+    static const TMessageMap Map = SkinMessages(&TCustomMaskEdit::StaticMessages());
     return Map;
-}
-
-TsuiMaskEdit::TsuiMaskEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner)
-{
-    FControlStyle.Include(csOpaque);
-    SetBorderStyle(bsNone);
-    SetBorderWidth(2);
-    SetUIStyle(GetSUIFormStyle(AOwner));
-}
-
-TsuiMaskEdit::~TsuiMaskEdit()
-{
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-}
-
-void TsuiMaskEdit::SetUIStyle(TsuiUIStyle Value)
-{
-    FUIStyle = Value;
-    TsuiUIStyle Style;
-    if (UsingFileTheme(FFileTheme, FUIStyle, Style))
-        FBorderColor = FFileTheme->GetColor(SKIN2_CONTROLBORDERCOLOR);
-    else
-        FBorderColor = GetInsideThemeColor(Style, SUI_ITEM_CONTROL_BORDER_COLOR);
-    Invalidate();
-}
-
-void TsuiMaskEdit::SetFileTheme(TsuiFileTheme* Value)
-{
-    if (FFileTheme != Value)
-    {
-        if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-        FFileTheme = Value;
-        if (Value) Value->FreeNotification(this);
-    }
-    SetUIStyle(FUIStyle);
-}
-
-void TsuiMaskEdit::SetBorderColor(TColor Value)
-{
-    FBorderColor = Value;
-    Invalidate();
-}
-
-void TsuiMaskEdit::Notification(TComponent* AComponent, TOperation Operation)
-{
-    TCustomMaskEdit::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FFileTheme)
-    {
-        FFileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
-}
-
-void TsuiMaskEdit::PaintBorderMargin(HDC Dc, const TRect& Margin)
-{
-    DrawEditFrame(Dc, Margin, FBorderColor, Color());
-}
-
-void TsuiMaskEdit::WMPaint(TMessage& M)
-{
-    TCustomMaskEdit::WMPaint(M);
-    DrawControlBorder(this, FBorderColor, Color(), true);
-}
-
-void TsuiMaskEdit::WMEraseBkgnd(TMessage& M)
-{
-    TCustomMaskEdit::WMEraseBkgnd(M);
-    DrawControlBorder(this, FBorderColor, Color(), true);
 }

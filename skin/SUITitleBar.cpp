@@ -156,7 +156,11 @@ void TsuiTitleBar::SetUIStyle(TsuiUIStyle Value)
         if (FUIStyle == MacOS)
             Font()->SetColor(clBlack);
         else if (Style == FromThemeFile)
-            Font()->SetColor(FFileTheme->GetColor(SKIN2_TITLEFONTCOLOR));
+        {
+            // A skin without the colour answers -1, which names no colour.
+            const TColor Ink = FFileTheme->GetColor(SKIN2_TITLEFONTCOLOR);
+            Font()->SetColor(Ink == TColor(-1) ? clWhite : Ink);
+        }
         else
             Font()->SetColor(clWhite);
     }
@@ -205,6 +209,7 @@ void TsuiTitleBar::UpdateFileTheme()
     const TsuiFileTheme& Theme = *FFileTheme;
     FFiveSections = Theme.GetBool(SKIN2_TITLEFIVESECT);
     FTransColor = Theme.GetColor(SKIN2_TRANSCOLOR);
+    if (FTransColor == TColor(-1)) FTransColor = TColor(0xFF00FF);
     auto AddSection = [&](Tsk2SkinBitmapElement Element)
     {
         TsuiTitleBarSection* Section = FSections->Add();
@@ -235,6 +240,7 @@ void TsuiTitleBar::UpdateFileTheme()
     FIconTop = Theme.GetInt(SKIN2_TITLEBARICONPOSY) - Shift;
     FCaptionTop = Theme.GetInt(SKIN2_TITLEBARCAPTIONTOP);
     FFillColor = Theme.GetColor(SKIN2_FORMCOLOR);
+    if (FFillColor == TColor(-1)) FFillColor = clBtnFace;
     if (TCustomForm* Form = ContainingForm())
     {
         auto WidthOf = [&](Tsk2SkinBitmapElement E)
@@ -557,8 +563,10 @@ void TsuiTitleBar::DrawButtons(TBitmap* Bitmap)
         Y = FCaptionTop - 3;
     else
         Y = Style == Protein ? FButtonTop + 3 : FButtonTop;
+    // A right-to-left bar ends its caption 10 pixels before the buttons.
+    const int X = UseRightToLeftAlignment() ? R - B.TextWidth(Text) - 10 : L;
     B.Brush()->SetStyle(bsClear);
-    B.TextOut(L, Y, Text);
+    B.TextOut(X, Y, Text);
 }
 
 // Mouse --------------------------------------------------------------------

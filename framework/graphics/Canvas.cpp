@@ -38,12 +38,21 @@ void TCanvas::RequireState()
     case psClear:
         P.Style = PS_NULL;
         break;
+    case psDash:
+        P.Style = PS_DASH;
+        break;
+    case psDot:
+        P.Style = PS_DOT;
+        break;
+    case psDashDot:
+        P.Style = PS_DASHDOT;
+        break;
+    case psDashDotDot:
+        P.Style = PS_DASHDOTDOT;
+        break;
     case psSolid:
     case psInsideFrame:
         P.Style = PS_SOLID;
-        break;
-    default:
-        P.Style = PS_DOT;
         break;
     }
     P.Width = FPen->Width();

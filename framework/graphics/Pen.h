@@ -14,9 +14,9 @@ enum TPenStyle
     psInsideFrame
 };
 
-// The canvas's line colour, width and style. The graphics layer draws solid,
-// dotted and no lines: the dashed styles are drawn dotted and psInsideFrame
-// solid.
+// The canvas's line colour, width and style. Each dotted and dashed style
+// draws with the graphics layer's pen of the same pattern (one pixel wide);
+// psInsideFrame draws solid.
 class TPen : public TGraphicsObject
 {
   public:

@@ -73,6 +73,35 @@ TEST(CanvasTest, DrawsWithItsPenAndBrushOnABitmap)
     EXPECT_GT(C->TextWidth("Wide text"), C->TextWidth("W"));
 }
 
+TEST(CanvasTest, EachDashedPenStyleKeepsItsOwnPattern)
+{
+    // Ink ('x') and gaps ('.') of the first 30 pixels of a line from x = 0.
+    struct
+    {
+        TPenStyle Style;
+        const char* Pixels;
+    } const Cases[] = {
+        {psDash, "xxxxxxxxxxxxxxxxxx......xxxxxx"},
+        {psDot, "x.x.x.x.x.x.x.x.x.x.x.x.x.x.x."},
+        {psDashDot, "xxxxxxxxx......xxx......xxxxxx"},
+        {psDashDotDot, "xxxxxxxxx...xxx...xxx...xxxxxx"},
+    };
+    for (const auto& C : Cases)
+    {
+        TBitmap B;
+        B.SetSize(40, 3);
+        TCanvas* Canvas = B.Canvas();
+        Canvas->Pen()->SetStyle(C.Style);
+        Canvas->Pen()->SetColor(clBlack);
+        Canvas->MoveTo(0, 1);
+        Canvas->LineTo(40, 1);
+        std::string Seen;
+        for (int X = 0; X < 30; ++X)
+            Seen += Canvas->Pixel(X, 1) == clBlack ? 'x' : '.';
+        EXPECT_EQ(Seen, C.Pixels) << C.Style;
+    }
+}
+
 TEST(CanvasTest, DoesNothingWithoutAContext)
 {
     TCanvas C;

@@ -10,6 +10,7 @@
 #include "platform/gfx/PictureFile.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Messaging.h"
+#include "platform/win/ThreadQueue.h"
 #include "platform/win/WinMessages.h"
 
 THeadlessDesktop::THeadlessDesktop(int Width, int Height) : FClock(std::make_shared<TFakeClock>())
@@ -23,6 +24,16 @@ THeadlessDesktop::THeadlessDesktop(int Width, int Height) : FClock(std::make_sha
     Desktop.Monitors.clear();
     Desktop.Cursor = {0, 0};
     ResetInput();
+    if (Desktop.TopLevel.empty())
+    {
+        // A new desktop starts a session of its own: nothing an earlier one
+        // left on this thread carries over, neither which window was active
+        // nor the quit request its last main window posted on the way out.
+        Desktop.Active = Desktop.Focus = Desktop.Capture = Desktop.Raising = nullptr;
+        Desktop.AppActive = false;
+        int ExitCode = 0;
+        CurrentQueue().TakeQuit(ExitCode, true);
+    }
     InstallClock(FClock);
     InstallBackend(this);
 }

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "framework/PropertyRegistry.h"
+#include "framework/stdctrls/Edit.h"
+#include "skin/SUIThemes.h"
+
+class TsuiFileTheme;
+
+// Paints the skinned edit frame: a one-pixel ring in Border along the edge
+// of Margin and one in Inner just inside it. Dc: a window context in the
+// coordinates of Margin.
+void DrawEditFrame(HDC Dc, const TRect& Margin, TColor Border, TColor Inner);
+
+// A framework edit (TBase: TCustomEdit or a class derived from it) without a
+// native border: a two-pixel margin holds a flat frame, an outer ring in
+// BorderColor and an inner one in Color, the same in every state, drawn
+// after every paint and erase. The style (or file theme) gives BorderColor;
+// any later style change replaces a BorderColor set by hand.
+template <class TBase> class TsuiEditSkin : public TBase
+{
+  public:
+    explicit TsuiEditSkin(TComponent* AOwner);
+    ~TsuiEditSkin() override;
+
+    TsuiUIStyle UIStyle() const { return FUIStyle; }
+    void SetUIStyle(TsuiUIStyle Value);
+    // Not owned; forgotten (falling back to DeepBlue) when it is freed.
+    TsuiFileTheme* FileTheme() const { return FFileTheme; }
+    void SetFileTheme(TsuiFileTheme* Value);
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor Value);
+
+  protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void PaintBorderMargin(HDC Dc, const TRect& Margin) override;
+    // Runs after every style change, before the repaint.
+    virtual void UIStyleChanged() {}
+    // The paint and erase handlers over Parent's map.
+    static TMessageMap SkinMessages(const TMessageMap* Parent);
+
+    void WMPaint(TMessage& M);
+    void WMEraseBkgnd(TMessage& M);
+
+  private:
+    TColor FBorderColor = clBlack;
+    TsuiUIStyle FUIStyle = DeepBlue;
+    TsuiFileTheme* FFileTheme = nullptr;
+};
+
+// The skin's properties, first in every skinned edit's class.
+template <class T> TClassBuilder<T>& EditSkinProperties(TClassBuilder<T>& B)
+{
+    return B.Component("FileTheme", &T::FileTheme, &T::SetFileTheme)
+        .Enum("UIStyle", &T::UIStyle, &T::SetUIStyle, UIStyleNames())
+        .NoDefault()
+        .Color("BorderColor", &T::BorderColor, &T::SetBorderColor)
+        .NoDefault();
+}
