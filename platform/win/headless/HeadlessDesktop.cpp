@@ -3,6 +3,7 @@
 #include "detail/Desktop.h"
 #include "detail/Focus.h"
 #include "detail/Input.h"
+#include "detail/ThreadQueue.h"
 #include "detail/WindowTable.h"
 #include "platform/gfx/Blit.h"
 #include "platform/gfx/Color.h"
