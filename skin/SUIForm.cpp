@@ -473,19 +473,14 @@ void TsuiForm::Paint()
     const char* Tile = FUIStyle == MacOS     ? "MACOS_FORM_BACKGROUND"
                        : FUIStyle == Protein ? "PROTEIN_FORM_BACKGROUND"
                                              : nullptr;
-    if (Tile)
-    {
-        TBitmap Pattern;
-        Pattern.LoadFromResourceName(Tile);
-        for (int Y = 0; Y < Height(); Y += std::max(Pattern.Height(), 1))
-            for (int X = 0; X < Width(); X += std::max(Pattern.Width(), 1))
-                Back.Canvas()->Draw(X, Y, &Pattern);
-    }
+    TBitmap Pattern;
+    if (Tile) Pattern.LoadFromResourceName(Tile);
+    // The tile as a pattern brush: one fill instead of a copy per tile.
+    if (!Pattern.Empty())
+        Back.Canvas()->Brush()->SetBitmap(&Pattern);
     else
-    {
         Back.Canvas()->Brush()->SetColor(Color());
-        Back.Canvas()->FillRect(ClientRect());
-    }
+    Back.Canvas()->FillRect(ClientRect());
     Canvas()->Draw(0, 0, &Back);
     PaintFormBorder();
 }

@@ -10,6 +10,7 @@
 #include "framework/menus/MenuWindow.h"
 #include "platform/gfx/BmpCodec.h"
 #include "platform/win/WinApi.h"
+#include "skin/SUIArrowButton.h"
 #include "skin/SUIButton.h"
 #include "skin/SUIComboBox.h"
 #include "skin/SUIForm.h"
@@ -177,9 +178,20 @@ TEST_F(SkinnedControls, EveryControlShowsTheSkinsColoursAndPictures)
         {"mask edit",
          [&, this] { return Edit(Make<TsuiMaskEdit>(270, 50, 120, 21)); },
          {{0, 10, BorderColor, "left"}, {60, 0, BorderColor, "top"}}},
-        {"spin edit",
+        {"spin edit: its arrow buttons from the skin's strip",
          [&, this] { return Make<TsuiSpinEdit>(400, 50, 120, 21); },
-         {{0, 10, BorderColor, "left"}, {60, 0, BorderColor, "top"}}},
+         {{0, 10, BorderColor, "left"},
+          {60, 0, BorderColor, "top"},
+          {104, 3, ButtonFrames[0], "up"}}},
+        {"filter combo box",
+         [this] { return Make<TsuiFilterComboBox>(140, 80, 120, 21); },
+         {{0, 10, BorderColor, "left"}, {104, 3, ControlColor, "button"}}},
+        {"drive combo box",
+         [this] { return Make<TsuiDriveComboBox>(270, 80, 120, 21); },
+         {{0, 10, BorderColor, "left"}, {104, 3, ControlColor, "button"}}},
+        {"arrow button: frame 1 of the skin's strip under the arrow",
+         [this] { return Make<TsuiArrowButton>(400, 80, 16, 11); },
+         {{1, 1, ButtonFrames[0], "face"}, {14, 9, ButtonFrames[0], "face"}}},
         {"combo box: border and button colour",
          [this]
          {
