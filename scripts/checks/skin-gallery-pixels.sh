@@ -41,7 +41,7 @@ python3 - "$work/sample.json" "$parts/values.ini" <<'EOF'
 import json, sys
 items = json.load(open(sys.argv[1]))["items"]
 # Colours no built-in style and not the sample skin use (0x00BBGGRR).
-changed = {"SKIN2_FORMCOLOR": 0xC8E0D0, "SKIN2_CONTROLBORDERCOLOR": 0x2060A0,
+changed = {"SKIN2_FORMCOLOR": 0xC8E0D0, "SKIN2_MENUBARSTARTCOLOR": 0xF0E0D0, "SKIN2_CONTROLBORDERCOLOR": 0x2060A0,
            "SKIN2_CONTROLCOLOR": 0x90D8F0, "SKIN2_MENUITEMCOLOR": 0xE8F0D8,
            "SKIN2_BUTTONTRANS": 0}
 with open(sys.argv[2], "w") as ini:
@@ -150,7 +150,8 @@ form, border, control = colour("SKIN2_FORMCOLOR"), colour("SKIN2_CONTROLBORDERCO
 trans = colour("SKIN2_TRANSCOLOR")
 
 # The window: the client in the form colour, the frame and title from the
-# skin's pictures, row for row.
+# skin's pictures, row for row, the menu bar's gradient in the skin's
+# colours.
 left, top, right, bottom = marks["window"]
 expect("client beside the buttons", at("SkinForm", -4, marks["NormalButton"][1] - marks["SkinForm"][1] + 13), form)
 title1, title4 = picture("SKIN2_TITLEBAR1"), picture("SKIN2_TITLEBAR4")
@@ -163,9 +164,19 @@ middle = (top + title1.height + bottom) // 2
 for x in range(side.width):
     if len({side(x, y) for y in range(side.height)}) == 1:
         expect("left frame column %d" % x, shot(left + x, middle), side(x, 0))
+expect("menu bar's top row", at("menubar", -20, 0), colour("SKIN2_MENUBARSTARTCOLOR"))
+expect("menu bar's bottom row", at("menubar", -20, -1), colour("SKIN2_MENUBARENDCOLOR"))
 low = picture("SKIN2_FORMBOTTOMBORDER2")
 for y in range(low.height):
     expect("bottom frame row %d" % y, shot((left + right) // 2, bottom - low.height + y), low(0, y))
+
+# Every control lies between the menu bar and the bottom frame.
+for label, rect in marks.items():
+    if label not in ("window", "titlebar", "menubar", "menu", "SkinForm") and (
+            rect[1] < marks["menubar"][3] or rect[3] > bottom - low.height):
+        print("skin-gallery-pixels: %s: %s at rows %d..%d leaves the client area" % (name, label, rect[1], rect[3]),
+              file=sys.stderr)
+        failed += 1
 
 # Push button: the skin's first frame, nine-piece stretched; its transparent
 # corners show the form colour.

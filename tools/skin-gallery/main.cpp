@@ -1,13 +1,14 @@
-// Shows every skinned control built so far in one skinned window, in the
-// style given with --style NAME (Protein when none) or in the look of the
-// skin file given with --skin FILE [--password P], on real windows (SDL)
-// or, with --headless, in memory, writing a screenshot (PNG or BMP by the
-// file's extension). --show-menu opens a skinned popup menu over the
-// window for the picture; --drop-combo drops the first enabled combo box.
+// Shows every skinned control built so far in one skinned window with a
+// menu bar, in the style given with --style NAME (Protein when none) or in
+// the look of the skin file given with --skin FILE [--password P], on real
+// windows (SDL) or, with --headless, in memory, writing a screenshot (PNG
+// or BMP by the file's extension). --show-menu opens a skinned popup menu
+// over the window for the picture; --drop-combo drops the first enabled
+// combo box.
 // --landmarks prints the screen rectangle of the window ("window L T R B"),
-// its title bar ("titlebar ..."), the point the menu opens at ("menu X Y")
-// and every named control ("NAME L T R B") once the window is shown, for
-// checks.
+// its title bar ("titlebar ..."), its menu bar ("menubar ..."), the point
+// the menu opens at ("menu X Y") and every named control ("NAME L T R B")
+// once the window is shown, for checks.
 #include "GalleryLook.h"
 #include "GallerySection.h"
 
@@ -18,6 +19,8 @@
 #include "platform/win/WinApi.h"
 #include "skin/SUIComboBox.h"
 #include "skin/SUIForm.h"
+#include "skin/SUIMainMenu.h"
+#include "skin/SUIMenuBar.h"
 #include "skin/SUIPopupMenu.h"
 #include "skinfiles/SUISkinFileTheme.h"
 #include "tools/common/DemoRunner.h"
@@ -26,6 +29,7 @@
 #include <filesystem>
 #include <string>
 #include <strings.h>
+#include <vector>
 
 namespace
 {
@@ -64,6 +68,29 @@ TsuiPopupMenu* BuildMenu(TForm* Form, TsuiUIStyle Style)
     return Menu;
 }
 
+// The window's main menu, shown by the skinned form's menu bar.
+TsuiMainMenu* BuildMainMenu(TForm* Form, TsuiUIStyle Style)
+{
+    auto* Menu = new TsuiMainMenu(Form);
+    Menu->SetName("MainMenu");
+    Menu->SetUIStyle(Style);
+    auto Add = [&](TMenuItem* Parent, const std::string& Caption)
+    {
+        auto* Item = new TMenuItem(Form);
+        Item->SetCaption(Caption);
+        Parent->Add(Item);
+        return Item;
+    };
+    TMenuItem* Module = Add(Menu->Items(), "&Module");
+    Add(Module, "&Read all");
+    Add(Module, "&Write all");
+    Add(Module, "-");
+    Add(Module, "E&xit");
+    Add(Add(Menu->Items(), "&View"), "&Status bar")->SetChecked(true);
+    Add(Add(Menu->Items(), "&Help"), "&About");
+    return Menu;
+}
+
 TsuiComboBox* FirstEnabledCombo(TComponent* Owner)
 {
     for (int I = 0; I < Owner->ComponentCount(); ++I)
@@ -99,6 +126,7 @@ void PrintLandmarks(TForm* Form, TsuiForm* Skin, TPoint MenuAt)
     GetWindowRect(Form->Handle(), &R);
     PrintRect("window", R);
     PrintRect("titlebar", ScreenRect(Skin->TitleBar()));
+    if (Skin->MenuBar()) PrintRect("menubar", ScreenRect(Skin->MenuBar()));
     std::printf("menu %d %d\n", MenuAt.X, MenuAt.Y);
     for (int I = 0; I < Form->ComponentCount(); ++I)
         if (auto* Control = dynamic_cast<TControl*>(Form->Components(I));
@@ -108,27 +136,34 @@ void PrintLandmarks(TForm* Form, TsuiForm* Skin, TPoint MenuAt)
 }
 
 // The gallery window: a skinned form in Style with every section under its
-// title bar; a loaded Theme then restyles all of it.
+// title bar and menu bar; a loaded Theme then restyles all of it, and the
+// sections are placed under the bars of the final look.
 void BuildWindow(TForm* Form, TsuiUIStyle Style, TsuiSkinFileTheme* Theme, bool WithMenu,
                  TsuiPopupMenu*& Menu)
 {
     auto* Skin = new TsuiForm(Form);
     Skin->SetName("SkinForm");
     Skin->SetUIStyle(Style);
-    int Top = Skin->TitleBar()->Height();
+    Skin->SetMenu(BuildMainMenu(Form, Style));
+    std::vector<TCustomPanel*> Hosts;
     for (const TGallerySection& Section : GallerySections())
     {
         auto* Host = new TCustomPanel(Form);
         Host->SetBevelOuter(bvNone);
         Host->SetParentColor(true);
-        Host->SetBounds(0, Top, GalleryWidth, 10);
+        Host->SetBounds(0, 0, GalleryWidth, 10);
         Host->SetParent(Skin);
-        const int Height = Section.Build(Form, Host, Style);
-        Host->SetHeight(Height);
-        Top += Height;
+        Host->SetHeight(Section.Build(Form, Host, Style));
+        Hosts.push_back(Host);
     }
     Menu = WithMenu ? BuildMenu(Form, Style) : nullptr;
     if (Theme) ApplyGalleryTheme(Form, Theme);
+    int Top = Skin->TitleBar()->Height() + Skin->GetMenuBarHeight();
+    for (TCustomPanel* Host : Hosts)
+    {
+        Host->SetTop(Top);
+        Top += Host->Height();
+    }
     Form->SetClientWidth(GalleryWidth);
     Form->SetClientHeight(Top);
     Skin->SetCaption("Skinned controls - " +
