@@ -1,5 +1,6 @@
-#include "platform/win/MoveLoop.h"
+#include "detail/MoveLoop.h"
 
+#include "detail/WindowTable.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Input.h"
 #include "platform/win/Messaging.h"
@@ -8,7 +9,6 @@
 #include "platform/win/WinMessages.h"
 #include "platform/win/WindowApi.h"
 #include "platform/win/WindowPos.h"
-#include "platform/win/WindowTable.h"
 
 #include <algorithm>
 

@@ -170,6 +170,14 @@ low = picture("SKIN2_FORMBOTTOMBORDER2")
 for y in range(low.height):
     expect("bottom frame row %d" % y, shot((left + right) // 2, bottom - low.height + y), low(0, y))
 
+# Every control lies between the menu bar and the bottom frame.
+for label, rect in marks.items():
+    if label not in ("window", "titlebar", "menubar", "menu", "SkinForm") and (
+            rect[1] < marks["menubar"][3] or rect[3] > bottom - low.height):
+        print("skin-gallery-pixels: %s: %s at rows %d..%d leaves the client area" % (name, label, rect[1], rect[3]),
+              file=sys.stderr)
+        failed += 1
+
 # Push button: the skin's first frame, nine-piece stretched; its transparent
 # corners show the form colour.
 button = picture("SKIN2_BUTTON")

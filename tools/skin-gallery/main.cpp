@@ -29,6 +29,7 @@
 #include <filesystem>
 #include <string>
 #include <strings.h>
+#include <vector>
 
 namespace
 {
@@ -135,7 +136,8 @@ void PrintLandmarks(TForm* Form, TsuiForm* Skin, TPoint MenuAt)
 }
 
 // The gallery window: a skinned form in Style with every section under its
-// title bar; a loaded Theme then restyles all of it.
+// title bar and menu bar; a loaded Theme then restyles all of it, and the
+// sections are placed under the bars of the final look.
 void BuildWindow(TForm* Form, TsuiUIStyle Style, TsuiSkinFileTheme* Theme, bool WithMenu,
                  TsuiPopupMenu*& Menu)
 {
@@ -143,20 +145,25 @@ void BuildWindow(TForm* Form, TsuiUIStyle Style, TsuiSkinFileTheme* Theme, bool 
     Skin->SetName("SkinForm");
     Skin->SetUIStyle(Style);
     Skin->SetMenu(BuildMainMenu(Form, Style));
-    int Top = Skin->TitleBar()->Height() + Skin->GetMenuBarHeight();
+    std::vector<TCustomPanel*> Hosts;
     for (const TGallerySection& Section : GallerySections())
     {
         auto* Host = new TCustomPanel(Form);
         Host->SetBevelOuter(bvNone);
         Host->SetParentColor(true);
-        Host->SetBounds(0, Top, GalleryWidth, 10);
+        Host->SetBounds(0, 0, GalleryWidth, 10);
         Host->SetParent(Skin);
-        const int Height = Section.Build(Form, Host, Style);
-        Host->SetHeight(Height);
-        Top += Height;
+        Host->SetHeight(Section.Build(Form, Host, Style));
+        Hosts.push_back(Host);
     }
     Menu = WithMenu ? BuildMenu(Form, Style) : nullptr;
     if (Theme) ApplyGalleryTheme(Form, Theme);
+    int Top = Skin->TitleBar()->Height() + Skin->GetMenuBarHeight();
+    for (TCustomPanel* Host : Hosts)
+    {
+        Host->SetTop(Top);
+        Top += Host->Height();
+    }
     Form->SetClientWidth(GalleryWidth);
     Form->SetClientHeight(Top);
     Skin->SetCaption("Skinned controls - " +

@@ -1,17 +1,18 @@
 #include "platform/win/headless/HeadlessDesktop.h"
 
+#include "detail/Desktop.h"
+#include "detail/Focus.h"
+#include "detail/Input.h"
+#include "detail/ThreadQueue.h"
+#include "detail/WindowTable.h"
 #include "platform/gfx/Blit.h"
 #include "platform/gfx/Color.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/PictureFile.h"
-#include "platform/win/Desktop.h"
 #include "platform/win/Focus.h"
-#include "platform/win/InputQueue.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/ThreadQueue.h"
 #include "platform/win/WinMessages.h"
-#include "platform/win/WindowEvents.h"
-#include "platform/win/WindowTable.h"
 
 THeadlessDesktop::THeadlessDesktop(int Width, int Height) : FClock(std::make_shared<TFakeClock>())
 {
