@@ -213,6 +213,12 @@ TEST_F(MenuBarWindow, ASkinnedMainMenuHandsItsStyleAndFontToTheBar)
 
     Skin->SetMenu(Main);
     EXPECT_EQ(Skinned->Form(), nullptr);
+    // A skinned menu freed while shown takes the bar with it.
+    auto* Gone = MakeMenu<TsuiMainMenu>();
+    Skin->SetMenu(Gone);
+    Gone->Free();
+    EXPECT_EQ(Skin->Menu(), nullptr);
+    EXPECT_EQ(Skin->MenuBar(), nullptr);
     Skin->SetMenu(Skinned);
     Skin->Free();
     EXPECT_EQ(Skinned->Form(), nullptr);
