@@ -1,6 +1,6 @@
 // The configuration window on the headless desktop: building it from its
 // definition to its first presented frame (the port probing of COM1-255
-// included), beside a bare form of the same size; and one full repaint.
+// included), and one full repaint, each beside a bare form of the same size.
 // The process-level figures (start to first frame, peak memory, idle CPU
 // with an open port) come from scripts/bench-tool.sh.
 
@@ -83,6 +83,29 @@ void BM_MainFormFullRepaint(benchmark::State& State)
     Form->Free();
 }
 BENCHMARK(BM_MainFormFullRepaint)->Unit(benchmark::kMicrosecond);
+
+// The same for the bare form of the start figures: the price of the window
+// system's own frame and one plain fill, beside which the window's repaint
+// is read.
+void BM_BareFormFullRepaint(benchmark::State& State)
+{
+    TBenchApp B;
+    auto* Form = new TForm(&B.App);
+    Form->SetBorderStyle(bsDialog);
+    Form->SetClientWidth(393);
+    Form->SetClientHeight(322);
+    Form->Show();
+    B.App.ProcessMessages();
+    const HWND Window = Form->Handle();
+    for (auto _ : State)
+    {
+        RedrawWindow(Window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        B.App.ProcessMessages();
+    }
+    Form->Free();
+}
+BENCHMARK(BM_BareFormFullRepaint)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 BENCHMARK_MAIN();

@@ -48,7 +48,7 @@ if [[ "${1:-}" != "--inside" && -z "${NOVLA_BENCH_INSIDE:-}" ]]; then
         id=$(timeout 15 xdotool search --sync --name "NOVLA TOOL" | head -1)
         eval "$(xdotool getwindowgeometry --shell "$id")"
         border=$(((WIDTH - 393) / 2))
-        xdotool mousemove --sync $((X + border + 28)) $((Y + HEIGHT - 322 - border + 46)) click 1
+        xdotool mousemove --sync $((X + border + 28)) $((Y + HEIGHT - 342 - border + 46)) click 1
         sleep 1
         ticks() { awk "{print \$14 + \$15}" "/proc/$tool_pid/stat"; }
         before=$(ticks)

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Drives the real novla-tool on an X display ($DISPLAY) against
 # novla-virtual-module with synthetic mouse and keyboard input: Open, Read
-# All, a changed frequency (868.50), Write All, then closes the window.
+# All, a changed frequency (868.50), Write All, drags on the title bar (only
+# a left-button drag outside its buttons moves the window, by the distance
+# dragged), then closes the window.
 # Writes a picture of the window after each step into OUTDIR (01-shown.png
 # ...), prints the module's log line of each exchange, and fails when a step
 # does not show what it should.
@@ -107,6 +109,52 @@ shot 05-written
 line=$(grep -E '^write-all' "$work/module.log" | tail -1)
 echo "module: $line"
 [[ "$line" == "write-all: stored 868.50 MHz"* ]] || fail "the module did not store 868.50 MHz"
+
+# Dragging by the title bar moves the window by the distance dragged; a
+# right-button drag, or a drag that starts on the close button or on the
+# icon (the control box), leaves it where it is.
+position() {
+    xdotool getwindowgeometry --shell "$id" | sed -n 's/^[XY]=//p' | paste -sd' '
+}
+drag() { # BUTTON FROM_X FROM_Y DX DY, the start in client coordinates
+    local x=$((cx + $2)) y=$((cy + $3))
+    xdotool mousemove --sync "$x" "$y" mousedown "$1"
+    xdotool mousemove --sync $((x + $4 / 2)) $((y + $5 / 2))
+    xdotool mousemove --sync $((x + $4)) $((y + $5)) mouseup "$1"
+}
+expect_position() { # X Y WHAT: waits for the window to get there
+    for _ in $(seq 1 30); do
+        [[ "$(position)" == "$1 $2" ]] && return 0
+        sleep 0.1
+    done
+    fail "$3: the window is at $(position), not at $1 $2"
+}
+expect_still() { # WHAT: the window stays put and open a moment after
+    local before
+    before=$(position)
+    sleep 0.5
+    kill -0 "$tool_pid" 2>/dev/null || fail "$1 closed the window"
+    [[ "$(position)" == "$before" ]] || fail "$1 moved the window from $before to $(position)"
+}
+X0=$X
+Y0=$Y
+drag 1 300 10 60 40
+expect_position $((X0 + 60)) $((Y0 + 40)) "a drag on the title bar"
+cx=$((cx + 60))
+cy=$((cy + 40))
+drag 3 250 10 -50 30 # not where the last drag ended: --sync waits for a move
+expect_still "a right-button drag on the title bar"
+drag 1 382 8 -80 50
+expect_still "a drag from the close button"
+drag 1 10 8 70 50
+expect_still "a drag from the icon"
+xdotool mousemove --sync $((cx + 300)) $((cy + 10)) click 1
+expect_still "a click on the title bar"
+X=$((X0 + 60))
+Y=$((Y0 + 40))
+shot 06-moved
+echo "dragged by the title bar: the window moved by 60, 40"
+
 xdotool key alt+F4
 timeout 10 tail --pid="$tool_pid" -f /dev/null || fail "the window did not close"
 status=0

@@ -1,18 +1,26 @@
 #include "skin/SUIForm.h"
 
 #include "framework/PropertyRegistry.h"
+#include "framework/comctrls/ToolButton.h"
 #include "framework/controls/Application.h"
 #include "framework/controls/ApplicationEvents.h"
+#include "framework/controls/Screen.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Font.h"
 #include "framework/graphics/Picture.h"
+#include "framework/menus/MainMenu.h"
+#include "platform/gfx/DrawText.h"
 #include "platform/gfx/Region.h"
 #include "platform/win/WinApi.h"
 #include "skin/Gradients.h"
 #include "skin/SUIFileTheme.h"
+#include "skin/SUIMainMenu.h"
+#include "skin/SUIMenuBar.h"
 #include "skin/SUIStyleApply.h"
 #include "skin/SUITitleBarPopupMenu.h"
 #include "skin/SkinWindows.h"
 #include "skin/SpitDraw.h"
+#include "skin/Suimenu.h"
 
 #include <algorithm>
 
@@ -70,6 +78,7 @@ const TClassInfo& TsuiForm::StaticClass()
             .Boolean("TitleBarDrawAppIcon", &F::TitleBarDrawAppIcon, &F::SetTitleBarDrawAppIcon)
             .NoDefault()
             .Class("Font", &F::Font, &F::SetFont)
+            .Component("Menu", &F::Menu, &F::SetMenu)
             .Color("MenuBarColor", &F::MenuBarColor, &F::SetMenuBarColor)
             .NoDefault()
             .Color("MenuBarToColor", &F::MenuBarToColor, &F::SetMenuBarToColor)
@@ -162,6 +171,7 @@ void TsuiForm::Destroying()
     // The owner is still whole here: give it back its procedure and caption
     // before anything of this form goes.
     Detach();
+    if (auto* Skinned = dynamic_cast<TsuiMainMenu*>(FMenu)) Skinned->SetForm(nullptr);
     TCustomPanel::Destroying();
 }
 
@@ -184,6 +194,8 @@ void TsuiForm::Notification(TComponent* AComponent, TOperation Operation)
     TCustomPanel::Notification(AComponent, Operation);
     if (Operation != opRemove) return;
     if (AComponent == this) Detach();
+    if (AComponent == FMenuBar) FMenuBar = nullptr;
+    if (AComponent == FMenu) DestroyMenuBar();
     if (AComponent == FFileTheme)
     {
         FFileTheme = nullptr;
@@ -296,6 +308,14 @@ void TsuiForm::NewParentWndProc(TMessage& Message)
     case WM_SIZE:
         SizeChanged();
         break;
+    case WM_KEYDOWN:
+        ProcessKeyPress(Message);
+        break;
+    case WM_SHOWWINDOW:
+        // Menus are shown by the menu bar only; the form's own menu would
+        // take the shortcuts a second time.
+        FOwnerForm->SetMenu(nullptr);
+        break;
     default:
         break;
     }
@@ -339,6 +359,18 @@ void TsuiForm::OnApplicationMessage(MSG& Msg, bool& Handled)
         Handled = true;
         FTitleBar->TitleMenu()->Popup(Main->Left(), Main->Top() + FTitleBar->Height());
     }
+    else if (Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN)
+    {
+        TMessage M{Msg.message, Msg.wParam, Msg.lParam, 0};
+        Handled = ProcessKeyPress(M) != 0;
+    }
+}
+
+int TsuiForm::ProcessKeyPress(const TMessage& Message)
+{
+    if (FDestroying || !FOwnerForm || !FMenu) return 0;
+    if (!FormHasFocus(FOwnerForm) || !Screen || Screen->ActiveForm() != FOwnerForm) return 0;
+    return FMenu->IsShortCut(Message) ? 1 : 0;
 }
 
 // Geometry -----------------------------------------------------------------
@@ -473,19 +505,14 @@ void TsuiForm::Paint()
     const char* Tile = FUIStyle == MacOS     ? "MACOS_FORM_BACKGROUND"
                        : FUIStyle == Protein ? "PROTEIN_FORM_BACKGROUND"
                                              : nullptr;
-    if (Tile)
-    {
-        TBitmap Pattern;
-        Pattern.LoadFromResourceName(Tile);
-        for (int Y = 0; Y < Height(); Y += std::max(Pattern.Height(), 1))
-            for (int X = 0; X < Width(); X += std::max(Pattern.Width(), 1))
-                Back.Canvas()->Draw(X, Y, &Pattern);
-    }
+    TBitmap Pattern;
+    if (Tile) Pattern.LoadFromResourceName(Tile);
+    // The tile as a pattern brush: one fill instead of a copy per tile.
+    if (!Pattern.Empty())
+        Back.Canvas()->Brush()->SetBitmap(&Pattern);
     else
-    {
         Back.Canvas()->Brush()->SetColor(Color());
-        Back.Canvas()->FillRect(ClientRect());
-    }
+    Back.Canvas()->FillRect(ClientRect());
     Canvas()->Draw(0, 0, &Back);
     PaintFormBorder();
 }
@@ -515,7 +542,8 @@ void TsuiForm::SetUIStyle(TsuiUIStyle Value)
         FBorderColor = GetInsideThemeColor(Style, SUI_ITEM_FORM_BORDER_COLOR);
         FBorderWidth = GetInsideThemeInt(Style, SUI_ITEM_FORM_BORDER_WIDTH);
         SetColor(GetInsideThemeColor(Style, SUI_ITEM_FORM_COLOR));
-        FMenuBarColor = FMenuBarToColor = Color();
+        SetMenuBarColor(Color());
+        SetMenuBarToColor(Color());
         SetRoundCorner(GetInsideThemeInt(Style, SUI_ITEM_FORM_ROUNDCORNER));
         FTitleRegion = FBottomRegion = false;
     }
@@ -528,12 +556,23 @@ void TsuiForm::SetUIStyle(TsuiUIStyle Value)
         // The skin's title picture is what the region is scanned from.
         if (Style == FromThemeFile) FTitleBar->ForcePaint();
     }
+    if (auto* Skinned = dynamic_cast<TsuiMainMenu*>(FMenu))
+    {
+        Skinned->SetFileTheme(FFileTheme);
+        Skinned->SetUIStyle(FUIStyle);
+    }
+    RepaintMenuBar();
     if (FUIStyleAutoUpdateSub) ContainerApplyUIStyle(this, FUIStyle, FFileTheme);
     FrameChanged();
     Invalidate();
     PaintFormBorder();
     RegionWindow();
-    if (FOwnerForm && FTitleBar)
+    UpdateMinHeight();
+}
+
+void TsuiForm::UpdateMinHeight()
+{
+    if (FOwnerForm && FTitleBar && !FDestroying)
         FOwnerForm->Constraints()->SetMinHeight(GetMenuBarHeight() + FTitleBar->Height() +
                                                 FSkinBottom + 3);
 }
@@ -650,8 +689,8 @@ void TsuiForm::ReadFileTheme()
 {
     const TsuiFileTheme& Theme = *FFileTheme;
     SetColor(SkinColor(SKIN2_FORMCOLOR, Color()));
-    FMenuBarColor = SkinColor(SKIN2_MENUBARSTARTCOLOR, Color());
-    FMenuBarToColor = SkinColor(SKIN2_MENUBARENDCOLOR, Color());
+    SetMenuBarColor(SkinColor(SKIN2_MENUBARSTARTCOLOR, Color()));
+    SetMenuBarToColor(SkinColor(SKIN2_MENUBARENDCOLOR, Color()));
     const TBitmap* Left = Theme.GetBitmap(SKIN2_FORMLEFTBORDER);
     const TBitmap* Right = Theme.GetBitmap(SKIN2_FORMRIGHTBORDER);
     const TBitmap* Bottom = Theme.GetBitmap(SKIN2_FORMBOTTOMBORDER1);
@@ -841,4 +880,259 @@ void TsuiForm::RegionFromSkin(int W, int H)
                              FBottomRegionMaxY, H - Low, W);
     }
     SetWindowRgn(Owner, &Region, TRUE);
+}
+
+// Menu bar ------------------------------------------------------------------
+
+int TsuiForm::GetMenuBarHeight() const
+{
+    return FMenuBar && FMenuBar->Visible() ? FMenuBar->Height() : 0;
+}
+
+void TsuiForm::SetMenu(TMainMenu* Value)
+{
+    if (auto* Old = dynamic_cast<TsuiMainMenu*>(FMenu)) Old->SetForm(nullptr);
+    if (FMenu && FMenu != Value) FMenu->RemoveFreeNotification(this);
+    FMenu = Value;
+    if (!FMenu)
+    {
+        DestroyMenuBar();
+        return;
+    }
+    FMenu->FreeNotification(this);
+    if (auto* Skinned = dynamic_cast<TsuiMainMenu*>(FMenu)) Skinned->SetForm(this);
+    CreateMenuBar();
+    UpdateMenu();
+    if (FTitleBar) FTitleBar->SetTop(0);
+    UpdateMinHeight();
+    PaintFormBorder();
+}
+
+void TsuiForm::CreateMenuBar()
+{
+    if (FMenuBar) return;
+    // A stored height of 0 means no bar was shown; a new bar gets the usual
+    // height rather than none.
+    const int Height = FMenuBarHeightWanted > 0 ? FMenuBarHeightWanted : 22;
+    FMenuBar = new TsuiMenuBar(this);
+    FMenuBar->SetForm(this);
+    FMenuBar->SetFlat(true);
+    FMenuBar->SetEdgeBorders({});
+    FMenuBar->SetShowCaptions(true);
+    FMenuBar->SetButtonHeight(Height);
+    FMenuBar->SetHeight(Height);
+    FMenuBar->SetColor(FMenuBarColor);
+    FMenuBar->OnCustomDrawButton.Bind(this, &TsuiForm::DrawButton);
+    FMenuBar->OnCustomDraw.Bind(this, &TsuiForm::DrawMenuBar);
+    FMenuBar->SetWrapable(true);
+    FMenuBar->SetTop(FTitleBar ? FTitleBar->Top() + FTitleBar->Height() : 0);
+    FMenuBar->SetParent(this);
+    FMenuBar->SetAutoSize(true);
+    // Both lie at the top: the title bar first, the menu bar below it.
+    if (FTitleBar) FTitleBar->SetTop(0);
+}
+
+void TsuiForm::DestroyMenuBar()
+{
+    if (TsuiMenuBar* Bar = FMenuBar)
+    {
+        FMenuBar = nullptr;
+        // The buttons belong to this form; they go with the bar.
+        while (Bar->ButtonCount() > 0)
+            Bar->Buttons(Bar->ButtonCount() - 1)->Free();
+        Bar->Free();
+    }
+    if (auto* Skinned = dynamic_cast<TsuiMainMenu*>(FMenu)) Skinned->SetForm(nullptr);
+    if (FMenu) FMenu->RemoveFreeNotification(this);
+    FMenu = nullptr;
+    UpdateMinHeight();
+    PaintFormBorder();
+}
+
+void TsuiForm::ApplyMenuFont()
+{
+    auto* Skinned = dynamic_cast<TsuiMainMenu*>(FMenu);
+    if (!FMenuBar || !Skinned) return;
+    TFont* Font = FMenuBar->Font();
+    if (Skinned->UseSystemFont())
+        Menu_GetSystemFont(Font);
+    else
+    {
+        Font->SetName(Skinned->FontName());
+        Font->SetSize(Skinned->FontSize());
+        Font->SetCharset(Skinned->FontCharset());
+    }
+    FMenuBar->ArrangeButtons();
+}
+
+void TsuiForm::UpdateMenu()
+{
+    if (!FMenuBar) return;
+    if (!FMenu)
+    {
+        DestroyMenuBar();
+        return;
+    }
+    FMenuBar->SetAutoSize(false);
+    ApplyMenuFont();
+    while (FMenuBar->ButtonCount() > 0)
+        FMenuBar->Buttons(FMenuBar->ButtonCount() - 1)->Free();
+    // A new button at the left goes first: last item first keeps the order.
+    TMenuItem* Items = FMenu->Items();
+    for (int I = Items->Count() - 1; I >= 0; --I)
+    {
+        auto* Button = new TToolButton(this);
+        Button->SetGrouped(true);
+        Button->SetAutoSize(true);
+        Button->SetMenuItem(Items->Items(I));
+        Button->SetParent(FMenuBar);
+    }
+    FMenuBar->SetAutoSize(true);
+}
+
+void TsuiForm::UpdateTopMenu()
+{
+    if (!FMenuBar) return;
+    for (int I = 0; I < FMenuBar->ButtonCount(); ++I)
+    {
+        TToolButton* Button = FMenuBar->Buttons(I);
+        if (TMenuItem* Item = Button->MenuItem())
+        {
+            Button->SetCaption(Item->Caption());
+            Button->SetEnabled(Item->Enabled());
+        }
+    }
+}
+
+void TsuiForm::MenuChanged()
+{
+    if (!FMenuBar || !FMenu) return;
+    TMenuItem* Items = FMenu->Items();
+    bool Same = Items->Count() == FMenuBar->ButtonCount();
+    for (int I = 0; Same && I < Items->Count(); ++I)
+        Same = FMenuBar->Buttons(I)->MenuItem() == Items->Items(I);
+    if (Same)
+        UpdateTopMenu();
+    else
+        UpdateMenu();
+}
+
+void TsuiForm::RepaintMenuBar()
+{
+    if (!FMenuBar || !FMenu) return;
+    ApplyMenuFont();
+    FMenuBar->Invalidate();
+}
+
+void TsuiForm::SetMenuBarHeight(int Value)
+{
+    FMenuBarHeightWanted = Value;
+    if (!FMenuBar) return;
+    FMenuBar->SetButtonHeight(Value);
+    FMenuBar->SetHeight(Value);
+}
+
+void TsuiForm::SetMenuBarColor(TColor Value)
+{
+    FMenuBarColor = Value;
+    if (FMenuBar) FMenuBar->SetColor(Value);
+}
+
+void TsuiForm::SetMenuBarToColor(TColor Value)
+{
+    FMenuBarToColor = Value;
+    if (FMenuBar) FMenuBar->Invalidate();
+}
+
+void TsuiForm::DrawMenuBar(TToolBar* ToolBar, const TRect& Rect, bool&)
+{
+    auto* Skinned = dynamic_cast<TsuiMainMenu*>(FMenu);
+    const TsuiUIStyle Style = Skinned ? Skinned->UIStyle() : FUIStyle;
+    TCanvas* C = ToolBar->Canvas();
+    if (Style == MacOS)
+    {
+        TBitmap Bar;
+        Bar.LoadFromResourceName("MACOS_MENU_BAR");
+        C->StretchDraw(Rect, &Bar);
+    }
+    else if (FMenuBarColor != FMenuBarToColor)
+        DrawHorizontalGradient(C, Rect, FMenuBarColor, FMenuBarToColor);
+}
+
+void TsuiForm::DrawButton(TToolBar* ToolBar, TToolButton* Button, TCustomDrawState State,
+                          bool& DefaultDraw)
+{
+    DefaultDraw = false;
+    Button->SetTag(0);
+    auto* Skinned = dynamic_cast<TsuiMainMenu*>(FMenu);
+    const TsuiUIStyle UIStyle = Skinned ? Skinned->UIStyle() : FUIStyle;
+    const TsuiFileTheme* Theme = Skinned ? Skinned->FileTheme() : FFileTheme;
+    TsuiUIStyle Style;
+    const bool FromFile = UsingFileTheme(Theme, UIStyle, Style);
+    // A colour the skin lacks comes from the fallback style.
+    auto Pick = [&](Tsk2SkinColorElement Element, int Item)
+    {
+        if (FromFile)
+        {
+            const TColor Value = Theme->GetColor(Element);
+            if (Value != TColor(-1)) return Value;
+        }
+        return GetInsideThemeColor(FromFile ? DeepBlue : Style, Item);
+    };
+
+    TCanvas* C = ToolBar->Canvas();
+    // A skinned main menu's own colour is for the entries at rest.
+    auto SetFont = [&](TCanvas* Target, TColor Ink, bool AtRest)
+    {
+        Target->Font()->Assign(ToolBar->Font());
+        if (Skinned && Skinned->UseSystemFont())
+            Menu_GetSystemFont(Target->Font());
+        else if (Skinned)
+        {
+            Target->Font()->SetName(Skinned->FontName());
+            Target->Font()->SetSize(Skinned->FontSize());
+            Target->Font()->SetCharset(Skinned->FontCharset());
+            if (AtRest) Ink = Skinned->FontColor();
+        }
+        Target->Font()->SetColor(Ink);
+    };
+    const std::string Caption =
+        Button->MenuItem() ? MenuShownCaption(Button->MenuItem()) : Button->Caption();
+    const TRect R = Button->BoundsRect();
+    auto DrawCaption = [&](TCanvas* Target, TRect Area)
+    {
+        Area.Top += 2;
+        Target->Brush()->SetStyle(bsClear);
+        Target->DrawText(Caption, Area, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    };
+
+    if (State.Contains(cdsHot) || State.Contains(cdsSelected))
+    {
+        Button->SetTag(SUI_MENUBAR_HOT_TAG);
+        if (UIStyle == MacOS)
+        {
+            TBitmap Face;
+            Face.SetSize(R.Width(), R.Height());
+            TBitmap Select;
+            Select.LoadFromResourceName("MACOS_MENU_SELECT");
+            Face.Canvas()->StretchDraw({0, 0, R.Width(), R.Height()}, &Select);
+            SetFont(Face.Canvas(), GetInsideThemeColor(MacOS, SUI_ITEM_MENU_SELECTED_FONT_COLOR),
+                    false);
+            DrawCaption(Face.Canvas(), {0, 0, R.Width(), R.Height()});
+            C->Draw(R.Left, R.Top, &Face);
+            return;
+        }
+        C->Brush()->SetStyle(bsSolid);
+        C->Brush()->SetColor(Pick(SKIN2_TOPSELECTEDMENUCOLOR, SUI_ITEM_MENU_SELECTED_COLOR));
+        C->FillRect(R);
+        C->Brush()->SetColor(
+            Pick(SKIN2_TOPSELECTEDMENUBORDERCOLOR, SUI_ITEM_MENU_SELECTED_BORDER_COLOR));
+        C->FrameRect(R);
+        SetFont(C, Pick(SKIN2_TOPSELECTEDMENUFONTCOLOR, SUI_ITEM_MENU_SELECTED_FONT_COLOR), false);
+        DrawCaption(C, R);
+        return;
+    }
+    SetFont(C, Pick(SKIN2_TOPMENUFONTCOLOR, SUI_ITEM_MENU_FONT_COLOR), true);
+    if (State.Contains(cdsDisabled)) C->Font()->SetColor(TColor(0x808080));
+    DrawCaption(C, R);
 }

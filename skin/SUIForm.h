@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/comctrls/ToolBar.h"
 #include "framework/controls/CustomForm.h"
 #include "framework/controls/CustomPanel.h"
 #include "skin/SUI2Define.h"
@@ -10,7 +11,10 @@
 
 class TApplicationEvents;
 class TBitmap;
+class TMainMenu;
+class TToolButton;
 class TsuiFileTheme;
+class TsuiMenuBar;
 
 // A panel that gives its owner form a skinned frame: it takes the owner's
 // caption away, puts its own window procedure in front of the owner's,
@@ -18,6 +22,10 @@ class TsuiFileTheme;
 // remaining frame, keeps the window region and the maximize picture in step
 // with the window and reports activation to the title bar. On anything but
 // a form it stays an ordinary panel.
+//
+// With a Menu, a menu bar (TsuiMenuBar) lies directly below the title bar
+// and shows the menu's top-level items; the menu's shortcuts work anywhere
+// in the owner form.
 //
 // In a file theme the frame comes from the skin's border pictures, and the
 // window region leaves out the pixels of the skin's transparent colour in
@@ -69,13 +77,19 @@ class TsuiForm : public TCustomPanel
     // The caption font (the title bar's).
     TFont* Font() const { return FTitleBar ? FTitleBar->Font() : TCustomPanel::Font(); }
     void SetFont(const TFont* Value) { Font()->Assign(Value); }
+    // Not owned; removing it removes the menu bar.
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* Value);
+    TsuiMenuBar* MenuBar() const { return FMenuBar; }
     TColor MenuBarColor() const { return FMenuBarColor; }
-    void SetMenuBarColor(TColor Value) { FMenuBarColor = Value; }
+    void SetMenuBarColor(TColor Value);
+    // A gradient from MenuBarColor when the two differ.
     TColor MenuBarToColor() const { return FMenuBarToColor; }
-    void SetMenuBarToColor(TColor Value) { FMenuBarToColor = Value; }
-    // No menu bar is shown: reads 0; the wanted height is kept.
-    int MenuBarHeight() const { return 0; }
-    void SetMenuBarHeight(int Value) { FMenuBarHeightWanted = Value; }
+    void SetMenuBarToColor(TColor Value);
+    // Reads the height of a shown menu bar, 0 without one; writing sets the
+    // height the bar is given.
+    int MenuBarHeight() const { return GetMenuBarHeight(); }
+    void SetMenuBarHeight(int Value);
     int RoundCorner() const;
     void SetRoundCorner(int Value);
     int RoundCornerBottom() const;
@@ -86,7 +100,7 @@ class TsuiForm : public TCustomPanel
     // Title area height including the 3 frame rows above the bar; 0 while
     // the bar is hidden.
     int GetTitleBarHeight() const;
-    int GetMenuBarHeight() const { return 0; }
+    int GetMenuBarHeight() const;
     // The answer to the title bar's frame-width question.
     int FrameWidth() const;
     int FrameLeft() const { return FFrameLeft; }
@@ -102,6 +116,20 @@ class TsuiForm : public TCustomPanel
     void ReAssign();
     void AddHelpButton();
 
+    // The menu bar: made, filled from the menu's top-level items (one tool
+    // button each, in item order), refreshed from the items' captions and
+    // states, repainted in the menu's font, freed.
+    void CreateMenuBar();
+    void DestroyMenuBar();
+    void UpdateMenu();
+    void UpdateTopMenu();
+    void RepaintMenuBar();
+    // The menu's items changed: the buttons follow them.
+    void MenuChanged();
+    // 1 when the key-down message was a shortcut of Menu, which then ran
+    // the item; 0 otherwise.
+    int ProcessKeyPress(const TMessage& Message);
+
   protected:
     void Paint() override;
     void Resize() override;
@@ -116,6 +144,8 @@ class TsuiForm : public TCustomPanel
     void Detach();
     void FrameChanged();
     void SizeChanged();
+    // The owner is never smaller than the title and menu bars and frame.
+    void UpdateMinHeight();
     // The file-theme part of SetUIStyle that comes before the title bar.
     void ReadFileTheme();
     // A colour of the file theme, or Fallback when the skin lacks it.
@@ -124,8 +154,15 @@ class TsuiForm : public TCustomPanel
     void PaintSkinBorder(TCanvas& C, int W, int H);
     void ComposeBottomImage(int W);
     void RegionFromSkin(int W, int H);
+    void DrawMenuBar(TToolBar* ToolBar, const TRect& Rect, bool& DefaultDraw);
+    void DrawButton(TToolBar* ToolBar, TToolButton* Button, TCustomDrawState State,
+                    bool& DefaultDraw);
+    // The bar's font from a skinned main menu.
+    void ApplyMenuFont();
 
     TsuiTitleBar* FTitleBar = nullptr; // owned as a component
+    TsuiMenuBar* FMenuBar = nullptr;   // owned as a component
+    TMainMenu* FMenu = nullptr;
     std::function<void(TMessage&)> FOldWndProc;
     int FSkinBottom = 0;
     int FFrameBottom = 3;

@@ -563,8 +563,10 @@ void TsuiTitleBar::DrawButtons(TBitmap* Bitmap)
         Y = FCaptionTop - 3;
     else
         Y = Style == Protein ? FButtonTop + 3 : FButtonTop;
+    // A right-to-left bar ends its caption 10 pixels before the buttons.
+    const int X = UseRightToLeftAlignment() ? R - B.TextWidth(Text) - 10 : L;
     B.Brush()->SetStyle(bsClear);
-    B.TextOut(L, Y, Text);
+    B.TextOut(X, Y, Text);
 }
 
 // Mouse --------------------------------------------------------------------

@@ -241,7 +241,9 @@ void TsuiTitleBarButton::DoClick()
     case suiControlBox:
         if (FControlBoxMenu)
         {
-            TPoint P = TitleBar->ClientToScreen({0, TitleBar->Height()});
+            // A right-to-left bar opens its menu further in, under its caption.
+            const int X = TitleBar->UseRightToLeftAlignment() ? RightToLeftMenuOffset : 0;
+            TPoint P = TitleBar->ClientToScreen({X, TitleBar->Height()});
             FControlBoxMenu->Popup(std::max(P.X, 0), P.Y);
         }
         break;

@@ -27,6 +27,10 @@ enum TsuiTitleBarAlign : uint8_t
     suiClient = 2
 };
 
+// How far right of the bar's left edge a right-to-left bar opens its
+// control-box menu.
+constexpr int RightToLeftMenuOffset = 176;
+
 // Sender is the title bar; ButtonIndex the button's index in Buttons.
 using TsuiTitleBarButtonClickEvent = TEvent<TObject*, int>;
 // Sender is the title bar; clearing Allow cancels the action.

@@ -54,6 +54,7 @@ void TsuiTitleBarPopupMenu::UpdateItems()
 void TsuiTitleBarPopupMenu::Popup(int X, int Y)
 {
     UpdateItems();
+    if (FTitleBar && FTitleBar->UseRightToLeftAlignment()) X += RightToLeftMenuOffset;
     TsuiPopupMenu::Popup(X, Y);
 }
 

@@ -4,6 +4,7 @@
 #include "framework/comctrls/ToolButton.h"
 #include "framework/controls/Frame3D.h"
 #include "framework/graphics/ImageList.h"
+#include "framework/menus/AutoHotkeys.h"
 #include "framework/menus/MenuItem.h"
 #include "platform/gfx/DrawText.h"
 #include "platform/win/WinApi.h"
@@ -15,6 +16,7 @@ namespace
 constexpr int SeparatorWidth = 8;
 constexpr int CaptionMargin = 7;
 constexpr int ArrowPart = 14;
+constexpr int EdgeWidth = 2;
 } // namespace
 
 const TClassInfo& TToolBar::StaticClass()
@@ -35,6 +37,9 @@ const TClassInfo& TToolBar::StaticClass()
             .Stored(&TToolBar::IsColorStored)
             .Boolean("Flat", &TToolBar::Flat, &TToolBar::SetFlat)
             .Default(false)
+            .Set("EdgeBorders", &TToolBar::EdgeBorders, &TToolBar::SetEdgeBorders,
+                 {"ebLeft", "ebTop", "ebRight", "ebBottom"})
+            .Default(TEdgeBorders{})
             .Component("Images", &TToolBar::Images, &TToolBar::SetImages)
             .Boolean("ShowCaptions", &TToolBar::ShowCaptions, &TToolBar::SetShowCaptions)
             .Default(false)
@@ -48,8 +53,10 @@ const TClassInfo& TToolBar::StaticClass()
 
 const TMessageMap& TToolBar::StaticMessages()
 {
-    static const TMessageMap Map =
-        TMessageMap(&TCustomControl::StaticMessages()).On(CM_DIALOGCHAR, &TToolBar::CMDialogChar);
+    static const TMessageMap Map = TMessageMap(&TCustomControl::StaticMessages())
+                                       .On(CM_DIALOGCHAR, &TToolBar::CMDialogChar)
+                                       .On(WM_NCCALCSIZE, &TToolBar::WMNCCalcSize)
+                                       .On(WM_NCPAINT, &TToolBar::WMNCPaint);
     return Map;
 }
 
@@ -134,6 +141,52 @@ void TToolBar::SetImages(TImageList* Value)
     FImages = Value;
     if (FImages) FImages->FreeNotification(this);
     ArrangeButtons();
+}
+
+void TToolBar::SetEdgeBorders(TEdgeBorders Value)
+{
+    if (FEdgeBorders == Value) return;
+    FEdgeBorders = Value;
+    if (HandleAllocated())
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    ArrangeButtons();
+}
+
+void TToolBar::WMNCCalcSize(TMessage& M)
+{
+    TCustomControl::WMNCCalcSize(M);
+    RECT* R = M.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(M.LParam)->rgrc[0]
+                       : reinterpret_cast<RECT*>(M.LParam);
+    if (FEdgeBorders.Contains(ebLeft)) R->left += EdgeWidth;
+    if (FEdgeBorders.Contains(ebTop)) R->top += EdgeWidth;
+    if (FEdgeBorders.Contains(ebRight)) R->right = std::max(R->left, R->right - EdgeWidth);
+    if (FEdgeBorders.Contains(ebBottom)) R->bottom = std::max(R->top, R->bottom - EdgeWidth);
+}
+
+void TToolBar::WMNCPaint(TMessage& M)
+{
+    TCustomControl::WMNCPaint(M);
+    if (FEdgeBorders.Empty() || !HandleAllocated()) return;
+    HDC Dc = GetWindowDC(Handle());
+    if (!Dc) return;
+    TCanvas C;
+    C.SetHandle(Dc);
+    const int W = Width(), H = Height();
+    // An etched line: shadow, then highlight.
+    auto Line = [&](TRect Dark, TRect Light)
+    {
+        C.Brush()->SetColor(clBtnShadow);
+        C.FillRect(Dark);
+        C.Brush()->SetColor(clBtnHighlight);
+        C.FillRect(Light);
+    };
+    if (FEdgeBorders.Contains(ebTop)) Line({0, 0, W, 1}, {0, 1, W, 2});
+    if (FEdgeBorders.Contains(ebBottom)) Line({0, H - 2, W, H - 1}, {0, H - 1, W, H});
+    if (FEdgeBorders.Contains(ebLeft)) Line({0, 0, 1, H}, {1, 0, 2, H});
+    if (FEdgeBorders.Contains(ebRight)) Line({W - 2, 0, W - 1, H}, {W - 1, 0, W, H});
+    C.SetHandle(nullptr);
+    ReleaseDC(Handle(), Dc);
 }
 
 void TToolBar::Notification(TComponent* AComponent, TOperation Operation)
@@ -230,8 +283,9 @@ void TToolBar::CMDialogChar(TMessage& M)
 {
     for (TToolButton* B : FButtons)
     {
-        if (!B->Visible() || !B->Enabled() ||
-            !IsAccel(static_cast<unsigned>(M.WParam), B->Caption()))
+        // A menu item's button answers to the letter its menu shows.
+        const std::string Caption = B->MenuItem() ? MenuShownCaption(B->MenuItem()) : B->Caption();
+        if (!B->Visible() || !B->Enabled() || !IsAccel(static_cast<unsigned>(M.WParam), Caption))
             continue;
         M.Result = 1;
         if (B->MenuItem() && B->MenuItem()->Count() > 0)

@@ -23,6 +23,17 @@ enum TCustomDrawStateFlag
 };
 using TCustomDrawState = TSet<TCustomDrawStateFlag>;
 
+// The edges of a tool bar that carry an etched line (2 pixels each, outside
+// its client area).
+enum TEdgeBorder
+{
+    ebLeft,
+    ebTop,
+    ebRight,
+    ebBottom
+};
+using TEdgeBorders = TSet<TEdgeBorder>;
+
 class TToolBar;
 // Drawing of the bar's background (Rect: the client area) and of each
 // button (at its BoundsRect) on the bar's Canvas; clearing DefaultDraw
@@ -63,6 +74,8 @@ class TToolBar : public TCustomControl
     void SetAutoSize(bool Value);
     TImageList* Images() const { return FImages; }
     void SetImages(TImageList* Value);
+    TEdgeBorders EdgeBorders() const { return FEdgeBorders; }
+    void SetEdgeBorders(TEdgeBorders Value);
 
     // Re-places the buttons (and sizes the bar with AutoSize).
     void ArrangeButtons();
@@ -85,6 +98,8 @@ class TToolBar : public TCustomControl
     void BoundsChanged() override;
 
     void CMDialogChar(TMessage& M);
+    void WMNCCalcSize(TMessage& M);
+    void WMNCPaint(TMessage& M);
 
   private:
     friend class TToolButton;
@@ -99,5 +114,6 @@ class TToolBar : public TCustomControl
     bool FWrapable = true;
     bool FAutoSize = false;
     TImageList* FImages = nullptr;
+    TEdgeBorders FEdgeBorders;
     bool FArranging = false;
 };

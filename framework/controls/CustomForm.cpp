@@ -6,6 +6,7 @@
 #include "framework/controls/Application.h"
 #include "framework/controls/Form.h"
 #include "framework/controls/Screen.h"
+#include "framework/menus/MainMenu.h"
 #include "platform/win/WinApi.h"
 
 #include <algorithm>
@@ -51,6 +52,7 @@ const TClassInfo& TForm::StaticClass()
             .Binary("Icon", &TForm::Icon, &TForm::SetIcon)
             .Boolean("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview)
             .Default(false)
+            .Component("Menu", &TForm::Menu, &TForm::SetMenu)
             .Enum("Position", &TForm::Position, &TForm::SetPosition,
                   {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
                    "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"})
@@ -228,6 +230,20 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation)
 {
     TWinControl::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FActiveControl) FActiveControl = nullptr;
+    if (Operation == opRemove && AComponent == FMenu) FMenu = nullptr;
+}
+
+void TCustomForm::SetMenu(TMainMenu* Value)
+{
+    if (FMenu == Value) return;
+    if (FMenu) FMenu->RemoveFreeNotification(this);
+    FMenu = Value;
+    if (FMenu) FMenu->FreeNotification(this);
+}
+
+bool TCustomForm::IsShortCut(const TMessage& Message)
+{
+    return FMenu && Enabled() && FMenu->IsShortCut(Message);
 }
 
 void TCustomForm::Show()

@@ -60,6 +60,8 @@ enum TFormStateFlag
 };
 using TFormState = TSet<TFormStateFlag>;
 
+class TMainMenu;
+
 using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 using TCloseQueryEvent = TEvent<TObject*, bool&>;
 
@@ -151,6 +153,15 @@ class TCustomForm : public TWinControl
     TIcon* Icon() const { return FIcon.get(); }
     void SetIcon(const TIcon* Value) { FIcon->Assign(Value); }
     TCanvas* Canvas() const { return FCanvas.get(); }
+    // The form's main menu. Keys pressed anywhere in the form reach it
+    // first (IsShortCut), so its items' shortcuts work wherever the focus
+    // is. The form draws no menu bar of its own: a menu-bar control shows
+    // the menu. Not owned; forgotten when the menu is freed.
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* Value);
+    // Clicks the item of Menu whose shortcut a key-down message is; true
+    // when there was one (the message is then handled).
+    virtual bool IsShortCut(const TMessage& Message);
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
@@ -204,6 +215,7 @@ class TCustomForm : public TWinControl
     bool FAutoScroll = false;
     TWindowState FWindowState = wsNormal;
     bool FKeyPreview = false;
+    TMainMenu* FMenu = nullptr;
     std::unique_ptr<TIcon> FIcon;
     std::unique_ptr<TCanvas> FCanvas;
 };

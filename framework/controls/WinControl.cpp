@@ -2,6 +2,7 @@
 
 #include "framework/PropertyRegistry.h"
 #include "framework/controls/Application.h"
+#include "framework/controls/CustomForm.h"
 #include "framework/controls/Screen.h"
 #include "platform/gfx/Shapes.h"
 #include "platform/win/WinApi.h"
@@ -803,6 +804,9 @@ bool TWinControl::DoKeyUp(TMessage& M)
 
 void TWinControl::WMKeyDown(TMessage& M)
 {
+    // The form's menu sees the key first: its shortcuts work from any
+    // control. The item's click may free this control.
+    if (TCustomForm* Form = GetParentForm(this); Form && Form->IsShortCut(M)) return;
     if (DoKeyDown(M)) return;
     UINT Key = static_cast<UINT>(M.WParam);
     LRESULT Wanted = 0;

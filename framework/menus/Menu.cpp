@@ -9,6 +9,9 @@ const TClassInfo& TMenu::StaticClass()
 {
     static const TClassInfo Info =
         TClassBuilder<TMenu>("TMenu", &TComponent::StaticClass())
+            .Enum("AutoHotkeys", &TMenu::AutoHotkeys, &TMenu::SetAutoHotkeys,
+                  {"maAutomatic", "maManual"})
+            .Default(maManual)
             .Component("Images", &TMenu::Images, &TMenu::SetImages)
             .Boolean("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw)
             .Default(false)

@@ -2,6 +2,7 @@
 
 #include "framework/Component.h"
 #include "framework/controls/Messages.h"
+#include "framework/menus/AutoHotkeys.h"
 #include "framework/menus/MenuItem.h"
 
 class TImageList;
@@ -26,6 +27,10 @@ class TMenu : public TComponent
     // and drawn by them; the others keep the default look.
     virtual bool OwnerDraw() const { return FOwnerDraw; }
     virtual void SetOwnerDraw(bool Value) { FOwnerDraw = Value; }
+    // Whether the menu gives its items accelerators of its own where their
+    // captions have none (shown and typed in the menu's windows).
+    TMenuAutoFlag AutoHotkeys() const { return FAutoHotkeys; }
+    void SetAutoHotkeys(TMenuAutoFlag Value) { FAutoHotkeys = Value; }
 
     // The enabled, visible item whose shortcut matches a WM_KEYDOWN /
     // WM_SYSKEYDOWN (with the modifiers down now), or null.
@@ -47,4 +52,5 @@ class TMenu : public TComponent
     TMenuItem* FItems;
     TImageList* FImages = nullptr;
     bool FOwnerDraw = false;
+    TMenuAutoFlag FAutoHotkeys = maManual;
 };

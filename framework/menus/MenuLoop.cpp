@@ -318,10 +318,11 @@ void TMenuLoop::CharInput(char Char)
 {
     TMenuWindow* W = Level(LevelCount() - 1);
     TMenuItem* Parent = W->ParentItem();
+    const std::vector<std::string> Captions = MenuShownCaptions(FMenu, Parent);
     std::vector<int> Matches;
     for (int I = 0; I < Parent->Count(); ++I)
         if (Parent->Items(I)->Selectable() &&
-            IsAccel(static_cast<unsigned char>(Char), Parent->Items(I)->Caption()))
+            IsAccel(static_cast<unsigned char>(Char), Captions[static_cast<size_t>(I)]))
             Matches.push_back(I);
     if (Matches.empty()) return;
     if (Matches.size() > 1)

@@ -54,6 +54,7 @@ TMenuWindow::~TMenuWindow()
 
 void TMenuWindow::Layout()
 {
+    FCaptions = MenuShownCaptions(FMenu, FParent);
     TCanvas Canvas;
     Canvas.SetFont(FFont.get());
     TImageList* Images = FMenu ? FMenu->Images() : nullptr;
@@ -73,7 +74,7 @@ void TMenuWindow::Layout()
             else
             {
                 if (Item->Default()) Canvas.Font()->SetStyle({fsBold});
-                S.Width = Gutter + Canvas.TextWidth(Item->Caption()) + ArrowWidth;
+                S.Width = Gutter + Canvas.TextWidth(FCaptions[static_cast<size_t>(I)]) + ArrowWidth;
                 std::string Keys = ShortCutToText(Item->ShortCut());
                 if (!Keys.empty()) S.Width += ShortCutGap + Canvas.TextWidth(Keys);
                 S.Height = std::max(MinItemHeight, TextHeight + 6);
@@ -204,12 +205,13 @@ void TMenuWindow::Paint(HDC Dc, const TRect& Area)
         if (OwnerDraw && Item->OnDrawItem)
             Item->OnDrawItem(Item, &Canvas, ItemR, Selected);
         else
-            DrawItemDefault(&Canvas, Item, ItemR);
+            DrawItemDefault(&Canvas, Item, FCaptions[static_cast<size_t>(I)], ItemR);
     }
     Canvas.SetHandle(nullptr);
 }
 
-void TMenuWindow::DrawItemDefault(TCanvas* Canvas, TMenuItem* Item, const TRect& R)
+void TMenuWindow::DrawItemDefault(TCanvas* Canvas, TMenuItem* Item, const std::string& Caption,
+                                  const TRect& R)
 {
     if (Item->IsLine())
     {
@@ -262,7 +264,7 @@ void TMenuWindow::DrawItemDefault(TCanvas* Canvas, TMenuItem* Item, const TRect&
     std::string Keys = ShortCutToText(Item->ShortCut());
     auto DrawTexts = [&](TRect T)
     {
-        Canvas->DrawText(Item->Caption(), T, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        Canvas->DrawText(Caption, T, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         if (!Keys.empty())
             Canvas->DrawText(Keys, T, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     };

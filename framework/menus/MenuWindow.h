@@ -6,6 +6,7 @@
 #include "platform/win/WinTypes.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class TMenu;
@@ -53,13 +54,16 @@ class TMenuWindow
     static LRESULT WindowProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
     void Layout();
     void Paint(HDC Dc, const TRect& Area);
-    void DrawItemDefault(TCanvas* Canvas, TMenuItem* Item, const TRect& R);
+    void DrawItemDefault(TCanvas* Canvas, TMenuItem* Item, const std::string& Caption,
+                         const TRect& R);
 
     TMenu* FMenu;
     TMenuItem* FParent;
     HWND FHandle = nullptr;
     TSize FSize{};
     std::vector<TRect> FRects;
+    // What each item shows (its caption, with an automatic accelerator).
+    std::vector<std::string> FCaptions;
     int FSelected = -1;
     std::unique_ptr<TFont> FFont;
 };

@@ -1,7 +1,7 @@
 #include "platform/win/Caret.h"
 
+#include "detail/Caret.h"
 #include "platform/gfx/Blit.h"
-#include "platform/win/CaretInternals.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/Timers.h"
 #include "platform/win/WinPaint.h"

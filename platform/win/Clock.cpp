@@ -1,6 +1,6 @@
 #include "platform/win/Clock.h"
 
-#include "platform/win/QueueRegistry.h"
+#include "detail/QueueRegistry.h"
 
 #include <chrono>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "platform/win/Desktop.h"
+#include "detail/Desktop.h"
 
 TDesktop& TDesktop::Instance()
 {

@@ -1,18 +1,19 @@
 #include "platform/win/Focus.h"
 
+#include "detail/Desktop.h"
+#include "detail/Focus.h"
+#include "detail/WindowGeometry.h"
+#include "detail/WindowTable.h"
+#include "detail/WindowTree.h"
 #include "platform/win/Backend.h"
-#include "platform/win/Desktop.h"
 #include "platform/win/LastError.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/ThreadQueue.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowApi.h"
-#include "platform/win/WindowEvents.h"
-#include "platform/win/WindowGeometry.h"
-#include "platform/win/WindowLinks.h"
 #include "platform/win/WindowPos.h"
-#include "platform/win/WindowTable.h"
+#include "platform/win/WindowState.h"
 
 #include <utility>
 #include <vector>

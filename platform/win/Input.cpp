@@ -1,9 +1,14 @@
 #include "platform/win/Input.h"
 
+#include "detail/Desktop.h"
+#include "detail/Focus.h"
+#include "detail/Input.h"
+#include "detail/WindowGeometry.h"
+#include "detail/WindowRegion.h"
+#include "detail/WindowTable.h"
+#include "detail/WindowTree.h"
 #include "platform/win/Backend.h"
-#include "platform/win/Desktop.h"
 #include "platform/win/Focus.h"
-#include "platform/win/InputQueue.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/NonClient.h"
 #include "platform/win/SystemMetrics.h"
@@ -11,11 +16,7 @@
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowApi.h"
-#include "platform/win/WindowEvents.h"
-#include "platform/win/WindowGeometry.h"
-#include "platform/win/WindowLinks.h"
 #include "platform/win/WindowPos.h"
-#include "platform/win/WindowTable.h"
 
 #include <algorithm>
 #include <array>

@@ -106,6 +106,9 @@ SHORT GetKeyState(int VirtualKey);
 SHORT GetAsyncKeyState(int VirtualKey);
 // All 256 key states as GetKeyState sees them (high bit down, low bit toggled).
 BOOL GetKeyboardState(BYTE* States);
+// The deepest visible, enabled window under a screen point whose hit test
+// is not transparent.
+HWND WindowFromPoint(POINT Point);
 BOOL GetCursorPos(POINT* Point);
 BOOL SetCursorPos(int X, int Y);
 

@@ -1,4 +1,4 @@
-#include "platform/win/MessageQueue.h"
+#include "detail/MessageQueue.h"
 
 #include <algorithm>
 

@@ -1,17 +1,20 @@
 #include "platform/win/Messaging.h"
 
+#include "detail/Desktop.h"
+#include "detail/Input.h"
+#include "detail/Painting.h"
+#include "detail/QueueRegistry.h"
+#include "detail/ThreadQueue.h"
+#include "detail/Timers.h"
+#include "detail/WindowDc.h"
+#include "detail/WindowTable.h"
 #include "platform/win/AtomTable.h"
 #include "platform/win/Backend.h"
-#include "platform/win/Desktop.h"
-#include "platform/win/InputQueue.h"
 #include "platform/win/LastError.h"
-#include "platform/win/PaintInternals.h"
-#include "platform/win/QueueRegistry.h"
 #include "platform/win/ThreadQueue.h"
 #include "platform/win/Timers.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WindowApi.h"
-#include "platform/win/WindowTable.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "platform/win/Monitor.h"
 
-#include "platform/win/Desktop.h"
+#include "detail/Desktop.h"
 #include "platform/win/WindowPos.h"
 
 #include <algorithm>

@@ -16,6 +16,13 @@ constexpr DWORD MONITOR_DEFAULTTONEAREST = 2;
 
 constexpr DWORD MONITORINFOF_PRIMARY = 1;
 
+// One display: its screen rectangle and its work area.
+struct TMonitorArea
+{
+    RECT Bounds;
+    RECT Work;
+};
+
 struct MONITORINFO
 {
     DWORD cbSize = sizeof(MONITORINFO);

@@ -1,5 +1,6 @@
-#include "platform/win/MoveLoop.h"
+#include "detail/MoveLoop.h"
 
+#include "detail/WindowTable.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Input.h"
 #include "platform/win/Messaging.h"
@@ -8,7 +9,6 @@
 #include "platform/win/WinMessages.h"
 #include "platform/win/WindowApi.h"
 #include "platform/win/WindowPos.h"
-#include "platform/win/WindowTable.h"
 
 #include <algorithm>
 
@@ -82,8 +82,11 @@ void RunSizeMoveLoop(HWND Window, LRESULT HitCode, POINT StartScreen)
                 Apply(Start);
                 return false;
             }
-            if (Msg.message == WM_LBUTTONUP) return false;
-            if (Msg.message != WM_MOUSEMOVE) return true;
+            // The release counts as a last move: a backend may leave out a
+            // motion that did not change the pointer's place in the window,
+            // which is what a window following the pointer looks like.
+            const bool Released = Msg.message == WM_LBUTTONUP;
+            if (Msg.message != WM_MOUSEMOVE && !Released) return true;
             LONG Dx = Msg.pt.x - StartScreen.x, Dy = Msg.pt.y - StartScreen.y;
             RECT R = Start;
             int MinW = GetSystemMetrics(SM_CXMINTRACK), MinH = GetSystemMetrics(SM_CYMINTRACK);
@@ -126,7 +129,7 @@ void RunSizeMoveLoop(HWND Window, LRESULT HitCode, POINT StartScreen)
             if (R.left != Current.left || R.top != Current.top || R.right != Current.right ||
                 R.bottom != Current.bottom)
                 Apply(R);
-            return IsWindow(Window);
+            return !Released && IsWindow(Window);
         });
     if (GetCapture() == Window) ReleaseCapture();
     if (IsWindow(Window)) SendMessage(Window, WM_EXITSIZEMOVE, 0, 0);

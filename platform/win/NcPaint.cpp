@@ -1,17 +1,19 @@
+#include "detail/NcPaint.h"
+
+#include "detail/WindowTable.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/NonClient.h"
-#include "platform/win/PaintInternals.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinPaint.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowApi.h"
 #include "platform/win/WindowPos.h"
-#include "platform/win/WindowTable.h"
 
 #include "platform/gfx/Color.h"
 #include "platform/gfx/DrawText.h"
 #include "platform/gfx/Lines.h"
 #include "platform/gfx/Shapes.h"
+#include "platform/win/WindowState.h"
 
 #include <utility>
 #include <vector>

@@ -1,10 +1,10 @@
 #include "platform/win/NonClient.h"
 
+#include "detail/WindowGeometry.h"
+#include "detail/WindowTable.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WinStyles.h"
-#include "platform/win/WindowGeometry.h"
 #include "platform/win/WindowPos.h"
-#include "platform/win/WindowTable.h"
 
 #include <algorithm>
 

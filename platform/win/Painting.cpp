@@ -1,15 +1,17 @@
-#include "platform/win/WinPaint.h"
+#include "platform/win/Painting.h"
 
-#include "platform/win/Desktop.h"
+#include "detail/Desktop.h"
+#include "detail/Painting.h"
+#include "detail/WindowDc.h"
+#include "detail/WindowGeometry.h"
+#include "detail/WindowTable.h"
 #include "platform/win/LastError.h"
 #include "platform/win/Messaging.h"
-#include "platform/win/PaintInternals.h"
 #include "platform/win/ThreadQueue.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowApi.h"
-#include "platform/win/WindowGeometry.h"
-#include "platform/win/WindowTable.h"
+#include "platform/win/WindowDc.h"
 
 #include <vector>
 

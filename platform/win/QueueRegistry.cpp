@@ -1,4 +1,4 @@
-#include "platform/win/QueueRegistry.h"
+#include "detail/QueueRegistry.h"
 
 TQueueRegistry& TQueueRegistry::Instance()
 {

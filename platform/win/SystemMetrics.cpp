@@ -1,6 +1,6 @@
 #include "platform/win/SystemMetrics.h"
 
-#include "platform/win/Desktop.h"
+#include "detail/Desktop.h"
 
 int GetSystemMetrics(int Index)
 {

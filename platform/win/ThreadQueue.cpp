@@ -1,7 +1,8 @@
 #include "platform/win/ThreadQueue.h"
 
-#include "platform/win/QueueRegistry.h"
-#include "platform/win/WindowLinks.h"
+#include "detail/QueueRegistry.h"
+#include "detail/ThreadQueue.h"
+#include "detail/WindowLifetime.h"
 
 #include <atomic>
 

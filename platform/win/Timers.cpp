@@ -1,8 +1,9 @@
 #include "platform/win/Timers.h"
 
+#include "detail/Timers.h"
+#include "detail/WindowTable.h"
 #include "platform/win/LastError.h"
 #include "platform/win/WinMessages.h"
-#include "platform/win/WindowTable.h"
 
 #include <algorithm>
 #include <vector>

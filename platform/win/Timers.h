@@ -1,10 +1,6 @@
 #pragma once
 
-#include "platform/win/Clock.h"
 #include "platform/win/WinTypes.h"
-
-#include <functional>
-#include <optional>
 
 // Shortest and longest timer periods; shorter and longer requests are clamped.
 constexpr UINT USER_TIMER_MINIMUM = 0x0000000A;
@@ -21,14 +17,3 @@ constexpr UINT USER_TIMER_MAXIMUM = 0x7FFFFFFF;
 UINT_PTR SetTimer(HWND Window, UINT_PTR Id, UINT Elapse, TIMERPROC Proc);
 // Stops a timer of the calling thread; FALSE when there is no such timer.
 BOOL KillTimer(HWND Window, UINT_PTR Id);
-
-// The calling thread's timers, as its message loop uses them.
-namespace TimerQueue
-{
-// Produces WM_TIMER for the first due timer accepted by Match; Remove
-// re-arms it one or more whole periods later.
-bool TakeDue(MSG& Out, TClock::TimeMs Now, const std::function<bool(HWND)>& Match, bool Remove);
-std::optional<TClock::TimeMs> NextDue(const std::function<bool(HWND)>& Match);
-bool HasProc(HWND Window, UINT_PTR Id, TIMERPROC Proc);
-void RemoveAllOf(HWND Window);
-} // namespace TimerQueue

@@ -23,4 +23,5 @@
 #include "platform/win/WindowClass.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowRegion.h"
+#include "platform/win/WindowState.h"
 #include "platform/win/WindowTree.h"

@@ -1,5 +1,6 @@
 #include "platform/win/WindowClass.h"
 
+#include "detail/WindowClass.h"
 #include "platform/win/AtomTable.h"
 #include "platform/win/LastError.h"
 

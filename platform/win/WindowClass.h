@@ -2,11 +2,6 @@
 
 #include "platform/win/WinTypes.h"
 
-#include <map>
-#include <memory>
-#include <mutex>
-#include <string>
-
 struct WNDCLASSEX
 {
     UINT cbSize;
@@ -49,29 +44,3 @@ BOOL UnregisterClass(LPCSTR ClassName, HINSTANCE Instance);
 // Fills Out (cbSize kept) from a registered class. FALSE with
 // ERROR_CLASS_DOES_NOT_EXIST when unknown.
 BOOL GetClassInfoEx(HINSTANCE Instance, LPCSTR ClassName, WNDCLASSEX* Out);
-
-// A registered class as windows see it.
-struct TWindowClass
-{
-    ATOM Atom = 0;
-    std::string Name;
-    WNDCLASSEX Info{};
-    int WindowCount = 0; // owner: the class registry lock
-};
-
-class TClassRegistry
-{
-  public:
-    static TClassRegistry& Instance();
-
-    ATOM Register(const WNDCLASSEX& Class);
-    BOOL Unregister(LPCSTR Name);
-    // The class, or null. Name may be an atom (MAKEINTATOM).
-    std::shared_ptr<TWindowClass> Find(LPCSTR Name);
-    void AddWindow(TWindowClass& Class);
-    void RemoveWindow(TWindowClass& Class);
-
-  private:
-    std::mutex FLock;
-    std::map<ATOM, std::shared_ptr<TWindowClass>> FClasses;
-};

@@ -1,9 +1,11 @@
+#include "platform/win/WindowData.h"
+
+#include "detail/WindowTable.h"
 #include "platform/win/LastError.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowApi.h"
-#include "platform/win/WindowTable.h"
 
 #include <cstring>
 #include <utility>

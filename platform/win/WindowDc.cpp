@@ -1,17 +1,19 @@
+#include "platform/win/WindowDc.h"
+
+#include "detail/Caret.h"
+#include "detail/Desktop.h"
+#include "detail/WindowGeometry.h"
+#include "detail/WindowTable.h"
+#include "detail/WindowTree.h"
 #include "platform/win/Backend.h"
-#include "platform/win/CaretInternals.h"
-#include "platform/win/Desktop.h"
 #include "platform/win/LastError.h"
 #include "platform/win/Messaging.h"
-#include "platform/win/PaintInternals.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinPaint.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowApi.h"
-#include "platform/win/WindowGeometry.h"
-#include "platform/win/WindowLinks.h"
-#include "platform/win/WindowTable.h"
 
+#include "detail/WindowDc.h"
 #include "platform/gfx/Color.h"
 
 #include <algorithm>

@@ -1,11 +1,12 @@
-#include "platform/win/WindowEvents.h"
+#include "detail/WindowEvents.h"
 
+#include "detail/Desktop.h"
+#include "detail/Painting.h"
+#include "detail/WindowDc.h"
+#include "detail/WindowGeometry.h"
 #include "platform/win/Backend.h"
-#include "platform/win/Desktop.h"
-#include "platform/win/PaintInternals.h"
 #include "platform/win/WinPaint.h"
 #include "platform/win/WinStyles.h"
-#include "platform/win/WindowGeometry.h"
 #include "platform/win/WindowPos.h"
 
 #include <algorithm>

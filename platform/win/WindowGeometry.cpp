@@ -1,4 +1,4 @@
-#include "platform/win/WindowGeometry.h"
+#include "detail/WindowGeometry.h"
 
 #include "platform/win/WinStyles.h"
 

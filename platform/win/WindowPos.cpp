@@ -1,16 +1,18 @@
 #include "platform/win/WindowPos.h"
 
-#include "platform/win/Desktop.h"
+#include "detail/Desktop.h"
+#include "detail/Focus.h"
+#include "detail/WindowEvents.h"
+#include "detail/WindowGeometry.h"
+#include "detail/WindowPos.h"
+#include "detail/WindowTable.h"
+#include "detail/WindowTree.h"
 #include "platform/win/Focus.h"
 #include "platform/win/LastError.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowApi.h"
-#include "platform/win/WindowEvents.h"
-#include "platform/win/WindowGeometry.h"
-#include "platform/win/WindowLinks.h"
-#include "platform/win/WindowTable.h"
 
 #include <algorithm>
 #include <vector>

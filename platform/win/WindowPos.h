@@ -1,7 +1,7 @@
 #pragma once
 
-// Position, size, z-order, visibility and enabled state of windows, and
-// coordinate mapping. Every call takes windows of the calling thread.
+// Position, size and z-order of windows, and coordinate mapping. Every call
+// takes windows of the calling thread.
 
 #include "platform/win/WinTypes.h"
 
@@ -30,28 +30,10 @@ inline const HWND HWND_BOTTOM = reinterpret_cast<HWND>(static_cast<LONG_PTR>(1))
 inline const HWND HWND_TOPMOST = reinterpret_cast<HWND>(static_cast<LONG_PTR>(-1));
 inline const HWND HWND_NOTOPMOST = reinterpret_cast<HWND>(static_cast<LONG_PTR>(-2));
 
-constexpr int SW_HIDE = 0;
-constexpr int SW_SHOWNORMAL = 1;
-constexpr int SW_NORMAL = 1;
-constexpr int SW_SHOWMINIMIZED = 2;
-constexpr int SW_SHOWMAXIMIZED = 3;
-constexpr int SW_MAXIMIZE = 3;
-constexpr int SW_SHOWNOACTIVATE = 4;
-constexpr int SW_SHOW = 5;
-constexpr int SW_MINIMIZE = 6;
-constexpr int SW_SHOWMINNOACTIVE = 7;
-constexpr int SW_SHOWNA = 8;
-constexpr int SW_RESTORE = 9;
-constexpr int SW_SHOWDEFAULT = 10;
-
 // WM_SIZE wParam.
 constexpr WPARAM SIZE_RESTORED = 0;
 constexpr WPARAM SIZE_MINIMIZED = 1;
 constexpr WPARAM SIZE_MAXIMIZED = 2;
-
-// WM_SHOWWINDOW lParam when the change comes from the owner or parent.
-constexpr LPARAM SW_PARENTCLOSING = 1;
-constexpr LPARAM SW_PARENTOPENING = 3;
 
 constexpr UINT CWP_ALL = 0x0000;
 constexpr UINT CWP_SKIPINVISIBLE = 0x0001;
@@ -94,16 +76,6 @@ struct MINMAXINFO
 BOOL SetWindowPos(HWND Window, HWND InsertAfter, int X, int Y, int Width, int Height, UINT Flags);
 BOOL MoveWindow(HWND Window, int X, int Y, int Width, int Height, BOOL Repaint);
 BOOL BringWindowToTop(HWND Window);
-// Returns whether the window was visible before.
-BOOL ShowWindow(HWND Window, int Command);
-// Visible itself and every ancestor.
-BOOL IsWindowVisible(HWND Window);
-// Returns whether the window was disabled before. Disabling takes focus and
-// capture away from the window.
-BOOL EnableWindow(HWND Window, BOOL Enable);
-BOOL IsWindowEnabled(HWND Window);
-BOOL IsIconic(HWND Window);
-BOOL IsZoomed(HWND Window);
 
 // Window rectangle in screen coordinates.
 BOOL GetWindowRect(HWND Window, RECT* Out);
@@ -114,9 +86,6 @@ BOOL ScreenToClient(HWND Window, POINT* Point);
 // Maps points from From's client coordinates to To's (null: the screen).
 // Returns the offset as MAKELONG(dx, dy).
 int MapWindowPoints(HWND From, HWND To, POINT* Points, UINT Count);
-// The deepest visible, enabled window under a screen point whose hit test
-// is not transparent.
-HWND WindowFromPoint(POINT Point);
 // The child of Parent under a point of Parent's client area, Parent itself
 // when no child is there, null when the point is outside Parent.
 HWND ChildWindowFromPointEx(HWND Parent, POINT Point, UINT Flags);

@@ -1,10 +1,10 @@
 #include "platform/win/WindowRegion.h"
 
-#include "platform/win/InputQueue.h"
+#include "detail/WindowEvents.h"
+#include "detail/WindowGeometry.h"
+#include "detail/WindowRegion.h"
+#include "detail/WindowTable.h"
 #include "platform/win/LastError.h"
-#include "platform/win/WindowEvents.h"
-#include "platform/win/WindowGeometry.h"
-#include "platform/win/WindowTable.h"
 
 BOOL SetWindowRgn(HWND Handle, const TRegion* Region, BOOL Redraw)
 {

@@ -1,4 +1,9 @@
-#include "platform/win/Desktop.h"
+#include "platform/win/WindowState.h"
+
+#include "detail/Desktop.h"
+#include "detail/WindowGeometry.h"
+#include "detail/WindowTable.h"
+#include "detail/WindowTree.h"
 #include "platform/win/Focus.h"
 #include "platform/win/LastError.h"
 #include "platform/win/Messaging.h"
@@ -7,10 +12,7 @@
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowApi.h"
-#include "platform/win/WindowGeometry.h"
-#include "platform/win/WindowLinks.h"
 #include "platform/win/WindowPos.h"
-#include "platform/win/WindowTable.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "platform/win/WindowTable.h"
+#include "detail/WindowTable.h"
 
 #include "platform/win/LastError.h"
 #include "platform/win/ThreadQueue.h"

@@ -1,12 +1,13 @@
 #include "platform/win/WindowTree.h"
 
-#include "platform/win/Desktop.h"
+#include "detail/Desktop.h"
+#include "detail/WindowTable.h"
+#include "detail/WindowTree.h"
 #include "platform/win/LastError.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowApi.h"
-#include "platform/win/WindowLinks.h"
 #include "platform/win/WindowPos.h"
-#include "platform/win/WindowTable.h"
+#include "platform/win/WindowState.h"
 
 #include <algorithm>
 

@@ -248,7 +248,7 @@ TArt ProgramTitleLeft()
         const double Light = 0.09 * std::max(0.0, 1.0 - X / 240.0);
         for (int Y = 2; Y < 21; ++Y)
             A.Set(X, Y, Lighter(A.Get(X, Y), std::round(Light * 200) / 200));
-        A.Set(X, 21, Lighter(Brand, std::round(6 * 0.35 * std::max(0.0, 1.0 - X / 300.0)) / 6));
+        A.Set(X, 21, Lighter(Brand, std::round(64 * 0.35 * std::max(0.0, 1.0 - X / 300.0)) / 64));
     }
     // The trace: a damped wave, brightest at its start.
     for (int X = 250; X < 350; ++X)

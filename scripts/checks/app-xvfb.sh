@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # novla-tool on a real (virtual) X display against novla-virtual-module:
 # Open, Read All, a changed frequency and Write All with synthetic input
-# (scripts/drive-tool.sh); the module must store the window's frequency.
+# (scripts/drive-tool.sh); the module must store the window's frequency, and
+# the window must follow a drag on its title bar, and only that.
 # Also the headless screenshot mode writes a PNG.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

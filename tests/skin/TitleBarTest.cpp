@@ -3,7 +3,10 @@
 
 #include "SkinnedWindow.h"
 
+#include "framework/SysLocale.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/menus/MenuItem.h"
+#include "framework/menus/PopupMenu.h"
 
 TEST_F(SkinnedWindow, BarPlacesAndHits)
 {
@@ -56,13 +59,19 @@ TEST_F(SkinnedWindow, DraggingTheBarMovesTheWindow)
         const char* What;
         int X, Y;
         TRawInput::TButton Button;
-        bool Moves;
+        int UpX, UpY; // the release, from the press
+        int Dx, Dy;   // how far the window moves
     };
     const int W = Bar->Width();
+    const auto Left = TRawInput::TButton::Left, Right = TRawInput::TButton::Right;
+    // The pointer moves by (30, 20); a display may report no motion for the
+    // rest of the way, so the release counts too.
     const Case Cases[] = {
-        {"bar", 200, 10, TRawInput::TButton::Left, true},
-        {"right button", 200, 10, TRawInput::TButton::Right, false},
-        {"close button", W - 10, 8, TRawInput::TButton::Left, false},
+        {"bar", 200, 10, Left, 30, 20, 30, 20},
+        {"bar, released further on", 200, 10, Left, 60, 40, 60, 40},
+        {"right button", 200, 10, Right, 30, 20, 0, 0},
+        {"close button", W - 10, 8, Left, 30, 20, 0, 0},
+        {"icon", 8, 8, Left, 30, 20, 0, 0},
     };
     for (const Case& C : Cases)
     {
@@ -71,15 +80,16 @@ TEST_F(SkinnedWindow, DraggingTheBarMovesTheWindow)
         POINT P = OnBar(C.X, C.Y);
         FDesktop.MouseDown(P.x, P.y, C.Button);
         FDesktop.MouseMove(P.x + 30, P.y + 20);
-        FDesktop.MouseUp(P.x + 30, P.y + 20, C.Button);
+        FDesktop.MouseUp(P.x + C.UpX, P.y + C.UpY, C.Button);
         FDesktop.Pump();
         const RECT After = WindowRect();
-        EXPECT_EQ(After.left - Before.left, C.Moves ? 30 : 0) << C.What;
-        EXPECT_EQ(After.top - Before.top, C.Moves ? 20 : 0) << C.What;
+        EXPECT_EQ(After.left - Before.left, C.Dx) << C.What;
+        EXPECT_EQ(After.top - Before.top, C.Dy) << C.What;
         // The drag gave the capture back to the window system; the
         // framework must not think the bar still holds the mouse.
         EXPECT_EQ(TControl::CaptureControl(), nullptr) << C.What;
-        if (C.Button == TRawInput::TButton::Right)
+        EXPECT_EQ(TMenuLoop::Current(), nullptr) << C.What << ": no menu";
+        if (C.Button == Right)
         {
             HoverBar(200, 40);
             FDesktop.Pump();
@@ -278,4 +288,135 @@ TEST(TitleBarItems, UniquenessRulesAndSectionSizes)
     Bar.SetAutoSize2(false);
     EXPECT_EQ(Bar.Height(), 23);
     EXPECT_FALSE(Bar.CanPaint());
+}
+
+namespace
+{
+// Sets the process's locale for one test and restores it afterwards.
+class LocaleScope
+{
+  public:
+    explicit LocaleScope(bool MiddleEast) : FOld(SysLocale())
+    {
+        TSysLocale L = FOld;
+        L.MiddleEast = MiddleEast;
+        SetSysLocale(L);
+    }
+    ~LocaleScope() { SetSysLocale(FOld); }
+
+  private:
+    TSysLocale FOld;
+};
+} // namespace
+
+TEST_F(SkinnedWindow, RightToLeftBarsPlaceCaptionAndMenuFromTheRight)
+{
+    TPopupMenu Own(nullptr);
+    Own.Items()->Add(new TMenuItem(&Own));
+    Own.Items()->Items(0)->SetCaption("Own");
+    struct Case
+    {
+        bool MiddleEast;
+        TBiDiMode Mode;
+        bool Mirrored;
+    };
+    // Only a right-to-left bar on a right-to-left locale is mirrored; the
+    // bar follows the skinned form's mode.
+    const Case Cases[] = {{false, bdLeftToRight, false},
+                          {false, bdRightToLeft, false},
+                          {true, bdLeftToRight, false},
+                          {true, bdRightToLeftReadingOnly, false},
+                          {true, bdRightToLeft, true}};
+    const int W = Bar->Width();
+    TCanvas Measure;
+    Measure.SetFont(Bar->Font());
+    for (const Case& C : Cases)
+    {
+        LocaleScope Locale(C.MiddleEast);
+        Skin->SetBiDiMode(C.Mode);
+        EXPECT_EQ(Bar->BiDiMode(), C.Mode);
+        // The caption's columns: white now and not with an empty caption
+        // (the icon has white in it too).
+        auto CaptionColumns = [&](const std::string& Caption, int& First, int& Last)
+        {
+            Skin->SetCaption("");
+            HoverBar(200, 40);
+            const TSurface Empty = FDesktop.Screen();
+            Skin->SetCaption(Caption);
+            HoverBar(200, 40);
+            const TSurface Shot = FDesktop.Screen();
+            First = Last = -1;
+            for (int X = 0; X < W - 20; ++X)
+                for (int Y = 2; Y < 15; ++Y)
+                {
+                    POINT P = OnBar(X, Y);
+                    if (Shot.Pixel(P.x, P.y) != clWhite || Empty.Pixel(P.x, P.y) == clWhite)
+                        continue;
+                    if (First < 0) First = X;
+                    Last = X;
+                }
+        };
+        const std::string Long(200, 'W');
+        std::string Cut = Long;
+        while (Measure.TextWidth(Cut + "...") > W - 20 - 21)
+            Cut.pop_back();
+        for (const std::string& Caption : {std::string("NOVLA"), Long})
+        {
+            int First, Last;
+            CaptionColumns(Caption, First, Last);
+            const std::string Shown = Caption == Long ? Cut + "..." : Caption;
+            // Left to right the caption starts after the icon (x = 21);
+            // mirrored it ends 10 pixels before the close button (x = W -
+            // 20), so a cut caption reaches up to 10 pixels into the icon.
+            const int Start = C.Mirrored ? W - 20 - 10 - Measure.TextWidth(Shown) : 21;
+            EXPECT_LE(std::abs(First - Start), 1) << C.MiddleEast << C.Mode << Caption.size();
+            EXPECT_LE(Last, Start + Measure.TextWidth(Shown)) << Caption.size();
+            EXPECT_GE(Last, Start + Measure.TextWidth(Shown) - 3) << Caption.size();
+        }
+        // The bar's own menu (also on Alt+Space) and a control box's own
+        // menu open 176 pixels in.
+        const int In = C.Mirrored ? 176 : 0;
+        const TPoint Expected = Bar->ClientToScreen({In, Bar->Height()});
+        auto MenuAt = [&](const TPoint& P)
+        {
+            return [&, P]
+            {
+                TMenuWindow* Menu = TMenuLoop::Current()->Level(0);
+                EXPECT_EQ(Menu->ScreenRect().Left, P.X) << C.MiddleEast << C.Mode;
+                EXPECT_EQ(Menu->ScreenRect().Top, P.Y) << C.MiddleEast << C.Mode;
+            };
+        };
+        WithMenuSteps([&] { Bar->PopupTitleMenu(); }, {MenuAt(Expected)});
+        WithMenuSteps(
+            [&]
+            {
+                FDesktop.KeyDown(VK_MENU);
+                FDesktop.Press(VK_SPACE);
+                FDesktop.KeyUp(VK_MENU);
+                FApp.ProcessMessages();
+            },
+            {MenuAt({Form->Left() + In, Form->Top() + Bar->Height()})});
+        Box->SetControlBoxMenu(&Own);
+        WithMenuSteps([&] { Box->DoClick(); }, {MenuAt(Expected)});
+        Box->SetControlBoxMenu(nullptr);
+    }
+}
+
+TEST_F(SkinnedWindow, AControlBoxMenuNeverOpensLeftOfTheScreen)
+{
+    TPopupMenu Own(nullptr);
+    Own.Items()->Add(new TMenuItem(&Own));
+    Own.Items()->Items(0)->SetCaption("Own");
+    Box->SetControlBoxMenu(&Own);
+    Form->SetLeft(-100);
+    FDesktop.Pump();
+    const TPoint Corner = Bar->ClientToScreen({0, Bar->Height()});
+    ASSERT_LT(Corner.X, 0);
+    WithMenuSteps([&] { Box->DoClick(); }, {[&]
+                                            {
+                                                TMenuWindow* Menu = TMenuLoop::Current()->Level(0);
+                                                EXPECT_EQ(Menu->ScreenRect().Left, 0);
+                                                EXPECT_EQ(Menu->ScreenRect().Top, Corner.Y);
+                                            }});
+    Box->SetControlBoxMenu(nullptr);
 }

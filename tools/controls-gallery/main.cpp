@@ -12,13 +12,10 @@
 #include "framework/comctrls/ToolBar.h"
 #include "framework/comctrls/ToolButton.h"
 #include "framework/controls/Application.h"
-#include "framework/menus/MenuLoop.h"
 #include "framework/stdctrls/ComboBox.h"
 #include "framework/stdctrls/Edit.h"
 #include "platform/win/WinApi.h"
-#include "platform/win/headless/HeadlessDesktop.h"
-#include "platform/win/sdl/StartBackend.h"
-#include "tools/common/DemoCommandLine.h"
+#include "tools/common/DemoRunner.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,11 +23,6 @@
 
 namespace
 {
-void QuitOnTimer(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (Application) Application->Terminate();
-}
-
 void PrintRect(const char* Name, TControl* Control, TRect R)
 {
     TPoint TopLeft = Control->ClientToScreen({R.Left, R.Top});
@@ -65,60 +57,16 @@ int main(int Argc, char** Argv)
                      Problem.c_str(), DemoCommandLine::CommonUsage);
         return 1;
     }
-    std::string Error;
-    std::unique_ptr<TBackend> Backend = StartBackend(Args.Headless(), Error);
-    if (!Backend)
-    {
-        std::fprintf(stderr, "controls-gallery: %s\n", Error.c_str());
-        return 2;
-    }
-    auto* Headless = dynamic_cast<THeadlessDesktop*>(Backend.get());
-    int Result = 0;
-    try
-    {
-        TApplication App;
-        App.Initialize();
-        App.SetTitle("novla controls gallery");
-        auto* Form = new TGalleryForm(&App);
-        Form->Show();
-        App.ProcessMessages();
-        PrintLandmarks(Form);
-
-        auto Shoot = [&]
-        {
-            if (!Headless || Args.Screenshot().empty()) return;
-            if (!Headless->SaveScreenshot(Args.Screenshot()))
-            {
-                std::fprintf(stderr, "controls-gallery: cannot write %s\n",
-                             Args.Screenshot().c_str());
-                Result = 3;
-            }
-        };
-        if (Args.Options().Has("--show-menu"))
-        {
-            // The picture is taken once the open menu waits for input.
-            auto Old = Form->WindowProc;
-            Form->WindowProc = [&, Old](TMessage& M)
-            {
-                if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU || !Headless) return Old(M);
-                Shoot();
-                TMenuLoop::Current()->Cancel();
-            };
-            TToolButton* Module = Form->ToolBar->Buttons(1);
-            Module->DropDown(true);
-            Form->WindowProc = Old;
-        }
-        else if (Headless)
-            Shoot();
-        if (Headless) return Result;
-        if (Args.ExitAfterMs() > 0)
-            SetTimer(nullptr, 0, static_cast<UINT>(Args.ExitAfterMs()), QuitOnTimer);
-        App.Run();
-    }
-    catch (const std::exception& E)
-    {
-        std::fprintf(stderr, "controls-gallery: %s\n", E.what());
-        return 2;
-    }
-    return Result;
+    TDemoRunner Runner("controls-gallery", Args);
+    return Runner.Run("novla controls gallery",
+                      [&](TDemoRunner& R)
+                      {
+                          auto* Form = new TGalleryForm(Application);
+                          Form->Show();
+                          Application->ProcessMessages();
+                          PrintLandmarks(Form);
+                          if (Args.Options().Has("--show-menu"))
+                              R.ShootWithMenuOpen(Form, [&]
+                                                  { Form->ToolBar->Buttons(1)->DropDown(true); });
+                      });
 }

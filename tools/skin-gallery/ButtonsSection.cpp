@@ -80,7 +80,7 @@ int BuildButtons(TForm* Form, TWinControl* Parent, TsuiUIStyle Style)
 {
     Caption(Form, Parent, 8, 4, "Push buttons");
     const int Y = 22;
-    Button(Form, Parent, 8, Y, "&Normal", Style);
+    Button(Form, Parent, 8, Y, "&Normal", Style)->SetName("NormalButton");
     Button(Form, Parent, 96, Y, "Hot", Style)->Perform(CM_MOUSEENTER);
     // Pressed before the windows exist: the face stays down, nothing holds
     // the mouse.
@@ -117,6 +117,7 @@ int BuildButtons(TForm* Form, TWinControl* Parent, TsuiUIStyle Style)
     Sized->SetAutoSize(true);
     auto* Up = Place<TsuiArrowButton>(Form, Parent, 448, 106, 16, 11);
     Up->SetUIStyle(Style);
+    Up->SetName("UpArrow");
     auto* Down = Place<TsuiArrowButton>(Form, Parent, 466, 106, 16, 11);
     Down->SetUIStyle(Style);
     Down->SetArrow(suiDown);
@@ -143,6 +144,7 @@ int BuildPanels(TForm* Form, TWinControl* Parent, TsuiUIStyle Style)
     Caption(Form, Parent, 8, 100, "Group boxes");
     auto* Box = Place<TsuiGroupBox>(Form, Parent, 8, 118, 150, 70);
     Box->SetUIStyle(Style);
+    Box->SetName("UsartBox");
     Box->SetCaption("Usart");
     Button(Form, Box, 10, 24, "Inside", Style);
     auto* Plain = Place<TsuiGroupBox>(Form, Parent, 166, 118, 110, 70);
@@ -155,6 +157,7 @@ int BuildPanels(TForm* Form, TWinControl* Parent, TsuiUIStyle Style)
 
     auto* Side = Place<TsuiPanel>(Form, Parent, 404, 22, 124, 166);
     Side->SetUIStyle(Style);
+    Side->SetName("SidePanel");
     Side->SetCaption("Panel");
     return 196;
 }
@@ -168,6 +171,7 @@ int BuildStatusBar(TForm* Form, TWinControl* Parent, TsuiUIStyle Style)
     Bar->SetBounds(8, 22, 393, 21);
     Bar->SetParent(Parent);
     Bar->SetUIStyle(Style);
+    Bar->SetName("StatusBar");
     const int Widths[] = {120, 160, 60};
     const char* Texts[] = {"COM3 open", "Successful", "1.0"};
     for (int I = 0; I < 3; ++I)

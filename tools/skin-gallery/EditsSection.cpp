@@ -38,12 +38,15 @@ int BuildEdits(TForm* Form, TWinControl* Parent, TsuiUIStyle Style)
     Y += 16;
     auto* Edit = Place<TsuiEdit>(Form, Parent, 8, Y, 120, 21);
     Edit->SetUIStyle(Style);
+    Edit->SetName("PlainEdit");
     Edit->SetText("COM7");
     auto* Number = Place<TsuiNumberEdit>(Form, Parent, 140, Y, 120, 21);
     Number->SetUIStyle(Style);
+    Number->SetName("NumberEdit");
     Number->SetValue(433);
     auto* Masked = Place<TsuiMaskEdit>(Form, Parent, 272, Y, 120, 21);
     Masked->SetUIStyle(Style);
+    Masked->SetName("MaskEdit");
     Masked->SetEditMask("000-000;1;_");
     Masked->SetText("12345");
     auto* Spin = Place<TsuiSpinEdit>(Form, Parent, 404, Y, 120, 21);
@@ -82,8 +85,10 @@ int BuildComboBoxes(TForm* Form, TWinControl* Parent, TsuiUIStyle Style)
         C->SetItemIndex(0);
         return C;
     };
-    Combo(8, csDropDownList)->SetColor(clLime);
-    Combo(140, csDropDown);
+    auto* Pick = Combo(8, csDropDownList);
+    Pick->SetName("PickCombo");
+    Pick->SetColor(clLime);
+    Combo(140, csDropDown)->SetName("EditableCombo");
     Combo(272, csDropDownList)->SetEnabled(false);
     auto* Filter = Place<TsuiFilterComboBox>(Form, Parent, 404, Y, 120, 21);
     Filter->SetUIStyle(Style);

@@ -1,33 +1,38 @@
-// Shows every skinned control built so far in one window, in the style
-// given with --style NAME (Protein when none), on real windows (SDL) or,
-// with --headless, in memory, writing a screenshot (PNG or BMP by the
-// file's extension). --show-menu opens a skinned popup menu over the
-// window for the picture; --drop-combo drops the first enabled combo box.
+// Shows every skinned control built so far in one skinned window with a
+// menu bar, in the style given with --style NAME (Protein when none) or in
+// the look of the skin file given with --skin FILE [--password P], on real
+// windows (SDL) or, with --headless, in memory, writing a screenshot (PNG
+// or BMP by the file's extension). --show-menu opens a skinned popup menu
+// over the window for the picture; --drop-combo drops the first enabled
+// combo box.
+// --landmarks prints the screen rectangle of the window ("window L T R B"),
+// its title bar ("titlebar ..."), its menu bar ("menubar ..."), the point
+// the menu opens at ("menu X Y") and every named control ("NAME L T R B")
+// once the window is shown, for checks.
+#include "GalleryLook.h"
 #include "GallerySection.h"
 
 #include "framework/controls/Application.h"
 #include "framework/controls/CustomPanel.h"
 #include "framework/controls/Form.h"
 #include "framework/menus/MenuItem.h"
-#include "framework/menus/MenuLoop.h"
 #include "platform/win/WinApi.h"
-#include "platform/win/headless/HeadlessDesktop.h"
-#include "platform/win/sdl/StartBackend.h"
 #include "skin/SUIComboBox.h"
+#include "skin/SUIForm.h"
+#include "skin/SUIMainMenu.h"
+#include "skin/SUIMenuBar.h"
 #include "skin/SUIPopupMenu.h"
-#include "tools/common/DemoCommandLine.h"
+#include "skinfiles/SUISkinFileTheme.h"
+#include "tools/common/DemoRunner.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <strings.h>
+#include <vector>
 
 namespace
 {
-void QuitOnTimer(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (Application) Application->Terminate();
-}
-
 bool StyleByName(const std::string& Name, TsuiUIStyle& Style)
 {
     const auto& Names = UIStyleNames();
@@ -63,6 +68,29 @@ TsuiPopupMenu* BuildMenu(TForm* Form, TsuiUIStyle Style)
     return Menu;
 }
 
+// The window's main menu, shown by the skinned form's menu bar.
+TsuiMainMenu* BuildMainMenu(TForm* Form, TsuiUIStyle Style)
+{
+    auto* Menu = new TsuiMainMenu(Form);
+    Menu->SetName("MainMenu");
+    Menu->SetUIStyle(Style);
+    auto Add = [&](TMenuItem* Parent, const std::string& Caption)
+    {
+        auto* Item = new TMenuItem(Form);
+        Item->SetCaption(Caption);
+        Parent->Add(Item);
+        return Item;
+    };
+    TMenuItem* Module = Add(Menu->Items(), "&Module");
+    Add(Module, "&Read all");
+    Add(Module, "&Write all");
+    Add(Module, "-");
+    Add(Module, "E&xit");
+    Add(Add(Menu->Items(), "&View"), "&Status bar")->SetChecked(true);
+    Add(Add(Menu->Items(), "&Help"), "&About");
+    return Menu;
+}
+
 TsuiComboBox* FirstEnabledCombo(TComponent* Owner)
 {
     for (int I = 0; I < Owner->ComponentCount(); ++I)
@@ -71,21 +99,108 @@ TsuiComboBox* FirstEnabledCombo(TComponent* Owner)
             return Combo;
     return nullptr;
 }
+
+void PrintRect(const std::string& Name, const RECT& R)
+{
+    std::printf("%s %ld %ld %ld %ld\n", Name.c_str(), static_cast<long>(R.left),
+                static_cast<long>(R.top), static_cast<long>(R.right), static_cast<long>(R.bottom));
+}
+
+// The outer rectangle of Control on the screen.
+RECT ScreenRect(const TControl* Control)
+{
+    RECT R{};
+    if (auto* Windowed = dynamic_cast<const TWinControl*>(Control))
+        GetWindowRect(Windowed->Handle(), &R);
+    else
+    {
+        const TPoint P = Control->ClientToScreen({0, 0});
+        R = {P.X, P.Y, P.X + Control->Width(), P.Y + Control->Height()};
+    }
+    return R;
+}
+
+void PrintLandmarks(TForm* Form, TsuiForm* Skin, TPoint MenuAt)
+{
+    RECT R{};
+    GetWindowRect(Form->Handle(), &R);
+    PrintRect("window", R);
+    PrintRect("titlebar", ScreenRect(Skin->TitleBar()));
+    if (Skin->MenuBar()) PrintRect("menubar", ScreenRect(Skin->MenuBar()));
+    std::printf("menu %d %d\n", MenuAt.X, MenuAt.Y);
+    for (int I = 0; I < Form->ComponentCount(); ++I)
+        if (auto* Control = dynamic_cast<TControl*>(Form->Components(I));
+            Control && !Control->Name().empty() && Control->Visible())
+            PrintRect(Control->Name(), ScreenRect(Control));
+    std::fflush(stdout);
+}
+
+// The gallery window: a skinned form in Style with every section under its
+// title bar and menu bar; a loaded Theme then restyles all of it, and the
+// sections are placed under the bars of the final look.
+void BuildWindow(TForm* Form, TsuiUIStyle Style, TsuiSkinFileTheme* Theme, bool WithMenu,
+                 TsuiPopupMenu*& Menu)
+{
+    auto* Skin = new TsuiForm(Form);
+    Skin->SetName("SkinForm");
+    Skin->SetUIStyle(Style);
+    Skin->SetMenu(BuildMainMenu(Form, Style));
+    std::vector<TCustomPanel*> Hosts;
+    for (const TGallerySection& Section : GallerySections())
+    {
+        auto* Host = new TCustomPanel(Form);
+        Host->SetBevelOuter(bvNone);
+        Host->SetParentColor(true);
+        Host->SetBounds(0, 0, GalleryWidth, 10);
+        Host->SetParent(Skin);
+        Host->SetHeight(Section.Build(Form, Host, Style));
+        Hosts.push_back(Host);
+    }
+    Menu = WithMenu ? BuildMenu(Form, Style) : nullptr;
+    if (Theme) ApplyGalleryTheme(Form, Theme);
+    int Top = Skin->TitleBar()->Height() + Skin->GetMenuBarHeight();
+    for (TCustomPanel* Host : Hosts)
+    {
+        Host->SetTop(Top);
+        Top += Host->Height();
+    }
+    Form->SetClientWidth(GalleryWidth);
+    Form->SetClientHeight(Top);
+    Skin->SetCaption("Skinned controls - " +
+                     (Theme ? std::filesystem::path(Theme->ThemeFile()).filename().string()
+                            : UIStyleNames()[Style]));
+}
 } // namespace
 
 int main(int Argc, char** Argv)
 {
-    DemoCommandLine Args({{"--style", true}, {"--show-menu", false}, {"--drop-combo", false}});
+    DemoCommandLine Args({{"--style", true},
+                          {"--skin", true},
+                          {"--password", true},
+                          {"--show-menu", false},
+                          {"--drop-combo", false},
+                          {"--landmarks", false}});
     std::string Problem;
     TsuiUIStyle Style = Protein;
     bool Ok = Args.Parse(Argc, Argv, Problem);
+    const OptionParser& Options = Args.Options();
     if (Ok)
-        if (auto Name = Args.Options().Value("--style"); Name && !StyleByName(*Name, Style))
+        if (auto Name = Options.Value("--style"); Name && !StyleByName(*Name, Style))
         {
             Problem = "unknown style '" + *Name + "' (MacOS, WinXP, DeepBlue, Protein, BlueGlass)";
             Ok = false;
         }
-    if (Ok && Args.Options().Has("--show-menu") && Args.Options().Has("--drop-combo"))
+    if (Ok && Options.Has("--style") && Options.Has("--skin"))
+    {
+        Problem = "--style and --skin cannot be used together";
+        Ok = false;
+    }
+    if (Ok && Options.Has("--password") && !Options.Has("--skin"))
+    {
+        Problem = "--password needs --skin";
+        Ok = false;
+    }
+    if (Ok && Options.Has("--show-menu") && Options.Has("--drop-combo"))
     {
         // Opening the menu would close the dropped list again.
         Problem = "--show-menu and --drop-combo exclude each other";
@@ -94,87 +209,44 @@ int main(int Argc, char** Argv)
     if (!Ok)
     {
         std::fprintf(stderr,
-                     "skin-gallery: %s\nusage: skin-gallery [--style NAME] %s [--show-menu | "
-                     "--drop-combo]\n",
+                     "skin-gallery: %s\nusage: skin-gallery [--style NAME | --skin FILE "
+                     "[--password P]] %s\n                    [--show-menu | --drop-combo] "
+                     "[--landmarks]\n",
                      Problem.c_str(), DemoCommandLine::CommonUsage);
         return 1;
     }
-    std::string Error;
-    std::unique_ptr<TBackend> Backend = StartBackend(Args.Headless(), Error);
-    if (!Backend)
-    {
-        std::fprintf(stderr, "skin-gallery: %s\n", Error.c_str());
-        return 2;
-    }
-    auto* Headless = dynamic_cast<THeadlessDesktop*>(Backend.get());
-    int Result = 0;
-    try
-    {
-        TApplication App;
-        App.Initialize();
-        App.SetTitle("novla skinned controls");
-        auto* Form = new TForm(&App);
-        Form->SetCaption("Skinned controls - " + UIStyleNames()[Style]);
-        Form->SetBorderStyle(bsSizeable);
-        Form->SetColor(GetInsideThemeColor(Style, SUI_ITEM_FORM_COLOR));
-        Form->SetBounds(20, 20, GalleryWidth + 16, 100);
-        int Top = 0;
-        for (const TGallerySection& Section : GallerySections())
+    TDemoRunner Runner("skin-gallery", Args);
+    return Runner.Run(
+        "novla skinned controls",
+        [&](TDemoRunner& R)
         {
-            auto* Host = new TCustomPanel(Form);
-            Host->SetBevelOuter(bvNone);
-            Host->SetParentColor(true);
-            Host->SetBounds(0, Top, GalleryWidth, 10);
-            Host->SetParent(Form);
-            const int Height = Section.Build(Form, Host, Style);
-            Host->SetHeight(Height);
-            Top += Height;
-        }
-        Form->SetClientHeight(Top);
-        Form->Show();
-        App.ProcessMessages();
-        auto Shoot = [&]
-        {
-            if (!Headless || Args.Screenshot().empty()) return;
-            if (!Headless->SaveScreenshot(Args.Screenshot()))
+            auto* Form = new TForm(Application);
+            Form->SetBorderStyle(bsSingle);
+            Form->SetBounds(20, 20, GalleryWidth + 16, 100);
+            TsuiSkinFileTheme* Theme = nullptr;
+            if (auto File = Options.Value("--skin"))
             {
-                std::fprintf(stderr, "skin-gallery: cannot write %s\n", Args.Screenshot().c_str());
-                Result = 3;
+                std::string Error;
+                Theme =
+                    LoadGallerySkin(Form, *File, Options.Value("--password").value_or(""), Error);
+                if (!Theme)
+                    std::fprintf(stderr, "skin-gallery: %s; keeping the built-in look\n",
+                                 Error.c_str());
             }
-        };
-        if (Args.Options().Has("--drop-combo"))
-            if (TsuiComboBox* Combo = FirstEnabledCombo(Form))
-            {
-                Combo->SetDroppedDown(true);
-                App.ProcessMessages();
-            }
-        if (Args.Options().Has("--show-menu"))
-        {
-            // The picture is taken once the open menu waits for input; the
-            // headless run then closes it, a real one leaves it to the user.
-            TsuiPopupMenu* Menu = BuildMenu(Form, Style);
-            auto Old = Form->WindowProc;
-            Form->WindowProc = [&, Old](TMessage& M)
-            {
-                if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU || !Headless) return Old(M);
-                Shoot();
-                TMenuLoop::Current()->Cancel();
-            };
-            TPoint At = Form->ClientToScreen({GalleryWidth / 3, 40});
-            Menu->Popup(At.X, At.Y);
-            Form->WindowProc = Old;
-        }
-        else if (Headless)
-            Shoot();
-        if (Headless) return Result;
-        if (Args.ExitAfterMs() > 0)
-            SetTimer(nullptr, 0, static_cast<UINT>(Args.ExitAfterMs()), QuitOnTimer);
-        App.Run();
-    }
-    catch (const std::exception& E)
-    {
-        std::fprintf(stderr, "skin-gallery: %s\n", E.what());
-        return 2;
-    }
-    return Result;
+            TsuiPopupMenu* Menu = nullptr;
+            BuildWindow(Form, Style, Theme, Options.Has("--show-menu"), Menu);
+            Form->Show();
+            Application->ProcessMessages();
+            const TPoint MenuAt = Form->ClientToScreen({GalleryWidth / 3, 60});
+            if (Options.Has("--landmarks"))
+                PrintLandmarks(Form, static_cast<TsuiForm*>(Form->FindComponent("SkinForm")),
+                               MenuAt);
+            if (Options.Has("--drop-combo"))
+                if (TsuiComboBox* Combo = FirstEnabledCombo(Form))
+                {
+                    Combo->SetDroppedDown(true);
+                    Application->ProcessMessages();
+                }
+            if (Menu) R.ShootWithMenuOpen(Form, [&] { Menu->Popup(MenuAt.X, MenuAt.Y); });
+        });
 }

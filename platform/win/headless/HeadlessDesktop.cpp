@@ -1,16 +1,18 @@
 #include "platform/win/headless/HeadlessDesktop.h"
 
+#include "detail/Desktop.h"
+#include "detail/Focus.h"
+#include "detail/Input.h"
+#include "detail/ThreadQueue.h"
+#include "detail/WindowTable.h"
 #include "platform/gfx/Blit.h"
 #include "platform/gfx/Color.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/PictureFile.h"
-#include "platform/win/Desktop.h"
 #include "platform/win/Focus.h"
-#include "platform/win/InputQueue.h"
 #include "platform/win/Messaging.h"
+#include "platform/win/ThreadQueue.h"
 #include "platform/win/WinMessages.h"
-#include "platform/win/WindowEvents.h"
-#include "platform/win/WindowTable.h"
 
 THeadlessDesktop::THeadlessDesktop(int Width, int Height) : FClock(std::make_shared<TFakeClock>())
 {
@@ -23,6 +25,16 @@ THeadlessDesktop::THeadlessDesktop(int Width, int Height) : FClock(std::make_sha
     Desktop.Monitors.clear();
     Desktop.Cursor = {0, 0};
     ResetInput();
+    if (Desktop.TopLevel.empty())
+    {
+        // A new desktop starts a session of its own: nothing an earlier one
+        // left on this thread carries over, neither which window was active
+        // nor the quit request its last main window posted on the way out.
+        Desktop.Active = Desktop.Focus = Desktop.Capture = Desktop.Raising = nullptr;
+        Desktop.AppActive = false;
+        int ExitCode = 0;
+        CurrentQueue().TakeQuit(ExitCode, true);
+    }
     InstallClock(FClock);
     InstallBackend(this);
 }

@@ -3,9 +3,9 @@
 #include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
 #include "platform/win/Backend.h"
-#include "platform/win/Desktop.h"
 #include "platform/win/FakeClock.h"
 #include "platform/win/Input.h"
+#include "platform/win/Monitor.h"
 
 #include <map>
 #include <memory>

@@ -1,14 +1,13 @@
 #include "platform/win/sdl/SdlBackend.h"
 
-#include "platform/win/Desktop.h"
+#include "detail/Desktop.h"
+#include "detail/Focus.h"
+#include "detail/WindowTable.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Input.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
-#include "platform/win/WindowEvents.h"
-#include "platform/win/WindowLinks.h"
-#include "platform/win/WindowTable.h"
 #include "platform/win/sdl/SdlKeys.h"
 
 #include <SDL.h>

@@ -297,3 +297,61 @@ TEST_F(ToolBarForm, OpenMenuMovesToTheNeighbouringDropDownByPointerAndKeys)
     EXPECT_FALSE(HelpButton->Down());
     EXPECT_EQ(TMenuLoop::Current(), nullptr);
 }
+
+TEST_F(ToolBarForm, EdgeBordersTakeTwoPixelsOutsideTheClientArea)
+{
+    const int W = Bar->Width(), H = Bar->Height();
+    const struct
+    {
+        TEdgeBorders Edges;
+        TRect Client; // in the bar's window
+    } Cases[] = {
+        {{}, {0, 0, W, H}},
+        {{ebTop}, {0, 2, W, H}},
+        {{ebLeft, ebTop, ebRight, ebBottom}, {2, 2, W - 2, H - 2}},
+    };
+    for (const auto& C : Cases)
+    {
+        Bar->SetEdgeBorders(C.Edges);
+        FDesktop.Pump();
+        POINT Origin = At(Bar, 0, 0);
+        RECT Window{};
+        GetWindowRect(Bar->Handle(), &Window);
+        EXPECT_EQ(Origin.x - Window.left, C.Client.Left);
+        EXPECT_EQ(Origin.y - Window.top, C.Client.Top);
+        EXPECT_EQ(Bar->ClientWidth(), C.Client.Width());
+        EXPECT_EQ(Bar->ClientHeight(), C.Client.Height());
+        if (C.Edges.Contains(ebTop))
+        {
+            // An etched line: shadow above highlight.
+            EXPECT_EQ(FDesktop.ScreenPixel(Window.left + W / 2, Window.top),
+                      ColorToRGB(clBtnShadow));
+            EXPECT_EQ(FDesktop.ScreenPixel(Window.left + W / 2, Window.top + 1),
+                      ColorToRGB(clBtnHighlight));
+        }
+    }
+}
+
+TEST_F(ToolBarForm, DropDownsAndAcceleratorsFollowTheMenusAutomaticHotkeys)
+{
+    auto* Edit = AddItem(Menu->Items(), "Edit");
+    AddItem(Edit, "Print");
+    AddItem(Edit, "Properties");
+    auto* EditButton = new TToolButton(Form);
+    EditButton->SetLeft(Bar->Width());
+    EditButton->SetAutoSize(true);
+    EditButton->SetParent(Bar);
+    EditButton->SetMenuItem(Edit);
+    FDesktop.Pump();
+
+    // Without automatic hot keys, neither the bar nor the menu takes the
+    // letters.
+    PressWith(VK_MENU, 'E');
+    EXPECT_EQ(MenuLoops, 0);
+
+    Menu->SetAutoHotkeys(maAutomatic);
+    Steps = {[&] { FDesktop.Press('R'); }};
+    PressWith(VK_MENU, 'E');
+    EXPECT_EQ(NextStep, 1u);
+    EXPECT_EQ(Clicked, std::vector<std::string>{"Properties"});
+}

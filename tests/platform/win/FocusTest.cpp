@@ -1,6 +1,5 @@
+#include "detail/Focus.h"
 #include "WinTestSupport.h"
-
-#include "platform/win/WindowEvents.h"
 
 namespace
 {

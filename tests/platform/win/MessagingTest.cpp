@@ -1,4 +1,5 @@
 #include "WinTestSupport.h"
+#include "detail/MessageQueue.h"
 
 #include <string>
 

@@ -1,8 +1,9 @@
 #include "WinTestSupport.h"
 
+#include "detail/Desktop.h"
+#include "detail/WindowClass.h"
 #include "platform/gfx/Color.h"
 #include "platform/gfx/Shapes.h"
-#include "platform/win/Desktop.h"
 #include "platform/win/Monitor.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/headless/HeadlessDesktop.h"

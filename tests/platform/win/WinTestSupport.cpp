@@ -1,7 +1,8 @@
 #include "WinTestSupport.h"
 
-#include "platform/win/Desktop.h"
-#include "platform/win/InputQueue.h"
+#include "detail/Desktop.h"
+#include "detail/Input.h"
+#include "detail/WindowClass.h"
 
 #include <sstream>
 

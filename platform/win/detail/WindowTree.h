@@ -2,7 +2,7 @@
 
 // Tree bookkeeping shared by the window system's own sources.
 
-#include "platform/win/Window.h"
+#include "detail/Window.h"
 
 #include <vector>
 
@@ -15,5 +15,3 @@ std::vector<TWindow*>* SiblingList(TWindow& Window);
 void LinkWindow(TWindow& Window, TWindow* Parent, HWND InsertAfter);
 void UnlinkWindow(TWindow& Window);
 bool IsDescendant(const TWindow& Ancestor, const TWindow& Window);
-// Removes every window of an ending thread without sending messages.
-void DiscardThreadWindows(DWORD ThreadId);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win/MessageQueue.h"
+#include "detail/MessageQueue.h"
 
 #include <map>
 #include <memory>

@@ -1,18 +1,12 @@
 #pragma once
 
+#include "platform/win/Monitor.h"
 #include "platform/win/WinTypes.h"
 
 #include <atomic>
 #include <vector>
 
 struct TWindow;
-
-// One display: its screen rectangle and its work area.
-struct TMonitorArea
-{
-    RECT Bounds;
-    RECT Work;
-};
 
 // The screen and its top-level windows. All top-level windows belong to one
 // thread, the UI thread (the first thread that creates one); the desktop is

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "detail/MessageQueue.h"
+#include "detail/WindowClass.h"
 #include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
-#include "platform/win/MessageQueue.h"
 #include "platform/win/WinTypes.h"
-#include "platform/win/WindowClass.h"
 
 #include <atomic>
 #include <map>

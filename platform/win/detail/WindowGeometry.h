@@ -2,7 +2,7 @@
 
 // Coordinates of windows, for the window system's own sources.
 
-#include "platform/win/Window.h"
+#include "detail/Window.h"
 
 // Screen position of the window's client area's top-left corner.
 POINT ClientOrigin(const TWindow& Window);

@@ -2,7 +2,7 @@
 
 // The UI thread's translated input, as the message loop takes it.
 
-#include "platform/win/Window.h"
+#include "platform/win/WinTypes.h"
 
 #include <functional>
 
@@ -14,5 +14,3 @@ bool TakeInputMessage(MSG& Out, const std::function<bool(const MSG&)>& Match, bo
 void ForgetInputWindow(HWND Window);
 // Drops queued input and releases every key and button (a fresh desktop).
 void ResetInput();
-// Whether the window's region (if it has one) holds a screen point.
-bool WindowRegionContains(const TWindow& Window, POINT Screen);

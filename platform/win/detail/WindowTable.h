@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win/Window.h"
+#include "detail/Window.h"
 
 #include <memory>
 #include <mutex>

@@ -1,0 +1,156 @@
+#include "skin/SUIMainMenu.h"
+
+#include "framework/ClassRegistry.h"
+#include "framework/PropertyRegistry.h"
+#include "skin/SUIFileTheme.h"
+#include "skin/SUIForm.h"
+#include "skin/SUIMenuBar.h"
+#include "skin/SUIPopupMenu.h"
+#include "skin/SUIStyleApply.h"
+#include "skin/Suimenu.h"
+
+const TClassInfo& TsuiMainMenu::StaticClass()
+{
+    using T = TsuiMainMenu;
+    static const TClassInfo Info =
+        TClassBuilder<T>("TsuiMainMenu", &TMainMenu::StaticClass())
+            .Component("FileTheme", &T::FileTheme, &T::SetFileTheme)
+            .Enum("UIStyle", &T::UIStyle, &T::SetUIStyle, UIStyleNames())
+            .NoDefault()
+            .Boolean("UseSystemFont", &T::UseSystemFont, &T::SetUseSystemFont)
+            .Default(true)
+            .String("FontName", &T::FontName, &T::SetFontName)
+            .Integer("FontSize", &T::FontSize, &T::SetFontSize)
+            .Default(8)
+            .Integer("FontCharset", &T::FontCharset, &T::SetFontCharset)
+            .Default(DEFAULT_CHARSET)
+            .Color("FontColor", &T::FontColor, &T::SetFontColor)
+            .Default(clBlack)
+            .Build();
+    return Info;
+}
+
+TsuiMainMenu::TsuiMainMenu(TComponent* AOwner)
+    : TMainMenu(AOwner), FPainter(std::make_unique<TsuiPopupMenu>(nullptr)),
+      FSelf(std::make_shared<TsuiMainMenu*>(this))
+{
+    SetUIStyle(GetSUIFormStyle(AOwner));
+}
+
+TsuiMainMenu::~TsuiMainMenu()
+{
+    FSelf.reset();
+    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
+}
+
+void TsuiMainMenu::Restyle()
+{
+    FPainter->SetFileTheme(FFileTheme);
+    FPainter->SetUIStyle(FUIStyle);
+    FPainter->SetUseSystemFont(FUseSystemFont);
+    FPainter->SetFontName(FFontName);
+    FPainter->SetFontSize(FFontSize);
+    FPainter->SetFontCharset(FFontCharset);
+    FPainter->SetImages(Images());
+    if (FForm) FForm->RepaintMenuBar();
+}
+
+void TsuiMainMenu::SetUIStyle(TsuiUIStyle Value)
+{
+    FUIStyle = Value;
+    Restyle();
+}
+
+void TsuiMainMenu::SetFileTheme(TsuiFileTheme* Value)
+{
+    if (FFileTheme != Value)
+    {
+        if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
+        FFileTheme = Value;
+        if (FFileTheme) FFileTheme->FreeNotification(this);
+    }
+    Restyle();
+}
+
+void TsuiMainMenu::SetUseSystemFont(bool Value)
+{
+    FUseSystemFont = Value;
+    Restyle();
+}
+
+void TsuiMainMenu::SetFontName(const std::string& Value)
+{
+    FFontName = Value;
+    Restyle();
+}
+
+void TsuiMainMenu::SetFontSize(int Value)
+{
+    FFontSize = Value;
+    Restyle();
+}
+
+void TsuiMainMenu::SetFontCharset(int Value)
+{
+    FFontCharset = Value;
+    Restyle();
+}
+
+void TsuiMainMenu::SetFontColor(TColor Value)
+{
+    FFontColor = Value;
+    Restyle();
+}
+
+void TsuiMainMenu::HandItemsOn()
+{
+    std::weak_ptr<TsuiMainMenu*> Self = FSelf;
+    Menu_SetItemEvent(
+        Items(),
+        [Self](TObject* Sender, TCanvas* Canvas, int& Width, int& Height)
+        {
+            if (auto Menu = Self.lock())
+                (*Menu)->FPainter->MeasureItem(Sender, Canvas, Width, Height);
+        },
+        [Self](TObject* Sender, TCanvas* Canvas, const TRect& Rect, bool Selected)
+        {
+            if (auto Menu = Self.lock())
+                (*Menu)->FPainter->DrawItem(Sender, Canvas, Rect, Selected);
+        });
+}
+
+void TsuiMainMenu::MenuChanged(TMenuItem* Source)
+{
+    TMainMenu::MenuChanged(Source);
+    if (!FSelf || ComponentState().Contains(csDestroying)) return;
+    HandItemsOn();
+    FPainter->SetImages(Images());
+    if (FForm) FForm->MenuChanged();
+}
+
+void TsuiMainMenu::Loaded()
+{
+    TMainMenu::Loaded();
+    HandItemsOn();
+    Restyle();
+}
+
+void TsuiMainMenu::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TMainMenu::Notification(AComponent, Operation);
+    if (Operation == opInsert)
+    {
+        auto* Item = dynamic_cast<TMenuItem*>(AComponent);
+        if (Item && FSelf && Item->GetParentMenu() == this) HandItemsOn();
+    }
+    if (Operation == opRemove && AComponent == FFileTheme)
+    {
+        FFileTheme = nullptr;
+        SetUIStyle(DeepBlue);
+    }
+}
+
+void RegisterSkinMenuClasses()
+{
+    RegisterClasses({&TsuiMainMenu::StaticClass(), &TsuiMenuBar::StaticClass()});
+}

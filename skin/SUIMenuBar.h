@@ -1,0 +1,35 @@
+#pragma once
+
+#include "framework/comctrls/ToolBar.h"
+
+class TsuiForm;
+
+// The tool button of a menu bar drawn hot or pressed carries this Tag.
+constexpr int SUI_MENUBAR_HOT_TAG = 888;
+
+// The menu bar a skinned form shows below its title bar: one tool button
+// per top-level item of the form's menu, whose sub-menu the bar drops down.
+// The form fills and draws it. Letters reach the buttons' accelerators only
+// while Alt is held or while one of the buttons is drawn hot or pressed, so
+// typing into the form's controls never opens a menu.
+class TsuiMenuBar : public TToolBar
+{
+  public:
+    explicit TsuiMenuBar(TComponent* AOwner);
+
+    static const TClassInfo& StaticClass();
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+    static const TMessageMap& StaticMessages();
+    const TMessageMap& Messages() const override { return StaticMessages(); }
+
+    // The skinned form the bar belongs to; forgotten when it goes.
+    TsuiForm* Form() const { return FForm; }
+    void SetForm(TsuiForm* Value);
+
+  protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void CMDialogChar(TMessage& M);
+
+  private:
+    TsuiForm* FForm = nullptr;
+};

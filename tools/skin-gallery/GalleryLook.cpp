@@ -1,0 +1,48 @@
+#include "GalleryLook.h"
+
+#include "framework/StringList.h"
+#include "framework/controls/Form.h"
+#include "skin/SUIStyleApply.h"
+#include "skin/SUIThemeManager.h"
+#include "skinfiles/SUISkinFileTheme.h"
+
+#include <map>
+
+TsuiSkinFileTheme* LoadGallerySkin(TForm* Form, const std::string& FileName,
+                                   const std::string& Password, std::string& Error)
+{
+    auto* Theme = new TsuiSkinFileTheme(Form);
+    Theme->SetName("GallerySkin");
+    Theme->SetPassword(Password);
+    Theme->SetThemeFile(FileName);
+    if (Theme->Ready()) return Theme;
+    Error = "cannot use the skin " + FileName + ": " +
+            (Theme->ThemeFile().empty() ? std::string("no such file") : Theme->LastError());
+    Theme->Free();
+    return nullptr;
+}
+
+void ApplyGalleryTheme(TForm* Form, TsuiFileTheme* Theme)
+{
+    std::map<std::string, int> Numbers;
+    TStringList Names;
+    for (int I = 0; I < Form->ComponentCount(); ++I)
+    {
+        TComponent* C = Form->Components(I);
+        if (!IsHasProperty(C, "UIStyle") || !IsHasProperty(C, "FileTheme")) continue;
+        if (C->Name().empty())
+        {
+            const std::string Base = C->ClassName().substr(1);
+            std::string Name;
+            do
+                Name = Base + std::to_string(++Numbers[Base]);
+            while (Form->FindComponent(Name));
+            C->SetName(Name);
+        }
+        Names.Add(C->Name());
+    }
+    auto* Manager = new TsuiThemeManager(Form);
+    Manager->SetCompList(&Names);
+    Manager->SetFileTheme(Theme);
+    Manager->SetUIStyle(FromThemeFile);
+}
