@@ -2,6 +2,7 @@
 
 #include "framework/Exception.h"
 #include "framework/PropertyRegistry.h"
+#include "framework/UpdateScope.h"
 
 #include <algorithm>
 
@@ -111,19 +112,9 @@ TCollectionItem* TCollection::Insert(int Index)
 {
     if (Index < 0 || Index > Count())
         throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
-    BeginUpdate();
-    TCollectionItem* Item = nullptr;
-    try
-    {
-        Item = Add();
-        MoveItem(Item, Index);
-    }
-    catch (...)
-    {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TUpdateScope Batch(*this);
+    TCollectionItem* Item = Add();
+    MoveItem(Item, Index);
     return Item;
 }
 
@@ -135,14 +126,16 @@ void TCollection::Delete(int Index)
 void TCollection::Clear()
 {
     if (FItems.empty()) return;
-    BeginUpdate();
+    // Each item leaves the list before it is deleted, so whatever its
+    // destruction sets off never finds a dangling item, and the batch ends
+    // even when the change notice at its end throws.
+    TUpdateScope Batch(*this);
     while (!FItems.empty())
     {
         TCollectionItem* Item = FItems.back();
         RemoveItem(Item);
         delete Item;
     }
-    EndUpdate();
 }
 
 TCollectionItem* TCollection::FindItemID(int ID) const
@@ -200,17 +193,8 @@ void TCollection::Assign(const TPersistent* Source)
         return;
     }
     if (Other == this) return;
-    BeginUpdate();
-    try
-    {
-        Clear();
-        for (TCollectionItem* Item : Other->FItems)
-            Add()->Assign(Item);
-    }
-    catch (...)
-    {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TUpdateScope Batch(*this);
+    Clear();
+    for (TCollectionItem* Item : Other->FItems)
+        Add()->Assign(Item);
 }

@@ -3,6 +3,7 @@
 #include "framework/Persistent.h"
 #include "framework/Strings.h"
 #include "framework/Text.h"
+#include "framework/UpdateScope.h"
 #include "platform/gfx/Color.h"
 
 #include <algorithm>
@@ -390,19 +391,10 @@ void SetPropValue(TObject& Instance, const TPropInfo& Prop, const TValue& Value)
     {
         auto* List = dynamic_cast<TStrings*>(OwnedObject(Instance, Prop));
         if (!List) BadValue(Prop);
-        List->BeginUpdate();
-        try
-        {
-            List->Clear();
-            for (const auto& L : *Lines)
-                List->Add(L);
-        }
-        catch (...)
-        {
-            List->EndUpdate();
-            throw;
-        }
-        List->EndUpdate();
+        TUpdateScope Batch(*List);
+        List->Clear();
+        for (const auto& L : *Lines)
+            List->Add(L);
     }
     else
         BadValue(Prop);

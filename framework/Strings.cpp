@@ -3,6 +3,7 @@
 #include "framework/Exception.h"
 #include "framework/PropertyRegistry.h"
 #include "framework/Text.h"
+#include "framework/UpdateScope.h"
 
 const TClassInfo& TStrings::StaticClass()
 {
@@ -19,18 +20,9 @@ void TStrings::IndexError(int Index)
 void TStrings::SetStrings(int Index, const std::string& S)
 {
     TObject* Object = Objects(Index);
-    BeginUpdate();
-    try
-    {
-        Delete(Index);
-        InsertObject(Index, S, Object);
-    }
-    catch (...)
-    {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TUpdateScope Batch(*this);
+    Delete(Index);
+    InsertObject(Index, S, Object);
 }
 
 TObject* TStrings::Objects(int Index) const
@@ -66,60 +58,33 @@ void TStrings::InsertObject(int Index, const std::string& S, TObject* Object)
 
 void TStrings::AddStrings(const TStrings& Source)
 {
-    BeginUpdate();
-    try
-    {
-        for (int I = 0; I < Source.Count(); ++I)
-            AddObject(Source.Strings(I), Source.Objects(I));
-    }
-    catch (...)
-    {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TUpdateScope Batch(*this);
+    for (int I = 0; I < Source.Count(); ++I)
+        AddObject(Source.Strings(I), Source.Objects(I));
 }
 
 void TStrings::Move(int CurIndex, int NewIndex)
 {
     if (CurIndex == NewIndex) return;
     if (NewIndex < 0 || NewIndex >= Count()) IndexError(NewIndex);
-    BeginUpdate();
-    try
-    {
-        const std::string S = Strings(CurIndex);
-        TObject* Object = Objects(CurIndex);
-        Delete(CurIndex);
-        InsertObject(NewIndex, S, Object);
-    }
-    catch (...)
-    {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TUpdateScope Batch(*this);
+    const std::string S = Strings(CurIndex);
+    TObject* Object = Objects(CurIndex);
+    Delete(CurIndex);
+    InsertObject(NewIndex, S, Object);
 }
 
 void TStrings::Exchange(int Index1, int Index2)
 {
-    BeginUpdate();
-    try
-    {
-        const std::string S1 = Strings(Index1);
-        TObject* O1 = Objects(Index1);
-        const std::string S2 = Strings(Index2);
-        TObject* O2 = Objects(Index2);
-        SetStrings(Index1, S2);
-        SetObjects(Index1, O2);
-        SetStrings(Index2, S1);
-        SetObjects(Index2, O1);
-    }
-    catch (...)
-    {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TUpdateScope Batch(*this);
+    const std::string S1 = Strings(Index1);
+    TObject* O1 = Objects(Index1);
+    const std::string S2 = Strings(Index2);
+    TObject* O2 = Objects(Index2);
+    SetStrings(Index1, S2);
+    SetObjects(Index1, O2);
+    SetStrings(Index2, S1);
+    SetObjects(Index2, O1);
 }
 
 int TStrings::CompareStrings(std::string_view A, std::string_view B) const
@@ -200,29 +165,20 @@ std::string TStrings::Text() const
 
 void TStrings::SetText(std::string_view Text)
 {
-    BeginUpdate();
-    try
+    TUpdateScope Batch(*this);
+    Clear();
+    size_t Start = 0;
+    while (Start < Text.size())
     {
-        Clear();
-        size_t Start = 0;
-        while (Start < Text.size())
-        {
-            size_t End = Start;
-            while (End < Text.size() && Text[End] != '\n' && Text[End] != '\r')
-                ++End;
-            Add(std::string(Text.substr(Start, End - Start)));
-            if (End < Text.size() && Text[End] == '\r' && End + 1 < Text.size() &&
-                Text[End + 1] == '\n')
-                ++End;
-            Start = End + 1;
-        }
+        size_t End = Start;
+        while (End < Text.size() && Text[End] != '\n' && Text[End] != '\r')
+            ++End;
+        Add(std::string(Text.substr(Start, End - Start)));
+        if (End < Text.size() && Text[End] == '\r' && End + 1 < Text.size() &&
+            Text[End + 1] == '\n')
+            ++End;
+        Start = End + 1;
     }
-    catch (...)
-    {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
 }
 
 std::string TStrings::DelimitedText() const
@@ -271,56 +227,47 @@ std::string TStrings::JoinDelimited(char Delim, char Quote) const
 void TStrings::SplitDelimited(std::string_view Text, char Delim, char Quote)
 {
     auto IsBlank = [](char C) { return C > '\0' && static_cast<unsigned char>(C) <= ' '; };
-    BeginUpdate();
-    try
+    TUpdateScope Batch(*this);
+    Clear();
+    size_t P = 0;
+    while (P < Text.size() && IsBlank(Text[P]))
+        ++P;
+    while (P < Text.size())
     {
-        Clear();
-        size_t P = 0;
-        while (P < Text.size() && IsBlank(Text[P]))
-            ++P;
-        while (P < Text.size())
+        std::string Item;
+        if (Text[P] == Quote)
         {
-            std::string Item;
-            if (Text[P] == Quote)
+            ++P;
+            while (P < Text.size())
             {
-                ++P;
-                while (P < Text.size())
+                if (Text[P] != Quote)
+                    Item += Text[P++];
+                else if (P + 1 < Text.size() && Text[P + 1] == Quote)
                 {
-                    if (Text[P] != Quote)
-                        Item += Text[P++];
-                    else if (P + 1 < Text.size() && Text[P + 1] == Quote)
-                    {
-                        Item += Quote;
-                        P += 2;
-                    }
-                    else
-                    {
-                        ++P;
-                        break;
-                    }
+                    Item += Quote;
+                    P += 2;
+                }
+                else
+                {
+                    ++P;
+                    break;
                 }
             }
-            else
-                while (P < Text.size() && Text[P] != Delim && !IsBlank(Text[P]))
-                    Item += Text[P++];
-            Add(Item);
+        }
+        else
+            while (P < Text.size() && Text[P] != Delim && !IsBlank(Text[P]))
+                Item += Text[P++];
+        Add(Item);
+        while (P < Text.size() && IsBlank(Text[P]))
+            ++P;
+        if (P < Text.size() && Text[P] == Delim)
+        {
+            ++P;
             while (P < Text.size() && IsBlank(Text[P]))
                 ++P;
-            if (P < Text.size() && Text[P] == Delim)
-            {
-                ++P;
-                while (P < Text.size() && IsBlank(Text[P]))
-                    ++P;
-                if (P == Text.size()) Add(""); // a trailing delimiter ends with an empty item
-            }
+            if (P == Text.size()) Add(""); // a trailing delimiter ends with an empty item
         }
     }
-    catch (...)
-    {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
 }
 
 void TStrings::BeginUpdate()
@@ -350,19 +297,10 @@ void TStrings::Assign(const TPersistent* Source)
         return;
     }
     if (Other == this) return;
-    BeginUpdate();
-    try
-    {
-        Clear();
-        FNameValueSeparator = Other->FNameValueSeparator;
-        FDelimiter = Other->FDelimiter;
-        FQuoteChar = Other->FQuoteChar;
-        AddStrings(*Other);
-    }
-    catch (...)
-    {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TUpdateScope Batch(*this);
+    Clear();
+    FNameValueSeparator = Other->FNameValueSeparator;
+    FDelimiter = Other->FDelimiter;
+    FQuoteChar = Other->FQuoteChar;
+    AddStrings(*Other);
 }

@@ -2,6 +2,7 @@
 
 #include "framework/controls/WinControl.h"
 #include "framework/graphics/Canvas.h"
+#include "platform/gfx/DcSaver.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/win/WinMessages.h"
 
@@ -11,18 +12,9 @@ void DoTrans(TCanvas* Canvas, TWinControl* Control)
     HDC Dc = Canvas->Handle();
     if (!Dc) return;
     TWinControl* Parent = Control->Parent();
-    const int Saved = Dc->SaveDC();
-    try
-    {
-        Dc->OffsetViewportOrg(-Control->Left(), -Control->Top());
-        Dc->IntersectClipRect({0, 0, Parent->ClientWidth(), Parent->ClientHeight()});
-        Parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(Dc), 0);
-        Parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(Dc), 0);
-    }
-    catch (...)
-    {
-        Dc->RestoreDC(Saved);
-        throw;
-    }
-    Dc->RestoreDC(Saved);
+    TDcSaver Saved(*Dc);
+    Dc->OffsetViewportOrg(-Control->Left(), -Control->Top());
+    Dc->IntersectClipRect({0, 0, Parent->ClientWidth(), Parent->ClientHeight()});
+    Parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(Dc), 0);
+    Parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(Dc), 0);
 }

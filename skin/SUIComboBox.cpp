@@ -3,6 +3,8 @@
 #include "framework/PropertyRegistry.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/CanvasHandleScope.h"
+#include "platform/gfx/DcSaver.h"
 #include "platform/gfx/Shapes.h"
 #include "platform/win/WinApi.h"
 #include "skin/SUIFileTheme.h"
@@ -21,7 +23,7 @@ void DrawComboBoxArrow(TCanvas* Canvas, int X, int Y, TColor Color, bool Enabled
         Canvas->Polygon({{Dx, Dx}, {6 + Dx, Dx}, {3 + Dx, 3 + Dx}});
     };
     // The triangle's corners are relative to (X, Y).
-    Canvas->Handle()->SaveDC();
+    TDcSaver Saved(*Canvas->Handle());
     Canvas->Handle()->OffsetViewportOrg(X, Y);
     if (Enabled)
         Triangle(0, Color);
@@ -30,7 +32,6 @@ void DrawComboBoxArrow(TCanvas* Canvas, int X, int Y, TColor Color, bool Enabled
         Triangle(1, clWhite);
         Triangle(0, TColor(0x808080));
     }
-    Canvas->Handle()->RestoreDC(-1);
 }
 
 void DrawComboBoxSkin(TCustomComboBox& Combo, TsuiUIStyle UIStyle, const TsuiComboColors& Colors,
@@ -45,7 +46,7 @@ void DrawComboBoxSkin(TCustomComboBox& Combo, TsuiUIStyle UIStyle, const TsuiCom
     HDC Dc = GetDC(Combo.Handle());
     if (!Dc) return;
     TCanvas Canvas;
-    Canvas.SetHandle(Dc);
+    TCanvasHandleScope Borrowed(Canvas, Dc);
     TRect Client = Combo.ClientRect();
     Canvas.Brush()->SetStyle(bsSolid);
     Canvas.Brush()->SetColor(Colors.Border);
@@ -89,7 +90,6 @@ void DrawComboBoxSkin(TCustomComboBox& Combo, TsuiUIStyle UIStyle, const TsuiCom
     int X = B.Left + (B.Right - B.Left) / 2 - 3;
     int Y = (B.Bottom - B.Top) / 2;
     if (UIStyle != WinXP) DrawComboBoxArrow(&Canvas, X, Y, Colors.Arrow, Combo.Enabled());
-    Canvas.SetHandle(nullptr);
     ReleaseDC(Combo.Handle(), Dc);
 }
 

@@ -1,6 +1,7 @@
 #include "framework/controls/CustomControl.h"
 
 #include "framework/PropertyRegistry.h"
+#include "framework/graphics/CanvasHandleScope.h"
 
 const TClassInfo& TCustomControl::StaticClass()
 {
@@ -18,17 +19,8 @@ TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(HDC Dc)
 {
-    FCanvas->SetHandle(Dc);
+    TCanvasHandleScope Borrowed(*FCanvas, Dc);
     FCanvas->Font()->Assign(Font());
     FCanvas->Brush()->SetColor(Color());
-    try
-    {
-        Paint();
-    }
-    catch (...)
-    {
-        FCanvas->SetHandle(nullptr);
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
+    Paint();
 }

@@ -6,6 +6,7 @@
 #include "framework/controls/Application.h"
 #include "framework/controls/Form.h"
 #include "framework/controls/Screen.h"
+#include "framework/graphics/CanvasHandleScope.h"
 #include "framework/menus/MainMenu.h"
 #include "platform/win/WinApi.h"
 
@@ -205,19 +206,10 @@ void TCustomForm::CreateWnd()
 
 void TCustomForm::PaintWindow(HDC Dc)
 {
-    FCanvas->SetHandle(Dc);
+    TCanvasHandleScope Borrowed(*FCanvas, Dc);
     FCanvas->Font()->Assign(Font());
     FCanvas->Brush()->SetColor(FColor);
-    try
-    {
-        OnPaint(this);
-    }
-    catch (...)
-    {
-        FCanvas->SetHandle(nullptr);
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
+    OnPaint(this);
 }
 
 void TCustomForm::Loaded()

@@ -1,6 +1,7 @@
 #include "framework/controls/GraphicControl.h"
 
 #include "framework/PropertyRegistry.h"
+#include "framework/graphics/CanvasHandleScope.h"
 #include "platform/win/WinApi.h"
 
 const TClassInfo& TGraphicControl::StaticClass()
@@ -27,17 +28,8 @@ TGraphicControl::~TGraphicControl() = default;
 void TGraphicControl::WMPaint(TMessage& M)
 {
     if (!M.WParam) return;
-    FCanvas->SetHandle(reinterpret_cast<HDC>(M.WParam));
+    TCanvasHandleScope Borrowed(*FCanvas, reinterpret_cast<HDC>(M.WParam));
     FCanvas->Font()->Assign(Font());
     FCanvas->Brush()->SetColor(Color());
-    try
-    {
-        Paint();
-    }
-    catch (...)
-    {
-        FCanvas->SetHandle(nullptr);
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
+    Paint();
 }

@@ -4,6 +4,7 @@
 #include "framework/controls/Application.h"
 #include "framework/controls/CustomForm.h"
 #include "framework/controls/Screen.h"
+#include "platform/gfx/DcSaver.h"
 #include "platform/gfx/Shapes.h"
 #include "platform/win/WinApi.h"
 
@@ -671,19 +672,19 @@ void TWinControl::PaintControls(HDC Dc)
         TRect Bounds = C->BoundsRect();
         TRect Clip = Dc->GetClipBox();
         if (Bounds.Intersect(Clip).IsEmpty()) continue;
-        int Saved = Dc->SaveDC();
+        TDcSaver Saved(*Dc);
         Dc->OffsetViewportOrg(Bounds.Left, Bounds.Top);
         Dc->IntersectClipRect({0, 0, Bounds.Width(), Bounds.Height()});
         C->Perform(WM_PAINT, reinterpret_cast<WPARAM>(Dc), 0);
-        Dc->RestoreDC(Saved);
     }
 }
 
 void TWinControl::PaintHandler(HDC Dc)
 {
-    int Saved = Dc->SaveDC();
-    PaintWindow(Dc);
-    Dc->RestoreDC(Saved);
+    {
+        TDcSaver Saved(*Dc);
+        PaintWindow(Dc);
+    }
     PaintControls(Dc);
 }
 

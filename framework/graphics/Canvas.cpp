@@ -3,6 +3,7 @@
 #include "framework/PropertyRegistry.h"
 #include "framework/graphics/Graphic.h"
 #include "platform/gfx/Blit.h"
+#include "platform/gfx/DcSaver.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/DrawText.h"
 #include "platform/gfx/Lines.h"
@@ -184,11 +185,12 @@ void TCanvas::TextRect(const TRect& R, int X, int Y, std::string_view Text)
 {
     if (!FHandle) return;
     RequireState();
-    int Saved = FHandle->SaveDC();
-    FHandle->IntersectClipRect(R);
-    if (FBrush->Style() != bsClear) ::FillRect(*FHandle, R, FHandle->Brush());
-    ::TextOut(*FHandle, X, Y, Text);
-    FHandle->RestoreDC(Saved);
+    {
+        TDcSaver Saved(*FHandle);
+        FHandle->IntersectClipRect(R);
+        if (FBrush->Style() != bsClear) ::FillRect(*FHandle, R, FHandle->Brush());
+        ::TextOut(*FHandle, X, Y, Text);
+    }
     Changed();
 }
 

@@ -1,6 +1,7 @@
 #include "framework/stdctrls/DriveComboBox.h"
 
 #include "framework/PropertyRegistry.h"
+#include "framework/UpdateScope.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -120,11 +121,12 @@ void TDriveComboBox::Refresh()
     const char* Home = std::getenv("HOME");
     std::vector<std::string> Places =
         PlacesFromMounts(ReadFile("/proc/self/mounts"), Home ? Home : "");
-    Items()->BeginUpdate();
-    Items()->Clear();
-    for (const std::string& P : Places)
-        Items()->Add(P);
-    Items()->EndUpdate();
+    {
+        TUpdateScope Batch(*Items());
+        Items()->Clear();
+        for (const std::string& P : Places)
+            Items()->Add(P);
+    }
     int Index = Items()->IndexOf(Selected);
     SetItemIndex(Index >= 0 ? Index : 0);
 }

@@ -1,6 +1,7 @@
 #include "framework/stdctrls/FilterComboBox.h"
 
 #include "framework/PropertyRegistry.h"
+#include "framework/UpdateScope.h"
 
 namespace
 {
@@ -41,24 +42,25 @@ void TFilterComboBox::SetFilter(const std::string& Value)
 {
     FFilter = Value;
     FMasks.clear();
-    Items()->BeginUpdate();
-    Items()->Clear();
-    // Description|mask pairs; a description without its mask gets "".
-    std::vector<std::string> Parts;
-    size_t From = 0;
-    while (From <= Value.size() && !Value.empty())
     {
-        size_t Bar = Value.find('|', From);
-        if (Bar == std::string::npos) Bar = Value.size();
-        Parts.push_back(Value.substr(From, Bar - From));
-        From = Bar + 1;
+        TUpdateScope Batch(*Items());
+        Items()->Clear();
+        // Description|mask pairs; a description without its mask gets "".
+        std::vector<std::string> Parts;
+        size_t From = 0;
+        while (From <= Value.size() && !Value.empty())
+        {
+            size_t Bar = Value.find('|', From);
+            if (Bar == std::string::npos) Bar = Value.size();
+            Parts.push_back(Value.substr(From, Bar - From));
+            From = Bar + 1;
+        }
+        for (size_t I = 0; I < Parts.size(); I += 2)
+        {
+            Items()->Add(Parts[I]);
+            FMasks.push_back(I + 1 < Parts.size() ? Parts[I + 1] : "");
+        }
     }
-    for (size_t I = 0; I < Parts.size(); I += 2)
-    {
-        Items()->Add(Parts[I]);
-        FMasks.push_back(I + 1 < Parts.size() ? Parts[I + 1] : "");
-    }
-    Items()->EndUpdate();
     SetItemIndex(Items()->Count() > 0 ? 0 : -1);
 }
 

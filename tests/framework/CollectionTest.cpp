@@ -1,6 +1,7 @@
 #include "SampleClasses.h"
 
 #include "framework/Exception.h"
+#include "framework/UpdateScope.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,72 @@ TEST(Collection, ReportsEachChangeToItsOwner)
     EXPECT_EQ(Items.Updates, (std::vector<TCollectionItem*>{nullptr}));
     EXPECT_EQ(Items.Count(), 2);
     EXPECT_EQ(Items.Items(0), B);
+}
+
+// A collection whose owner refuses the change notices while Refuse is set.
+class TRefusingItems : public TSampleItems
+{
+  public:
+    using TSampleItems::TSampleItems;
+    bool Refuse = false;
+
+  protected:
+    void Update(TCollectionItem* Item) override
+    {
+        TSampleItems::Update(Item);
+        if (Refuse) throw Exception("refused");
+    }
+};
+
+TEST(Collection, ClearEmptiesTheCollectionEvenWhenTheChangeNoticeThrows)
+{
+    TRefusingItems Items(nullptr);
+    for (int I = 0; I < 3; ++I)
+        Items.Add();
+    Items.Updates.clear();
+    Items.Refuse = true;
+    EXPECT_THROW(Items.Clear(), Exception);
+    EXPECT_EQ(Items.Count(), 0);
+    EXPECT_EQ(Items.UpdateCount(), 0) << "the batch ended";
+    EXPECT_EQ(Items.Updates, (std::vector<TCollectionItem*>{nullptr})) << "one notice";
+    Items.Refuse = false;
+    Items.Updates.clear();
+    Items.Add();
+    EXPECT_EQ(Items.Updates.size(), 1u) << "notices flow again";
+}
+
+TEST(UpdateScope, OneNoticePerBatchAndTheBatchEndsOnAnException)
+{
+    TRefusingItems Items(nullptr);
+    {
+        TUpdateScope Outer(Items);
+        Items.Add();
+        TUpdateScope Inner(Items);
+        Items.Add();
+    }
+    EXPECT_EQ(Items.Updates, (std::vector<TCollectionItem*>{nullptr}));
+    // A failing step ends the batch, and a notice that throws while the
+    // first exception is on its way does not replace it.
+    Items.Refuse = true;
+    try
+    {
+        TUpdateScope Batch(Items);
+        Items.Add();
+        throw EListError("first");
+    }
+    catch (const EListError& E)
+    {
+        EXPECT_EQ(E.Message(), "first");
+    }
+    EXPECT_EQ(Items.UpdateCount(), 0);
+    // Without another exception, the notice's own one comes through.
+    EXPECT_THROW(
+        {
+            TUpdateScope Batch(Items);
+            Items.Add();
+        },
+        Exception);
+    EXPECT_EQ(Items.UpdateCount(), 0);
 }
 
 TEST(Collection, ItemsKnowTheirIndexAndKeepTheirID)

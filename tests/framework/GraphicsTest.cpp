@@ -1,6 +1,7 @@
 #include "framework/PropertyRegistry.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/CanvasHandleScope.h"
 #include "framework/graphics/GraphicErrors.h"
 #include "framework/graphics/Icon.h"
 #include "framework/graphics/ImageList.h"
@@ -100,6 +101,29 @@ TEST(CanvasTest, EachDashedPenStyleKeepsItsOwnPattern)
             Seen += Canvas->Pixel(X, 1) == clBlack ? 'x' : '.';
         EXPECT_EQ(Seen, C.Pixels) << C.Style;
     }
+}
+
+TEST(CanvasHandleScope, LendsTheContextAndGivesBackThePreviousOne)
+{
+    TBitmap Own;
+    Own.SetSize(4, 4);
+    TBitmap Other;
+    Other.SetSize(4, 4);
+    TCanvas* Canvas = Own.Canvas();
+    TDeviceContext* Previous = Canvas->Handle();
+    try
+    {
+        TCanvasHandleScope Borrowed(*Canvas, Other.Canvas()->Handle());
+        EXPECT_EQ(Canvas->Handle(), Other.Canvas()->Handle());
+        Canvas->SetPixel(1, 1, clRed);
+        throw 1;
+    }
+    catch (int)
+    {
+    }
+    EXPECT_EQ(Canvas->Handle(), Previous);
+    EXPECT_EQ(Other.Canvas()->Pixel(1, 1), clRed);
+    EXPECT_NE(Canvas->Pixel(1, 1), clRed);
 }
 
 TEST(CanvasTest, DoesNothingWithoutAContext)

@@ -1,5 +1,6 @@
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/Blit.h"
+#include "platform/gfx/DcSaver.h"
 #include "platform/gfx/DrawText.h"
 #include "platform/gfx/Lines.h"
 #include "platform/gfx/Shapes.h"
@@ -80,6 +81,26 @@ TEST(DeviceContext, ClipRectanglesTakeLogicalCoordinatesAndRegionsDeviceOnes)
     EXPECT_EQ(Dc.SelectClipRgn(nullptr), SIMPLEREGION);
     EXPECT_EQ(Dc.GetClipBox(), (TRect{-10, 0, 10, 20}));
     EXPECT_EQ(Dc.IntersectClipRect({100, 100, 101, 101}), NULLREGION);
+}
+
+TEST(DeviceContext, ASaverRestoresItsLevelWhateverHappensInItsScope)
+{
+    TSurface S(20, 20, clWhite);
+    TDeviceContext Dc(S);
+    try
+    {
+        TDcSaver Saved(Dc);
+        Dc.SetViewportOrg(3, 3);
+        Dc.SaveDC(); // left unrestored: dropped with the saver's level
+        Dc.IntersectClipRect({0, 0, 2, 2});
+        throw 1;
+    }
+    catch (int)
+    {
+    }
+    EXPECT_EQ(Dc.GetViewportOrg(), (TPoint{0, 0}));
+    EXPECT_EQ(Dc.GetClipBox(), (TRect{0, 0, 20, 20}));
+    EXPECT_EQ(Dc.SaveDC(), 1) << "no level left behind";
 }
 
 TEST(DeviceContext, RestoreBringsBackClipOriginAndDrawingState)
