@@ -7,17 +7,6 @@ class FocusTest : public TWinTest
 {
 };
 
-constexpr UINT Keep = SWP_NOSIZE | SWP_NOMOVE;
-
-WPARAM W(HWND Window)
-{
-    return reinterpret_cast<WPARAM>(Window);
-}
-LPARAM L(HWND Window)
-{
-    return reinterpret_cast<LPARAM>(Window);
-}
-
 TEST_F(FocusTest, CreatingVisibleWindowsShowsActivatesAndFocusesInOrder)
 {
     HWND First = MakeWindowAt(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, {10, 10, 210, 110});

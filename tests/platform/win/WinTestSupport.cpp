@@ -203,6 +203,15 @@ const char* MessageName(UINT Message)
     }
 }
 
+std::vector<TMsgRow> Rows(std::initializer_list<std::vector<TMsgRow>> Groups)
+{
+    std::vector<TMsgRow> Table;
+    for (const auto& Group : Groups)
+        Table.insert(Table.end(), Group.begin(), Group.end());
+    Table.push_back({});
+    return Table;
+}
+
 void ExpectSequence(const TMsgRow* Rows, const char* Context)
 {
     const std::vector<TLogged> Log = std::move(MessageLog());
