@@ -567,7 +567,12 @@ void TsuiForm::SetUIStyle(TsuiUIStyle Value)
     Invalidate();
     PaintFormBorder();
     RegionWindow();
-    if (FOwnerForm && FTitleBar)
+    UpdateMinHeight();
+}
+
+void TsuiForm::UpdateMinHeight()
+{
+    if (FOwnerForm && FTitleBar && !FDestroying)
         FOwnerForm->Constraints()->SetMinHeight(GetMenuBarHeight() + FTitleBar->Height() +
                                                 FSkinBottom + 3);
 }
@@ -899,6 +904,7 @@ void TsuiForm::SetMenu(TMainMenu* Value)
     CreateMenuBar();
     UpdateMenu();
     if (FTitleBar) FTitleBar->SetTop(0);
+    UpdateMinHeight();
     PaintFormBorder();
 }
 
@@ -939,8 +945,7 @@ void TsuiForm::DestroyMenuBar()
     if (auto* Skinned = dynamic_cast<TsuiMainMenu*>(FMenu)) Skinned->SetForm(nullptr);
     if (FMenu) FMenu->RemoveFreeNotification(this);
     FMenu = nullptr;
-    if (FOwnerForm && FTitleBar && !FDestroying)
-        FOwnerForm->Constraints()->SetMinHeight(FTitleBar->Height() + FSkinBottom + 3);
+    UpdateMinHeight();
     PaintFormBorder();
 }
 

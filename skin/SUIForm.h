@@ -144,6 +144,8 @@ class TsuiForm : public TCustomPanel
     void Detach();
     void FrameChanged();
     void SizeChanged();
+    // The owner is never smaller than the title and menu bars and frame.
+    void UpdateMinHeight();
     // The file-theme part of SetUIStyle that comes before the title bar.
     void ReadFileTheme();
     // A colour of the file theme, or Fallback when the skin lacks it.

@@ -4,10 +4,15 @@
 
 #include "SkinnedWindow.h"
 
+#include "framework/ClassRegistry.h"
+#include "framework/FormReader.h"
+#include "framework/FormWriter.h"
 #include "framework/comctrls/ToolButton.h"
+#include "framework/controls/Button.h"
 #include "framework/controls/Panel.h"
 #include "framework/graphics/Font.h"
 #include "framework/menus/MainMenu.h"
+#include "framework/menus/MenuClasses.h"
 #include "framework/stdctrls/Edit.h"
 #include "skin/SUIMainMenu.h"
 #include "skin/SUIMenuBar.h"
@@ -170,6 +175,26 @@ TEST_F(MenuBarWindow, ShortcutsRunOnceAndLettersNeedAlt)
     WithMenuSteps([&] { Keys(VK_MENU, 'H'); }, {[&] { FDesktop.Press(VK_RETURN); }});
     EXPECT_EQ(Clicked, std::vector<std::string>{"&About"});
     EXPECT_EQ(Edit->Text(), "h");
+
+    // A control that leaves letters to the form: the bar still wants Alt.
+    auto* Button = new TButton(Form);
+    Button->SetParent(Client);
+    Button->SetTop(40);
+    Button->SetFocus();
+    int Opened = 0;
+    auto Old = Form->WindowProc;
+    Form->WindowProc = [&](TMessage& M)
+    {
+        if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU) return Old(M);
+        ++Opened;
+        TMenuLoop::Current()->Cancel();
+    };
+    FDesktop.Press('H');
+    FApp.ProcessMessages();
+    EXPECT_EQ(Opened, 0) << "a plain letter opened the menu";
+    Keys(VK_MENU, 'H');
+    EXPECT_EQ(Opened, 1);
+    Form->WindowProc = Old;
 }
 
 TEST_F(MenuBarWindow, ASkinnedMainMenuHandsItsStyleAndFontToTheBar)
@@ -188,7 +213,61 @@ TEST_F(MenuBarWindow, ASkinnedMainMenuHandsItsStyleAndFontToTheBar)
 
     Skin->SetMenu(Main);
     EXPECT_EQ(Skinned->Form(), nullptr);
+    // A skinned menu freed while shown takes the bar with it.
+    auto* Gone = MakeMenu<TsuiMainMenu>();
+    Skin->SetMenu(Gone);
+    Gone->Free();
+    EXPECT_EQ(Skin->Menu(), nullptr);
+    EXPECT_EQ(Skin->MenuBar(), nullptr);
     Skin->SetMenu(Skinned);
     Skin->Free();
     EXPECT_EQ(Skinned->Form(), nullptr);
+}
+
+TEST_F(GuiTest, AFormDefinitionGivesTheSkinnedFormItsMenuBar)
+{
+    RegisterMenuClasses();
+    RegisterSkinMenuClasses();
+    RegisterClass(TsuiForm::StaticClass());
+    const std::string Text = R"(object Window: TForm
+  Left = 20
+  Top = 20
+  Width = 320
+  Height = 200
+  object suiForm1: TsuiForm
+    UIStyle = WinXP
+    Menu = MainMenu1
+    MenuBarHeight = 26
+  end
+  object MainMenu1: TsuiMainMenu
+    UIStyle = WinXP
+    object FileItem: TMenuItem
+      Caption = '&File'
+      object SaveItem: TMenuItem
+        Caption = '&Save'
+      end
+    end
+    object HelpItem: TMenuItem
+      Caption = '&Help'
+    end
+  end
+end
+)";
+    auto* Window = new TForm(&FApp);
+    TFormReader::Read(*Window, Text);
+    auto* Skin = dynamic_cast<TsuiForm*>(Window->FindComponent("suiForm1"));
+    ASSERT_NE(Skin, nullptr);
+    ASSERT_NE(Skin->MenuBar(), nullptr);
+    ASSERT_EQ(Skin->MenuBar()->ButtonCount(), 2);
+    EXPECT_EQ(Skin->MenuBar()->Buttons(1)->Caption(), "&Help");
+    EXPECT_EQ(Skin->MenuBarHeight(), 26);
+    EXPECT_EQ(dynamic_cast<TsuiMainMenu*>(Skin->Menu())->Form(), Skin);
+    const std::string Written = WriteFormDefinition(*Window);
+    EXPECT_NE(Written.find("Menu = MainMenu1"), std::string::npos) << Written;
+    EXPECT_NE(Written.find("MenuBarHeight = 26"), std::string::npos) << Written;
+    // The bar's buttons belong to the form at run time; they are not
+    // written as components of their own.
+    EXPECT_EQ(Written.find("TToolButton"), std::string::npos) << Written;
+    EXPECT_EQ(Written.find("TsuiMenuBar"), std::string::npos) << Written;
+    Window->Free();
 }

@@ -373,7 +373,8 @@ TEST_F(SkinnedWindow, RightToLeftBarsPlaceCaptionAndMenuFromTheRight)
             EXPECT_LE(Last, Start + Measure.TextWidth(Shown)) << Caption.size();
             EXPECT_GE(Last, Start + Measure.TextWidth(Shown) - 3) << Caption.size();
         }
-        // The bar's own menu and a control box's own menu open 176 pixels in.
+        // The bar's own menu (also on Alt+Space) and a control box's own
+        // menu open 176 pixels in.
         const int In = C.Mirrored ? 176 : 0;
         const TPoint Expected = Bar->ClientToScreen({In, Bar->Height()});
         auto MenuAt = [&](const TPoint& P)
@@ -386,6 +387,15 @@ TEST_F(SkinnedWindow, RightToLeftBarsPlaceCaptionAndMenuFromTheRight)
             };
         };
         WithMenuSteps([&] { Bar->PopupTitleMenu(); }, {MenuAt(Expected)});
+        WithMenuSteps(
+            [&]
+            {
+                FDesktop.KeyDown(VK_MENU);
+                FDesktop.Press(VK_SPACE);
+                FDesktop.KeyUp(VK_MENU);
+                FApp.ProcessMessages();
+            },
+            {MenuAt({Form->Left() + In, Form->Top() + Bar->Height()})});
         Box->SetControlBoxMenu(&Own);
         WithMenuSteps([&] { Box->DoClick(); }, {MenuAt(Expected)});
         Box->SetControlBoxMenu(nullptr);

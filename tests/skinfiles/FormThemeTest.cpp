@@ -4,11 +4,15 @@
 
 #include "SkinFixtures.h"
 
+#include "framework/comctrls/ToolButton.h"
 #include "framework/controls/Form.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/menus/MainMenu.h"
+#include "framework/menus/MenuLoop.h"
 #include "platform/gfx/BmpCodec.h"
 #include "platform/win/WinApi.h"
 #include "skin/SUIForm.h"
+#include "skin/SUIMenuBar.h"
 #include "skinfiles/SUIBuiltInFileTheme.h"
 #include "tests/framework/GuiFixture.h"
 
@@ -24,6 +28,8 @@ constexpr TColor LeftInk = 0x0000C0;
 constexpr TColor RightInk = 0x00C000;
 constexpr TColor BottomInk = 0xC00000;
 constexpr TColor TitleInk = 0x806040;
+constexpr TColor BarInk = 0x70A0B0;
+constexpr TColor HotInk = 0x2040F0;
 constexpr int TitleH = 26;
 
 std::vector<uint8_t> Bmp(const TSurface& S)
@@ -70,6 +76,9 @@ struct TSkin
         {
             W.AddInteger("SKIN2_TRANSCOLOR", int32_t(Key));
             W.AddInteger("SKIN2_FORMCOLOR", int32_t(Face));
+            W.AddInteger("SKIN2_MENUBARSTARTCOLOR", int32_t(BarInk));
+            W.AddInteger("SKIN2_MENUBARENDCOLOR", int32_t(BarInk));
+            W.AddInteger("SKIN2_TOPSELECTEDMENUCOLOR", int32_t(HotInk));
         }
         W.AddBoolean("SKIN2_TITLEBARNEEDREGION", TitleRegion);
         W.AddBoolean("SKIN2_BOTTOMBORDERNEEDREGION", BottomRegion);
@@ -311,4 +320,46 @@ TEST_F(FormThemeTest, DeletingTheThemeReturnsTheFormToDeepBlue)
     RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
     FDesktop.Pump();
     EXPECT_EQ(Pixel(0, H() / 2), GetInsideThemeColor(DeepBlue, SUI_ITEM_FORM_BORDER_COLOR));
+}
+
+TEST_F(FormThemeTest, TheMenuBarAndTheFrameBesideItTakeTheSkinsColours)
+{
+    auto* Menu = new TMainMenu(Form);
+    for (const char* Caption : {"&File", "&Help"})
+    {
+        auto* Item = new TMenuItem(Form);
+        Item->SetCaption(Caption);
+        Menu->Items()->Add(Item);
+        auto* Sub = new TMenuItem(Form);
+        Sub->SetCaption("&About");
+        Item->Add(Sub);
+    }
+    TSkin S;
+    S.Left = 2;
+    Wear(S);
+    Skin->SetMenu(Menu);
+    FDesktop.Pump();
+    EXPECT_EQ(Skin->MenuBarColor(), BarInk);
+    const RECT Client = ClientInWindow();
+    const int BarRow = Client.top + Skin->TitleBar()->Height() + Skin->MenuBarHeight() / 2;
+    EXPECT_EQ(Pixel(0, BarRow), LeftInk);
+    EXPECT_EQ(Pixel(2, BarRow), BarInk);
+    EXPECT_EQ(Pixel(3, BarRow), BarInk);
+    EXPECT_EQ(Pixel(2, BarRow + Skin->MenuBarHeight()), Face);
+
+    // The open entry is filled with the skin's selection colour.
+    TToolButton* Help = Skin->MenuBar()->Buttons(1);
+    bool Seen = false;
+    auto Old = Form->WindowProc;
+    Form->WindowProc = [&](TMessage& M)
+    {
+        if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU) return Old(M);
+        POINT P = At(Help, Help->Width() / 2, 3);
+        EXPECT_EQ(FDesktop.ScreenPixel(P.x, P.y), HotInk);
+        Seen = true;
+        TMenuLoop::Current()->Cancel();
+    };
+    Help->DropDown();
+    Form->WindowProc = Old;
+    EXPECT_TRUE(Seen);
 }

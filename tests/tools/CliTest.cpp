@@ -284,9 +284,13 @@ TEST_F(CliFixture, FaultsGiveTheDocumentedExitCodes)
         // room for a loaded machine or a sanitizer build.
         if (Case.Fault != ModuleFault::Silent)
             Arguments.insert(Arguments.end(), {"--timeout", "15000"});
-        // A module that answers twice would have its read's second answer
-        // race the write that follows; the write alone shows the fault.
-        if (Case.Fault == ModuleFault::Duplicate && std::string(Case.Command) == "write")
+        // A module that sends two frames per answer would have its read's
+        // second frame race the write that follows; the write alone shows
+        // the fault.
+        const bool TwoFrames = Case.Fault == ModuleFault::Duplicate ||
+                               Case.Fault == ModuleFault::TrailingFrame ||
+                               Case.Fault == ModuleFault::StaleFirst;
+        if (TwoFrames && std::string(Case.Command) == "write")
             Arguments.push_back("--from-defaults");
         const ProcessResult Result = Cli(Arguments);
         EXPECT_EQ(Result.ExitCode, Case.Exit)

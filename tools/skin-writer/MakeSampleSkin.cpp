@@ -1,6 +1,7 @@
 // make-sample-skin DIR: writes the sample skin "Slate" as DIR/novla-sample.skin
 // (deflated) and DIR/novla-sample-encrypted.skin (deflated and encrypted with
-// the sample password "novla-sample").
+// the sample password "novla-sample"), and its variant with rounded corners
+// and a shaped window as DIR/novla-sample-rounded.skin.
 
 #include "tools/skin-writer/SampleSkin.h"
 #include "tools/skin-writer/ZipWriter.h"
@@ -36,10 +37,17 @@ int main(int argc, char** argv)
     TZipWriter Sealed;
     TZipMemberOptions Options;
     Options.Password = SampleSkinPassword;
+    // A fixed header makes the file the same on every build; a random one
+    // lets a wrong password pass the header's one-byte check now and then.
+    Options.HeaderSeed = 1;
     Sealed.AddMember("SKINDATA.SK2", Database, Options);
 
+    TZipWriter Rounded;
+    Rounded.AddMember("SKINDATA.SK2", BuildRoundedSampleSkinDatabase());
+
     for (const auto& [Name, Archive] : {std::pair{"/novla-sample.skin", &Plain},
-                                        std::pair{"/novla-sample-encrypted.skin", &Sealed}})
+                                        std::pair{"/novla-sample-encrypted.skin", &Sealed},
+                                        std::pair{"/novla-sample-rounded.skin", &Rounded}})
     {
         if (!WriteFile(Dir + Name, Archive->Build()))
         {

@@ -159,9 +159,10 @@ TColor StateBottom(int State)
     return State == 1 ? Hot : State == 2 ? AccentDark : Face;
 }
 
-} // namespace
+// Rows 0..2 of a rounded corner leave out 3, 2 and 1 pixels at the edge.
+constexpr int CornerCut[] = {3, 2, 1};
 
-std::vector<uint8_t> BuildSampleSkinDatabase()
+std::vector<uint8_t> BuildDatabase(bool Rounded)
 {
     TSk2Writer W;
     auto Add = [&](const char* Name, const TSurface& S) { W.AddBitmap(Name, Bmp(S)); };
@@ -181,6 +182,13 @@ std::vector<uint8_t> BuildSampleSkinDatabase()
         if (EdgeRight)
             for (int Y = 0; Y < TitleH; ++Y)
                 S.SetPixel(Width - 1, Y, Border);
+        if (Rounded)
+            for (int Y = 0; Y < 3; ++Y)
+                for (int X = 0; X < CornerCut[Y]; ++X)
+                {
+                    if (EdgeLeft) S.SetPixel(X, Y, Key);
+                    if (EdgeRight) S.SetPixel(Width - 1 - X, Y, Key);
+                }
         return S;
     };
     Add("SKIN2_TITLEBAR1", TitlePiece(28, true, false));
@@ -201,9 +209,19 @@ std::vector<uint8_t> BuildSampleSkinDatabase()
     };
     Add("SKIN2_FORMLEFTBORDER", Border2(4, 8, true));
     Add("SKIN2_FORMRIGHTBORDER", Border2(4, 8, true));
-    Add("SKIN2_FORMBOTTOMBORDER1", Border2(8, 4, false));
+    // The bottom corners, rounded like the title's, in the last three rows.
+    auto BottomEnd = [&](bool Left)
+    {
+        TSurface S = Border2(8, 4, false);
+        if (Rounded)
+            for (int Y = 0; Y < 3; ++Y)
+                for (int X = 0; X < CornerCut[Y]; ++X)
+                    S.SetPixel(Left ? X : 7 - X, 3 - Y, Key);
+        return S;
+    };
+    Add("SKIN2_FORMBOTTOMBORDER1", BottomEnd(true));
     Add("SKIN2_FORMBOTTOMBORDER2", Border2(1, 4, false));
-    Add("SKIN2_FORMBOTTOMBORDER3", Border2(8, 4, false));
+    Add("SKIN2_FORMBOTTOMBORDER3", BottomEnd(false));
 
     // Six buttons of three states each: normal, mouse over, pressed.
     Add("SKIN2_TITLEBUTTONS", Strip(17, 17, 18,
@@ -389,14 +407,30 @@ std::vector<uint8_t> BuildSampleSkinDatabase()
     {
         const char* Name;
         uint8_t Value;
-    } Bools[] = {{"SKIN2_TITLEFIVESECT", 1},      {"SKIN2_BOTTOMBORDERTHREESECT", 1},
-                 {"SKIN2_TITLEBARNEEDREGION", 0}, {"SKIN2_BOTTOMBORDERNEEDREGION", 0},
-                 {"SKIN2_TITLEBTNTRANS", 1},      {"SKIN2_BUTTONTRANS", 1},
-                 {"SKIN2_CHECKBOXTRANS", 1},      {"SKIN2_RADIOBUTTONTRANS", 1},
+    } Bools[] = {{"SKIN2_TITLEFIVESECT", 1},
+                 {"SKIN2_BOTTOMBORDERTHREESECT", 1},
+                 {"SKIN2_TITLEBARNEEDREGION", Rounded},
+                 {"SKIN2_BOTTOMBORDERNEEDREGION", Rounded},
+                 {"SKIN2_TITLEBTNTRANS", 1},
+                 {"SKIN2_BUTTONTRANS", 1},
+                 {"SKIN2_CHECKBOXTRANS", 1},
+                 {"SKIN2_RADIOBUTTONTRANS", 1},
                  {"SKIN2_TABCONTROLTRANS", 0}};
     for (const auto& B : Bools)
         W.AddBoolean(B.Name, B.Value);
 
-    W.AddString("NOVLA_SKIN_NAME", "Slate");
+    W.AddString("NOVLA_SKIN_NAME", Rounded ? "Slate Rounded" : "Slate");
     return W.Build();
+}
+
+} // namespace
+
+std::vector<uint8_t> BuildSampleSkinDatabase()
+{
+    return BuildDatabase(false);
+}
+
+std::vector<uint8_t> BuildRoundedSampleSkinDatabase()
+{
+    return BuildDatabase(true);
 }

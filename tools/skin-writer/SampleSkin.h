@@ -8,6 +8,10 @@
 // flag element a file theme asks for, plus the string item NOVLA_SKIN_NAME.
 // Returns the skin database (the SKINDATA.SK2 member).
 std::vector<uint8_t> BuildSampleSkinDatabase();
+// The same skin with rounded corners: the title's outer top corners and the
+// bottom border's outer corners are transparent, and the skin asks for a
+// window region shaped by them (name "Slate Rounded").
+std::vector<uint8_t> BuildRoundedSampleSkinDatabase();
 
 // The password of the encrypted sample skin file.
 inline const std::string SampleSkinPassword = "novla-sample";
