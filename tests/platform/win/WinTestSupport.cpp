@@ -203,11 +203,17 @@ const char* MessageName(UINT Message)
     }
 }
 
+std::vector<TMsgRow> Joined(std::initializer_list<std::vector<TMsgRow>> Groups)
+{
+    std::vector<TMsgRow> Out;
+    for (const auto& Group : Groups)
+        Out.insert(Out.end(), Group.begin(), Group.end());
+    return Out;
+}
+
 std::vector<TMsgRow> Rows(std::initializer_list<std::vector<TMsgRow>> Groups)
 {
-    std::vector<TMsgRow> Table;
-    for (const auto& Group : Groups)
-        Table.insert(Table.end(), Group.begin(), Group.end());
+    std::vector<TMsgRow> Table = Joined(Groups);
     Table.push_back({});
     return Table;
 }

@@ -56,8 +56,9 @@ inline LPARAM L(HWND Window)
 // SetWindowPos flags of a change that keeps size and place.
 constexpr UINT Keep = SWP_NOSIZE | SWP_NOMOVE;
 
-// One table from groups of rows (each a step that recurs across cases),
-// ended by the empty row.
+// Groups of rows (each a step that recurs across cases) one after another.
+std::vector<TMsgRow> Joined(std::initializer_list<std::vector<TMsgRow>> Groups);
+// The same as one table, ended by the empty row.
 std::vector<TMsgRow> Rows(std::initializer_list<std::vector<TMsgRow>> Groups);
 
 // Messages seen by the logging window procedures on the calling thread.
