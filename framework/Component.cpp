@@ -25,6 +25,7 @@ TComponent::TComponent(TComponent* AOwner)
 
 TComponent::~TComponent()
 {
+    FLife.reset();
     Destroying();
     while (!FFreeNotifies.empty())
     {
@@ -39,9 +40,18 @@ TComponent::~TComponent()
 
 void TComponent::Free()
 {
-    Destroying();
-    if (FOwner) FOwner->RemoveComponent(this);
     delete this;
+}
+
+void TComponent::operator delete(TComponent* Component, std::destroying_delete_t)
+{
+    Component->FLife.reset();
+    Component->Destroying();
+    if (Component->FOwner) Component->FOwner->RemoveComponent(Component);
+    // The most derived object's address, which the allocation returned.
+    void* Block = dynamic_cast<void*>(Component);
+    Component->~TComponent();
+    ::operator delete(Block);
 }
 
 TComponent* TComponent::Components(int Index) const
@@ -151,10 +161,7 @@ void TComponent::DestroyComponents()
 {
     while (!FComponents.empty())
     {
-        TComponent* C = FComponents.back();
-        C->Destroying();
-        RemoveComponent(C);
-        delete C;
+        delete FComponents.back();
     }
 }
 

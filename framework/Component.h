@@ -4,9 +4,19 @@
 #include "framework/Set.h"
 
 #include <functional>
+#include <memory>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// A component's `delete` goes through its class's destroying delete. Where
+// GCC sees both the `new` and an inlined deleting destructor of a component
+// class, it takes that delete for a mismatched deallocation and warns; the
+// pair is matched by construction, so the warning is off from here on.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 
 enum TOperation
 {
@@ -29,12 +39,15 @@ using TComponentState = TSet<TComponentStateFlag>;
 // its removal through Notification(Other, opRemove): automatically when both
 // have the same owner chain, otherwise after Other->FreeNotification(this).
 //
-// Destruction: Free() removes the component from its owner while it is
-// still whole, so its own Notification override hears of its removal;
-// a plain delete tells the others too, but by then only this base part of
-// the component is left to hear its own. A derived destructor that needs its owned components gone
-// while its own members still live (controls removing children from their
-// parent) calls Destroying() and DestroyComponents() first.
+// Destruction: Free(), delete and an owner's destruction take one path.
+// While the component is still whole it is marked destroying (Destroying)
+// and removed from its owner, so its own Notification override hears of
+// its removal; then its destructors run, telling the components that asked
+// for free notification and freeing the owned ones. A component that is
+// not on the heap (a local or a member) goes straight to its destructors;
+// a derived destructor that needs its owned components gone while its own
+// members still live (controls removing children from their parent) calls
+// Destroying() and DestroyComponents() first.
 class TComponent : public TPersistent
 {
   public:
@@ -47,6 +60,27 @@ class TComponent : public TPersistent
 
     // Removes the component from its owner, then deletes it.
     void Free();
+    // `delete Component` frees it as Free() does: marked destroying and
+    // removed from its owner before any destructor runs.
+    void operator delete(TComponent* Component, std::destroying_delete_t);
+
+    // Watches a component across a callback that may destroy it: taken
+    // before the call, Alive() tells afterwards whether the component's
+    // destruction has begun meanwhile (Free, delete, its owner's
+    // destruction reaching it, or its destructor). A null component is
+    // never alive. Copyable and cheap; it never keeps the component alive.
+    class TLifeGuard
+    {
+      public:
+        explicit TLifeGuard(const TComponent* Component)
+            : FLife(Component ? Component->FLife : nullptr)
+        {
+        }
+        bool Alive() const { return !FLife.expired(); }
+
+      private:
+        std::weak_ptr<const bool> FLife;
+    };
 
     TComponent* Owner() const { return FOwner; }
     TPersistent* GetOwner() const override { return FOwner; }
@@ -121,4 +155,6 @@ class TComponent : public TPersistent
     std::vector<TComponent*> FComponents;
     std::vector<TComponent*> FFreeNotifies;
     TComponentState FComponentState;
+    // Expires when the destruction begins; what TLifeGuard watches.
+    std::shared_ptr<const bool> FLife = std::make_shared<const bool>(true);
 };

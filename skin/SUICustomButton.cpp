@@ -488,10 +488,11 @@ void TsuiCustomButton::WMKeyDown(TMessage& M)
 {
     const auto Key = static_cast<UINT>(M.WParam);
     FDialogKeyClicked = false;
+    TLifeGuard Guard(this);
     TCustomControl::WMKeyDown(M);
     // Enter that already clicked this button as the default one does not
-    // press it again.
-    if (FDialogKeyClicked) return;
+    // press it again; a click may also have freed it.
+    if (!Guard.Alive() || FDialogKeyClicked) return;
     if ((Key == VK_SPACE || Key == VK_RETURN) && Focused() && FEnabled)
     {
         FPressed = true;
@@ -502,7 +503,9 @@ void TsuiCustomButton::WMKeyDown(TMessage& M)
 void TsuiCustomButton::WMKeyUp(TMessage& M)
 {
     const auto Key = static_cast<UINT>(M.WParam);
+    TLifeGuard Guard(this);
     TCustomControl::WMKeyUp(M);
+    if (!Guard.Alive()) return;
     if ((Key == VK_SPACE || Key == VK_RETURN) && Focused() && FPressed && FEnabled)
     {
         FPressed = false;

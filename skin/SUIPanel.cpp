@@ -61,7 +61,6 @@ TsuiPanel::TsuiPanel(TComponent* AOwner) : TCustomPanel(AOwner), FTitle(std::mak
 
 TsuiPanel::~TsuiPanel()
 {
-    FAlive.reset();
     if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
 }
 
@@ -180,11 +179,11 @@ void TsuiPanel::Resize()
 
 bool TsuiPanel::Step(int NewHeight)
 {
-    std::weak_ptr<bool> Alive = FAlive;
+    TLifeGuard Guard(this);
     SetHeight(NewHeight);
     Refresh();
     if (Application) Application->ProcessMessages();
-    return !Alive.expired();
+    return Guard.Alive();
 }
 
 void TsuiPanel::Push()
@@ -235,9 +234,9 @@ void TsuiPanel::MouseMove(TShiftState Shift, int X, int Y)
 
 void TsuiPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    std::weak_ptr<bool> Alive = FAlive;
+    TLifeGuard Guard(this);
     TCustomPanel::MouseUp(Button, Shift, X, Y);
-    if (Alive.expired() || Button != mbLeft) return;
+    if (!Guard.Alive() || Button != mbLeft) return;
     if (FInButton && ButtonShown())
     {
         if (FExpanded)
@@ -245,7 +244,7 @@ void TsuiPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
         else
             Pop();
     }
-    if (!Alive.expired()) Invalidate();
+    if (Guard.Alive()) Invalidate();
 }
 
 void TsuiPanel::Paint()

@@ -80,5 +80,4 @@ class TsuiPanel : public TCustomPanel
     bool FAnimating = false;
     bool FApplyingFileTheme = false;
     TColor FCaptionFontColor = clWhite;
-    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

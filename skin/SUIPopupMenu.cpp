@@ -63,15 +63,13 @@ const TClassInfo& TsuiPopupMenu::StaticClass()
     return Info;
 }
 
-TsuiPopupMenu::TsuiPopupMenu(TComponent* AOwner)
-    : TPopupMenu(AOwner), FSelf(std::make_shared<TsuiPopupMenu*>(this))
+TsuiPopupMenu::TsuiPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner)
 {
     SetUIStyle(GetSUIFormStyle(AOwner));
 }
 
 TsuiPopupMenu::~TsuiPopupMenu()
 {
-    FSelf.reset();
     if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
 }
 
@@ -136,16 +134,17 @@ void TsuiPopupMenu::SetSeparatorHeight(int Value)
 
 void TsuiPopupMenu::MenuAdded()
 {
-    std::weak_ptr<TsuiPopupMenu*> Self = FSelf;
+    // An item that outlives the menu draws in the default look.
+    TLifeGuard Guard(this);
     Menu_SetItemEvent(
         Items(),
-        [Self](TObject* Sender, TCanvas* Canvas, int& Width, int& Height)
+        [this, Guard](TObject* Sender, TCanvas* Canvas, int& Width, int& Height)
         {
-            if (auto Menu = Self.lock()) (*Menu)->MeasureItem(Sender, Canvas, Width, Height);
+            if (Guard.Alive()) MeasureItem(Sender, Canvas, Width, Height);
         },
-        [Self](TObject* Sender, TCanvas* Canvas, const TRect& Rect, bool Selected)
+        [this, Guard](TObject* Sender, TCanvas* Canvas, const TRect& Rect, bool Selected)
         {
-            if (auto Menu = Self.lock()) (*Menu)->DrawItem(Sender, Canvas, Rect, Selected);
+            if (Guard.Alive()) DrawItem(Sender, Canvas, Rect, Selected);
         });
 }
 
@@ -153,7 +152,7 @@ void TsuiPopupMenu::MenuChanged(TMenuItem* Source)
 {
     TPopupMenu::MenuChanged(Source);
     // An item added to the tree takes the handlers like the others.
-    if (FSelf) MenuAdded();
+    if (!ComponentState().Contains(csDestroying)) MenuAdded();
 }
 
 void TsuiPopupMenu::Loaded()

@@ -4,7 +4,6 @@
 #include "framework/menus/PopupMenu.h"
 #include "skin/SUIThemes.h"
 
-#include <memory>
 #include <string>
 
 class TsuiFileTheme;
@@ -116,7 +115,4 @@ class TsuiPopupMenu : public TPopupMenu
     int FFontCharset = 1;
     bool FUseSystemFont = true;
     TBiDiMode FBiDiMode = bdLeftToRight;
-    // The handlers reach the menu through this; it dies with the menu, so
-    // an item that outlives it draws in the default look.
-    std::shared_ptr<TsuiPopupMenu*> FSelf;
 };

@@ -555,7 +555,9 @@ void TControl::MouseButtonUp(TMessage& M, TMouseButton Button)
     if (Button == mbLeft && FControlState.Contains(csClicked))
     {
         FControlState.Exclude(csClicked);
+        TLifeGuard Guard(this);
         if (ClientRect().Contains(X, Y)) Click();
+        if (!Guard.Alive()) return; // the click freed the control
     }
     if (!FControlStyle.Contains(csNoStdEvents)) MouseUp(Button, MouseShiftState(M.WParam), X, Y);
 }
@@ -592,11 +594,11 @@ void TControl::WMRButtonDown(TMessage& M)
 
 void TControl::WMRButtonUp(TMessage& M)
 {
-    std::weak_ptr<bool> Life = FLife;
+    TLifeGuard Guard(this);
     MouseButtonUp(M, mbRight);
     // As the window system's default would: the release asks for the
     // context menu, unless a handler freed the control.
-    if (Life.expired()) return;
+    if (!Guard.Alive()) return;
     TPoint P = ClientToScreen({GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam)});
     Perform(WM_CONTEXTMENU, 0, MAKELPARAM(static_cast<WORD>(P.X), static_cast<WORD>(P.Y)));
 }
@@ -614,9 +616,9 @@ void TControl::WMContextMenu(TMessage& M)
     const int Y = GET_Y_LPARAM(M.LParam);
     const bool FromKeyboard = X == -1 && Y == -1;
     TPoint Client = FromKeyboard ? TPoint{-1, -1} : ScreenToClient({X, Y});
-    std::weak_ptr<bool> Life = FLife;
+    TLifeGuard Guard(this);
     M.Result = 1;
-    if (DoContextPopup(Client) || Life.expired()) return;
+    if (DoContextPopup(Client) || !Guard.Alive()) return;
     if (FPopupMenu && FPopupMenu->AutoPopup())
     {
         TPoint At = FromKeyboard ? ClientToScreen({0, 0}) : TPoint{X, Y};

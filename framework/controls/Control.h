@@ -283,7 +283,4 @@ class TControl : public TComponent
     void ConstraintsChanged(TObject*);
 
     bool FUpdatingParentFont = false;
-    // Expires with the control, so code after an event can tell whether a
-    // handler freed it.
-    std::shared_ptr<bool> FLife = std::make_shared<bool>(true);
 };

@@ -57,7 +57,9 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner)
 
 TCustomComboBox::~TCustomComboBox()
 {
-    FAliveToken.reset();
+    // Parts going away call back in: mark the combo box as going away first
+    // (a combo box freed from the heap already is).
+    Destroying();
     FItems->OnChanged = nullptr;
     // The parts go while the combo box is still whole: their windows'
     // last messages (focus loss) call back into it.
@@ -262,9 +264,9 @@ void TCustomComboBox::SetDroppedDown(bool Value)
 void TCustomComboBox::OpenList()
 {
     if (FDropped || FStyle == csSimple || !HandleAllocated() || !FEnabled) return;
-    std::weak_ptr<bool> Alive = FAliveToken;
+    TLifeGuard Guard(this);
     DropDown();
-    if (Alive.expired() || FDropped) return;
+    if (!Guard.Alive() || FDropped) return;
     auto* List = static_cast<TComboList*>(ListControl());
     List->HandleNeeded();
     List->SetColor(FColor);
@@ -301,9 +303,9 @@ void TCustomComboBox::CloseList(bool Commit)
     }
     SetButtonPressed(false);
     Invalidate();
-    std::weak_ptr<bool> Alive = FAliveToken;
+    TLifeGuard Guard(this);
     CloseUp();
-    if (Alive.expired()) return;
+    if (!Guard.Alive()) return;
     if (Commit) UserSelect(Picked);
 }
 
@@ -318,9 +320,9 @@ void TCustomComboBox::UserSelect(int Index)
 {
     if (Index < 0 || Index >= FItems->Count() || Index == FItemIndex) return;
     SetItemIndex(Index);
-    std::weak_ptr<bool> Alive = FAliveToken;
+    TLifeGuard Guard(this);
     Change();
-    if (!Alive.expired()) Select();
+    if (Guard.Alive()) Select();
 }
 
 void TCustomComboBox::EditChanged()
@@ -334,13 +336,13 @@ void TCustomComboBox::EditChanged()
 void TCustomComboBox::FocusLeaving(HWND NewFocus)
 {
     // Going away: no events any more.
-    if (!FAliveToken || ComponentState().Contains(csDestroying)) return;
+    if (ComponentState().Contains(csDestroying)) return;
     if (NewFocus && (NewFocus == FHandle || (FEditor && NewFocus == FEditor->Handle()))) return;
-    std::weak_ptr<bool> Alive = FAliveToken;
+    TLifeGuard Guard(this);
     CloseList(false);
     // With an edit, the combo box's own window only passes the focus on, so
     // it leaves when the edit does.
-    if (!Alive.expired() && FEditor && NewFocus != FHandle && !FInKillFocus) DoExit();
+    if (Guard.Alive() && FEditor && NewFocus != FHandle && !FInKillFocus) DoExit();
 }
 
 bool TCustomComboBox::ComboKey(UINT Key, bool Alt)
@@ -501,7 +503,7 @@ void TCustomComboBox::WMGetDlgCode(TMessage& M)
 void TCustomComboBox::WMSetFocus(TMessage& M)
 {
     // The focus comes back from a part that is being destroyed with us.
-    if (!FAliveToken || ComponentState().Contains(csDestroying))
+    if (ComponentState().Contains(csDestroying))
     {
         DefaultHandler(M);
         return;
@@ -529,9 +531,9 @@ void TCustomComboBox::WMKillFocus(TMessage& M)
 
 void TCustomComboBox::WMLButtonDown(TMessage& M)
 {
-    std::weak_ptr<bool> Alive = FAliveToken;
+    TLifeGuard Guard(this);
     if (CanFocus() && !Focused() && !(FEditor && FEditor->Focused())) SetFocus();
-    if (Alive.expired()) return;
+    if (!Guard.Alive()) return;
     TPoint P{GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam)};
     if (FStyle == csDropDownList || (FStyle == csDropDown && ButtonRect().Contains(P.X, P.Y)))
     {
@@ -540,7 +542,7 @@ void TCustomComboBox::WMLButtonDown(TMessage& M)
         else
             OpenList();
     }
-    if (!Alive.expired()) TCustomControl::WMLButtonDown(M);
+    if (Guard.Alive()) TCustomControl::WMLButtonDown(M);
 }
 
 void TCustomComboBox::CBGetCount(TMessage& M)

@@ -141,7 +141,6 @@ class TCustomComboBox : public TCustomControl
     bool FInKillFocus = false;
     TComboEdit* FEditor = nullptr;
     TComboList* FList = nullptr;
-    std::shared_ptr<bool> FAliveToken = std::make_shared<bool>(true);
 };
 
 class TComboBox : public TCustomComboBox

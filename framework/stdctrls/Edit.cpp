@@ -88,15 +88,14 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TCustomControl(AOwner)
 
 TCustomEdit::~TCustomEdit()
 {
-    FAliveToken.reset();
     if (Focused()) DestroyCaret();
 }
 
 void TCustomEdit::ShowContextMenu(int ScreenX, int ScreenY)
 {
-    auto Token = AliveToken();
+    TLifeGuard Guard(this);
     if (CanFocus() && !Focused()) SetFocus();
-    if (!Alive(Token)) return;
+    if (!Guard.Alive()) return;
     if (ScreenX == -1 && ScreenY == -1)
     {
         TPoint P = ClientToScreen({PosToX(FCaret), TextTop() + FLineHeight});
@@ -720,9 +719,9 @@ void TCustomEdit::WMKillFocus(TMessage& M)
 
 void TCustomEdit::WMLButtonDown(TMessage& M)
 {
-    auto Token = AliveToken();
+    TLifeGuard Guard(this);
     if (CanFocus() && !Focused()) SetFocus();
-    if (!Alive(Token)) return;
+    if (!Guard.Alive()) return;
     int Pos = XToPos(GET_X_LPARAM(M.LParam));
     MoveCaret(Pos, (M.WParam & MK_SHIFT) != 0);
     FSelecting = true;
@@ -763,9 +762,9 @@ void TCustomEdit::WMContextMenu(TMessage& M)
     M.Result = 1;
     const int X = GET_X_LPARAM(M.LParam);
     const int Y = GET_Y_LPARAM(M.LParam);
-    auto Token = AliveToken();
+    TLifeGuard Guard(this);
     if (DoContextPopup(X == -1 && Y == -1 ? TPoint{-1, -1} : ScreenToClient({X, Y})) ||
-        !Alive(Token))
+        !Guard.Alive())
         return;
     ShowContextMenu(GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam));
 }

@@ -146,7 +146,6 @@ class TCustomEdit : public TCustomControl
     void ScrollToCaret();
     void UpdateCaret();
     void RecreateFrame();
-    bool Alive(const std::weak_ptr<bool>& Token) const { return !Token.expired(); }
 
     TAlignment FAlignment = taLeftJustify;
     bool FAutoSelect = true;
@@ -173,10 +172,6 @@ class TCustomEdit : public TCustomControl
     mutable std::string FLaidOutText;
     mutable bool FLayoutValid = false;
     mutable int FLineHeight = 0;
-    std::shared_ptr<bool> FAliveToken = std::make_shared<bool>(true);
-
-  protected:
-    std::weak_ptr<bool> AliveToken() const { return FAliveToken; }
 };
 
 // The edit as form definitions create it.

@@ -89,6 +89,79 @@ TEST(Component, TheRemovedComponentHearsOfItselfWhenFreed)
     EXPECT_EQ(Owner.ComponentCount(), 0);
 }
 
+// A widget that logs whether it was marked destroying by the time its own
+// destructor ran.
+struct TLateWidget : TSampleWidget
+{
+    using TSampleWidget::TSampleWidget;
+    ~TLateWidget() override
+    {
+        if (Log) Log->push_back(ComponentState().Contains(csDestroying) ? "marked" : "not marked");
+    }
+};
+
+TEST(Component, DeleteAndFreeTakeTheSamePath)
+{
+    using TLog = std::vector<std::string>;
+    auto Run = [](bool ByDelete)
+    {
+        TLog Log;
+        TSampleWidget Owner(nullptr);
+        Owner.SetName("Owner");
+        auto* Sibling = new TSampleWidget(&Owner);
+        Sibling->SetName("S");
+        Sibling->Log = &Log;
+        TSampleWidget Listener(nullptr);
+        Listener.SetName("L");
+        Listener.Log = &Log;
+        auto* A = new TLateWidget(&Owner);
+        A->SetName("A");
+        A->Log = &Log;
+        Listener.SetBuddy(A);
+        const TComponent::TLifeGuard Guard(A);
+        EXPECT_TRUE(Guard.Alive());
+        if (ByDelete)
+            delete static_cast<TComponent*>(A);
+        else
+            A->Free();
+        EXPECT_FALSE(Guard.Alive());
+        EXPECT_EQ(Owner.ComponentCount(), 1);
+        EXPECT_EQ(Listener.Buddy(), nullptr);
+        Listener.Log = nullptr;
+        Sibling->Log = nullptr;
+        return Log;
+    };
+    const TLog Expected = {"A heard removal of A", "S heard removal of A", "marked", "destroyed A",
+                           "L heard removal of A"};
+    EXPECT_EQ(Run(false), Expected);
+    EXPECT_EQ(Run(true), Expected);
+}
+
+TEST(Component, ALifeGuardEndsWithTheDestructionWhateverStartsIt)
+{
+    EXPECT_FALSE(TComponent::TLifeGuard(nullptr).Alive());
+    auto* Owner = new TSampleWidget(nullptr);
+    auto* Child = new TSampleWidget(Owner);
+    const TComponent::TLifeGuard OwnerGuard(Owner), ChildGuard(Child);
+    Owner->Destroying(); // marked, still there
+    EXPECT_TRUE(ChildGuard.Alive());
+    delete Owner;
+    EXPECT_FALSE(OwnerGuard.Alive());
+    EXPECT_FALSE(ChildGuard.Alive());
+
+    std::vector<bool> SeenInDestructor;
+    {
+        struct TWatching : TSampleWidget
+        {
+            using TSampleWidget::TSampleWidget;
+            std::vector<bool>* Seen = nullptr;
+            ~TWatching() override { Seen->push_back(TLifeGuard(this).Alive()); }
+        } Local(nullptr);
+        Local.Seen = &SeenInDestructor;
+    }
+    EXPECT_EQ(SeenInDestructor, std::vector<bool>{true}) << "a local's ends in its base";
+}
+
 TEST(Component, FieldsFollowTheNamesOfOwnedComponents)
 {
     TSampleForm Form(nullptr);

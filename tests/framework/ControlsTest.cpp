@@ -15,6 +15,7 @@
 #include "platform/gfx/Shapes.h"
 #include "platform/win/WinApi.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -160,6 +161,45 @@ TEST_F(DialogForm, ClickingAButtonFocusesAndClicksIt)
     FDesktop.MouseUp(Outside.x, Outside.y);
     FDesktop.Pump();
     EXPECT_EQ(Clicked.size(), 1u);
+}
+
+TEST_F(DialogForm, AButtonFreedByItsOwnClickIsGoneWhicheverWayItWasPressed)
+{
+    Ok->SetDefault(false);
+    Cancel->SetCancel(false);
+    auto Key = [this](UINT K)
+    {
+        FDesktop.Press(K);
+        FDesktop.Pump();
+    };
+    struct TWay
+    {
+        const char* Name;
+        std::function<void(TButton*)> Press;
+    } const Ways[] = {
+        {"mouse", [this](TButton* B) { ClickOn(B); }},
+        {"space", [&](TButton* B) { B->SetFocus(), Key(VK_SPACE); }},
+        {"enter", [&](TButton* B) { B->SetFocus(), Key(VK_RETURN); }},
+        {"default", [&](TButton* B) { B->SetDefault(true), Panel->SetFocus(), Key(VK_RETURN); }},
+        {"cancel", [&](TButton* B) { B->SetCancel(true), Panel->SetFocus(), Key(VK_ESCAPE); }},
+        {"accelerator", [this](TButton* B) { B->SetCaption("&Zap"), PressWith(VK_MENU, 'Z'); }},
+    };
+    for (const TWay& W : Ways)
+    {
+        auto* B = MakeButton("Zap", 8, 60);
+        int Clicks = 0;
+        B->OnClick = [&Clicks, B](TObject*)
+        {
+            ++Clicks;
+            B->Free();
+        };
+        const TComponent::TLifeGuard Guard(B);
+        W.Press(B);
+        FDesktop.Pump();
+        EXPECT_EQ(Clicks, 1) << W.Name;
+        EXPECT_FALSE(Guard.Alive()) << W.Name;
+        EXPECT_EQ(Form->ControlCount(), 4) << W.Name;
+    }
 }
 
 TEST_F(DialogForm, ModalFormReturnsItsModalResultAndReenablesTheOthers)
