@@ -89,32 +89,34 @@ void SetKeyWithAliases(std::array<BYTE, 256>& Keys, UINT Vk, bool IsDown)
     Merge(VK_MENU, VK_LMENU, VK_RMENU);
 }
 
-UINT ButtonVk(TRawInput::TButton Button)
+bool IsKey(const TRawInput& Raw)
 {
-    switch (Button)
-    {
-    case TRawInput::TButton::Left:
-        return VK_LBUTTON;
-    case TRawInput::TButton::Right:
-        return VK_RBUTTON;
-    case TRawInput::TButton::Middle:
-        return VK_MBUTTON;
-    }
-    return VK_LBUTTON;
+    return Raw.Kind == TRawInput::TKind::KeyDown || Raw.Kind == TRawInput::TKind::KeyUp;
 }
 
-UINT ButtonMessage(TRawInput::TButton Button, bool IsDown)
+bool IsButton(const TRawInput& Raw)
 {
-    switch (Button)
-    {
-    case TRawInput::TButton::Left:
-        return IsDown ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-    case TRawInput::TButton::Right:
-        return IsDown ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-    case TRawInput::TButton::Middle:
-        return IsDown ? WM_MBUTTONDOWN : WM_MBUTTONUP;
-    }
-    return WM_LBUTTONDOWN;
+    return Raw.Kind == TRawInput::TKind::ButtonDown || Raw.Kind == TRawInput::TKind::ButtonUp;
+}
+
+// A mouse button's virtual key and messages.
+struct TButtonCodes
+{
+    UINT Vk;
+    UINT Down;
+    UINT Up;
+};
+
+const TButtonCodes& CodesOf(TRawInput::TButton Button)
+{
+    // In the order of TRawInput::TButton.
+    static constexpr TButtonCodes Codes[] = {
+        {VK_LBUTTON, WM_LBUTTONDOWN, WM_LBUTTONUP},
+        {VK_RBUTTON, WM_RBUTTONDOWN, WM_RBUTTONUP},
+        {VK_MBUTTON, WM_MBUTTONDOWN, WM_MBUTTONUP},
+    };
+    static_assert(static_cast<size_t>(TRawInput::TButton::Middle) + 1 == std::size(Codes));
+    return Codes[static_cast<size_t>(Button)];
 }
 
 WPARAM KeyFlags(const std::array<BYTE, 256>& Keys)
@@ -255,7 +257,7 @@ bool TranslateMouse(const TRawInput& Raw, MSG& Out)
     Desktop.Cursor = Raw.Screen;
     const bool IsDown = Raw.Kind == TRawInput::TKind::ButtonDown;
     const bool IsUp = Raw.Kind == TRawInput::TKind::ButtonUp;
-    if (IsDown || IsUp) SetKeyWithAliases(S.Keys, ButtonVk(Raw.Button), IsDown);
+    if (IsDown || IsUp) SetKeyWithAliases(S.Keys, CodesOf(Raw.Button).Vk, IsDown);
 
     TWindow* Target = nullptr;
     LRESULT Hit = HTCLIENT;
@@ -285,8 +287,8 @@ bool TranslateMouse(const TRawInput& Raw, MSG& Out)
         UpdateHover(Target ? Target->Handle : nullptr, Hit, Raw.Screen);
     if (!Target) return false;
     HWND Handle = Target->Handle;
-    UINT Message =
-        Raw.Kind == TRawInput::TKind::MouseMove ? WM_MOUSEMOVE : ButtonMessage(Raw.Button, IsDown);
+    UINT Message = WM_MOUSEMOVE;
+    if (IsDown || IsUp) Message = IsDown ? CodesOf(Raw.Button).Down : CodesOf(Raw.Button).Up;
     if (Hit == HTERROR)
     {
         if (IsDown) PressOnDisabled(*Target);
@@ -394,6 +396,24 @@ bool TranslateKey(const TRawInput& Raw, MSG& Out)
     return true;
 }
 
+// The characters of the other keys that type one on a US layout, without
+// and with Shift.
+struct TKeyChars
+{
+    UINT Vk;
+    char Plain;
+    char Shifted;
+};
+constexpr TKeyChars KeyChars[] = {
+    {VK_SPACE, ' ', ' '},     {VK_RETURN, '\r', '\r'},  {VK_BACK, '\b', '\b'},
+    {VK_TAB, '\t', '\t'},     {VK_ESCAPE, 0x1B, 0x1B},  {VK_MULTIPLY, '*', '*'},
+    {VK_ADD, '+', '+'},       {VK_SUBTRACT, '-', '-'},  {VK_DECIMAL, '.', '.'},
+    {VK_DIVIDE, '/', '/'},    {VK_OEM_1, ';', ':'},     {VK_OEM_PLUS, '=', '+'},
+    {VK_OEM_COMMA, ',', '<'}, {VK_OEM_MINUS, '-', '_'}, {VK_OEM_PERIOD, '.', '>'},
+    {VK_OEM_2, '/', '?'},     {VK_OEM_3, '`', '~'},     {VK_OEM_4, '[', '{'},
+    {VK_OEM_5, '\\', '|'},    {VK_OEM_6, ']', '}'},     {VK_OEM_7, '\'', '"'},
+};
+
 // The character of a key on a US layout; 0 for none.
 int CharOf(UINT Vk, bool Shift, bool Caps, bool Control)
 {
@@ -412,63 +432,19 @@ int CharOf(UINT Vk, bool Shift, bool Caps, bool Control)
     }
     if (Vk >= '0' && Vk <= '9') return Shift ? ")!@#$%^&*("[Vk - '0'] : static_cast<int>(Vk);
     if (Vk >= VK_NUMPAD0 && Vk <= VK_NUMPAD0 + 9) return static_cast<int>('0' + (Vk - VK_NUMPAD0));
-    switch (Vk)
-    {
-    case VK_SPACE:
-        return ' ';
-    case VK_RETURN:
-        return '\r';
-    case VK_BACK:
-        return '\b';
-    case VK_TAB:
-        return '\t';
-    case VK_ESCAPE:
-        return 0x1B;
-    case VK_MULTIPLY:
-        return '*';
-    case VK_ADD:
-        return '+';
-    case VK_SUBTRACT:
-        return '-';
-    case VK_DECIMAL:
-        return '.';
-    case VK_DIVIDE:
-        return '/';
-    case VK_OEM_1:
-        return Shift ? ':' : ';';
-    case VK_OEM_PLUS:
-        return Shift ? '+' : '=';
-    case VK_OEM_COMMA:
-        return Shift ? '<' : ',';
-    case VK_OEM_MINUS:
-        return Shift ? '_' : '-';
-    case VK_OEM_PERIOD:
-        return Shift ? '>' : '.';
-    case VK_OEM_2:
-        return Shift ? '?' : '/';
-    case VK_OEM_3:
-        return Shift ? '~' : '`';
-    case VK_OEM_4:
-        return Shift ? '{' : '[';
-    case VK_OEM_5:
-        return Shift ? '|' : '\\';
-    case VK_OEM_6:
-        return Shift ? '}' : ']';
-    case VK_OEM_7:
-        return Shift ? '"' : '\'';
-    default:
-        return 0;
-    }
+    for (const TKeyChars& Key : KeyChars)
+        if (Key.Vk == Vk) return Shift ? Key.Shifted : Key.Plain;
+    return 0;
 }
 } // namespace
 
 void QueueRawInput(const TRawInput& Input)
 {
     TInputState& S = State();
-    if (Input.Kind == TRawInput::TKind::KeyDown || Input.Kind == TRawInput::TKind::KeyUp)
+    if (IsKey(Input))
         SetKeyWithAliases(S.AsyncKeys, Input.VirtualKey, Input.Kind == TRawInput::TKind::KeyDown);
-    else if (Input.Kind == TRawInput::TKind::ButtonDown || Input.Kind == TRawInput::TKind::ButtonUp)
-        SetKeyWithAliases(S.AsyncKeys, ButtonVk(Input.Button),
+    else if (IsButton(Input))
+        SetKeyWithAliases(S.AsyncKeys, CodesOf(Input.Button).Vk,
                           Input.Kind == TRawInput::TKind::ButtonDown);
     S.Raw.push_back(Input);
 }
@@ -481,8 +457,7 @@ bool TakeInputMessage(MSG& Out, const std::function<bool(const MSG&)>& Match, bo
         TRawInput Raw = S.Raw.front();
         S.Raw.pop_front();
         MSG Translated{};
-        bool Key = Raw.Kind == TRawInput::TKind::KeyDown || Raw.Kind == TRawInput::TKind::KeyUp;
-        if (Key ? TranslateKey(Raw, Translated) : TranslateMouse(Raw, Translated))
+        if (IsKey(Raw) ? TranslateKey(Raw, Translated) : TranslateMouse(Raw, Translated))
             S.Ready.push_back(Translated);
     }
     if (S.Ready.empty() || !Match(S.Ready.front())) return false;

@@ -123,51 +123,44 @@ void DestroyOwnedWindows(TWindow& Owner)
     }
 }
 
-} // namespace
-
-HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD Style, int X, int Y,
-                    int Width, int Height, HWND Parent, HMENU Menu, HINSTANCE Instance,
-                    LPVOID Param)
+// The window a new one is created under (its parent with WS_CHILD, else its
+// owner), which must be the calling thread's; a child needs one. False with
+// the last error set when Parent cannot be used.
+bool FindCreationParent(HWND Parent, DWORD Style, TWindow*& ParentWindow)
 {
-    auto Class = TClassRegistry::Instance().Find(ClassName);
-    if (!Class)
-    {
-        SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
-        return nullptr;
-    }
     auto& Table = TWindowTable::Instance();
-    bool MessageOnly = Parent == HWND_MESSAGE;
-    TWindow* ParentWindow = nullptr;
-    if (Parent && !MessageOnly)
+    ParentWindow = Parent ? Table.FindOwn(Parent) : nullptr;
+    if (Parent && !ParentWindow)
     {
-        ParentWindow = Table.FindOwn(Parent);
-        if (!ParentWindow)
-        {
-            SetLastError(Table.Find(Parent) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
-            return nullptr;
-        }
+        SetLastError(Table.Find(Parent) ? ERROR_ACCESS_DENIED : ERROR_INVALID_WINDOW_HANDLE);
+        return false;
     }
-    if ((Style & WS_CHILD) && !ParentWindow && !MessageOnly)
+    if ((Style & WS_CHILD) && !ParentWindow)
     {
         SetLastError(ERROR_TLW_WITH_WSCHILD);
-        return nullptr;
+        return false;
     }
+    return true;
+}
 
-    const bool TopLevel = !MessageOnly && !(Style & WS_CHILD);
+// All top-level windows belong to the thread that created the first one.
+bool ClaimUiThread()
+{
     TDesktop& Desktop = TDesktop::Instance();
-    if (TopLevel)
-    {
-        DWORD None = 0;
-        Desktop.UiThread.compare_exchange_strong(None, GetCurrentThreadId());
-        if (Desktop.UiThread != GetCurrentThreadId())
-        {
-            SetLastError(ERROR_ACCESS_DENIED);
-            return nullptr;
-        }
-        // An overlapped window always has a caption.
-        if (!(Style & WS_POPUP)) Style |= WS_CAPTION | WS_CLIPSIBLINGS;
-    }
+    DWORD None = 0;
+    Desktop.UiThread.compare_exchange_strong(None, GetCurrentThreadId());
+    if (Desktop.UiThread == GetCurrentThreadId()) return true;
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+}
 
+// The window's record, in the table and linked into the tree; null when the
+// table is full.
+HWND AddWindow(const std::shared_ptr<TWindowClass>& Class, const CREATESTRUCT& Create,
+               TWindow* ParentWindow, bool MessageOnly)
+{
+    auto& Table = TWindowTable::Instance();
+    const DWORD Style = static_cast<DWORD>(Create.style);
     auto Window = std::make_unique<TWindow>();
     TWindow& W = *Window;
     W.ThreadId = GetCurrentThreadId();
@@ -178,17 +171,16 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
     // WS_VISIBLE is set by the ShowWindow at the end of creation.
     W.Style = Style & ~WS_VISIBLE;
     if (MessageOnly) W.Style &= ~WS_CHILD;
-    W.ExStyle = ExStyle;
-    W.Instance = Instance;
+    W.ExStyle = Create.dwExStyle;
+    W.Instance = Create.hInstance;
     W.Extra.assign(static_cast<size_t>(Class->Info.cbWndExtra), 0);
-    if (X == CW_USEDEFAULT) X = Y = 0;
-    if (Width == CW_USEDEFAULT) Width = Height = 0;
-    W.WindowRect = {X, Y, X + std::max(Width, 0), Y + std::max(Height, 0)};
+    W.WindowRect = {Create.x, Create.y, Create.x + std::max(Create.cx, 0),
+                    Create.y + std::max(Create.cy, 0)};
     W.NormalRect = W.WindowRect;
     if (ParentWindow && (Style & WS_CHILD))
     {
         W.Parent = ParentWindow;
-        W.Id = reinterpret_cast<LONG_PTR>(Menu);
+        W.Id = reinterpret_cast<LONG_PTR>(Create.hMenu);
     }
     else if (ParentWindow)
     {
@@ -196,11 +188,7 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
     }
 
     HWND Handle = Table.Add(std::move(Window));
-    if (!Handle)
-    {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return nullptr;
-    }
+    if (!Handle) return nullptr;
     TClassRegistry::Instance().AddWindow(*Class);
     // Children go below their siblings (creation order is z-order from the
     // top, which is the tab order); top-level windows go on top.
@@ -209,43 +197,46 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
     if (W.TopLevel)
         if (TBackend* Backend = CurrentBackend()) Backend->WindowCreated(Handle);
 
-    std::string ClassText = IS_INTRESOURCE(ClassName) ? Class->Name : std::string(ClassName);
-    CREATESTRUCT Create{Param,
-                        Instance,
-                        Menu,
-                        Parent,
-                        Height,
-                        Width,
-                        Y,
-                        X,
-                        static_cast<LONG>(Style),
-                        WindowName,
-                        ClassText.c_str(),
-                        ExStyle};
+    return Handle;
+}
+
+// Holds a new top-level window that can be sized to its track sizes
+// (WM_GETMINMAXINFO) before it hears of its creation. False when the window
+// is gone.
+bool HoldToTrackSizes(HWND Handle, CREATESTRUCT& Create)
+{
+    int LimitedWidth = std::max(Create.cx, 0);
+    int LimitedHeight = std::max(Create.cy, 0);
+    LimitSize(Handle, LimitedWidth, LimitedHeight);
+    TWindow* Window = TWindowTable::Instance().FindOwn(Handle);
+    if (!Window) return false;
+    Window->WindowRect.right = Window->WindowRect.left + LimitedWidth;
+    Window->WindowRect.bottom = Window->WindowRect.top + LimitedHeight;
+    Window->NormalRect = Window->WindowRect;
+    Create.cx = LimitedWidth;
+    Create.cy = LimitedHeight;
+    return true;
+}
+
+// WM_GETMINMAXINFO (sizable top-level windows), WM_NCCREATE, WM_NCCALCSIZE,
+// WM_CREATE and, but for overlapped windows, WM_SIZE and WM_MOVE. False when
+// the window refused or is gone.
+bool SendCreationMessages(HWND Handle, CREATESTRUCT& Create, bool TopLevel)
+{
+    auto& Table = TWindowTable::Instance();
+    const DWORD Style = static_cast<DWORD>(Create.style);
     // The procedure may destroy the window from any of these messages.
     auto Live = [&] { return Table.FindOwn(Handle); };
-    // A top-level window that can be sized is held to its track sizes
-    // before it hears of its creation.
-    if (TopLevel && HasSizeLimits(Style) && !(Style & (WS_MINIMIZE | WS_MAXIMIZE)))
-    {
-        int LimitedWidth = std::max(Width, 0);
-        int LimitedHeight = std::max(Height, 0);
-        LimitSize(Handle, LimitedWidth, LimitedHeight);
-        TWindow* Now = Live();
-        if (!Now) return nullptr;
-        Now->WindowRect.right = Now->WindowRect.left + LimitedWidth;
-        Now->WindowRect.bottom = Now->WindowRect.top + LimitedHeight;
-        Now->NormalRect = Now->WindowRect;
-        Create.cx = LimitedWidth;
-        Create.cy = LimitedHeight;
-    }
+    if (TopLevel && HasSizeLimits(Style) && !(Style & (WS_MINIMIZE | WS_MAXIMIZE)) &&
+        !HoldToTrackSizes(Handle, Create))
+        return false;
     if (!SendMessage(Handle, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&Create)))
     {
         SendNcDestroyAndRelease(Handle);
         SetLastError(ERROR_INVALID_PARAMETER);
-        return nullptr;
+        return false;
     }
-    if (!Live()) return nullptr;
+    if (!Live()) return false;
     RECT Client = Live()->WindowRect;
     SendMessage(Handle, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&Client));
     if (TWindow* Now = Live())
@@ -258,10 +249,10 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
     {
         DestroyWindow(Handle);
         SetLastError(ERROR_INVALID_PARAMETER);
-        return nullptr;
+        return false;
     }
     TWindow* Now = Live();
-    if (!Now) return nullptr;
+    if (!Now) return false;
     Now->State = TWindow::TState::Live;
     // An overlapped window hears its size and place when first shown.
     if (TopLevel && !(Style & WS_POPUP))
@@ -269,8 +260,17 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
     else
     {
         SendPendingSize(*Now);
-        if (!Live()) return nullptr;
+        if (!Live()) return false;
     }
+    return true;
+}
+
+// What follows the creation messages: the minimized or maximized state,
+// WM_PARENTNOTIFY and the show for WS_VISIBLE.
+HWND FinishCreation(HWND Handle, DWORD Style)
+{
+    auto& Table = TWindowTable::Instance();
+    auto Live = [&] { return Table.FindOwn(Handle); };
     if (Style & (WS_MINIMIZE | WS_MAXIMIZE))
     {
         Live()->Style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
@@ -281,6 +281,53 @@ HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD St
     if (!Live()) return nullptr;
     if ((Style & WS_VISIBLE) && !(Live()->Style & WS_VISIBLE)) ShowWindow(Handle, SW_SHOW);
     return Live() ? Handle : nullptr;
+}
+} // namespace
+
+HWND CreateWindowEx(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD Style, int X, int Y,
+                    int Width, int Height, HWND Parent, HMENU Menu, HINSTANCE Instance,
+                    LPVOID Param)
+{
+    auto Class = TClassRegistry::Instance().Find(ClassName);
+    if (!Class)
+    {
+        SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
+        return nullptr;
+    }
+    const bool MessageOnly = Parent == HWND_MESSAGE;
+    TWindow* ParentWindow = nullptr;
+    if (!MessageOnly && !FindCreationParent(Parent, Style, ParentWindow)) return nullptr;
+    const bool TopLevel = !MessageOnly && !(Style & WS_CHILD);
+    if (TopLevel)
+    {
+        if (!ClaimUiThread()) return nullptr;
+        // An overlapped window always has a caption.
+        if (!(Style & WS_POPUP)) Style |= WS_CAPTION | WS_CLIPSIBLINGS;
+    }
+
+    if (X == CW_USEDEFAULT) X = Y = 0;
+    if (Width == CW_USEDEFAULT) Width = Height = 0;
+    const std::string ClassText = IS_INTRESOURCE(ClassName) ? Class->Name : std::string(ClassName);
+    CREATESTRUCT Create{Param,
+                        Instance,
+                        Menu,
+                        Parent,
+                        Height,
+                        Width,
+                        Y,
+                        X,
+                        static_cast<LONG>(Style),
+                        WindowName,
+                        ClassText.c_str(),
+                        ExStyle};
+    HWND Handle = AddWindow(Class, Create, ParentWindow, MessageOnly);
+    if (!Handle)
+    {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
+    if (!SendCreationMessages(Handle, Create, TopLevel)) return nullptr;
+    return FinishCreation(Handle, Style);
 }
 
 BOOL DestroyWindow(HWND Handle)

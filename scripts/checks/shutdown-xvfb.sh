@@ -24,30 +24,19 @@ cleanup() {
 trap cleanup EXIT
 
 # Starts a display server of its own (so that it can be killed) and sets
-# DISPLAY to it. Other sessions may start servers at the same time, so the
-# number is picked at random from a high range and the server must be seen
-# running with its socket in place.
+# DISPLAY to it. The server picks a free display number itself and writes it
+# to its standard output once it accepts connections: servers that other
+# sessions start at the same time can neither take the number nor be taken
+# for this one, and nothing is polled.
 start_server() {
-    local number
-    for _ in $(seq 20); do
-        number=$((200 + RANDOM % 700))
-        [[ -e "/tmp/.X$number-lock" || -e "/tmp/.X11-unix/X$number" ]] && continue
-        Xvfb ":$number" -nolisten tcp -screen 0 800x600x24 >/dev/null 2>&1 &
-        server=$!
-        for _ in $(seq 100); do
-            [[ -S "/tmp/.X11-unix/X$number" ]] && break
-            kill -0 "$server" 2>/dev/null || break
-            sleep 0.1
-        done
-        if kill -0 "$server" 2>/dev/null && [[ -S "/tmp/.X11-unix/X$number" ]]; then
-            export DISPLAY=":$number"
-            return
-        fi
-        wait "$server" 2>/dev/null || true
-        server=""
-    done
-    echo "shutdown-xvfb: no display server could start" >&2
-    exit 1
+    local number=""
+    coproc XVFB { exec Xvfb -displayfd 1 -nolisten tcp -screen 0 800x600x24 2>/dev/null; }
+    server=$XVFB_PID
+    if ! read -r -t 10 number <&"${XVFB[0]}" || [[ ! "$number" =~ ^[0-9]+$ ]]; then
+        echo "shutdown-xvfb: no display server could start" >&2
+        exit 1
+    fi
+    export DISPLAY=":$number"
 }
 
 stop_server() {
@@ -64,6 +53,9 @@ check() {
     shift 4
     start_server
     local out="$work/$name.out"
+    # The file exists before tail looks for it: the program's own redirection
+    # happens in the background and may come later.
+    : >"$out"
     "$@" >"$out" 2>"$work/$name.err" &
     pid=$!
     if ! timeout 30 grep -q -m1 "^$ready" <(tail --pid="$pid" -f "$out"); then

@@ -7,60 +7,61 @@ class FocusTest : public TWinTest
 {
 };
 
-constexpr UINT Keep = SWP_NOSIZE | SWP_NOMOVE;
+// Activation passing from one top-level window to another, which is brought
+// to the top on the way (Raised: its place changes), and the focus with it.
+std::vector<TMsgRow> ActivationMoves(HWND From, HWND To, bool Raised)
+{
+    const TMsgRow Raise[] = {{WM_WINDOWPOSCHANGING, sent, Keep, std::nullopt, To},
+                             {WM_WINDOWPOSCHANGED, sent, Keep, std::nullopt, To}};
+    return Joined({{{WM_NCACTIVATE, sent, FALSE, std::nullopt, From},
+                    {WM_ACTIVATE, sent, WA_INACTIVE, L(To), From}},
+                   {std::begin(Raise), Raised ? std::end(Raise) : std::begin(Raise) + 1},
+                   {{WM_NCACTIVATE, sent, TRUE, std::nullopt, To},
+                    {WM_ACTIVATE, sent, WA_ACTIVE, L(From), To},
+                    {WM_KILLFOCUS, sent, W(To), 0, From},
+                    {WM_SETFOCUS, sent, W(From), 0, To}}});
+}
 
-WPARAM W(HWND Window)
+// The position-change pair of a window hidden with the given flags.
+std::vector<TMsgRow> HidePair(HWND Window, UINT Flags)
 {
-    return reinterpret_cast<WPARAM>(Window);
+    return {{WM_WINDOWPOSCHANGING, sent, SWP_HIDEWINDOW | Keep | Flags, std::nullopt, Window},
+            {WM_WINDOWPOSCHANGED, sent, SWP_HIDEWINDOW | Keep | Flags, std::nullopt, Window}};
 }
-LPARAM L(HWND Window)
-{
-    return reinterpret_cast<LPARAM>(Window);
-}
+
+// The messages that create a sizable top-level window.
+const std::vector<TMsgRow> Creation = {
+    {WM_GETMINMAXINFO, sent}, {WM_NCCREATE, sent}, {WM_NCCALCSIZE, sent, FALSE}, {WM_CREATE, sent}};
 
 TEST_F(FocusTest, CreatingVisibleWindowsShowsActivatesAndFocusesInOrder)
 {
     HWND First = MakeWindowAt(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, {10, 10, 210, 110});
-    const TMsgRow FirstCreated[] = {
-        {WM_GETMINMAXINFO, sent},
-        {WM_NCCREATE, sent},
-        {WM_NCCALCSIZE, sent, FALSE},
-        {WM_CREATE, sent},
-        {WM_SHOWWINDOW, sent, TRUE, 0, First},
-        {WM_WINDOWPOSCHANGING, sent, SWP_SHOWWINDOW | Keep, std::nullopt, First},
-        // Activation brings the window to the top: nothing changes.
-        {WM_WINDOWPOSCHANGING, sent, Keep, std::nullopt, First},
-        {WM_ACTIVATEAPP, sent, TRUE, std::nullopt, First},
-        {WM_NCACTIVATE, sent, TRUE, std::nullopt, First},
-        {WM_ACTIVATE, sent, WA_ACTIVE, 0, First},
-        {WM_SETFOCUS, sent, 0, 0, First},
-        {WM_WINDOWPOSCHANGED, sent, SWP_SHOWWINDOW | Keep | SWP_NOZORDER, std::nullopt, First},
-        {WM_SIZE, sent, SIZE_RESTORED, MAKELPARAM(192, 73), First},
-        {WM_MOVE, sent, 0, MAKELPARAM(14, 33), First},
-        {},
-    };
-    ExpectSequence(FirstCreated, "first window");
+    const auto FirstCreated = Rows({
+        Creation,
+        {{WM_SHOWWINDOW, sent, TRUE, 0, First},
+         {WM_WINDOWPOSCHANGING, sent, SWP_SHOWWINDOW | Keep, std::nullopt, First},
+         // Activation brings the window to the top: nothing changes.
+         {WM_WINDOWPOSCHANGING, sent, Keep, std::nullopt, First},
+         {WM_ACTIVATEAPP, sent, TRUE, std::nullopt, First},
+         {WM_NCACTIVATE, sent, TRUE, std::nullopt, First},
+         {WM_ACTIVATE, sent, WA_ACTIVE, 0, First},
+         {WM_SETFOCUS, sent, 0, 0, First},
+         {WM_WINDOWPOSCHANGED, sent, SWP_SHOWWINDOW | Keep | SWP_NOZORDER, std::nullopt, First},
+         {WM_SIZE, sent, SIZE_RESTORED, MAKELPARAM(192, 73), First},
+         {WM_MOVE, sent, 0, MAKELPARAM(14, 33), First}},
+    });
+    ExpectSequence(FirstCreated.data(), "first window");
     HWND Second = MakeWindowAt(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, {30, 30, 230, 130});
-    const TMsgRow SecondCreated[] = {
-        {WM_GETMINMAXINFO, sent},
-        {WM_NCCREATE, sent},
-        {WM_NCCALCSIZE, sent, FALSE},
-        {WM_CREATE, sent},
-        {WM_SHOWWINDOW, sent, TRUE, 0, Second},
-        {WM_WINDOWPOSCHANGING, sent, SWP_SHOWWINDOW | Keep, std::nullopt, Second},
-        {WM_NCACTIVATE, sent, FALSE, std::nullopt, First},
-        {WM_ACTIVATE, sent, WA_INACTIVE, L(Second), First},
-        {WM_WINDOWPOSCHANGING, sent, Keep, std::nullopt, Second},
-        {WM_NCACTIVATE, sent, TRUE, std::nullopt, Second},
-        {WM_ACTIVATE, sent, WA_ACTIVE, L(First), Second},
-        {WM_KILLFOCUS, sent, W(Second), 0, First},
-        {WM_SETFOCUS, sent, W(First), 0, Second},
-        {WM_WINDOWPOSCHANGED, sent, SWP_SHOWWINDOW | Keep | SWP_NOZORDER, std::nullopt, Second},
-        {WM_SIZE, sent, SIZE_RESTORED, std::nullopt, Second},
-        {WM_MOVE, sent, 0, std::nullopt, Second},
-        {},
-    };
-    ExpectSequence(SecondCreated, "second window");
+    const auto SecondCreated = Rows({
+        Creation,
+        {{WM_SHOWWINDOW, sent, TRUE, 0, Second},
+         {WM_WINDOWPOSCHANGING, sent, SWP_SHOWWINDOW | Keep, std::nullopt, Second}},
+        ActivationMoves(First, Second, false),
+        {{WM_WINDOWPOSCHANGED, sent, SWP_SHOWWINDOW | Keep | SWP_NOZORDER, std::nullopt, Second},
+         {WM_SIZE, sent, SIZE_RESTORED, std::nullopt, Second},
+         {WM_MOVE, sent, 0, std::nullopt, Second}},
+    });
+    ExpectSequence(SecondCreated.data(), "second window");
     EXPECT_EQ(GetActiveWindow(), Second);
     EXPECT_EQ(GetTopWindow(nullptr), Second);
 }
@@ -72,59 +73,31 @@ TEST_F(FocusTest, ShowingAndHidingTheActiveWindowCarryTheClassicFlagsAndOrder)
     MessageLog().clear();
     // SetWindowPos showing a window activates it with the flags as given.
     SetWindowPos(Top, HWND_TOP, 0, 0, 0, 0, SWP_SHOWWINDOW | Keep);
-    const TMsgRow Shown[] = {
-        {WM_WINDOWPOSCHANGING, sent, SWP_SHOWWINDOW | Keep, std::nullopt, Top},
-        {WM_NCACTIVATE, sent, FALSE, std::nullopt, Other},
-        {WM_ACTIVATE, sent, WA_INACTIVE, L(Top), Other},
-        {WM_WINDOWPOSCHANGING, sent, Keep, std::nullopt, Top},
-        {WM_NCACTIVATE, sent, TRUE, std::nullopt, Top},
-        {WM_ACTIVATE, sent, WA_ACTIVE, L(Other), Top},
-        {WM_KILLFOCUS, sent, W(Top), 0, Other},
-        {WM_SETFOCUS, sent, W(Other), 0, Top},
-        {WM_WINDOWPOSCHANGED, sent, SWP_SHOWWINDOW | Keep | SWP_NOZORDER, std::nullopt, Top},
-        {},
-    };
-    ExpectSequence(Shown, "SetWindowPos(SWP_SHOWWINDOW)");
+    const auto Shown = Rows({
+        {{WM_WINDOWPOSCHANGING, sent, SWP_SHOWWINDOW | Keep, std::nullopt, Top}},
+        ActivationMoves(Other, Top, false),
+        {{WM_WINDOWPOSCHANGED, sent, SWP_SHOWWINDOW | Keep | SWP_NOZORDER, std::nullopt, Top}},
+    });
+    ExpectSequence(Shown.data(), "SetWindowPos(SWP_SHOWWINDOW)");
     // Hiding: the pair first, then the window loses activation and focus.
     ShowWindow(Top, SW_HIDE);
-    const TMsgRow Hidden[] = {
-        {WM_SHOWWINDOW, sent, FALSE, 0, Top},
-        {WM_WINDOWPOSCHANGING, sent, SWP_HIDEWINDOW | Keep, std::nullopt, Top},
-        {WM_WINDOWPOSCHANGED, sent, SWP_HIDEWINDOW | Keep, std::nullopt, Top},
-        {WM_NCACTIVATE, sent, FALSE, std::nullopt, Top},
-        {WM_ACTIVATE, sent, WA_INACTIVE, L(Other), Top},
-        {WM_WINDOWPOSCHANGING, sent, Keep, std::nullopt, Other},
-        {WM_WINDOWPOSCHANGED, sent, Keep, std::nullopt, Other},
-        {WM_NCACTIVATE, sent, TRUE, std::nullopt, Other},
-        {WM_ACTIVATE, sent, WA_ACTIVE, L(Top), Other},
-        {WM_KILLFOCUS, sent, W(Other), 0, Top},
-        {WM_SETFOCUS, sent, W(Top), 0, Other},
-        {},
-    };
-    ExpectSequence(Hidden, "SW_HIDE");
+    const auto Hidden = Rows({
+        {{WM_SHOWWINDOW, sent, FALSE, 0, Top}},
+        HidePair(Top, 0),
+        ActivationMoves(Top, Other, true),
+    });
+    ExpectSequence(Hidden.data(), "SW_HIDE");
     ShowWindow(Top, SW_SHOW);
     MessageLog().clear();
     // Destroying it: the hide pair without activating anything on the way,
     // then the deactivation, then the destruction.
     DestroyWindow(Top);
-    const TMsgRow Destroyed[] = {
-        {WM_WINDOWPOSCHANGING, sent, SWP_HIDEWINDOW | Keep | SWP_NOZORDER | SWP_NOACTIVATE,
-         std::nullopt, Top},
-        {WM_WINDOWPOSCHANGED, sent, SWP_HIDEWINDOW | Keep | SWP_NOZORDER | SWP_NOACTIVATE,
-         std::nullopt, Top},
-        {WM_NCACTIVATE, sent, FALSE, std::nullopt, Top},
-        {WM_ACTIVATE, sent, WA_INACTIVE, L(Other), Top},
-        {WM_WINDOWPOSCHANGING, sent, Keep, std::nullopt, Other},
-        {WM_WINDOWPOSCHANGED, sent, Keep, std::nullopt, Other},
-        {WM_NCACTIVATE, sent, TRUE, std::nullopt, Other},
-        {WM_ACTIVATE, sent, WA_ACTIVE, L(Top), Other},
-        {WM_KILLFOCUS, sent, W(Other), 0, Top},
-        {WM_SETFOCUS, sent, W(Top), 0, Other},
-        {WM_DESTROY, sent, 0, 0, Top},
-        {WM_NCDESTROY, sent, 0, 0, Top},
-        {},
-    };
-    ExpectSequence(Destroyed, "DestroyWindow");
+    const auto Destroyed = Rows({
+        HidePair(Top, SWP_NOZORDER | SWP_NOACTIVATE),
+        ActivationMoves(Top, Other, true),
+        {{WM_DESTROY, sent, 0, 0, Top}, {WM_NCDESTROY, sent, 0, 0, Top}},
+    });
+    ExpectSequence(Destroyed.data(), "DestroyWindow");
     EXPECT_EQ(GetActiveWindow(), Other);
 }
 
@@ -135,20 +108,16 @@ TEST_F(FocusTest, DestroyingAFocusedChildHidesItFirstAndMovesTheFocusAfter)
     SetFocus(Child);
     MessageLog().clear();
     DestroyWindow(Child);
-    const TMsgRow Destroyed[] = {
-        {WM_PARENTNOTIFY, sent, MAKEWPARAM(WM_DESTROY, 5), L(Child), Top},
-        {WM_SHOWWINDOW, sent, FALSE, 0, Child},
-        {WM_WINDOWPOSCHANGING, sent, SWP_HIDEWINDOW | Keep | SWP_NOZORDER | SWP_NOACTIVATE,
-         std::nullopt, Child},
-        {WM_WINDOWPOSCHANGED, sent, SWP_HIDEWINDOW | Keep | SWP_NOZORDER | SWP_NOACTIVATE,
-         std::nullopt, Child},
-        {WM_KILLFOCUS, sent, W(Top), 0, Child},
-        {WM_SETFOCUS, sent, W(Child), 0, Top},
-        {WM_DESTROY, sent, 0, 0, Child},
-        {WM_NCDESTROY, sent, 0, 0, Child},
-        {},
-    };
-    ExpectSequence(Destroyed, "focused child");
+    const auto Destroyed = Rows({
+        {{WM_PARENTNOTIFY, sent, MAKEWPARAM(WM_DESTROY, 5), L(Child), Top},
+         {WM_SHOWWINDOW, sent, FALSE, 0, Child}},
+        HidePair(Child, SWP_NOZORDER | SWP_NOACTIVATE),
+        {{WM_KILLFOCUS, sent, W(Top), 0, Child},
+         {WM_SETFOCUS, sent, W(Child), 0, Top},
+         {WM_DESTROY, sent, 0, 0, Child},
+         {WM_NCDESTROY, sent, 0, 0, Child}},
+    });
+    ExpectSequence(Destroyed.data(), "focused child");
     EXPECT_EQ(GetFocus(), Top);
 }
 

@@ -203,6 +203,21 @@ const char* MessageName(UINT Message)
     }
 }
 
+std::vector<TMsgRow> Joined(std::initializer_list<std::vector<TMsgRow>> Groups)
+{
+    std::vector<TMsgRow> Out;
+    for (const auto& Group : Groups)
+        Out.insert(Out.end(), Group.begin(), Group.end());
+    return Out;
+}
+
+std::vector<TMsgRow> Rows(std::initializer_list<std::vector<TMsgRow>> Groups)
+{
+    std::vector<TMsgRow> Table = Joined(Groups);
+    Table.push_back({});
+    return Table;
+}
+
 void ExpectSequence(const TMsgRow* Rows, const char* Context)
 {
     const std::vector<TLogged> Log = std::move(MessageLog());

@@ -44,6 +44,23 @@ struct TMsgRow
     HWND Window = nullptr; // null: any window
 };
 
+// Window handles as message parameters.
+inline WPARAM W(HWND Window)
+{
+    return reinterpret_cast<WPARAM>(Window);
+}
+inline LPARAM L(HWND Window)
+{
+    return reinterpret_cast<LPARAM>(Window);
+}
+// SetWindowPos flags of a change that keeps size and place.
+constexpr UINT Keep = SWP_NOSIZE | SWP_NOMOVE;
+
+// Groups of rows (each a step that recurs across cases) one after another.
+std::vector<TMsgRow> Joined(std::initializer_list<std::vector<TMsgRow>> Groups);
+// The same as one table, ended by the empty row.
+std::vector<TMsgRow> Rows(std::initializer_list<std::vector<TMsgRow>> Groups);
+
 // Messages seen by the logging window procedures on the calling thread.
 std::vector<TLogged>& MessageLog();
 // What a logging window procedure calls first.
