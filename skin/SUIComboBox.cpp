@@ -276,8 +276,7 @@ const TClassInfo& TsuiComboBox::StaticClass()
     {
         TClassBuilder<TsuiComboBox> B("TsuiComboBox", &TsuiCustomComboBox::StaticClass());
         SkinProperties(B)
-            .Enum("Style", &TsuiComboBox::Style, &TsuiComboBox::SetStyle,
-                  {"csDropDown", "csSimple", "csDropDownList"})
+            .Enum("Style", &TsuiComboBox::Style, &TsuiComboBox::SetStyle, ComboBoxStyleNames())
             .Default(csDropDown)
             .Integer("DropDownCount", &TsuiComboBox::DropDownCount, &TsuiComboBox::SetDropDownCount)
             .Default(8)

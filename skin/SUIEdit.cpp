@@ -9,8 +9,7 @@ const TClassInfo& TsuiEdit::StaticClass()
         using T = TsuiEdit;
         TClassBuilder<T> B("TsuiEdit", &TCustomEdit::StaticClass());
         EditSkinProperties(B)
-            .Enum("Alignment", &T::Alignment, &T::SetAlignment,
-                  {"taLeftJustify", "taRightJustify", "taCenter"})
+            .Enum("Alignment", &T::Alignment, &T::SetAlignment, AlignmentNames())
             .Default(taLeftJustify)
             .Boolean("AutoSelect", &T::AutoSelect, &T::SetAutoSelect)
             .Default(true)
@@ -22,7 +21,7 @@ const TClassInfo& TsuiEdit::StaticClass()
             .Default(true)
             .String("Text", &T::Text, &T::SetText)
             .Event("OnChange", &T::OnChange)
-            .Enum("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, {"bsNone", "bsSingle"})
+            .Enum("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, ControlBorderStyleNames())
             .Default(bsSingle);
         return B.Build();
     }();

@@ -27,7 +27,7 @@ const TClassInfo& TsuiImagePanel::StaticClass()
             .Boolean("AutoSize", &TsuiImagePanel::AutoSize, &TsuiImagePanel::SetAutoSize)
             .Default(false)
             .Enum("Alignment", &TsuiImagePanel::Alignment, &TsuiImagePanel::SetAlignment,
-                  {"taLeftJustify", "taRightJustify", "taCenter"})
+                  AlignmentNames())
             .Default(taCenter)
             .Color("Color", &TsuiImagePanel::Color, &TsuiImagePanel::SetColor)
             .Default(clBtnFace)

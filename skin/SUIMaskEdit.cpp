@@ -9,12 +9,11 @@ const TClassInfo& TsuiMaskEdit::StaticClass()
         using T = TsuiMaskEdit;
         TClassBuilder<T> B("TsuiMaskEdit", &TCustomMaskEdit::StaticClass());
         EditSkinProperties(B)
-            .Enum("Alignment", &T::Alignment, &T::SetAlignment,
-                  {"taLeftJustify", "taRightJustify", "taCenter"})
+            .Enum("Alignment", &T::Alignment, &T::SetAlignment, AlignmentNames())
             .Default(taLeftJustify)
             .Boolean("AutoSelect", &T::AutoSelect, &T::SetAutoSelect)
             .Default(true)
-            .Enum("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, {"bsNone", "bsSingle"})
+            .Enum("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, ControlBorderStyleNames())
             .Default(bsSingle)
             .String("EditMask", &T::EditMask, &T::SetEditMask)
             .Integer("MaxLength", &T::MaxLength, &T::SetMaxLength)

@@ -55,9 +55,7 @@ const TClassInfo& TsuiPopupMenu::StaticClass()
             .Default(DEFAULT_CHARSET)
             .Boolean("UseSystemFont", &T::UseSystemFont, &T::SetUseSystemFont)
             .Default(true)
-            .Enum("BiDiMode", &T::BiDiMode, &T::SetBiDiMode,
-                  {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
-                   "bdRightToLeftReadingOnly"})
+            .Enum("BiDiMode", &T::BiDiMode, &T::SetBiDiMode, BiDiModeNames())
             .Default(bdLeftToRight)
             .Build();
     return Info;

@@ -18,7 +18,7 @@ const TClassInfo& TCustomStatusBar::StaticClass()
     static const TClassInfo Info =
         TClassBuilder<TCustomStatusBar>("TCustomStatusBar", &TCustomControl::StaticClass())
             .Enum("Align", &TCustomStatusBar::Align, &TCustomStatusBar::SetAlign,
-                  {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"})
+                  ControlAlignNames())
             .Default(alBottom)
             .Boolean("AutoHint", &TCustomStatusBar::AutoHint, &TCustomStatusBar::SetAutoHint)
             .Default(false)

@@ -8,7 +8,7 @@ const TClassInfo& TStatusPanel::StaticClass()
     static const TClassInfo Info =
         TClassBuilder<TStatusPanel>("TStatusPanel", &TCollectionItem::StaticClass())
             .Enum("Alignment", &TStatusPanel::Alignment, &TStatusPanel::SetAlignment,
-                  {"taLeftJustify", "taRightJustify", "taCenter"})
+                  AlignmentNames())
             .Default(taLeftJustify)
             .Enum("Bevel", &TStatusPanel::Bevel, &TStatusPanel::SetBevel,
                   {"pbNone", "pbLowered", "pbRaised"})

@@ -23,8 +23,7 @@ const TClassInfo& TToolBar::StaticClass()
 {
     static const TClassInfo Info =
         TClassBuilder<TToolBar>("TToolBar", &TCustomControl::StaticClass())
-            .Enum("Align", &TToolBar::Align, &TToolBar::SetAlign,
-                  {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"})
+            .Enum("Align", &TToolBar::Align, &TToolBar::SetAlign, ControlAlignNames())
             .Default(alTop)
             .Boolean("AutoSize", &TToolBar::AutoSize, &TToolBar::SetAutoSize)
             .Default(false)

@@ -64,15 +64,12 @@ const TClassInfo& TControl::StaticClass()
             .NoDefault()
             .Integer("Height", &TControl::Height, &TControl::SetHeight)
             .NoDefault()
-            .Enum("Align", &TControl::Align, &TControl::SetAlign,
-                  {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"})
+            .Enum("Align", &TControl::Align, &TControl::SetAlign, ControlAlignNames())
             .Default(alNone)
             .Set("Anchors", &TControl::Anchors, &TControl::SetAnchors,
                  {"akLeft", "akTop", "akRight", "akBottom"})
             .Default(TAnchors{akLeft, akTop})
-            .Enum("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode,
-                  {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
-                   "bdRightToLeftReadingOnly"})
+            .Enum("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode, BiDiModeNames())
             .Default(bdLeftToRight)
             .Stored(&TControl::IsBiDiModeStored)
             .String("Caption", &TControl::Caption, &TControl::SetCaption)

@@ -5,6 +5,7 @@
 #include "platform/gfx/Geometry.h"
 
 #include <string>
+#include <vector>
 
 class TObject;
 
@@ -17,6 +18,14 @@ enum TAlign
     alRight,
     alClient
 };
+// The names of an enumeration, in value order, as form definitions write
+// them; each list is defined once, next to its enumeration.
+inline const std::vector<std::string>& ControlAlignNames()
+{
+    static const std::vector<std::string> Names = {"alNone", "alTop",   "alBottom",
+                                                   "alLeft", "alRight", "alClient"};
+    return Names;
+}
 
 enum TMouseButton
 {
@@ -43,6 +52,11 @@ enum TAlignment
     taRightJustify,
     taCenter
 };
+inline const std::vector<std::string>& AlignmentNames()
+{
+    static const std::vector<std::string> Names = {"taLeftJustify", "taRightJustify", "taCenter"};
+    return Names;
+}
 
 // Panels take the first two; forms all of them.
 enum TBorderStyle
@@ -54,6 +68,17 @@ enum TBorderStyle
     bsToolWindow,
     bsSizeToolWin
 };
+inline const std::vector<std::string>& BorderStyleNames()
+{
+    static const std::vector<std::string> Names = {"bsNone",   "bsSingle",     "bsSizeable",
+                                                   "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+    return Names;
+}
+// The first two, which a control's own border takes.
+inline std::vector<std::string> ControlBorderStyleNames()
+{
+    return {BorderStyleNames().begin(), BorderStyleNames().begin() + 2};
+}
 
 // Standard pointer shapes, with their classic numbers.
 using TCursor = int;
@@ -104,6 +129,12 @@ enum TBiDiMode
     bdRightToLeftNoAlign,
     bdRightToLeftReadingOnly
 };
+inline const std::vector<std::string>& BiDiModeNames()
+{
+    static const std::vector<std::string> Names = {
+        "bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"};
+    return Names;
+}
 
 // Where a button's picture sits relative to its caption.
 enum TButtonLayout

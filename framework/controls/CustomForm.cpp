@@ -40,8 +40,7 @@ const TClassInfo& TForm::StaticClass()
             .Set("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons,
                  {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"})
             .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize})
-            .Enum("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle,
-                  {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"})
+            .Enum("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle, BorderStyleNames())
             .Default(bsSizeable)
             .Integer("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
             .NoDefault()

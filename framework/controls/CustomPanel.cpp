@@ -20,8 +20,7 @@ const TClassInfo& TPanel::StaticClass()
     static const std::vector<std::string> Bevels{"bvNone", "bvLowered", "bvRaised", "bvSpace"};
     static const TClassInfo Info =
         TClassBuilder<TPanel>("TPanel", &TCustomPanel::StaticClass())
-            .Enum("Alignment", &TPanel::Alignment, &TPanel::SetAlignment,
-                  {"taLeftJustify", "taRightJustify", "taCenter"})
+            .Enum("Alignment", &TPanel::Alignment, &TPanel::SetAlignment, AlignmentNames())
             .Default(taCenter)
             .Enum("BevelInner", &TPanel::BevelInner, &TPanel::SetBevelInner, Bevels)
             .Default(bvNone)
@@ -30,7 +29,7 @@ const TClassInfo& TPanel::StaticClass()
             .Integer("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth)
             .Default(1)
             .Enum("BorderStyle", &TPanel::BorderStyle, &TPanel::SetBorderStyle,
-                  {"bsNone", "bsSingle"})
+                  ControlBorderStyleNames())
             .Default(bsNone)
             .Boolean("TabStop", &TPanel::TabStop, &TPanel::SetTabStop)
             .Default(false)

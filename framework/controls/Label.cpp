@@ -8,8 +8,7 @@ const TClassInfo& TLabel::StaticClass()
 {
     static const TClassInfo Info =
         TClassBuilder<TLabel>("TLabel", &TGraphicControl::StaticClass())
-            .Enum("Alignment", &TLabel::Alignment, &TLabel::SetAlignment,
-                  {"taLeftJustify", "taRightJustify", "taCenter"})
+            .Enum("Alignment", &TLabel::Alignment, &TLabel::SetAlignment, AlignmentNames())
             .Default(taLeftJustify)
             .Boolean("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize)
             .Default(true)

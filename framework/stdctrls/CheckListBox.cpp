@@ -20,7 +20,7 @@ const TClassInfo& TCheckListBox::StaticClass()
             .Boolean("AllowGrayed", &TCheckListBox::AllowGrayed, &TCheckListBox::SetAllowGrayed)
             .Default(false)
             .Enum("BorderStyle", &TCheckListBox::BorderStyle, &TCheckListBox::SetBorderStyle,
-                  {"bsNone", "bsSingle"})
+                  ControlBorderStyleNames())
             .Default(bsSingle)
             .Integer("ItemHeight", &TCheckListBox::ItemHeight, &TCheckListBox::SetItemHeight)
             .Stored(&TCheckListBox::IsItemHeightStored)

@@ -617,8 +617,7 @@ const TClassInfo& TComboBox::StaticClass()
 {
     static const TClassInfo Info =
         TClassBuilder<TComboBox>("TComboBox", &TCustomComboBox::StaticClass())
-            .Enum("Style", &TComboBox::Style, &TComboBox::SetStyle,
-                  {"csDropDown", "csSimple", "csDropDownList"})
+            .Enum("Style", &TComboBox::Style, &TComboBox::SetStyle, ComboBoxStyleNames())
             .Default(csDropDown)
             .Integer("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount)
             .Default(8)

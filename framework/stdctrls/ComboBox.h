@@ -17,6 +17,11 @@ enum TComboBoxStyle
     csSimple,      // an edit with a list always shown below it
     csDropDownList // pick only: the selected item and a drop-down list
 };
+inline const std::vector<std::string>& ComboBoxStyleNames()
+{
+    static const std::vector<std::string> Names = {"csDropDown", "csSimple", "csDropDownList"};
+    return Names;
+}
 
 // A combo box: a text (editable, or the selected item), a list of items and,
 // except in the simple style, a button that drops the list down in a popup

@@ -923,13 +923,12 @@ const TClassInfo& TEdit::StaticClass()
 {
     static const TClassInfo Info =
         TClassBuilder<TEdit>("TEdit", &TCustomEdit::StaticClass())
-            .Enum("Alignment", &TEdit::Alignment, &TEdit::SetAlignment,
-                  {"taLeftJustify", "taRightJustify", "taCenter"})
+            .Enum("Alignment", &TEdit::Alignment, &TEdit::SetAlignment, AlignmentNames())
             .Default(taLeftJustify)
             .Boolean("AutoSelect", &TEdit::AutoSelect, &TEdit::SetAutoSelect)
             .Default(true)
             .Enum("BorderStyle", &TEdit::BorderStyle, &TEdit::SetBorderStyle,
-                  {"bsNone", "bsSingle"})
+                  ControlBorderStyleNames())
             .Default(bsSingle)
             .Integer("MaxLength", &TEdit::MaxLength, &TEdit::SetMaxLength)
             .Default(0)

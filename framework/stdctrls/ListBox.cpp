@@ -451,7 +451,7 @@ const TClassInfo& TListBox::StaticClass()
     static const TClassInfo Info =
         TClassBuilder<TListBox>("TListBox", &TCustomListBox::StaticClass())
             .Enum("BorderStyle", &TListBox::BorderStyle, &TListBox::SetBorderStyle,
-                  {"bsNone", "bsSingle"})
+                  ControlBorderStyleNames())
             .Default(bsSingle)
             .Integer("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight)
             .Stored(&TListBox::IsItemHeightStored)

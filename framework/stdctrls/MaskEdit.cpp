@@ -326,13 +326,12 @@ const TClassInfo& TMaskEdit::StaticClass()
 {
     static const TClassInfo Info =
         TClassBuilder<TMaskEdit>("TMaskEdit", &TCustomMaskEdit::StaticClass())
-            .Enum("Alignment", &TMaskEdit::Alignment, &TMaskEdit::SetAlignment,
-                  {"taLeftJustify", "taRightJustify", "taCenter"})
+            .Enum("Alignment", &TMaskEdit::Alignment, &TMaskEdit::SetAlignment, AlignmentNames())
             .Default(taLeftJustify)
             .Boolean("AutoSelect", &TMaskEdit::AutoSelect, &TMaskEdit::SetAutoSelect)
             .Default(true)
             .Enum("BorderStyle", &TMaskEdit::BorderStyle, &TMaskEdit::SetBorderStyle,
-                  {"bsNone", "bsSingle"})
+                  ControlBorderStyleNames())
             .Default(bsSingle)
             .String("EditMask", &TMaskEdit::EditMask, &TMaskEdit::SetEditMask)
             .Integer("MaxLength", &TMaskEdit::MaxLength, &TMaskEdit::SetMaxLength)
