@@ -385,6 +385,17 @@ int TsuiForm::GetTitleBarHeight() const
     return TitleBarVisible() ? FTitleBar->Height() + 3 : 0;
 }
 
+// The non-client thickness on each side of Window.
+TsuiForm::TFrameThickness TsuiForm::FrameThicknessOf(HWND Window)
+{
+    RECT W{}, C{};
+    GetWindowRect(Window, &W);
+    GetClientRect(Window, &C);
+    POINT O{0, 0};
+    ::ClientToScreen(Window, &O);
+    return {O.x - W.left, O.y - W.top, W.right - (O.x + C.right), W.bottom - (O.y + C.bottom)};
+}
+
 void TsuiForm::PaintFormBorder()
 {
     if (FDestroying || !FOwnerForm || !FOwnerForm->HandleAllocated()) return;
@@ -397,14 +408,23 @@ void TsuiForm::PaintFormBorder()
     RECT WR{};
     GetWindowRect(Owner, &WR);
     const int W = WR.right - WR.left, H = WR.bottom - WR.top;
+    // A sizeable owner keeps a frame one pixel thicker than a dialog's; the
+    // pieces below are laid out on the frame the window really has, so no
+    // column or row of it is left unpainted.
+    const TFrameThickness Frame = FrameThicknessOf(Owner);
     if (UsingSkin())
-    {
-        PaintSkinBorder(C, W, H);
-        C.SetHandle(nullptr);
-        ReleaseDC(Owner, Dc);
-        return;
-    }
-    const int BW = FBorderWidth, TH = GetTitleBarHeight(), MH = GetMenuBarHeight();
+        PaintSkinBorder(C, W, H, Frame);
+    else
+        PaintBuiltInBorder(C, W, H, Frame);
+    C.SetHandle(nullptr);
+    ReleaseDC(Owner, Dc);
+}
+
+void TsuiForm::PaintBuiltInBorder(TCanvas& C, int W, int H, const TFrameThickness& Frame)
+{
+    const int BW = FBorderWidth, MH = GetMenuBarHeight();
+    const int FL = Frame.Left, FT = Frame.Top, FR = Frame.Right, FB = Frame.Bottom;
+    const int TH = TitleBarVisible() ? FTitleBar->Height() + FT : 0;
     auto Fill = [&](TRect R, TColor Color)
     {
         R = ClampTo(R, W, H);
@@ -419,24 +439,28 @@ void TsuiForm::PaintFormBorder()
         FTitleBar->GetTitleImage(0, P0);
         FTitleBar->GetTitleImage(1, P1);
         FTitleBar->GetTitleImage(2, P2);
+        // Below the pictures, beside a bar taller than they are.
+        if (P0) Fill({BW, P0->Height(), FL, TH}, Color());
+        if (P1) Fill({W - FR, P1->Height(), W - BW, TH}, Color());
         // Pieces of a window smaller than the frame are left out rather
         // than drawn with negative sizes.
-        if (P0 && P1 && P2 && W >= 5 && 3 - BW > 0)
+        if (P0 && P1 && P2 && W >= FL + FR - 1 && FL - BW > 0 && FR - BW > 0)
         {
             TBitmap T;
-            T.SetSize(3 - BW, P0->Height());
+            T.SetSize(FL - BW, P0->Height());
             T.Canvas()->Draw(0, 0, P0);
             C.Draw(BW, 0, &T);
+            T.SetSize(FR - BW, P0->Height());
             if (P1->Width() < 3)
                 T.Canvas()->StretchDraw({0, 0, T.Width(), T.Height()}, P1);
             else
-                T.Canvas()->Draw(2 - P1->Width(), 0, P1);
-            C.Draw(W - 3, 0, &T);
+                T.Canvas()->Draw(FR - 1 - P1->Width(), 0, P1);
+            C.Draw(W - FR, 0, &T);
         }
-        if (P0 && P1 && P2 && W > 5)
+        if (P0 && P1 && P2 && W > 5 && FT > 0)
         {
             TBitmap T;
-            T.SetSize(W - 5, 3);
+            T.SetSize(W - 5, FT);
             T.Canvas()->Draw(-2, 0, P0);
             const int A = P0->Width() - 2;
             const int B = T.Width() - P1->Width() + 3;
@@ -456,19 +480,27 @@ void TsuiForm::PaintFormBorder()
     else if (!TitleBarVisible())
     {
         Fill({0, 0, W, 1}, FBorderColor);
-        Fill({BW, 1, W - BW, 3}, Color());
+        Fill({BW, 1, W - BW, FT}, Color());
     }
     Fill({0, 0, BW, H}, FBorderColor);
     Fill({0, H - BW, W, H}, FBorderColor);
     Fill({W - BW, 0, W, H}, FBorderColor);
-    if (BW < 4)
+    Fill({BW, H - FB, W - BW, H - BW}, Color());
+    Fill({BW, TH + MH, FL, H - BW}, Color());
+    Fill({W - FR, TH + MH, W - BW, H - BW}, Color());
+    if (MH > 0)
     {
-        Fill({BW, H - 2, W - BW, H - BW}, Color());
-        Fill({BW, TH + MH, 3, H - BW}, Color());
-        Fill({W - 3, TH + MH, W - BW, H - BW}, Color());
+        // Beside a menu bar the frame continues the bar's background.
+        for (TRect R : {TRect{BW, TH, FL, TH + MH}, TRect{W - FR, TH, W - BW, TH + MH}})
+        {
+            R = ClampTo(R, W, H);
+            if (R.Width() <= 0 || R.Height() <= 0) continue;
+            if (FMenuBarColor != FMenuBarToColor)
+                DrawHorizontalGradient(&C, R, FMenuBarColor, FMenuBarToColor);
+            else
+                Fill(R, FMenuBarColor);
+        }
     }
-    C.SetHandle(nullptr);
-    ReleaseDC(Owner, Dc);
 }
 
 void TsuiForm::RegionWindow()
@@ -732,11 +764,15 @@ void TsuiForm::ComposeBottomImage(int W)
         SpitDrawHorizontal2(B1, &C, {0, 0, W, B1->Height()}, false, FRegionTransColor);
 }
 
-void TsuiForm::PaintSkinBorder(TCanvas& C, int W, int H)
+void TsuiForm::PaintSkinBorder(TCanvas& C, int W, int H, const TFrameThickness& Frame)
 {
     const TsuiFileTheme& Theme = *FFileTheme;
     const TColor FormColor = SkinColor(SKIN2_FORMCOLOR, Color());
     const int FrameL = std::max(FSkinLeft, 4), FrameR = std::max(FSkinRight, 4);
+    // The frame the window has: a sizeable owner's is a pixel wider than
+    // the border pictures on every side.
+    const int FL = std::max(FrameL, Frame.Left), FR = std::max(FrameR, Frame.Right);
+    const int FB = std::max({FSkinBottom, 4, Frame.Bottom});
     const int T = GetTitleBarHeight();
     auto Fill = [&](TRect R, TColor Color)
     {
@@ -765,27 +801,28 @@ void TsuiForm::PaintSkinBorder(TCanvas& C, int W, int H)
             const TCanvas& Src = *I->Canvas();
             const int Ih = I->Height(), Iw = I->Width();
             C.CopyRect({0, 0, FrameL, Ih}, Src, {0, 0, FrameL, Ih});
-            C.CopyRect({0, 0, Iw, 3}, Src, {0, 0, Iw, 3});
+            const int Top = std::clamp(Frame.Top, 3, Ih);
+            C.CopyRect({0, 0, Iw, Top}, Src, {0, 0, Iw, Top});
             C.CopyRect({W - FrameR, 0, W, Ih}, Src, {Iw - FrameR, 0, Iw, Ih});
         }
     }
 
     const int Bottom = H - FSkinBottom;
-    const int MenuTop = TitleBarVisible() ? FTitleBar->Height() + 3 : 0;
+    const int MenuTop = TitleBarVisible() ? FTitleBar->Height() + Frame.Top : 0;
     const int MH = GetMenuBarHeight();
     if (const TBitmap* Left = Theme.GetBitmap(SKIN2_FORMLEFTBORDER))
         C.StretchDraw({0, T, FSkinLeft, Bottom}, Left);
-    if (FSkinLeft < 4)
+    if (FSkinLeft < FL)
     {
-        Fill({FSkinLeft, T, 4, Bottom}, FormColor);
-        if (MH > 0) MenuBarPiece({FSkinLeft, MenuTop, 4, MenuTop + MH});
+        Fill({FSkinLeft, T, FL, Bottom}, FormColor);
+        if (MH > 0) MenuBarPiece({FSkinLeft, MenuTop, FL, MenuTop + MH});
     }
     if (const TBitmap* Right = Theme.GetBitmap(SKIN2_FORMRIGHTBORDER))
         C.StretchDraw({W - FSkinRight, T, W, Bottom}, Right);
-    if (FSkinRight < 4)
+    if (FSkinRight < FR)
     {
-        Fill({W - 4, T, W - FSkinRight, Bottom}, FormColor);
-        if (MH > 0) MenuBarPiece({W - 4, MenuTop, W - FSkinRight, MenuTop + MH});
+        Fill({W - FR, T, W - FSkinRight, Bottom}, FormColor);
+        if (MH > 0) MenuBarPiece({W - FR, MenuTop, W - FSkinRight, MenuTop + MH});
     }
 
     ComposeBottomImage(W);
@@ -809,7 +846,7 @@ void TsuiForm::PaintSkinBorder(TCanvas& C, int W, int H)
         else
             C.Draw(0, Bottom, FBottomImage.get());
     }
-    if (FSkinBottom < 4) Fill({FSkinLeft, H - 4, W - FSkinRight, Bottom}, FormColor);
+    if (FSkinBottom < FB) Fill({FSkinLeft, H - FB, W - FSkinRight, Bottom}, FormColor);
 }
 
 namespace

@@ -151,7 +151,14 @@ class TsuiForm : public TCustomPanel
     // A colour of the file theme, or Fallback when the skin lacks it.
     TColor SkinColor(Tsk2SkinColorElement Element, TColor Fallback) const;
     bool UsingSkin() const;
-    void PaintSkinBorder(TCanvas& C, int W, int H);
+    // The non-client frame's thickness on each side of the owner window.
+    struct TFrameThickness
+    {
+        int Left, Top, Right, Bottom;
+    };
+    static TFrameThickness FrameThicknessOf(HWND Window);
+    void PaintSkinBorder(TCanvas& C, int W, int H, const TFrameThickness& Frame);
+    void PaintBuiltInBorder(TCanvas& C, int W, int H, const TFrameThickness& Frame);
     void ComposeBottomImage(int W);
     void RegionFromSkin(int W, int H);
     void DrawMenuBar(TToolBar* ToolBar, const TRect& Rect, bool& DefaultDraw);

@@ -223,3 +223,35 @@ TEST_F(SkinnedWindow, TinyWindowDrawsWithoutTheFramePieces)
     }
     SUCCEED();
 }
+
+TEST_F(SkinnedWindow, SizeableOwnerHasNoUnpaintedFrameLine)
+{
+    Form->SetBorderStyle(bsSizeable);
+    FDesktop.Pump();
+    HoverBar(200, 40);
+    const Frame F = FrameOf(Form->Handle());
+    EXPECT_EQ(F.Left, 4);
+    EXPECT_EQ(F.Top, 4);
+    EXPECT_EQ(F.Right, 4);
+    EXPECT_EQ(F.Bottom, 3);
+    const RECT R = WindowRect();
+    const int W = R.right - R.left, H = R.bottom - R.top;
+    const TColor Near = TColor(0xFBFBFB);
+    for (int Y : {40, 200, H - 4})
+        for (int X = 1; X < 4; ++X)
+        {
+            EXPECT_EQ(WindowPixel(X, Y), Near) << X << "," << Y;
+            EXPECT_EQ(WindowPixel(W - 1 - X, Y), Near) << X << "," << Y;
+        }
+    for (int X : {5, 200, W - 6})
+        for (int Y = 1; Y < 3; ++Y)
+            EXPECT_EQ(WindowPixel(X, H - 1 - Y), Near) << X << "," << Y;
+    // The fourth row and column continue the title pictures, and below the
+    // 23-row pictures the frame beside the bar's last row is the form's.
+    TPicture Left;
+    Left.LoadFromResourceName("NOVLA_TITLE_LEFT");
+    TBitmap* L = Left.Bitmap();
+    EXPECT_EQ(WindowPixel(100, 3), L->Canvas()->Pixel(100, 3));
+    EXPECT_EQ(WindowPixel(3, 10), L->Canvas()->Pixel(2, 10));
+    EXPECT_EQ(WindowPixel(3, 23), Near);
+}

@@ -363,3 +363,25 @@ TEST_F(FormThemeTest, TheMenuBarAndTheFrameBesideItTakeTheSkinsColours)
     Form->WindowProc = Old;
     EXPECT_TRUE(Seen);
 }
+
+TEST_F(FormThemeTest, ASizeableOwnerHasNoUnpaintedFrameLine)
+{
+    Form->SetBorderStyle(bsSizeable);
+    FDesktop.Pump();
+    Wear(TSkin{});
+    const RECT Client = ClientInWindow();
+    // A sizeable frame is a pixel wider than the pictures on every side;
+    // that line takes the form's colour.
+    EXPECT_EQ(Client.left, 5);
+    EXPECT_EQ(W() - Client.right, 5);
+    EXPECT_EQ(H() - Client.bottom, 5);
+    const int Y = Client.top + 40;
+    for (int X = 0; X < 5; ++X)
+    {
+        EXPECT_EQ(Pixel(X, Y), X < 4 ? LeftInk : Face) << "left column " << X;
+        EXPECT_EQ(Pixel(W() - 1 - X, Y), X < 4 ? RightInk : Face) << "right column " << X;
+        EXPECT_EQ(Pixel(W() / 2, H() - 1 - X), X < 4 ? BottomInk : Face) << "bottom row " << X;
+    }
+    for (int Row = 0; Row < Client.top; ++Row)
+        EXPECT_EQ(Pixel(W() / 2, Row), TitleInk) << "top row " << Row;
+}
