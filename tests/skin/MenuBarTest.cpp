@@ -271,3 +271,20 @@ end
     EXPECT_EQ(Written.find("TsuiMenuBar"), std::string::npos) << Written;
     Window->Free();
 }
+
+TEST_F(MenuBarWindow, TheFrameBesideTheBarContinuesItsBackground)
+{
+    Skin->SetMenu(Main);
+    Skin->SetMenuBarColor(TColor(0x2080C0));
+    Skin->SetMenuBarToColor(TColor(0x2080C0));
+    FDesktop.Pump();
+    const RECT R = WindowRect();
+    const int W = R.right - R.left;
+    // The bar lies below the 3-row top frame and the title bar.
+    const int Y = 3 + Bar->Height() + Skin->MenuBarHeight() / 2;
+    for (int X : {1, 2, W - 3, W - 2})
+        EXPECT_EQ(WindowPixel(X, Y), TColor(0x2080C0)) << X;
+    EXPECT_EQ(WindowPixel(0, Y), clBlack);
+    // Below the bar the frame has the form's colour again.
+    EXPECT_EQ(WindowPixel(1, Y + Skin->MenuBarHeight()), TColor(0xFBFBFB));
+}
