@@ -42,8 +42,18 @@ TEST_F(MainFormTest, OpenReadAndWriteAgainstTheModule)
     EXPECT_TRUE(Form->btn_ReadAll->Enabled());
     EXPECT_TRUE(Form->btn_WriteAll->Enabled());
 
+    // What the click leaves on the status bar, taken before any reply can
+    // be handled (the module may answer within the click).
+    std::string WhileWaiting;
+    const TNotifyEvent ReadAll = Form->btn_ReadAll->OnClick;
+    Form->btn_ReadAll->OnClick.Assign(
+        [&](TObject* Sender)
+        {
+            ReadAll(Sender);
+            WhileWaiting = Panel(1);
+        });
     Press(Form->btn_ReadAll);
-    EXPECT_EQ(Panel(1), "......");
+    EXPECT_EQ(WhileWaiting, "......");
     ASSERT_TRUE(WaitForResult("Successful"));
     EXPECT_EQ(Form->TimeoutTicks(), -1);
     EXPECT_EQ(Form->suiNumberEdit_RfFrequency->Text(), "868.50");
