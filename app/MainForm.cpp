@@ -4,6 +4,7 @@
 #include "framework/ClassRegistry.h"
 #include "framework/DateTime.h"
 #include "framework/PropertyRegistry.h"
+#include "framework/UpdateScope.h"
 #include "platform/shell/ShellOpen.h"
 #include "protocol/CodeTables.h"
 #include "protocol/Frames.h"
@@ -203,11 +204,12 @@ void TMainForm::ListPorts()
     const int Old = suiComboBox_PcPort->ItemIndex();
     const std::string Selected = Old >= 0 ? suiComboBox_PcPort->Items()->Strings(Old) : "";
     TStrings* Items = suiComboBox_PcPort->Items();
-    Items->BeginUpdate();
-    Items->Clear();
-    for (int Port = 1; Port <= LastPort; ++Port)
-        if (CXSerial::ProbePort(Port)) Items->Add("COM" + std::to_string(Port));
-    Items->EndUpdate();
+    {
+        TUpdateScope<TStrings> Batch(*Items);
+        Items->Clear();
+        for (int Port = 1; Port <= LastPort; ++Port)
+            if (CXSerial::ProbePort(Port)) Items->Add("COM" + std::to_string(Port));
+    }
     int Index = Selected.empty() ? -1 : Items->IndexOf(Selected);
     if (Index < 0 && Items->Count() > 0) Index = 0;
     suiComboBox_PcPort->SetItemIndex(Index);

@@ -7,6 +7,7 @@
 #include "platform/gfx/DcSaver.h"
 #include "platform/gfx/Shapes.h"
 #include "platform/win/WinApi.h"
+#include "platform/win/WindowDcScope.h"
 #include "skin/SUIFileTheme.h"
 #include "skin/SUIStyleApply.h"
 #include "skin/SkinWindows.h"
@@ -43,10 +44,10 @@ void DrawComboBoxSkin(TCustomComboBox& Combo, TsuiUIStyle UIStyle, const TsuiCom
     if (!SUIGetComboBoxInfo(Combo.Handle(), Info)) return;
     if (SimpleUnpainted && Combo.Style() == csSimple) return;
 
-    HDC Dc = GetDC(Combo.Handle());
-    if (!Dc) return;
+    TWindowDcScope Context(Combo.Handle());
+    if (!Context) return;
     TCanvas Canvas;
-    TCanvasHandleScope Borrowed(Canvas, Dc);
+    TCanvasHandleScope Borrowed(Canvas, Context.Dc());
     TRect Client = Combo.ClientRect();
     Canvas.Brush()->SetStyle(bsSolid);
     Canvas.Brush()->SetColor(Colors.Border);
@@ -60,12 +61,9 @@ void DrawComboBoxSkin(TCustomComboBox& Combo, TsuiUIStyle UIStyle, const TsuiCom
         UpdateWindow(Info.hwndList);
         RECT L;
         GetWindowRect(Info.hwndList, &L);
-        if (HDC Screen = GetDC(nullptr))
-        {
-            FrameRect(*Screen, {L.left, L.top, L.right, L.bottom},
+        if (TWindowDcScope Screen(nullptr); Screen)
+            FrameRect(*Screen.Dc(), {L.left, L.top, L.right, L.bottom},
                       gfx::TBrush::Solid(ColorToRGB(Colors.Border)));
-            ReleaseDC(nullptr, Screen);
-        }
     }
 
     TRect B{Info.rcButton.left, Info.rcButton.top, Info.rcButton.right, Info.rcButton.bottom};
@@ -90,7 +88,6 @@ void DrawComboBoxSkin(TCustomComboBox& Combo, TsuiUIStyle UIStyle, const TsuiCom
     int X = B.Left + (B.Right - B.Left) / 2 - 3;
     int Y = (B.Bottom - B.Top) / 2;
     if (UIStyle != WinXP) DrawComboBoxArrow(&Canvas, X, Y, Colors.Arrow, Combo.Enabled());
-    ReleaseDC(Combo.Handle(), Dc);
 }
 
 TsuiComboColors ComboBoxStyleColors(const TsuiFileTheme* FileTheme, TsuiUIStyle UIStyle)

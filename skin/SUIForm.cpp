@@ -6,12 +6,14 @@
 #include "framework/controls/ApplicationEvents.h"
 #include "framework/controls/Screen.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/CanvasHandleScope.h"
 #include "framework/graphics/Font.h"
 #include "framework/graphics/Picture.h"
 #include "framework/menus/MainMenu.h"
 #include "platform/gfx/DrawText.h"
 #include "platform/gfx/Region.h"
 #include "platform/win/WinApi.h"
+#include "platform/win/WindowDcScope.h"
 #include "skin/Gradients.h"
 #include "skin/SUIFileTheme.h"
 #include "skin/SUIMainMenu.h"
@@ -401,10 +403,10 @@ void TsuiForm::PaintFormBorder()
     if (FDestroying || !FOwnerForm || !FOwnerForm->HandleAllocated()) return;
     HWND Owner = FOwnerForm->Handle();
     if (IsIconic(Owner)) return;
-    HDC Dc = GetWindowDC(Owner);
-    if (!Dc) return;
+    TWindowDcScope Whole(Owner, TWindowDcScope::WholeWindow);
+    if (!Whole) return;
     TCanvas C;
-    C.SetHandle(Dc);
+    TCanvasHandleScope Borrowed(C, Whole.Dc());
     RECT WR{};
     GetWindowRect(Owner, &WR);
     const int W = WR.right - WR.left, H = WR.bottom - WR.top;
@@ -416,8 +418,6 @@ void TsuiForm::PaintFormBorder()
         PaintSkinBorder(C, W, H, Frame);
     else
         PaintBuiltInBorder(C, W, H, Frame);
-    C.SetHandle(nullptr);
-    ReleaseDC(Owner, Dc);
 }
 
 void TsuiForm::PaintBuiltInBorder(TCanvas& C, int W, int H, const TFrameThickness& Frame)

@@ -7,6 +7,7 @@
 #include "platform/gfx/Lines.h"
 #include "platform/gfx/Shapes.h"
 #include "platform/win/WinApi.h"
+#include "platform/win/WindowDcScope.h"
 
 #include <memory>
 
@@ -82,7 +83,8 @@ void Menu_DrawWindowBorder(HWND Window, TColor FrameColor, TColor EdgeColor)
     if (!Window || !IsWindow(Window)) return;
     RECT W;
     GetWindowRect(Window, &W);
-    HDC Dc = GetDC(nullptr);
+    TWindowDcScope Screen(nullptr);
+    HDC Dc = Screen.Dc();
     if (!Dc) return;
     FrameRect(*Dc, {W.left, W.top + 1, W.right - 1, W.bottom - 1},
               gfx::TBrush::Solid(ColorToRGB(FrameColor)));
@@ -94,7 +96,6 @@ void Menu_DrawWindowBorder(HWND Window, TColor FrameColor, TColor EdgeColor)
                    {W.right - 1, W.top},
                    {W.right, W.top},
                    {W.left, W.top}});
-    ReleaseDC(nullptr, Dc);
 }
 
 void Menu_GetSystemFont(TFont* Font)

@@ -3,11 +3,13 @@
 #include "framework/PropertyRegistry.h"
 #include "framework/comctrls/ToolButton.h"
 #include "framework/controls/Frame3D.h"
+#include "framework/graphics/CanvasHandleScope.h"
 #include "framework/graphics/ImageList.h"
 #include "framework/menus/AutoHotkeys.h"
 #include "framework/menus/MenuItem.h"
 #include "platform/gfx/DrawText.h"
 #include "platform/win/WinApi.h"
+#include "platform/win/WindowDcScope.h"
 
 #include <algorithm>
 
@@ -167,10 +169,10 @@ void TToolBar::WMNCPaint(TMessage& M)
 {
     TCustomControl::WMNCPaint(M);
     if (FEdgeBorders.Empty() || !HandleAllocated()) return;
-    HDC Dc = GetWindowDC(Handle());
-    if (!Dc) return;
+    TWindowDcScope Whole(Handle(), TWindowDcScope::WholeWindow);
+    if (!Whole) return;
     TCanvas C;
-    C.SetHandle(Dc);
+    TCanvasHandleScope Borrowed(C, Whole.Dc());
     const int W = Width(), H = Height();
     // An etched line: shadow, then highlight.
     auto Line = [&](TRect Dark, TRect Light)
@@ -184,8 +186,6 @@ void TToolBar::WMNCPaint(TMessage& M)
     if (FEdgeBorders.Contains(ebBottom)) Line({0, H - 2, W, H - 1}, {0, H - 1, W, H});
     if (FEdgeBorders.Contains(ebLeft)) Line({0, 0, 1, H}, {1, 0, 2, H});
     if (FEdgeBorders.Contains(ebRight)) Line({W - 2, 0, W - 1, H}, {W - 1, 0, W, H});
-    C.SetHandle(nullptr);
-    ReleaseDC(Handle(), Dc);
 }
 
 void TToolBar::Notification(TComponent* AComponent, TOperation Operation)

@@ -7,6 +7,7 @@
 #include "platform/gfx/DcSaver.h"
 #include "platform/gfx/Shapes.h"
 #include "platform/win/WinApi.h"
+#include "platform/win/WindowDcScope.h"
 
 #include <algorithm>
 
@@ -742,11 +743,10 @@ void TWinControl::WMNCPaint(TMessage& M)
     int Y = Origin.y - Window.top;
     TRect Inner{X, Y, X + Client.right, Y + Client.bottom};
     TRect Outer = Inner.Inflate(FBorderWidth, FBorderWidth);
-    HDC Dc = GetWindowDC(FHandle);
-    if (!Dc) return;
-    Dc->ExcludeClipRect(Inner);
-    PaintBorderMargin(Dc, Outer);
-    ReleaseDC(FHandle, Dc);
+    TWindowDcScope Whole(FHandle, TWindowDcScope::WholeWindow);
+    if (!Whole) return;
+    Whole.Dc()->ExcludeClipRect(Inner);
+    PaintBorderMargin(Whole.Dc(), Outer);
 }
 
 void TWinControl::PaintBorderMargin(HDC Dc, const TRect& Margin)

@@ -2,6 +2,7 @@
 
 #include "framework/controls/Frame3D.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/CanvasHandleScope.h"
 #include "framework/graphics/ImageList.h"
 #include "framework/menus/Menu.h"
 #include "platform/gfx/DrawText.h"
@@ -182,7 +183,7 @@ LRESULT TMenuWindow::WindowProc(HWND Window, UINT Message, WPARAM WParam, LPARAM
 void TMenuWindow::Paint(HDC Dc, const TRect& Area)
 {
     TCanvas Canvas;
-    Canvas.SetHandle(Dc);
+    TCanvasHandleScope Borrowed(Canvas, Dc);
     Canvas.SetFont(FFont.get());
     TRect R{0, 0, FSize.Width, FSize.Height};
     Canvas.Brush()->SetColor(clMenu);
@@ -207,7 +208,6 @@ void TMenuWindow::Paint(HDC Dc, const TRect& Area)
         else
             DrawItemDefault(&Canvas, Item, FCaptions[static_cast<size_t>(I)], ItemR);
     }
-    Canvas.SetHandle(nullptr);
 }
 
 void TMenuWindow::DrawItemDefault(TCanvas* Canvas, TMenuItem* Item, const std::string& Caption,
