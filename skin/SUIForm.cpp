@@ -52,6 +52,15 @@ TRect ClampTo(TRect R, int W, int H)
     if (R.Bottom < R.Top) R.Bottom = R.Top;
     return R;
 }
+
+// Fills the part of R inside the window (W x H) with Color.
+void FillInWindow(TCanvas& C, TRect R, int W, int H, TColor Color)
+{
+    R = ClampTo(R, W, H);
+    if (R.Width() <= 0 || R.Height() <= 0) return;
+    C.Brush()->SetColor(Color);
+    C.FillRect(R);
+}
 } // namespace
 
 const TClassInfo& TsuiForm::StaticClass()
@@ -420,18 +429,23 @@ void TsuiForm::PaintFormBorder()
         PaintBuiltInBorder(C, W, H, Frame);
 }
 
+void TsuiForm::PaintMenuBarPiece(TCanvas& C, TRect R, int W, int H) const
+{
+    // Beside a menu bar the frame continues the bar's background.
+    R = ClampTo(R, W, H);
+    if (R.Width() <= 0 || R.Height() <= 0) return;
+    if (FMenuBarColor != FMenuBarToColor)
+        DrawHorizontalGradient(&C, R, FMenuBarColor, FMenuBarToColor);
+    else
+        FillInWindow(C, R, W, H, FMenuBarColor);
+}
+
 void TsuiForm::PaintBuiltInBorder(TCanvas& C, int W, int H, const TFrameThickness& Frame)
 {
     const int BW = FBorderWidth, MH = GetMenuBarHeight();
     const int FL = Frame.Left, FT = Frame.Top, FR = Frame.Right, FB = Frame.Bottom;
     const int TH = TitleBarVisible() ? FTitleBar->Height() + FT : 0;
-    auto Fill = [&](TRect R, TColor Color)
-    {
-        R = ClampTo(R, W, H);
-        if (R.Width() <= 0 || R.Height() <= 0) return;
-        C.Brush()->SetColor(Color);
-        C.FillRect(R);
-    };
+    auto Fill = [&](TRect R, TColor Color) { FillInWindow(C, R, W, H, Color); };
 
     if (TitleBarVisible() && FTitleBar->CanPaint())
     {
@@ -490,16 +504,8 @@ void TsuiForm::PaintBuiltInBorder(TCanvas& C, int W, int H, const TFrameThicknes
     Fill({W - FR, TH + MH, W - BW, H - BW}, Color());
     if (MH > 0)
     {
-        // Beside a menu bar the frame continues the bar's background.
         for (TRect R : {TRect{BW, TH, FL, TH + MH}, TRect{W - FR, TH, W - BW, TH + MH}})
-        {
-            R = ClampTo(R, W, H);
-            if (R.Width() <= 0 || R.Height() <= 0) continue;
-            if (FMenuBarColor != FMenuBarToColor)
-                DrawHorizontalGradient(&C, R, FMenuBarColor, FMenuBarToColor);
-            else
-                Fill(R, FMenuBarColor);
-        }
+            PaintMenuBarPiece(C, R, W, H);
     }
 }
 
@@ -774,23 +780,7 @@ void TsuiForm::PaintSkinBorder(TCanvas& C, int W, int H, const TFrameThickness& 
     const int FL = std::max(FrameL, Frame.Left), FR = std::max(FrameR, Frame.Right);
     const int FB = std::max({FSkinBottom, 4, Frame.Bottom});
     const int T = GetTitleBarHeight();
-    auto Fill = [&](TRect R, TColor Color)
-    {
-        R = ClampTo(R, W, H);
-        if (R.Width() <= 0 || R.Height() <= 0) return;
-        C.Brush()->SetColor(Color);
-        C.FillRect(R);
-    };
-    // Beside a menu bar the frame continues the bar's background.
-    auto MenuBarPiece = [&](TRect R)
-    {
-        R = ClampTo(R, W, H);
-        if (R.Width() <= 0 || R.Height() <= 0) return;
-        if (FMenuBarColor != FMenuBarToColor)
-            DrawHorizontalGradient(&C, R, FMenuBarColor, FMenuBarToColor);
-        else
-            Fill(R, FMenuBarColor);
-    };
+    auto Fill = [&](TRect R, TColor Color) { FillInWindow(C, R, W, H, Color); };
 
     if (TitleBarVisible() && FTitleBar->CanPaint())
     {
@@ -815,14 +805,14 @@ void TsuiForm::PaintSkinBorder(TCanvas& C, int W, int H, const TFrameThickness& 
     if (FSkinLeft < FL)
     {
         Fill({FSkinLeft, T, FL, Bottom}, FormColor);
-        if (MH > 0) MenuBarPiece({FSkinLeft, MenuTop, FL, MenuTop + MH});
+        if (MH > 0) PaintMenuBarPiece(C, {FSkinLeft, MenuTop, FL, MenuTop + MH}, W, H);
     }
     if (const TBitmap* Right = Theme.GetBitmap(SKIN2_FORMRIGHTBORDER))
         C.StretchDraw({W - FSkinRight, T, W, Bottom}, Right);
     if (FSkinRight < FR)
     {
         Fill({W - FR, T, W - FSkinRight, Bottom}, FormColor);
-        if (MH > 0) MenuBarPiece({W - FR, MenuTop, W - FSkinRight, MenuTop + MH});
+        if (MH > 0) PaintMenuBarPiece(C, {W - FR, MenuTop, W - FSkinRight, MenuTop + MH}, W, H);
     }
 
     ComposeBottomImage(W);

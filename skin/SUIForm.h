@@ -159,6 +159,7 @@ class TsuiForm : public TCustomPanel
     static TFrameThickness FrameThicknessOf(HWND Window);
     void PaintSkinBorder(TCanvas& C, int W, int H, const TFrameThickness& Frame);
     void PaintBuiltInBorder(TCanvas& C, int W, int H, const TFrameThickness& Frame);
+    void PaintMenuBarPiece(TCanvas& C, TRect R, int W, int H) const;
     void ComposeBottomImage(int W);
     void RegionFromSkin(int W, int H);
     void DrawMenuBar(TToolBar* ToolBar, const TRect& Rect, bool& DefaultDraw);
