@@ -300,8 +300,11 @@ void TsuiForm::NewParentWndProc(TMessage& Message)
     default:
         break;
     }
+    // The owner may free itself, and this form with it, in its own handling
+    // (a released form does).
+    const TLifeGuard Guard(this);
     FOldWndProc(Message);
-    if (FDestroying) return;
+    if (!Guard.Alive() || FDestroying) return;
     switch (Message.Msg)
     {
     case WM_ACTIVATE:

@@ -209,6 +209,17 @@ TEST_F(SkinnedWindow, OwnerFreedWithItsSkinnedForm)
     SUCCEED();
 }
 
+TEST_F(SkinnedWindow, ReleasedOwnerGoesWithItsSkinnedForm)
+{
+    // The owner frees itself, and its skinned form, inside a message that
+    // came through the skinned form's procedure (checked by the sanitizers).
+    TComponent::TLifeGuard Owner(Form), Skinned(Skin);
+    Form->Release();
+    FDesktop.Pump();
+    EXPECT_FALSE(Owner.Alive());
+    EXPECT_FALSE(Skinned.Alive());
+}
+
 TEST_F(SkinnedWindow, TinyWindowDrawsWithoutTheFramePieces)
 {
     Form->Constraints()->SetMinWidth(0);
