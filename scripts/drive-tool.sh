@@ -123,7 +123,7 @@ drag() { # BUTTON FROM_X FROM_Y DX DY, the start in client coordinates
     xdotool mousemove --sync $((x + $4)) $((y + $5)) mouseup "$1"
 }
 expect_position() { # X Y WHAT: waits for the window to get there
-    for _ in $(seq 1 30); do
+    for _ in $(seq 1 100); do
         [[ "$(position)" == "$1 $2" ]] && return 0
         sleep 0.1
     done

@@ -88,7 +88,7 @@ EOF
 # The corners once the window has painted: black where the region leaves
 # the window out, the skin's pictures right beside.
 black="0 0 0"
-for _ in $(seq 1 30); do
+for _ in $(seq 1 100); do
     mapfile -t got < <(pixels 0,0 2,0 0,2 5,0 -1,0 -1,-1 0,-1 3,-1 3,2)
     [[ "${got[3]}" != "$black" ]] && break
     sleep 0.1
@@ -120,7 +120,7 @@ y=$((Y0 + 12))
 xdotool mousemove --sync "$x" "$y" mousedown 1
 xdotool mousemove --sync $((x + 30)) $((y + 20))
 xdotool mousemove --sync $((x + 60)) $((y + 40)) mouseup 1
-for _ in $(seq 1 30); do
+for _ in $(seq 1 100); do
     [[ "$(position)" == "$((X0 + 60)) $((Y0 + 40))" ]] && break
     sleep 0.1
 done
@@ -128,7 +128,7 @@ done
     fail "a drag on the title bar left the window at $(position), not at $((X0 + 60)) $((Y0 + 40))"
 # The moved window keeps its shape once it has painted there.
 eval "$(xdotool getwindowgeometry --shell "$id")"
-for _ in $(seq 1 30); do
+for _ in $(seq 1 100); do
     mapfile -t got < <(pixels 0,0 5,0)
     [[ "${got[0]}" == "$black" && "${got[1]}" != "$black" ]] && break
     sleep 0.1

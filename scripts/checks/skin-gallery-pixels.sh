@@ -104,10 +104,22 @@ import json, os, sys
 name, folder = sys.argv[1], sys.argv[2]
 
 def read_ppm(path):
+    # The header's four fields are separated by white space, and exactly one
+    # white-space byte follows the last; the pixels may start with bytes
+    # that look like white space.
     data = open(path, "rb").read()
-    magic, width, height, depth, pixels = data.split(maxsplit=4)
+    fields, pos = [], 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        end = pos
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[pos:end])
+        pos = end
+    magic, width, height, depth = fields
     assert magic == b"P6" and depth == b"255", path
-    return int(width), int(height), pixels
+    return int(width), int(height), data[pos + 1:]
 
 class Picture:
     def __init__(self, path):

@@ -9,6 +9,8 @@
 
 #include <cstdio>
 #include <exception>
+#include <memory>
+#include <utility>
 
 namespace
 {
@@ -74,7 +76,7 @@ void TDemoRunner::ShootWithMenuOpen(TForm* Form, const std::function<void()>& Op
     {
         if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU || !FHeadless) return Old(M);
         Shoot();
-        TMenuLoop::Current()->Cancel();
+        if (TMenuLoop* Loop = TMenuLoop::Current()) Loop->Cancel();
     };
     OpenMenu();
     Form->WindowProc = Old;
