@@ -31,15 +31,13 @@ const TClassInfo& TsuiMainMenu::StaticClass()
 }
 
 TsuiMainMenu::TsuiMainMenu(TComponent* AOwner)
-    : TMainMenu(AOwner), FPainter(std::make_unique<TsuiPopupMenu>(nullptr)),
-      FSelf(std::make_shared<TsuiMainMenu*>(this))
+    : TMainMenu(AOwner), FPainter(std::make_unique<TsuiPopupMenu>(nullptr))
 {
     SetUIStyle(GetSUIFormStyle(AOwner));
 }
 
 TsuiMainMenu::~TsuiMainMenu()
 {
-    FSelf.reset();
     if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
 }
 
@@ -104,25 +102,24 @@ void TsuiMainMenu::SetFontColor(TColor Value)
 
 void TsuiMainMenu::HandItemsOn()
 {
-    std::weak_ptr<TsuiMainMenu*> Self = FSelf;
+    // An item that outlives the menu draws in the default look.
+    TLifeGuard Guard(this);
     Menu_SetItemEvent(
         Items(),
-        [Self](TObject* Sender, TCanvas* Canvas, int& Width, int& Height)
+        [this, Guard](TObject* Sender, TCanvas* Canvas, int& Width, int& Height)
         {
-            if (auto Menu = Self.lock())
-                (*Menu)->FPainter->MeasureItem(Sender, Canvas, Width, Height);
+            if (Guard.Alive()) FPainter->MeasureItem(Sender, Canvas, Width, Height);
         },
-        [Self](TObject* Sender, TCanvas* Canvas, const TRect& Rect, bool Selected)
+        [this, Guard](TObject* Sender, TCanvas* Canvas, const TRect& Rect, bool Selected)
         {
-            if (auto Menu = Self.lock())
-                (*Menu)->FPainter->DrawItem(Sender, Canvas, Rect, Selected);
+            if (Guard.Alive()) FPainter->DrawItem(Sender, Canvas, Rect, Selected);
         });
 }
 
 void TsuiMainMenu::MenuChanged(TMenuItem* Source)
 {
     TMainMenu::MenuChanged(Source);
-    if (!FSelf || ComponentState().Contains(csDestroying)) return;
+    if (ComponentState().Contains(csDestroying)) return;
     HandItemsOn();
     FPainter->SetImages(Images());
     if (FForm) FForm->MenuChanged();
@@ -141,7 +138,7 @@ void TsuiMainMenu::Notification(TComponent* AComponent, TOperation Operation)
     if (Operation == opInsert)
     {
         auto* Item = dynamic_cast<TMenuItem*>(AComponent);
-        if (Item && FSelf && Item->GetParentMenu() == this) HandItemsOn();
+        if (Item && Item->GetParentMenu() == this) HandItemsOn();
     }
     if (Operation == opRemove && AComponent == FFileTheme)
     {

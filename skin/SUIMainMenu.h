@@ -74,8 +74,6 @@ class TsuiMainMenu : public TMainMenu
     TsuiForm* FForm = nullptr;
     // Draws the drop-down items; never shown itself.
     std::unique_ptr<TsuiPopupMenu> FPainter;
-    // The item handlers reach the menu through this; it dies with the menu.
-    std::shared_ptr<TsuiMainMenu*> FSelf;
 };
 
 // Makes the skinned main menu and the menu bar known to form definitions by
