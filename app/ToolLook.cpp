@@ -1,6 +1,5 @@
 #include "app/ToolLook.h"
 
-#include "framework/Text.h"
 #include "framework/controls/CustomForm.h"
 #include "skin/SUIStyleApply.h"
 #include "skin/SUIThemeManager.h"
@@ -13,27 +12,13 @@ bool ApplyToolLook(TCustomForm& Form, const TToolOptions& Options, std::string& 
     TsuiSkinFileTheme* Theme = nullptr;
     if (!Options.Skin.empty())
     {
-        Theme = new TsuiSkinFileTheme(&Form);
-        Theme->SetPassword(Options.Password);
-        Theme->SetThemeFile(Options.Skin);
-        if (!Theme->Ready())
-        {
-            Error = "cannot use the skin " + Options.Skin + ": " +
-                    (Theme->ThemeFile().empty() ? std::string("no such file") : Theme->LastError());
-            Theme->Free();
-            return false;
-        }
+        Theme = OpenSkinFileTheme(&Form, Options.Skin, Options.Password, Error);
+        if (!Theme) return false;
     }
-    else
+    else if (!BuiltInStyleByName(Options.Style, Style))
     {
-        const auto& Names = UIStyleNames();
-        for (size_t I = 0; I < Names.size(); ++I)
-            if (SameText(Names[I], Options.Style)) Style = static_cast<TsuiUIStyle>(I);
-        if (Style == FromThemeFile)
-        {
-            Error = "unknown style " + Options.Style;
-            return false;
-        }
+        Error = "unknown style " + Options.Style;
+        return false;
     }
     auto* Manager = new TsuiThemeManager(&Form);
     TStringList Names;

@@ -1,5 +1,6 @@
 #include "skin/SUIThemes.h"
 
+#include "framework/Text.h"
 #include "framework/graphics/Bitmap.h"
 #include "platform/gfx/Blit.h"
 #include "platform/gfx/DeviceContext.h"
@@ -11,6 +12,18 @@ const std::vector<std::string>& UIStyleNames()
     static const std::vector<std::string> Names = {"FromThemeFile", "MacOS",   "WinXP",
                                                    "DeepBlue",      "Protein", "BlueGlass"};
     return Names;
+}
+
+bool BuiltInStyleByName(std::string_view Name, TsuiUIStyle& Style)
+{
+    const auto& Names = UIStyleNames();
+    for (size_t I = 1; I < Names.size(); ++I)
+        if (SameText(Names[I], Name))
+        {
+            Style = static_cast<TsuiUIStyle>(I);
+            return true;
+        }
+    return false;
 }
 
 const std::array<TsuiType, SUI_ITEM_COUNT> SUI_ITEM_TYPE = {

@@ -24,6 +24,9 @@ enum TsuiUIStyle : uint8_t
 
 // The enumerator names by ordinal, for publishing a UIStyle property.
 const std::vector<std::string>& UIStyleNames();
+// The built-in style named Name, without regard to case; false for any other
+// name (FromThemeFile included, which is no style of its own).
+bool BuiltInStyleByName(std::string_view Name, TsuiUIStyle& Style);
 
 // The type of a theme item, the same in every style.
 enum class TsuiType : uint8_t

@@ -131,3 +131,16 @@ void RegisterFileThemeClasses()
     RegisterClasses({&TsuiSkinFileTheme::StaticClass(), &TsuiBuiltInFileTheme::StaticClass(),
                      &TsuiThemeManager::StaticClass()});
 }
+
+TsuiSkinFileTheme* OpenSkinFileTheme(TComponent* Owner, const std::string& FileName,
+                                     const std::string& Password, std::string& Error)
+{
+    auto* Theme = new TsuiSkinFileTheme(Owner);
+    Theme->SetPassword(Password);
+    Theme->SetThemeFile(FileName);
+    if (Theme->Ready()) return Theme;
+    Error = "cannot use the skin " + FileName + ": " +
+            (Theme->ThemeFile().empty() ? std::string("no such file") : Theme->LastError());
+    Theme->Free();
+    return nullptr;
+}

@@ -58,6 +58,11 @@ class TsuiSkinFileTheme : public TsuiFileTheme
     bool FReady = false;
 };
 
+// A skin file theme owned by Owner with FileName loaded (Password for an
+// encrypted one); null, with Error saying why, when the skin cannot be used.
+TsuiSkinFileTheme* OpenSkinFileTheme(TComponent* Owner, const std::string& FileName,
+                                     const std::string& Password, std::string& Error);
+
 // Makes the file themes and the theme manager known to form definitions by
 // their class names.
 void RegisterFileThemeClasses();

@@ -11,15 +11,9 @@
 TsuiSkinFileTheme* LoadGallerySkin(TForm* Form, const std::string& FileName,
                                    const std::string& Password, std::string& Error)
 {
-    auto* Theme = new TsuiSkinFileTheme(Form);
-    Theme->SetName("GallerySkin");
-    Theme->SetPassword(Password);
-    Theme->SetThemeFile(FileName);
-    if (Theme->Ready()) return Theme;
-    Error = "cannot use the skin " + FileName + ": " +
-            (Theme->ThemeFile().empty() ? std::string("no such file") : Theme->LastError());
-    Theme->Free();
-    return nullptr;
+    TsuiSkinFileTheme* Theme = OpenSkinFileTheme(Form, FileName, Password, Error);
+    if (Theme) Theme->SetName("GallerySkin");
+    return Theme;
 }
 
 void ApplyGalleryTheme(TForm* Form, TsuiFileTheme* Theme)

@@ -28,23 +28,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <strings.h>
 #include <vector>
 
 namespace
 {
-bool StyleByName(const std::string& Name, TsuiUIStyle& Style)
-{
-    const auto& Names = UIStyleNames();
-    for (size_t I = 1; I < Names.size(); ++I)
-        if (strcasecmp(Names[I].c_str(), Name.c_str()) == 0)
-        {
-            Style = static_cast<TsuiUIStyle>(I);
-            return true;
-        }
-    return false;
-}
-
 constexpr int GalleryWidth = 540;
 
 // A menu with one item in each state the skin draws differently.
@@ -185,7 +172,7 @@ int main(int Argc, char** Argv)
     bool Ok = Args.Parse(Argc, Argv, Problem);
     const OptionParser& Options = Args.Options();
     if (Ok)
-        if (auto Name = Options.Value("--style"); Name && !StyleByName(*Name, Style))
+        if (auto Name = Options.Value("--style"); Name && !BuiltInStyleByName(*Name, Style))
         {
             Problem = "unknown style '" + *Name + "' (MacOS, WinXP, DeepBlue, Protein, BlueGlass)";
             Ok = false;
