@@ -61,7 +61,9 @@ class TComponent : public TPersistent
     // Removes the component from its owner, then deletes it.
     void Free();
     // `delete Component` frees it as Free() does: marked destroying and
-    // removed from its owner before any destructor runs.
+    // removed from its owner before any destructor runs. Like destructors,
+    // Destroying overrides and opRemove notifications must not throw: an
+    // exception leaving a delete ends the program.
     void operator delete(TComponent* Component, std::destroying_delete_t);
 
     // Watches a component across a callback that may destroy it: taken
