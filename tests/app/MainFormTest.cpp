@@ -135,7 +135,9 @@ TEST_F(MainFormTest, ASilentModuleTimesOutOnTheThirdTickAndALateReplyStillCounts
     Press(Form->suiButton_OpenPort);
     Silent.Stop();
     VirtualModule Slow;
-    StartModule(Slow, ModuleFault::None, 300ms);
+    // Its answer must come after the five ticks below, which take a few
+    // milliseconds of real time even on a busy machine.
+    StartModule(Slow, ModuleFault::None, 1500ms);
     ClickOn(Form->suiComboBox_PcPort); // dropping the list down probes again
     ClickOn(Form->suiComboBox_PcPort);
     OpenPort(Slow);
