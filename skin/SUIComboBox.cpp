@@ -1,9 +1,9 @@
 #include "skin/SUIComboBox.h"
 
 #include "framework/PropertyRegistry.h"
+#include "framework/controls/ControlCanvas.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/graphics/CanvasHandleScope.h"
 #include "platform/gfx/DcSaver.h"
 #include "platform/gfx/Shapes.h"
 #include "platform/win/WinApi.h"
@@ -44,10 +44,8 @@ void DrawComboBoxSkin(TCustomComboBox& Combo, TsuiUIStyle UIStyle, const TsuiCom
     if (!SUIGetComboBoxInfo(Combo.Handle(), Info)) return;
     if (SimpleUnpainted && Combo.Style() == csSimple) return;
 
-    TWindowDcScope Context(Combo.Handle());
-    if (!Context) return;
-    TCanvas Canvas;
-    TCanvasHandleScope Borrowed(Canvas, Context.Dc());
+    TControlCanvas Canvas(&Combo);
+    if (!Canvas.Handle()) return;
     TRect Client = Combo.ClientRect();
     Canvas.Brush()->SetStyle(bsSolid);
     Canvas.Brush()->SetColor(Colors.Border);

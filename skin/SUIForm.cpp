@@ -4,16 +4,15 @@
 #include "framework/comctrls/ToolButton.h"
 #include "framework/controls/Application.h"
 #include "framework/controls/ApplicationEvents.h"
+#include "framework/controls/ControlCanvas.h"
 #include "framework/controls/Screen.h"
 #include "framework/graphics/Bitmap.h"
-#include "framework/graphics/CanvasHandleScope.h"
 #include "framework/graphics/Font.h"
 #include "framework/graphics/Picture.h"
 #include "framework/menus/MainMenu.h"
 #include "platform/gfx/DrawText.h"
 #include "platform/gfx/Region.h"
 #include "platform/win/WinApi.h"
-#include "platform/win/WindowDcScope.h"
 #include "skin/Gradients.h"
 #include "skin/SUIFileTheme.h"
 #include "skin/SUIMainMenu.h"
@@ -127,13 +126,9 @@ TsuiForm::TsuiForm(TComponent* AOwner) : TCustomPanel(AOwner)
 
     // The owner's frame as it is now, caption included.
     HWND Owner = FOwnerForm->Handle();
-    RECT Window{}, Client{};
-    GetWindowRect(Owner, &Window);
-    GetClientRect(Owner, &Client);
-    POINT Origin{0, 0};
-    ::ClientToScreen(Owner, &Origin);
-    FFrameBottom = SaneFrame(Window.bottom - (Origin.y + Client.bottom));
-    FFrameLeft = SaneFrame(Origin.x - Window.left);
+    const TWindowFrame Measured = WindowFrameOf(Owner);
+    FFrameBottom = SaneFrame(Measured.Bottom);
+    FFrameLeft = SaneFrame(Measured.Left);
 
     FBottomImage = std::make_unique<TBitmap>();
     FBottomImage->SetPixelFormat(pf24bit);
@@ -399,15 +394,15 @@ int TsuiForm::GetTitleBarHeight() const
     return TitleBarVisible() ? FTitleBar->Height() + 3 : 0;
 }
 
-// The non-client thickness on each side of Window.
-TsuiForm::TFrameThickness TsuiForm::FrameThicknessOf(HWND Window)
+TsuiForm::TWindowFrame TsuiForm::WindowFrameOf(HWND Window)
 {
     RECT W{}, C{};
     GetWindowRect(Window, &W);
     GetClientRect(Window, &C);
     POINT O{0, 0};
     ::ClientToScreen(Window, &O);
-    return {O.x - W.left, O.y - W.top, W.right - (O.x + C.right), W.bottom - (O.y + C.bottom)};
+    return {W.right - W.left, W.bottom - W.top,          O.x - W.left,
+            O.y - W.top,      W.right - (O.x + C.right), W.bottom - (O.y + C.bottom)};
 }
 
 void TsuiForm::PaintFormBorder()
@@ -415,36 +410,34 @@ void TsuiForm::PaintFormBorder()
     if (FDestroying || !FOwnerForm || !FOwnerForm->HandleAllocated()) return;
     HWND Owner = FOwnerForm->Handle();
     if (IsIconic(Owner)) return;
-    TWindowDcScope Whole(Owner, TWindowDcScope::WholeWindow);
-    if (!Whole) return;
-    TCanvas C;
-    TCanvasHandleScope Borrowed(C, Whole.Dc());
-    RECT WR{};
-    GetWindowRect(Owner, &WR);
-    const int W = WR.right - WR.left, H = WR.bottom - WR.top;
+    TControlCanvas C(FOwnerForm, true);
+    if (!C.Handle()) return;
     // A sizeable owner keeps a frame one pixel thicker than a dialog's; the
     // pieces below are laid out on the frame the window really has, so no
     // column or row of it is left unpainted.
-    const TFrameThickness Frame = FrameThicknessOf(Owner);
+    const TWindowFrame Frame = WindowFrameOf(Owner);
     if (UsingSkin())
-        PaintSkinBorder(C, W, H, Frame);
+        PaintSkinBorder(C, Frame);
     else
-        PaintBuiltInBorder(C, W, H, Frame);
+        PaintBuiltInBorder(C, Frame);
 }
 
 void TsuiForm::PaintMenuBarPiece(TCanvas& C, TRect R, int W, int H) const
 {
     // Beside a menu bar the frame continues the bar's background.
-    R = ClampTo(R, W, H);
-    if (R.Width() <= 0 || R.Height() <= 0) return;
-    if (FMenuBarColor != FMenuBarToColor)
-        DrawHorizontalGradient(&C, R, FMenuBarColor, FMenuBarToColor);
-    else
+    if (FMenuBarColor == FMenuBarToColor)
+    {
         FillInWindow(C, R, W, H, FMenuBarColor);
+        return;
+    }
+    R = ClampTo(R, W, H);
+    if (R.Width() > 0 && R.Height() > 0)
+        DrawHorizontalGradient(&C, R, FMenuBarColor, FMenuBarToColor);
 }
 
-void TsuiForm::PaintBuiltInBorder(TCanvas& C, int W, int H, const TFrameThickness& Frame)
+void TsuiForm::PaintBuiltInBorder(TCanvas& C, const TWindowFrame& Frame)
 {
+    const int W = Frame.Width, H = Frame.Height;
     const int BW = FBorderWidth, MH = GetMenuBarHeight();
     const int FL = Frame.Left, FT = Frame.Top, FR = Frame.Right, FB = Frame.Bottom;
     const int TH = TitleBarVisible() ? FTitleBar->Height() + FT : 0;
@@ -773,8 +766,9 @@ void TsuiForm::ComposeBottomImage(int W)
         SpitDrawHorizontal2(B1, &C, {0, 0, W, B1->Height()}, false, FRegionTransColor);
 }
 
-void TsuiForm::PaintSkinBorder(TCanvas& C, int W, int H, const TFrameThickness& Frame)
+void TsuiForm::PaintSkinBorder(TCanvas& C, const TWindowFrame& Frame)
 {
+    const int W = Frame.Width, H = Frame.Height;
     const TsuiFileTheme& Theme = *FFileTheme;
     const TColor FormColor = SkinColor(SKIN2_FORMCOLOR, Color());
     const int FrameL = std::max(FSkinLeft, 4), FrameR = std::max(FSkinRight, 4);

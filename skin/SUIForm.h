@@ -151,14 +151,15 @@ class TsuiForm : public TCustomPanel
     // A colour of the file theme, or Fallback when the skin lacks it.
     TColor SkinColor(Tsk2SkinColorElement Element, TColor Fallback) const;
     bool UsingSkin() const;
-    // The non-client frame's thickness on each side of the owner window.
-    struct TFrameThickness
+    // A window's outer size and its non-client frame's thickness on each side.
+    struct TWindowFrame
     {
+        int Width, Height;
         int Left, Top, Right, Bottom;
     };
-    static TFrameThickness FrameThicknessOf(HWND Window);
-    void PaintSkinBorder(TCanvas& C, int W, int H, const TFrameThickness& Frame);
-    void PaintBuiltInBorder(TCanvas& C, int W, int H, const TFrameThickness& Frame);
+    static TWindowFrame WindowFrameOf(HWND Window);
+    void PaintSkinBorder(TCanvas& C, const TWindowFrame& Frame);
+    void PaintBuiltInBorder(TCanvas& C, const TWindowFrame& Frame);
     void PaintMenuBarPiece(TCanvas& C, TRect R, int W, int H) const;
     void ComposeBottomImage(int W);
     void RegionFromSkin(int W, int H);

@@ -2,14 +2,13 @@
 
 #include "framework/PropertyRegistry.h"
 #include "framework/comctrls/ToolButton.h"
+#include "framework/controls/ControlCanvas.h"
 #include "framework/controls/Frame3D.h"
-#include "framework/graphics/CanvasHandleScope.h"
 #include "framework/graphics/ImageList.h"
 #include "framework/menus/AutoHotkeys.h"
 #include "framework/menus/MenuItem.h"
 #include "platform/gfx/DrawText.h"
 #include "platform/win/WinApi.h"
-#include "platform/win/WindowDcScope.h"
 
 #include <algorithm>
 
@@ -169,10 +168,8 @@ void TToolBar::WMNCPaint(TMessage& M)
 {
     TCustomControl::WMNCPaint(M);
     if (FEdgeBorders.Empty() || !HandleAllocated()) return;
-    TWindowDcScope Whole(Handle(), TWindowDcScope::WholeWindow);
-    if (!Whole) return;
-    TCanvas C;
-    TCanvasHandleScope Borrowed(C, Whole.Dc());
+    TControlCanvas C(this, true);
+    if (!C.Handle()) return;
     const int W = Width(), H = Height();
     // An etched line: shadow, then highlight.
     auto Line = [&](TRect Dark, TRect Light)
