@@ -2,6 +2,7 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/GraphicErrors.h"
+#include "platform/gfx/CodecStatus.h"
 #include "skinfiles/ByteBuffer.h"
 #include "skinfiles/PictureSize.h"
 #include "skinfiles/SkinFileError.h"
@@ -134,9 +135,15 @@ TSkinFileResult Tsk2SkinFileReader::Unpack(std::span<const uint8_t> Archive,
     if (Parsed != TSk2Status::Ok) return {TSkinFileStatus::BadDatabase, Sk2StatusText(Parsed)};
     // The budget is checked on the headers first, so that no picture of a
     // skin over it is ever decoded; the decoded sizes are counted as well.
+    // A picture larger than the picture readers take at all is theirs to
+    // refuse, as a bitmap that is not valid.
     uint64_t Declared = 0;
     for (const TSk2Item& Item : Items)
-        if (Item.Kind == TSk2Kind::Bitmap) Declared += DeclaredPixels(Item.Data);
+        if (Item.Kind == TSk2Kind::Bitmap)
+        {
+            const uint64_t Pixels = DeclaredPixels(Item.Data);
+            if (Pixels <= uint64_t(MaxPicturePixels)) Declared += Pixels;
+        }
     auto OverBudget = [&](uint64_t Pixels) -> TSkinFileResult
     {
         return {TSkinFileStatus::TooManyPixels,
