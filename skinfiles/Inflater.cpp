@@ -301,12 +301,8 @@ class TDecoder
         };
         for (;;)
         {
-            if (size_t(FCapEnd - Out) < OutputSlack)
-            {
-                Save();
-                if (!Room(0)) return TInflateStatus::OutputTooLarge;
-                Load();
-            }
+            // Input that ran out is reported as such before the size: the
+            // zero bits read past the end may have decoded as output.
             if (FInEnd - FIn >= 8)
             {
                 Bits |= Load64(FIn) << Count;
@@ -317,6 +313,12 @@ class TDecoder
             {
                 Save();
                 if (!Refill()) return TInflateStatus::Truncated;
+                Load();
+            }
+            if (size_t(FCapEnd - Out) < OutputSlack)
+            {
+                Save();
+                if (!Room(0)) return TInflateStatus::OutputTooLarge;
                 Load();
             }
             uint32_t E = Lit[Bits & LitMask];
