@@ -20,6 +20,7 @@ targets=(
     "Ico tests/platform/gfx/fuzz/FuzzIco.cpp 4096"
     "DrawText tests/platform/gfx/fuzz/FuzzDrawText.cpp 4096"
     "Inflate tests/skinfiles/fuzz/FuzzInflate.cpp 8192"
+    "InflateZlib tests/skinfiles/fuzz/FuzzInflateZlib.cpp 8192"
     "ZipArchive tests/skinfiles/fuzz/FuzzZipArchive.cpp 8192"
     "Sk2 tests/skinfiles/fuzz/FuzzSk2.cpp 8192"
 )
@@ -66,7 +67,7 @@ done
 for entry in "${targets[@]}"; do
     read -r name source _ <<<"$entry"
     "${compiler[@]}" "${flags[@]}" -fsanitize=fuzzer "${pkg_flags[@]}" "$source" "${objects[@]}" \
-        "${pkg_libs[@]}" -ljpeg -o "$out/fuzz-$name"
+        "${pkg_libs[@]}" -ljpeg -lz -o "$out/fuzz-$name"
 done
 "${compiler[@]}" "${flags[@]}" "${pkg_flags[@]}" tests/skinfiles/fuzz/MakeSeeds.cpp "${objects[@]}" \
     "${pkg_libs[@]}" -ljpeg -o "$out/make-seeds"
@@ -81,6 +82,9 @@ for entry in "${targets[@]}"; do
     mkdir -p "$seeds/$name"
 done
 "$out/make-seeds" "$seeds"
+# The comparison of our DEFLATE decoder with zlib's starts from the
+# decoder's own seeds.
+cp "$seeds/Inflate/"* "$seeds/InflateZlib/"
 printf 'BM\x3a\x00\x00\x00\x00\x00\x00\x00\x36\x00\x00\x00\x28\x00\x00\x00\x01\x00\x00\x00\x01\x00\x00\x00\x01\x00\x18\x00\x00\x00\x00\x00\x04\x00\x00\x00\x13\x0b\x00\x00\x13\x0b\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x10\x20\x30\x00' \
     >"$seeds/Bmp/rgb24.bmp"
 printf 'BM\x42\x00\x00\x00\x00\x00\x00\x00\x3e\x00\x00\x00\x28\x00\x00\x00\x02\x00\x00\x00\x01\x00\x00\x00\x01\x00\x08\x00\x01\x00\x00\x00\x04\x00\x00\x00\x13\x0b\x00\x00\x13\x0b\x00\x00\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\xff\x00\x00\x00\x02\x01\x00\x01' \
