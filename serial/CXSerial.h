@@ -92,6 +92,15 @@ class CXSerial
     // and nobody else holds it. Opens and closes it at once.
     static int ProbePort(int Port);
     static int ProbePort(int Port, const PortMap& Map);
+    // The same probe, telling why a port cannot be opened: the device the
+    // port maps to (empty when none) and the open's outcome.
+    struct Probe
+    {
+        std::string DevicePath;
+        CommError Error;
+    };
+    static Probe ProbePortDevice(int Port);
+    static Probe ProbePortDevice(int Port, const PortMap& Map);
 
     int PortNumber() const { return FPort; }
     int BaudRate() const { return FBaud; }

@@ -3,8 +3,10 @@
 #include "protocol/DefaultParameters.h"
 #include "protocol/Frames.h"
 #include "tests/platform/comm/TempFolder.h"
+#include "tests/serial/SerialTestSupport.h"
 #include "tests/tools/ProcessRunner.h"
 #include "tools/cli/ModuleClient.h"
+#include "tools/cli/Trace.h"
 #include "tools/virtual-module/VirtualModule.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +17,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <mutex>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace
@@ -75,6 +79,21 @@ struct CliFixture : ::testing::Test
     {
         return RunProcess(NOVLA_CLI_PATH, Arguments, Environment(),
                           std::chrono::milliseconds(15000), OutputPath);
+    }
+
+    // A client in this process that finds ports as the window will: through
+    // the environment.
+    std::unique_ptr<ModuleClient> InProcessClient() const
+    {
+        const char* Previous = std::getenv("XDG_RUNTIME_DIR");
+        const std::string Saved = Previous ? Previous : "";
+        setenv("XDG_RUNTIME_DIR", Runtime.Path().c_str(), 1);
+        auto Client = std::make_unique<ModuleClient>();
+        if (Previous)
+            setenv("XDG_RUNTIME_DIR", Saved.c_str(), 1);
+        else
+            unsetenv("XDG_RUNTIME_DIR");
+        return Client;
     }
 };
 
@@ -225,15 +244,8 @@ TEST_F(CliFixture, ABlockWhoseReplyCannotBeReadIsRefusedUnlessForced)
 TEST_F(CliFixture, OneClientRunsExchangesBackToBack)
 {
     StartModule();
-    // The client finds ports as the window will: through the environment.
-    const char* Previous = std::getenv("XDG_RUNTIME_DIR");
-    const std::string Saved = Previous ? Previous : "";
-    setenv("XDG_RUNTIME_DIR", Runtime.Path().c_str(), 1);
-    ModuleClient Client;
-    if (Previous)
-        setenv("XDG_RUNTIME_DIR", Saved.c_str(), 1);
-    else
-        unsetenv("XDG_RUNTIME_DIR");
+    const std::unique_ptr<ModuleClient> Owned = InProcessClient();
+    ModuleClient& Client = *Owned;
     std::string Error;
     ASSERT_TRUE(Client.Open(Module.PortNumber(), 9600, 0, Error)) << Error;
     ModuleParameters Changed = DefaultParameters();
@@ -480,6 +492,72 @@ TEST_F(CliFixture, TraceShowsEachFrameWithItsTimeAndMarksTheFailedCheck)
     std::snprintf(Expected, sizeof Expected, "[%02X] 0D 0A (checksum %02X received, %02X computed)",
                   (Answer[22] + 1) & 0xFF, (Answer[22] + 1) & 0xFF, Answer[22]);
     EXPECT_NE(Bad.Err.find(Expected), std::string::npos) << Bad.Err;
+}
+
+TEST_F(CliFixture, AReadTakesOnlyAReplyWithItsOwnCommandByte)
+{
+    // A peer on a pseudo-terminal registered as a port answers each request
+    // with a frame of the command byte under test.
+    const std::string Folder = Runtime.Path() + "/novla-tool/ports";
+    ASSERT_TRUE(EnsurePrivateFolder(Folder).Ok());
+    PseudoTerminal Peer;
+    ASSERT_TRUE(Peer.Create().Ok());
+    PortLock Registered;
+    ASSERT_TRUE(Registered.Acquire(Folder, 321).Ok());
+    ASSERT_EQ(symlink(Peer.DevicePath().c_str(), (Folder + "/" + LinkFileName(321)).c_str()), 0);
+    const std::unique_ptr<ModuleClient> Client = InProcessClient();
+    std::string Error;
+    ASSERT_TRUE(Client->Open(321, 9600, 0, Error)) << Error;
+    const struct
+    {
+        uint8_t Command;
+        ExchangeOutcome Outcome;
+    } Cases[] = {{CommandWriteAll, ExchangeOutcome::NoReply},
+                 {0x55, ExchangeOutcome::NoReply},
+                 {CommandReadAll, ExchangeOutcome::Reply}};
+    for (const auto& Case : Cases)
+    {
+        std::thread Answering(
+            [&]
+            {
+                if (PortFixture::PeerRead(Peer, FrameSize).size() != FrameSize) return;
+                const Frame Reply = BuildFrame(Case.Command, DefaultParameters());
+                PortFixture::PeerWrite(Peer, Bytes(Reply.begin(), Reply.end()));
+            });
+        const ExchangeResult Result = Client->ReadAll(std::chrono::milliseconds(500));
+        Answering.join();
+        EXPECT_EQ(Result.Outcome, Case.Outcome) << int(Case.Command);
+        ASSERT_EQ(Result.Replies.size(), 1u) << int(Case.Command);
+        EXPECT_EQ(Result.Replies[0].Frame[FrameCommandPosition], Case.Command);
+        const std::string Trace = TraceExchange(Result, std::chrono::milliseconds(500));
+        EXPECT_EQ(Trace.find("answers no pending request, dropped") != std::string::npos,
+                  Case.Outcome == ExchangeOutcome::NoReply)
+            << Trace;
+    }
+}
+
+TEST_F(CliFixture, FramesThatAnswerNoRequestAreDroppedShownAndLogged)
+{
+    StartModule(ModuleFault::WrongCommand);
+    const ProcessResult Read = Cli({"read", "--port", Port(), "--timeout", "1000", "--trace"});
+    EXPECT_EQ(Read.ExitCode, 2) << Read.Err;
+    EXPECT_NE(Read.Err.find(" 01 0E "), std::string::npos) << Read.Err;
+    EXPECT_NE(Read.Err.find("(answers no pending request, dropped)\n"), std::string::npos)
+        << Read.Err;
+    EXPECT_NE(Read.Err.find("1 frame(s) arrived that answer no pending request"), std::string::npos)
+        << Read.Err;
+    const ProcessResult Written =
+        Cli({"write", "--port", Port(), "--from-defaults", "--timeout", "1000"});
+    EXPECT_EQ(Written.ExitCode, 2) << Written.Err;
+    EXPECT_TRUE(WaitForLog("write-all"));
+    std::lock_guard Lock(LogLock);
+    ASSERT_EQ(LogLines.size(), 2u);
+    EXPECT_NE(LogLines[0].find("answered with command byte 01 (a frame that answers no request)"),
+              std::string::npos)
+        << LogLines[0];
+    EXPECT_NE(LogLines[1].find("answered with command byte 02 (a frame that answers no request)"),
+              std::string::npos)
+        << LogLines[1];
 }
 
 TEST_F(CliFixture, RetriesRecoverFromOneExchangeWithoutAnswer)

@@ -23,7 +23,7 @@ struct ExchangeResult
     ModuleParameters Block; // the block of the very reply whose flag is Outcome
     std::string Error;      // for SendFailed and PortLost
     // For tracing: the request as sent and when, and every reply taken while
-    // waiting (the first is the answer).
+    // waiting (at most one answers the request).
     std::vector<uint8_t> Sent;
     std::chrono::steady_clock::time_point SentAt;
     std::vector<ModuleReply> Replies;
@@ -31,9 +31,10 @@ struct ExchangeResult
 
 // The module link driven the way the window drives it: a window (message
 // only, on the calling thread) receives the posted reply message, and a
-// window timer bounds the wait. The answer to a request is the first reply
-// completed after it was sent, flag and block taken from that same frame.
-// One object per thread that runs it.
+// window timer bounds the wait. The answer to a request is the reply the
+// link marks as answering it, flag and block taken from that same frame;
+// replies that answer nothing are kept for the trace only. One object per
+// thread that runs it.
 class ModuleClient
 {
   public:
@@ -52,6 +53,7 @@ class ModuleClient
   private:
     void Forget();
     ExchangeResult Await(std::chrono::milliseconds Limit);
+    bool Answered() const;
     ExchangeResult Exchange(const std::vector<uint8_t>& Request, bool Sent,
                             std::chrono::steady_clock::time_point SentAt, const char* What,
                             std::chrono::milliseconds Limit);
@@ -60,7 +62,7 @@ class ModuleClient
     TelvaroSerial FLink;
     HWND FWindow = nullptr;
     UINT FMessage = 0;
-    std::vector<ModuleReply> FTaken; // replies taken while waiting; the first answers
+    std::vector<ModuleReply> FTaken; // replies taken while waiting
     bool FLost = false;
     bool FExpired = false;
 };

@@ -195,13 +195,21 @@ int OpenPort(ModuleClient& Client, const Request& Options)
 int Failed(const ExchangeResult& Result, std::chrono::milliseconds Limit,
            const std::string& Hazards = {})
 {
-    const bool Unreadable = Result.Outcome == ExchangeOutcome::NoReply ||
-                            Result.Outcome == ExchangeOutcome::ChecksumMismatch;
+    // Frames that arrived but answer nothing were readable: the block is not
+    // what kept the answer away.
+    const bool Strays = Result.Outcome == ExchangeOutcome::NoReply && !Result.Replies.empty();
+    const bool Unreadable = !Strays && (Result.Outcome == ExchangeOutcome::NoReply ||
+                                        Result.Outcome == ExchangeOutcome::ChecksumMismatch);
     switch (Result.Outcome)
     {
     case ExchangeOutcome::NoReply:
         std::fprintf(stderr, "novla-cli: no reply within %lld ms\n",
                      static_cast<long long>(Limit.count()));
+        if (Strays)
+            std::fprintf(stderr,
+                         "novla-cli: %zu frame(s) arrived that answer no pending request (another "
+                         "command byte, or a repeat); they were dropped (--trace shows them)\n",
+                         Result.Replies.size());
         break;
     case ExchangeOutcome::ChecksumMismatch:
         std::fprintf(stderr, "novla-cli: the reply's checksum does not match\n");

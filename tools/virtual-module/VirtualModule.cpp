@@ -56,6 +56,7 @@ constexpr NamedFault Faults[] = {
     {ModuleFault::TrailingFrame, "trailing-frame"},
     {ModuleFault::StaleFirst, "stale-first"},
     {ModuleFault::DropFirst, "drop-first"},
+    {ModuleFault::WrongCommand, "wrong-command"},
 };
 } // namespace
 
@@ -225,6 +226,8 @@ void VirtualModule::Answer(const uint8_t* Request)
             std::copy_n(Request + FrameDataStart, FrameDataLength, FData.begin());
         std::copy(FData.begin(), FData.end(), Reply.begin() + FrameDataStart);
     }
+    if (FOptions.Fault == ModuleFault::WrongCommand)
+        Reply[FrameCommandPosition] = Command == CommandReadAll ? CommandWriteAll : CommandReadAll;
     Reply[FrameChecksumPosition] = FrameChecksum(std::span(Reply.data(), FrameChecksumPosition));
     Before[FrameChecksumPosition] = FrameChecksum(std::span(Before.data(), FrameChecksumPosition));
     const std::vector<uint8_t> Earlier(Before.begin(), Before.end());
@@ -267,7 +270,7 @@ void VirtualModule::Answer(const uint8_t* Request)
         std::vector<uint8_t> Twice = Bytes;
         Twice.insert(Twice.end(), Bytes.begin(), Bytes.end());
         FPending.push_back({Due, std::move(Twice)});
-        Line += "; answered twice";
+        Line += "; answered twice (the second frame answers no request)";
         break;
     }
     case ModuleFault::IgnoreWrite:
@@ -277,12 +280,13 @@ void VirtualModule::Answer(const uint8_t* Request)
     case ModuleFault::TrailingFrame:
         Bytes.insert(Bytes.end(), Earlier.begin(), Earlier.end());
         FPending.push_back({Due, Bytes});
-        Line += "; answered, then sent the earlier block";
+        Line += "; answered, then sent the earlier block (a frame that answers no request)";
         break;
     case ModuleFault::StaleFirst:
         Bytes.insert(Bytes.begin(), Earlier.begin(), Earlier.end());
         FPending.push_back({Due, Bytes});
-        Line += "; sent the earlier block, then answered";
+        Line += "; sent the earlier block, then answered (a client takes the first frame "
+                "for the answer; the second answers no request)";
         break;
     case ModuleFault::DropFirst:
         if (FRequestsAnswered++ == 0)
@@ -293,6 +297,15 @@ void VirtualModule::Answer(const uint8_t* Request)
         FPending.push_back({Due, Bytes});
         Line += "; answered";
         break;
+    case ModuleFault::WrongCommand:
+    {
+        char Byte[4];
+        std::snprintf(Byte, sizeof Byte, "%02X", Reply[FrameCommandPosition]);
+        FPending.push_back({Due, Bytes});
+        Line += std::string("; answered with command byte ") + Byte +
+                " (a frame that answers no request)";
+        break;
+    }
     case ModuleFault::None:
         FPending.push_back({Due, Bytes});
         Line += "; answered";

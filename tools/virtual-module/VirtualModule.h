@@ -32,11 +32,12 @@ enum class ModuleFault
     TrailingFrame, // sends its answer, then at once a frame of the block it held before
     StaleFirst,    // sends a frame of the block it held before, then at once its answer
     DropFirst,     // does not answer the first request; answers every later one
+    WrongCommand,  // answers a read with the write's command byte, and a write with the read's
 };
 
 // "silent", "bad-checksum", "split", "garbage", "duplicate", "ignore-write",
-// "trailing-frame", "stale-first", "drop-first", "none"; nullopt for
-// anything else.
+// "trailing-frame", "stale-first", "drop-first", "wrong-command", "none";
+// nullopt for anything else.
 std::optional<ModuleFault> ParseModuleFault(std::string_view Text);
 const char* ModuleFaultName(ModuleFault Fault);
 // The names of every fault but "none", separated by '|'.
@@ -58,7 +59,8 @@ struct VirtualModuleOptions
 // frames and answers a read-all request with its stored block (command
 // 0x02) and a write-all request with a valid checksum by storing the block
 // and answering with it (command 0x01); malformed requests are ignored. The block is kept as the
-// wire bytes it was written with, so an answer repeats a write exactly.
+// wire bytes it was written with, so an answer repeats a write exactly. The
+// log line of an exchange names the frames sent that answer no request.
 //
 // Start registers the device as a port: it takes the number's PortLock for
 // its lifetime (reclaiming a number whose owner is gone) and makes the link
