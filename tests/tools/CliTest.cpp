@@ -482,6 +482,26 @@ TEST_F(CliFixture, TraceShowsEachFrameWithItsTimeAndMarksTheFailedCheck)
     EXPECT_NE(Bad.Err.find(Expected), std::string::npos) << Bad.Err;
 }
 
+// The terminal keeps its settings between clients: the second client of a
+// pair asks for what the first left, which a pseudo-terminal refuses as a
+// whole (it cannot show a parity bit). The client goes on and says so.
+TEST_F(CliFixture, EveryParityWorksOnAPseudoTerminalAndTheTraceSaysWhy)
+{
+    StartModule();
+    for (const char* Parity : {"even", "even", "odd", "odd", "no"})
+    {
+        SCOPED_TRACE(Parity);
+        const ProcessResult Read = Cli({"read", "--port", Port(), "--parity", Parity, "--trace"});
+        EXPECT_EQ(Read.ExitCode, 0) << Read.Err;
+        const bool Noted = Read.Err.find("trace: note: ") != std::string::npos &&
+                           Read.Err.find("carries no parity bit") != std::string::npos;
+        EXPECT_EQ(Noted, std::string(Parity) != "no") << Read.Err;
+    }
+    const ProcessResult Quiet = Cli({"read", "--port", Port(), "--parity", "odd"});
+    EXPECT_EQ(Quiet.ExitCode, 0) << Quiet.Err;
+    EXPECT_EQ(Quiet.Err, "");
+}
+
 TEST_F(CliFixture, RetriesRecoverFromOneExchangeWithoutAnswer)
 {
     StartModule(ModuleFault::DropFirst);

@@ -182,7 +182,12 @@ int ParseRequest(std::span<char* const> Arguments, bool Write, Request& Out)
 int OpenPort(ModuleClient& Client, const Request& Options)
 {
     std::string Error;
-    if (Client.Open(Options.Port, Options.Baud, Options.Parity, Error)) return ExitOk;
+    if (Client.Open(Options.Port, Options.Baud, Options.Parity, Error))
+    {
+        if (const std::string Note = Client.LineNote(); Options.Trace && !Note.empty())
+            std::fprintf(stderr, "trace: note: %s\n", Note.c_str());
+        return ExitOk;
+    }
     const std::string Name = PortName(Options.Port);
     if (Error.rfind(Name + ": ", 0) == 0) Error.erase(0, Name.size() + 2);
     std::fprintf(stderr, "novla-cli: cannot open %s: %s\n", Name.c_str(), Error.c_str());
