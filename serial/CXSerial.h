@@ -108,6 +108,9 @@ class CXSerial
     // Device path of the open port; of the last one tried when closed.
     const std::string& DevicePath() const { return FDevice->Path(); }
     const CommError& LastError() const { return FLastError; }
+    // What the last Open or SetState had to accept short of the request
+    // (a pseudo-terminal's missing parity bit); empty when nothing.
+    std::string LineNote() const { return FDevice->LineNote(); }
     ReceiveStatistics Statistics() const;
 
     // Port map used by Open; by default the one from the environment.

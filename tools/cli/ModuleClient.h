@@ -46,6 +46,8 @@ class ModuleClient
     // Opens port Port with Baud and Parity (0 none, 1 odd, 2 even). False
     // with Error naming the device and the reason.
     bool Open(int Port, int Baud, int Parity, std::string& Error);
+    // See CXSerial::LineNote.
+    std::string LineNote() const { return FLink.LineNote(); }
 
     ExchangeResult ReadAll(std::chrono::milliseconds Limit);
     ExchangeResult WriteAll(const ModuleParameters& Block, std::chrono::milliseconds Limit);
