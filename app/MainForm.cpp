@@ -6,6 +6,7 @@
 #include "framework/DateTime.h"
 #include "framework/PropertyRegistry.h"
 #include "framework/UpdateScope.h"
+#include "platform/comm/PortMap.h"
 #include "platform/shell/ShellOpen.h"
 #include "protocol/CodeTables.h"
 #include "protocol/Frames.h"
@@ -219,10 +220,10 @@ void TMainForm::ListPorts()
         {
             const CXSerial::Probe Probe = ProbePort(Port);
             if (Probe.Error.Ok())
-                Items->Add("COM" + std::to_string(Port));
+                Items->Add(PortName(Port));
             else if (Probe.Error.Status == CommStatus::PermissionDenied)
             {
-                Refused.push_back("COM" + std::to_string(Port) + " (" + Probe.DevicePath + ")");
+                Refused.push_back(PortName(Port) + " (" + Probe.DevicePath + ")");
                 const std::string Fix = PermissionHint(Probe.DevicePath);
                 if (!Fix.empty() && std::find(Advice.begin(), Advice.end(), Fix) == Advice.end())
                     Advice.push_back(Fix);
@@ -265,9 +266,8 @@ void TMainForm::suiButton_OpenPortClick(TObject*)
     else
     {
         const std::string PortText = suiComboBox_PcPort->Text();
-        const size_t M = PortText.find('M');
-        const int Port =
-            M == std::string::npos ? 0 : LeadingNumber(std::string_view(PortText).substr(M + 1));
+        // An empty list opens port 0, which no device answers to.
+        const int Port = ParsePortName(PortText).value_or(0);
         const int Baud = LeadingNumber(suiComboBox_PcBaudRate->Text());
         const int Parity = suiComboBox_PcParity->ItemIndex();
         FSerial->Configure(Port, Baud, Parity);
