@@ -195,6 +195,56 @@ void TMainForm::FormShow(TObject*)
     ShowTime();
     tmr1->SetEnabled(true);
     suiNumberEdit_RfFrequency->SetValue(433);
+    if (!FLineChosen) ChooseLine();
+}
+
+void TMainForm::ChooseLine()
+{
+    FLineChosen = true;
+    std::string Error;
+    if (!SettingsFile.empty() && !TSettingsFile(SettingsFile).Load(FSettings, Error))
+        std::fprintf(stderr, "novla-tool: %s; settings ignored\n", Error.c_str());
+    // The command line's choice, else the kept one, else the list's own.
+    // False when the command line's is not in the list.
+    auto Pick = [](TCustomComboBox* List, const std::string& Kept, const std::string& Given)
+    {
+        const int Chosen = Given.empty() ? -1 : List->Items()->IndexOf(Given);
+        const int Index = Chosen >= 0 || Kept.empty() ? Chosen : List->Items()->IndexOf(Kept);
+        if (Index >= 0) List->SetItemIndex(Index);
+        return Chosen >= 0 || Given.empty();
+    };
+    if (!Pick(suiComboBox_PcPort, FSettings.Line.Port, Preselected.Port))
+    {
+        SetStatus(Preselected.Port + " not listed", ResultPanel);
+        suiStatusBar1->SetHint(Preselected.Port +
+                               " is not among the ports that can be opened now.");
+    }
+    Pick(suiComboBox_PcBaudRate, FSettings.Line.Baud, Preselected.Baud);
+    Pick(suiComboBox_PcParity, FSettings.Line.Parity, Preselected.Parity);
+}
+
+TLineChoice TMainForm::LineChoice() const
+{
+    auto Shown = [](const TCustomComboBox* List)
+    { return List->ItemIndex() >= 0 ? List->Items()->Strings(List->ItemIndex()) : std::string(); };
+    return {Shown(suiComboBox_PcPort), Shown(suiComboBox_PcBaudRate), Shown(suiComboBox_PcParity)};
+}
+
+void TMainForm::DoClose(TCloseAction& Action)
+{
+    if (!SettingsFile.empty() && FLineChosen)
+    {
+        // An empty list (the adapter unplugged) keeps the port of before.
+        const TLineChoice Now = LineChoice();
+        for (auto [Kept, Shown] : {std::pair{&FSettings.Line.Port, &Now.Port},
+                                   std::pair{&FSettings.Line.Baud, &Now.Baud},
+                                   std::pair{&FSettings.Line.Parity, &Now.Parity}})
+            if (!Shown->empty()) *Kept = *Shown;
+        std::string Error;
+        if (!TSettingsFile(SettingsFile).Save(FSettings, Error))
+            std::fprintf(stderr, "novla-tool: %s; settings not kept\n", Error.c_str());
+    }
+    TForm::DoClose(Action);
 }
 
 void TMainForm::FormDestroy(TObject*)
