@@ -6,12 +6,16 @@
 #include "framework/DateTime.h"
 #include "framework/PropertyRegistry.h"
 #include "framework/UpdateScope.h"
+#include "framework/menus/MenuItem.h"
 #include "platform/shell/ShellOpen.h"
+#include "platform/win/Input.h"
 #include "protocol/CodeTables.h"
 #include "protocol/Frames.h"
 #include "protocol/ReplyHazards.h"
 #include "skin/SUIEditClasses.h"
 #include "skin/SUIForm.h"
+#include "skin/SUITitleBar.h"
+#include "skin/SUITitleBarPopupMenu.h"
 #include "skin/SkinButtonClasses.h"
 
 #include <algorithm>
@@ -162,7 +166,50 @@ void TMainForm::DoCreate()
     FSerial = std::make_unique<TelvaroSerial>();
     FSerial->SetNotifyTarget(Handle(), FRecvMessage);
     FTimeoutTicks = -1;
+    AddMenuCommands();
     TForm::DoCreate();
+}
+
+TPopupMenu* TMainForm::WindowMenu() const
+{
+    return suiForm1 && suiForm1->TitleBar() ? suiForm1->TitleBar()->TitleMenu() : nullptr;
+}
+
+void TMainForm::AddMenuCommands()
+{
+    auto* Menu = dynamic_cast<TsuiTitleBarPopupMenu*>(WindowMenu());
+    if (!Menu) return;
+    // Above "&Close", each the same as its button or the logo: a command
+    // while the port is closed shows "Fail!" as the button would.
+    const struct
+    {
+        const char* Caption;
+        TShortCut Keys;
+        void (TMainForm::*Run)(TObject*);
+    } Commands[] = {
+        {"&Open/Close port", static_cast<TShortCut>(scCtrl | 'P'),
+         &TMainForm::suiButton_OpenPortClick},
+        {"&Read All", static_cast<TShortCut>(scCtrl | 'R'), &TMainForm::btn_ReadAllClick},
+        {"&Write All", static_cast<TShortCut>(scCtrl | 'W'), &TMainForm::btn_WriteAllClick},
+        {"User &guide", static_cast<TShortCut>(VK_F1), &TMainForm::img2Click},
+        {"-", scNone, nullptr},
+    };
+    int At = Menu->Items()->IndexOf(Menu->CloseItem());
+    for (const auto& Command : Commands)
+    {
+        auto* Item = new TMenuItem(Menu);
+        Item->SetCaption(Command.Caption);
+        Item->SetShortCut(Command.Keys);
+        if (Command.Run) Item->OnClick.Bind(this, Command.Run);
+        Menu->Items()->Insert(At++, Item);
+    }
+}
+
+bool TMainForm::IsShortCut(const TMessage& Message)
+{
+    if (TForm::IsShortCut(Message)) return true;
+    TPopupMenu* Menu = WindowMenu();
+    return Menu && Enabled() && Menu->IsShortCut(Message);
 }
 
 void TMainForm::WndProc(TMessage& Message)

@@ -36,6 +36,8 @@ class TMainForm : public TForm
     // The registered reply notification goes to OnSerialReceive; everything
     // else to the form.
     void WndProc(TMessage& Message) override;
+    // The window menu's commands answer their keys wherever the focus is.
+    bool IsShortCut(const TMessage& Message) override;
 
     // Text of status panel Panel (0 port, 1 result, 2 clock); other panel
     // numbers are ignored.
@@ -139,6 +141,8 @@ class TMainForm : public TForm
     void StartRequest();
     void ShowTime();
     void ChooseLine();
+    void AddMenuCommands();
+    TPopupMenu* WindowMenu() const;
 
     std::unique_ptr<TelvaroSerial> FSerial;
     UINT FRecvMessage = 0;
