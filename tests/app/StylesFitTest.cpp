@@ -21,6 +21,11 @@ struct Look
     std::string Name, Style, Skin;
 };
 
+void PrintTo(const Look& L, std::ostream* Out)
+{
+    *Out << L.Name;
+}
+
 std::string LookName(const ::testing::TestParamInfo<Look>& Info)
 {
     return Info.param.Name;
