@@ -701,7 +701,7 @@ TEST_F(ManyModulesFixture, DiscoverFindsEachModuleAtItsSettingAndNamesTheRest)
 
     const ProcessResult All =
         Cli({"discover", "--port", "COM601", "--port", "COM602", "--port", "COM603", "--port",
-             "COM604", "--port", "COM605", "--timeout-per-setting", "30"});
+             "COM604", "--port", "COM605", "--timeout-per-setting", "250"});
     EXPECT_EQ(All.ExitCode, 0) << All.Err;
     EXPECT_EQ(All.Out, "COM601 " + A.DevicePath() +
                            " 9600 NO frequency_mhz 433.00 rf_mode Standard node_id 0 net_id 89 "
