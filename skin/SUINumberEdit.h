@@ -11,19 +11,27 @@
 // assignment runs that step twice, so OnChange runs twice, and SetValue with
 // a value whose text is already shown runs nothing.
 //
-// Only digits, backspace, the locale's decimal separator (when Mask has a
-// "." and the text has no separator yet) and "-" (when Mask has a "-", at
-// the start of a text without one) may be typed; other keys beep and are
-// dropped. A text that is not a number the edit can hold is replaced by the
-// last value and the conversion error goes to whoever changed the text (the
-// application's error report for the user's edits). Such a text is one that
-// does not read as a number, a negative one when Mask has no "-", or, when
-// Mask has no ".", a number outside the range of a 32-bit integer (callers
-// read those edits as whole numbers).
+// Only digits, backspace, one decimal separator (when Mask has a "."),
+// "-" (when Mask has a "-", at the start of a text without one) and the
+// clipboard keys (Ctrl+C, Ctrl+X, Ctrl+V) may be typed; other keys, and a
+// digit that would take the number beyond what the edit holds, beep and
+// are dropped. Either "." or "," types the decimal separator, which is shown
+// as the locale's; a text with one "." or "," and no locale separator reads
+// it as the decimal separator.
 //
-// Entering (and every click) selects the last AutoSelectSigns characters
-// when AutoSelect is on; leaving rewrites the text in the Mask's format (an
-// empty text or "-" becomes 0).
+// A paste goes in as if its characters were typed at the caret: refused
+// characters are dropped (with one beep), a whole number beyond the 32-bit
+// range becomes the nearest limit, and a paste with nothing usable beeps
+// and leaves the text as it was. Where both "." and "," occur, the last one
+// is the decimal separator and the others group digits. OnChange then runs
+// as for typing, so its limits apply to pasted values too.
+//
+// A program's text that is not a number the edit can hold is replaced by
+// the last value and the conversion error goes to the program. Such a text
+// is one that does not read as a number, a negative one when Mask has no
+// "-", or, when Mask has no ".", a number outside the range of a 32-bit
+// integer (callers read those edits as whole numbers).
+//
 class TsuiNumberEdit : public TsuiEdit
 {
   public:
@@ -52,6 +60,7 @@ class TsuiNumberEdit : public TsuiEdit
     void CreateParams(TCreateParams& Params) override;
     void Change() override;
     bool DoKeyPress(TMessage& M) override;
+    void PasteText(const std::string& Value) override;
     void DoEnter() override;
     void DoExit() override;
     void Click() override;
@@ -60,10 +69,19 @@ class TsuiNumberEdit : public TsuiEdit
 
   private:
     bool KeyAllowed(char Key) const;
+    bool HasDecimals() const;
+    bool AllowsMinus() const;
+    // The text with the selection replaced by Part.
+    std::string WithSelectionReplaced(const std::string& Part) const;
+    // What typing Pasted at the caret would enter; Dropped tells whether
+    // any character was refused.
+    std::string TypedFromPaste(const std::string& Pasted, bool& Dropped) const;
     // Selects the last AutoSelectSigns characters.
     void SelectSigns();
-    // Text without thousands separators, as it is read.
-    std::string ReadableText() const;
+    // T as it is read: a lone "." or "," as the decimal separator, else
+    // without thousands separators.
+    std::string ReadableText(std::string T) const;
+    std::string ReadableText() const { return ReadableText(Text()); }
     // Whether V may be held (see the class comment).
     bool Holdable(double V) const;
 

@@ -8,6 +8,7 @@
 #include "framework/controls/Screen.h"
 #include "framework/graphics/CanvasHandleScope.h"
 #include "framework/menus/MainMenu.h"
+#include "platform/win/Monitor.h"
 #include "platform/win/WinApi.h"
 
 #include <algorithm>
@@ -253,8 +254,8 @@ void TCustomForm::ApplyPosition()
     if (Center == this) Center = nullptr;
     if (Center && Center->HandleAllocated())
     {
-        SetBounds(Center->Left() + (Center->Width() - FWidth) / 2,
-                  Center->Top() + (Center->Height() - FHeight) / 2, FWidth, FHeight);
+        PlaceCentred(Center->Left() + (Center->Width() - FWidth) / 2,
+                     Center->Top() + (Center->Height() - FHeight) / 2);
         return;
     }
     if (FPosition == poScreenCenter || FPosition == poDesktopCenter ||
@@ -262,9 +263,26 @@ void TCustomForm::ApplyPosition()
     {
         RECT Work{};
         SystemParametersInfo(SPI_GETWORKAREA, 0, &Work, 0);
-        SetBounds(Work.left + (Work.right - Work.left - FWidth) / 2,
-                  Work.top + (Work.bottom - Work.top - FHeight) / 2, FWidth, FHeight);
+        PlaceCentred(Work.left + (Work.right - Work.left - FWidth) / 2,
+                     Work.top + (Work.bottom - Work.top - FHeight) / 2);
     }
+}
+
+void TCustomForm::PlaceCentred(int X, int Y)
+{
+    // Held inside the work area of the monitor it lands on, top-left first,
+    // so a form larger than a small screen keeps its title bar reachable.
+    const RECT Wanted{X, Y, X + FWidth, Y + FHeight};
+    MONITORINFO Info;
+    if (GetMonitorInfo(MonitorFromRect(&Wanted, MONITOR_DEFAULTTONEAREST), &Info))
+    {
+        const RECT& Work = Info.rcWork;
+        X = std::max(std::min(X, static_cast<int>(Work.right) - FWidth),
+                     static_cast<int>(Work.left));
+        Y = std::max(std::min(Y, static_cast<int>(Work.bottom) - FHeight),
+                     static_cast<int>(Work.top));
+    }
+    SetBounds(X, Y, FWidth, FHeight);
 }
 
 void TCustomForm::CMVisibleChanged(TMessage&)

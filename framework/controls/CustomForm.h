@@ -199,6 +199,8 @@ class TCustomForm : public TWinControl
 
   private:
     void ApplyPosition();
+    // Moves the form to (X, Y) as far as its monitor's work area allows.
+    void PlaceCentred(int X, int Y);
     void FocusFirstControl();
     void CloseModal();
 

@@ -280,7 +280,13 @@ void TCustomComboBox::OpenList()
     int Top = Window.bottom;
     if (Top + Height > GetSystemMetrics(SM_CYSCREEN) && Window.top - Height >= 0)
         Top = Window.top - Height;
-    List->SetBounds(Window.left, Top, FWidth, Height);
+    // Wider than the box where an item would be cut, and then moved left as
+    // far as the screen's edge asks.
+    const int Frame = List->Width() - List->ClientWidth();
+    const int Width = std::max(FWidth, List->WidthForItems(Rows) + Frame);
+    int Left = static_cast<int>(Window.left);
+    if (Width > FWidth) Left = std::max(0, std::min(Left, GetSystemMetrics(SM_CXSCREEN) - Width));
+    List->SetBounds(Left, Top, Width, Height);
     List->SetTopIndex(0);
     List->SetItemIndex(-1);
     List->SetItemIndex(FItemIndex);

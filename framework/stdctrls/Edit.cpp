@@ -391,35 +391,23 @@ void TCustomEdit::DeleteOrBackspace(bool Forward, bool Word)
 
 void TCustomEdit::CutToClipboard()
 {
-    if (FReadOnly || SelLength() == 0)
-    {
-        if (FReadOnly) MessageBeep(MB_OK);
-        return;
-    }
-    CopyToClipboard();
-    FTyping = false;
-    ReplaceSelection("", true);
+    Perform(WM_CUT);
 }
 
 void TCustomEdit::CopyToClipboard()
 {
-    if (SelLength() == 0) return;
-    if (!OpenClipboard(FHandle)) return;
-    EmptyClipboard();
-    SetClipboardText(SelText());
-    CloseClipboard();
+    Perform(WM_COPY);
 }
 
 void TCustomEdit::PasteFromClipboard()
 {
-    if (FReadOnly)
-    {
-        MessageBeep(MB_OK);
-        return;
-    }
-    if (!IsClipboardFormatAvailable(CF_TEXT)) return;
+    Perform(WM_PASTE);
+}
+
+void TCustomEdit::PasteText(const std::string& Value)
+{
     FTyping = false;
-    ReplaceSelection(GetClipboardText(), true);
+    ReplaceSelection(Value, true);
 }
 
 // Layout -----------------------------------------------------------------
@@ -778,17 +766,34 @@ void TCustomEdit::WMSize(TMessage& M)
 
 void TCustomEdit::WMCut(TMessage&)
 {
-    CutToClipboard();
+    if (FReadOnly || SelLength() == 0)
+    {
+        if (FReadOnly) MessageBeep(MB_OK);
+        return;
+    }
+    CopyToClipboard();
+    FTyping = false;
+    ReplaceSelection("", true);
 }
 
 void TCustomEdit::WMCopy(TMessage&)
 {
-    CopyToClipboard();
+    if (SelLength() == 0) return;
+    if (!OpenClipboard(FHandle)) return;
+    EmptyClipboard();
+    SetClipboardText(SelText());
+    CloseClipboard();
 }
 
 void TCustomEdit::WMPaste(TMessage&)
 {
-    PasteFromClipboard();
+    if (FReadOnly)
+    {
+        MessageBeep(MB_OK);
+        return;
+    }
+    if (!IsClipboardFormatAvailable(CF_TEXT)) return;
+    PasteText(GetClipboardText());
 }
 
 void TCustomEdit::WMClear(TMessage&)

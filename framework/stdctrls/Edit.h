@@ -21,6 +21,10 @@ class TEditContextMenu;
 // character refuses the shortcut too. Change runs after every change of
 // the text, by the user or the program; assigning Text also sends
 // CM_TEXTCHANGED.
+//
+// Every way to cut, copy or paste (the methods, Ctrl+X/C/V, Shift+Delete,
+// Ctrl+Insert, Shift+Insert, the right-click menu) sends WM_CUT, WM_COPY or
+// WM_PASTE, so a descendant handling those messages governs them all.
 class TCustomEdit : public TCustomControl
 {
   public:
@@ -58,6 +62,7 @@ class TCustomEdit : public TCustomControl
     void ClearSelection();
     void Clear() { SetText(""); }
 
+    // Send WM_CUT, WM_COPY and WM_PASTE.
     void CutToClipboard();
     void CopyToClipboard();
     void PasteFromClipboard();
@@ -83,6 +88,10 @@ class TCustomEdit : public TCustomControl
     // Replaces the selection with Value as the user's edit would (maximum
     // length, undo, Change); false when nothing could be inserted.
     bool ReplaceSelection(const std::string& Value, bool CanUndoIt);
+    // Puts the clipboard's text in place of the selection as one step the
+    // user can undo; a descendant that accepts only some text filters it
+    // here.
+    virtual void PasteText(const std::string& Value);
     // Moves the caret to Pos; Extend keeps the anchor (a selection).
     void MoveCaret(int Pos, bool Extend);
     // The effective alignment: the window style's when there is a window,

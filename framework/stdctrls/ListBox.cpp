@@ -13,6 +13,8 @@ namespace
 {
 constexpr int BarWidth = 16;
 constexpr int MinThumb = 8;
+// Room left of an item's text, and as much right of it.
+constexpr int TextMargin = 2;
 } // namespace
 
 const TClassInfo& TCustomListBox::StaticClass()
@@ -154,6 +156,16 @@ TRect TCustomListBox::ScrollBarRect() const
     return {R.Right - BarWidth, R.Top, R.Right, R.Bottom};
 }
 
+int TCustomListBox::WidthForItems(int Rows) const
+{
+    TCanvas Measure;
+    Measure.SetFont(Font());
+    int Widest = 0;
+    for (int I = 0; I < Count(); ++I)
+        Widest = std::max(Widest, Measure.TextWidth(FItems->Strings(I)));
+    return Widest + 2 * TextMargin + (Count() > Rows ? BarWidth : 0);
+}
+
 TRect TCustomListBox::ItemRect(int Index) const
 {
     int H = ItemHeight();
@@ -224,7 +236,7 @@ void TCustomListBox::DrawItemText(int Index, const TRect& R, TColor TextColor)
     C->Brush()->SetStyle(bsClear);
     C->Font()->Assign(Font());
     C->Font()->SetColor(TextColor);
-    TRect Text{R.Left + 2, R.Top, R.Right, R.Bottom};
+    TRect Text{R.Left + TextMargin, R.Top, R.Right, R.Bottom};
     C->DrawText(FItems->Strings(Index), Text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 

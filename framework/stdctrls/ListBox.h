@@ -51,6 +51,9 @@ class TCustomListBox : public TCustomControl
     void ScrollIntoView(int Index);
     bool ScrollBarVisible() const;
     TRect ScrollBarRect() const;
+    // The client width that shows every item whole when Rows of them are
+    // visible at once (with the scroll bar when there are more).
+    int WidthForItems(int Rows) const;
 
   protected:
     void CreateParams(TCreateParams& Params) override;

@@ -641,3 +641,49 @@ TEST_F(DialogForm, CaptureGivenUpThroughTheWindowSystemIsForgotten)
     FDesktop.Pump();
     EXPECT_EQ(TControl::CaptureControl(), nullptr);
 }
+
+TEST_F(GuiTest, CentringKeepsTheFormInsideTheWorkAreaOfItsMonitor)
+{
+    const auto Place = [this](TComponent* Owner, TPosition Position, int Width, int Height)
+    {
+        auto* F = new TForm(Owner);
+        F->SetPosition(Position);
+        F->SetBounds(0, 0, Width, Height);
+        F->Show();
+        FDesktop.Pump();
+        RECT R{};
+        GetWindowRect(F->Handle(), &R);
+        return R;
+    };
+    // A screen smaller than the form: the top-left corner, below a panel.
+    FDesktop.SetMonitors({{{0, 0, 320, 240}, {0, 0, 320, 240}}});
+    RECT R = Place(&FApp, poScreenCenter, 399, 347);
+    EXPECT_EQ(R.left, 0);
+    EXPECT_EQ(R.top, 0);
+    FDesktop.SetMonitors({{{0, 0, 320, 240}, {0, 24, 320, 240}}});
+    R = Place(&FApp, poDesktopCenter, 399, 347);
+    EXPECT_EQ(R.left, 0);
+    EXPECT_EQ(R.top, 24);
+
+    // A form that fits is centred exactly.
+    FDesktop.SetMonitors({{{0, 0, 800, 600}, {0, 0, 800, 600}}});
+    R = Place(&FApp, poScreenCenter, 300, 200);
+    EXPECT_EQ(R.left, 250);
+    EXPECT_EQ(R.top, 200);
+
+    // Centred on an owner near the edge: moved back inside.
+    auto* Owner = new TForm(&FApp);
+    Owner->SetBounds(600, 450, 200, 150);
+    Owner->Show();
+    R = Place(Owner, poOwnerFormCenter, 400, 300);
+    EXPECT_EQ(R.left, 400);
+    EXPECT_EQ(R.top, 300);
+
+    // On a small second display: inside that display's work area.
+    FDesktop.SetMonitors(
+        {{{0, 0, 800, 600}, {0, 0, 800, 600}}, {{800, 0, 1120, 240}, {800, 0, 1120, 240}}});
+    Owner->SetBounds(820, 20, 280, 200);
+    R = Place(Owner, poOwnerFormCenter, 399, 347);
+    EXPECT_EQ(R.left, 800);
+    EXPECT_EQ(R.top, 0);
+}

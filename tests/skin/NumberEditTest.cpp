@@ -148,14 +148,17 @@ TEST_F(NumberEditForm, RefusedKeysBeepAndChangeNothing)
     } const Cases[] = {
         {"0", "12", -1, '.', false},    // no decimals in a whole number
         {"0.00", "12", -1, '-', false}, // no "-" in the pattern
-        {"0.00", "12", -1, 'a', false},  {"0.00", "12", -1, ' ', false},
-        {"0.00", "12", -1, '\r', false}, {"0.00", "12", -1, 22, false}, // Ctrl+V
-        {"0.00", "12", -1, 1, false},                                   // Ctrl+A
-        {"0.00", "12", -1, ',', false},                                 // the other separator
-        {"0.00", "12", -1, '7', true},   {"0.00", "12", -1, '\b', true},
-        {"-0.00", "12", 0, '-', true},   // at the start of a text without one
-        {"-0.00", "12", 1, '-', false},  // not inside
-        {"-0.00", "-12", 0, '-', false}, // not twice
+        {"0.00", "12", -1, 'a', false},     {"0.00", "12", -1, ' ', false},
+        {"0.00", "12", -1, '\r', false},    {"0.00", "12", -1, 26, false}, // Ctrl+Z
+        {"0.00", "12", -1, 1, false},                                      // Ctrl+A
+        {"0.00", "12", -1, ',', true},                                     // either separator
+        {"0.00", "1,2", -1, '.', false},                                   // but only one
+        {"0.00", "12", -1, '7', true},      {"0.00", "12", -1, '\b', true},
+        {"0", "214748364", -1, '7', true},  // the largest whole number held
+        {"0", "214748364", -1, '8', false}, // one beyond it
+        {"-0.00", "12", 0, '-', true},      // at the start of a text without one
+        {"-0.00", "12", 1, '-', false},     // not inside
+        {"-0.00", "-12", 0, '-', false},    // not twice
         {"0;-0", "12", 0, '-', true},
     };
     for (const auto& C : Cases)
@@ -245,13 +248,13 @@ TEST_F(NumberEditForm, EnteringSelectsTheLastSigns)
     Number->OnEnter = {};
 }
 
-TEST_F(NumberEditForm, TextThatIsNoNumberIsReplacedAndReported)
+TEST_F(NumberEditForm, AProgramsTextThatIsNoNumberIsReplacedAndReported)
 {
     Number->SetValue(433);
     struct
     {
         const char* Mask;
-        const char* Pasted;
+        const char* Text;
         const char* Restored;
     } const Cases[] = {
         {"0.00", "abc", "433.00"},
@@ -265,24 +268,97 @@ TEST_F(NumberEditForm, TextThatIsNoNumberIsReplacedAndReported)
         Number->SetMask(C.Mask);
         Number->SetValue(433.5);
         Number->SetValue(433);
-        StartWith("");
         Log.clear();
         Errors.clear();
-        Paste(C.Pasted);
-        EXPECT_EQ(Log, (TLog{{C.Restored, 433}, {C.Restored, 433}})) << C.Pasted;
-        ASSERT_EQ(Errors.size(), 1u) << C.Pasted;
-        EXPECT_EQ(Errors[0], std::string("'") + C.Pasted + "' is not a valid floating point value");
+        Number->SetText(C.Text);
+        ASSERT_EQ(Errors.size(), 1u) << C.Text;
+        EXPECT_EQ(Errors[0], std::string("'") + C.Text + "' is not a valid floating point value");
+        EXPECT_EQ(Log, (TLog{{C.Restored, 433}, {C.Restored, 433}})) << C.Text;
         EXPECT_EQ(Number->Value(), 433);
     }
     // Within the limits the same paths accept.
+    Errors.clear();
     Number->SetMask("-0");
-    StartWith("");
-    Paste("-5");
+    Number->SetText("-5");
     EXPECT_EQ(Number->Value(), -5);
     Number->SetMask("0");
-    StartWith("");
-    Paste("2147483647");
+    Number->SetText("2147483647");
     EXPECT_EQ(Number->Value(), 2147483647.0);
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(NumberEditForm, APasteGoesInAsTypedWithoutAnErrorReport)
+{
+    struct
+    {
+        const char* Mask;
+        const char* Text;
+        bool SelectAll; // else the caret at the end
+        const char* Pasted;
+        const char* After;
+        double Value;
+        bool Beep;
+    } const Cases[] = {
+        {"0.00", "433.50", true, "-12.5", "12.5", 12.5, true}, // no minus in the pattern
+        {"0.00", "", false, "868.5", "868.5", 868.5, false},
+        {"0.00", "", false, "868,50", "868.50", 868.5, false}, // either separator
+        {"0.00", "", false, " 868.5 \r\n12", "868.5", 868.5, false},
+        {"0.00", "", false, "1,234.5", "1234.5", 1234.5, true}, // the last one separates
+        {"0.00", "43.5", false, "1.2", "43.512", 43.512, true}, // one separator only
+        {"0.00", "", false, "1e999", "1999", 1999, true},
+        {"0.00", "433.50", true, "abc", "433.50", 433.5, true}, // nothing usable
+        {"0.00", "433.50", true, " \t", "433.50", 433.5, true},
+        {"-0.00", "", false, "-12.5", "-12.5", -12.5, false},
+        {"-0.00", "5", false, "-1", "51", 51, true}, // a minus only at the start
+        {"0", "258", true, "-7", "7", 7, true},
+        {"0", "258", true, "abc123", "123", 123, true},
+        {"0", "258", true, "\xEF\xBC\x91\xEF\xBC\x92", "258", 258, true}, // full-width
+        {"0", "258", true, "12345678901234567890123456", "2147483647", 2147483647, true},
+        {"0", "258", true, "2147483647", "2147483647", 2147483647, false},
+        {"-0", "", false, "-12345678901234567890123456", "-2147483648", -2147483648.0, true},
+        {"0", "", false, "1.5", "15", 15, true}, // no decimals in a whole number
+    };
+    for (const auto& C : Cases)
+    {
+        Number->SetMask(C.Mask);
+        Number->SetValue(0);
+        StartWith(C.Text);
+        if (C.SelectAll) Number->SelectAll();
+        const double Before = Number->Value();
+        const int Beeps = FDesktop.Beeps();
+        Paste(C.Pasted);
+        EXPECT_EQ(Number->Text(), C.After) << C.Mask << " " << C.Pasted;
+        EXPECT_DOUBLE_EQ(Number->Value(), C.After == std::string(C.Text) ? Before : C.Value)
+            << C.Mask << " " << C.Pasted;
+        EXPECT_EQ(FDesktop.Beeps() > Beeps, C.Beep) << C.Mask << " " << C.Pasted;
+        EXPECT_EQ(Log.empty(), C.After == std::string(C.Text)) << C.Mask << " " << C.Pasted;
+    }
+    EXPECT_TRUE(Errors.empty()) << Errors.front();
+}
+
+TEST_F(NumberEditForm, APastedValueMeetsTheLimitsOfOnChange)
+{
+    Number->SetMask("0");
+    Number->OnChange = [this](TObject*)
+    {
+        if (Number->Value() > 255) Number->SetValue(255);
+    };
+    StartWith("7");
+    Number->SelectAll();
+    Paste("12345678901234567890123456");
+    EXPECT_EQ(Number->Text(), "255");
+    EXPECT_EQ(Number->Value(), 255);
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(NumberEditForm, AReadOnlyEditBeepsAtAPaste)
+{
+    StartWith("12");
+    Number->SetReadOnly(true);
+    const int Beeps = FDesktop.Beeps();
+    Paste("34");
+    EXPECT_EQ(Number->Text(), "12");
+    EXPECT_EQ(FDesktop.Beeps(), Beeps + 1);
 }
 
 TEST_F(NumberEditForm, AProgramsBadTextRaisesTheChangesOfTheRewriteOnly)
@@ -294,23 +370,36 @@ TEST_F(NumberEditForm, AProgramsBadTextRaisesTheChangesOfTheRewriteOnly)
     EXPECT_EQ(Errors.size(), 1u);
 }
 
-TEST_F(NumberEditForm, ACommaLocaleTypesAndShowsTheComma)
+TEST_F(NumberEditForm, ACommaLocaleTakesEitherSeparatorAndShowsTheComma)
 {
-    TFormatSettings Comma;
-    Comma.DecimalSeparator = ',';
-    Comma.ThousandSeparator = ".";
-    SetFormatSettings(Comma);
+    SetFormatSettings(TFormatSettings::FromSeparators(",", "."));
     Number->SetValue(433);
     EXPECT_EQ(Number->Text(), "433,00");
+    StartWith("");
+    const int Beeps = FDesktop.Beeps();
+    Type("868.5");
+    EXPECT_EQ(FDesktop.Beeps(), Beeps);
+    EXPECT_EQ(Number->Text(), "868,5");
+    EXPECT_EQ(Number->Value(), 868.5);
+    Other->SetFocus();
+    FDesktop.Pump();
+    EXPECT_EQ(Number->Text(), "868,50");
     StartWith("43");
-    int Beeps = FDesktop.Beeps();
-    Type(".");
-    EXPECT_EQ(FDesktop.Beeps(), Beeps + 1);
     Type(",5");
     EXPECT_EQ(Number->Text(), "43,5");
     EXPECT_EQ(Number->Value(), 43.5);
-    StartWith("1.234,5"); // thousands separators are read past
+    StartWith("");
+    Paste("868.50");
+    EXPECT_EQ(Number->Text(), "868,50");
+    EXPECT_EQ(Number->Value(), 868.5);
+    StartWith("868.5"); // a program's text with the other separator
+    EXPECT_EQ(Number->Value(), 868.5);
+    StartWith("1.234,5"); // beside the locale's, the other one groups digits
     EXPECT_EQ(Number->Value(), 1234.5);
+    Number->SetMask("0");
+    StartWith("1.234"); // a whole number has no decimals
+    EXPECT_EQ(Number->Value(), 1234);
+    EXPECT_TRUE(Errors.empty());
 }
 
 TEST_F(NumberEditForm, AStyleChangeReplacesTheBorderColour)

@@ -292,3 +292,57 @@ TEST_F(ComboForm, TheSimpleStyleShowsItsListBelowTheEdit)
     Key(VK_F4); // no drop-down in this style
     EXPECT_FALSE(Combo->DroppedDown());
 }
+
+TEST_F(ComboForm, TheDroppedListIsAsWideAsItsLongestItem)
+{
+    TCanvas Measure;
+    Measure.SetFont(Combo->Font());
+    const auto Widest = [&]
+    {
+        int W = 0;
+        for (int I = 0; I < Combo->Items()->Count(); ++I)
+            W = std::max(W, Measure.TextWidth(Combo->Items()->Strings(I)));
+        return W;
+    };
+    struct
+    {
+        int Left;  // of the form
+        int Width; // of the box
+        int Ports;
+        bool Wider;
+    } const Cases[] = {
+        {40, 120, 4, false}, // the items fit: as wide as the box
+        {40, 30, 4, true},   // wider, to the right of the box's left edge
+        {40, 30, 12, true},  // with the scroll bar beside the items
+        {755, 30, 12, true}, // held on the screen at its right edge
+    };
+    for (const auto& C : Cases)
+    {
+        Form->SetBounds(C.Left, 40, 300, 300);
+        Combo->SetBounds(10, 10, C.Width, 21);
+        Combo->Items()->Clear();
+        for (int I = 0; I < C.Ports; ++I)
+            Combo->Items()->Add("COM" + std::to_string(255 - I));
+        Combo->Items()->Add("COM1");
+        FDesktop.Pump();
+        Combo->SetDroppedDown(true);
+        FDesktop.Pump();
+        auto* L = List();
+        RECT Box{}, Dropped{};
+        GetWindowRect(Combo->Handle(), &Box);
+        GetWindowRect(L->Handle(), &Dropped);
+        const std::string Case = std::to_string(C.Left) + " " + std::to_string(C.Width);
+        EXPECT_EQ(Dropped.right - Dropped.left > C.Width, C.Wider) << Case;
+        if (!C.Wider)
+        {
+            EXPECT_EQ(Dropped.right - Dropped.left, C.Width) << Case;
+        }
+        for (int I = 0; I < L->Count(); ++I)
+            EXPECT_GE(L->ItemRect(I).Width(), Widest() + 4) << Case << " " << I;
+        EXPECT_EQ(Dropped.left, std::min<LONG>(Box.left, GetSystemMetrics(SM_CXSCREEN) -
+                                                             (Dropped.right - Dropped.left)))
+            << Case;
+        EXPECT_LE(Dropped.right, GetSystemMetrics(SM_CXSCREEN)) << Case;
+        Combo->SetDroppedDown(false);
+    }
+}
