@@ -4,6 +4,7 @@
 #include "tools/virtual-module/VirtualModule.h"
 
 #include "platform/comm/PortMap.h"
+#include "platform/comm/StandardDescriptors.h"
 #include "tools/common/OptionParser.h"
 #include "tools/common/Version.h"
 #include "tools/virtual-module/LogWriter.h"
@@ -16,24 +17,44 @@
 
 namespace
 {
+void PrintUsage(std::FILE* To)
+{
+    std::fprintf(To,
+                 "usage: novla-virtual-module [--port N] [--delay-ms D] [--fault %s]\n"
+                 "       novla-virtual-module --version | --help\n",
+                 ModuleFaultNames().c_str());
+}
+
 int Usage(const std::string& Problem)
 {
     std::fprintf(stderr, "novla-virtual-module: %s\n", Problem.c_str());
-    std::fprintf(stderr,
-                 "usage: novla-virtual-module [--port N] [--delay-ms D] [--fault %s]\n"
-                 "       novla-virtual-module --version\n",
-                 ModuleFaultNames().c_str());
+    PrintUsage(stderr);
     return 1;
 }
 } // namespace
 
 int main(int Argc, char** Argv)
 {
-    OptionParser Parser(
-        {{"--port", true}, {"--delay-ms", true}, {"--fault", true}, {"--version", false}});
+    // Before anything is opened: the terminal must never become the log.
+    if (!EnsureStandardDescriptors())
+    {
+        std::fprintf(stderr, "novla-virtual-module: /dev/null cannot be opened for a closed "
+                             "standard descriptor\n");
+        return 1;
+    }
+    OptionParser Parser({{"--port", true},
+                         {"--delay-ms", true},
+                         {"--fault", true},
+                         {"--version", false},
+                         {"--help", false}});
     std::string Error;
     if (!Parser.Parse(std::span<char* const>(Argv + 1, static_cast<size_t>(Argc - 1)), Error))
         return Usage(Error);
+    if (Parser.Has("--help"))
+    {
+        PrintUsage(stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
     if (Parser.Has("--version"))
     {
         std::printf("novla-virtual-module %s\n", ProductVersion());
