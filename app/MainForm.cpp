@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 
+#include "app/BlockDifferences.h"
 #include "app/UserGuide.h"
 #include "framework/ClassRegistry.h"
 #include "framework/DateTime.h"
@@ -13,7 +14,9 @@
 #include "skin/SUIForm.h"
 #include "skin/SkinButtonClasses.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <vector>
 
 TMainForm* MainForm = nullptr;
@@ -144,7 +147,8 @@ const TClassInfo& TMainForm::StaticClass()
 
 TMainForm::TMainForm(TComponent* AOwner)
     : TForm(AOwner), OpenDocument([](const std::string& Path) { ShellOpenDocument(Path); }),
-      UserGuide(FindUserGuide(RunningExecutable()))
+      UserGuide(FindUserGuide(RunningExecutable())),
+      ProbePort([](int Port) { return CXSerial::ProbePortDevice(Port); })
 {
 }
 
@@ -204,15 +208,46 @@ void TMainForm::ListPorts()
     const int Old = suiComboBox_PcPort->ItemIndex();
     const std::string Selected = Old >= 0 ? suiComboBox_PcPort->Items()->Strings(Old) : "";
     TStrings* Items = suiComboBox_PcPort->Items();
+    // Devices that exist but refuse this user stay out of the list (it
+    // holds what can be opened), but are named: otherwise a user outside
+    // the devices' group sees an empty list and no reason.
+    std::vector<std::string> Refused, Advice;
     {
         TUpdateScope<TStrings> Batch(*Items);
         Items->Clear();
         for (int Port = 1; Port <= LastPort; ++Port)
-            if (CXSerial::ProbePort(Port)) Items->Add("COM" + std::to_string(Port));
+        {
+            const CXSerial::Probe Probe = ProbePort(Port);
+            if (Probe.Error.Ok())
+                Items->Add("COM" + std::to_string(Port));
+            else if (Probe.Error.Status == CommStatus::PermissionDenied)
+            {
+                Refused.push_back("COM" + std::to_string(Port) + " (" + Probe.DevicePath + ")");
+                const std::string Fix = PermissionHint(Probe.DevicePath);
+                if (!Fix.empty() && std::find(Advice.begin(), Advice.end(), Fix) == Advice.end())
+                    Advice.push_back(Fix);
+            }
+        }
     }
     int Index = Selected.empty() ? -1 : Items->IndexOf(Selected);
     if (Index < 0 && Items->Count() > 0) Index = 0;
     suiComboBox_PcPort->SetItemIndex(Index);
+    if (!Refused.empty()) ShowRefusedPorts(Refused, Advice);
+}
+
+void TMainForm::ShowRefusedPorts(const std::vector<std::string>& Ports,
+                                 const std::vector<std::string>& Advice)
+{
+    std::string Text = "No permission to open ";
+    for (size_t I = 0; I < Ports.size(); ++I)
+        Text += (I == 0 ? "" : ", ") + Ports[I];
+    for (const std::string& Fix : Advice)
+        Text += "; " + Fix;
+    SetStatus("Error:NoPermission!", ResultPanel);
+    suiStatusBar1->SetHint(Text);
+    if (FRefusalReported) return;
+    FRefusalReported = true;
+    std::fprintf(stderr, "novla-tool: %s\n", Text.c_str());
 }
 
 void TMainForm::suiComboBox_PcPortDropDown(TObject*)
@@ -251,7 +286,9 @@ void TMainForm::ShowPortState()
     suiComboBox_PcParity->SetEnabled(!Open);
     btn_WriteAll->SetEnabled(Open);
     btn_ReadAll->SetEnabled(Open);
-    if (!Open) SetStatus(" ", ResultPanel);
+    // A result of before this open or close (a busy port, a lost one) no
+    // longer describes the port.
+    SetStatus(" ", ResultPanel);
     suiButton_OpenPort->SetCaption(Open ? "Close" : "Open");
     suiStatusBar1->SetHint("");
 }
@@ -304,6 +341,7 @@ void TMainForm::btn_WriteAllClick(TObject*)
         suiStatusBar1->SetHint(HazardText(Hazards.front()));
         return;
     }
+    FWritten = Block;
     FSerial->SendWriteAll(&Block);
     StartRequest();
 }
@@ -344,23 +382,47 @@ void TMainForm::tmr1Timer(TObject*)
 
 void TMainForm::OnSerialReceive(WPARAM Flag)
 {
-    FTimeoutTicks = -1;
     if (!FSerial) return;
-    if (Flag == ReplyOk)
+    if (Flag == ReplyPortLost)
     {
-        SetStatus("Successful", ResultPanel);
-        ApplyParameters(FSerial->Parameters());
-    }
-    else if (Flag == ReplyChecksumMismatch)
-        SetStatus("Error:Checksum!", ResultPanel);
-    else if (Flag == ReplyPortLost && !FSerial->IsOpen())
-    {
+        FTimeoutTicks = -1;
         // IsOpen is 0 from the loss on; a port opened again since then has
         // nothing to do with this notice.
+        if (FSerial->IsOpen()) return;
         FSerial->Close();
         ShowPortState();
         SetStatus("Error:PortLost!", ResultPanel);
+        return;
     }
+    // Every notification has its frame in the link's queue. Only the frame
+    // the link marks as the answer to the request is shown: a repeat, a
+    // late answer to an earlier request or to an earlier opening of the
+    // port, or a frame of the other command must not pass for it.
+    for (ModuleReply Reply; FSerial->TakeReply(Reply);)
+        if (Reply.Answers != 0) ShowAnswer(Reply);
+}
+
+void TMainForm::ShowAnswer(const ModuleReply& Reply)
+{
+    FTimeoutTicks = -1;
+    if (Reply.Flag != ReplyOk)
+    {
+        SetStatus("Error:Checksum!", ResultPanel);
+        return;
+    }
+    // A write is answered with the block the module holds afterwards; one
+    // that differs from what was sent was not stored.
+    const std::string Differences = Reply.Block.Command == CommandWriteAll
+                                        ? DescribeBlockDifferences(FWritten, Reply.Block)
+                                        : std::string();
+    if (Differences.empty())
+        SetStatus("Successful", ResultPanel);
+    else
+    {
+        SetStatus("Error:Verify!", ResultPanel);
+        suiStatusBar1->SetHint("The module did not store the block sent: " + Differences);
+    }
+    ApplyParameters(Reply.Block);
 }
 
 void TMainForm::ApplyParameters(const ModuleParameters& Block)

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The configuration window: lists the serial ports, opens the chosen one,
 // reads and writes the radio module's parameter block through the module
@@ -50,6 +51,9 @@ class TMainForm : public TForm
     std::function<void(const std::string& Path)> OpenDocument;
     // The guide the logo opens (FindUserGuide for this program by default).
     std::string UserGuide;
+    // Probes one port for the port list; CXSerial::ProbePortDevice by
+    // default.
+    std::function<CXSerial::Probe(int Port)> ProbePort;
 
     TsuiForm* suiForm1 = nullptr;
     TsuiStatusBar* suiStatusBar1 = nullptr;
@@ -111,17 +115,22 @@ class TMainForm : public TForm
 
   private:
     void OnSerialReceive(WPARAM Flag);
+    void ShowAnswer(const ModuleReply& Reply);
     void ApplyParameters(const ModuleParameters& Block);
     ModuleParameters BlockFromControls() const;
     void ListPorts();
     void ShowPortState();
     void ShowOpenFailure();
+    void ShowRefusedPorts(const std::vector<std::string>& Ports,
+                          const std::vector<std::string>& Advice);
     void StartRequest();
     void ShowTime();
 
     std::unique_ptr<TelvaroSerial> FSerial;
     UINT FRecvMessage = 0;
     int FTimeoutTicks = -1;
+    ModuleParameters FWritten;     // the block of the last write sent
+    bool FRefusalReported = false; // ports refusing access were named on standard error
 };
 
 // The one configuration window, once the application made it.

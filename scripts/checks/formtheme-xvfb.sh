@@ -5,6 +5,7 @@
 # dragging it by the skinned title bar moves it by the distance dragged.
 # Also the headless screenshot in that skin keeps the same corners.
 set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 if [[ "${1:-}" != "--inside" ]]; then
     build="${NOVLA_BUILD:-build/default}"
@@ -20,7 +21,7 @@ if [[ "${1:-}" != "--inside" ]]; then
     trap 'rm -rf "$work"' EXIT
     "$tool" --headless --screenshot "$work/window.png" --skin "$skin"
     pngtopnm "$work/window.png" >"$work/window.ppm"
-    xvfb-run -a -s "-screen 0 1024x768x24 -br" bash "$0" --inside "$tool" "$skin" "$work"
+    "$here/with-xvfb.sh" -s "-screen 0 1024x768x24 -br" bash "$0" --inside "$tool" "$skin" "$work"
     exit
 fi
 

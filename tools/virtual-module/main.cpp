@@ -5,6 +5,7 @@
 
 #include "platform/comm/PortMap.h"
 #include "platform/comm/StandardDescriptors.h"
+#include "protocol/CodeTables.h"
 #include "tools/common/OptionParser.h"
 #include "tools/common/Version.h"
 #include "tools/virtual-module/LogWriter.h"
@@ -19,10 +20,16 @@ namespace
 {
 void PrintUsage(std::FILE* To)
 {
-    std::fprintf(To,
-                 "usage: novla-virtual-module [--port N] [--delay-ms D] [--fault %s]\n"
-                 "       novla-virtual-module --version | --help\n",
-                 ModuleFaultNames().c_str());
+    std::fprintf(
+        To,
+        "usage: novla-virtual-module [--port N] [--delay-ms D] [--fault %s]\n"
+        "                            [--uart-baud 1200..115200] [--uart-parity no|odd|even]\n"
+        "       novla-virtual-module --version | --help\n"
+        "The module answers only at its own line setting (--uart-baud and\n"
+        "--uart-parity, default 9600 no; a write of new UART values moves it there\n"
+        "after its answer). A pseudo-terminal carries no parity bit: even and no\n"
+        "are one setting here.\n",
+        ModuleFaultNames().c_str());
 }
 
 int Usage(const std::string& Problem)
@@ -45,6 +52,8 @@ int main(int Argc, char** Argv)
     OptionParser Parser({{"--port", true},
                          {"--delay-ms", true},
                          {"--fault", true},
+                         {"--uart-baud", true},
+                         {"--uart-parity", true},
                          {"--version", false},
                          {"--help", false}});
     std::string Error;
@@ -79,6 +88,20 @@ int main(int Argc, char** Argv)
         const auto Parsed = ParseModuleFault(*Fault);
         if (!Parsed) return Usage("unknown fault '" + *Fault + "'");
         Options.Fault = *Parsed;
+    }
+    Options.OwnLineSettings = true;
+    if (const auto Baud = Parser.Value("--uart-baud"))
+    {
+        const auto Index = FindListEntry(ParameterList::UartBaud, *Baud);
+        if (!Index) return Usage("UART baud rate '" + *Baud + "' is not one of 1200 .. 115200");
+        Options.Initial.UartBaudCode = CodeForIndex(ParameterList::UartBaud, *Index);
+    }
+    if (const auto Parity = Parser.Value("--uart-parity"))
+    {
+        const auto Index =
+            FindListEntry(ParameterList::UartParity, *Parity == "none" ? "no" : *Parity);
+        if (!Index) return Usage("UART parity '" + *Parity + "' is not no, odd or even");
+        Options.Initial.UartParity = CodeForIndex(ParameterList::UartParity, *Index);
     }
 
     // Signals are taken by sigwait below; every thread started from here
