@@ -6,6 +6,8 @@
 #include "skin/SUIThemeManager.h"
 #include "skinfiles/SUISkinFileTheme.h"
 
+#include <sys/stat.h>
+
 namespace
 {
 // The skinned frame of Form, or null when it has none.
@@ -30,6 +32,20 @@ void KeepContentBelowTitle(TCustomForm& Form, TsuiForm& Frame, int Delta)
     }
     Form.SetClientHeight(Form.ClientHeight() + Delta);
 }
+
+// What Path names when it exists but is no regular file; null otherwise.
+const char* NotAFile(const std::string& Path)
+{
+    struct stat Info
+    {
+    };
+    if (stat(Path.c_str(), &Info) != 0 || S_ISREG(Info.st_mode)) return nullptr;
+    if (S_ISDIR(Info.st_mode)) return "a folder";
+    if (S_ISCHR(Info.st_mode) || S_ISBLK(Info.st_mode)) return "a device";
+    if (S_ISFIFO(Info.st_mode)) return "a FIFO (named pipe)";
+    if (S_ISSOCK(Info.st_mode)) return "a socket";
+    return "no regular file";
+}
 } // namespace
 
 bool ApplyToolLook(TCustomForm& Form, const TToolOptions& Options, std::string& Error)
@@ -40,7 +56,13 @@ bool ApplyToolLook(TCustomForm& Form, const TToolOptions& Options, std::string& 
     if (!Options.Skin.empty())
     {
         Theme = OpenSkinFileTheme(&Form, Options.Skin, Options.Password, Error);
-        if (!Theme) return false;
+        if (!Theme)
+        {
+            if (const char* What = NotAFile(Options.Skin))
+                Error =
+                    "cannot use the skin " + Options.Skin + ": it is " + What + ", not a skin file";
+            return false;
+        }
     }
     else if (!BuiltInStyleByName(Options.Style, Style))
     {

@@ -5,6 +5,20 @@
 #include <algorithm>
 #include <array>
 
+namespace
+{
+// The formats SavePicture writes, chosen by the extension.
+bool IsPictureFileName(const std::string& Name)
+{
+    const size_t Dot = Name.find_last_of("./");
+    if (Dot == std::string::npos || Name[Dot] != '.') return false;
+    static const std::array<const char*, 4> Known = {".png", ".bmp", ".jpg", ".jpeg"};
+    const std::string Extension = Name.substr(Dot);
+    return std::any_of(Known.begin(), Known.end(),
+                       [&](const char* K) { return SameText(K, Extension); });
+}
+} // namespace
+
 bool ParseToolOptions(const std::vector<std::string>& Arguments, TToolOptions& Options,
                       std::string& Error)
 {
@@ -59,6 +73,12 @@ bool ParseToolOptions(const std::vector<std::string>& Arguments, TToolOptions& O
             const std::string& Value = Arguments[++I];
             if (Arg == "--screenshot")
             {
+                if (!IsPictureFileName(Value))
+                {
+                    Error = "--screenshot " + Value +
+                            ": the file name must end in .png, .bmp, .jpg or .jpeg";
+                    return false;
+                }
                 Options.Screenshot = Value;
                 Options.Headless = true;
             }
@@ -108,9 +128,11 @@ std::string ToolUsage()
            "Opens the configuration window of the radio module: pick the module's\n"
            "serial port, press Open, then Read All or Write All.\n"
            "\n"
-           "  --headless             build the window in memory instead of on the display\n"
+           "  --headless             build the window in memory instead of on the display;\n"
+           "                         alone, it only checks that the window can be built\n"
            "  --screenshot FILE.png  write a picture of the shown window (frame included)\n"
-           "                         to FILE (.png or .bmp) and exit; implies --headless\n"
+           "                         to FILE (.png, .bmp or .jpg) and exit; implies\n"
+           "                         --headless\n"
            "  --style NAME           draw the window in the built-in style NAME: MacOS,\n"
            "                         WinXP, DeepBlue, Protein (the default) or BlueGlass\n"
            "  --skin FILE            draw the window from the skin file FILE; a file that\n"

@@ -4,6 +4,7 @@
 #include "app/ToolOptions.h"
 #include "framework/Exception.h"
 #include "framework/controls/Application.h"
+#include "platform/comm/StandardDescriptors.h"
 #include "platform/gfx/PictureFile.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/headless/HeadlessDesktop.h"
@@ -85,6 +86,13 @@ int RunWindow(const TToolOptions& Options, THeadlessDesktop* Headless)
 
 int main(int Argc, char** Argv)
 {
+    // Before anything is opened: a port must never become standard output.
+    if (!EnsureStandardDescriptors())
+    {
+        std::fprintf(stderr,
+                     "novla-tool: /dev/null cannot be opened for a closed standard descriptor\n");
+        return 1;
+    }
     TToolOptions Options;
     std::string Error;
     if (!ParseToolOptions(std::vector<std::string>(Argv + 1, Argv + Argc), Options, Error))
@@ -105,7 +113,10 @@ int main(int Argc, char** Argv)
     std::unique_ptr<TBackend> Backend = StartBackend(Options.Headless, Error);
     if (!Backend)
     {
-        std::fprintf(stderr, "novla-tool: %s (try --headless)\n", Error.c_str());
+        std::fprintf(stderr,
+                     "novla-tool: %s\n(without a display, novla-tool --headless --screenshot "
+                     "FILE.png writes a picture of the window)\n",
+                     Error.c_str());
         return 2;
     }
     return RunWindow(Options, dynamic_cast<THeadlessDesktop*>(Backend.get()));

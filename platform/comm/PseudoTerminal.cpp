@@ -1,5 +1,7 @@
 #include "platform/comm/PseudoTerminal.h"
 
+#include "platform/comm/TerminalHolders.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -71,5 +73,8 @@ bool PseudoTerminal::OnOpenerEvents()
     // While the lock is held, the holder is alive and the flag is its own.
     if (flock(FKeeper, LOCK_EX | LOCK_NB) != 0) return false;
     flock(FKeeper, LOCK_UN);
+    // A program that set the flag without the lock still counts while it
+    // holds the device open.
+    if (OthersHoldDevice(FDevicePath, FKeeper)) return false;
     return ioctl(FKeeper, TIOCNXCL) == 0;
 }

@@ -15,9 +15,10 @@
 // opener killed before it could clear the flag would leave the device
 // refused to everyone. So the object watches the device being closed, and
 // clears a flag that is still set once nobody holds the advisory lock every
-// exclusive opener of this tool (SerialDevice) takes with it. (The kernel
-// merges repeated open events, so openers cannot be counted; a program that
-// sets the flag without the lock is taken for gone at the next close.)
+// exclusive opener of this tool (SerialDevice) takes with it and no other
+// process holds the device open (a program that sets the flag without the
+// lock). The kernel merges repeated open events, so openers are looked up
+// in /proc instead of counted.
 class PseudoTerminal
 {
   public:

@@ -164,8 +164,6 @@ BOOL SetWindowPos(HWND Handle, HWND InsertAfter, int X, int Y, int Width, int He
     SendMessage(Handle, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&Pos));
     // Activation and focus leave a hidden window once it is told it moved.
     if (Pos.flags & SWP_HIDEWINDOW) MoveInputAwayFrom(Handle);
-    if ((Pos.flags & SWP_SHOWWINDOW) && (Window = OwnWindow(Handle)) && Window->SizePending)
-        SendPendingSize(*Window);
     return IsWindow(Handle);
 }
 

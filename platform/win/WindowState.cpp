@@ -2,6 +2,7 @@
 
 #include "detail/Desktop.h"
 #include "detail/WindowGeometry.h"
+#include "detail/WindowPos.h"
 #include "detail/WindowTable.h"
 #include "detail/WindowTree.h"
 #include "platform/win/Focus.h"
@@ -116,7 +117,12 @@ BOOL ShowWindow(HWND Handle, int Command)
         if (Child) Flags |= SWP_NOZORDER;
         break;
     case SW_SHOW:
-        if (WasVisible) return TRUE;
+        if (WasVisible)
+        {
+            // Shown by SetWindowPos before: this is still its first show.
+            if (Window->SizePending) SendPendingSize(*Window);
+            return TRUE;
+        }
         Flags |= SWP_SHOWWINDOW;
         if (Child) Flags |= SWP_NOACTIVATE | SWP_NOZORDER;
         break;
@@ -149,6 +155,9 @@ BOOL ShowWindow(HWND Handle, int Command)
     if (Flags & SWP_NOSIZE) Target = Window->WindowRect;
     SetWindowPos(Handle, HWND_TOP, Target.left, Target.top, Target.right - Target.left,
                  Target.bottom - Target.top, Flags);
+    // An overlapped window hears its size and place at its first show, from
+    // ShowWindow only: SetWindowPos with SWP_SHOWWINDOW leaves them pending.
+    if (Show && (Window = OwnWindow(Handle)) && Window->SizePending) SendPendingSize(*Window);
     return WasVisible;
 }
 

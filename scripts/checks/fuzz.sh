@@ -23,6 +23,9 @@ targets=(
     "InflateZlib tests/skinfiles/fuzz/FuzzInflateZlib.cpp 8192"
     "ZipArchive tests/skinfiles/fuzz/FuzzZipArchive.cpp 8192"
     "Sk2 tests/skinfiles/fuzz/FuzzSk2.cpp 8192"
+    "BlockFile tests/tools/fuzz/FuzzBlockFile.cpp 4096"
+    "FormText tests/framework/fuzz/FuzzFormText.cpp 8192"
+    "FormBinary tests/framework/fuzz/FuzzFormBinary.cpp 8192"
 )
 
 # The graphics layer, the skin-file reader's framework-free parsers and our
@@ -37,6 +40,12 @@ for source in skinfiles/*.cpp; do
     *) sources+=("$source") ;;
     esac
 done
+# The client's block-file reader; the form-definition reader with the whole
+# framework, the window system's in-memory desktop and the sample classes of
+# every property kind.
+sources+=(protocol/*.cpp tools/cli/BlockInput.cpp tools/cli/BlockText.cpp
+    tests/framework/SampleClasses.cpp)
+mapfile -t -O "${#sources[@]}" sources < <(find framework platform/win -name '*.cpp' -not -path 'platform/win/sdl/*' | sort)
 
 compiler=(clang++)
 command -v ccache >/dev/null && compiler=(ccache clang++)
@@ -51,7 +60,11 @@ failed=0
 for source in "${sources[@]}"; do
     object="$out/obj/$(echo "$source" | tr / _ | sed 's/\.cpp$/.o/')"
     objects+=("$object")
-    "${compiler[@]}" "${flags[@]}" -fsanitize=fuzzer-no-link "${pkg_flags[@]}" -c "$source" -o "$object" &
+    # The window system's sources see its internal headers.
+    internal=()
+    [[ "$source" == platform/win/* ]] && internal=(-Iplatform/win)
+    "${compiler[@]}" "${flags[@]}" -fsanitize=fuzzer-no-link "${internal[@]}" "${pkg_flags[@]}" \
+        -c "$source" -o "$object" &
     running=$((running + 1))
     if [[ $running -ge $(nproc) ]]; then
         wait -n || failed=1
@@ -67,7 +80,7 @@ done
 for entry in "${targets[@]}"; do
     read -r name source _ <<<"$entry"
     "${compiler[@]}" "${flags[@]}" -fsanitize=fuzzer "${pkg_flags[@]}" "$source" "${objects[@]}" \
-        "${pkg_libs[@]}" -ljpeg -lz -o "$out/fuzz-$name"
+        "${pkg_libs[@]}" -ljpeg -lz -lpthread -o "$out/fuzz-$name"
 done
 "${compiler[@]}" "${flags[@]}" "${pkg_flags[@]}" tests/skinfiles/fuzz/MakeSeeds.cpp "${objects[@]}" \
     "${pkg_libs[@]}" -ljpeg -o "$out/make-seeds"
@@ -92,6 +105,21 @@ printf 'BM\x42\x00\x00\x00\x00\x00\x00\x00\x3e\x00\x00\x00\x28\x00\x00\x00\x02\x
 printf '\x00\x00\x01\x00\x01\x00\x01\x01\x00\x00\x01\x00\x20\x00\x30\x00\x00\x00\x16\x00\x00\x00\x28\x00\x00\x00\x01\x00\x00\x00\x02\x00\x00\x00\x01\x00\x20\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x10\x20\x30\xff\x00\x00\x00\x00' \
     >"$seeds/Ico/argb32.ico"
 printf '\x11\x50\x40Write &All\tmodule\r\nparameters &&' >"$seeds/DrawText/caption.txt"
+# Block files: what read --json prints, a hand-edited preset with a
+# byte-order mark, and one with refused values.
+printf '%s\n' '{"frequency_mhz": 433.00, "spreading": "2048", "rf_mode": "Standard", "bandwidth": "125K", "uart_baud": "9600", "uart_parity": "NO", "power": "7", "node_id": 0, "net_id": 0, "breath": "2s", "wake": "32ms"}' \
+    >"$seeds/BlockFile/read.json"
+printf '\xef\xbb\xbf{ "net_id": 7, "power": 5, "rf_mode": "central",\n  "node_id": 65535 }' >"$seeds/BlockFile/preset.json"
+printf '{"frequency_mhz": 120.5e0, "wake": "2MS", "x": "\\u00e9\\n"}' >"$seeds/BlockFile/refused.json"
+# Form definitions: every one of the tree. Stored pictures (the first byte
+# picks the property): the BMP above as a bitmap picture, the icon above as
+# an icon picture and as a form's icon.
+for definition in $(git ls-files '*.nfm' '*.nfm.in'); do
+    cp "$definition" "$seeds/FormText/$(echo "$definition" | tr / _)"
+done
+{ printf '\x00\x07TBitmap' && cat "$seeds/Bmp/rgb24.bmp"; } >"$seeds/FormBinary/bitmap-picture"
+{ printf '\x00\x05TIcon' && cat "$seeds/Ico/argb32.ico"; } >"$seeds/FormBinary/icon-picture"
+{ printf '\x01' && cat "$seeds/Ico/argb32.ico"; } >"$seeds/FormBinary/form-icon"
 
 if [[ -n "$runs" ]]; then
     limit=(-runs="$runs") label="$runs runs"

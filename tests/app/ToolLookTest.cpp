@@ -8,6 +8,9 @@
 #include "skin/SUIFileTheme.h"
 #include "skin/SUIThemeManager.h"
 #include "tests/framework/GuiFixture.h"
+#include "tests/platform/comm/TempFolder.h"
+
+#include <sys/stat.h>
 
 namespace
 {
@@ -61,11 +64,17 @@ TEST_F(ToolLookTest, ASkinFileReachesEverySkinnedControl)
 
 TEST_F(ToolLookTest, ASkinThatCannotBeUsedKeepsTheLookAndSaysWhy)
 {
+    const TempFolder Folder;
+    const std::string Fifo = Folder.Path() + "/pipe.skin";
+    ASSERT_EQ(mkfifo(Fifo.c_str(), 0600), 0);
     const struct
     {
         std::string Skin, Password, Reason;
     } Cases[] = {
         {"/nonexistent/none.skin", "", "no such file"},
+        {Folder.Path(), "", ": it is a folder, not a skin file"},
+        {"/dev/zero", "", ": it is a device, not a skin file"},
+        {Fifo, "", ": it is a FIFO (named pipe), not a skin file"},
         {Sealed, "", "password"},
         {Sealed, "wrong", "password"},
     };

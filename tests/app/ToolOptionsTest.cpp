@@ -116,3 +116,27 @@ TEST(ToolOptions, PreselectAPortABaudRateAndAParity)
     }
 }
 } // namespace
+
+namespace
+{
+TEST(ToolOptions, AScreenshotNeedsTheExtensionOfAFormatItCanBeWrittenIn)
+{
+    const struct
+    {
+        const char* Name;
+        bool Ok;
+    } Cases[] = {
+        {"x", false},    {"shot.", false}, {"shot.gif", false}, {"pictures.png/x", false},
+        {"W.PNG", true}, {"w.jpeg", true}, {"./w.bmp", true},   {"w.Jpg", true},
+    };
+    for (const auto& C : Cases)
+    {
+        TToolOptions Options;
+        std::string Error;
+        EXPECT_EQ(ParseToolOptions({"--screenshot", C.Name}, Options, Error), C.Ok) << C.Name;
+        if (C.Ok) continue;
+        EXPECT_NE(Error.find(C.Name), std::string::npos) << Error;
+        EXPECT_NE(Error.find(".png, .bmp, .jpg or .jpeg"), std::string::npos) << Error;
+    }
+}
+} // namespace

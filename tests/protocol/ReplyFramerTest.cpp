@@ -128,7 +128,19 @@ TEST(ReplyFramer, Streams)
     while (Overflow.size() < 513)
         Overflow.insert(Overflow.end(), {0xAF, 0x0A});
 
+    // The end needs more than nine bytes, counted from the pair that started
+    // the frame last: a restart begins the count again.
+    const Bytes Restart = {0xAF, 0xAF, 0x11, 0x22};
+    const Bytes Header = {0xAF, 0xAF, 0x00, 0x00, 0xAF, 0x80, 0x02};
+    const Bytes TenBytes = Concat({Header, {0x0E, 0x0D, 0x0A}});
+
     const FramerCase Cases[] = {
+        {"CR LF as the stream's ninth and tenth byte, after a restart",
+         Concat({Restart, {0xAF, 0xAF, 0x01, 0x02, 0x0D, 0x0A}}),
+         {}},
+        {"nine bytes after a restart", Concat({Restart, Header, {0x0D, 0x0A}}), {}},
+        {"ten bytes after a restart", Concat({Restart, TenBytes}), {{1, std::nullopt}}},
+        {"ten-byte frame", TenBytes, {{1, std::nullopt}}},
         {"valid reply", Good, {{0, Decoded(Good)}}},
         {"bad checksum", BadChecksum, {{1, std::nullopt}}},
         {"noise before the first pair",

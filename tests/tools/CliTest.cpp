@@ -1,4 +1,5 @@
 #include "platform/comm/PortLock.h"
+#include "platform/comm/PortMap.h"
 #include "platform/comm/PseudoTerminal.h"
 #include "platform/comm/SerialDevice.h"
 #include "protocol/CodeTables.h"
@@ -22,6 +23,7 @@
 #include <fstream>
 #include <memory>
 #include <mutex>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -408,6 +410,85 @@ TEST_F(CliFixture, ReadFailsWhenItsOutputCannotBeWritten)
     EXPECT_EQ(Full.ExitCode, 7);
     EXPECT_NE(Full.Err.find("output could not be written"), std::string::npos) << Full.Err;
     EXPECT_EQ(Cli({"ports"}, "/dev/full").ExitCode, 7);
+}
+
+// Plays the module on a bare pseudo-terminal, linked as COM9, so that every
+// byte reaching the port is seen.
+struct PeerPort
+{
+    PseudoTerminal Pty;
+    std::vector<uint8_t> Received;
+
+    bool Create(const std::string& LinkFolder)
+    {
+        const std::string Link = LinkFolder + "/com9";
+        unlink(Link.c_str());
+        return EnsurePrivateFolder(LinkFolder).Ok() && Pty.Create().Ok() &&
+               symlink(Pty.DevicePath().c_str(), Link.c_str()) == 0;
+    }
+    // Reads until Count bytes came in all (or 5 s passed).
+    void ReadUntil(size_t Count)
+    {
+        while (Received.size() < Count)
+        {
+            pollfd Watch{Pty.MasterFd(), POLLIN, 0};
+            if (poll(&Watch, 1, 5000) <= 0) return;
+            uint8_t Buffer[256];
+            const ssize_t Got = read(Pty.MasterFd(), Buffer, sizeof Buffer);
+            if (Got <= 0) return;
+            Received.insert(Received.end(), Buffer, Buffer + Got);
+        }
+    }
+};
+
+TEST_F(CliFixture, ClosedStandardDescriptorsNeverBecomeThePort)
+{
+    // Started with a standard descriptor closed, the client would get the
+    // port as that descriptor and print its block or trace into the module.
+    const struct
+    {
+        const char* Closing;
+        std::vector<std::string> Options;
+    } Cases[] = {
+        {">&-", {}},
+        {"2>&-", {"--trace"}},
+        {"<&- >&- 2>&-", {"--trace", "--json"}},
+    };
+    const Frame Request = BuildReadAll();
+    const Frame Reply = BuildFrame(CommandReadAll, DefaultParameters());
+    const std::string Marker = "\x01"
+                               "end";
+    for (const auto& C : Cases)
+    {
+        PeerPort Peer;
+        ASSERT_TRUE(Peer.Create(Runtime.Path() + "/config/novla-tool/ports")) << C.Closing;
+        std::thread Module(
+            [&]
+            {
+                Peer.ReadUntil(Request.size());
+                EXPECT_EQ(write(Peer.Pty.MasterFd(), Reply.data(), Reply.size()),
+                          static_cast<ssize_t>(Reply.size()));
+            });
+        std::vector<std::string> Arguments = {
+            "-c",  std::string("exec \"$0\" \"$@\" ") + C.Closing, NOVLA_CLI_PATH, "read", "--port",
+            "COM9"};
+        Arguments.insert(Arguments.end(), C.Options.begin(), C.Options.end());
+        const ProcessResult Result = RunProcess("/bin/sh", Arguments, Environment());
+        Module.join();
+        EXPECT_EQ(Result.ExitCode, 0) << C.Closing << "\n" << Result.Err;
+
+        // Whatever the client wrote to the port is read before a marker
+        // written after its end.
+        const int Device = open(Peer.Pty.DevicePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        ASSERT_GE(Device, 0);
+        EXPECT_EQ(write(Device, Marker.data(), Marker.size()), static_cast<ssize_t>(Marker.size()));
+        close(Device);
+        Peer.ReadUntil(Request.size() + Marker.size());
+        std::vector<uint8_t> Expected(Request.begin(), Request.end());
+        Expected.insert(Expected.end(), Marker.begin(), Marker.end());
+        EXPECT_EQ(Peer.Received, Expected)
+            << C.Closing << ": " << std::string(Peer.Received.begin(), Peer.Received.end());
+    }
 }
 
 TEST_F(CliFixture, UsageErrorsNameTheRealProblem)

@@ -265,6 +265,15 @@ TEST(VirtualModuleProgram, RejectsBadOptions)
     }
 }
 
+TEST(VirtualModuleProgram, HelpPrintsTheUsage)
+{
+    const ProcessResult Result = RunProcess(NOVLA_VIRTUAL_MODULE_PATH, {"--help"}, {}, 5000ms);
+    EXPECT_EQ(Result.ExitCode, 0) << Result.Err;
+    EXPECT_EQ(Result.Out.rfind("usage: novla-virtual-module [--port N]", 0), 0u) << Result.Out;
+    EXPECT_NE(Result.Out.find("stale-first"), std::string::npos) << Result.Out;
+    EXPECT_EQ(Result.Err, "");
+}
+
 TEST(VirtualModuleProgram, AStaleLinkOfAKilledModuleReachesNoOtherModule)
 {
     TempFolder Runtime;

@@ -4,6 +4,7 @@
 #include "platform/comm/LineSettings.h"
 #include "platform/comm/PortMap.h"
 #include "platform/comm/SerialDevice.h"
+#include "platform/comm/StandardDescriptors.h"
 #include "protocol/DefaultParameters.h"
 #include "protocol/Frames.h"
 #include "serial/ModuleDiscovery.h"
@@ -741,6 +742,13 @@ int Discover(std::span<char* const> Arguments)
 
 int main(int Argc, char** Argv)
 {
+    // Before anything is opened: the port must never become standard output.
+    if (!EnsureStandardDescriptors())
+    {
+        std::fprintf(stderr, "novla-cli: /dev/null cannot be opened for a closed standard "
+                             "descriptor\n");
+        return ExitOutput;
+    }
     // An interrupted client must not leave its port held exclusively. A
     // reader that went away is an output error (exit code 7), not a signal
     // that ends the client with its port still marked.

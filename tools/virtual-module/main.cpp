@@ -4,6 +4,7 @@
 #include "tools/virtual-module/VirtualModule.h"
 
 #include "platform/comm/PortMap.h"
+#include "platform/comm/StandardDescriptors.h"
 #include "protocol/CodeTables.h"
 #include "tools/common/OptionParser.h"
 #include "tools/common/Version.h"
@@ -17,34 +18,52 @@
 
 namespace
 {
-int Usage(const std::string& Problem)
+void PrintUsage(std::FILE* To)
 {
-    std::fprintf(stderr, "novla-virtual-module: %s\n", Problem.c_str());
     std::fprintf(
-        stderr,
+        To,
         "usage: novla-virtual-module [--port N] [--delay-ms D] [--fault %s]\n"
         "                            [--uart-baud 1200..115200] [--uart-parity no|odd|even]\n"
-        "       novla-virtual-module --version\n"
+        "       novla-virtual-module --version | --help\n"
         "The module answers only at its own line setting (--uart-baud and\n"
         "--uart-parity, default 9600 no; a write of new UART values moves it there\n"
         "after its answer). A pseudo-terminal carries no parity bit: even and no\n"
         "are one setting here.\n",
         ModuleFaultNames().c_str());
+}
+
+int Usage(const std::string& Problem)
+{
+    std::fprintf(stderr, "novla-virtual-module: %s\n", Problem.c_str());
+    PrintUsage(stderr);
     return 1;
 }
 } // namespace
 
 int main(int Argc, char** Argv)
 {
+    // Before anything is opened: the terminal must never become the log.
+    if (!EnsureStandardDescriptors())
+    {
+        std::fprintf(stderr, "novla-virtual-module: /dev/null cannot be opened for a closed "
+                             "standard descriptor\n");
+        return 1;
+    }
     OptionParser Parser({{"--port", true},
                          {"--delay-ms", true},
                          {"--fault", true},
                          {"--uart-baud", true},
                          {"--uart-parity", true},
-                         {"--version", false}});
+                         {"--version", false},
+                         {"--help", false}});
     std::string Error;
     if (!Parser.Parse(std::span<char* const>(Argv + 1, static_cast<size_t>(Argc - 1)), Error))
         return Usage(Error);
+    if (Parser.Has("--help"))
+    {
+        PrintUsage(stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
     if (Parser.Has("--version"))
     {
         std::printf("novla-virtual-module %s\n", ProductVersion());

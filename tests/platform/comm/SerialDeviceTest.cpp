@@ -12,6 +12,7 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -315,6 +316,64 @@ TEST(PseudoTerminalOpeners, AFlagWhoseHolderWentAwayIsCleared)
     EXPECT_FALSE(Settle());
     EXPECT_TRUE(IsExclusive(Holder));
     close(Holder);
+    EXPECT_TRUE(Settle());
+    SerialDevice Next;
+    EXPECT_TRUE(Next.Open(Peer.DevicePath()).Ok());
+}
+
+TEST(PseudoTerminalOpeners, AFlagOfAnotherProgramIsLeftWhileItHoldsTheDevice)
+{
+    PseudoTerminal Peer;
+    ASSERT_TRUE(Peer.Create().Ok());
+    ASSERT_GE(Peer.OpenerWatchFd(), 0);
+    int Ready[2], Go[2];
+    ASSERT_EQ(pipe2(Ready, O_CLOEXEC), 0);
+    ASSERT_EQ(pipe2(Go, O_CLOEXEC), 0);
+    // Another program: the flag without the advisory lock, and a second
+    // descriptor closed after the flag was set, so the module sees a close
+    // while the program still holds the device. It answers 'q' with its
+    // flag, using system calls alone.
+    const pid_t Other = fork();
+    ASSERT_GE(Other, 0);
+    if (Other == 0)
+    {
+        close(Ready[0]);
+        close(Go[1]);
+        const int Held = open(Peer.DevicePath().c_str(), O_RDWR | O_NOCTTY);
+        const int Passing = open(Peer.DevicePath().c_str(), O_RDWR | O_NOCTTY);
+        if (Held < 0 || Passing < 0 || ioctl(Held, TIOCEXCL) != 0) _exit(1);
+        close(Passing);
+        char Byte = 'r';
+        if (write(Ready[1], &Byte, 1) != 1) _exit(1);
+        while (read(Go[0], &Byte, 1) == 1)
+        {
+            Byte = IsExclusive(Held) ? '1' : '0';
+            if (write(Ready[1], &Byte, 1) != 1) _exit(1);
+        }
+        _exit(0);
+    }
+    close(Ready[1]);
+    close(Go[0]);
+    auto Settle = [&]
+    {
+        pollfd Watch{Peer.OpenerWatchFd(), POLLIN, 0};
+        return poll(&Watch, 1, 2000) > 0 && Peer.OnOpenerEvents();
+    };
+    char Byte = 0;
+    ASSERT_EQ(read(Ready[0], &Byte, 1), 1);
+    ASSERT_EQ(Byte, 'r');
+    EXPECT_FALSE(Settle()) << "the flag of a living program is cleared";
+    Byte = 'q';
+    ASSERT_EQ(write(Go[1], &Byte, 1), 1);
+    ASSERT_EQ(read(Ready[0], &Byte, 1), 1);
+    EXPECT_EQ(Byte, '1');
+
+    // Once the program is gone, its flag is a stale one.
+    close(Go[1]);
+    int Status = 0;
+    ASSERT_EQ(waitpid(Other, &Status, 0), Other);
+    EXPECT_TRUE(WIFEXITED(Status) && WEXITSTATUS(Status) == 0);
+    close(Ready[0]);
     EXPECT_TRUE(Settle());
     SerialDevice Next;
     EXPECT_TRUE(Next.Open(Peer.DevicePath()).Ok());

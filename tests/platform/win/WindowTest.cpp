@@ -133,6 +133,55 @@ TEST_F(WindowTest, HiddenOverlappedWindowHearsItsSizeAtItsFirstShow)
     }
 }
 
+// The WINDOWPOS flags of every WM_WINDOWPOSCHANGED, with the client flags
+// the message log leaves out.
+WNDPROC UnrecordedProc = nullptr;
+std::vector<UINT> ChangedFlags;
+LRESULT RecordChangedFlags(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
+{
+    if (Message == WM_WINDOWPOSCHANGED)
+        ChangedFlags.push_back(reinterpret_cast<const WINDOWPOS*>(LParam)->flags);
+    return CallWindowProc(UnrecordedProc, Window, Message, WParam, LParam);
+}
+
+TEST_F(WindowTest, SetWindowPosShowsAnOverlappedWindowWithoutItsFirstSize)
+{
+    // The first WM_SIZE and WM_MOVE come from the first ShowWindow only, also
+    // after the window was made visible by SetWindowPos.
+    for (const int ShowCommand : {SW_SHOWNA, SW_SHOW})
+    {
+        HWND W = MakeWindowAt(WS_OVERLAPPEDWINDOW, nullptr, {10, 20, 210, 120});
+        UnrecordedProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtr(W, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordChangedFlags)));
+        MessageLog().clear();
+        ChangedFlags.clear();
+        const UINT Shown = SWP_SHOWWINDOW | Keep | SWP_NOZORDER | SWP_NOACTIVATE;
+        ASSERT_TRUE(SetWindowPos(W, nullptr, 0, 0, 0, 0, Shown));
+        const TMsgRow ShownBySetWindowPos[] = {
+            {WM_WINDOWPOSCHANGING, sent, Shown, std::nullopt, W},
+            {WM_WINDOWPOSCHANGED, sent, Shown, std::nullopt, W},
+            {},
+        };
+        ExpectSequence(ShownBySetWindowPos, "SetWindowPos");
+        EXPECT_EQ(ChangedFlags, std::vector<UINT>{Shown | SWP_NOCLIENTSIZE | SWP_NOCLIENTMOVE});
+        EXPECT_TRUE(IsWindowVisible(W));
+
+        ShowWindow(W, ShowCommand);
+        const TMsgRow FirstShow[] = {
+            {WM_WINDOWPOSCHANGING, sent | optional, std::nullopt, std::nullopt, W},
+            {WM_SIZE, sent, SIZE_RESTORED, MAKELPARAM(192, 73), W},
+            {WM_MOVE, sent, 0, MAKELPARAM(14, 43), W},
+            {},
+        };
+        ExpectSequence(FirstShow, ShowCommand == SW_SHOW ? "SW_SHOW" : "SW_SHOWNA");
+        ShowWindow(W, SW_HIDE);
+        ShowWindow(W, ShowCommand);
+        EXPECT_TRUE(Only(MessageLog(), {WM_SIZE, WM_MOVE}).empty()) << "only the first show";
+        DestroyWindow(W);
+        MessageLog().clear();
+    }
+}
+
 TEST_F(WindowTest, SizeLimitsHoldAnOverlappedWindowAtCreation)
 {
     HWND W = MakeWindowAt(WS_OVERLAPPEDWINDOW, nullptr, {0, 0, 20, 5});
