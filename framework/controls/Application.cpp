@@ -186,8 +186,8 @@ void TApplication::HintMouseMessage(TControl* Control, const TMessage& Message)
 {
     if (Message.Msg == WM_MOUSEMOVE)
     {
-        const TPoint Screen = Control->ClientToScreen(
-            {GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
+        const TPoint Screen =
+            Control->ClientToScreen({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
         Hints().MouseMoved(Control, Screen);
     }
     else
