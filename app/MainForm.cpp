@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/BlockDifferences.h"
+#include "app/ControlHints.h"
 #include "app/UserGuide.h"
 #include "framework/ClassRegistry.h"
 #include "framework/DateTime.h"
@@ -162,6 +163,7 @@ void TMainForm::DoCreate()
     FSerial = std::make_unique<TelvaroSerial>();
     FSerial->SetNotifyTarget(Handle(), FRecvMessage);
     FTimeoutTicks = -1;
+    ApplyControlHints(this);
     TForm::DoCreate();
 }
 

@@ -9,6 +9,15 @@
 
 #include <algorithm>
 
+namespace
+{
+TRect ScreenRectOf(const TControl* Control, const TRect& Client)
+{
+    const TPoint Origin = Control->ClientToScreen({0, 0});
+    return Client.Offset(Origin.X, Origin.Y);
+}
+} // namespace
+
 THintTracker::THintTracker(TComponent* AOwner) : TComponent(AOwner)
 {
     FTimer = new TTimer(this);
@@ -74,7 +83,7 @@ void THintTracker::MouseMoved(TControl* Control, TPoint Screen)
         Forget();
         return;
     }
-    if (Source == FControl && FDone) return;
+    if (Source == FControl && FDone && FCursorRect.Contains(Screen.X, Screen.Y)) return;
     SetControl(Source);
     FCursor = Screen;
     const bool Quick = FQuick && GetTickCount() - FHiddenAt < ShortPauseWindow;
@@ -100,7 +109,10 @@ void THintTracker::Cancel()
 {
     if (!FControl) return;
     StopTimer();
-    if (Showing()) HideWindow(false);
+    if (Showing())
+        HideWindow(false);
+    else
+        FCursorRect = ScreenRectOf(FControl, FControl->ClientRect());
     FQuick = false;
     FDone = true;
 }
@@ -148,6 +160,7 @@ void THintTracker::Activate()
         return;
     }
     FDone = true;
+    FCursorRect = ScreenRectOf(Control, Control->ClientRect());
     FHint = Control->Hint();
     if (OnHint)
     {
@@ -165,10 +178,10 @@ void THintTracker::Activate()
         TLifeGuard Guard(this);
         const LRESULT Refused = Control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&Info));
         if (!Guard.Alive() || FControl != Control) return;
+        // A refusal holds for the cursor rectangle too.
+        FCursorRect = ScreenRectOf(Control, Info.CursorRect);
         if (Refused != 0 || Info.HintStr.empty()) return;
     }
-    const TPoint Origin = Control->ClientToScreen({0, 0});
-    FCursorRect = Info.CursorRect.Offset(Origin.X, Origin.Y);
     if (!FWindow) FWindow = std::make_unique<THintWindow>(nullptr);
     const TRect Size = FWindow->CalcHintRect(std::max(1, Info.HintMaxWidth), Info.HintStr);
     MONITORINFO Monitor;

@@ -13,7 +13,8 @@ class THintWindow;
 class TTimer;
 
 // What CM_HINTSHOW hands a control (LParam) before its hint shows; the
-// control may change any of it, or answer 1 to show nothing.
+// control may change any of it, or answer 1 to show nothing (until the
+// pointer leaves CursorRect).
 struct THintInfo
 {
     TControl* HintControl = nullptr;
@@ -106,10 +107,10 @@ class THintTracker : public TComponent
     std::string FHint;
     TControl* FControl = nullptr;
     TPoint FCursor{};
-    // Screen rectangle the shown hint belongs to.
+    // Screen rectangle the shown (or refused, or ended) hint belongs to.
     TRect FCursorRect{};
     // The hint of FControl was shown or refused; it waits for the pointer
-    // to move to another control.
+    // to leave FCursorRect.
     bool FDone = false;
     // When a hint last went away in a way that lets the next come quickly.
     DWORD FHiddenAt = 0;
