@@ -34,7 +34,8 @@ constexpr TControlHint ControlHints[] = {
     {"img2", "Opens the user guide"},
 };
 
-constexpr int ResultPanel = 1;
+// The status bar panel whose text the bar's hint explains.
+constexpr int ExplainedPanel = 1;
 
 // The status bar's hint is about the result panel alone.
 void KeepHintToPanel(TCustomStatusBar* Bar, int Panel)
@@ -68,6 +69,6 @@ void ApplyControlHints(TForm* Form)
         if (auto* Control = dynamic_cast<TControl*>(Form->FindComponent(Entry.Name)))
             Control->SetHint(Entry.Hint);
     if (auto* Bar = dynamic_cast<TCustomStatusBar*>(Form->FindComponent("suiStatusBar1")))
-        KeepHintToPanel(Bar, ResultPanel);
+        KeepHintToPanel(Bar, ExplainedPanel);
     Form->SetShowHint(true);
 }
