@@ -7,12 +7,17 @@
 #include "framework/DateTime.h"
 #include "framework/PropertyRegistry.h"
 #include "framework/UpdateScope.h"
+#include "framework/menus/MenuItem.h"
+#include "platform/comm/PortMap.h"
 #include "platform/shell/ShellOpen.h"
+#include "platform/win/Input.h"
 #include "protocol/CodeTables.h"
 #include "protocol/Frames.h"
 #include "protocol/ReplyHazards.h"
 #include "skin/SUIEditClasses.h"
 #include "skin/SUIForm.h"
+#include "skin/SUITitleBar.h"
+#include "skin/SUITitleBarPopupMenu.h"
 #include "skin/SkinButtonClasses.h"
 
 #include <algorithm>
@@ -163,8 +168,51 @@ void TMainForm::DoCreate()
     FSerial = std::make_unique<TelvaroSerial>();
     FSerial->SetNotifyTarget(Handle(), FRecvMessage);
     FTimeoutTicks = -1;
+    AddMenuCommands();
     ApplyControlHints(this);
     TForm::DoCreate();
+}
+
+TPopupMenu* TMainForm::WindowMenu() const
+{
+    return suiForm1 && suiForm1->TitleBar() ? suiForm1->TitleBar()->TitleMenu() : nullptr;
+}
+
+void TMainForm::AddMenuCommands()
+{
+    auto* Menu = dynamic_cast<TsuiTitleBarPopupMenu*>(WindowMenu());
+    if (!Menu) return;
+    // Above "&Close", each the same as its button or the logo: a command
+    // while the port is closed shows "Fail!" as the button would.
+    const struct
+    {
+        const char* Caption;
+        TShortCut Keys;
+        void (TMainForm::*Run)(TObject*);
+    } Commands[] = {
+        {"&Open/Close port", static_cast<TShortCut>(scCtrl | 'P'),
+         &TMainForm::suiButton_OpenPortClick},
+        {"&Read All", static_cast<TShortCut>(scCtrl | 'R'), &TMainForm::btn_ReadAllClick},
+        {"&Write All", static_cast<TShortCut>(scCtrl | 'W'), &TMainForm::btn_WriteAllClick},
+        {"User &guide", static_cast<TShortCut>(VK_F1), &TMainForm::img2Click},
+        {"-", scNone, nullptr},
+    };
+    int At = Menu->Items()->IndexOf(Menu->CloseItem());
+    for (const auto& Command : Commands)
+    {
+        auto* Item = new TMenuItem(Menu);
+        Item->SetCaption(Command.Caption);
+        Item->SetShortCut(Command.Keys);
+        if (Command.Run) Item->OnClick.Bind(this, Command.Run);
+        Menu->Items()->Insert(At++, Item);
+    }
+}
+
+bool TMainForm::IsShortCut(const TMessage& Message)
+{
+    if (TForm::IsShortCut(Message)) return true;
+    TPopupMenu* Menu = WindowMenu();
+    return Menu && Enabled() && Menu->IsShortCut(Message);
 }
 
 void TMainForm::WndProc(TMessage& Message)
@@ -197,6 +245,56 @@ void TMainForm::FormShow(TObject*)
     ShowTime();
     tmr1->SetEnabled(true);
     suiNumberEdit_RfFrequency->SetValue(433);
+    if (!FLineChosen) ChooseLine();
+}
+
+void TMainForm::ChooseLine()
+{
+    FLineChosen = true;
+    std::string Error;
+    if (!SettingsFile.empty() && !TSettingsFile(SettingsFile).Load(FSettings, Error))
+        std::fprintf(stderr, "novla-tool: %s; settings ignored\n", Error.c_str());
+    // The command line's choice, else the kept one, else the list's own.
+    // False when the command line's is not in the list.
+    auto Pick = [](TCustomComboBox* List, const std::string& Kept, const std::string& Given)
+    {
+        const int Chosen = Given.empty() ? -1 : List->Items()->IndexOf(Given);
+        const int Index = Chosen >= 0 || Kept.empty() ? Chosen : List->Items()->IndexOf(Kept);
+        if (Index >= 0) List->SetItemIndex(Index);
+        return Chosen >= 0 || Given.empty();
+    };
+    if (!Pick(suiComboBox_PcPort, FSettings.Line.Port, Preselected.Port))
+    {
+        SetStatus(Preselected.Port + " not listed", ResultPanel);
+        suiStatusBar1->SetHint(Preselected.Port +
+                               " is not among the ports that can be opened now.");
+    }
+    Pick(suiComboBox_PcBaudRate, FSettings.Line.Baud, Preselected.Baud);
+    Pick(suiComboBox_PcParity, FSettings.Line.Parity, Preselected.Parity);
+}
+
+TLineChoice TMainForm::LineChoice() const
+{
+    auto Shown = [](const TCustomComboBox* List)
+    { return List->ItemIndex() >= 0 ? List->Items()->Strings(List->ItemIndex()) : std::string(); };
+    return {Shown(suiComboBox_PcPort), Shown(suiComboBox_PcBaudRate), Shown(suiComboBox_PcParity)};
+}
+
+void TMainForm::DoClose(TCloseAction& Action)
+{
+    if (!SettingsFile.empty() && FLineChosen)
+    {
+        // An empty list (the adapter unplugged) keeps the port of before.
+        const TLineChoice Now = LineChoice();
+        for (auto [Kept, Shown] : {std::pair{&FSettings.Line.Port, &Now.Port},
+                                   std::pair{&FSettings.Line.Baud, &Now.Baud},
+                                   std::pair{&FSettings.Line.Parity, &Now.Parity}})
+            if (!Shown->empty()) *Kept = *Shown;
+        std::string Error;
+        if (!TSettingsFile(SettingsFile).Save(FSettings, Error))
+            std::fprintf(stderr, "novla-tool: %s; settings not kept\n", Error.c_str());
+    }
+    TForm::DoClose(Action);
 }
 
 void TMainForm::FormDestroy(TObject*)
@@ -221,10 +319,10 @@ void TMainForm::ListPorts()
         {
             const CXSerial::Probe Probe = ProbePort(Port);
             if (Probe.Error.Ok())
-                Items->Add("COM" + std::to_string(Port));
+                Items->Add(PortName(Port));
             else if (Probe.Error.Status == CommStatus::PermissionDenied)
             {
-                Refused.push_back("COM" + std::to_string(Port) + " (" + Probe.DevicePath + ")");
+                Refused.push_back(PortName(Port) + " (" + Probe.DevicePath + ")");
                 const std::string Fix = PermissionHint(Probe.DevicePath);
                 if (!Fix.empty() && std::find(Advice.begin(), Advice.end(), Fix) == Advice.end())
                     Advice.push_back(Fix);
@@ -267,9 +365,8 @@ void TMainForm::suiButton_OpenPortClick(TObject*)
     else
     {
         const std::string PortText = suiComboBox_PcPort->Text();
-        const size_t M = PortText.find('M');
-        const int Port =
-            M == std::string::npos ? 0 : LeadingNumber(std::string_view(PortText).substr(M + 1));
+        // An empty list opens port 0, which no device answers to.
+        const int Port = ParsePortName(PortText).value_or(0);
         const int Baud = LeadingNumber(suiComboBox_PcBaudRate->Text());
         const int Parity = suiComboBox_PcParity->ItemIndex();
         FSerial->Configure(Port, Baud, Parity);

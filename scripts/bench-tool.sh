@@ -28,7 +28,7 @@ median_ms() {
     done
     printf '%s\n' "${times[@]}" | sort -n | sed -n 8p | awk '{printf "%.1f", $1 / 1000}'
 }
-tool_ms=$(median_ms "$tool" --headless)
+tool_ms=$(median_ms "$tool" --no-settings --headless)
 bare_ms=$(median_ms "$bare" --headless --width 393 --height 322 --panels 0)
 echo "start-ms novla-tool $tool_ms bare-window $bare_ms ratio $(awk "BEGIN{printf \"%.2f\", $tool_ms / $bare_ms}")"
 
@@ -44,7 +44,7 @@ if [[ "${1:-}" != "--inside" && -z "${NOVLA_BENCH_INSIDE:-}" ]]; then
         "$module" >"$work/module.log" &
         module_pid=$!
         timeout 10 grep -q -m1 "^ready " <(tail --pid="$module_pid" -f "$work/module.log")
-        "$tool" &
+        "$tool" --no-settings &
         tool_pid=$!
         id=$(timeout 15 xdotool search --sync --name "NOVLA TOOL" | head -1)
         eval "$(xdotool getwindowgeometry --shell "$id")"

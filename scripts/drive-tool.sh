@@ -60,7 +60,7 @@ timeout 10 grep -q -m1 '^ready ' <(tail --pid="$module_pid" -f "$work/module.log
 read -r _ port device < <(grep -m1 '^ready ' "$work/module.log")
 echo "virtual module on $port ($device)"
 
-"$tool" >"$work/tool.log" 2>&1 &
+"$tool" --no-settings >"$work/tool.log" 2>&1 &
 tool_pid=$!
 id=$(timeout 15 xdotool search --sync --name "NOVLA TOOL" | head -1)
 [[ -n "$id" ]] || fail "the window did not appear"

@@ -9,7 +9,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="${NOVLA_BUILD:-build/default}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$build/app/novla-tool" --headless --screenshot "$work/window.png"
+"$build/app/novla-tool" --no-settings --headless --screenshot "$work/window.png"
 [[ "$(head -c 4 "$work/window.png" | od -An -tx1 | tr -d ' ')" == "89504e47" ]] ||
     { echo "app-xvfb: the screenshot is not a PNG" >&2; exit 1; }
 "$here/with-xvfb.sh" "$here/drive-tool.sh" "$build" "$work/steps" >"$work/out" ||

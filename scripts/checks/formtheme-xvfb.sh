@@ -19,7 +19,7 @@ if [[ "${1:-}" != "--inside" ]]; then
     done
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
-    "$tool" --headless --screenshot "$work/window.png" --skin "$skin"
+    "$tool" --no-settings --headless --screenshot "$work/window.png" --skin "$skin"
     pngtopnm "$work/window.png" >"$work/window.ppm"
     "$here/with-xvfb.sh" -s "-screen 0 1024x768x24 -br" bash "$0" --inside "$tool" "$skin" "$work"
     exit
@@ -36,7 +36,7 @@ fail() {
     exit 1
 }
 
-"$tool" --skin "$skin" >"$work/tool.log" 2>&1 &
+"$tool" --no-settings --skin "$skin" >"$work/tool.log" 2>&1 &
 pid=$!
 finish() {
     # The program is stopped by its own process id, only if still running.
