@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/BlockDifferences.h"
+#include "app/ControlHints.h"
 #include "app/UserGuide.h"
 #include "framework/ClassRegistry.h"
 #include "framework/DateTime.h"
@@ -168,6 +169,7 @@ void TMainForm::DoCreate()
     FSerial->SetNotifyTarget(Handle(), FRecvMessage);
     FTimeoutTicks = -1;
     AddMenuCommands();
+    ApplyControlHints(this);
     TForm::DoCreate();
 }
 

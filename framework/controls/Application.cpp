@@ -7,6 +7,7 @@
 #include "framework/controls/Dialogs.h"
 #include "framework/controls/Form.h"
 #include "framework/controls/GroupBox.h"
+#include "framework/controls/HintTracker.h"
 #include "framework/controls/Label.h"
 #include "framework/controls/Panel.h"
 #include "framework/controls/Screen.h"
@@ -42,6 +43,7 @@ TApplication::TApplication(TComponent* AOwner)
 
 TApplication::~TApplication()
 {
+    FHints.reset();
     Destroying();
     DestroyComponents();
     FEvents.clear();
@@ -144,6 +146,59 @@ void TApplication::Dispatch(MSG& Msg)
     DispatchMessage(&Msg);
 }
 
+bool TApplication::ShowHint() const
+{
+    return !FHints || FHints->ShowHint();
+}
+
+void TApplication::SetShowHint(bool Value)
+{
+    Hints().SetShowHint(Value);
+}
+
+const std::string& TApplication::Hint() const
+{
+    static const std::string None;
+    return FHints ? FHints->Hint() : None;
+}
+
+void TApplication::SetHint(const std::string& Value)
+{
+    Hints().SetHint(Value);
+}
+
+THintTracker& TApplication::Hints()
+{
+    if (!FHints)
+    {
+        FHints = std::make_unique<THintTracker>(nullptr);
+        FHints->OnHint = [this] { OnHint(this); };
+    }
+    return *FHints;
+}
+
+void TApplication::CancelHint()
+{
+    if (FHints) FHints->Cancel();
+}
+
+void TApplication::HintMouseMessage(TControl* Control, const TMessage& Message)
+{
+    if (Message.Msg == WM_MOUSEMOVE)
+    {
+        const TPoint Screen =
+            Control->ClientToScreen({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
+        Hints().MouseMoved(Control, Screen);
+    }
+    else
+        CancelHint();
+}
+
+void TApplication::HintMouseLeft(TControl* Control)
+{
+    if (FHints) FHints->MouseLeft(Control);
+}
+
 int TApplication::HookMainWindow(TWindowHook Hook)
 {
     int Id = FNextHookId++;
@@ -221,6 +276,7 @@ void TApplication::SetActive(bool Value)
 {
     if (FActive == Value) return;
     FActive = Value;
+    if (!Value) CancelHint();
     if (Value)
         OnActivate(this);
     else

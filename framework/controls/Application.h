@@ -14,6 +14,8 @@
 
 struct MSG;
 class TApplicationEvents;
+class TControl;
+class THintTracker;
 
 using TMessageEvent = TEvent<MSG&, bool&>;
 using TExceptionEvent = TEvent<TObject*, const std::exception&>;
@@ -66,6 +68,22 @@ class TApplication : public TComponent
     // True while one of the program's windows is the active window.
     bool Active() const { return FActive; }
 
+    // Tool tips: whether hints show at all, the hint being shown (set to
+    // the control's hint before OnHint runs, which may change it), and the
+    // machinery with its timing. CM_HINTSHOW lets the control adjust it
+    // after OnHint.
+    bool ShowHint() const;
+    void SetShowHint(bool Value);
+    const std::string& Hint() const;
+    void SetHint(const std::string& Value);
+    THintTracker& Hints();
+    void CancelHint();
+    TNotifyEvent OnHint;
+    // Called by the controls: a mouse message reached Control, the pointer
+    // left Control.
+    void HintMouseMessage(TControl* Control, const TMessage& Message);
+    void HintMouseLeft(TControl* Control);
+
     // Hooks on the main form's window; Unhook takes what Hook returned.
     int HookMainWindow(TWindowHook Hook);
     void UnhookMainWindow(int Id);
@@ -103,6 +121,7 @@ class TApplication : public TComponent
     std::vector<std::pair<int, TWindowHook>> FHooks;
     std::vector<TApplicationEvents*> FEvents;
     int FShowingException = 0;
+    std::unique_ptr<THintTracker> FHints;
 };
 
 // The one application object, or null.

@@ -2,6 +2,7 @@
 
 #include "framework/PropertyRegistry.h"
 #include "framework/SysLocale.h"
+#include "framework/controls/Application.h"
 #include "framework/controls/WinControl.h"
 #include "framework/menus/PopupMenu.h"
 #include "platform/win/WinApi.h"
@@ -168,6 +169,8 @@ LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam)
 
 void TControl::WndProc(TMessage& Message)
 {
+    if (Application && Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MOUSELAST)
+        Application->HintMouseMessage(this, Message);
     Dispatch(Message);
 }
 
@@ -529,6 +532,7 @@ void TControl::SetMouseControl(TControl* Control)
     if (GMouseControl == Control) return;
     TControl* Old = GMouseControl;
     GMouseControl = Control;
+    if (Old && Application) Application->HintMouseLeft(Old);
     if (Old) Old->Perform(CM_MOUSELEAVE);
     // The leave handler may have destroyed the new control's window; only
     // a control that is still the mouse control hears of its entry.

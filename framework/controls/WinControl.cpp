@@ -197,6 +197,8 @@ void TWinControl::DestroyHandle()
 
 void TWinControl::WndProc(TMessage& Message)
 {
+    if (Application && (Message.Msg == WM_KEYDOWN || Message.Msg == WM_SYSKEYDOWN))
+        Application->CancelHint();
     if (Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MOUSELAST && Message.Msg != WM_MOUSEWHEEL)
     {
         if (IsControlMouseMsg(Message)) return;
