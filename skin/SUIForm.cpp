@@ -712,26 +712,19 @@ bool TsuiForm::UsingSkin() const
     return UsingFileTheme(FFileTheme, FUIStyle, Style);
 }
 
-TColor TsuiForm::SkinColor(Tsk2SkinColorElement Element, TColor Fallback) const
-{
-    // A skin without the element answers -1, which is no colour at all.
-    const TColor Value = FFileTheme ? FFileTheme->GetColor(Element) : TColor(-1);
-    return Value == TColor(-1) ? Fallback : Value;
-}
-
 void TsuiForm::ReadFileTheme()
 {
     const TsuiFileTheme& Theme = *FFileTheme;
-    SetColor(SkinColor(SKIN2_FORMCOLOR, Color()));
-    SetMenuBarColor(SkinColor(SKIN2_MENUBARSTARTCOLOR, Color()));
-    SetMenuBarToColor(SkinColor(SKIN2_MENUBARENDCOLOR, Color()));
+    SetColor(FileThemeColor(FFileTheme, SKIN2_FORMCOLOR).value_or(Color()));
+    SetMenuBarColor(FileThemeColor(FFileTheme, SKIN2_MENUBARSTARTCOLOR).value_or(Color()));
+    SetMenuBarToColor(FileThemeColor(FFileTheme, SKIN2_MENUBARENDCOLOR).value_or(Color()));
     const TBitmap* Left = Theme.GetBitmap(SKIN2_FORMLEFTBORDER);
     const TBitmap* Right = Theme.GetBitmap(SKIN2_FORMRIGHTBORDER);
     const TBitmap* Bottom = Theme.GetBitmap(SKIN2_FORMBOTTOMBORDER1);
     FSkinLeft = Left ? Left->Width() : 0;
     FSkinRight = Right ? Right->Width() : 0;
     FSkinBottom = Bottom ? Bottom->Height() : 0;
-    FRegionTransColor = SkinColor(SKIN2_TRANSCOLOR, TColor(0xFF00FF));
+    FRegionTransColor = FileThemeColor(FFileTheme, SKIN2_TRANSCOLOR).value_or(TColor(0xFF00FF));
     FTitleRegion = Theme.GetBool(SKIN2_TITLEBARNEEDREGION);
     FBottomRegion = Theme.GetBool(SKIN2_BOTTOMBORDERNEEDREGION);
     FTitleRegionMinY = Theme.GetInt(SKIN2_TITLEBARREGIONMINY);
@@ -751,7 +744,7 @@ void TsuiForm::ComposeBottomImage(int W)
     }
     FBottomImage->SetSize(W, B1->Height());
     TCanvas& C = *FBottomImage->Canvas();
-    C.Brush()->SetColor(SkinColor(SKIN2_FORMCOLOR, Color()));
+    C.Brush()->SetColor(FileThemeColor(FFileTheme, SKIN2_FORMCOLOR).value_or(Color()));
     C.FillRect({0, 0, W, B1->Height()});
     if (Theme.GetBool(SKIN2_BOTTOMBORDERTHREESECT))
     {
@@ -770,7 +763,7 @@ void TsuiForm::PaintSkinBorder(TCanvas& C, const TWindowFrame& Frame)
 {
     const int W = Frame.Width, H = Frame.Height;
     const TsuiFileTheme& Theme = *FFileTheme;
-    const TColor FormColor = SkinColor(SKIN2_FORMCOLOR, Color());
+    const TColor FormColor = FileThemeColor(FFileTheme, SKIN2_FORMCOLOR).value_or(Color());
     const int FrameL = std::max(FSkinLeft, 4), FrameR = std::max(FSkinRight, 4);
     // The frame the window has: a sizeable owner's is a pixel wider than
     // the border pictures on every side.
@@ -1096,12 +1089,8 @@ void TsuiForm::DrawButton(TToolBar* ToolBar, TToolButton* Button, TCustomDrawSta
     // A colour the skin lacks comes from the fallback style.
     auto Pick = [&](Tsk2SkinColorElement Element, int Item)
     {
-        if (FromFile)
-        {
-            const TColor Value = Theme->GetColor(Element);
-            if (Value != TColor(-1)) return Value;
-        }
-        return GetInsideThemeColor(FromFile ? DeepBlue : Style, Item);
+        const TColor Fallback = GetInsideThemeColor(FromFile ? DeepBlue : Style, Item);
+        return FromFile ? FileThemeColor(Theme, Element).value_or(Fallback) : Fallback;
     };
 
     TCanvas* C = ToolBar->Canvas();

@@ -148,8 +148,6 @@ class TsuiForm : public TCustomPanel
     void UpdateMinHeight();
     // The file-theme part of SetUIStyle that comes before the title bar.
     void ReadFileTheme();
-    // A colour of the file theme, or Fallback when the skin lacks it.
-    TColor SkinColor(Tsk2SkinColorElement Element, TColor Fallback) const;
     bool UsingSkin() const;
     // A window's outer size and its non-client frame's thickness on each side.
     struct TWindowFrame

@@ -157,9 +157,7 @@ void TsuiTitleBar::SetUIStyle(TsuiUIStyle Value)
             Font()->SetColor(clBlack);
         else if (Style == FromThemeFile)
         {
-            // A skin without the colour answers -1, which names no colour.
-            const TColor Ink = FFileTheme->GetColor(SKIN2_TITLEFONTCOLOR);
-            Font()->SetColor(Ink == TColor(-1) ? clWhite : Ink);
+            Font()->SetColor(FileThemeColor(FFileTheme, SKIN2_TITLEFONTCOLOR).value_or(clWhite));
         }
         else
             Font()->SetColor(clWhite);
@@ -208,8 +206,7 @@ void TsuiTitleBar::UpdateFileTheme()
 {
     const TsuiFileTheme& Theme = *FFileTheme;
     FFiveSections = Theme.GetBool(SKIN2_TITLEFIVESECT);
-    FTransColor = Theme.GetColor(SKIN2_TRANSCOLOR);
-    if (FTransColor == TColor(-1)) FTransColor = TColor(0xFF00FF);
+    FTransColor = FileThemeColor(&Theme, SKIN2_TRANSCOLOR).value_or(TColor(0xFF00FF));
     auto AddSection = [&](Tsk2SkinBitmapElement Element)
     {
         TsuiTitleBarSection* Section = FSections->Add();
@@ -239,8 +236,7 @@ void TsuiTitleBar::UpdateFileTheme()
     FButtonTop = Theme.GetInt(SKIN2_TITLEBARBUTTONPOSY) - Shift;
     FIconTop = Theme.GetInt(SKIN2_TITLEBARICONPOSY) - Shift;
     FCaptionTop = Theme.GetInt(SKIN2_TITLEBARCAPTIONTOP);
-    FFillColor = Theme.GetColor(SKIN2_FORMCOLOR);
-    if (FFillColor == TColor(-1)) FFillColor = clBtnFace;
+    FFillColor = FileThemeColor(&Theme, SKIN2_FORMCOLOR).value_or(clBtnFace);
     if (TCustomForm* Form = ContainingForm())
     {
         auto WidthOf = [&](Tsk2SkinBitmapElement E)
