@@ -1,7 +1,6 @@
 #include "app/ToolLook.h"
 
 #include "framework/controls/CustomForm.h"
-#include "skin/SUIStyleApply.h"
 #include "skin/SUIThemeManager.h"
 #include "skinfiles/SUISkinFileTheme.h"
 
@@ -20,16 +19,6 @@ bool ApplyToolLook(TCustomForm& Form, const TToolOptions& Options, std::string& 
         Error = "unknown style " + Options.Style;
         return false;
     }
-    auto* Manager = new TsuiThemeManager(&Form);
-    TStringList Names;
-    for (int I = 0; I < Form.ComponentCount(); ++I)
-    {
-        const TComponent* C = Form.Components(I);
-        if (!C->Name().empty() && IsHasProperty(C, "UIStyle") && IsHasProperty(C, "FileTheme"))
-            Names.Add(C->Name());
-    }
-    Manager->SetCompList(&Names);
-    Manager->SetFileTheme(Theme);
-    Manager->SetUIStyle(Style);
+    RestyleForm(Form, Style, Theme);
     return true;
 }

@@ -85,7 +85,7 @@ const TMessageMap& TsuiTitleBar::StaticMessages()
 }
 
 TsuiTitleBar::TsuiTitleBar(TComponent* AOwner)
-    : TCustomPanel(AOwner), FTitleImage(std::make_unique<TBitmap>()),
+    : TCustomPanel(AOwner), TsuiSkinBinding(this), FTitleImage(std::make_unique<TBitmap>()),
       FTitleImageFilled(std::make_unique<TBitmap>()), FInactiveCaptionColor(clInactiveCaption)
 {
     FControlStyle.Exclude(csAcceptsControls);
@@ -137,27 +137,26 @@ int TsuiTitleBar::AskFrameWidth() const
 
 // Styles -------------------------------------------------------------------
 
-void TsuiTitleBar::SetUIStyle(TsuiUIStyle Value)
+void TsuiTitleBar::ApplySkin()
 {
-    FUIStyle = Value;
     if (FCustom) return;
     FSections->Clear();
     TsuiUIStyle Style;
-    if (UsingFileTheme(FFileTheme, FUIStyle, Style))
+    if (UsesFileTheme(Style))
         UpdateFileTheme();
     else
         UpdateInsideTheme(Style);
     for (int I = 0; I < FButtons->Count(); ++I)
         FButtons->Items(I)->SetUIStyle(Style);
     FTitleMenu->SetUIStyle(Style);
-    FTitleMenu->SetFileTheme(FFileTheme);
+    FTitleMenu->SetFileTheme(FileTheme());
     if (!FKeepFontColor)
     {
-        if (FUIStyle == MacOS)
+        if (UIStyle() == MacOS)
             Font()->SetColor(clBlack);
         else if (Style == FromThemeFile)
         {
-            Font()->SetColor(FileThemeColor(FFileTheme, SKIN2_TITLEFONTCOLOR).value_or(clWhite));
+            Font()->SetColor(FileThemeColor(FileTheme(), SKIN2_TITLEFONTCOLOR).value_or(clWhite));
         }
         else
             Font()->SetColor(clWhite);
@@ -168,11 +167,8 @@ void TsuiTitleBar::SetUIStyle(TsuiUIStyle Value)
 
 void TsuiTitleBar::SetFileTheme(TsuiFileTheme* Value)
 {
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-    FFileTheme = Value;
-    if (FFileTheme) FFileTheme->FreeNotification(this);
     FKeepFontColor = true;
-    SetUIStyle(FUIStyle);
+    TsuiSkinBinding::SetFileTheme(Value);
     FKeepFontColor = false;
 }
 
@@ -204,7 +200,7 @@ void TsuiTitleBar::UpdateInsideTheme(TsuiUIStyle Style)
 
 void TsuiTitleBar::UpdateFileTheme()
 {
-    const TsuiFileTheme& Theme = *FFileTheme;
+    const TsuiFileTheme& Theme = *FileTheme();
     FFiveSections = Theme.GetBool(SKIN2_TITLEFIVESECT);
     FTransColor = FileThemeColor(&Theme, SKIN2_TRANSCOLOR).value_or(TColor(0xFF00FF));
     auto AddSection = [&](Tsk2SkinBitmapElement Element)
@@ -342,11 +338,7 @@ void TsuiTitleBar::AddHelpBtn()
 void TsuiTitleBar::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomPanel::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FFileTheme)
-    {
-        FFileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
+    SkinNotification(AComponent, Operation);
 }
 
 // Painting -----------------------------------------------------------------
@@ -464,7 +456,7 @@ void TsuiTitleBar::DrawButtons(TBitmap* Bitmap)
     const int K = AskFrameWidth() - 1;
     int R = Bitmap->Width() - FRightBtnXOffset + K;
     TsuiUIStyle Style;
-    const bool FromFile = UsingFileTheme(FFileTheme, FUIStyle, Style);
+    const bool FromFile = UsesFileTheme(Style);
 
     TPoint P{-1000000, -1000000};
     POINT Cursor;
