@@ -1,19 +1,27 @@
 #include "app/MainForm.h"
 
+#include "app/BlockDifferences.h"
 #include "app/UserGuide.h"
 #include "framework/ClassRegistry.h"
 #include "framework/DateTime.h"
 #include "framework/PropertyRegistry.h"
 #include "framework/UpdateScope.h"
+#include "framework/menus/MenuItem.h"
+#include "platform/comm/PortMap.h"
 #include "platform/shell/ShellOpen.h"
+#include "platform/win/Input.h"
 #include "protocol/CodeTables.h"
 #include "protocol/Frames.h"
 #include "protocol/ReplyHazards.h"
 #include "skin/SUIEditClasses.h"
 #include "skin/SUIForm.h"
+#include "skin/SUITitleBar.h"
+#include "skin/SUITitleBarPopupMenu.h"
 #include "skin/SkinButtonClasses.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <vector>
 
 TMainForm* MainForm = nullptr;
@@ -144,7 +152,8 @@ const TClassInfo& TMainForm::StaticClass()
 
 TMainForm::TMainForm(TComponent* AOwner)
     : TForm(AOwner), OpenDocument([](const std::string& Path) { ShellOpenDocument(Path); }),
-      UserGuide(FindUserGuide(RunningExecutable()))
+      UserGuide(FindUserGuide(RunningExecutable())),
+      ProbePort([](int Port) { return CXSerial::ProbePortDevice(Port); })
 {
 }
 
@@ -158,7 +167,50 @@ void TMainForm::DoCreate()
     FSerial = std::make_unique<TelvaroSerial>();
     FSerial->SetNotifyTarget(Handle(), FRecvMessage);
     FTimeoutTicks = -1;
+    AddMenuCommands();
     TForm::DoCreate();
+}
+
+TPopupMenu* TMainForm::WindowMenu() const
+{
+    return suiForm1 && suiForm1->TitleBar() ? suiForm1->TitleBar()->TitleMenu() : nullptr;
+}
+
+void TMainForm::AddMenuCommands()
+{
+    auto* Menu = dynamic_cast<TsuiTitleBarPopupMenu*>(WindowMenu());
+    if (!Menu) return;
+    // Above "&Close", each the same as its button or the logo: a command
+    // while the port is closed shows "Fail!" as the button would.
+    const struct
+    {
+        const char* Caption;
+        TShortCut Keys;
+        void (TMainForm::*Run)(TObject*);
+    } Commands[] = {
+        {"&Open/Close port", static_cast<TShortCut>(scCtrl | 'P'),
+         &TMainForm::suiButton_OpenPortClick},
+        {"&Read All", static_cast<TShortCut>(scCtrl | 'R'), &TMainForm::btn_ReadAllClick},
+        {"&Write All", static_cast<TShortCut>(scCtrl | 'W'), &TMainForm::btn_WriteAllClick},
+        {"User &guide", static_cast<TShortCut>(VK_F1), &TMainForm::img2Click},
+        {"-", scNone, nullptr},
+    };
+    int At = Menu->Items()->IndexOf(Menu->CloseItem());
+    for (const auto& Command : Commands)
+    {
+        auto* Item = new TMenuItem(Menu);
+        Item->SetCaption(Command.Caption);
+        Item->SetShortCut(Command.Keys);
+        if (Command.Run) Item->OnClick.Bind(this, Command.Run);
+        Menu->Items()->Insert(At++, Item);
+    }
+}
+
+bool TMainForm::IsShortCut(const TMessage& Message)
+{
+    if (TForm::IsShortCut(Message)) return true;
+    TPopupMenu* Menu = WindowMenu();
+    return Menu && Enabled() && Menu->IsShortCut(Message);
 }
 
 void TMainForm::WndProc(TMessage& Message)
@@ -191,6 +243,56 @@ void TMainForm::FormShow(TObject*)
     ShowTime();
     tmr1->SetEnabled(true);
     suiNumberEdit_RfFrequency->SetValue(433);
+    if (!FLineChosen) ChooseLine();
+}
+
+void TMainForm::ChooseLine()
+{
+    FLineChosen = true;
+    std::string Error;
+    if (!SettingsFile.empty() && !TSettingsFile(SettingsFile).Load(FSettings, Error))
+        std::fprintf(stderr, "novla-tool: %s; settings ignored\n", Error.c_str());
+    // The command line's choice, else the kept one, else the list's own.
+    // False when the command line's is not in the list.
+    auto Pick = [](TCustomComboBox* List, const std::string& Kept, const std::string& Given)
+    {
+        const int Chosen = Given.empty() ? -1 : List->Items()->IndexOf(Given);
+        const int Index = Chosen >= 0 || Kept.empty() ? Chosen : List->Items()->IndexOf(Kept);
+        if (Index >= 0) List->SetItemIndex(Index);
+        return Chosen >= 0 || Given.empty();
+    };
+    if (!Pick(suiComboBox_PcPort, FSettings.Line.Port, Preselected.Port))
+    {
+        SetStatus(Preselected.Port + " not listed", ResultPanel);
+        suiStatusBar1->SetHint(Preselected.Port +
+                               " is not among the ports that can be opened now.");
+    }
+    Pick(suiComboBox_PcBaudRate, FSettings.Line.Baud, Preselected.Baud);
+    Pick(suiComboBox_PcParity, FSettings.Line.Parity, Preselected.Parity);
+}
+
+TLineChoice TMainForm::LineChoice() const
+{
+    auto Shown = [](const TCustomComboBox* List)
+    { return List->ItemIndex() >= 0 ? List->Items()->Strings(List->ItemIndex()) : std::string(); };
+    return {Shown(suiComboBox_PcPort), Shown(suiComboBox_PcBaudRate), Shown(suiComboBox_PcParity)};
+}
+
+void TMainForm::DoClose(TCloseAction& Action)
+{
+    if (!SettingsFile.empty() && FLineChosen)
+    {
+        // An empty list (the adapter unplugged) keeps the port of before.
+        const TLineChoice Now = LineChoice();
+        for (auto [Kept, Shown] : {std::pair{&FSettings.Line.Port, &Now.Port},
+                                   std::pair{&FSettings.Line.Baud, &Now.Baud},
+                                   std::pair{&FSettings.Line.Parity, &Now.Parity}})
+            if (!Shown->empty()) *Kept = *Shown;
+        std::string Error;
+        if (!TSettingsFile(SettingsFile).Save(FSettings, Error))
+            std::fprintf(stderr, "novla-tool: %s; settings not kept\n", Error.c_str());
+    }
+    TForm::DoClose(Action);
 }
 
 void TMainForm::FormDestroy(TObject*)
@@ -204,15 +306,46 @@ void TMainForm::ListPorts()
     const int Old = suiComboBox_PcPort->ItemIndex();
     const std::string Selected = Old >= 0 ? suiComboBox_PcPort->Items()->Strings(Old) : "";
     TStrings* Items = suiComboBox_PcPort->Items();
+    // Devices that exist but refuse this user stay out of the list (it
+    // holds what can be opened), but are named: otherwise a user outside
+    // the devices' group sees an empty list and no reason.
+    std::vector<std::string> Refused, Advice;
     {
         TUpdateScope<TStrings> Batch(*Items);
         Items->Clear();
         for (int Port = 1; Port <= LastPort; ++Port)
-            if (CXSerial::ProbePort(Port)) Items->Add("COM" + std::to_string(Port));
+        {
+            const CXSerial::Probe Probe = ProbePort(Port);
+            if (Probe.Error.Ok())
+                Items->Add(PortName(Port));
+            else if (Probe.Error.Status == CommStatus::PermissionDenied)
+            {
+                Refused.push_back(PortName(Port) + " (" + Probe.DevicePath + ")");
+                const std::string Fix = PermissionHint(Probe.DevicePath);
+                if (!Fix.empty() && std::find(Advice.begin(), Advice.end(), Fix) == Advice.end())
+                    Advice.push_back(Fix);
+            }
+        }
     }
     int Index = Selected.empty() ? -1 : Items->IndexOf(Selected);
     if (Index < 0 && Items->Count() > 0) Index = 0;
     suiComboBox_PcPort->SetItemIndex(Index);
+    if (!Refused.empty()) ShowRefusedPorts(Refused, Advice);
+}
+
+void TMainForm::ShowRefusedPorts(const std::vector<std::string>& Ports,
+                                 const std::vector<std::string>& Advice)
+{
+    std::string Text = "No permission to open ";
+    for (size_t I = 0; I < Ports.size(); ++I)
+        Text += (I == 0 ? "" : ", ") + Ports[I];
+    for (const std::string& Fix : Advice)
+        Text += "; " + Fix;
+    SetStatus("Error:NoPermission!", ResultPanel);
+    suiStatusBar1->SetHint(Text);
+    if (FRefusalReported) return;
+    FRefusalReported = true;
+    std::fprintf(stderr, "novla-tool: %s\n", Text.c_str());
 }
 
 void TMainForm::suiComboBox_PcPortDropDown(TObject*)
@@ -230,9 +363,8 @@ void TMainForm::suiButton_OpenPortClick(TObject*)
     else
     {
         const std::string PortText = suiComboBox_PcPort->Text();
-        const size_t M = PortText.find('M');
-        const int Port =
-            M == std::string::npos ? 0 : LeadingNumber(std::string_view(PortText).substr(M + 1));
+        // An empty list opens port 0, which no device answers to.
+        const int Port = ParsePortName(PortText).value_or(0);
         const int Baud = LeadingNumber(suiComboBox_PcBaudRate->Text());
         const int Parity = suiComboBox_PcParity->ItemIndex();
         FSerial->Configure(Port, Baud, Parity);
@@ -251,7 +383,9 @@ void TMainForm::ShowPortState()
     suiComboBox_PcParity->SetEnabled(!Open);
     btn_WriteAll->SetEnabled(Open);
     btn_ReadAll->SetEnabled(Open);
-    if (!Open) SetStatus(" ", ResultPanel);
+    // A result of before this open or close (a busy port, a lost one) no
+    // longer describes the port.
+    SetStatus(" ", ResultPanel);
     suiButton_OpenPort->SetCaption(Open ? "Close" : "Open");
     suiStatusBar1->SetHint("");
 }
@@ -304,6 +438,7 @@ void TMainForm::btn_WriteAllClick(TObject*)
         suiStatusBar1->SetHint(HazardText(Hazards.front()));
         return;
     }
+    FWritten = Block;
     FSerial->SendWriteAll(&Block);
     StartRequest();
 }
@@ -344,23 +479,47 @@ void TMainForm::tmr1Timer(TObject*)
 
 void TMainForm::OnSerialReceive(WPARAM Flag)
 {
-    FTimeoutTicks = -1;
     if (!FSerial) return;
-    if (Flag == ReplyOk)
+    if (Flag == ReplyPortLost)
     {
-        SetStatus("Successful", ResultPanel);
-        ApplyParameters(FSerial->Parameters());
-    }
-    else if (Flag == ReplyChecksumMismatch)
-        SetStatus("Error:Checksum!", ResultPanel);
-    else if (Flag == ReplyPortLost && !FSerial->IsOpen())
-    {
+        FTimeoutTicks = -1;
         // IsOpen is 0 from the loss on; a port opened again since then has
         // nothing to do with this notice.
+        if (FSerial->IsOpen()) return;
         FSerial->Close();
         ShowPortState();
         SetStatus("Error:PortLost!", ResultPanel);
+        return;
     }
+    // Every notification has its frame in the link's queue. Only the frame
+    // the link marks as the answer to the request is shown: a repeat, a
+    // late answer to an earlier request or to an earlier opening of the
+    // port, or a frame of the other command must not pass for it.
+    for (ModuleReply Reply; FSerial->TakeReply(Reply);)
+        if (Reply.Answers != 0) ShowAnswer(Reply);
+}
+
+void TMainForm::ShowAnswer(const ModuleReply& Reply)
+{
+    FTimeoutTicks = -1;
+    if (Reply.Flag != ReplyOk)
+    {
+        SetStatus("Error:Checksum!", ResultPanel);
+        return;
+    }
+    // A write is answered with the block the module holds afterwards; one
+    // that differs from what was sent was not stored.
+    const std::string Differences = Reply.Block.Command == CommandWriteAll
+                                        ? DescribeBlockDifferences(FWritten, Reply.Block)
+                                        : std::string();
+    if (Differences.empty())
+        SetStatus("Successful", ResultPanel);
+    else
+    {
+        SetStatus("Error:Verify!", ResultPanel);
+        suiStatusBar1->SetHint("The module did not store the block sent: " + Differences);
+    }
+    ApplyParameters(Reply.Block);
 }
 
 void TMainForm::ApplyParameters(const ModuleParameters& Block)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ToolSettings.h"
 #include "framework/controls/Form.h"
 #include "framework/controls/Label.h"
 #include "framework/controls/Panel.h"
@@ -16,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The configuration window: lists the serial ports, opens the chosen one,
 // reads and writes the radio module's parameter block through the module
@@ -34,6 +36,8 @@ class TMainForm : public TForm
     // The registered reply notification goes to OnSerialReceive; everything
     // else to the form.
     void WndProc(TMessage& Message) override;
+    // The window menu's commands answer their keys wherever the focus is.
+    bool IsShortCut(const TMessage& Message) override;
 
     // Text of status panel Panel (0 port, 1 result, 2 clock); other panel
     // numbers are ignored.
@@ -50,6 +54,19 @@ class TMainForm : public TForm
     std::function<void(const std::string& Path)> OpenDocument;
     // The guide the logo opens (FindUserGuide for this program by default).
     std::string UserGuide;
+    // Probes one port for the port list; CXSerial::ProbePortDevice by
+    // default.
+    std::function<CXSerial::Probe(int Port)> ProbePort;
+    // Where the line settings are kept between runs; empty (the default)
+    // keeps none. Read when the window first shows, written when it closes;
+    // a file that cannot be read or written costs one line on standard
+    // error and nothing else.
+    std::string SettingsFile;
+    // Chosen for this run over the kept settings (the command line's). A
+    // port that is not listed is said in the result panel.
+    TLineChoice Preselected;
+    // What the port, baud rate and parity lists show now.
+    TLineChoice LineChoice() const;
 
     TsuiForm* suiForm1 = nullptr;
     TsuiStatusBar* suiStatusBar1 = nullptr;
@@ -108,20 +125,32 @@ class TMainForm : public TForm
   protected:
     // Registers the reply message and binds the module link to the window.
     void DoCreate() override;
+    // Keeps the line settings.
+    void DoClose(TCloseAction& Action) override;
 
   private:
     void OnSerialReceive(WPARAM Flag);
+    void ShowAnswer(const ModuleReply& Reply);
     void ApplyParameters(const ModuleParameters& Block);
     ModuleParameters BlockFromControls() const;
     void ListPorts();
     void ShowPortState();
     void ShowOpenFailure();
+    void ShowRefusedPorts(const std::vector<std::string>& Ports,
+                          const std::vector<std::string>& Advice);
     void StartRequest();
     void ShowTime();
+    void ChooseLine();
+    void AddMenuCommands();
+    TPopupMenu* WindowMenu() const;
 
     std::unique_ptr<TelvaroSerial> FSerial;
     UINT FRecvMessage = 0;
     int FTimeoutTicks = -1;
+    ModuleParameters FWritten;     // the block of the last write sent
+    bool FRefusalReported = false; // ports refusing access were named on standard error
+    bool FLineChosen = false;      // the kept and preselected line settings were applied
+    TToolSettings FSettings;       // as read; written back with the lists' choice
 };
 
 // The one configuration window, once the application made it.

@@ -1,8 +1,35 @@
 #include "app/ToolLook.h"
 
 #include "framework/controls/CustomForm.h"
+#include "skin/SUIForm.h"
 #include "skin/SUIThemeManager.h"
 #include "skinfiles/SUISkinFileTheme.h"
+
+namespace
+{
+// The skinned frame of Form, or null when it has none.
+TsuiForm* SkinnedFrameOf(TCustomForm& Form)
+{
+    for (int I = 0; I < Form.ControlCount(); ++I)
+        if (auto* Frame = dynamic_cast<TsuiForm*>(Form.Controls(I))) return Frame;
+    return nullptr;
+}
+
+// The bars at the top grew or shrank by Delta: the freely placed content moves
+// with its bottom edge and the window's height follows, so the content
+// keeps the distance below the bar it was laid out with. Aligned controls
+// (the bars, a status bar at the bottom) are placed by their alignment.
+void KeepContentBelowTitle(TCustomForm& Form, TsuiForm& Frame, int Delta)
+{
+    if (Delta == 0) return;
+    for (int I = 0; I < Frame.ControlCount(); ++I)
+    {
+        TControl* C = Frame.Controls(I);
+        if (C->Align() == alNone) C->SetTop(C->Top() + Delta);
+    }
+    Form.SetClientHeight(Form.ClientHeight() + Delta);
+}
+} // namespace
 
 bool ApplyToolLook(TCustomForm& Form, const TToolOptions& Options, std::string& Error)
 {
@@ -19,6 +46,11 @@ bool ApplyToolLook(TCustomForm& Form, const TToolOptions& Options, std::string& 
         Error = "unknown style " + Options.Style;
         return false;
     }
+    TsuiForm* Frame = SkinnedFrameOf(Form);
+    const auto BarsHeight = [Frame]
+    { return Frame ? Frame->GetTitleBarHeight() + Frame->GetMenuBarHeight() : 0; };
+    const int BarsBefore = BarsHeight();
     RestyleForm(Form, Style, Theme);
+    if (Frame) KeepContentBelowTitle(Form, *Frame, BarsHeight() - BarsBefore);
     return true;
 }

@@ -25,6 +25,26 @@ bool ParseToolOptions(const std::vector<std::string>& Arguments, TToolOptions& O
             Options.Version = true;
         else if (Arg == "--headless")
             Options.Headless = true;
+        else if (Arg == "--no-settings")
+            Options.NoSettings = true;
+        else if (Arg == "--port" || Arg == "--baud" || Arg == "--parity")
+        {
+            const std::string Value = I + 1 < Arguments.size() ? Arguments[++I] : "";
+            std::string& Field = Arg == "--port"   ? Options.Line.Port
+                                 : Arg == "--baud" ? Options.Line.Baud
+                                                   : Options.Line.Parity;
+            Field = Arg == "--port"   ? PortChoice(Value)
+                    : Arg == "--baud" ? BaudChoice(Value)
+                                      : ParityChoice(Value);
+            if (Field.empty())
+            {
+                Error = Arg + (Arg == "--port"   ? " needs a port COM1 to COM255"
+                               : Arg == "--baud" ? " needs one of 1200, 2400, 4800, 9600, 19200, "
+                                                   "38400, 57600, 115200"
+                                                 : " needs no, odd or even");
+                return false;
+            }
+        }
         else if (Arg == "--screenshot" || Arg == "--style" || Arg == "--skin" ||
                  Arg == "--password")
         {
@@ -81,7 +101,9 @@ bool ParseToolOptions(const std::vector<std::string>& Arguments, TToolOptions& O
 std::string ToolUsage()
 {
     return "usage: novla-tool [--headless] [--screenshot FILE.png]\n"
-           "                  [--style NAME | --skin FILE [--password P]] [--help] [--version]\n"
+           "                  [--style NAME | --skin FILE [--password P]]\n"
+           "                  [--port COM<N>] [--baud N] [--parity no|odd|even]\n"
+           "                  [--no-settings] [--help] [--version]\n"
            "\n"
            "Opens the configuration window of the radio module: pick the module's\n"
            "serial port, press Open, then Read All or Write All.\n"
@@ -94,8 +116,19 @@ std::string ToolUsage()
            "  --skin FILE            draw the window from the skin file FILE; a file that\n"
            "                         cannot be read leaves the default look and says why\n"
            "  --password P           the password of an encrypted skin file\n"
+           "  --port COM<N>          select port COM<N> (1-255) for this run\n"
+           "  --baud N               select the PC baud rate N (1200 to 115200) for this run\n"
+           "  --parity no|odd|even   select the PC parity for this run\n"
+           "  --no-settings          neither read nor write the settings file\n"
            "  --version              print the version and exit\n"
            "  --help                 print this text and exit\n"
+           "\n"
+           "The last port, PC baud rate and parity are kept in\n"
+           "$XDG_CONFIG_HOME/novla-tool/settings.ini (~/.config by default), written\n"
+           "when the window closes; --port, --baud and --parity win over it.\n"
+           "\n"
+           "Keys in the window: Ctrl+P opens or closes the port, Ctrl+R reads all,\n"
+           "Ctrl+W writes all, F1 opens the user guide; Alt+Space opens the window menu.\n"
            "\n"
            "Serial ports need no root: a user in the group that owns the device\n"
            "(usually 'dialout': sudo usermod -aG dialout $USER, then log in again)\n"

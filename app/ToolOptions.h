@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ToolSettings.h"
+
 #include <string>
 #include <vector>
 
@@ -9,17 +11,20 @@ struct TToolOptions
 {
     bool Help = false;
     bool Version = false;
-    bool Headless = false;  // build the window on the in-memory desktop
-    std::string Screenshot; // write the shown window here and exit; implies Headless
-    std::string Style;      // a built-in style's name in place of Protein
-    std::string Skin;       // a skin file to draw the window from
-    std::string Password;   // the skin file's password
+    bool Headless = false;   // build the window on the in-memory desktop
+    std::string Screenshot;  // write the shown window here and exit; implies Headless
+    std::string Style;       // a built-in style's name in place of Protein
+    std::string Skin;        // a skin file to draw the window from
+    std::string Password;    // the skin file's password
+    TLineChoice Line;        // --port, --baud and --parity: over the remembered ones
+    bool NoSettings = false; // neither read nor write the settings file
 };
 
 // Reads Arguments (without the program name). False with a sentence in
 // Error for an unknown option or stray word, an option given twice, or
 // an option that needs a value without one, --style with a name that is not
-// a built-in style, --style with --skin, or --password without --skin.
+// a built-in style, --style with --skin, --password without --skin, or a
+// port, baud rate or parity the window does not offer.
 bool ParseToolOptions(const std::vector<std::string>& Arguments, TToolOptions& Options,
                       std::string& Error);
 

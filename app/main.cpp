@@ -45,6 +45,8 @@ int RunWindow(const TToolOptions& Options, THeadlessDesktop* Headless)
         App.Icon()->LoadFromResourceName("MAINICON");
         RegisterMainFormClasses();
         App.CreateForm(MainForm);
+        if (!Options.NoSettings) MainForm->SettingsFile = TSettingsFile::DefaultPath();
+        MainForm->Preselected = Options.Line;
         std::string LookError;
         if (!ApplyToolLook(*MainForm, Options, LookError))
             std::fprintf(stderr, "novla-tool: %s; keeping the built-in look\n", LookError.c_str());

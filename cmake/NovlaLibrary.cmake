@@ -8,16 +8,24 @@ function(novla_library name)
     if(ARG_DEPS)
         target_link_libraries(${name} PUBLIC ${ARG_DEPS})
     endif()
+    novla_unity(${name})
 endfunction()
 
 # novla_test(NAME SOURCES... DEPS ... [LABELS ...]): one GoogleTest binary,
-# its cases registered with CTest one by one.
+# its cases registered with CTest one by one, labelled with their layer.
 function(novla_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
+    # The layer's name is a label too (tests/platform/win: "win"), so
+    # `ctest -L '^skin$'` runs one layer.
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
+    string(REGEX REPLACE "^platform/" "" folder "${folder}")
+    string(REGEX REPLACE "/.*" "" layer "${folder}")
     include(GoogleTest)
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "${ARG_LABELS}")
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "${layer};${ARG_LABELS}")
+    novla_unity(${name})
+    add_dependencies(novla_tests ${name})
     if("tsan" IN_LIST ARG_LABELS)
         add_dependencies(tsan_tests ${name})
     endif()

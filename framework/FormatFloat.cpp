@@ -99,7 +99,7 @@ TDecimal ToDecimal(double Magnitude)
     return D;
 }
 
-enum class TTokenKind
+enum class TPatternKind
 {
     Zero,
     Hash,
@@ -107,15 +107,15 @@ enum class TTokenKind
     Literal
 };
 
-struct TToken
+struct TPatternToken
 {
-    TTokenKind Kind;
+    TPatternKind Kind;
     std::string Text;
 };
 
 struct TSection
 {
-    std::vector<TToken> Tokens;
+    std::vector<TPatternToken> Tokens;
     bool Grouping = false;
     int IntPlaces = 0;
     int MinInt = 0;
@@ -135,12 +135,12 @@ TSection ParseSection(std::string_view F)
         {
             const size_t End = F.find(C, I + 1);
             const size_t Stop = End == std::string_view::npos ? F.size() : End;
-            S.Tokens.push_back({TTokenKind::Literal, std::string(F.substr(I + 1, Stop - I - 1))});
+            S.Tokens.push_back({TPatternKind::Literal, std::string(F.substr(I + 1, Stop - I - 1))});
             I = Stop;
         }
         else if (C == '0' || C == '#')
         {
-            S.Tokens.push_back({C == '0' ? TTokenKind::Zero : TTokenKind::Hash, {}});
+            S.Tokens.push_back({C == '0' ? TPatternKind::Zero : TPatternKind::Hash, {}});
             if (AfterPoint)
             {
                 ++S.FracPlaces;
@@ -154,7 +154,7 @@ TSection ParseSection(std::string_view F)
         }
         else if (C == '.' && !AfterPoint)
         {
-            S.Tokens.push_back({TTokenKind::Point, {}});
+            S.Tokens.push_back({TPatternKind::Point, {}});
             AfterPoint = true;
         }
         else if (C == ',')
@@ -162,7 +162,7 @@ TSection ParseSection(std::string_view F)
             if (!AfterPoint) S.Grouping = true;
         }
         else
-            S.Tokens.push_back({TTokenKind::Literal, std::string(1, C)});
+            S.Tokens.push_back({TPatternKind::Literal, std::string(1, C)});
     }
     S.MinInt = FirstZero < 0 ? 0 : S.IntPlaces - FirstZero;
     return S;
@@ -198,14 +198,14 @@ std::string Render(const TSection& S, const TDecimal& D, const TFormatSettings& 
     };
     int FracIndex = 0;
     bool SeenPoint = false;
-    for (const TToken& T : S.Tokens)
+    for (const TPatternToken& T : S.Tokens)
     {
-        if (T.Kind == TTokenKind::Literal)
+        if (T.Kind == TPatternKind::Literal)
         {
             Out += T.Text;
             continue;
         }
-        if (T.Kind == TTokenKind::Point)
+        if (T.Kind == TPatternKind::Point)
         {
             FlushSurplus(IntLen - 1);
             SeenPoint = true;

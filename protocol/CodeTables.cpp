@@ -83,6 +83,24 @@ uint8_t CodeForIndex(ParameterList List, int Index)
     return static_cast<uint8_t>(Index + FirstCode(List));
 }
 
+int BaudRateForCode(uint8_t Code)
+{
+    const ListUpdate Update = IndexForCode(ParameterList::UartBaud, Code);
+    if (Update.What != ListUpdate::Action::Select) return 0;
+    int Rate = 0;
+    for (const char Digit : BaudEntries[Update.Index])
+        Rate = Rate * 10 + (Digit - '0');
+    return Rate;
+}
+
+std::optional<uint8_t> CodeForBaudRate(int BaudRate)
+{
+    for (int Index = 0; Index < static_cast<int>(std::size(BaudEntries)); ++Index)
+        if (BaudRateForCode(CodeForIndex(ParameterList::UartBaud, Index)) == BaudRate)
+            return CodeForIndex(ParameterList::UartBaud, Index);
+    return std::nullopt;
+}
+
 ListUpdate IndexForCode(ParameterList List, uint8_t Code)
 {
     const int Count = static_cast<int>(ListEntries(List).size());

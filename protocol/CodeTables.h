@@ -61,6 +61,12 @@ uint8_t CodeField(const ModuleParameters& Block, ParameterList List);
 // the list has no such entry.
 std::optional<int> FindListEntry(ParameterList List, std::string_view Text);
 
+// The module's own line setting in its block: the baud rate of a UART baud
+// code (0 when the code is none of the list's) and the code of a rate
+// (nullopt for a rate the list lacks).
+int BaudRateForCode(uint8_t Code);
+std::optional<uint8_t> CodeForBaudRate(int BaudRate);
+
 // Node ID: the value truncated toward zero is split into high and low byte.
 void SetNodeId(ModuleParameters& Block, double Value);
 int NodeId(const ModuleParameters& Block);

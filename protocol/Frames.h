@@ -10,6 +10,7 @@
 // Request frames: sync AF AF, 00 00 AF 80, command, length 14, 14 data
 // bytes, checksum, CR LF. Replies have the same layout.
 inline constexpr size_t FrameSize = 25;
+inline constexpr size_t FrameCommandPosition = 6;
 inline constexpr size_t FrameDataLength = 14;
 inline constexpr size_t FrameDataStart = 8;
 inline constexpr size_t FrameChecksumPosition = FrameDataStart + FrameDataLength;

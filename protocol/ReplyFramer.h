@@ -28,6 +28,8 @@ class ReplyFramer
 
     void SetCompletionHandler(CompletionHandler OnComplete);
     void Feed(uint8_t Byte);
+    // Drops the frame under assembly, if any.
+    void Reset();
 
     const std::array<uint8_t, BufferSize>& Buffer() const { return FBuffer; }
     int Position() const { return FPosition; }
@@ -35,7 +37,6 @@ class ReplyFramer
     bool InFrame() const { return FInFrame; }
 
   private:
-    void Reset();
     void Store(uint8_t Byte);
     void Complete();
 

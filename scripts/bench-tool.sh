@@ -7,10 +7,11 @@
 #   peak-rss-kb  the tool's peak resident memory on a (virtual) X display
 #                with the port open, after 10 s;
 #   idle-cpu     CPU time the tool used in those 10 s with the port open.
-# Needs xvfb-run and xdotool (scripts/packages-check.txt).
+# Needs Xvfb and xdotool (scripts/packages-check.txt).
 #
 #   scripts/bench-tool.sh [BUILD_DIR]
 set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build="${1:-build/default}"
 tool="$build/app/novla-tool"
 bare="$build/tools/win-demo/win-demo"
@@ -27,12 +28,12 @@ median_ms() {
     done
     printf '%s\n' "${times[@]}" | sort -n | sed -n 8p | awk '{printf "%.1f", $1 / 1000}'
 }
-tool_ms=$(median_ms "$tool" --headless)
+tool_ms=$(median_ms "$tool" --no-settings --headless)
 bare_ms=$(median_ms "$bare" --headless --width 393 --height 322 --panels 0)
 echo "start-ms novla-tool $tool_ms bare-window $bare_ms ratio $(awk "BEGIN{printf \"%.2f\", $tool_ms / $bare_ms}")"
 
 if [[ "${1:-}" != "--inside" && -z "${NOVLA_BENCH_INSIDE:-}" ]]; then
-    NOVLA_BENCH_INSIDE=1 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    NOVLA_BENCH_INSIDE=1 "$here/with-xvfb.sh" bash -c '
         set -euo pipefail
         tool="$1"; module="$2"
         work=$(mktemp -d)
@@ -43,7 +44,7 @@ if [[ "${1:-}" != "--inside" && -z "${NOVLA_BENCH_INSIDE:-}" ]]; then
         "$module" >"$work/module.log" &
         module_pid=$!
         timeout 10 grep -q -m1 "^ready " <(tail --pid="$module_pid" -f "$work/module.log")
-        "$tool" &
+        "$tool" --no-settings &
         tool_pid=$!
         id=$(timeout 15 xdotool search --sync --name "NOVLA TOOL" | head -1)
         eval "$(xdotool getwindowgeometry --shell "$id")"

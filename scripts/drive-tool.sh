@@ -60,7 +60,7 @@ timeout 10 grep -q -m1 '^ready ' <(tail --pid="$module_pid" -f "$work/module.log
 read -r _ port device < <(grep -m1 '^ready ' "$work/module.log")
 echo "virtual module on $port ($device)"
 
-"$tool" >"$work/tool.log" 2>&1 &
+"$tool" --no-settings >"$work/tool.log" 2>&1 &
 tool_pid=$!
 id=$(timeout 15 xdotool search --sync --name "NOVLA TOOL" | head -1)
 [[ -n "$id" ]] || fail "the window did not appear"
@@ -72,12 +72,21 @@ border=$(((WIDTH - 393) / 2))
 cx=$((X + border))
 cy=$((Y + HEIGHT - 342 - border))
 
-shot() {
-    # The window a moment after the step, once it has painted.
-    sleep 0.3
+capture() {
     xwd -root -silent | xwdtopnm 2>/dev/null |
-        pnmcut -left "$X" -top "$Y" -width "$WIDTH" -height "$HEIGHT" 2>/dev/null |
-        pnmtopng >"$out/$1.png" 2>/dev/null || fail "no screenshot for $1"
+        pnmcut -left "$X" -top "$Y" -width "$WIDTH" -height "$HEIGHT" 2>/dev/null
+}
+shot() {
+    # The window once it has painted after the step: two captures in a row
+    # that agree, or the last one after 5 s.
+    local previous="" current
+    for _ in $(seq 1 50); do
+        current=$(capture | md5sum)
+        [[ "$current" == "$previous" ]] && break
+        previous=$current
+        sleep 0.1
+    done
+    capture | pnmtopng >"$out/$1.png" 2>/dev/null || fail "no screenshot for $1"
 }
 click() { xdotool mousemove --sync $((cx + $1)) $((cy + $2)) click 1; }
 exchanges() { grep -c -E '^(read|write)-all' "$work/module.log" || true; }
@@ -132,6 +141,7 @@ expect_position() { # X Y WHAT: waits for the window to get there
 expect_still() { # WHAT: the window stays put and open a moment after
     local before
     before=$(position)
+    # Nothing to wait for: the check is that nothing happens in this time.
     sleep 0.5
     kill -0 "$tool_pid" 2>/dev/null || fail "$1 closed the window"
     [[ "$(position)" == "$before" ]] || fail "$1 moved the window from $before to $(position)"

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages of the given lists that are not installed yet,
-# in one apt call: "build" (scripts/packages-build.txt) and/or "check"
-# (scripts/packages-check.txt); both when no list is named. Run by ./test
-# and ./run. Without root it uses sudo, never asking for a password.
+# in one apt call: "build" (scripts/packages-build.txt), "display"
+# (scripts/packages-display.txt) and/or "check" (scripts/packages-check.txt);
+# all three when no list is named. Run by ./test and ./run. Without root it uses sudo, never asking for a password.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 lists=("$@")
-[[ ${#lists[@]} -eq 0 ]] && lists=(build check)
+[[ ${#lists[@]} -eq 0 ]] && lists=(build display check)
 missing=()
 for list in "${lists[@]}"; do
     file="$here/packages-$list.txt"

@@ -244,8 +244,18 @@ int CXSerial::ProbePort(int Port)
 
 int CXSerial::ProbePort(int Port, const PortMap& Map)
 {
+    return ProbePortDevice(Port, Map).Error.Ok() ? 1 : 0;
+}
+
+CXSerial::Probe CXSerial::ProbePortDevice(int Port)
+{
+    return ProbePortDevice(Port, PortMap());
+}
+
+CXSerial::Probe CXSerial::ProbePortDevice(int Port, const PortMap& Map)
+{
     const auto Location = Map.Find(Port);
-    if (!Location) return 0;
+    if (!Location) return {{}, MakeError(CommStatus::NotFound, PortName(Port) + ": no such port")};
     SerialDevice Device;
-    return Device.Open(Location->DevicePath).Ok() ? 1 : 0;
+    return {Location->DevicePath, Device.Open(Location->DevicePath)};
 }

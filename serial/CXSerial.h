@@ -92,6 +92,15 @@ class CXSerial
     // and nobody else holds it. Opens and closes it at once.
     static int ProbePort(int Port);
     static int ProbePort(int Port, const PortMap& Map);
+    // The same probe, telling why a port cannot be opened: the device the
+    // port maps to (empty when none) and the open's outcome.
+    struct Probe
+    {
+        std::string DevicePath;
+        CommError Error;
+    };
+    static Probe ProbePortDevice(int Port);
+    static Probe ProbePortDevice(int Port, const PortMap& Map);
 
     int PortNumber() const { return FPort; }
     int BaudRate() const { return FBaud; }
@@ -99,6 +108,9 @@ class CXSerial
     // Device path of the open port; of the last one tried when closed.
     const std::string& DevicePath() const { return FDevice->Path(); }
     const CommError& LastError() const { return FLastError; }
+    // What the last Open or SetState had to accept short of the request
+    // (a pseudo-terminal's missing parity bit); empty when nothing.
+    std::string LineNote() const { return FDevice->LineNote(); }
     ReceiveStatistics Statistics() const;
 
     // Port map used by Open; by default the one from the environment.

@@ -1,20 +1,13 @@
 #include "skinfiles/HuffmanTable.h"
 
+#include "skinfiles/DeflateTables.h"
+
 #include <algorithm>
 
 namespace
 {
 
-constexpr uint16_t LengthBase[29] = {3,  4,  5,  6,   7,   8,   9,   10,  11, 13,
-                                     15, 17, 19, 23,  27,  31,  35,  43,  51, 59,
-                                     67, 83, 99, 115, 131, 163, 195, 227, 258};
-constexpr uint8_t LengthExtra[29] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
-                                     2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
-constexpr uint16_t DistanceBase[30] = {
-    1,   2,   3,   4,   5,   7,    9,    13,   17,   25,   33,   49,   65,    97,    129,
-    193, 257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
-constexpr uint8_t DistanceExtra[30] = {0, 0, 0, 0, 1, 1, 2, 2,  3,  3,  4,  4,  5,  5,  6,
-                                       6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
+using namespace deflate;
 
 uint32_t SymbolEntry(THuffmanAlphabet Alphabet, unsigned Symbol)
 {
@@ -148,4 +141,18 @@ TInflateStatus THuffmanTable::Build(THuffmanAlphabet Alphabet, std::span<const u
         ++Code;
     }
     return TInflateStatus::Ok;
+}
+
+uint32_t THuffmanTable::Decode(uint64_t Bits, unsigned& Length) const
+{
+    using namespace huffman;
+    uint32_t E = FEntries[Bits & ((1u << FRootBits) - 1)];
+    Length = 0;
+    if (E & Link)
+    {
+        Length = unsigned(FRootBits);
+        E = FEntries[Value(E) + ((Bits >> FRootBits) & ((1u << ExtraBits(E)) - 1))];
+    }
+    Length += CodeBits(E);
+    return E;
 }

@@ -64,6 +64,11 @@ class THuffmanTable
     // single one-bit code and, for distances, no code at all.
     TInflateStatus Build(THuffmanAlphabet Alphabet, std::span<const uint8_t> Lengths);
 
+    // The entry of the code at the start of Bits (least significant bit
+    // first), through a second-level table where the code continues there.
+    // Length receives the bits the code takes at both levels together.
+    uint32_t Decode(uint64_t Bits, unsigned& Length) const;
+
     const uint32_t* Entries() const { return FEntries; }
     int RootBits() const { return FRootBits; }
 

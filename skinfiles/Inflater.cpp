@@ -152,13 +152,16 @@ class TDecoder
         return V;
     }
 
-    // Ensures room for Need more bytes of output (plus the slack).
+    // Ensures room for Need more bytes of output plus the slack; false when
+    // Need more bytes would take the output past the limit. A match needs
+    // only the slack, so the output may reach the limit exactly whatever
+    // the next symbols are.
     bool Room(size_t Need)
     {
         if (size_t(FCapEnd - FOut) >= Need + OutputSlack) return true;
         const size_t Size = FOut - FBase;
         const size_t Limit = FMaxOutput + OutputSlack;
-        if (Size + Need + OutputSlack > Limit) return false;
+        if (Size > FMaxOutput || FMaxOutput - Size < Need) return false;
         const size_t Capacity = FBuffer.Capacity();
         FBuffer.SetSize(Size);
         FBuffer.Reserve(std::min(Limit, std::max(Capacity * 2, Size + Need + OutputSlack)));
@@ -213,15 +216,6 @@ class TDecoder
         return TInflateStatus::Ok;
     }
 
-    // Decodes one symbol of a table without subtables beyond the root.
-    static uint32_t Lookup(const THuffmanTable& Table, uint64_t Bits)
-    {
-        const uint32_t* T = Table.Entries();
-        uint32_t E = T[Bits & ((1u << Table.RootBits()) - 1)];
-        if (E & Link) E = T[Value(E) + ((Bits >> CodeBits(E)) & ((1u << ExtraBits(E)) - 1))];
-        return E;
-    }
-
     TInflateStatus Dynamic()
     {
         static constexpr uint8_t Order[19] = {16, 17, 18, 0, 8,  7, 9,  6, 10, 5,
@@ -246,9 +240,10 @@ class TDecoder
         for (unsigned I = 0; I < Total;)
         {
             if (!Refill()) return TInflateStatus::Truncated;
-            const uint32_t E = Lookup(LengthTable, FBits);
+            unsigned CodeLength;
+            const uint32_t E = LengthTable.Decode(FBits, CodeLength);
             if (E & Invalid) return TInflateStatus::BadSymbol;
-            Take(CodeBits(E));
+            Take(CodeLength);
             const unsigned Symbol = Value(E);
             if (Symbol < 16)
             {
@@ -306,12 +301,8 @@ class TDecoder
         };
         for (;;)
         {
-            if (size_t(FCapEnd - Out) < OutputSlack)
-            {
-                Save();
-                if (!Room(258)) return TInflateStatus::OutputTooLarge;
-                Load();
-            }
+            // Input that ran out is reported as such before the size: the
+            // zero bits read past the end may have decoded as output.
             if (FInEnd - FIn >= 8)
             {
                 Bits |= Load64(FIn) << Count;
@@ -322,6 +313,12 @@ class TDecoder
             {
                 Save();
                 if (!Refill()) return TInflateStatus::Truncated;
+                Load();
+            }
+            if (size_t(FCapEnd - Out) < OutputSlack)
+            {
+                Save();
+                if (!Room(0)) return TInflateStatus::OutputTooLarge;
                 Load();
             }
             uint32_t E = Lit[Bits & LitMask];

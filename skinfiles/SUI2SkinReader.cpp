@@ -2,12 +2,14 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/GraphicErrors.h"
+#include "platform/gfx/CodecStatus.h"
 #include "skinfiles/ByteBuffer.h"
+#include "skinfiles/PictureSize.h"
 #include "skinfiles/SkinFileError.h"
 #include "skinfiles/ZipArchive.h"
 
-#include <charconv>
 #include <cstdio>
+#include <new>
 #include <sys/stat.h>
 
 namespace
@@ -44,11 +46,14 @@ TSkinFileStatus ReadWholeFile(const std::string& FileName, TByteBuffer& Out)
     return Status;
 }
 
-bool ParseDecimal(std::string_view Text, int& Value)
+// The lines name=value of Values, with each value written by Text.
+template <class T, class F>
+const TStringList& Lines(TStringList& Out, const TSkinValueList<T>& Values, F Text)
 {
-    const char* End = Text.data() + Text.size();
-    auto [Ptr, Error] = std::from_chars(Text.data(), End, Value);
-    return Error == std::errc() && Ptr == End && !Text.empty();
+    Out.Clear();
+    for (const auto& E : Values.Entries())
+        Out.Add(E.Name + "=" + Text(E.Value));
+    return Out;
 }
 
 } // namespace
@@ -72,59 +77,113 @@ void Tsk2SkinFileReader::Clear()
     FLoaded = false;
 }
 
-void Tsk2SkinFileReader::Fail(TSkinFileStatus Status, const char* Detail)
+TSkinFileResult Tsk2SkinFileReader::Fail(TSkinFileResult Result)
 {
     Clear();
-    FStatus = Status;
-    FStatusText = SkinFileStatusText(Status);
-    if (Detail) FStatusText += std::string(": ") + Detail;
-    if (!IsPasswordRefusal(Status)) throw ESkinFileError(Status, FStatusText);
+    FResult = std::move(Result);
+    return FResult;
+}
+
+TSkinFileResult Tsk2SkinFileReader::Read(const std::string& FileName, std::string_view Password)
+{
+    Clear();
+    TByteBuffer Archive;
+    TSkinFileStatus Status;
+    try
+    {
+        Status = ReadWholeFile(FileName, Archive);
+    }
+    catch (const std::bad_alloc&)
+    {
+        Status = TSkinFileStatus::OutOfMemory;
+    }
+    if (Status != TSkinFileStatus::Ok) return Fail(Status);
+    return ReadBytes(Archive.Bytes(), Password);
+}
+
+TSkinFileResult Tsk2SkinFileReader::ReadBytes(std::span<const uint8_t> Archive,
+                                              std::string_view Password)
+{
+    Clear();
+    TSkinFileResult Result;
+    try
+    {
+        Result = Unpack(Archive, Password);
+    }
+    catch (const std::bad_alloc&)
+    {
+        Result = TSkinFileStatus::OutOfMemory;
+    }
+    if (!Result.Ok()) return Fail(std::move(Result));
+    FLoaded = true;
+    FResult = {};
+    return FResult;
+}
+
+TSkinFileResult Tsk2SkinFileReader::Unpack(std::span<const uint8_t> Archive,
+                                           std::string_view Password)
+{
+    TZipEntry Entry;
+    TSkinFileResult Result = FindZipMember(Archive, SkinMemberName, Entry);
+    if (!Result.Ok()) return Result;
+    TByteBuffer Database;
+    Result = UnpackZipMember(Archive, Entry, Password, Database);
+    if (!Result.Ok()) return Result;
+
+    std::vector<TSk2Item> Items;
+    const TSk2Status Parsed = ParseSk2(Database.Bytes(), Items);
+    if (Parsed != TSk2Status::Ok) return {TSkinFileStatus::BadDatabase, Sk2StatusText(Parsed)};
+    // The budget is checked on the headers first, so that no picture of a
+    // skin over it is ever decoded; the decoded sizes are counted as well.
+    // A picture larger than the picture readers take at all is theirs to
+    // refuse, as a bitmap that is not valid.
+    uint64_t Declared = 0;
+    for (const TSk2Item& Item : Items)
+        if (Item.Kind == TSk2Kind::Bitmap)
+        {
+            const uint64_t Pixels = DeclaredPixels(Item.Data);
+            if (Pixels <= uint64_t(MaxPicturePixels)) Declared += Pixels;
+        }
+    auto OverBudget = [&](uint64_t Pixels) -> TSkinFileResult
+    {
+        return {TSkinFileStatus::TooManyPixels,
+                std::to_string(Pixels) + " pixels, " + std::to_string(FPixelBudget) + " allowed"};
+    };
+    if (Declared > FPixelBudget) return OverBudget(Declared);
+    uint64_t Decoded = 0;
+    try
+    {
+        for (const TSk2Item& Item : Items)
+        {
+            Store(Item);
+            if (Item.Kind != TSk2Kind::Bitmap) continue;
+            const TBitmap& Bitmap = *FOwnedBitmaps.back();
+            Decoded += uint64_t(Bitmap.Width()) * uint64_t(Bitmap.Height());
+            if (Decoded > FPixelBudget) return OverBudget(Decoded);
+        }
+    }
+    catch (const EInvalidGraphic& E)
+    {
+        return {TSkinFileStatus::BadBitmap, E.what()};
+    }
+    return {};
 }
 
 void Tsk2SkinFileReader::Load(const std::string& FileName, std::string_view Password)
 {
-    Clear();
-    TByteBuffer Archive;
-    const TSkinFileStatus Status = ReadWholeFile(FileName, Archive);
-    if (Status != TSkinFileStatus::Ok) Fail(Status, nullptr);
-    LoadFromBytes(Archive.Bytes(), Password);
+    const TSkinFileResult Result = Read(FileName, Password);
+    if (!Result.Ok() && !IsPasswordRefusal(Result.Status())) throw ESkinFileError(Result);
 }
 
 void Tsk2SkinFileReader::LoadFromBytes(std::span<const uint8_t> Archive, std::string_view Password)
 {
-    Clear();
-    TZipEntry Entry;
-    TSkinFileStatus Status = FindZipMember(Archive, SkinMemberName, Entry);
-    if (Status != TSkinFileStatus::Ok) return Fail(Status, nullptr);
-    TByteBuffer Database;
-    TInflateStatus Inflated;
-    Status = UnpackZipMember(Archive, Entry, Password, Database, Inflated);
-    if (Status != TSkinFileStatus::Ok)
-        return Fail(Status, Status == TSkinFileStatus::BadCompressedData
-                                ? InflateStatusText(Inflated)
-                                : nullptr);
-
-    std::vector<TSk2Item> Items;
-    const TSk2Status Parsed = ParseSk2(Database.Bytes(), Items);
-    if (Parsed != TSk2Status::Ok) return Fail(TSkinFileStatus::BadDatabase, Sk2StatusText(Parsed));
-    try
-    {
-        for (const TSk2Item& Item : Items)
-            Store(Item);
-    }
-    catch (const EInvalidGraphic& E)
-    {
-        return Fail(TSkinFileStatus::BadBitmap, E.what());
-    }
-    FLoaded = true;
-    FStatus = TSkinFileStatus::Ok;
-    FStatusText = SkinFileStatusText(FStatus);
+    const TSkinFileResult Result = ReadBytes(Archive, Password);
+    if (!Result.Ok() && !IsPasswordRefusal(Result.Status())) throw ESkinFileError(Result);
 }
 
 void Tsk2SkinFileReader::Store(const TSk2Item& Item)
 {
     FItems.push_back({Item.Name, Item.Kind, static_cast<uint32_t>(Item.Data.size())});
-    const uint8_t* D = Item.Data.data();
     switch (Item.Kind)
     {
     case TSk2Kind::Bitmap:
@@ -136,17 +195,13 @@ void Tsk2SkinFileReader::Store(const TSk2Item& Item)
         break;
     }
     case TSk2Kind::Integer:
-    {
-        const int32_t Value = int32_t(uint32_t(D[0]) | uint32_t(D[1]) << 8 | uint32_t(D[2]) << 16 |
-                                      uint32_t(D[3]) << 24);
-        FIntegers.Add(Item.Name + "=" + std::to_string(Value));
+        FIntegers.Add(Item.Name, Item.Integer());
         break;
-    }
     case TSk2Kind::Boolean:
-        FBooleans.Add(Item.Name + "=" + std::to_string(D[0]));
+        FBooleans.Add(Item.Name, Item.Data[0]);
         break;
     case TSk2Kind::String:
-        FStrings.Add(Item.Name + "=" + std::string(Item.Data.begin(), Item.Data.end()));
+        FStrings.Add(Item.Name, std::string(Item.Data.begin(), Item.Data.end()));
         break;
     }
 }
@@ -159,19 +214,20 @@ TBitmap* Tsk2SkinFileReader::GetBitmap(std::string_view Name) const
 
 int Tsk2SkinFileReader::GetInteger(std::string_view Name) const
 {
-    int Value;
-    return ParseDecimal(FIntegers.Values(Name), Value) ? Value : -1;
+    const int32_t* Value = FIntegers.Find(Name);
+    return Value ? *Value : -1;
 }
 
 bool Tsk2SkinFileReader::GetBool(std::string_view Name) const
 {
-    int Value;
-    return ParseDecimal(FBooleans.Values(Name), Value) && Value != 0;
+    const uint8_t* Value = FBooleans.Find(Name);
+    return Value && *Value != 0;
 }
 
 std::string Tsk2SkinFileReader::GetStr(std::string_view Name) const
 {
-    return FStrings.Values(Name);
+    const std::string* Value = FStrings.Find(Name);
+    return Value ? *Value : std::string();
 }
 
 void Tsk2SkinFileReader::SetBitmap(std::string_view Name, const TBitmap* Bitmap)
@@ -182,12 +238,27 @@ void Tsk2SkinFileReader::SetBitmap(std::string_view Name, const TBitmap* Bitmap)
 
 void Tsk2SkinFileReader::SetInteger(std::string_view Name, int Value)
 {
-    FIntegers.SetValues(Name, std::to_string(Value));
+    FIntegers.Set(Name, Value);
 }
 
 void Tsk2SkinFileReader::SetBool(std::string_view Name, bool Value)
 {
-    FBooleans.SetValues(Name, Value ? "1" : "0");
+    FBooleans.Set(Name, Value ? 1 : 0);
+}
+
+const TStringList& Tsk2SkinFileReader::Integers() const
+{
+    return Lines(FIntegerLines, FIntegers, [](int32_t V) { return std::to_string(V); });
+}
+
+const TStringList& Tsk2SkinFileReader::Booleans() const
+{
+    return Lines(FBooleanLines, FBooleans, [](uint8_t V) { return std::to_string(V); });
+}
+
+const TStringList& Tsk2SkinFileReader::Strings() const
+{
+    return Lines(FStringLines, FStrings, [](const std::string& V) { return V; });
 }
 
 void Tsk2SkinFileReader::ProcessTransparentColor(TColor Color)

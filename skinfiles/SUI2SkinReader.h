@@ -4,7 +4,8 @@
 #include "framework/StringList.h"
 #include "platform/gfx/Color.h"
 #include "skinfiles/Sk2Database.h"
-#include "skinfiles/SkinFileStatus.h"
+#include "skinfiles/SkinFileResult.h"
+#include "skinfiles/SkinValueList.h"
 
 #include <cstdint>
 #include <memory>
@@ -17,6 +18,11 @@ class TBitmap;
 
 // Largest skin file read, in bytes.
 constexpr size_t MaxSkinFileSize = size_t(64) << 20;
+
+// Pixels all bitmaps of one skin may have together unless a caller sets
+// another budget: decoded pictures take four bytes a pixel, and a small file
+// must not be able to claim all memory with many large blank ones.
+constexpr uint64_t DefaultSkinPixelBudget = 32'000'000;
 
 // The member of a skin archive that holds the skin database.
 constexpr std::string_view SkinMemberName = "SKINDATA.SK2";
@@ -44,20 +50,29 @@ class Tsk2SkinFileReader : public TObject
     Tsk2SkinFileReader(const std::string& FileName, const std::string& Password);
     ~Tsk2SkinFileReader() override;
 
-    // Replaces the reader's items with those of FileName. A password that is
-    // missing or wrong leaves the reader empty with Loaded() false and raises
-    // nothing; any other fault raises ESkinFileError ("Failed to read skin
-    // file!") and leaves the reader empty.
-    void Load(const std::string& FileName, std::string_view Password);
+    // Replaces the reader's items with those of FileName and says how that
+    // went; never throws for a file that cannot be read. On any failure the
+    // reader is left empty with Loaded() false.
+    TSkinFileResult Read(const std::string& FileName, std::string_view Password);
     // The same for an archive already in memory.
+    TSkinFileResult ReadBytes(std::span<const uint8_t> Archive, std::string_view Password);
+    // Read and ReadBytes for callers that expect the exception: a password
+    // that is missing or wrong raises nothing; any other failure raises
+    // ESkinFileError ("Failed to read skin file!").
+    void Load(const std::string& FileName, std::string_view Password);
     void LoadFromBytes(std::span<const uint8_t> Archive, std::string_view Password);
 
     bool Loaded() const { return FLoaded; }
-    // Why the last load ended as it did (Ok after a complete load).
-    TSkinFileStatus Status() const { return FStatus; }
-    // Status text, with the decoder's or the database's detail where there
-    // is one.
-    const std::string& StatusText() const { return FStatusText; }
+    // How the last load ended (Ok after a complete load), with the decoder's,
+    // the database's or the picture reader's detail where there is one.
+    const TSkinFileResult& Result() const { return FResult; }
+    TSkinFileStatus Status() const { return FResult.Status(); }
+    std::string StatusText() const { return FResult.Text(); }
+
+    // Pixels the bitmaps of the next load may have together; a skin with
+    // more is refused (TooManyPixels) before any of its pictures is decoded.
+    uint64_t PixelBudget() const { return FPixelBudget; }
+    void SetPixelBudget(uint64_t Pixels) { FPixelBudget = Pixels; }
 
     // The item's bitmap, owned by the reader; null if there is none.
     TBitmap* GetBitmap(std::string_view Name) const;
@@ -72,31 +87,41 @@ class Tsk2SkinFileReader : public TObject
     // Copies Bitmap into the existing bitmap Name; nothing if there is none
     // or Bitmap is null.
     void SetBitmap(std::string_view Name, const TBitmap* Bitmap);
-    // Sets the line Name=Value (a boolean as 0 or 1), adding it if missing.
+    // Sets the value of Name (a boolean as 0 or 1), adding it if missing.
     void SetInteger(std::string_view Name, int Value);
     void SetBool(std::string_view Name, bool Value);
     // Every bitmap becomes transparent in fixed mode with Color.
     void ProcessTransparentColor(TColor Color);
 
-    // Name to bitmap (objects owned by the reader), and lines name=value.
+    // Name to bitmap (objects owned by the reader).
     const TStringList& Bitmaps() const { return FBitmaps; }
-    const TStringList& Integers() const { return FIntegers; }
-    const TStringList& Booleans() const { return FBooleans; }
-    const TStringList& Strings() const { return FStrings; }
+    // The values by kind, in the skin's order.
+    const TSkinValueList<int32_t>& IntegerValues() const { return FIntegers; }
+    const TSkinValueList<uint8_t>& BooleanValues() const { return FBooleans; }
+    const TSkinValueList<std::string>& StringValues() const { return FStrings; }
+    // The same as lines name=value, made afresh from the values on each call
+    // (for tools and tests); valid until the next call or change.
+    const TStringList& Integers() const;
+    const TStringList& Booleans() const;
+    const TStringList& Strings() const;
     const std::vector<TSkinItemInfo>& Items() const { return FItems; }
 
   private:
     void Clear();
-    void Fail(TSkinFileStatus Status, const char* Detail);
+    TSkinFileResult Fail(TSkinFileResult Result);
+    TSkinFileResult Unpack(std::span<const uint8_t> Archive, std::string_view Password);
     void Store(const TSk2Item& Item);
 
     TStringList FBitmaps;
-    TStringList FIntegers;
-    TStringList FBooleans;
-    TStringList FStrings;
+    TSkinValueList<int32_t> FIntegers;
+    TSkinValueList<uint8_t> FBooleans;
+    TSkinValueList<std::string> FStrings;
+    mutable TStringList FIntegerLines;
+    mutable TStringList FBooleanLines;
+    mutable TStringList FStringLines;
     std::vector<std::unique_ptr<TBitmap>> FOwnedBitmaps;
     std::vector<TSkinItemInfo> FItems;
     bool FLoaded = false;
-    TSkinFileStatus FStatus = TSkinFileStatus::Ok;
-    std::string FStatusText;
+    TSkinFileResult FResult;
+    uint64_t FPixelBudget = DefaultSkinPixelBudget;
 };

@@ -1,7 +1,6 @@
 #include "skinfiles/SUIFileThemeMgr.h"
 
 #include "skinfiles/SUI2SkinReader.h"
-#include "skinfiles/SkinFileError.h"
 
 #include <filesystem>
 #include <system_error>
@@ -9,30 +8,12 @@
 TsuiFileThemeMgr::TsuiFileThemeMgr() = default;
 TsuiFileThemeMgr::~TsuiFileThemeMgr() = default;
 
-template <class L> bool TsuiFileThemeMgr::Load(L&& Action)
+template <class L> bool TsuiFileThemeMgr::Load(L&& Read)
 {
     FReader.reset();
     auto Reader = std::make_unique<Tsk2SkinFileReader>();
-    try
-    {
-        Action(*Reader);
-    }
-    catch (const ESkinFileError& E)
-    {
-        FLastError = E.Reason();
-        return false;
-    }
-    catch (const std::exception& E)
-    {
-        FLastError = E.what();
-        return false;
-    }
-    if (!Reader->Loaded())
-    {
-        FLastError = Reader->StatusText();
-        return false;
-    }
-    FLastError.clear();
+    FLastResult = Read(*Reader);
+    if (!FLastResult.Ok()) return false;
     FReader = std::move(Reader);
     return true;
 }
@@ -42,15 +23,15 @@ bool TsuiFileThemeMgr::LoadFromFile(const std::string& FileName, const std::stri
     std::error_code Error;
     if (!std::filesystem::exists(FileName, Error))
     {
-        FLastError = "no such file: " + FileName;
+        FLastResult = {TSkinFileStatus::NoSuchFile, FileName};
         return false;
     }
-    return Load([&](Tsk2SkinFileReader& R) { R.Load(FileName, Password); });
+    return Load([&](Tsk2SkinFileReader& R) { return R.Read(FileName, Password); });
 }
 
 bool TsuiFileThemeMgr::LoadFromBytes(std::span<const uint8_t> Bytes, const std::string& Password)
 {
-    return Load([&](Tsk2SkinFileReader& R) { R.LoadFromBytes(Bytes, Password); });
+    return Load([&](Tsk2SkinFileReader& R) { return R.ReadBytes(Bytes, Password); });
 }
 
 TColor TsuiFileThemeMgr::GetColor(Tsk2SkinColorElement Element) const

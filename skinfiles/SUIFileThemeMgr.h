@@ -3,6 +3,7 @@
 #include "framework/Object.h"
 #include "platform/gfx/Color.h"
 #include "skin/SUI2Define.h"
+#include "skinfiles/SkinFileResult.h"
 
 #include <cstdint>
 #include <memory>
@@ -30,8 +31,10 @@ class TsuiFileThemeMgr : public TObject
     // the current skin).
     bool LoadFromBytes(std::span<const uint8_t> Bytes, const std::string& Password);
 
-    // Why the last load failed ("" after a successful one).
-    const std::string& LastError() const { return FLastError; }
+    // How the last load ended, and why it failed in words ("" after a
+    // successful one).
+    const TSkinFileResult& LastResult() const { return FLastResult; }
+    std::string LastError() const { return FLastResult.Ok() ? std::string() : FLastResult.Text(); }
     const Tsk2SkinFileReader* Reader() const { return FReader.get(); }
 
     TColor GetColor(Tsk2SkinColorElement Element) const;
@@ -41,8 +44,8 @@ class TsuiFileThemeMgr : public TObject
     TBitmap* GetBitmap(Tsk2SkinBitmapElement Element) const;
 
   private:
-    template <class L> bool Load(L&& Action);
+    template <class L> bool Load(L&& Read);
 
     std::unique_ptr<Tsk2SkinFileReader> FReader;
-    std::string FLastError;
+    TSkinFileResult FLastResult;
 };

@@ -38,7 +38,8 @@ class TsuiSkinFileTheme : public TsuiFileTheme
     // A non-empty password loads the skin again with it.
     void SetPassword(const std::string& Value);
 
-    const std::string& LastError() const { return FSkinMgr.LastError(); }
+    const TSkinFileResult& LastResult() const { return FSkinMgr.LastResult(); }
+    std::string LastError() const { return FSkinMgr.LastError(); }
 
   protected:
     // Loads the skin again with the current password.

@@ -1,16 +1,8 @@
 #include "skinfiles/Sk2Database.h"
 
+#include "platform/gfx/ByteReader.h"
+
 #include <algorithm>
-
-namespace
-{
-
-uint32_t U32(const uint8_t* P)
-{
-    return uint32_t(P[0]) | uint32_t(P[1]) << 8 | uint32_t(P[2]) << 16 | uint32_t(P[3]) << 24;
-}
-
-} // namespace
 
 const char* Sk2KindName(TSk2Kind Kind)
 {
@@ -58,30 +50,30 @@ TSk2Status ParseSk2(std::span<const uint8_t> Database, std::vector<TSk2Item>& It
 {
     using namespace sk2;
     Items.clear();
-    const size_t Size = Database.size();
-    if (Size < HeaderSize) return TSk2Status::TooShort;
-    const uint8_t* const Base = Database.data();
-    if (U32(Base + HeaderSizeField) != HeaderSize) return TSk2Status::BadHeaderSize;
+    TByteReader Reader(Database);
+    if (!Reader.Has(0, HeaderSize)) return TSk2Status::TooShort;
+    if (Reader.U32(HeaderSizeField) != HeaderSize) return TSk2Status::BadHeaderSize;
     // Every item needs a record of its own, so a chain with more items than
     // records fit into the database must revisit one.
-    const size_t MaxItems = Size / RecordSize;
-    size_t At = U32(Base + FirstRecordField);
+    const size_t MaxItems = Reader.Size() / RecordSize;
+    size_t At = Reader.U32(FirstRecordField);
     for (;;)
     {
-        if (At > Size || Size - At < RecordSize) return TSk2Status::RecordOutOfBounds;
-        const uint8_t* R = Base + At;
-        const uint32_t Next = U32(R + NextField);
+        const std::span<const uint8_t> Record = Reader.Bytes(At, RecordSize);
+        if (Reader.Failed()) return TSk2Status::RecordOutOfBounds;
+        TByteReader R(Record);
+        const uint32_t Next = R.U32(NextField);
         if (Next == 0) return TSk2Status::Ok;
         if (Items.size() == MaxItems) return TSk2Status::ChainTooLong;
-        if (R[KindField] > 3) return TSk2Status::BadKind;
-        const auto Kind = static_cast<TSk2Kind>(R[KindField]);
-        const size_t DataAt = U32(R + DataOffsetField);
-        const size_t DataSize = U32(R + DataSizeField);
-        if (DataAt > Size || Size - DataAt < DataSize) return TSk2Status::DataOutOfBounds;
-        if (Kind == TSk2Kind::Integer && DataSize != 4) return TSk2Status::BadIntegerSize;
-        if (Kind == TSk2Kind::Boolean && DataSize != 1) return TSk2Status::BadBooleanSize;
-        const auto* NameEnd = std::find(R, R + NameSize, uint8_t(0));
-        Items.push_back({std::string(R, NameEnd), Kind, Database.subspan(DataAt, DataSize)});
+        if (R.U8(KindField) > 3) return TSk2Status::BadKind;
+        const auto Kind = static_cast<TSk2Kind>(R.U8(KindField));
+        const std::span<const uint8_t> Data =
+            Reader.Bytes(R.U32(DataOffsetField), R.U32(DataSizeField));
+        if (Reader.Failed()) return TSk2Status::DataOutOfBounds;
+        if (Kind == TSk2Kind::Integer && Data.size() != 4) return TSk2Status::BadIntegerSize;
+        if (Kind == TSk2Kind::Boolean && Data.size() != 1) return TSk2Status::BadBooleanSize;
+        const auto NameEnd = std::find(Record.begin(), Record.begin() + NameSize, uint8_t(0));
+        Items.push_back({std::string(Record.begin(), NameEnd), Kind, Data});
         At = Next;
     }
 }

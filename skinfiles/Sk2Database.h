@@ -39,6 +39,13 @@ struct TSk2Item
     TSk2Kind Kind = TSk2Kind::String;
     // The item's data inside the database passed to ParseSk2.
     std::span<const uint8_t> Data;
+
+    // The value of an integer item (4 bytes, signed, little-endian).
+    int32_t Integer() const
+    {
+        return int32_t(uint32_t(Data[0]) | uint32_t(Data[1]) << 8 | uint32_t(Data[2]) << 16 |
+                       uint32_t(Data[3]) << 24);
+    }
 };
 
 enum class TSk2Status

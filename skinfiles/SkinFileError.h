@@ -1,22 +1,22 @@
 #pragma once
 
 #include "framework/Exception.h"
-#include "skinfiles/SkinFileStatus.h"
+#include "skinfiles/SkinFileResult.h"
 
 // Raised when a skin file cannot be read. Message() is always "Failed to read
 // skin file!"; Status() and Reason() say why, for tools and logs.
 class ESkinFileError : public Exception
 {
   public:
-    ESkinFileError(TSkinFileStatus Status, std::string Reason)
-        : Exception("Failed to read skin file!"), FStatus(Status), FReason(std::move(Reason))
+    explicit ESkinFileError(TSkinFileResult Result)
+        : Exception("Failed to read skin file!"), FResult(std::move(Result))
     {
     }
 
-    TSkinFileStatus Status() const { return FStatus; }
-    const std::string& Reason() const { return FReason; }
+    const TSkinFileResult& Result() const { return FResult; }
+    TSkinFileStatus Status() const { return FResult.Status(); }
+    std::string Reason() const { return FResult.Text(); }
 
   private:
-    TSkinFileStatus FStatus;
-    std::string FReason;
+    TSkinFileResult FResult;
 };

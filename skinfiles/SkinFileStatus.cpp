@@ -6,6 +6,8 @@ const char* SkinFileStatusText(TSkinFileStatus Status)
     {
     case TSkinFileStatus::Ok:
         return "ok";
+    case TSkinFileStatus::NoSuchFile:
+        return "no such file";
     case TSkinFileStatus::CannotOpen:
         return "the file does not exist or cannot be read";
     case TSkinFileStatus::FileTooLarge:
@@ -32,6 +34,8 @@ const char* SkinFileStatusText(TSkinFileStatus Status)
         return "the member is encrypted and no password was given";
     case TSkinFileStatus::WrongPassword:
         return "the password is wrong";
+    case TSkinFileStatus::WrongPasswordOrDamaged:
+        return "wrong password or damaged file";
     case TSkinFileStatus::BadCompressedData:
         return "the compressed data is corrupt";
     case TSkinFileStatus::ChecksumMismatch:
@@ -40,6 +44,10 @@ const char* SkinFileStatusText(TSkinFileStatus Status)
         return "the skin database is malformed";
     case TSkinFileStatus::BadBitmap:
         return "a bitmap item is not a valid picture";
+    case TSkinFileStatus::TooManyPixels:
+        return "the bitmaps together exceed the pixel budget of a skin";
+    case TSkinFileStatus::OutOfMemory:
+        return "memory ran out while the skin was read";
     }
     return "unknown skin file status";
 }

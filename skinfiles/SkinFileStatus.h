@@ -4,6 +4,8 @@
 enum class TSkinFileStatus
 {
     Ok,
+    // No file of that name (the theme manager checks before reading).
+    NoSuchFile,
     // The file does not exist or cannot be read.
     CannotOpen,
     // The file is larger than a skin file may be.
@@ -31,6 +33,10 @@ enum class TSkinFileStatus
     PasswordNeeded,
     // The password does not match the member's check byte.
     WrongPassword,
+    // The password passed the one-byte check, but what it decrypts does not
+    // inflate or does not match the checksum: either the password is wrong
+    // (one in 256 wrong ones pass the check) or the file is damaged.
+    WrongPasswordOrDamaged,
     // The compressed data is corrupt (see the inflate status).
     BadCompressedData,
     // The unpacked member does not match its CRC-32 or size.
@@ -39,7 +45,11 @@ enum class TSkinFileStatus
     // status).
     BadDatabase,
     // A bitmap item is not a picture the bitmap loader accepts.
-    BadBitmap
+    BadBitmap,
+    // The bitmaps together have more pixels than the reader's budget.
+    TooManyPixels,
+    // Memory ran out while the skin was read.
+    OutOfMemory
 };
 
 // A short English description, never null.

@@ -1,5 +1,6 @@
 #include "skinfiles/ZipArchive.h"
 
+#include "platform/gfx/ByteReader.h"
 #include "skinfiles/Crc32.h"
 #include "skinfiles/ZipCipher.h"
 
@@ -16,15 +17,6 @@ constexpr size_t EndSize = 22;
 constexpr size_t CentralSize = 46;
 constexpr size_t LocalSize = 30;
 
-uint16_t U16(const uint8_t* P)
-{
-    return uint16_t(P[0] | P[1] << 8);
-}
-uint32_t U32(const uint8_t* P)
-{
-    return uint32_t(P[0]) | uint32_t(P[1]) << 8 | uint32_t(P[2]) << 16 | uint32_t(P[3]) << 24;
-}
-
 bool SameName(std::span<const uint8_t> A, std::string_view B)
 {
     if (A.size() != B.size()) return false;
@@ -36,74 +28,71 @@ bool SameName(std::span<const uint8_t> A, std::string_view B)
     return true;
 }
 
-TSkinFileStatus LocateData(std::span<const uint8_t> Archive, uint32_t LocalOffset, TZipEntry& Entry)
+TSkinFileResult LocateData(TByteReader& Archive, uint32_t LocalOffset, TZipEntry& Entry)
 {
-    const size_t Size = Archive.size();
-    if (LocalOffset > Size || Size - LocalOffset < LocalSize)
+    if (!Archive.Has(LocalOffset, LocalSize) || Archive.U32(LocalOffset) != LocalSignature)
         return TSkinFileStatus::BadLocalHeader;
-    const uint8_t* L = Archive.data() + LocalOffset;
-    if (U32(L) != LocalSignature) return TSkinFileStatus::BadLocalHeader;
-    const size_t Data = size_t(LocalOffset) + LocalSize + U16(L + 26) + U16(L + 28);
-    if (Data > Size) return TSkinFileStatus::BadLocalHeader;
-    if (Size - Data < Entry.CompressedSize) return TSkinFileStatus::MemberOutOfBounds;
+    const size_t Data = size_t(LocalOffset) + LocalSize + Archive.U16(LocalOffset + 26) +
+                        Archive.U16(LocalOffset + 28);
+    if (!Archive.Has(Data, 0)) return TSkinFileStatus::BadLocalHeader;
+    if (!Archive.Has(Data, Entry.CompressedSize)) return TSkinFileStatus::MemberOutOfBounds;
     Entry.DataOffset = Data;
-    return TSkinFileStatus::Ok;
+    return {};
 }
 
 } // namespace
 
-TSkinFileStatus FindZipMember(std::span<const uint8_t> Archive, std::string_view Name,
+TSkinFileResult FindZipMember(std::span<const uint8_t> Bytes, std::string_view Name,
                               TZipEntry& Entry)
 {
-    const size_t Size = Archive.size();
-    if (Size < 2 || Archive[0] != 'P' || Archive[1] != 'K') return TSkinFileStatus::NotArchive;
-    if (Size < EndSize) return TSkinFileStatus::NoEndRecord;
-    const size_t EndAt = Size - EndSize;
-    const uint8_t* E = Archive.data() + EndAt;
-    if (U32(E) != EndSignature) return TSkinFileStatus::NoEndRecord;
-    if (U16(E + 20) != 0) return TSkinFileStatus::ArchiveComment;
-    const size_t Entries = U16(E + 10);
-    const size_t DirSize = U32(E + 12);
-    const size_t DirOffset = U32(E + 16);
+    TByteReader Archive(Bytes);
+    if (Archive.U8(0) != 'P' || Archive.U8(1) != 'K') return TSkinFileStatus::NotArchive;
+    if (!Archive.Has(0, EndSize)) return TSkinFileStatus::NoEndRecord;
+    const size_t EndAt = Archive.Size() - EndSize;
+    if (Archive.U32(EndAt) != EndSignature) return TSkinFileStatus::NoEndRecord;
+    if (Archive.U16(EndAt + 20) != 0) return TSkinFileStatus::ArchiveComment;
+    const size_t Entries = Archive.U16(EndAt + 10);
+    const size_t DirSize = Archive.U32(EndAt + 12);
+    const size_t DirOffset = Archive.U32(EndAt + 16);
     if (DirOffset > EndAt || EndAt - DirOffset < DirSize || Entries * CentralSize > DirSize)
         return TSkinFileStatus::BadCentralDirectory;
 
-    const uint8_t* const DirEnd = Archive.data() + DirOffset + DirSize;
-    for (const uint8_t* C = Archive.data() + DirOffset; C < DirEnd;)
+    // The directory is read through a cursor of its own, so no entry can
+    // reach past it into the end record.
+    TByteReader Directory(Bytes.subspan(DirOffset, DirSize));
+    for (size_t C = 0; C < DirSize;)
     {
-        if (size_t(DirEnd - C) < CentralSize || U32(C) != CentralSignature)
+        if (!Directory.Has(C, CentralSize) || Directory.U32(C) != CentralSignature)
             return TSkinFileStatus::BadCentralDirectory;
-        const size_t NameLength = U16(C + 28);
-        const size_t Record = CentralSize + NameLength + U16(C + 30) + U16(C + 32);
-        if (size_t(DirEnd - C) < Record) return TSkinFileStatus::BadCentralDirectory;
+        const size_t NameLength = Directory.U16(C + 28);
+        const size_t Record =
+            CentralSize + NameLength + Directory.U16(C + 30) + Directory.U16(C + 32);
+        if (!Directory.Has(C, Record)) return TSkinFileStatus::BadCentralDirectory;
         if (NameLength > MaxZipNameLength) return TSkinFileStatus::NameTooLong;
-        if (SameName({C + CentralSize, NameLength}, Name))
+        if (SameName(Directory.Bytes(C + CentralSize, NameLength), Name))
         {
             Entry = TZipEntry{};
-            Entry.Flags = U16(C + 8);
-            Entry.Method = U16(C + 10);
-            Entry.ModTime = U16(C + 12);
-            Entry.Crc = U32(C + 16);
-            Entry.CompressedSize = U32(C + 20);
-            Entry.UncompressedSize = U32(C + 24);
-            return LocateData(Archive, U32(C + 42), Entry);
+            Entry.Flags = Directory.U16(C + 8);
+            Entry.Method = Directory.U16(C + 10);
+            Entry.ModTime = Directory.U16(C + 12);
+            Entry.Crc = Directory.U32(C + 16);
+            Entry.CompressedSize = Directory.U32(C + 20);
+            Entry.UncompressedSize = Directory.U32(C + 24);
+            return LocateData(Archive, Directory.U32(C + 42), Entry);
         }
         C += Record;
     }
     return TSkinFileStatus::MemberMissing;
 }
 
-TSkinFileStatus UnpackZipMember(std::span<const uint8_t> Archive, const TZipEntry& Entry,
-                                std::string_view Password, TByteBuffer& Out,
-                                TInflateStatus& Inflated, size_t MaxOutput)
+TSkinFileResult UnpackZipMember(std::span<const uint8_t> Archive, const TZipEntry& Entry,
+                                std::string_view Password, TByteBuffer& Out, size_t MaxOutput)
 {
-    Inflated = TInflateStatus::Ok;
     Out.Wipe();
     if (Entry.Method != 0 && Entry.Method != 8) return TSkinFileStatus::UnsupportedMethod;
-    if (Entry.DataOffset > Archive.size() ||
-        Archive.size() - Entry.DataOffset < Entry.CompressedSize)
-        return TSkinFileStatus::MemberOutOfBounds;
-    std::span<const uint8_t> Data = Archive.subspan(Entry.DataOffset, Entry.CompressedSize);
+    TByteReader Reader(Archive);
+    std::span<const uint8_t> Data = Reader.Bytes(Entry.DataOffset, Entry.CompressedSize);
+    if (Reader.Failed()) return TSkinFileStatus::MemberOutOfBounds;
 
     // An encrypted member is decrypted into a buffer of its own, wiped when
     // it goes out of scope whatever happens.
@@ -128,14 +117,11 @@ TSkinFileStatus UnpackZipMember(std::span<const uint8_t> Archive, const TZipEntr
         Data = Plain.Bytes();
     }
 
-    TSkinFileStatus Status = TSkinFileStatus::Ok;
+    TInflateStatus Inflated = TInflateStatus::Ok;
     if (Entry.Method == 0)
     {
         if (Data.size() > MaxOutput)
-        {
             Inflated = TInflateStatus::OutputTooLarge;
-            Status = TSkinFileStatus::BadCompressedData;
-        }
         else
             Out.Append(Data);
     }
@@ -145,11 +131,18 @@ TSkinFileStatus UnpackZipMember(std::span<const uint8_t> Archive, const TZipEntr
         // 1032-fold, so a larger claim reserves nothing extra.
         const size_t Hint = std::min<size_t>(Entry.UncompressedSize, Data.size() * 1032);
         Inflated = Inflate(Data, Out, MaxOutput, Hint);
-        if (Inflated != TInflateStatus::Ok) Status = TSkinFileStatus::BadCompressedData;
     }
-    if (Status == TSkinFileStatus::Ok &&
+    TSkinFileResult Result;
+    if (Inflated != TInflateStatus::Ok)
+        Result = {TSkinFileStatus::BadCompressedData, InflateStatusText(Inflated)};
+    if (Result.Ok() &&
         (Out.Size() != Entry.UncompressedSize || Crc32Update(0, Out.Bytes()) != Entry.Crc))
-        Status = TSkinFileStatus::ChecksumMismatch;
-    if (Status != TSkinFileStatus::Ok) Out.Wipe();
-    return Status;
+        Result = TSkinFileStatus::ChecksumMismatch;
+    // Decrypted bytes that do not unpack: a wrong password that passed the
+    // one-byte check looks exactly like a damaged member. A member too large
+    // to unpack is refused for its size alone.
+    if (Entry.Encrypted() && !Result.Ok() && Inflated != TInflateStatus::OutputTooLarge)
+        Result = {TSkinFileStatus::WrongPasswordOrDamaged, Result.Detail()};
+    if (!Result.Ok()) Out.Wipe();
+    return Result;
 }

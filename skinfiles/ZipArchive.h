@@ -1,9 +1,8 @@
 #pragma once
 
 #include "skinfiles/ByteBuffer.h"
-#include "skinfiles/InflateStatus.h"
 #include "skinfiles/Inflater.h"
-#include "skinfiles/SkinFileStatus.h"
+#include "skinfiles/SkinFileResult.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,14 +34,15 @@ constexpr size_t MaxZipNameLength = 259;
 
 // Finds the first member named Name (compared without regard to ASCII letter
 // case). The end record must be the archive's last 22 bytes.
-TSkinFileStatus FindZipMember(std::span<const uint8_t> Archive, std::string_view Name,
+TSkinFileResult FindZipMember(std::span<const uint8_t> Archive, std::string_view Name,
                               TZipEntry& Entry);
 
 // Unpacks Entry into Out, decrypting with Password when the member is
-// encrypted, and checks the result against the entry's size and CRC-32.
-// Inflate receives the decoder's outcome when the status is
-// BadCompressedData. Nothing decrypted is left outside Out, and Out is wiped
-// on any failure.
-TSkinFileStatus UnpackZipMember(std::span<const uint8_t> Archive, const TZipEntry& Entry,
+// encrypted, and checks the result against the entry's size and CRC-32. A
+// BadCompressedData result carries the decoder's words as its detail; an
+// encrypted member whose password passed the check byte but whose data then
+// fails is WrongPasswordOrDamaged. Nothing decrypted is left outside Out, and
+// Out is wiped on any failure.
+TSkinFileResult UnpackZipMember(std::span<const uint8_t> Archive, const TZipEntry& Entry,
                                 std::string_view Password, TByteBuffer& Out,
-                                TInflateStatus& Inflate, size_t MaxOutput = MaxInflateOutput);
+                                size_t MaxOutput = MaxInflateOutput);

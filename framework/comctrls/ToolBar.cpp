@@ -16,7 +16,6 @@ namespace
 {
 constexpr int SeparatorWidth = 8;
 constexpr int CaptionMargin = 7;
-constexpr int ArrowPart = 14;
 constexpr int EdgeWidth = 2;
 } // namespace
 
@@ -213,7 +212,7 @@ int TToolBar::ButtonExtent(const TToolButton* Button) const
         if (FImages) Content = std::max(Content, FImages->Width());
         Width = Content + 2 * CaptionMargin;
     }
-    if (Button->Style() == tbsDropDown && Button->DropdownMenu()) Width += ArrowPart;
+    if (Button->Style() == tbsDropDown && Button->DropdownMenu()) Width += TToolButton::ArrowPart;
     return Width;
 }
 
@@ -347,8 +346,8 @@ void TToolBar::DrawButton(TToolButton* Button, TCustomDrawState State)
     bool Arrow = Button->Style() == tbsDropDown && Button->DropdownMenu();
     if (Arrow)
     {
-        Face.Right -= ArrowPart;
-        int X = R.Right - ArrowPart / 2 - 3;
+        Face.Right -= TToolButton::ArrowPart;
+        int X = R.Right - TToolButton::ArrowPart / 2 - 3;
         int Y = R.Top + R.Height() / 2 - 1;
         C->Brush()->SetColor(State.Contains(cdsDisabled) ? clGrayText : clBtnText);
         for (int Row = 0; Row < 3; ++Row)

@@ -6,12 +6,6 @@
 #include "framework/menus/PopupMenu.h"
 #include "platform/win/WinApi.h"
 
-namespace
-{
-// Width of the arrow part of a tbsDropDown button.
-constexpr int ArrowPart = 14;
-} // namespace
-
 const TClassInfo& TToolButton::StaticClass()
 {
     static const TClassInfo Info =

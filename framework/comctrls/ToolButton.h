@@ -24,6 +24,9 @@ enum TToolButtonStyle
 class TToolButton : public TGraphicControl
 {
   public:
+    // Width of the arrow part of a tbsDropDown button.
+    static constexpr int ArrowPart = 14;
+
     explicit TToolButton(TComponent* AOwner);
     ~TToolButton() override;
 

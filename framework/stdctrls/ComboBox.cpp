@@ -443,7 +443,12 @@ void TCustomComboBox::Paint()
         Arrow(0, Disabled ? clBtnShadow : clBtnText);
     }
     if (FStyle != csDropDownList) return;
-    TRect Item = ItemRect().Inflate(-1, -1);
+    // The selection spans the item area's full width: the 8-point face's
+    // widest entries of a narrow list use every column between the edge
+    // and the button.
+    TRect Item = ItemRect();
+    Item.Top += 1;
+    Item.Bottom -= 1;
     if (ShowFocus)
     {
         C->Brush()->SetColor(clHighlight);
@@ -451,8 +456,7 @@ void TCustomComboBox::Paint()
     }
     C->Brush()->SetStyle(bsClear);
     C->Font()->SetColor(Disabled ? clGrayText : ShowFocus ? clHighlightText : Font()->Color());
-    TRect Text{Item.Left + 1, Item.Top, Item.Right, Item.Bottom};
-    C->DrawText(GetText(), Text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    C->DrawText(GetText(), Item, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (ShowFocus) C->DrawFocusRect(Item);
 }
 

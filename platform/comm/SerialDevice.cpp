@@ -13,6 +13,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -42,7 +43,8 @@ SerialDevice::~SerialDevice()
 SerialDevice::SerialDevice(SerialDevice&& Other) noexcept
     : FFd(std::exchange(Other.FFd, -1)), FPath(std::move(Other.FPath)),
       FHasModemLines(Other.FHasModemLines), FIsPseudoTerminal(Other.FIsPseudoTerminal),
-      FSetExclusive(std::exchange(Other.FSetExclusive, false))
+      FSetExclusive(std::exchange(Other.FSetExclusive, false)),
+      FLineNote(std::move(Other.FLineNote))
 {
 }
 
@@ -56,6 +58,7 @@ SerialDevice& SerialDevice::operator=(SerialDevice&& Other) noexcept
         FHasModemLines = Other.FHasModemLines;
         FIsPseudoTerminal = Other.FIsPseudoTerminal;
         FSetExclusive = std::exchange(Other.FSetExclusive, false);
+        FLineNote = std::move(Other.FLineNote);
     }
     return *this;
 }
@@ -136,6 +139,7 @@ void SerialDevice::Close()
     }
     close(FFd);
     FFd = -1;
+    FLineNote.clear();
 }
 
 CommError SerialDevice::Configure(const LineSettings& Settings)
@@ -150,21 +154,37 @@ CommError SerialDevice::Configure(const LineSettings& Settings)
         Settings.LineParity != Parity::Even)
         return MakeError(CommStatus::InvalidArgument, "configure " + FPath + ": unknown parity");
 
+    FLineNote.clear();
     termios Attributes{};
     if (tcgetattr(FFd, &Attributes) != 0) return Fail(errno, "configure");
     ApplyLineSettings(Attributes, Settings, *Speed);
-    if (tcsetattr(FFd, TCSANOW, &Attributes) != 0) return Fail(errno, "configure");
-
-    // tcsetattr succeeds when any part of the request took; read back.
+    // EINVAL can mean that nothing of the request could be applied (a
+    // pseudo-terminal asked for a parity it cannot show); success that some
+    // part took. Either way the read-back says what the device holds.
+    if (tcsetattr(FFd, TCSANOW, &Attributes) != 0 && errno != EINVAL)
+        return Fail(errno, "configure");
     termios Applied{};
     if (tcgetattr(FFd, &Applied) != 0) return Fail(errno, "configure");
-    const bool SpeedTook = cfgetospeed(&Applied) == *Speed && cfgetispeed(&Applied) == *Speed;
-    const bool SizeTook = (Applied.c_cflag & CSIZE) == CS8;
-    const bool ParityTook =
-        (Applied.c_cflag & (PARENB | PARODD)) == (Attributes.c_cflag & (PARENB | PARODD));
-    if (!SpeedTook || !SizeTook || (!FIsPseudoTerminal && !ParityTook))
+    std::vector<RefusedSetting> Refused = RefusedLineSettings(Attributes, Applied);
+    // A pseudo-terminal carries no parity bit: its peer sees the same bytes
+    // whatever parity is asked, so only its other settings must hold.
+    if (FIsPseudoTerminal)
+    {
+        for (const RefusedSetting& Setting : Refused)
+            if (Setting.IsParity)
+                FLineNote = FPath + " is a pseudo-terminal, which carries no parity bit: " +
+                            "going on with " + Setting.Text;
+        std::erase_if(Refused, [](const RefusedSetting& Setting) { return Setting.IsParity; });
+    }
+    if (!Refused.empty())
+    {
+        std::string Text;
+        for (const RefusedSetting& Setting : Refused)
+            Text += (Text.empty() ? "" : ", ") + Setting.Text;
+        FLineNote.clear();
         return MakeError(CommStatus::Unsupported,
-                         "configure " + FPath + ": the device refused the line settings");
+                         "configure " + FPath + ": the device refused " + Text);
+    }
 
     if (FHasModemLines)
     {

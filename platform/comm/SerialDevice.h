@@ -42,10 +42,13 @@ class SerialDevice : public SerialDeviceInterface
     const std::string& Path() const override { return FPath; }
 
     // Applies the line settings and lowers DTR and RTS. Unsupported for a
-    // baud rate termios has no constant for. A device without modem lines
-    // (a pseudo-terminal) is not asked for DTR/RTS; a pseudo-terminal's
-    // parity is not verified, since it silently drops it.
+    // baud rate termios has no constant for, and for settings the device
+    // did not take (the message names each). A device without modem lines
+    // (a pseudo-terminal) is not asked for DTR/RTS. A pseudo-terminal drops
+    // the parity bit: a parity it does not show is accepted and LineNote
+    // says so.
     CommError Configure(const LineSettings& Settings) override;
+    std::string LineNote() const override { return FLineNote; }
     bool HasModemLines() const { return FHasModemLines; }
     // True for the device end of a pseudo-terminal. Its "transmit queue" is
     // the peer's unread input: OutputQueued reads 0 there, and purging the
@@ -84,4 +87,5 @@ class SerialDevice : public SerialDeviceInterface
     bool FHasModemLines = false;
     bool FIsPseudoTerminal = false;
     bool FSetExclusive = false;
+    std::string FLineNote;
 };

@@ -55,6 +55,9 @@ class SerialDeviceInterface
     virtual bool IsOpen() const = 0;
     virtual const std::string& Path() const = 0;
     virtual CommError Configure(const LineSettings& Settings) = 0;
+    // What the last successful Configure had to accept short of the request
+    // (a parity the device cannot carry); empty when it took everything.
+    virtual std::string LineNote() const { return {}; }
     virtual bool IsPseudoTerminal() const = 0;
     virtual CommError Purge(PurgeDirection Direction) = 0;
     virtual CommError OutputQueued(size_t& Count) const = 0;

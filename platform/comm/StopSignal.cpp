@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -37,4 +38,11 @@ void StopSignal::Reset() const
     if (FFd < 0) return;
     uint64_t Value = 0;
     [[maybe_unused]] const ssize_t Read = read(FFd, &Value, sizeof Value);
+}
+
+bool StopSignal::IsRaised() const
+{
+    if (FFd < 0) return false;
+    pollfd Watch{FFd, POLLIN, 0};
+    return poll(&Watch, 1, 0) > 0 && (Watch.revents & POLLIN);
 }

@@ -22,6 +22,8 @@ class StopSignal
     // Raises the signal; it stays raised until Reset. No-op when not created.
     void Raise() const;
     void Reset() const;
+    // True while raised; never waits.
+    bool IsRaised() const;
 
     // The descriptor to poll for POLLIN; -1 when not created.
     int Fd() const { return FFd; }

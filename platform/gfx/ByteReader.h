@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <span>
 
-// Bounds-checked little-endian reads from a byte span. Internal to
-// platform/gfx codecs: every read outside the span yields 0 and sets Failed.
+// Bounds-checked little-endian reads from a byte span, for the picture codecs
+// and the skin-file reader: every read outside the span yields 0 and sets
+// Failed.
 class TByteReader
 {
   public:

@@ -17,11 +17,6 @@
 
 namespace
 {
-TRect ToTRect(const RECT& R)
-{
-    return {R.left, R.top, R.right, R.bottom};
-}
-
 int Width(const RECT& R)
 {
     return R.right - R.left;

@@ -41,11 +41,6 @@ std::map<HDC, TWindowDc>& OpenDcs()
     return Dcs;
 }
 
-TRect ToTRect(const RECT& R)
-{
-    return {R.left, R.top, R.right, R.bottom};
-}
-
 // The region of Window in root coordinates, when it has one.
 void ClipToWindowRegion(const TWindow& Window, TRegion& Area)
 {

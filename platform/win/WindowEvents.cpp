@@ -16,11 +16,6 @@ namespace
 {
 constexpr UINT Exposed = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
 
-TRect ToTRect(const RECT& R)
-{
-    return {R.left, R.top, R.right, R.bottom};
-}
-
 // Repaints what a child uncovered in its parent: Old is the child's former
 // window rectangle on the screen.
 void ExposeInParent(TWindow& Parent, const RECT& OldScreen)

@@ -9,9 +9,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="${NOVLA_BUILD:-build/default}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$build/app/novla-tool" --headless --screenshot "$work/window.png"
+"$build/app/novla-tool" --no-settings --headless --screenshot "$work/window.png"
 [[ "$(head -c 4 "$work/window.png" | od -An -tx1 | tr -d ' ')" == "89504e47" ]] ||
     { echo "app-xvfb: the screenshot is not a PNG" >&2; exit 1; }
-xvfb-run -a -s "-screen 0 1024x768x24" "$here/drive-tool.sh" "$build" "$work/steps" >"$work/out" ||
+"$here/with-xvfb.sh" "$here/drive-tool.sh" "$build" "$work/steps" >"$work/out" ||
     { cat "$work/out" >&2; exit 1; }
 echo "app-xvfb: ok"

@@ -5,6 +5,7 @@
 # dragging it by the skinned title bar moves it by the distance dragged.
 # Also the headless screenshot in that skin keeps the same corners.
 set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 if [[ "${1:-}" != "--inside" ]]; then
     build="${NOVLA_BUILD:-build/default}"
@@ -18,9 +19,9 @@ if [[ "${1:-}" != "--inside" ]]; then
     done
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
-    "$tool" --headless --screenshot "$work/window.png" --skin "$skin"
+    "$tool" --no-settings --headless --screenshot "$work/window.png" --skin "$skin"
     pngtopnm "$work/window.png" >"$work/window.ppm"
-    xvfb-run -a -s "-screen 0 1024x768x24 -br" bash "$0" --inside "$tool" "$skin" "$work"
+    "$here/with-xvfb.sh" -s "-screen 0 1024x768x24 -br" bash "$0" --inside "$tool" "$skin" "$work"
     exit
 fi
 
@@ -35,7 +36,7 @@ fail() {
     exit 1
 }
 
-"$tool" --skin "$skin" >"$work/tool.log" 2>&1 &
+"$tool" --no-settings --skin "$skin" >"$work/tool.log" 2>&1 &
 pid=$!
 finish() {
     # The program is stopped by its own process id, only if still running.

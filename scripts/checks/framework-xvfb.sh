@@ -4,6 +4,7 @@
 # Escape (its cancel button closes the form) ends the program, and the
 # headless screenshot mode writes a PNG and a BMP.
 set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 if [[ "${1:-}" != "--inside" ]]; then
     demo="${NOVLA_BUILD:-build/default}/tools/form-demo/form-demo"
@@ -16,7 +17,7 @@ if [[ "${1:-}" != "--inside" ]]; then
         { echo "framework-xvfb: the screenshot is not a PNG" >&2; exit 1; }
     [[ "$(head -c 2 "$work/shot.bmp")" == "BM" ]] ||
         { echo "framework-xvfb: the screenshot is not a BMP" >&2; exit 1; }
-    xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside "$demo" "$work"
+    "$here/with-xvfb.sh" -s "-screen 0 1024x768x24" bash "$0" --inside "$demo" "$work"
     exit
 fi
 

@@ -98,7 +98,7 @@ wait "$module_pid" || fail "the virtual module did not stop cleanly"
 module_pid=""
 
 if [[ " ${programs[*]} " == *" novla-tool "* ]]; then
-    "$usr/bin/novla-tool" --headless --screenshot "$work/window.png" >/dev/null ||
+    "$usr/bin/novla-tool" --no-settings --headless --screenshot "$work/window.png" >/dev/null ||
         fail "the installed novla-tool could not take its picture"
     [[ "$(head -c 4 "$work/window.png" | od -An -tx1 | tr -d ' ')" == "89504e47" ]] ||
         fail "novla-tool's picture is not a PNG"

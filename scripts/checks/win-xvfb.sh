@@ -3,6 +3,7 @@
 # the requested size and position, the screen shows what it painted at chosen
 # points, and a synthetic click reaches the right child window.
 set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 if [[ "${1:-}" != "--inside" ]]; then
     demo="${NOVLA_BUILD:-build/default}/tools/win-demo/win-demo"
@@ -10,7 +11,7 @@ if [[ "${1:-}" != "--inside" ]]; then
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     # -fbdir keeps the screen in a file (XWD format) that can be read back.
-    xvfb-run -a -s "-screen 0 1024x768x24 -fbdir $work" bash "$0" --inside "$demo" "$work"
+    "$here/with-xvfb.sh" -s "-screen 0 1024x768x24 -fbdir $work" bash "$0" --inside "$demo" "$work"
     exit
 fi
 

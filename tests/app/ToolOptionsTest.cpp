@@ -73,4 +73,46 @@ TEST(ToolOptions, TakeAStyleOrASkinWithItsPassword)
         EXPECT_EQ(Options.Password, C.Password) << What;
     }
 }
+
+TEST(ToolOptions, PreselectAPortABaudRateAndAParity)
+{
+    const struct
+    {
+        std::vector<std::string> Arguments;
+        bool Ok;
+        std::string Port, Baud, Parity;
+        bool NoSettings;
+    } Cases[] = {
+        {{"--port", "COM7", "--baud", "115200", "--parity", "even"},
+         true,
+         "COM7",
+         "115200",
+         "EVEN",
+         false},
+        {{"--port", "com255", "--no-settings"}, true, "COM255", "", "", true},
+        {{"--parity", "No"}, true, "", "", "NO", false},
+        {{"--port", "COM0"}, false, "", "", "", false},
+        {{"--port", "COM256"}, false, "", "", "", false},
+        {{"--port", "/dev/ttyS0"}, false, "", "", "", false},
+        {{"--baud", "9601"}, false, "", "", "", false},
+        {{"--baud"}, false, "", "", "", false},
+        {{"--parity", "mark"}, false, "", "", "", false},
+        {{"--no-settings", "--no-settings"}, false, "", "", "", false},
+    };
+    for (const auto& C : Cases)
+    {
+        TToolOptions Options;
+        std::string Error;
+        const bool Ok = ParseToolOptions(C.Arguments, Options, Error);
+        const std::string What =
+            C.Arguments[0] + (C.Arguments.size() > 1 ? " " + C.Arguments[1] : "");
+        EXPECT_EQ(Ok, C.Ok) << What;
+        EXPECT_EQ(Error.empty(), C.Ok) << What << ": " << Error;
+        if (!Ok) continue;
+        EXPECT_EQ(Options.Line.Port, C.Port) << What;
+        EXPECT_EQ(Options.Line.Baud, C.Baud) << What;
+        EXPECT_EQ(Options.Line.Parity, C.Parity) << What;
+        EXPECT_EQ(Options.NoSettings, C.NoSettings) << What;
+    }
+}
 } // namespace

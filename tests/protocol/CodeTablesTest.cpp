@@ -100,3 +100,15 @@ TEST(CodeTables, EntriesFoundIgnoringCase)
     EXPECT_EQ(FindListEntry(PL::RfMode, ""), std::nullopt);
 }
 } // namespace
+
+TEST(CodeTables, UartBaudCodesAndRatesMapBothWays)
+{
+    const std::pair<uint8_t, int> Known[] = {{1, 1200},   {4, 9600}, {7, 57600},
+                                             {0, 115200}, {8, 0},    {0xFF, 0}};
+    for (const auto& [Code, Rate] : Known)
+        EXPECT_EQ(BaudRateForCode(Code), Rate) << int(Code);
+    EXPECT_EQ(CodeForBaudRate(115200), uint8_t{0});
+    EXPECT_EQ(CodeForBaudRate(38400), uint8_t{6});
+    EXPECT_FALSE(CodeForBaudRate(300));
+    EXPECT_FALSE(CodeForBaudRate(0));
+}

@@ -195,6 +195,129 @@ TEST_F(LinkFixture, RepliesNobodyTakesAreBoundedAndCounted)
     EXPECT_FALSE(Counted.TakeReply(First));
 }
 
+// The link at the module's end: requests are read off the peer, replies
+// written to it, and each reply taken from the link as the owner would.
+struct AnswerFixture : LinkFixture
+{
+    void SetUp() override
+    {
+        LinkFixture::SetUp();
+        Link.SetNotifyTarget(Sink.Handle(), Message);
+        ASSERT_EQ(Link.Open(201, 9600, 0), 1);
+    }
+
+    // Sends Command's request and reads it off the peer.
+    void Request(uint8_t Command)
+    {
+        const ModuleParameters Block = NumberedBlock(1);
+        ASSERT_EQ(Command == CommandReadAll ? Link.SendReadAll() : Link.SendWriteAll(&Block), 1);
+        ASSERT_EQ(PeerRead(Peer, FrameSize).size(), FrameSize);
+    }
+
+    // The peer answers with a good frame of Command carrying block Number;
+    // the reply as the link queued it.
+    ModuleReply Answer(uint8_t Command, uint8_t Number)
+    {
+        const Frame F = BuildFrame(Command, NumberedBlock(Number));
+        PeerWrite(Peer, Bytes(F.begin(), F.end()));
+        EXPECT_TRUE(Sink.WaitFor(Message, ++Notified));
+        ModuleReply Reply;
+        EXPECT_TRUE(Link.TakeReply(Reply));
+        return Reply;
+    }
+
+    size_t Notified = 0;
+};
+
+TEST_F(AnswerFixture, AReplyAnswersOnlyThePendingRequestOfItsCommandByte)
+{
+    const struct
+    {
+        uint8_t Request;
+        uint8_t Reply;
+        bool Answers;
+    } Cases[] = {
+        {CommandReadAll, CommandReadAll, true},
+        {CommandReadAll, CommandWriteAll, false},
+        {CommandReadAll, 0x55, false},
+        {CommandReadAll, 0x00, false},
+        {CommandWriteAll, CommandWriteAll, true},
+        {CommandWriteAll, CommandReadAll, false},
+    };
+    uint64_t Unanswered = 0;
+    for (const auto& Case : Cases)
+    {
+        Request(Case.Request);
+        const ModuleReply Reply = Answer(Case.Reply, 3);
+        EXPECT_EQ(Reply.Answers, Case.Answers ? Link.LastRequest() : 0u)
+            << int(Case.Request) << " answered by " << int(Case.Reply);
+        if (!Case.Answers) ++Unanswered;
+        // A request is answered once: a repeat answers nothing.
+        EXPECT_EQ(Answer(Case.Reply, 3).Answers, 0u) << int(Case.Reply);
+        ++Unanswered;
+        EXPECT_EQ(Link.UnansweredReplies(), Unanswered);
+    }
+}
+
+TEST_F(AnswerFixture, ALateReplyAnswersUntilAnotherRequestOrAnotherOpening)
+{
+    // Nothing asked: nothing answered.
+    EXPECT_EQ(Answer(CommandReadAll, 1).Answers, 0u);
+
+    // However late, a reply answers while its request is the last one.
+    Request(CommandReadAll);
+    EXPECT_EQ(Answer(CommandReadAll, 2).Answers, Link.LastRequest());
+
+    // A read's reply arriving after a write was sent answers nothing; the
+    // write's own still answers.
+    Request(CommandReadAll);
+    Request(CommandWriteAll);
+    EXPECT_EQ(Answer(CommandReadAll, 3).Answers, 0u);
+    EXPECT_EQ(Answer(CommandWriteAll, 4).Answers, Link.LastRequest());
+
+    // An answer not taken before the next request was sent no longer counts.
+    Request(CommandReadAll);
+    const Frame Early = BuildFrame(CommandReadAll, NumberedBlock(5));
+    PeerWrite(Peer, Bytes(Early.begin(), Early.end()));
+    ASSERT_TRUE(Sink.WaitFor(Message, ++Notified));
+    Request(CommandReadAll);
+    ModuleReply Superseded;
+    ASSERT_TRUE(Link.TakeReply(Superseded));
+    EXPECT_EQ(Superseded.Block.NetId, 5);
+    EXPECT_EQ(Superseded.Answers, 0u);
+
+    // Closing and opening the port again ends what was pending.
+    Link.Close();
+    ASSERT_EQ(Link.Open(201, 9600, 0), 1);
+    EXPECT_EQ(Answer(CommandReadAll, 6).Answers, 0u);
+    EXPECT_EQ(Link.UnansweredReplies(), 4u);
+}
+
+TEST_F(LinkFixture, AFrameBegunBeforeTheCloseIsNotCompletedAfterTheOpen)
+{
+    CountingLink Counted;
+    Counted.SetPortMap(Map());
+    ASSERT_EQ(Counted.Open(201, 9600, 0), 1);
+    const Frame Old = BuildFrame(CommandReadAll, NumberedBlock(1));
+    PeerWrite(Peer, Bytes(Old.begin(), Old.begin() + 12));
+    ASSERT_TRUE(Counted.WaitForHandled(12));
+    Counted.Close();
+    ASSERT_EQ(Counted.Open(201, 9600, 0), 1);
+    ASSERT_EQ(Counted.SendReadAll(), 1);
+    ASSERT_EQ(PeerRead(Peer, FrameSize).size(), FrameSize);
+    // The old frame's tail, then a whole reply.
+    const Frame New = BuildFrame(CommandReadAll, NumberedBlock(2));
+    Bytes Rest(Old.begin() + 12, Old.end());
+    Rest.insert(Rest.end(), New.begin(), New.end());
+    PeerWrite(Peer, Rest);
+    ASSERT_TRUE(Counted.WaitForHandled(12 + Rest.size()));
+    ModuleReply Reply;
+    ASSERT_TRUE(Counted.TakeReply(Reply));
+    EXPECT_EQ(Reply.Block.NetId, 2);
+    EXPECT_EQ(Reply.Answers, Counted.LastRequest());
+    EXPECT_FALSE(Counted.TakeReply(Reply));
+}
+
 TEST_F(LinkFixture, RequestsNeedAnOpenPortAndABlock)
 {
     const ModuleParameters Block;

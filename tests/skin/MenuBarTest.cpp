@@ -181,20 +181,17 @@ TEST_F(MenuBarWindow, ShortcutsRunOnceAndLettersNeedAlt)
     Button->SetParent(Client);
     Button->SetTop(40);
     Button->SetFocus();
-    int Opened = 0;
-    auto Old = Form->WindowProc;
-    Form->WindowProc = [&](TMessage& M)
-    {
-        if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU) return Old(M);
-        ++Opened;
-        TMenuLoop::Current()->Cancel();
-    };
-    FDesktop.Press('H');
-    FApp.ProcessMessages();
-    EXPECT_EQ(Opened, 0) << "a plain letter opened the menu";
-    Keys(VK_MENU, 'H');
-    EXPECT_EQ(Opened, 1);
-    Form->WindowProc = Old;
+    const auto Opened = [&](const std::function<void()>& Keystrokes)
+    { return RunMenuSteps(Form, Keystrokes, {[] { TMenuLoop::Current()->Cancel(); }}); };
+    EXPECT_EQ(Opened(
+                  [&]
+                  {
+                      FDesktop.Press('H');
+                      FApp.ProcessMessages();
+                  }),
+              0u)
+        << "a plain letter opened the menu";
+    EXPECT_EQ(Opened([&] { Keys(VK_MENU, 'H'); }), 1u);
 }
 
 TEST_F(MenuBarWindow, ASkinnedMainMenuHandsItsStyleAndFontToTheBar)

@@ -10,12 +10,12 @@
 
 namespace
 {
-constexpr TColor Background = RGB(1, 2, 3);
+constexpr TColor FillColour = RGB(1, 2, 3);
 
 TEST(Gradients, EndsInTheirColoursAndInterpolateDifferently)
 {
     const TColor From = RGB(0, 100, 200), To = RGB(100, 0, 255);
-    auto Out = FilledBitmap(10, 10, Background);
+    auto Out = FilledBitmap(10, 10, FillColour);
     TCanvas& K = *Out->Canvas();
 
     // Rows 1 and 2 of a 4-row rectangle: steps 0 and 1 of 4.
@@ -24,7 +24,7 @@ TEST(Gradients, EndsInTheirColoursAndInterpolateDifferently)
     EXPECT_EQ(K.Pixel(2, 1), From);
     EXPECT_EQ(K.Pixel(2, 2), RGB(25, 75, 213)); // 0+25, 100-25, 200+trunc(13.75)
     EXPECT_EQ(K.Pixel(0, 3), To);
-    EXPECT_EQ(K.Pixel(3, 0), Background); // right edge exclusive
+    EXPECT_EQ(K.Pixel(3, 0), FillColour); // right edge exclusive
 
     // Columns 1 and 2 of a 4-column rectangle: steps 1 and 2 of 4.
     DrawVerticalGradient(&K, {4, 5, 8, 6}, From, To);
@@ -32,7 +32,7 @@ TEST(Gradients, EndsInTheirColoursAndInterpolateDifferently)
     EXPECT_EQ(K.Pixel(5, 5), RGB(25, 75, 213));
     EXPECT_EQ(K.Pixel(6, 5), RGB(50, 50, 227));
     EXPECT_EQ(K.Pixel(7, 5), To);
-    EXPECT_EQ(K.Pixel(4, 6), Background);
+    EXPECT_EQ(K.Pixel(4, 6), FillColour);
 }
 
 TEST(Gradients, ThinAndEmptyRectangles)
@@ -47,21 +47,21 @@ TEST(Gradients, ThinAndEmptyRectangles)
     const TCase Cases[] = {
         {{0, 2, 5, 4}, From, To},               // two rows: only the end rows
         {{0, 2, 5, 3}, To, To},                 // one row: ToColor overwrites
-        {{0, 2, 5, 2}, Background, Background}, // empty
-        {{0, 4, 5, 2}, Background, Background}, // inverted
+        {{0, 2, 5, 2}, FillColour, FillColour}, // empty
+        {{0, 4, 5, 2}, FillColour, FillColour}, // inverted
     };
     for (const TCase& C : Cases)
     {
         SCOPED_TRACE(std::to_string(C.R.Top) + ".." + std::to_string(C.R.Bottom));
-        auto Out = FilledBitmap(6, 6, Background);
+        auto Out = FilledBitmap(6, 6, FillColour);
         DrawHorizontalGradient(Out->Canvas(), C.R, From, To);
         const int Top = std::min(C.R.Top, 5), Bottom = std::max(C.R.Bottom - 1, 0);
         EXPECT_EQ(Out->Canvas()->Pixel(0, Top), C.Top);
         EXPECT_EQ(Out->Canvas()->Pixel(0, Bottom), C.Bottom);
     }
-    auto Out = FilledBitmap(6, 6, Background);
+    auto Out = FilledBitmap(6, 6, FillColour);
     DrawVerticalGradient(Out->Canvas(), {3, 0, 3, 6}, From, To);
-    EXPECT_EQ(Out->Canvas()->Pixel(3, 0), Background);
+    EXPECT_EQ(Out->Canvas()->Pixel(3, 0), FillColour);
     DrawHorizontalGradient(Out->Canvas(), {0, 0, 6, 1}, clBtnFace, clBtnFace);
     EXPECT_EQ(Out->Canvas()->Pixel(0, 0), ColorToRGB(clBtnFace)); // system colours resolved
 }
@@ -70,31 +70,31 @@ TEST(TileDraw, TilesStartAtTheCanvasOriginAndCoverTheRectangle)
 {
     TPicture Picture;
     Picture.Bitmap()->Assign(CodedBitmap(3, 2).get());
-    auto Out = FilledBitmap(12, 12, Background);
+    auto Out = FilledBitmap(12, 12, FillColour);
     TileDraw(Out->Canvas(), &Picture, {4, 3, 11, 8}); // 7 x 5, away from the origin
     for (int Y = 0; Y < 12; ++Y)
         for (int X = 0; X < 12; ++X)
         {
             // Columns of tiles while x < 3 + 7, rows while y < 2 + 5.
             const bool Tiled = X < 12 && Y < 8;
-            const TColor Want = Tiled ? Code(X % 3, Y % 2) : Background;
+            const TColor Want = Tiled ? Code(X % 3, Y % 2) : FillColour;
             ASSERT_EQ(Out->Canvas()->Pixel(X, Y), Want) << X << ", " << Y;
         }
 
     TPicture Empty;
-    auto Untouched = FilledBitmap(4, 4, Background);
+    auto Untouched = FilledBitmap(4, 4, FillColour);
     TileDraw(Untouched->Canvas(), &Empty, {0, 0, 4, 4});
     TileDraw(Untouched->Canvas(), nullptr, {0, 0, 4, 4});
-    EXPECT_EQ(Untouched->Canvas()->Pixel(0, 0), Background);
+    EXPECT_EQ(Untouched->Canvas()->Pixel(0, 0), FillColour);
 }
 
 TEST(ResizeImage, StretchesTheWholeBitmapSmoothly)
 {
     auto Source = FilledBitmap(2, 1, RGB(0, 0, 0));
     Source->Canvas()->SetPixel(1, 0, RGB(200, 200, 200));
-    auto Out = FilledBitmap(12, 4, Background);
+    auto Out = FilledBitmap(12, 4, FillColour);
     ResizeImage(Source.get(), Out->Canvas(), {1, 1, 11, 3});
-    EXPECT_EQ(Out->Canvas()->Pixel(0, 0), Background);
+    EXPECT_EQ(Out->Canvas()->Pixel(0, 0), FillColour);
     EXPECT_EQ(Out->Canvas()->Pixel(1, 1), RGB(0, 0, 0));
     EXPECT_EQ(Out->Canvas()->Pixel(10, 2), RGB(200, 200, 200));
     const int Middle = GetRValue(Out->Canvas()->Pixel(6, 1));

@@ -10,7 +10,7 @@ namespace
 {
 constexpr TColor Bar = TColor(0xCED3D6);
 constexpr TColor Highlight = TColor(0xC4302D);
-constexpr TColor Grey = TColor(0x808080);
+constexpr TColor DisabledGrey = TColor(0x808080);
 
 class SkinMenuForm : public MenuForm
 {
@@ -72,7 +72,7 @@ TEST_F(SkinMenuForm, TheControlBoxMenuInProtein)
              EXPECT_EQ(At({Line.Right - 3, Line.Top + 2}), TColor(0x848284));
              EXPECT_EQ(At({Line.Left + 29, Line.Top + 2}), clWhite);
              EXPECT_EQ(At({Line.Left + 30, Line.Top + 1}), clWhite);
-             EXPECT_GT(CaptionPixels(0, Grey), 0);
+             EXPECT_GT(CaptionPixels(0, DisabledGrey), 0);
              EXPECT_EQ(CaptionPixels(0, clBlack), 0);
              EXPECT_GT(CaptionPixels(3, clBlack), 0);
              // The pointer on a disabled item highlights nothing.
@@ -82,7 +82,7 @@ TEST_F(SkinMenuForm, TheControlBoxMenuInProtein)
          [&]
          {
              EXPECT_EQ(CaptionPixels(0, Highlight), 0);
-             EXPECT_GT(CaptionPixels(0, Grey), 0);
+             EXPECT_GT(CaptionPixels(0, DisabledGrey), 0);
              TRect R = TMenuLoop::Current()->Level(0)->ItemScreenRect(3);
              FDesktop.MouseMove(R.Left + 40, R.Top + 10);
          },

@@ -203,10 +203,15 @@ TEST_F(SkinnedWindow, TeardownGivesTheOwnerBackItsCaption)
 TEST_F(SkinnedWindow, OwnerFreedWithItsSkinnedForm)
 {
     // The owner goes first; the skinned form detaches while the owner is
-    // whole and no message reaches it afterwards (checked by the sanitizers).
+    // whole and no message reaches it afterwards (the sanitizers watch the
+    // reads), and both are gone with the window.
+    TComponent::TLifeGuard Skinned(Skin);
+    const HWND Window = Form->Handle();
     Form->Free();
+    Form = nullptr;
     FDesktop.Pump();
-    SUCCEED();
+    EXPECT_FALSE(Skinned.Alive());
+    EXPECT_FALSE(IsWindow(Window));
 }
 
 TEST_F(SkinnedWindow, ReleasedOwnerGoesWithItsSkinnedForm)
@@ -231,8 +236,19 @@ TEST_F(SkinnedWindow, TinyWindowDrawsWithoutTheFramePieces)
         Skin->PaintFormBorder();
         Skin->RegionWindow();
         Skin->SetRoundCorner(11);
+        FDesktop.Pump();
+        // The window keeps the size it was given, and a region cut for
+        // corners bigger than the window leaves nothing outside it.
+        const RECT R = WindowRect();
+        EXPECT_EQ(R.right - R.left, Size);
+        EXPECT_EQ(R.bottom - R.top, Size);
+        TRegion Region;
+        if (GetWindowRgn(Form->Handle(), &Region) != 0)
+        {
+            EXPECT_FALSE(Region.Contains(Size, 0)) << Size;
+            EXPECT_FALSE(Region.Contains(0, Size)) << Size;
+        }
     }
-    SUCCEED();
 }
 
 TEST_F(SkinnedWindow, SizeableOwnerHasNoUnpaintedFrameLine)

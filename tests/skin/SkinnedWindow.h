@@ -9,6 +9,7 @@
 #include "platform/win/WinApi.h"
 #include "skin/SUIForm.h"
 #include "skin/SUITitleBarPopupMenu.h"
+#include "tests/support/MenuSteps.h"
 
 #include <functional>
 #include <string>
@@ -111,27 +112,12 @@ class SkinnedWindow : public GuiTest
         FDesktop.Pump();
     }
 
-    // Runs Action; each time a menu waits for input, the next step runs,
-    // and after the last the menu is cancelled.
+    // Runs Action with the steps of RunMenuSteps.
     void WithMenuSteps(const std::function<void()>& Action,
                        std::vector<std::function<void()>> Steps)
     {
-        size_t Next = 0;
-        auto Old = Form->WindowProc;
-        Form->WindowProc = [&](TMessage& M)
-        {
-            if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU) return Old(M);
-            if (Next < Steps.size())
-            {
-                Steps[Next++]();
-                PostMessage(Form->Handle(), WM_NULL, 0, 0);
-            }
-            else if (TMenuLoop* Loop = TMenuLoop::Current())
-                Loop->Cancel();
-        };
-        Action();
-        Form->WindowProc = Old;
-        EXPECT_EQ(Next, Steps.size()) << "the menu did not open or closed early";
+        EXPECT_EQ(RunMenuSteps(Form, Action, Steps), Steps.size())
+            << "the menu did not open or closed early";
     }
 
     TForm* Form;

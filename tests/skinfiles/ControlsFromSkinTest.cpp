@@ -24,6 +24,7 @@
 #include "skinfiles/SUISkinFileTheme.h"
 #include "tests/framework/GuiFixture.h"
 
+#include "tests/support/MenuSteps.h"
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -282,12 +283,8 @@ TEST_F(SkinnedControls, ThePopupMenuDrawsInTheSkinsColours)
     Menu->MenuAdded();
     Form->Show();
     FDesktop.Pump();
-    int Steps = 0;
-    auto Old = Form->WindowProc;
-    Form->WindowProc = [&](TMessage& M)
+    const auto Look = [&]
     {
-        if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU) return Old(M);
-        ++Steps;
         const TRect R = TMenuLoop::Current()->Level(0)->ItemScreenRect(1);
         EXPECT_EQ(FDesktop.ScreenPixel(R.Left + 2, R.Top + 2), MenuBar) << "the leading bar";
         EXPECT_EQ(FDesktop.ScreenPixel(R.Right - 4, R.Top + 2), MenuItem) << "the item";
@@ -297,9 +294,6 @@ TEST_F(SkinnedControls, ThePopupMenuDrawsInTheSkinsColours)
             for (int X = R.Left + 30; X < R.Right; ++X)
                 Text += Screen.Pixel(X, Y) == MenuFont;
         EXPECT_GT(Text, 0) << "the caption in the skin's font colour";
-        TMenuLoop::Current()->Cancel();
     };
-    Menu->Popup(100, 100);
-    Form->WindowProc = Old;
-    EXPECT_EQ(Steps, 1);
+    EXPECT_EQ(RunMenuSteps(Form, [&] { Menu->Popup(100, 100); }, {Look}), 1u);
 }

@@ -21,8 +21,8 @@
 
 namespace
 {
-const std::string Plain = std::string(NOVLA_SAMPLE_SKIN_DIR) + "/novla-sample.skin";
-const std::string Sealed = std::string(NOVLA_SAMPLE_SKIN_DIR) + "/novla-sample-encrypted.skin";
+const std::string PlainSkin = std::string(NOVLA_SAMPLE_SKIN_DIR) + "/novla-sample.skin";
+const std::string SealedSkin = std::string(NOVLA_SAMPLE_SKIN_DIR) + "/novla-sample-encrypted.skin";
 
 class FileThemeComponentTest : public GuiTest
 {
@@ -73,9 +73,9 @@ TEST_F(FileThemeComponentTest, AnswersFromTheLoadedSkin)
     EXPECT_EQ(T.GetInt(SKIN2_TITLEBARCAPTIONTOP), 0);
     EXPECT_EQ(T.GetBitmap(SKIN2_BUTTON), nullptr);
 
-    T.SetThemeFile(Plain);
+    T.SetThemeFile(PlainSkin);
     ASSERT_TRUE(T.Ready());
-    EXPECT_EQ(T.ThemeFile(), Plain);
+    EXPECT_EQ(T.ThemeFile(), PlainSkin);
     EXPECT_EQ(T.GetColor(SKIN2_TRANSCOLOR), TColor(0xFF00FF));
     EXPECT_TRUE(T.GetBool(SKIN2_TITLEFIVESECT));
     ASSERT_NE(T.GetBitmap(SKIN2_BUTTON), nullptr);
@@ -90,7 +90,7 @@ TEST_F(FileThemeComponentTest, AnswersFromTheLoadedSkin)
 TEST_F(FileThemeComponentTest, FindsABareNameInTheProgramsFolder)
 {
     const std::string Name = Unique("theme-search");
-    std::filesystem::copy_file(Plain, ProgramFolder() + Name);
+    std::filesystem::copy_file(PlainSkin, ProgramFolder() + Name);
     Made.push_back(ProgramFolder() + Name);
     // Away from the program's folder, so that the bare name is not found
     // as given.
@@ -109,12 +109,12 @@ TEST_F(FileThemeComponentTest, FindsABareNameInTheProgramsFolder)
 TEST_F(FileThemeComponentTest, ANameFoundNowhereChangesNothing)
 {
     TsuiSkinFileTheme T(nullptr);
-    T.SetThemeFile(Plain);
+    T.SetThemeFile(PlainSkin);
     for (const std::string& Given : {std::string(), Unique("nowhere"), std::string("/")})
     {
         T.SetThemeFile(Given);
         EXPECT_TRUE(T.Ready());
-        EXPECT_EQ(T.ThemeFile(), Plain);
+        EXPECT_EQ(T.ThemeFile(), PlainSkin);
     }
 }
 
@@ -123,7 +123,7 @@ TEST_F(FileThemeComponentTest, AFileThatCannotBeReadLeavesTheThemeNotReady)
     const std::string Bad = MakeFile(std::filesystem::temp_directory_path() / Unique("bad"),
                                      "PK not really an archive");
     TsuiSkinFileTheme T(nullptr);
-    T.SetThemeFile(Plain);
+    T.SetThemeFile(PlainSkin);
     EXPECT_NO_THROW(T.SetThemeFile(Bad));
     EXPECT_FALSE(T.Ready());
     EXPECT_EQ(T.ThemeFile(), Bad);
@@ -134,9 +134,9 @@ TEST_F(FileThemeComponentTest, AFileThatCannotBeReadLeavesTheThemeNotReady)
 TEST_F(FileThemeComponentTest, APasswordReloadsOnlyWhenNotEmpty)
 {
     TsuiSkinFileTheme T(nullptr);
-    T.SetThemeFile(Sealed);
+    T.SetThemeFile(SealedSkin);
     EXPECT_FALSE(T.Ready());
-    EXPECT_EQ(T.ThemeFile(), Sealed);
+    EXPECT_EQ(T.ThemeFile(), SealedSkin);
     T.SetPassword("wrong");
     EXPECT_FALSE(T.Ready());
     T.SetPassword(SampleSkinPassword);
@@ -154,7 +154,7 @@ TEST_F(FileThemeComponentTest, ControlsUsingTheThemePickUpANewSkin)
     Edit->SetFileTheme(Theme);
     Edit->SetUIStyle(FromThemeFile);
     const TColor Fallback = Edit->BorderColor();
-    Theme->SetThemeFile(Plain);
+    Theme->SetThemeFile(PlainSkin);
     EXPECT_EQ(Edit->BorderColor(), Theme->GetColor(SKIN2_CONTROLBORDERCOLOR));
     EXPECT_NE(Edit->BorderColor(), Fallback);
     EXPECT_EQ(Edit->FileTheme(), Theme);
@@ -165,7 +165,7 @@ TEST_F(FileThemeComponentTest, ReadsAnEncryptedSkinFromAFormDefinition)
     TFormReader::Read(*Form, "object Form1: TForm\n"
                              "  object Theme1: TsuiFileTheme\n"
                              "    ThemeFile = '" +
-                                 Sealed + "'\n    Password = '" + SampleSkinPassword +
+                                 SealedSkin + "'\n    Password = '" + SampleSkinPassword +
                                  "'\n  end\nend");
     auto* T = dynamic_cast<TsuiSkinFileTheme*>(Form->FindComponent("Theme1"));
     ASSERT_NE(T, nullptr);
@@ -176,7 +176,7 @@ TEST_F(FileThemeComponentTest, ABuiltInThemeKeepsItsSkinInTheFormDefinition)
 {
     const std::string Source =
         MakeFile(std::filesystem::temp_directory_path() / Unique("source"), "");
-    std::filesystem::copy_file(Sealed, Source, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(SealedSkin, Source, std::filesystem::copy_options::overwrite_existing);
     auto* T = new TsuiBuiltInFileTheme(Form);
     T->SetName("Builtin");
     T->SetPassword(SampleSkinPassword);
@@ -212,7 +212,7 @@ TEST_F(FileThemeComponentTest, RemovingAThemeReturnsItsUsersToDeepBlue)
 {
     auto* Theme = new TsuiSkinFileTheme(Form);
     Theme->SetName("Theme1");
-    Theme->SetThemeFile(Plain);
+    Theme->SetThemeFile(PlainSkin);
     auto* Edit = new TsuiEdit(Form);
     Edit->SetName("Edit1");
     auto* Mgr = new TsuiThemeManager(Form);

@@ -7,6 +7,7 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "skinfiles/SUI2SkinReader.h"
+#include "skinfiles/SkinFileError.h"
 #include "tools/skin-writer/SampleSkin.h"
 
 #include <gtest/gtest.h>
@@ -140,8 +141,18 @@ TEST(ForeignArchives, InfoZipLevelsAndEncryption)
         ExpectSameItems(Reader, C.Name);
         if (*C.Password)
         {
-            Tsk2SkinFileReader Wrong(Out, "not-the-pass");
-            EXPECT_FALSE(Wrong.Loaded()) << C.Name;
+            // zip salts every archive, so in 1 run in 256 the wrong password
+            // passes the one-byte check and the file reads as damaged.
+            try
+            {
+                Tsk2SkinFileReader Wrong(Out, "not-the-pass");
+                EXPECT_FALSE(Wrong.Loaded()) << C.Name;
+            }
+            catch (const ESkinFileError& E)
+            {
+                EXPECT_EQ(E.Status(), TSkinFileStatus::WrongPasswordOrDamaged)
+                    << C.Name << ": " << E.Reason();
+            }
         }
     }
     // A member name in other letters, written from standard input (which

@@ -16,6 +16,7 @@
 #include "skinfiles/SUIBuiltInFileTheme.h"
 #include "tests/framework/GuiFixture.h"
 
+#include "tests/support/MenuSteps.h"
 #include <functional>
 #include <map>
 #include <stdexcept>
@@ -349,19 +350,13 @@ TEST_F(FormThemeTest, TheMenuBarAndTheFrameBesideItTakeTheSkinsColours)
 
     // The open entry is filled with the skin's selection colour.
     TToolButton* Help = Skin->MenuBar()->Buttons(1);
-    bool Seen = false;
-    auto Old = Form->WindowProc;
-    Form->WindowProc = [&](TMessage& M)
-    {
-        if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU) return Old(M);
-        POINT P = At(Help, Help->Width() / 2, 3);
-        EXPECT_EQ(FDesktop.ScreenPixel(P.x, P.y), HotInk);
-        Seen = true;
-        TMenuLoop::Current()->Cancel();
-    };
-    Help->DropDown();
-    Form->WindowProc = Old;
-    EXPECT_TRUE(Seen);
+    const size_t Ran = RunMenuSteps(Form, [&] { Help->DropDown(); },
+                                    {[&]
+                                     {
+                                         POINT P = At(Help, Help->Width() / 2, 3);
+                                         EXPECT_EQ(FDesktop.ScreenPixel(P.x, P.y), HotInk);
+                                     }});
+    EXPECT_EQ(Ran, 1u);
 }
 
 TEST_F(FormThemeTest, ASizeableOwnerHasNoUnpaintedFrameLine)

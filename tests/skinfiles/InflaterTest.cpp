@@ -1,4 +1,5 @@
 #include "skinfiles/Inflater.h"
+#include "skinfiles/HuffmanTable.h"
 #include "tools/skin-writer/DeflateEncoder.h"
 
 #include <gtest/gtest.h>
@@ -315,6 +316,77 @@ TEST(Inflater, RoundTripsOurEncoderOutput)
             EXPECT_TRUE(
                 std::equal(Data->begin(), Data->end(), Out.Data(), Out.Data() + Out.Size()));
         }
+}
+
+TEST(Inflater, OutputMayReachTheLimitExactlyWhateverTheHint)
+{
+    // Literals, then three runs of 258 bytes that end the output.
+    auto Stream = [](size_t Length)
+    {
+        TBits B;
+        B.Put(1, 1).Put(1, 2);
+        for (size_t I = 0; I < Length - 3 * 258; ++I)
+            Fixed(B, 'a');
+        for (int I = 0; I < 3; ++I)
+            B.Code(0xC5, 8).Code(0, 5);
+        Fixed(B, 256);
+        return B.Done();
+    };
+    constexpr size_t Max = 1000;
+    const struct
+    {
+        size_t Length, Hint;
+        TInflateStatus Expected;
+    } Cases[] = {
+        {1000, 0, TInflateStatus::Ok},
+        {1000, 800, TInflateStatus::Ok},
+        {1000, 999, TInflateStatus::Ok},
+        {1000, 1000, TInflateStatus::Ok},
+        {1001, 0, TInflateStatus::OutputTooLarge},
+        {1001, 1000, TInflateStatus::OutputTooLarge},
+    };
+    for (const auto& C : Cases)
+    {
+        TByteBuffer Out;
+        EXPECT_EQ(Inflate(Stream(C.Length), Out, Max, C.Hint), C.Expected)
+            << C.Length << " bytes, hint " << C.Hint;
+        if (C.Expected == TInflateStatus::Ok)
+        {
+            EXPECT_EQ(Out.Size(), C.Length);
+        }
+    }
+}
+
+TEST(HuffmanTable, ALinkedCodeTakesTheBitsOfBothLevels)
+{
+    // Codes of 1 to 15 bits make every alphabet's table link past its root,
+    // the code-length alphabet's (7 root bits) included, although a stream
+    // can only give that code up to 7 bits.
+    std::vector<uint8_t> Lengths(19, 0);
+    for (int S = 0; S < 15; ++S)
+        Lengths[S] = uint8_t(S + 1);
+    Lengths[15] = 15;
+    const auto Codes = CanonicalCodes(Lengths);
+    for (THuffmanAlphabet Alphabet :
+         {THuffmanAlphabet::CodeLength, THuffmanAlphabet::LiteralLength})
+    {
+        THuffmanTable Table;
+        ASSERT_EQ(Table.Build(Alphabet, Lengths), TInflateStatus::Ok);
+        for (unsigned S = 0; S < 16; ++S)
+        {
+            // The code, most significant bit first, then bits that belong
+            // to whatever follows.
+            uint64_t Bits = 0;
+            for (int I = 0; I < Lengths[S]; ++I)
+                Bits |= uint64_t((Codes[S] >> (Lengths[S] - 1 - I)) & 1) << I;
+            Bits |= uint64_t(0x5A5A5A5A) << Lengths[S];
+            unsigned Taken = 0;
+            const uint32_t Entry = Table.Decode(Bits, Taken);
+            EXPECT_EQ(Taken, Lengths[S]) << "symbol " << S;
+            EXPECT_EQ(huffman::Value(Entry), S) << "symbol " << S;
+            EXPECT_FALSE(Entry & (huffman::Invalid | huffman::Link)) << "symbol " << S;
+        }
+    }
 }
 
 } // namespace

@@ -13,7 +13,7 @@ namespace
 {
 
 // Four items, one of each kind, plus the record that ends the chain.
-std::vector<uint8_t> FourItems()
+std::vector<uint8_t> FourItemDatabase()
 {
     TSk2Writer W;
     W.AddInteger("SKIN2_CONTROLBORDERCOLOR", 0x00123456);
@@ -32,7 +32,7 @@ std::unique_ptr<Tsk2SkinFileReader> LoadBytes(const std::vector<uint8_t>& Archiv
 
 TEST(SkinFileReader, ReadsEveryKindAndLooksNamesUpWithoutCase)
 {
-    const auto Reader = LoadBytes(ArchiveOf(FourItems()));
+    const auto Reader = LoadBytes(ArchiveOf(FourItemDatabase()));
     ASSERT_TRUE(Reader->Loaded());
     EXPECT_EQ(Reader->GetInteger("skin2_controlbordercolor"), 0x123456);
     EXPECT_TRUE(Reader->GetBool("SKIN2_ButtonTrans"));
@@ -77,7 +77,7 @@ TEST(SkinFileReader, AnswersDefaultsForWhatTheSkinLacks)
 
 TEST(SkinFileReader, SettersChangeOnlyTheirLists)
 {
-    const auto Reader = LoadBytes(ArchiveOf(FourItems()));
+    const auto Reader = LoadBytes(ArchiveOf(FourItemDatabase()));
     Reader->SetInteger("skin2_controlbordercolor", -5);
     Reader->SetInteger("SKIN2_NEW", 7);
     Reader->SetBool("SKIN2_BUTTONTRANS", false);
@@ -127,7 +127,7 @@ TEST(SkinFileReader, PasswordsDecideQuietly)
         O.Password = C.WrittenWith;
         O.DataDescriptor = C.Descriptor;
         std::unique_ptr<Tsk2SkinFileReader> Reader;
-        ASSERT_NO_THROW(Reader = LoadBytes(ArchiveOf(FourItems(), O), C.ReadWith)) << C.Name;
+        ASSERT_NO_THROW(Reader = LoadBytes(ArchiveOf(FourItemDatabase(), O), C.ReadWith)) << C.Name;
         EXPECT_EQ(Reader->Status(), C.Expected) << C.Name;
         EXPECT_EQ(Reader->Loaded(), C.Expected == TSkinFileStatus::Ok) << C.Name;
         EXPECT_EQ(Reader->Items().size(), C.Expected == TSkinFileStatus::Ok ? 4u : 0u) << C.Name;
@@ -139,9 +139,9 @@ TEST(SkinFileReader, AFailedLoadLeavesNothingOfTheLastSkin)
     TZipMemberOptions Sealed;
     Sealed.Password = "pw";
     TTempDir Dir;
-    const std::string Good = Dir.Write("good.skin", ArchiveOf(FourItems()));
-    const std::string Locked = Dir.Write("locked.skin", ArchiveOf(FourItems(), Sealed));
-    std::vector<uint8_t> Broken = ArchiveOf(FourItems());
+    const std::string Good = Dir.Write("good.skin", ArchiveOf(FourItemDatabase()));
+    const std::string Locked = Dir.Write("locked.skin", ArchiveOf(FourItemDatabase(), Sealed));
+    std::vector<uint8_t> Broken = ArchiveOf(FourItemDatabase());
     Broken[0] = 'X';
     const std::string Bad = Dir.Write("bad.skin", Broken);
 
@@ -187,7 +187,7 @@ struct TArchiveCase
 
 TEST(SkinFileReader, RefusesMalformedArchives)
 {
-    const std::vector<uint8_t> Database = FourItems();
+    const std::vector<uint8_t> Database = FourItemDatabase();
     const TArchiveCase Cases[] = {
         {"not starting with PK", [](auto& A, size_t, size_t) { A[0] = 'X'; },
          TSkinFileStatus::NotArchive},
@@ -257,8 +257,8 @@ TEST(SkinFileReader, RefusesMalformedArchives)
 TEST(SkinFileReader, RefusesLongNamesAndShortEncryptedMembers)
 {
     TZipWriter LongName;
-    LongName.AddMember(std::string(260, 'n'), FourItems());
-    LongName.AddMember("SKINDATA.SK2", FourItems());
+    LongName.AddMember(std::string(260, 'n'), FourItemDatabase());
+    LongName.AddMember("SKINDATA.SK2", FourItemDatabase());
     TZipMemberOptions Sealed;
     Sealed.Password = "pw";
     Sealed.Deflate = false;

@@ -1,10 +1,14 @@
+#include "platform/comm/PortLock.h"
+#include "platform/comm/PseudoTerminal.h"
 #include "platform/comm/SerialDevice.h"
 #include "protocol/CodeTables.h"
 #include "protocol/DefaultParameters.h"
 #include "protocol/Frames.h"
 #include "tests/platform/comm/TempFolder.h"
+#include "tests/serial/SerialTestSupport.h"
 #include "tests/tools/ProcessRunner.h"
 #include "tools/cli/ModuleClient.h"
+#include "tools/cli/Trace.h"
 #include "tools/virtual-module/VirtualModule.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +18,13 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
+#include <memory>
 #include <mutex>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace
@@ -75,6 +83,21 @@ struct CliFixture : ::testing::Test
     {
         return RunProcess(NOVLA_CLI_PATH, Arguments, Environment(),
                           std::chrono::milliseconds(15000), OutputPath);
+    }
+
+    // A client in this process that finds ports as the window will: through
+    // the environment.
+    std::unique_ptr<ModuleClient> InProcessClient() const
+    {
+        const char* Previous = std::getenv("XDG_RUNTIME_DIR");
+        const std::string Saved = Previous ? Previous : "";
+        setenv("XDG_RUNTIME_DIR", Runtime.Path().c_str(), 1);
+        auto Client = std::make_unique<ModuleClient>();
+        if (Previous)
+            setenv("XDG_RUNTIME_DIR", Saved.c_str(), 1);
+        else
+            unsetenv("XDG_RUNTIME_DIR");
+        return Client;
     }
 };
 
@@ -225,15 +248,8 @@ TEST_F(CliFixture, ABlockWhoseReplyCannotBeReadIsRefusedUnlessForced)
 TEST_F(CliFixture, OneClientRunsExchangesBackToBack)
 {
     StartModule();
-    // The client finds ports as the window will: through the environment.
-    const char* Previous = std::getenv("XDG_RUNTIME_DIR");
-    const std::string Saved = Previous ? Previous : "";
-    setenv("XDG_RUNTIME_DIR", Runtime.Path().c_str(), 1);
-    ModuleClient Client;
-    if (Previous)
-        setenv("XDG_RUNTIME_DIR", Saved.c_str(), 1);
-    else
-        unsetenv("XDG_RUNTIME_DIR");
+    const std::unique_ptr<ModuleClient> Owned = InProcessClient();
+    ModuleClient& Client = *Owned;
     std::string Error;
     ASSERT_TRUE(Client.Open(Module.PortNumber(), 9600, 0, Error)) << Error;
     ModuleParameters Changed = DefaultParameters();
@@ -482,6 +498,92 @@ TEST_F(CliFixture, TraceShowsEachFrameWithItsTimeAndMarksTheFailedCheck)
     EXPECT_NE(Bad.Err.find(Expected), std::string::npos) << Bad.Err;
 }
 
+TEST_F(CliFixture, AReadTakesOnlyAReplyWithItsOwnCommandByte)
+{
+    // A peer on a pseudo-terminal registered as a port answers each request
+    // with a frame of the command byte under test.
+    const std::string Folder = Runtime.Path() + "/novla-tool/ports";
+    ASSERT_TRUE(EnsurePrivateFolder(Folder).Ok());
+    PseudoTerminal Peer;
+    ASSERT_TRUE(Peer.Create().Ok());
+    PortLock Registered;
+    ASSERT_TRUE(Registered.Acquire(Folder, 321).Ok());
+    ASSERT_EQ(symlink(Peer.DevicePath().c_str(), (Folder + "/" + LinkFileName(321)).c_str()), 0);
+    const std::unique_ptr<ModuleClient> Client = InProcessClient();
+    std::string Error;
+    ASSERT_TRUE(Client->Open(321, 9600, 0, Error)) << Error;
+    const struct
+    {
+        uint8_t Command;
+        ExchangeOutcome Outcome;
+    } Cases[] = {{CommandWriteAll, ExchangeOutcome::NoReply},
+                 {0x55, ExchangeOutcome::NoReply},
+                 {CommandReadAll, ExchangeOutcome::Reply}};
+    for (const auto& Case : Cases)
+    {
+        std::thread Answering(
+            [&]
+            {
+                if (PortFixture::PeerRead(Peer, FrameSize).size() != FrameSize) return;
+                const Frame Reply = BuildFrame(Case.Command, DefaultParameters());
+                PortFixture::PeerWrite(Peer, Bytes(Reply.begin(), Reply.end()));
+            });
+        const ExchangeResult Result = Client->ReadAll(std::chrono::milliseconds(500));
+        Answering.join();
+        EXPECT_EQ(Result.Outcome, Case.Outcome) << int(Case.Command);
+        ASSERT_EQ(Result.Replies.size(), 1u) << int(Case.Command);
+        EXPECT_EQ(Result.Replies[0].Frame[FrameCommandPosition], Case.Command);
+        const std::string Trace = TraceExchange(Result, std::chrono::milliseconds(500));
+        EXPECT_EQ(Trace.find("answers no pending request, dropped") != std::string::npos,
+                  Case.Outcome == ExchangeOutcome::NoReply)
+            << Trace;
+    }
+}
+
+TEST_F(CliFixture, FramesThatAnswerNoRequestAreDroppedShownAndLogged)
+{
+    StartModule(ModuleFault::WrongCommand);
+    const ProcessResult Read = Cli({"read", "--port", Port(), "--timeout", "1000", "--trace"});
+    EXPECT_EQ(Read.ExitCode, 2) << Read.Err;
+    EXPECT_NE(Read.Err.find(" 01 0E "), std::string::npos) << Read.Err;
+    EXPECT_NE(Read.Err.find("(answers no pending request, dropped)\n"), std::string::npos)
+        << Read.Err;
+    EXPECT_NE(Read.Err.find("1 frame(s) arrived that answer no pending request"), std::string::npos)
+        << Read.Err;
+    const ProcessResult Written =
+        Cli({"write", "--port", Port(), "--from-defaults", "--timeout", "1000"});
+    EXPECT_EQ(Written.ExitCode, 2) << Written.Err;
+    EXPECT_TRUE(WaitForLog("write-all"));
+    std::lock_guard Lock(LogLock);
+    ASSERT_EQ(LogLines.size(), 2u);
+    EXPECT_NE(LogLines[0].find("answered with command byte 01 (a frame that answers no request)"),
+              std::string::npos)
+        << LogLines[0];
+    EXPECT_NE(LogLines[1].find("answered with command byte 02 (a frame that answers no request)"),
+              std::string::npos)
+        << LogLines[1];
+}
+
+// The terminal keeps its settings between clients: the second client of a
+// pair asks for what the first left, which a pseudo-terminal refuses as a
+// whole (it cannot show a parity bit). The client goes on and says so.
+TEST_F(CliFixture, EveryParityWorksOnAPseudoTerminalAndTheTraceSaysWhy)
+{
+    StartModule();
+    for (const char* Parity : {"even", "even", "odd", "odd", "no"})
+    {
+        SCOPED_TRACE(Parity);
+        const ProcessResult Read = Cli({"read", "--port", Port(), "--parity", Parity, "--trace"});
+        EXPECT_EQ(Read.ExitCode, 0) << Read.Err;
+        const bool Noted = Read.Err.find("trace: note: ") != std::string::npos &&
+                           Read.Err.find("carries no parity bit") != std::string::npos;
+        EXPECT_EQ(Noted, std::string(Parity) != "no") << Read.Err;
+    }
+    const ProcessResult Quiet = Cli({"read", "--port", Port(), "--parity", "odd"});
+    EXPECT_EQ(Quiet.ExitCode, 0) << Quiet.Err;
+    EXPECT_EQ(Quiet.Err, "");
+}
+
 TEST_F(CliFixture, RetriesRecoverFromOneExchangeWithoutAnswer)
 {
     StartModule(ModuleFault::DropFirst);
@@ -536,5 +638,177 @@ TEST_F(CliFixture, PortsAsJsonAndTheVersion)
         EXPECT_EQ(Version.ExitCode, 0) << Program;
         EXPECT_NE(Version.Out.find(" 0."), std::string::npos) << Version.Out;
     }
+}
+} // namespace
+
+namespace
+{
+// Several modules, each at its own line setting, in one private runtime
+// folder; the client runs as its own process.
+struct ManyModulesFixture : ::testing::Test
+{
+    TempFolder Runtime;
+    std::string Folder = Runtime.Path() + "/novla-tool/ports";
+    std::vector<std::unique_ptr<VirtualModule>> Modules;
+
+    VirtualModule& StartModule(int Port, int Baud, int Parity, uint16_t Node = 0,
+                               ModuleFault Fault = ModuleFault::None)
+    {
+        ModuleParameters Block = DefaultParameters();
+        Block.UartBaudCode = *CodeForBaudRate(Baud);
+        Block.UartParity = static_cast<uint8_t>(Parity);
+        SetNodeId(Block, Node);
+        Block.NetId = static_cast<uint8_t>(Port % 256);
+        VirtualModuleOptions Options;
+        Options.RuntimeFolder = Folder;
+        Options.Port = Port;
+        Options.Delay = std::chrono::milliseconds(1);
+        Options.Fault = Fault;
+        Options.OwnLineSettings = true;
+        Options.Initial = Block;
+        Modules.push_back(std::make_unique<VirtualModule>());
+        EXPECT_TRUE(Modules.back()->Start(Options).Ok());
+        return *Modules.back();
+    }
+
+    ProcessResult Cli(std::vector<std::string> Arguments)
+    {
+        return RunProcess(
+            NOVLA_CLI_PATH, Arguments,
+            {"XDG_RUNTIME_DIR=" + Runtime.Path(), "XDG_CONFIG_HOME=" + Runtime.Path() + "/config"},
+            std::chrono::milliseconds(30000));
+    }
+};
+
+bool Contains(const std::string& Text, const std::string& Part)
+{
+    return Text.find(Part) != std::string::npos;
+}
+
+TEST_F(ManyModulesFixture, DiscoverFindsEachModuleAtItsSettingAndNamesTheRest)
+{
+    const VirtualModule& A = StartModule(601, 9600, 0);
+    const VirtualModule& B = StartModule(602, 38400, 2);
+    const VirtualModule& C = StartModule(603, 2400, 1);
+    PseudoTerminal Held;
+    ASSERT_TRUE(Held.Create().Ok());
+    PortLock HeldLock;
+    ASSERT_TRUE(HeldLock.Acquire(Folder, 604).Ok());
+    ASSERT_EQ(symlink(Held.DevicePath().c_str(), (Folder + "/com604").c_str()), 0);
+    const int Holder = open(Held.DevicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(Holder, 0);
+    ASSERT_EQ(ioctl(Holder, TIOCEXCL), 0);
+
+    const ProcessResult All =
+        Cli({"discover", "--port", "COM601", "--port", "COM602", "--port", "COM603", "--port",
+             "COM604", "--port", "COM605", "--timeout-per-setting", "30"});
+    EXPECT_EQ(All.ExitCode, 0) << All.Err;
+    EXPECT_EQ(All.Out, "COM601 " + A.DevicePath() +
+                           " 9600 NO frequency_mhz 433.00 rf_mode Standard node_id 0 net_id 89 "
+                           "power 7\n"
+                           "COM602 " +
+                           B.DevicePath() +
+                           " 38400 EVEN frequency_mhz 433.00 rf_mode Standard node_id 0 net_id 90 "
+                           "power 7\n"
+                           "COM603 " +
+                           C.DevicePath() +
+                           " 2400 ODD frequency_mhz 433.00 rf_mode Standard node_id 0 net_id 91 "
+                           "power 7\n");
+    EXPECT_TRUE(Contains(All.Err, "novla-cli: COM604 busy: ")) << All.Err;
+    EXPECT_TRUE(Contains(All.Err, "novla-cli: COM605 missing: ")) << All.Err;
+    EXPECT_FALSE(Contains(All.Err, "searching")) << "no progress line when not on a terminal";
+
+    const ProcessResult Json = Cli({"discover", "--port", "COM602", "--json"});
+    EXPECT_EQ(Json.ExitCode, 0) << Json.Err;
+    EXPECT_EQ(Json.Out.rfind("{\"port\": \"COM602\", \"device\": \"" + B.DevicePath() +
+                                 "\", \"baud\": 38400, \"parity\": \"EVEN\", \"block\": "
+                                 "{\"frequency_mhz\": 433.00,",
+                             0),
+              0u)
+        << Json.Out;
+
+    EXPECT_EQ(Cli({"discover", "--port", "COM604", "--port", "COM605"}).ExitCode, 5);
+    ioctl(Holder, TIOCNXCL);
+    close(Holder);
+    PseudoTerminal Quiet;
+    ASSERT_TRUE(Quiet.Create().Ok());
+    PortLock QuietLock;
+    ASSERT_TRUE(QuietLock.Acquire(Folder, 606).Ok());
+    ASSERT_EQ(symlink(Quiet.DevicePath().c_str(), (Folder + "/com606").c_str()), 0);
+    const ProcessResult None =
+        Cli({"discover", "--port", "COM606", "--port", "COM605", "--timeout-per-setting", "5"});
+    EXPECT_EQ(None.ExitCode, 2) << None.Err;
+    EXPECT_TRUE(Contains(None.Err, "COM606: no module answered at any of the 24 line settings"))
+        << None.Err;
+    for (const char* Bad : {"300", "auto"})
+        EXPECT_EQ(Cli({"discover", "--baud", Bad}).ExitCode, 1) << Bad;
+    EXPECT_EQ(Cli({"discover", "--timeout-per-setting", "0"}).ExitCode, 1);
+}
+
+TEST_F(ManyModulesFixture, AutoBaudFindsThePortsSettingAndSaysWhichItUsed)
+{
+    StartModule(611, 57600, 1);
+    const ProcessResult Read = Cli({"read", "--port", "COM611", "--baud", "auto", "--json"});
+    EXPECT_EQ(Read.ExitCode, 0) << Read.Err;
+    EXPECT_TRUE(Contains(Read.Out, "\"uart_baud\": \"57600\", \"uart_parity\": \"ODD\""));
+    EXPECT_EQ(Read.Err, "novla-cli: COM611: the module answers at 57600 ODD; using it\n");
+    EXPECT_EQ(Cli({"read", "--port", "COM611", "--timeout", "300"}).ExitCode, 2)
+        << "9600 NO gets no answer";
+    const ProcessResult Write =
+        Cli({"write", "--port", "COM611", "--baud", "auto", "--power", "3"});
+    EXPECT_EQ(Write.ExitCode, 0) << Write.Err;
+    EXPECT_EQ(Modules[0]->Block().PowerLevel, 3);
+    EXPECT_EQ(Cli({"read", "--port", "COM612", "--baud", "auto"}).ExitCode, 5);
+}
+
+// The same change on each module in turn, one result line each; a port
+// that fails does not stop the others, and the exit code is the worst.
+TEST_F(ManyModulesFixture, WriteToSeveralPortsReportsEachAndExitsWithTheWorst)
+{
+    StartModule(621, 9600, 0);
+    StartModule(622, 9600, 0);
+    StartModule(623, 9600, 0, 0, ModuleFault::IgnoreWrite);
+    const ProcessResult Good =
+        Cli({"write", "--port", "COM621", "--ports", "COM622", "--net-id", "42"});
+    EXPECT_EQ(Good.ExitCode, 0) << Good.Err;
+    EXPECT_EQ(Good.Out, "COM621: written and confirmed\nCOM622: written and confirmed\n");
+    const ProcessResult Mixed = Cli({"write", "--ports", "COM624,COM623,COM621", "--power", "2"});
+    EXPECT_EQ(Mixed.ExitCode, 5) << Mixed.Err;
+    EXPECT_EQ(Mixed.Out, "COM624: failed (exit code 5)\nCOM623: failed (exit code 4)\n"
+                         "COM621: written and confirmed\n");
+    EXPECT_EQ(Modules[0]->Block().NetId, 42);
+    EXPECT_EQ(Modules[1]->Block().NetId, 42);
+    EXPECT_EQ(Modules[0]->Block().PowerLevel, 2);
+    EXPECT_EQ(Modules[2]->Block().PowerLevel, 7);
+    EXPECT_EQ(Cli({"write", "--ports", "COM621,COM621", "--power", "2"}).ExitCode, 1);
+    EXPECT_EQ(Cli({"write", "--ports", "COM621,", "--power", "2"}).ExitCode, 1);
+}
+
+TEST_F(ManyModulesFixture, CloneCopiesTheBlockAndKeepsTheNamedFieldsOfEachTarget)
+{
+    StartModule(631, 19200, 2, 1111);
+    StartModule(632, 9600, 0, 2222);
+    StartModule(633, 4800, 1, 3333);
+    const ProcessResult Clone = Cli({"clone", "--from", "COM631", "--to", "COM632", "--to",
+                                     "COM633", "--keep", "node-id,net_id", "--baud", "auto"});
+    EXPECT_EQ(Clone.ExitCode, 0) << Clone.Err;
+    EXPECT_EQ(Clone.Out, "COM632: written and confirmed\nCOM633: written and confirmed\n");
+    const ModuleParameters Source = Modules[0]->Block();
+    for (size_t i = 1; i < 3; ++i)
+    {
+        ModuleParameters Target = Modules[i]->Block();
+        EXPECT_EQ(NodeId(Target), i == 1 ? 2222 : 3333);
+        EXPECT_EQ(Target.NetId, i == 1 ? 632 % 256 : 633 % 256);
+        // Everything else, the line setting included, is the source's.
+        SetNodeId(Target, NodeId(Source));
+        Target.NetId = Source.NetId;
+        EXPECT_EQ(Target, Source);
+    }
+    EXPECT_EQ(Cli({"clone", "--from", "COM631", "--to", "COM631"}).ExitCode, 1);
+    EXPECT_EQ(Cli({"clone", "--from", "COM631", "--to", "COM632", "--keep", "colour"}).ExitCode, 1);
+    EXPECT_EQ(Cli({"clone", "--from", "COM631"}).ExitCode, 1);
+    const ProcessResult Missing =
+        Cli({"clone", "--from", "COM632", "--to", "COM639", "--baud", "19200", "--parity", "even"});
+    EXPECT_EQ(Missing.ExitCode, 5) << Missing.Err;
 }
 } // namespace

@@ -60,6 +60,21 @@ TEST(OptionParser, ReadsFlagsAndValuesAndNamesEveryProblem)
     EXPECT_FALSE(Parser.Value("--baud"));
 }
 
+TEST(OptionParser, ARepeatableOptionKeepsEveryValueInOrder)
+{
+    OptionParser Parser({{"--to", true, true}, {"--from", true}});
+    Words Arguments({"--to", "COM2", "--from", "COM1", "--to=COM3"});
+    std::string Error;
+    ASSERT_TRUE(Parser.Parse(Arguments.Pointers, Error)) << Error;
+    EXPECT_EQ(Parser.Values("--to"), (std::vector<std::string>{"COM2", "COM3"}));
+    EXPECT_EQ(Parser.Values("--from"), (std::vector<std::string>{"COM1"}));
+    EXPECT_TRUE(Parser.Values("--keep").empty());
+    OptionParser Once({{"--to", true, true}, {"--from", true}});
+    Words Twice({"--from", "COM1", "--from", "COM2"});
+    EXPECT_FALSE(Once.Parse(Twice.Pointers, Error));
+    EXPECT_EQ(Error, "option --from given twice");
+}
+
 TEST(DemoCommandLine, AScreenshotImpliesTheHeadlessDesktop)
 {
     const struct

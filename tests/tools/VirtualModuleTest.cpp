@@ -3,12 +3,14 @@
 #include "platform/comm/PortLock.h"
 #include "platform/comm/PortMap.h"
 #include "platform/comm/SerialDevice.h"
+#include "protocol/CodeTables.h"
 #include "tests/platform/comm/TempFolder.h"
 #include "tests/tools/ProcessRunner.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,12 +51,23 @@ struct ModuleFixture : ::testing::Test
     VirtualModule Module;
     SerialDevice Device;
 
-    void Start(int Port = 0)
+    std::mutex LogLock;
+    std::vector<std::string> LogLines;
+
+    // Own: the module talks only at the UART setting of Initial.
+    void Start(int Port = 0, bool Own = false, ModuleParameters Initial = DefaultParameters())
     {
         VirtualModuleOptions Options;
         Options.RuntimeFolder = Folder;
         Options.Port = Port;
         Options.Delay = 1ms;
+        Options.OwnLineSettings = Own;
+        Options.Initial = Initial;
+        Options.Log = [this](const std::string& Line)
+        {
+            std::lock_guard Lock(LogLock);
+            LogLines.push_back(Line);
+        };
         ASSERT_TRUE(Module.Start(Options).Ok());
         ASSERT_TRUE(Device.Open(Module.DevicePath()).Ok());
         ASSERT_TRUE(Device.Configure({9600, Parity::None}).Ok());
@@ -78,6 +91,66 @@ TEST_F(ModuleFixture, IgnoresMalformedRequestsAndAnswersTheNextGoodOne)
     const Bytes Answer = Exchange(Device, Bytes(Read.begin(), Read.end()), FrameSize);
     const Frame Expected = BuildFrame(CommandReadAll, DefaultParameters());
     EXPECT_EQ(Answer, Bytes(Expected.begin(), Expected.end()));
+}
+
+ModuleParameters AtLine(int Baud, int Parity)
+{
+    ModuleParameters Block = DefaultParameters();
+    Block.UartBaudCode = *CodeForBaudRate(Baud);
+    Block.UartParity = static_cast<uint8_t>(Parity);
+    return Block;
+}
+
+// The opener's settings as a pseudo-terminal shows them: speed and the odd
+// flag. Even and none look the same, so the module takes them as one.
+TEST_F(ModuleFixture, AnswersOnlyAtItsOwnLineSetting)
+{
+    const struct
+    {
+        int ModuleBaud, ModuleParity;
+        LineSettings Client;
+        bool Answered;
+    } Cases[] = {
+        {9600, 0, {9600, Parity::None}, true},      {9600, 0, {9600, Parity::Even}, true},
+        {9600, 0, {9600, Parity::Odd}, false},      {9600, 0, {19200, Parity::None}, false},
+        {38400, 2, {38400, Parity::Even}, true},    {38400, 2, {38400, Parity::None}, true},
+        {38400, 2, {57600, Parity::Even}, false},   {1200, 1, {1200, Parity::Odd}, true},
+        {1200, 1, {1200, Parity::None}, false},     {115200, 1, {115200, Parity::Odd}, true},
+        {115200, 1, {115200, Parity::Even}, false},
+    };
+    const Frame Read = BuildReadAll();
+    for (const auto& Case : Cases)
+    {
+        SCOPED_TRACE(std::to_string(Case.ModuleBaud) + "/" + std::to_string(Case.ModuleParity) +
+                     " asked at " + std::to_string(Case.Client.BaudRate) + "/" +
+                     std::to_string(static_cast<int>(Case.Client.LineParity)));
+        Device.Close();
+        Start(0, true, AtLine(Case.ModuleBaud, Case.ModuleParity));
+        ASSERT_TRUE(Device.Configure(Case.Client).Ok());
+        const Bytes Answer = Exchange(Device, Bytes(Read.begin(), Read.end()), FrameSize,
+                                      Case.Answered ? 2000ms : 150ms);
+        EXPECT_EQ(Answer.size(), Case.Answered ? FrameSize : 0u);
+        EXPECT_EQ(Module.Requests(), Case.Answered ? 1u : 0u);
+    }
+}
+
+// A write of new UART values is answered at the old setting; from then on
+// the module hears only the new one, and says so in its log.
+TEST_F(ModuleFixture, AWriteMovesTheLineSettingAfterItsAnswer)
+{
+    Start(0, true, AtLine(9600, 0));
+    const Frame Write = BuildWriteAll(AtLine(19200, 1));
+    EXPECT_EQ(Exchange(Device, Bytes(Write.begin(), Write.end()), FrameSize).size(), FrameSize);
+    const Frame Read = BuildReadAll();
+    EXPECT_EQ(Exchange(Device, Bytes(Read.begin(), Read.end()), 1, 150ms), Bytes{});
+    ASSERT_TRUE(Device.Configure({19200, Parity::Odd}).Ok());
+    EXPECT_EQ(Exchange(Device, Bytes(Read.begin(), Read.end()), FrameSize).size(), FrameSize);
+    std::lock_guard Lock(LogLock);
+    ASSERT_EQ(LogLines.size(), 3u);
+    EXPECT_NE(LogLines[0].find("line setting 9600 NO -> 19200 ODD from the next request on"),
+              std::string::npos)
+        << LogLines[0];
+    EXPECT_EQ(LogLines[1].rfind("no answer: a request at 9600 NO/EVEN", 0), 0u) << LogLines[1];
 }
 
 TEST_F(ModuleFixture, WriteIsStoredAsSentAndEchoedWithCommand1)
@@ -154,10 +227,38 @@ TEST(VirtualModuleProgram, PrintsReadyThenExchangesAndRemovesItsLinkOnSigterm)
     EXPECT_FALSE(Exists(Link));
 }
 
+TEST(VirtualModuleProgram, TalksAtTheLineSettingItWasGiven)
+{
+    TempFolder Runtime;
+    RunningProcess Program(NOVLA_VIRTUAL_MODULE_PATH,
+                           {"--delay-ms", "1", "--uart-baud", "19200", "--uart-parity", "ODD"},
+                           {"XDG_RUNTIME_DIR=" + Runtime.Path()});
+    const std::string Ready = Program.ReadLine();
+    ASSERT_EQ(Ready.rfind("ready COM", 0), 0u) << Ready;
+    SerialDevice Device;
+    ASSERT_TRUE(Device.Open(Ready.substr(Ready.find(' ', 6) + 1)).Ok());
+    const Frame Read = BuildReadAll();
+    ASSERT_TRUE(Device.Configure({9600, Parity::None}).Ok());
+    EXPECT_EQ(Exchange(Device, Bytes(Read.begin(), Read.end()), 1, 150ms), Bytes{});
+    EXPECT_EQ(Program.ReadLine().rfind("no answer: a request at 9600 NO/EVEN", 0), 0u);
+    ASSERT_TRUE(Device.Configure({19200, Parity::Odd}).Ok());
+    const Bytes Answer = Exchange(Device, Bytes(Read.begin(), Read.end()), FrameSize);
+    ASSERT_EQ(Answer.size(), FrameSize);
+    EXPECT_EQ(Answer[8], *CodeForBaudRate(19200));
+    EXPECT_EQ(Answer[9], 1);
+    EXPECT_EQ(Program.Stop(SIGTERM), 0);
+}
+
 TEST(VirtualModuleProgram, RejectsBadOptions)
 {
-    for (const std::vector<std::string>& Arguments : std::vector<std::vector<std::string>>{
-             {"--fault", "loud"}, {"--port", "0"}, {"--delay-ms", "x"}, {"--port"}})
+    for (const std::vector<std::string>& Arguments :
+         std::vector<std::vector<std::string>>{{"--fault", "loud"},
+                                               {"--port", "0"},
+                                               {"--delay-ms", "x"},
+                                               {"--port"},
+                                               {"--uart-baud", "300"},
+                                               {"--uart-baud", "9600x"},
+                                               {"--uart-parity", "mark"}})
     {
         const ProcessResult Result = RunProcess(NOVLA_VIRTUAL_MODULE_PATH, Arguments, {}, 5000ms);
         EXPECT_EQ(Result.ExitCode, 1) << Arguments[0];
@@ -199,7 +300,7 @@ TEST(VirtualModuleProgram, KeepsAnsweringWhenNobodyReadsItsOutput)
 {
     // Far more log lines than a pipe holds; the output is never read.
     TempFolder Runtime;
-    RunningProcess Program(NOVLA_VIRTUAL_MODULE_PATH, {"--delay-ms", "0"},
+    RunningProcess Program(NOVLA_VIRTUAL_MODULE_PATH, {"--delay-ms", "0", "--uart-baud", "115200"},
                            {"XDG_RUNTIME_DIR=" + Runtime.Path()});
     const std::string Ready = Program.ReadLine();
     ASSERT_EQ(Ready.rfind("ready COM", 0), 0u) << Ready;

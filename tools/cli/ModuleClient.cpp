@@ -7,6 +7,8 @@
 #include "platform/win/WindowClass.h"
 #include "protocol/Frames.h"
 
+#include <algorithm>
+
 namespace
 {
 constexpr const char* WindowClassName = "NovlaModuleClient";
@@ -105,7 +107,7 @@ ExchangeResult ModuleClient::Await(std::chrono::milliseconds Limit)
 {
     FExpired = false;
     SetTimer(FWindow, LimitTimer, static_cast<UINT>(Limit.count()), nullptr);
-    while (FTaken.empty() && !FLost && !FExpired)
+    while (!Answered() && !FLost && !FExpired)
     {
         MSG Msg{};
         if (GetMessage(&Msg, nullptr, 0, 0) <= 0) break;
@@ -117,13 +119,14 @@ ExchangeResult ModuleClient::Await(std::chrono::milliseconds Limit)
     // Replies already waiting behind the answer belong to this exchange too.
     for (ModuleReply More; FLink.TakeReply(More);)
         FTaken.push_back(std::move(More));
-    if (!FTaken.empty())
+    Result.Replies = FTaken;
+    const auto Answer = std::find_if(FTaken.begin(), FTaken.end(),
+                                     [](const ModuleReply& Reply) { return Reply.Answers != 0; });
+    if (Answer != FTaken.end())
     {
-        const ModuleReply& Answer = FTaken.front();
         Result.Outcome =
-            Answer.Flag == ReplyOk ? ExchangeOutcome::Reply : ExchangeOutcome::ChecksumMismatch;
-        Result.Block = Answer.Block;
-        Result.Replies = FTaken;
+            Answer->Flag == ReplyOk ? ExchangeOutcome::Reply : ExchangeOutcome::ChecksumMismatch;
+        Result.Block = Answer->Block;
     }
     else if (FLost)
     {
@@ -134,14 +137,21 @@ ExchangeResult ModuleClient::Await(std::chrono::milliseconds Limit)
     return Result;
 }
 
+bool ModuleClient::Answered() const
+{
+    return std::any_of(FTaken.begin(), FTaken.end(),
+                       [](const ModuleReply& Reply) { return Reply.Answers != 0; });
+}
+
 LRESULT ModuleClient::Procedure(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 {
     auto* Self = reinterpret_cast<ModuleClient*>(GetWindowLongPtr(Window, GWLP_USERDATA));
     if (Self && Message == Self->FMessage && Message != 0)
     {
         // Each reply notification has its frame in the link's queue; the
-        // first answers the request, later ones (a module that answers
-        // twice) are taken and change nothing.
+        // link marks the one that answers the request, others (a module
+        // that answers twice, a frame of another command) are taken for the
+        // trace and change nothing.
         if (WParam == ReplyPortLost)
         {
             Self->FLost = true;

@@ -23,7 +23,7 @@ struct ExchangeResult
     ModuleParameters Block; // the block of the very reply whose flag is Outcome
     std::string Error;      // for SendFailed and PortLost
     // For tracing: the request as sent and when, and every reply taken while
-    // waiting (the first is the answer).
+    // waiting (at most one answers the request).
     std::vector<uint8_t> Sent;
     std::chrono::steady_clock::time_point SentAt;
     std::vector<ModuleReply> Replies;
@@ -31,9 +31,10 @@ struct ExchangeResult
 
 // The module link driven the way the window drives it: a window (message
 // only, on the calling thread) receives the posted reply message, and a
-// window timer bounds the wait. The answer to a request is the first reply
-// completed after it was sent, flag and block taken from that same frame.
-// One object per thread that runs it.
+// window timer bounds the wait. The answer to a request is the reply the
+// link marks as answering it, flag and block taken from that same frame;
+// replies that answer nothing are kept for the trace only. One object per
+// thread that runs it.
 class ModuleClient
 {
   public:
@@ -45,6 +46,8 @@ class ModuleClient
     // Opens port Port with Baud and Parity (0 none, 1 odd, 2 even). False
     // with Error naming the device and the reason.
     bool Open(int Port, int Baud, int Parity, std::string& Error);
+    // See CXSerial::LineNote.
+    std::string LineNote() const { return FLink.LineNote(); }
 
     ExchangeResult ReadAll(std::chrono::milliseconds Limit);
     ExchangeResult WriteAll(const ModuleParameters& Block, std::chrono::milliseconds Limit);
@@ -52,6 +55,7 @@ class ModuleClient
   private:
     void Forget();
     ExchangeResult Await(std::chrono::milliseconds Limit);
+    bool Answered() const;
     ExchangeResult Exchange(const std::vector<uint8_t>& Request, bool Sent,
                             std::chrono::steady_clock::time_point SentAt, const char* What,
                             std::chrono::milliseconds Limit);
@@ -60,7 +64,7 @@ class ModuleClient
     TelvaroSerial FLink;
     HWND FWindow = nullptr;
     UINT FMessage = 0;
-    std::vector<ModuleReply> FTaken; // replies taken while waiting; the first answers
+    std::vector<ModuleReply> FTaken; // replies taken while waiting
     bool FLost = false;
     bool FExpired = false;
 };

@@ -28,6 +28,8 @@ std::string Line(std::chrono::steady_clock::time_point SentAt,
     return "trace: +" + std::to_string(Ms) + " ms " + What + " " + Rest + "\n";
 }
 
+constexpr const char* AnswersNothing = "answers no pending request, dropped";
+
 std::string HexByte(uint8_t Byte)
 {
     char Text[4];
@@ -76,9 +78,11 @@ std::string TraceExchange(const ExchangeResult& Result, std::chrono::millisecond
     for (const ModuleReply& Reply : Result.Replies)
     {
         std::vector<size_t> Marked;
-        const std::string Problems = FrameProblems(Reply.Frame, Marked);
-        Text += Line(Result.SentAt, Reply.Completed, "received:",
-                     Hex(Reply.Frame, Marked) + (Problems.empty() ? "" : " (" + Problems + ")"));
+        std::string Notes = FrameProblems(Reply.Frame, Marked);
+        if (Reply.Answers == 0) Notes += (Notes.empty() ? "" : "; ") + std::string(AnswersNothing);
+        Text +=
+            Line(Result.SentAt, Reply.Completed,
+                 "received:", Hex(Reply.Frame, Marked) + (Notes.empty() ? "" : " (" + Notes + ")"));
     }
     if (Result.Outcome == ExchangeOutcome::NoReply)
         Text += Line(Result.SentAt, Result.SentAt + Limit, "no complete reply:",

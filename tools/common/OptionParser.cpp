@@ -32,7 +32,7 @@ bool OptionParser::Parse(std::span<char* const> Arguments, std::string& Error)
             Error = "unknown option " + std::string(Name);
             return false;
         }
-        if (Has(Name))
+        if (Has(Name) && !Known->Repeatable)
         {
             Error = "option " + std::string(Name) + " given twice";
             return false;
@@ -79,4 +79,12 @@ bool ParseIntegerOption(std::string_view Text, long Low, long High, long& Value)
     const auto [End, Failure] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
     return !Text.empty() && Failure == std::errc() && End == Text.data() + Text.size() &&
            Value >= Low && Value <= High;
+}
+
+std::vector<std::string> OptionParser::Values(std::string_view Name) const
+{
+    std::vector<std::string> All;
+    for (const auto& [Given, Value] : FGiven)
+        if (Given == Name) All.push_back(Value);
+    return All;
 }

@@ -18,6 +18,7 @@ class OptionParser
     {
         std::string_view Name; // with the dashes: "--port"
         bool TakesValue = false;
+        bool Repeatable = false; // may be given more than once
     };
 
     explicit OptionParser(std::vector<Option> Options);
@@ -29,6 +30,8 @@ class OptionParser
     bool Has(std::string_view Name) const;
     // The value of an option with a value; nullopt when it was not given.
     std::optional<std::string> Value(std::string_view Name) const;
+    // Every value of an option, in command-line order.
+    std::vector<std::string> Values(std::string_view Name) const;
     // Every option given, in command-line order (flags with an empty value).
     const std::vector<std::pair<std::string, std::string>>& Given() const { return FGiven; }
 

@@ -9,7 +9,6 @@
 #include "framework/graphics/Bitmap.h"
 #include "platform/gfx/PngCodec.h"
 #include "skinfiles/SUI2SkinReader.h"
-#include "skinfiles/SkinFileError.h"
 #include "skinfiles/ZipArchive.h"
 #include "tools/common/OptionParser.h"
 
@@ -132,27 +131,18 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    std::unique_ptr<Tsk2SkinFileReader> Reader;
-    try
-    {
-        Reader = std::make_unique<Tsk2SkinFileReader>(O.File, O.Password);
-    }
-    catch (const ESkinFileError& E)
-    {
-        return Refused(O, E.Reason(), false);
-    }
-    if (!Reader->Loaded()) return Refused(O, Reader->StatusText(), true);
+    auto Reader = std::make_unique<Tsk2SkinFileReader>();
+    const TSkinFileResult Result = Reader->Read(O.File, O.Password);
+    if (!Result.Ok()) return Refused(O, Result.Text(), IsPasswordRefusal(Result.Status()));
 
     // The reader keeps values, not the stored bytes; the bit depth of each
     // stored bitmap comes from the database itself.
     std::vector<uint8_t> Archive;
     TZipEntry Entry;
     TByteBuffer Database;
-    TInflateStatus Inflated;
     std::vector<TSk2Item> Stored;
-    if (!ReadFileBytes(O.File, Archive) ||
-        FindZipMember(Archive, SkinMemberName, Entry) != TSkinFileStatus::Ok ||
-        UnpackZipMember(Archive, Entry, O.Password, Database, Inflated) != TSkinFileStatus::Ok ||
+    if (!ReadFileBytes(O.File, Archive) || !FindZipMember(Archive, SkinMemberName, Entry).Ok() ||
+        !UnpackZipMember(Archive, Entry, O.Password, Database).Ok() ||
         ParseSk2(Database.Bytes(), Stored) != TSk2Status::Ok ||
         Stored.size() != Reader->Items().size())
         return Refused(O, "the file changed while it was read", false);
@@ -199,8 +189,7 @@ int main(int argc, char** argv)
         }
         case TSk2Kind::Integer:
         {
-            const int32_t V = int32_t(Item.Data[0] | Item.Data[1] << 8 | Item.Data[2] << 16 |
-                                      uint32_t(Item.Data[3]) << 24);
+            const int32_t V = Item.Integer();
             char Hex[16];
             std::snprintf(Hex, sizeof Hex, "0x%08X", uint32_t(V));
             Value = std::to_string(V) + " (" + Hex + ")";

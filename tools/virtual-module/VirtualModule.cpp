@@ -1,5 +1,6 @@
 #include "tools/virtual-module/VirtualModule.h"
 
+#include "platform/comm/LineSettings.h"
 #include "platform/comm/PortMap.h"
 #include "protocol/CodeTables.h"
 
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <poll.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace
@@ -26,6 +28,16 @@ std::string LinkTarget(const std::string& Link)
     char Target[4096];
     const ssize_t Length = readlink(Link.c_str(), Target, sizeof Target - 1);
     return Length > 0 ? std::string(Target, static_cast<size_t>(Length)) : std::string();
+}
+
+const char* ParityName(int Parity)
+{
+    return Parity == 1 ? "ODD" : Parity == 2 ? "EVEN" : "NO";
+}
+
+std::string LineText(const ModuleParameters& Block)
+{
+    return std::to_string(BaudRateForCode(Block.UartBaudCode)) + " " + ParityName(Block.UartParity);
 }
 
 std::string Describe(const ModuleParameters& Block)
@@ -56,6 +68,7 @@ constexpr NamedFault Faults[] = {
     {ModuleFault::TrailingFrame, "trailing-frame"},
     {ModuleFault::StaleFirst, "stale-first"},
     {ModuleFault::DropFirst, "drop-first"},
+    {ModuleFault::WrongCommand, "wrong-command"},
 };
 } // namespace
 
@@ -204,6 +217,21 @@ uint64_t VirtualModule::StaleFlagsCleared() const
     return FFlagsCleared;
 }
 
+bool VirtualModule::HearsLine(const ModuleParameters& Held)
+{
+    if (!FOptions.OwnLineSettings) return true;
+    termios Line{};
+    if (tcgetattr(FPty.MasterFd(), &Line) != 0) return true;
+    const int Baud = BaudForSpeed(cfgetospeed(&Line));
+    const bool Odd = (Line.c_cflag & PARODD) != 0;
+    if (Baud == BaudRateForCode(Held.UartBaudCode) && Odd == (Held.UartParity == 1)) return true;
+    if (FOptions.Log)
+        FOptions.Log("no answer: a request at " + std::to_string(Baud) +
+                     (Odd ? " ODD" : " NO/EVEN") + " reads as garbage to a module at " +
+                     LineText(Held));
+    return false;
+}
+
 void VirtualModule::Answer(const uint8_t* Request)
 {
     const uint8_t Command = Request[6];
@@ -220,11 +248,18 @@ void VirtualModule::Answer(const uint8_t* Request)
     {
         std::lock_guard Lock(FLock);
         std::copy(FData.begin(), FData.end(), Before.begin() + FrameDataStart);
+    }
+    const ModuleParameters Held = DecodeFrameData(Before);
+    if (!HearsLine(Held)) return;
+    {
+        std::lock_guard Lock(FLock);
         ++FRequests;
         if (Command == CommandWriteAll && FOptions.Fault != ModuleFault::IgnoreWrite)
             std::copy_n(Request + FrameDataStart, FrameDataLength, FData.begin());
         std::copy(FData.begin(), FData.end(), Reply.begin() + FrameDataStart);
     }
+    if (FOptions.Fault == ModuleFault::WrongCommand)
+        Reply[FrameCommandPosition] = Command == CommandReadAll ? CommandWriteAll : CommandReadAll;
     Reply[FrameChecksumPosition] = FrameChecksum(std::span(Reply.data(), FrameChecksumPosition));
     Before[FrameChecksumPosition] = FrameChecksum(std::span(Before.data(), FrameChecksumPosition));
     const std::vector<uint8_t> Earlier(Before.begin(), Before.end());
@@ -232,6 +267,9 @@ void VirtualModule::Answer(const uint8_t* Request)
     Line += Command == CommandWriteAll && FOptions.Fault != ModuleFault::IgnoreWrite ? ": stored "
                                                                                      : ": ";
     Line += Describe(Shown);
+    if (LineText(Shown) != LineText(Held))
+        Line += "; line setting " + LineText(Held) + " -> " + LineText(Shown) +
+                " from the next request on";
 
     const auto Due = Clock::now() + FOptions.Delay;
     std::vector<uint8_t> Bytes(Reply.begin(), Reply.end());
@@ -267,7 +305,7 @@ void VirtualModule::Answer(const uint8_t* Request)
         std::vector<uint8_t> Twice = Bytes;
         Twice.insert(Twice.end(), Bytes.begin(), Bytes.end());
         FPending.push_back({Due, std::move(Twice)});
-        Line += "; answered twice";
+        Line += "; answered twice (the second frame answers no request)";
         break;
     }
     case ModuleFault::IgnoreWrite:
@@ -277,12 +315,13 @@ void VirtualModule::Answer(const uint8_t* Request)
     case ModuleFault::TrailingFrame:
         Bytes.insert(Bytes.end(), Earlier.begin(), Earlier.end());
         FPending.push_back({Due, Bytes});
-        Line += "; answered, then sent the earlier block";
+        Line += "; answered, then sent the earlier block (a frame that answers no request)";
         break;
     case ModuleFault::StaleFirst:
         Bytes.insert(Bytes.begin(), Earlier.begin(), Earlier.end());
         FPending.push_back({Due, Bytes});
-        Line += "; sent the earlier block, then answered";
+        Line += "; sent the earlier block, then answered (a client takes the first frame "
+                "for the answer; the second answers no request)";
         break;
     case ModuleFault::DropFirst:
         if (FRequestsAnswered++ == 0)
@@ -293,6 +332,15 @@ void VirtualModule::Answer(const uint8_t* Request)
         FPending.push_back({Due, Bytes});
         Line += "; answered";
         break;
+    case ModuleFault::WrongCommand:
+    {
+        char Byte[4];
+        std::snprintf(Byte, sizeof Byte, "%02X", Reply[FrameCommandPosition]);
+        FPending.push_back({Due, Bytes});
+        Line += std::string("; answered with command byte ") + Byte +
+                " (a frame that answers no request)";
+        break;
+    }
     case ModuleFault::None:
         FPending.push_back({Due, Bytes});
         Line += "; answered";

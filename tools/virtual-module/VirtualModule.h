@@ -32,11 +32,12 @@ enum class ModuleFault
     TrailingFrame, // sends its answer, then at once a frame of the block it held before
     StaleFirst,    // sends a frame of the block it held before, then at once its answer
     DropFirst,     // does not answer the first request; answers every later one
+    WrongCommand,  // answers a read with the write's command byte, and a write with the read's
 };
 
 // "silent", "bad-checksum", "split", "garbage", "duplicate", "ignore-write",
-// "trailing-frame", "stale-first", "drop-first", "none"; nullopt for
-// anything else.
+// "trailing-frame", "stale-first", "drop-first", "wrong-command", "none";
+// nullopt for anything else.
 std::optional<ModuleFault> ParseModuleFault(std::string_view Text);
 const char* ModuleFaultName(ModuleFault Fault);
 // The names of every fault but "none", separated by '|'.
@@ -50,6 +51,13 @@ struct VirtualModuleOptions
     std::chrono::milliseconds Delay{30}; // from a complete request to its answer
     ModuleFault Fault = ModuleFault::None;
     ModuleParameters Initial = DefaultParameters(); // the window's defaults
+    // True: the module talks only at its own line setting, the UART baud and
+    // parity of its stored block, as a real module does; a request sent at
+    // another setting reaches it as garbage and goes unanswered. A
+    // pseudo-terminal keeps the speed and the odd flag of its opener's
+    // settings but no parity bit, so even and none are one setting here.
+    // False: it answers at any setting.
+    bool OwnLineSettings = false;
     // One line per exchange, called on the module's thread; may be empty.
     std::function<void(const std::string& Line)> Log;
 };
@@ -58,7 +66,10 @@ struct VirtualModuleOptions
 // frames and answers a read-all request with its stored block (command
 // 0x02) and a write-all request with a valid checksum by storing the block
 // and answering with it (command 0x01); malformed requests are ignored. The block is kept as the
-// wire bytes it was written with, so an answer repeats a write exactly.
+// wire bytes it was written with, so an answer repeats a write exactly. The
+// log line of an exchange names the frames sent that answer no request. A
+// write that changes the block's UART fields is answered at the old line
+// setting; the new one holds from the next request on (and is logged).
 //
 // Start registers the device as a port: it takes the number's PortLock for
 // its lifetime (reclaiming a number whose owner is gone) and makes the link
@@ -95,6 +106,9 @@ class VirtualModule
     void Unregister();
     void Run();
     void Answer(const uint8_t* Request);
+    // False, with the reason logged, when the opener's terminal settings
+    // are not the module's own line setting (OwnLineSettings only).
+    bool HearsLine(const ModuleParameters& Held);
     void TakeRequestByte(std::vector<uint8_t>& Request, uint8_t Byte);
 
     VirtualModuleOptions FOptions;

@@ -4,6 +4,7 @@
 #include "tools/virtual-module/VirtualModule.h"
 
 #include "platform/comm/PortMap.h"
+#include "protocol/CodeTables.h"
 #include "tools/common/OptionParser.h"
 #include "tools/common/Version.h"
 #include "tools/virtual-module/LogWriter.h"
@@ -19,18 +20,28 @@ namespace
 int Usage(const std::string& Problem)
 {
     std::fprintf(stderr, "novla-virtual-module: %s\n", Problem.c_str());
-    std::fprintf(stderr,
-                 "usage: novla-virtual-module [--port N] [--delay-ms D] [--fault %s]\n"
-                 "       novla-virtual-module --version\n",
-                 ModuleFaultNames().c_str());
+    std::fprintf(
+        stderr,
+        "usage: novla-virtual-module [--port N] [--delay-ms D] [--fault %s]\n"
+        "                            [--uart-baud 1200..115200] [--uart-parity no|odd|even]\n"
+        "       novla-virtual-module --version\n"
+        "The module answers only at its own line setting (--uart-baud and\n"
+        "--uart-parity, default 9600 no; a write of new UART values moves it there\n"
+        "after its answer). A pseudo-terminal carries no parity bit: even and no\n"
+        "are one setting here.\n",
+        ModuleFaultNames().c_str());
     return 1;
 }
 } // namespace
 
 int main(int Argc, char** Argv)
 {
-    OptionParser Parser(
-        {{"--port", true}, {"--delay-ms", true}, {"--fault", true}, {"--version", false}});
+    OptionParser Parser({{"--port", true},
+                         {"--delay-ms", true},
+                         {"--fault", true},
+                         {"--uart-baud", true},
+                         {"--uart-parity", true},
+                         {"--version", false}});
     std::string Error;
     if (!Parser.Parse(std::span<char* const>(Argv + 1, static_cast<size_t>(Argc - 1)), Error))
         return Usage(Error);
@@ -58,6 +69,20 @@ int main(int Argc, char** Argv)
         const auto Parsed = ParseModuleFault(*Fault);
         if (!Parsed) return Usage("unknown fault '" + *Fault + "'");
         Options.Fault = *Parsed;
+    }
+    Options.OwnLineSettings = true;
+    if (const auto Baud = Parser.Value("--uart-baud"))
+    {
+        const auto Index = FindListEntry(ParameterList::UartBaud, *Baud);
+        if (!Index) return Usage("UART baud rate '" + *Baud + "' is not one of 1200 .. 115200");
+        Options.Initial.UartBaudCode = CodeForIndex(ParameterList::UartBaud, *Index);
+    }
+    if (const auto Parity = Parser.Value("--uart-parity"))
+    {
+        const auto Index =
+            FindListEntry(ParameterList::UartParity, *Parity == "none" ? "no" : *Parity);
+        if (!Index) return Usage("UART parity '" + *Parity + "' is not no, odd or even");
+        Options.Initial.UartParity = CodeForIndex(ParameterList::UartParity, *Index);
     }
 
     // Signals are taken by sigwait below; every thread started from here

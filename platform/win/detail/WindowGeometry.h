@@ -4,6 +4,11 @@
 
 #include "detail/Window.h"
 
+inline TRect ToTRect(const RECT& R)
+{
+    return {R.left, R.top, R.right, R.bottom};
+}
+
 // Screen position of the window's client area's top-left corner.
 POINT ClientOrigin(const TWindow& Window);
 // Window rectangle in screen coordinates.

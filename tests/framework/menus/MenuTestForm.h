@@ -7,6 +7,7 @@
 #include "framework/menus/MenuWindow.h"
 #include "framework/menus/PopupMenu.h"
 #include "platform/win/WinApi.h"
+#include "tests/support/MenuSteps.h"
 
 #include <functional>
 #include <string>
@@ -45,28 +46,13 @@ class MenuForm : public GuiTest
         return Item;
     }
 
-    // Runs Popup at At. Each time the menu loop waits for input, the next
-    // step runs (queue input, look at state); after the last one the menu
-    // is cancelled, so a test never hangs in the loop.
+    // Runs Popup at At with the steps of RunMenuSteps.
     void PopupWithSteps(TPopupMenu* Popup, TPoint At, std::vector<std::function<void()>> Steps)
     {
-        size_t Next = 0;
-        auto Old = Form->WindowProc;
-        Form->WindowProc = [&](TMessage& M)
-        {
-            if (M.Msg != WM_ENTERIDLE || M.WParam != MSGF_MENU) return Old(M);
-            if (Next < Steps.size())
-            {
-                Steps[Next++]();
-                // Wakes the loop even when the step queued no input.
-                PostMessage(Form->Handle(), WM_NULL, 0, 0);
-            }
-            else if (TMenuLoop* Loop = TMenuLoop::Current())
-                Loop->Cancel();
-        };
-        Popup->Popup(At.X, At.Y);
-        Form->WindowProc = Old;
-        EXPECT_EQ(Next, Steps.size()) << "the menu closed before the last step";
+        EXPECT_EQ(RunMenuSteps(
+                      Form, [&] { Popup->Popup(At.X, At.Y); }, Steps),
+                  Steps.size())
+            << "the menu closed before the last step";
     }
 
     // The screen centre of sub-item Index of Parent in a menu window placed

@@ -160,6 +160,87 @@ TEST_F(DeviceFixture, ConfigureRejectsRatesWithoutATermiosSpeed)
     EXPECT_TRUE(Device.Configure({115200, Parity::Even}).Ok());
 }
 
+// A pseudo-terminal clears PARENB and refuses (EINVAL) a request of which
+// nothing could be applied: a parity asked twice, or even over none. Each
+// step must still configure, with a note exactly when a parity was asked.
+TEST_F(DeviceFixture, PseudoTerminalTakesEveryParityInAnyOrderAndSaysSo)
+{
+    const struct
+    {
+        LineSettings Asked;
+        bool Noted;
+    } Steps[] = {
+        {{9600, Parity::Even}, true},  {{9600, Parity::Even}, true},   {{9600, Parity::Odd}, true},
+        {{9600, Parity::Odd}, true},   {{9600, Parity::None}, false},  {{19200, Parity::Odd}, true},
+        {{19200, Parity::Even}, true}, {{19200, Parity::None}, false},
+    };
+    for (const auto& Step : Steps)
+    {
+        SCOPED_TRACE(std::to_string(Step.Asked.BaudRate) + " parity " +
+                     std::to_string(static_cast<int>(Step.Asked.LineParity)));
+        const CommError Error = Device.Configure(Step.Asked);
+        ASSERT_TRUE(Error.Ok()) << Error.Message;
+        EXPECT_EQ(!Device.LineNote().empty(), Step.Noted) << Device.LineNote();
+        if (Step.Noted)
+        {
+            EXPECT_NE(Device.LineNote().find("no parity bit"), std::string::npos);
+        }
+        termios Held{};
+        ASSERT_EQ(tcgetattr(Device.Fd(), &Held), 0);
+        EXPECT_EQ(cfgetospeed(&Held), *SpeedForBaud(Step.Asked.BaudRate));
+        // The peer tells odd from the rest by PARODD, which the terminal keeps.
+        EXPECT_EQ((Held.c_cflag & PARODD) != 0, Step.Asked.LineParity == Parity::Odd);
+    }
+}
+
+// What a device that is no pseudo-terminal refused is named, setting by
+// setting; what it took is not mentioned.
+TEST(RefusedLineSettings, NamesEachSettingTheDeviceDidNotTake)
+{
+    termios Asked{};
+    ApplyLineSettings(Asked, {115200, Parity::Even}, B115200);
+    const struct
+    {
+        const char* Name;
+        void (*Change)(termios&);
+        std::vector<std::string> Texts;
+    } Cases[] = {
+        {"all taken", [](termios&) {}, {}},
+        {"speed",
+         [](termios& T) { cfsetospeed(&T, B9600); },
+         {"baud rate 115200 (the device has 9600)"}},
+        {"data bits",
+         [](termios& T) { T.c_cflag = (T.c_cflag & ~CSIZE) | CS7; },
+         {"8 data bits (the device has 7)"}},
+        {"stop bits", [](termios& T) { T.c_cflag |= CSTOPB; }, {"1 stop bit (the device has 2)"}},
+        {"parity", [](termios& T) { T.c_cflag &= ~PARENB; }, {"parity even (the device has none)"}},
+        {"flow control",
+         [](termios& T)
+         {
+             T.c_cflag |= CRTSCTS;
+             T.c_iflag |= IXON;
+         },
+         {"flow control none (the device has hardware and software)"}},
+        {"two at once",
+         [](termios& T)
+         {
+             cfsetospeed(&T, B4800);
+             T.c_cflag |= PARODD;
+         },
+         {"baud rate 115200 (the device has 4800)", "parity even (the device has odd)"}},
+    };
+    for (const auto& Case : Cases)
+    {
+        SCOPED_TRACE(Case.Name);
+        termios Applied = Asked;
+        Case.Change(Applied);
+        std::vector<std::string> Texts;
+        for (const RefusedSetting& Setting : RefusedLineSettings(Asked, Applied))
+            Texts.push_back(Setting.Text);
+        EXPECT_EQ(Texts, Case.Texts);
+    }
+}
+
 TEST(SerialDeviceOpen, ReportsWhyAPathCannotBeOpened)
 {
     TempFolder Folder;

@@ -86,8 +86,6 @@ class PaintTest : public ::testing::Test
     std::vector<HWND> FWindows;
 };
 
-constexpr TColor Red = RGB(255, 0, 0), Green = RGB(0, 255, 0), Blue = RGB(0, 0, 255);
-
 TEST_F(PaintTest, FirstShowPaintsFrameBackgroundAndClientInOrder)
 {
     HWND Top = Make(WS_POPUP | WS_CAPTION | WS_VISIBLE, nullptr, {10, 10, 210, 110}, Red);

@@ -23,7 +23,6 @@ static std::ostream& operator<<(std::ostream& Out, const RECT& R)
 
 namespace
 {
-constexpr TColor White = RGB(255, 255, 255), Black = RGB(0, 0, 0), Red = RGB(255, 0, 0);
 
 LRESULT WhiteProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 {

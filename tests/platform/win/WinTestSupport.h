@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gfx/Color.h"
 #include "platform/win/FakeClock.h"
 #include "platform/win/WinApi.h"
 
@@ -9,6 +10,10 @@
 #include <optional>
 #include <ostream>
 #include <vector>
+
+// Colours the paint tests fill with.
+inline constexpr TColor White = RGB(255, 255, 255), Black = RGB(0, 0, 0), Red = RGB(255, 0, 0),
+                        Green = RGB(0, 255, 0), Blue = RGB(0, 0, 255);
 
 // A message as a window procedure saw it; Posted when it came out of the
 // queue through a test pump (DispatchLogged) rather than by a direct call.

@@ -5,30 +5,11 @@
 
 #include "platform/gfx/BmpCodec.h"
 #include "platform/gfx/PngCodec.h"
+#include "skinfiles/PictureSize.h"
 #include "skinfiles/Sk2Database.h"
 
 #include <cstdlib>
 #include <span>
-
-namespace
-{
-
-// Width times height as a BMP info header or a PNG header states them.
-int64_t DeclaredPixels(std::span<const uint8_t> D)
-{
-    auto Field = [&](size_t At, bool Big) -> int64_t
-    {
-        if (D.size() < At + 4) return 0;
-        const uint32_t V =
-            Big ? uint32_t(D[At]) << 24 | D[At + 1] << 16 | D[At + 2] << 8 | D[At + 3]
-                : D[At] | D[At + 1] << 8 | D[At + 2] << 16 | uint32_t(D[At + 3]) << 24;
-        return std::abs(int64_t(int32_t(V)));
-    };
-    if (D.size() >= 4 && D[0] == 0x89) return Field(16, true) * Field(20, true);
-    return Field(18, false) * Field(22, false);
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {

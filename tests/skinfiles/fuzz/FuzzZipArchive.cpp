@@ -11,16 +11,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     constexpr size_t Limit = 1 << 16;
     const std::span<const uint8_t> Archive{Data, Size};
     TZipEntry Entry;
-    if (FindZipMember(Archive, "SKINDATA.SK2", Entry) != TSkinFileStatus::Ok) return 0;
+    if (!FindZipMember(Archive, "SKINDATA.SK2", Entry).Ok()) return 0;
     if (Entry.DataOffset > Size || Size - Entry.DataOffset < Entry.CompressedSize) std::abort();
     for (const char* Password : {"", "pw"})
     {
         TByteBuffer Out;
-        TInflateStatus Inflated;
-        const TSkinFileStatus Status =
-            UnpackZipMember(Archive, Entry, Password, Out, Inflated, Limit);
-        if (Status != TSkinFileStatus::Ok && Out.Size() != 0) std::abort();
-        if (Status == TSkinFileStatus::Ok && Out.Size() != Entry.UncompressedSize) std::abort();
+        const TSkinFileResult Result = UnpackZipMember(Archive, Entry, Password, Out, Limit);
+        if (!Result.Ok() && Out.Size() != 0) std::abort();
+        if (Result.Ok() && Out.Size() != Entry.UncompressedSize) std::abort();
     }
     return 0;
 }
