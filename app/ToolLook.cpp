@@ -2,7 +2,6 @@
 
 #include "framework/controls/CustomForm.h"
 #include "skin/SUIForm.h"
-#include "skin/SUIStyleApply.h"
 #include "skin/SUIThemeManager.h"
 #include "skinfiles/SUISkinFileTheme.h"
 
@@ -73,17 +72,7 @@ bool ApplyToolLook(TCustomForm& Form, const TToolOptions& Options, std::string& 
     const auto BarsHeight = [Frame]
     { return Frame ? Frame->GetTitleBarHeight() + Frame->GetMenuBarHeight() : 0; };
     const int BarsBefore = BarsHeight();
-    auto* Manager = new TsuiThemeManager(&Form);
-    TStringList Names;
-    for (int I = 0; I < Form.ComponentCount(); ++I)
-    {
-        const TComponent* C = Form.Components(I);
-        if (!C->Name().empty() && IsHasProperty(C, "UIStyle") && IsHasProperty(C, "FileTheme"))
-            Names.Add(C->Name());
-    }
-    Manager->SetCompList(&Names);
-    Manager->SetFileTheme(Theme);
-    Manager->SetUIStyle(Style);
+    RestyleForm(Form, Style, Theme);
     if (Frame) KeepContentBelowTitle(Form, *Frame, BarsHeight() - BarsBefore);
     return true;
 }

@@ -29,9 +29,9 @@ void TsuiArrowButton::SetArrow(TsuiArrowButtonType Value)
 
 void TsuiArrowButton::UIStyleChanged()
 {
-    TsuiUIStyle Style = FUIStyle;
-    if (UsingFileTheme(FFileTheme, FUIStyle, Style))
-        SetTransparent(FFileTheme->GetBool(SKIN2_BUTTONTRANS));
+    TsuiUIStyle Style;
+    if (UsesFileTheme(Style))
+        SetTransparent(FileTheme()->GetBool(SKIN2_BUTTONTRANS));
     else
         SetTransparent(GetInsideThemeBool(Style, SUI_ITEM_BUTTON_TRANSPARENT));
 }

@@ -57,11 +57,11 @@ void TsuiButton::SetSpacing(int Value)
 
 void TsuiButton::UIStyleChanged()
 {
-    TsuiUIStyle Style = FUIStyle;
-    if (UsingFileTheme(FFileTheme, FUIStyle, Style))
+    TsuiUIStyle Style;
+    if (UsesFileTheme(Style))
     {
-        SetTransparent(FFileTheme->GetBool(SKIN2_BUTTONTRANS));
-        Font()->SetColor(FFileTheme->GetColor(SKIN2_BUTTONFONTCOLOR));
+        SetTransparent(FileTheme()->GetBool(SKIN2_BUTTONTRANS));
+        Font()->SetColor(FileTheme()->GetColor(SKIN2_BUTTONFONTCOLOR));
     }
     else
     {
@@ -150,7 +150,7 @@ void TsuiButton::PaintText(TCanvas* ACanvas, const std::string& Text)
 
 void TsuiButton::PaintFocus(TCanvas* ACanvas)
 {
-    if (FUIStyle == MacOS || FUIStyle == BlueGlass)
+    if (StoredUIStyle() == MacOS || StoredUIStyle() == BlueGlass)
     {
         FBoldCaption = true;
         return;

@@ -108,7 +108,8 @@ TsuiComboColors ComboBoxStyleColors(const TsuiFileTheme* FileTheme, TsuiUIStyle 
 
 // The skin over any framework combo box ----------------------------------
 
-template <class TBase> TsuiComboBoxSkin<TBase>::TsuiComboBoxSkin(TComponent* AOwner) : TBase(AOwner)
+template <class TBase>
+TsuiComboBoxSkin<TBase>::TsuiComboBoxSkin(TComponent* AOwner) : TBase(AOwner), TsuiSkinBinding(this)
 {
     TControlStyle Style = this->ControlStyle();
     Style.Include(csOpaque);
@@ -117,27 +118,10 @@ template <class TBase> TsuiComboBoxSkin<TBase>::TsuiComboBoxSkin(TComponent* AOw
     SetUIStyle(GetSUIFormStyle(AOwner));
 }
 
-template <class TBase> TsuiComboBoxSkin<TBase>::~TsuiComboBoxSkin()
+template <class TBase> void TsuiComboBoxSkin<TBase>::ApplySkin()
 {
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-}
-
-template <class TBase> void TsuiComboBoxSkin<TBase>::SetUIStyle(TsuiUIStyle Value)
-{
-    FUIStyle = Value;
-    FColors = ComboBoxStyleColors(FFileTheme, Value);
+    FColors = ComboBoxStyleColors(FileTheme(), UIStyle());
     this->Invalidate();
-}
-
-template <class TBase> void TsuiComboBoxSkin<TBase>::SetFileTheme(TsuiFileTheme* Value)
-{
-    if (FFileTheme != Value)
-    {
-        if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-        FFileTheme = Value;
-        if (Value) Value->FreeNotification(this);
-    }
-    SetUIStyle(FUIStyle);
 }
 
 template <class TBase> void TsuiComboBoxSkin<TBase>::SetBorderColor(TColor Value)
@@ -162,11 +146,7 @@ template <class TBase>
 void TsuiComboBoxSkin<TBase>::Notification(TComponent* AComponent, TOperation Operation)
 {
     TBase::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FFileTheme)
-    {
-        FFileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
+    SkinNotification(AComponent, Operation);
 }
 
 template <class TBase> void TsuiComboBoxSkin<TBase>::CloseUp()
@@ -177,7 +157,7 @@ template <class TBase> void TsuiComboBoxSkin<TBase>::CloseUp()
 
 template <class TBase> void TsuiComboBoxSkin<TBase>::PaintSkin()
 {
-    DrawComboBoxSkin(*this, FUIStyle, FColors, ListDropped(), SimpleUnpainted());
+    DrawComboBoxSkin(*this, UIStyle(), FColors, ListDropped(), SimpleUnpainted());
 }
 
 template <class TBase> void TsuiComboBoxSkin<TBase>::WMPaint(TMessage& M)

@@ -3,7 +3,7 @@
 #include "framework/stdctrls/ComboBox.h"
 #include "framework/stdctrls/DriveComboBox.h"
 #include "framework/stdctrls/FilterComboBox.h"
-#include "skin/SUIThemes.h"
+#include "skin/SUISkinBinding.h"
 
 class TsuiFileTheme;
 
@@ -35,17 +35,11 @@ TsuiComboColors ComboBoxStyleColors(const TsuiFileTheme* FileTheme, TsuiUIStyle 
 // A framework combo box (TBase) painted over by the skin after every paint
 // and erase. The style sets the border and button colours and resets the
 // arrow to black; colours set later stay until the next style change.
-template <class TBase> class TsuiComboBoxSkin : public TBase
+template <class TBase> class TsuiComboBoxSkin : public TBase, public TsuiSkinBinding
 {
   public:
     explicit TsuiComboBoxSkin(TComponent* AOwner);
-    ~TsuiComboBoxSkin() override;
 
-    TsuiUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TsuiUIStyle Value);
-    // Not owned; forgotten (falling back to DeepBlue) when it is freed.
-    TsuiFileTheme* FileTheme() const { return FFileTheme; }
-    void SetFileTheme(TsuiFileTheme* Value);
     TColor BorderColor() const { return FColors.Border; }
     void SetBorderColor(TColor Value);
     TColor ButtonColor() const { return FColors.Button; }
@@ -54,6 +48,7 @@ template <class TBase> class TsuiComboBoxSkin : public TBase
     void SetArrowColor(TColor Value);
 
   protected:
+    void ApplySkin() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     // The list closed: the parent repaints what the frame around it drew.
     void CloseUp() override;
@@ -70,8 +65,6 @@ template <class TBase> class TsuiComboBoxSkin : public TBase
 
   private:
     TsuiComboColors FColors;
-    TsuiUIStyle FUIStyle = DeepBlue;
-    TsuiFileTheme* FFileTheme = nullptr;
 };
 
 class TsuiCustomComboBox : public TsuiComboBoxSkin<TCustomComboBox>

@@ -24,8 +24,7 @@ const TClassInfo& TsuiControlButton::StaticClass()
 TsuiControlButton::TsuiControlButton(TComponent* AOwner) : TsuiCustomButton(AOwner)
 {
     FTabStop = false;
-    FUIStyle = DeepBlue;
-    FFileTheme = nullptr;
+    StoreUIStyle(DeepBlue);
 }
 
 void TsuiControlButton::SetPicIndex(int Value)
@@ -65,8 +64,8 @@ void TsuiControlButton::FitToPicture()
 
 void TsuiControlButton::Fetch(int FrameIndex, TBitmap* Pic)
 {
-    TsuiUIStyle Style = FUIStyle;
-    if (UsingFileTheme(FFileTheme, FUIStyle, Style)) return;
+    TsuiUIStyle Style;
+    if (UsesFileTheme(Style)) return;
     GetInsideThemeBitmap(Style, FThemeID, Pic, FPicCount, FrameIndex);
 }
 

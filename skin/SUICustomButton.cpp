@@ -85,7 +85,10 @@ const TMessageMap& TsuiCustomButton::StaticMessages()
     return Map;
 }
 
-TsuiCustomButton::TsuiCustomButton(TComponent* AOwner) : TCustomControl(AOwner)
+// Subclass constructors apply the style once they are complete, so the most
+// derived UIStyleChanged runs.
+TsuiCustomButton::TsuiCustomButton(TComponent* AOwner)
+    : TCustomControl(AOwner), TsuiSkinBinding(this, GetSUIFormStyle(AOwner))
 {
     // A quick second click is a plain click; a button holds no controls.
     FControlStyle = FControlStyle - TControlStyle{csDoubleClicks, csAcceptsControls};
@@ -93,16 +96,12 @@ TsuiCustomButton::TsuiCustomButton(TComponent* AOwner) : TCustomControl(AOwner)
     FParentColor = true;
     FText.clear();
     FTabStop = true;
-    // Subclass constructors apply the style once they are complete, so the
-    // most derived UIStyleChanged runs.
-    FUIStyle = GetSUIFormStyle(AOwner);
 }
 
 TsuiCustomButton::~TsuiCustomButton()
 {
     // No tick may reach a button that is going.
     FRepeatTimer.reset();
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
 }
 
 void TsuiCustomButton::SetCaption(const std::string& Value)
@@ -146,22 +145,10 @@ void TsuiCustomButton::SetPicTransparent(bool Value)
     Invalidate();
 }
 
-void TsuiCustomButton::SetUIStyle(TsuiUIStyle Value)
+void TsuiCustomButton::ApplySkin()
 {
-    FUIStyle = Value;
     UIStyleChanged();
     Invalidate();
-}
-
-void TsuiCustomButton::SetFileTheme(TsuiFileTheme* Value)
-{
-    if (FFileTheme != Value)
-    {
-        if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-        FFileTheme = Value;
-        if (Value) Value->FreeNotification(this);
-    }
-    SetUIStyle(FUIStyle);
 }
 
 void TsuiCustomButton::SetFocusedRectMargin(int Value)
@@ -180,11 +167,7 @@ void TsuiCustomButton::SetEnabled(bool Value)
 void TsuiCustomButton::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomControl::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FFileTheme)
-    {
-        FFileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
+    SkinNotification(AComponent, Operation);
 }
 
 void TsuiCustomButton::CreateWnd()
@@ -205,7 +188,7 @@ void TsuiCustomButton::AutoSizeChanged()
     TBitmap Strip;
     try
     {
-        GetInsideThemeBitmap(FUIStyle, SUI_ITEM_BUTTON_IMAGE, &Strip);
+        GetInsideThemeBitmap(StoredUIStyle(), SUI_ITEM_BUTTON_IMAGE, &Strip);
     }
     catch (const std::exception&)
     {
@@ -219,9 +202,9 @@ void TsuiCustomButton::AutoSizeChanged()
 
 void TsuiCustomButton::PaintButton(int ThemeItem, int FrameCount, int FrameIndex, TBitmap* Pic)
 {
-    TsuiUIStyle Style = FUIStyle;
-    if (UsingFileTheme(FFileTheme, FUIStyle, Style))
-        FFileTheme->GetBitmap2(SKIN2_BUTTON, Pic, FrameCount, FrameIndex);
+    TsuiUIStyle Style;
+    if (UsesFileTheme(Style))
+        FileTheme()->GetBitmap2(SKIN2_BUTTON, Pic, FrameCount, FrameIndex);
     else
         GetInsideThemeBitmap(Style, ThemeItem, Pic, FrameCount, FrameIndex);
 }

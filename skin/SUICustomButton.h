@@ -2,14 +2,13 @@
 
 #include "framework/controls/CustomControl.h"
 #include "platform/win/WinMessages.h"
-#include "skin/SUIThemes.h"
+#include "skin/SUISkinBinding.h"
 
 #include <memory>
 #include <string>
 
 class TBitmap;
 class TTimer;
-class TsuiFileTheme;
 
 // Answered with 1 by every skinned push button: lets an accelerator letter
 // typed without Alt click a button while a skinned button has the focus.
@@ -22,7 +21,7 @@ constexpr UINT SUIM_GETBUTTONKEYS = WM_APP + 3000;
 // and click on release, accelerators, the default and cancel buttons. A
 // click hands ModalResult to the form. While the left button holds it down,
 // OnMouseContinuouslyDown repeats every MouseContinuouslyDownInterval ms.
-class TsuiCustomButton : public TCustomControl
+class TsuiCustomButton : public TCustomControl, public TsuiSkinBinding
 {
   public:
     explicit TsuiCustomButton(TComponent* AOwner);
@@ -51,11 +50,6 @@ class TsuiCustomButton : public TCustomControl
     void SetPicTransparent(bool Value);
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult Value) { FModalResult = Value; }
-    virtual TsuiUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TsuiUIStyle Value);
-    // Not owned; cleared (and the style set to DeepBlue) when it goes.
-    TsuiFileTheme* FileTheme() const { return FFileTheme; }
-    void SetFileTheme(TsuiFileTheme* Value);
     int MouseContinuouslyDownInterval() const { return FMouseContinuouslyDownInterval; }
     void SetMouseContinuouslyDownInterval(int Value) { FMouseContinuouslyDownInterval = Value; }
     int FocusedRectMargin() const { return FFocusedRectMargin; }
@@ -101,6 +95,7 @@ class TsuiCustomButton : public TCustomControl
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void ApplySkin() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
     void CMMouseEnter(TMessage& M);
@@ -123,8 +118,6 @@ class TsuiCustomButton : public TCustomControl
     bool FDefault = false;
     bool FTransparent = false;
     TModalResult FModalResult = mrNone;
-    TsuiUIStyle FUIStyle = DeepBlue;
-    TsuiFileTheme* FFileTheme = nullptr;
     // Bold caption for the current paint only (a focus cue of some styles).
     bool FBoldCaption = false;
     bool FPicTransparent = false;

@@ -13,7 +13,8 @@ void DrawEditFrame(HDC Dc, const TRect& Margin, TColor Border, TColor Inner)
     FrameRect(*Dc, Margin.Inflate(-1, -1), gfx::TBrush::Solid(ColorToRGB(Inner)));
 }
 
-template <class TBase> TsuiEditSkin<TBase>::TsuiEditSkin(TComponent* AOwner) : TBase(AOwner)
+template <class TBase>
+TsuiEditSkin<TBase>::TsuiEditSkin(TComponent* AOwner) : TBase(AOwner), TsuiSkinBinding(this)
 {
     this->FControlStyle.Include(csOpaque);
     this->SetBorderStyle(bsNone);
@@ -21,32 +22,15 @@ template <class TBase> TsuiEditSkin<TBase>::TsuiEditSkin(TComponent* AOwner) : T
     SetUIStyle(GetSUIFormStyle(AOwner));
 }
 
-template <class TBase> TsuiEditSkin<TBase>::~TsuiEditSkin()
+template <class TBase> void TsuiEditSkin<TBase>::ApplySkin()
 {
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-}
-
-template <class TBase> void TsuiEditSkin<TBase>::SetUIStyle(TsuiUIStyle Value)
-{
-    FUIStyle = Value;
     TsuiUIStyle Style;
-    if (UsingFileTheme(FFileTheme, FUIStyle, Style))
-        FBorderColor = FFileTheme->GetColor(SKIN2_CONTROLBORDERCOLOR);
+    if (UsesFileTheme(Style))
+        FBorderColor = FileTheme()->GetColor(SKIN2_CONTROLBORDERCOLOR);
     else
         FBorderColor = GetInsideThemeColor(Style, SUI_ITEM_CONTROL_BORDER_COLOR);
     UIStyleChanged();
     this->Invalidate();
-}
-
-template <class TBase> void TsuiEditSkin<TBase>::SetFileTheme(TsuiFileTheme* Value)
-{
-    if (FFileTheme != Value)
-    {
-        if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-        FFileTheme = Value;
-        if (Value) Value->FreeNotification(this);
-    }
-    SetUIStyle(FUIStyle);
 }
 
 template <class TBase> void TsuiEditSkin<TBase>::SetBorderColor(TColor Value)
@@ -59,11 +43,7 @@ template <class TBase>
 void TsuiEditSkin<TBase>::Notification(TComponent* AComponent, TOperation Operation)
 {
     TBase::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FFileTheme)
-    {
-        FFileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
+    SkinNotification(AComponent, Operation);
 }
 
 template <class TBase> void TsuiEditSkin<TBase>::PaintBorderMargin(HDC Dc, const TRect& Margin)

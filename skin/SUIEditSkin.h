@@ -2,9 +2,7 @@
 
 #include "framework/PropertyRegistry.h"
 #include "framework/stdctrls/Edit.h"
-#include "skin/SUIThemes.h"
-
-class TsuiFileTheme;
+#include "skin/SUISkinBinding.h"
 
 // Paints the skinned edit frame: a one-pixel ring in Border along the edge
 // of Margin and one in Inner just inside it. Dc: a window context in the
@@ -16,21 +14,16 @@ void DrawEditFrame(HDC Dc, const TRect& Margin, TColor Border, TColor Inner);
 // BorderColor and an inner one in Color, the same in every state, drawn
 // after every paint and erase. The style (or file theme) gives BorderColor;
 // any later style change replaces a BorderColor set by hand.
-template <class TBase> class TsuiEditSkin : public TBase
+template <class TBase> class TsuiEditSkin : public TBase, public TsuiSkinBinding
 {
   public:
     explicit TsuiEditSkin(TComponent* AOwner);
-    ~TsuiEditSkin() override;
 
-    TsuiUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TsuiUIStyle Value);
-    // Not owned; forgotten (falling back to DeepBlue) when it is freed.
-    TsuiFileTheme* FileTheme() const { return FFileTheme; }
-    void SetFileTheme(TsuiFileTheme* Value);
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor Value);
 
   protected:
+    void ApplySkin() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void PaintBorderMargin(HDC Dc, const TRect& Margin) override;
     // Runs after every style change, before the repaint.
@@ -43,8 +36,6 @@ template <class TBase> class TsuiEditSkin : public TBase
 
   private:
     TColor FBorderColor = clBlack;
-    TsuiUIStyle FUIStyle = DeepBlue;
-    TsuiFileTheme* FFileTheme = nullptr;
 };
 
 // The skin's properties, first in every skinned edit's class.

@@ -46,3 +46,11 @@ void TsuiFileTheme::GetBitmap2(Tsk2SkinBitmapElement Element, TBitmap* Bitmap, i
     else
         Bitmap->Assign(Source);
 }
+
+std::optional<TColor> FileThemeColor(const TsuiFileTheme* Theme, Tsk2SkinColorElement Element)
+{
+    if (!Theme) return std::nullopt;
+    const TColor Value = Theme->GetColor(Element);
+    if (Value == TColor(-1)) return std::nullopt;
+    return Value;
+}

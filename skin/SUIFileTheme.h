@@ -4,6 +4,8 @@
 #include "platform/gfx/Color.h"
 #include "skin/SUI2Define.h"
 
+#include <optional>
+
 class TBitmap;
 
 // What a skinned control asks of a file theme: whether a skin is loaded and
@@ -46,3 +48,8 @@ class TsuiFileTheme : public TComponent
   protected:
     explicit TsuiFileTheme(TComponent* AOwner) : TComponent(AOwner) {}
 };
+
+// The colour Theme's skin gives Element; nothing without a theme or when the
+// skin lacks the colour (a theme answers a missing colour as -1, which names
+// no colour), so callers say what stands in for it.
+std::optional<TColor> FileThemeColor(const TsuiFileTheme* Theme, Tsk2SkinColorElement Element);

@@ -116,7 +116,8 @@ const TMessageMap& TsuiForm::StaticMessages()
     return Map;
 }
 
-TsuiForm::TsuiForm(TComponent* AOwner) : TCustomPanel(AOwner)
+TsuiForm::TsuiForm(TComponent* AOwner)
+    : TCustomPanel(AOwner), TsuiSkinBinding(this, DeepBlue, TsuiSkinReach::Children)
 {
     FOwnerForm = dynamic_cast<TCustomForm*>(AOwner);
     if (!FOwnerForm) return;
@@ -202,12 +203,7 @@ void TsuiForm::Notification(TComponent* AComponent, TOperation Operation)
     if (AComponent == this) Detach();
     if (AComponent == FMenuBar) FMenuBar = nullptr;
     if (AComponent == FMenu) DestroyMenuBar();
-    if (AComponent == FFileTheme)
-    {
-        FFileTheme = nullptr;
-        ContainerApplyUIStyle(this, DeepBlue, nullptr);
-        SetUIStyle(DeepBlue);
-    }
+    SkinNotification(AComponent, Operation);
 }
 
 void TsuiForm::FrameChanged()
@@ -536,9 +532,9 @@ void TsuiForm::Paint()
     if (FDestroying) return;
     TBitmap Back;
     Back.SetSize(Width(), Height());
-    const char* Tile = FUIStyle == MacOS     ? "MACOS_FORM_BACKGROUND"
-                       : FUIStyle == Protein ? "PROTEIN_FORM_BACKGROUND"
-                                             : nullptr;
+    const char* Tile = UIStyle() == MacOS     ? "MACOS_FORM_BACKGROUND"
+                       : UIStyle() == Protein ? "PROTEIN_FORM_BACKGROUND"
+                                              : nullptr;
     TBitmap Pattern;
     if (Tile) Pattern.LoadFromResourceName(Tile);
     // The tile as a pattern brush: one fill instead of a copy per tile.
@@ -564,11 +560,10 @@ void TsuiForm::WMEraseBkgnd(TMessage& M)
 
 // Properties ---------------------------------------------------------------
 
-void TsuiForm::SetUIStyle(TsuiUIStyle Value)
+void TsuiForm::ApplySkin()
 {
-    FUIStyle = Value;
     TsuiUIStyle Style;
-    if (!UsingFileTheme(FFileTheme, FUIStyle, Style))
+    if (!UsesFileTheme(Style))
     {
         SetRoundCornerBottom(0);
         FSkinBottom = FSkinLeft = FSkinRight = 0;
@@ -585,18 +580,18 @@ void TsuiForm::SetUIStyle(TsuiUIStyle Value)
         ReadFileTheme();
     if (FTitleBar)
     {
-        FTitleBar->SetFileTheme(FFileTheme);
-        FTitleBar->SetUIStyle(FUIStyle);
+        FTitleBar->SetFileTheme(FileTheme());
+        FTitleBar->SetUIStyle(UIStyle());
         // The skin's title picture is what the region is scanned from.
         if (Style == FromThemeFile) FTitleBar->ForcePaint();
     }
     if (auto* Skinned = dynamic_cast<TsuiMainMenu*>(FMenu))
     {
-        Skinned->SetFileTheme(FFileTheme);
-        Skinned->SetUIStyle(FUIStyle);
+        Skinned->SetFileTheme(FileTheme());
+        Skinned->SetUIStyle(UIStyle());
     }
     RepaintMenuBar();
-    if (FUIStyleAutoUpdateSub) ContainerApplyUIStyle(this, FUIStyle, FFileTheme);
+    if (FUIStyleAutoUpdateSub) ContainerApplyUIStyle(this, UIStyle(), FileTheme());
     FrameChanged();
     Invalidate();
     PaintFormBorder();
@@ -613,11 +608,7 @@ void TsuiForm::UpdateMinHeight()
 
 void TsuiForm::SetFileTheme(TsuiFileTheme* Value)
 {
-    if (Value == FFileTheme) return;
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-    FFileTheme = Value;
-    if (FFileTheme) FFileTheme->FreeNotification(this);
-    SetUIStyle(FUIStyle);
+    if (Value != FileTheme()) TsuiSkinBinding::SetFileTheme(Value);
 }
 
 void TsuiForm::SetTitleBarCustom(bool Value)
@@ -709,29 +700,22 @@ void TsuiForm::AddHelpButton()
 bool TsuiForm::UsingSkin() const
 {
     TsuiUIStyle Style;
-    return UsingFileTheme(FFileTheme, FUIStyle, Style);
-}
-
-TColor TsuiForm::SkinColor(Tsk2SkinColorElement Element, TColor Fallback) const
-{
-    // A skin without the element answers -1, which is no colour at all.
-    const TColor Value = FFileTheme ? FFileTheme->GetColor(Element) : TColor(-1);
-    return Value == TColor(-1) ? Fallback : Value;
+    return UsesFileTheme(Style);
 }
 
 void TsuiForm::ReadFileTheme()
 {
-    const TsuiFileTheme& Theme = *FFileTheme;
-    SetColor(SkinColor(SKIN2_FORMCOLOR, Color()));
-    SetMenuBarColor(SkinColor(SKIN2_MENUBARSTARTCOLOR, Color()));
-    SetMenuBarToColor(SkinColor(SKIN2_MENUBARENDCOLOR, Color()));
+    const TsuiFileTheme& Theme = *FileTheme();
+    SetColor(FileThemeColor(FileTheme(), SKIN2_FORMCOLOR).value_or(Color()));
+    SetMenuBarColor(FileThemeColor(FileTheme(), SKIN2_MENUBARSTARTCOLOR).value_or(Color()));
+    SetMenuBarToColor(FileThemeColor(FileTheme(), SKIN2_MENUBARENDCOLOR).value_or(Color()));
     const TBitmap* Left = Theme.GetBitmap(SKIN2_FORMLEFTBORDER);
     const TBitmap* Right = Theme.GetBitmap(SKIN2_FORMRIGHTBORDER);
     const TBitmap* Bottom = Theme.GetBitmap(SKIN2_FORMBOTTOMBORDER1);
     FSkinLeft = Left ? Left->Width() : 0;
     FSkinRight = Right ? Right->Width() : 0;
     FSkinBottom = Bottom ? Bottom->Height() : 0;
-    FRegionTransColor = SkinColor(SKIN2_TRANSCOLOR, TColor(0xFF00FF));
+    FRegionTransColor = FileThemeColor(FileTheme(), SKIN2_TRANSCOLOR).value_or(TColor(0xFF00FF));
     FTitleRegion = Theme.GetBool(SKIN2_TITLEBARNEEDREGION);
     FBottomRegion = Theme.GetBool(SKIN2_BOTTOMBORDERNEEDREGION);
     FTitleRegionMinY = Theme.GetInt(SKIN2_TITLEBARREGIONMINY);
@@ -742,7 +726,7 @@ void TsuiForm::ReadFileTheme()
 
 void TsuiForm::ComposeBottomImage(int W)
 {
-    const TsuiFileTheme& Theme = *FFileTheme;
+    const TsuiFileTheme& Theme = *FileTheme();
     const TBitmap* B1 = Theme.GetBitmap(SKIN2_FORMBOTTOMBORDER1);
     if (!B1 || W <= 0)
     {
@@ -751,7 +735,7 @@ void TsuiForm::ComposeBottomImage(int W)
     }
     FBottomImage->SetSize(W, B1->Height());
     TCanvas& C = *FBottomImage->Canvas();
-    C.Brush()->SetColor(SkinColor(SKIN2_FORMCOLOR, Color()));
+    C.Brush()->SetColor(FileThemeColor(FileTheme(), SKIN2_FORMCOLOR).value_or(Color()));
     C.FillRect({0, 0, W, B1->Height()});
     if (Theme.GetBool(SKIN2_BOTTOMBORDERTHREESECT))
     {
@@ -769,8 +753,8 @@ void TsuiForm::ComposeBottomImage(int W)
 void TsuiForm::PaintSkinBorder(TCanvas& C, const TWindowFrame& Frame)
 {
     const int W = Frame.Width, H = Frame.Height;
-    const TsuiFileTheme& Theme = *FFileTheme;
-    const TColor FormColor = SkinColor(SKIN2_FORMCOLOR, Color());
+    const TsuiFileTheme& Theme = *FileTheme();
+    const TColor FormColor = FileThemeColor(FileTheme(), SKIN2_FORMCOLOR).value_or(Color());
     const int FrameL = std::max(FSkinLeft, 4), FrameR = std::max(FSkinRight, 4);
     // The frame the window has: a sizeable owner's is a pixel wider than
     // the border pictures on every side.
@@ -1071,7 +1055,7 @@ void TsuiForm::SetMenuBarToColor(TColor Value)
 void TsuiForm::DrawMenuBar(TToolBar* ToolBar, const TRect& Rect, bool&)
 {
     auto* Skinned = dynamic_cast<TsuiMainMenu*>(FMenu);
-    const TsuiUIStyle Style = Skinned ? Skinned->UIStyle() : FUIStyle;
+    const TsuiUIStyle Style = Skinned ? Skinned->UIStyle() : UIStyle();
     TCanvas* C = ToolBar->Canvas();
     if (Style == MacOS)
     {
@@ -1089,19 +1073,15 @@ void TsuiForm::DrawButton(TToolBar* ToolBar, TToolButton* Button, TCustomDrawSta
     DefaultDraw = false;
     Button->SetTag(0);
     auto* Skinned = dynamic_cast<TsuiMainMenu*>(FMenu);
-    const TsuiUIStyle UIStyle = Skinned ? Skinned->UIStyle() : FUIStyle;
-    const TsuiFileTheme* Theme = Skinned ? Skinned->FileTheme() : FFileTheme;
+    const TsuiUIStyle MenuStyle = Skinned ? Skinned->UIStyle() : UIStyle();
+    const TsuiFileTheme* Theme = Skinned ? Skinned->FileTheme() : FileTheme();
     TsuiUIStyle Style;
-    const bool FromFile = UsingFileTheme(Theme, UIStyle, Style);
+    const bool FromFile = UsingFileTheme(Theme, MenuStyle, Style);
     // A colour the skin lacks comes from the fallback style.
     auto Pick = [&](Tsk2SkinColorElement Element, int Item)
     {
-        if (FromFile)
-        {
-            const TColor Value = Theme->GetColor(Element);
-            if (Value != TColor(-1)) return Value;
-        }
-        return GetInsideThemeColor(FromFile ? DeepBlue : Style, Item);
+        const TColor Fallback = GetInsideThemeColor(FromFile ? DeepBlue : Style, Item);
+        return FromFile ? FileThemeColor(Theme, Element).value_or(Fallback) : Fallback;
     };
 
     TCanvas* C = ToolBar->Canvas();
@@ -1133,7 +1113,7 @@ void TsuiForm::DrawButton(TToolBar* ToolBar, TToolButton* Button, TCustomDrawSta
     if (State.Contains(cdsHot) || State.Contains(cdsSelected))
     {
         Button->SetTag(SUI_MENUBAR_HOT_TAG);
-        if (UIStyle == MacOS)
+        if (MenuStyle == MacOS)
         {
             TBitmap Face;
             Face.SetSize(R.Width(), R.Height());

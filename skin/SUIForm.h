@@ -4,6 +4,7 @@
 #include "framework/controls/CustomForm.h"
 #include "framework/controls/CustomPanel.h"
 #include "skin/SUI2Define.h"
+#include "skin/SUISkinBinding.h"
 #include "skin/SUITitleBar.h"
 
 #include <functional>
@@ -13,7 +14,6 @@ class TApplicationEvents;
 class TBitmap;
 class TMainMenu;
 class TToolButton;
-class TsuiFileTheme;
 class TsuiMenuBar;
 
 // A panel that gives its owner form a skinned frame: it takes the owner's
@@ -30,7 +30,7 @@ class TsuiMenuBar;
 // In a file theme the frame comes from the skin's border pictures, and the
 // window region leaves out the pixels of the skin's transparent colour in
 // the rows of the title and bottom pictures the skin names.
-class TsuiForm : public TCustomPanel
+class TsuiForm : public TCustomPanel, public TsuiSkinBinding
 {
   public:
     explicit TsuiForm(TComponent* AOwner);
@@ -46,10 +46,8 @@ class TsuiForm : public TCustomPanel
 
     bool TitleBarCustom() const { return FTitleBar && FTitleBar->Custom(); }
     void SetTitleBarCustom(bool Value);
-    TsuiFileTheme* FileTheme() const { return FFileTheme; }
-    void SetFileTheme(TsuiFileTheme* Value);
-    TsuiUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TsuiUIStyle Value);
+    // Setting the theme it has already changes nothing.
+    void SetFileTheme(TsuiFileTheme* Value) override;
     bool UIStyleAutoUpdateSub() const { return FUIStyleAutoUpdateSub; }
     void SetUIStyleAutoUpdateSub(bool Value) { FUIStyleAutoUpdateSub = Value; }
     TColor BorderColor() const { return FBorderColor; }
@@ -134,6 +132,7 @@ class TsuiForm : public TCustomPanel
     void Paint() override;
     void Resize() override;
     void Destroying() override;
+    void ApplySkin() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void WMEraseBkgnd(TMessage& M);
 
@@ -148,8 +147,6 @@ class TsuiForm : public TCustomPanel
     void UpdateMinHeight();
     // The file-theme part of SetUIStyle that comes before the title bar.
     void ReadFileTheme();
-    // A colour of the file theme, or Fallback when the skin lacks it.
-    TColor SkinColor(Tsk2SkinColorElement Element, TColor Fallback) const;
     bool UsingSkin() const;
     // A window's outer size and its non-client frame's thickness on each side.
     struct TWindowFrame
@@ -190,8 +187,6 @@ class TsuiForm : public TCustomPanel
     TCustomForm* FOwnerForm = nullptr;
     TColor FBorderColor = clBlack;
     int FBorderWidth = 1;
-    TsuiUIStyle FUIStyle = DeepBlue;
-    TsuiFileTheme* FFileTheme = nullptr;
     TColor FMenuBarColor = clBtnFace;
     TColor FMenuBarToColor = clBtnFace;
     int FMenuBarHeightWanted = 22;

@@ -43,7 +43,8 @@ const TMessageMap& TsuiCustomGroupBox::StaticMessages()
     return Map;
 }
 
-TsuiCustomGroupBox::TsuiCustomGroupBox(TComponent* AOwner) : TsuiCustomPanel(AOwner)
+TsuiCustomGroupBox::TsuiCustomGroupBox(TComponent* AOwner)
+    : TsuiCustomPanel(AOwner), TsuiSkinBinding(this, DeepBlue, TsuiSkinReach::Children)
 {
     // A blank window text keeps the panel from drawing a caption of its own.
     FText.assign(1, ' ');
@@ -52,11 +53,6 @@ TsuiCustomGroupBox::TsuiCustomGroupBox(TComponent* AOwner) : TsuiCustomPanel(AOw
     SetParentColor(true);
     SetTransparent(false);
     SetUIStyle(GetSUIFormStyle(AOwner));
-}
-
-TsuiCustomGroupBox::~TsuiCustomGroupBox()
-{
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
 }
 
 void TsuiCustomGroupBox::SetBorderColor(TColor Value)
@@ -71,21 +67,9 @@ void TsuiCustomGroupBox::SetCaption(const std::string& Value)
     Invalidate();
 }
 
-void TsuiCustomGroupBox::SetUIStyle(TsuiUIStyle Value)
+void TsuiCustomGroupBox::ApplySkin()
 {
-    FUIStyle = Value;
-    UpdateUIStyle(FUIStyle, FFileTheme);
-}
-
-void TsuiCustomGroupBox::SetFileTheme(TsuiFileTheme* Value)
-{
-    if (FFileTheme != Value)
-    {
-        if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-        FFileTheme = Value;
-        if (Value) Value->FreeNotification(this);
-    }
-    SetUIStyle(FUIStyle);
+    UpdateUIStyle(UIStyle(), FileTheme());
 }
 
 void TsuiCustomGroupBox::UpdateUIStyle(TsuiUIStyle UIStyle, TsuiFileTheme* FileTheme)
@@ -107,12 +91,7 @@ void TsuiCustomGroupBox::UpdateUIStyle(TsuiUIStyle UIStyle, TsuiFileTheme* FileT
 void TsuiCustomGroupBox::Notification(TComponent* AComponent, TOperation Operation)
 {
     TsuiCustomPanel::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FFileTheme)
-    {
-        FFileTheme = nullptr;
-        ContainerApplyUIStyle(this, DeepBlue, nullptr);
-        SetUIStyle(DeepBlue);
-    }
+    SkinNotification(AComponent, Operation);
 }
 
 TRect TsuiCustomGroupBox::GetClient() const

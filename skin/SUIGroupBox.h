@@ -1,18 +1,17 @@
 #pragma once
 
 #include "skin/SUIImagePanel.h"
-#include "skin/SUIThemes.h"
+#include "skin/SUISkinBinding.h"
 
 class TsuiFileTheme;
 
 // A frame of one-pixel lines with the caption set into its top edge; frame
 // and caption colours come from the style, which is also handed on to the
 // child controls. Aligned children go inside the frame, below the caption.
-class TsuiCustomGroupBox : public TsuiCustomPanel
+class TsuiCustomGroupBox : public TsuiCustomPanel, public TsuiSkinBinding
 {
   public:
     explicit TsuiCustomGroupBox(TComponent* AOwner);
-    ~TsuiCustomGroupBox() override;
 
     static const TClassInfo& StaticClass();
     const TClassInfo& ClassInfo() const override { return StaticClass(); }
@@ -24,11 +23,6 @@ class TsuiCustomGroupBox : public TsuiCustomPanel
     // Kept apart from the window text, which stays a blank.
     const std::string& Caption() const { return FCaption; }
     void SetCaption(const std::string& Value);
-    TsuiUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TsuiUIStyle Value);
-    // Not owned; cleared (children and box back to DeepBlue) when it goes.
-    TsuiFileTheme* FileTheme() const { return FFileTheme; }
-    void SetFileTheme(TsuiFileTheme* Value);
 
     // The inner rectangle a container of items lays them out in.
     TRect GetClient() const;
@@ -38,6 +32,7 @@ class TsuiCustomGroupBox : public TsuiCustomPanel
     // Pushes the style into the children, then reads the box's colours.
     virtual void UpdateUIStyle(TsuiUIStyle UIStyle, TsuiFileTheme* FileTheme);
     void Paint() override;
+    void ApplySkin() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
     void CMFontChanged(TMessage& M);
@@ -45,8 +40,6 @@ class TsuiCustomGroupBox : public TsuiCustomPanel
 
     TColor FBorderColor = clBlack;
     std::string FCaption;
-    TsuiFileTheme* FFileTheme = nullptr;
-    TsuiUIStyle FUIStyle = DeepBlue;
 };
 
 // The group box as form definitions use it.

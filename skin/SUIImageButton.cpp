@@ -26,7 +26,7 @@ TsuiImageButton::TsuiImageButton(TComponent* AOwner)
       FPicMouseOn(std::make_unique<TPicture>()), FPicMouseDown(std::make_unique<TPicture>()),
       FPicDisabled(std::make_unique<TPicture>())
 {
-    FUIStyle = FromThemeFile;
+    StoreUIStyle(FromThemeFile);
 }
 
 TsuiImageButton::~TsuiImageButton() = default;

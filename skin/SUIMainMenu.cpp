@@ -31,20 +31,15 @@ const TClassInfo& TsuiMainMenu::StaticClass()
 }
 
 TsuiMainMenu::TsuiMainMenu(TComponent* AOwner)
-    : TMainMenu(AOwner), FPainter(std::make_unique<TsuiPopupMenu>(nullptr))
+    : TMainMenu(AOwner), TsuiSkinBinding(this), FPainter(std::make_unique<TsuiPopupMenu>(nullptr))
 {
     SetUIStyle(GetSUIFormStyle(AOwner));
 }
 
-TsuiMainMenu::~TsuiMainMenu()
+void TsuiMainMenu::ApplySkin()
 {
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-}
-
-void TsuiMainMenu::Restyle()
-{
-    FPainter->SetFileTheme(FFileTheme);
-    FPainter->SetUIStyle(FUIStyle);
+    FPainter->SetFileTheme(FileTheme());
+    FPainter->SetUIStyle(UIStyle());
     FPainter->SetUseSystemFont(FUseSystemFont);
     FPainter->SetFontName(FFontName);
     FPainter->SetFontSize(FFontSize);
@@ -53,51 +48,34 @@ void TsuiMainMenu::Restyle()
     if (FForm) FForm->RepaintMenuBar();
 }
 
-void TsuiMainMenu::SetUIStyle(TsuiUIStyle Value)
-{
-    FUIStyle = Value;
-    Restyle();
-}
-
-void TsuiMainMenu::SetFileTheme(TsuiFileTheme* Value)
-{
-    if (FFileTheme != Value)
-    {
-        if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-        FFileTheme = Value;
-        if (FFileTheme) FFileTheme->FreeNotification(this);
-    }
-    Restyle();
-}
-
 void TsuiMainMenu::SetUseSystemFont(bool Value)
 {
     FUseSystemFont = Value;
-    Restyle();
+    ApplySkin();
 }
 
 void TsuiMainMenu::SetFontName(const std::string& Value)
 {
     FFontName = Value;
-    Restyle();
+    ApplySkin();
 }
 
 void TsuiMainMenu::SetFontSize(int Value)
 {
     FFontSize = Value;
-    Restyle();
+    ApplySkin();
 }
 
 void TsuiMainMenu::SetFontCharset(int Value)
 {
     FFontCharset = Value;
-    Restyle();
+    ApplySkin();
 }
 
 void TsuiMainMenu::SetFontColor(TColor Value)
 {
     FFontColor = Value;
-    Restyle();
+    ApplySkin();
 }
 
 void TsuiMainMenu::HandItemsOn()
@@ -129,7 +107,7 @@ void TsuiMainMenu::Loaded()
 {
     TMainMenu::Loaded();
     HandItemsOn();
-    Restyle();
+    ApplySkin();
 }
 
 void TsuiMainMenu::Notification(TComponent* AComponent, TOperation Operation)
@@ -140,11 +118,7 @@ void TsuiMainMenu::Notification(TComponent* AComponent, TOperation Operation)
         auto* Item = dynamic_cast<TMenuItem*>(AComponent);
         if (Item && Item->GetParentMenu() == this) HandItemsOn();
     }
-    if (Operation == opRemove && AComponent == FFileTheme)
-    {
-        FFileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
+    SkinNotification(AComponent, Operation);
 }
 
 void RegisterSkinMenuClasses()

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "framework/menus/MainMenu.h"
-#include "skin/SUIThemes.h"
+#include "skin/SUISkinBinding.h"
 
 #include <memory>
 #include <string>
 
-class TsuiFileTheme;
 class TsuiForm;
 class TsuiPopupMenu;
 
@@ -17,11 +16,10 @@ class TsuiPopupMenu;
 //
 // The form the menu is shown on sets and clears Form; a change of the
 // menu's items, style or font reaches that form's menu bar.
-class TsuiMainMenu : public TMainMenu
+class TsuiMainMenu : public TMainMenu, public TsuiSkinBinding
 {
   public:
     explicit TsuiMainMenu(TComponent* AOwner);
-    ~TsuiMainMenu() override;
 
     static const TClassInfo& StaticClass();
     const TClassInfo& ClassInfo() const override { return StaticClass(); }
@@ -29,11 +27,6 @@ class TsuiMainMenu : public TMainMenu
     bool OwnerDraw() const override { return true; }
     void SetOwnerDraw(bool) override {}
 
-    TsuiUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TsuiUIStyle Value);
-    // Not owned; forgotten (falling back to DeepBlue) when it is freed.
-    TsuiFileTheme* FileTheme() const { return FFileTheme; }
-    void SetFileTheme(TsuiFileTheme* Value);
     // The bar's and the items' font: the system's menu font, or the one
     // named here.
     bool UseSystemFont() const { return FUseSystemFont; }
@@ -56,16 +49,14 @@ class TsuiMainMenu : public TMainMenu
 
   protected:
     void Loaded() override;
+    // The painter takes the style, theme and font; the form's bar repaints.
+    void ApplySkin() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
   private:
     // Gives every item of the tree the drawing of the item painter.
     void HandItemsOn();
-    // The painter takes the style, theme and font; the form's bar repaints.
-    void Restyle();
 
-    TsuiUIStyle FUIStyle = DeepBlue;
-    TsuiFileTheme* FFileTheme = nullptr;
     bool FUseSystemFont = true;
     std::string FFontName = "MS Sans Serif";
     int FFontSize = 8;

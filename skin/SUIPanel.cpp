@@ -49,7 +49,9 @@ const TMessageMap& TsuiPanel::StaticMessages()
     return Map;
 }
 
-TsuiPanel::TsuiPanel(TComponent* AOwner) : TCustomPanel(AOwner), FTitle(std::make_unique<TBitmap>())
+TsuiPanel::TsuiPanel(TComponent* AOwner)
+    : TCustomPanel(AOwner), TsuiSkinBinding(this, DeepBlue, TsuiSkinReach::Children),
+      FTitle(std::make_unique<TBitmap>())
 {
     SetBevelInner(bvNone);
     SetBevelOuter(bvNone);
@@ -57,11 +59,6 @@ TsuiPanel::TsuiPanel(TComponent* AOwner) : TCustomPanel(AOwner), FTitle(std::mak
     FHeight = 100;
     FFullHeight = 100;
     SetUIStyle(GetSUIFormStyle(AOwner));
-}
-
-TsuiPanel::~TsuiPanel()
-{
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
 }
 
 void TsuiPanel::SetBorderColor(TColor Value)
@@ -88,22 +85,21 @@ void TsuiPanel::SetFullHeight(int Value)
     if (FExpanded || ComponentState().Contains(csDesigning)) SetHeight(Value);
 }
 
-void TsuiPanel::SetUIStyle(TsuiUIStyle Value)
+void TsuiPanel::ApplySkin()
 {
-    FUIStyle = Value;
     // Assigning a file theme leaves a built-in style alone.
-    if (FApplyingFileTheme && Value != FromThemeFile) return;
+    if (FApplyingFileTheme && UIStyle() != FromThemeFile) return;
     SetColor(clWhite);
-    TsuiUIStyle Style = Value;
-    if (UsingFileTheme(FFileTheme, Value, Style))
+    TsuiUIStyle Style;
+    if (UsesFileTheme(Style))
     {
         FTitle->SetSize(0, 0);
-        if (TBitmap* Bar = FFileTheme->GetBitmap(SKIN2_SIDECHANNELTITLE))
+        if (TBitmap* Bar = FileTheme()->GetBitmap(SKIN2_SIDECHANNELTITLE))
             FTitle->Assign(Bar);
         else
             GetInsideThemeBitmap(DeepBlue, SUI_ITEM_SIDECHANNEL_BAR_IMAGE, FTitle.get());
-        FBorderColor = FFileTheme->GetColor(SKIN2_CONTROLBORDERCOLOR);
-        FCaptionFontColor = FFileTheme->GetColor(SKIN2_CONTROLFONTCOLOR);
+        FBorderColor = FileTheme()->GetColor(SKIN2_CONTROLBORDERCOLOR);
+        FCaptionFontColor = FileTheme()->GetColor(SKIN2_CONTROLFONTCOLOR);
     }
     else
     {
@@ -122,26 +118,15 @@ void TsuiPanel::SetUIStyle(TsuiUIStyle Value)
 
 void TsuiPanel::SetFileTheme(TsuiFileTheme* Value)
 {
-    if (FFileTheme != Value)
-    {
-        if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-        FFileTheme = Value;
-        if (Value) Value->FreeNotification(this);
-    }
     FApplyingFileTheme = true;
-    SetUIStyle(FUIStyle);
+    TsuiSkinBinding::SetFileTheme(Value);
     FApplyingFileTheme = false;
 }
 
 void TsuiPanel::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomPanel::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FFileTheme)
-    {
-        FFileTheme = nullptr;
-        ContainerApplyUIStyle(this, DeepBlue, nullptr);
-        SetUIStyle(DeepBlue);
-    }
+    SkinNotification(AComponent, Operation);
 }
 
 int TsuiPanel::BarHeight() const

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/controls/CustomPanel.h"
-#include "skin/SUIThemes.h"
+#include "skin/SUISkinBinding.h"
 
 #include <memory>
 
@@ -12,11 +12,10 @@ class TsuiFileTheme;
 // picture) holding a button that collapses the panel to the bar (Push) and
 // expands it again (Pop), in steps of 15 pixels. Height reads and writes
 // the expanded height.
-class TsuiPanel : public TCustomPanel
+class TsuiPanel : public TCustomPanel, public TsuiSkinBinding
 {
   public:
     explicit TsuiPanel(TComponent* AOwner);
-    ~TsuiPanel() override;
 
     static const TClassInfo& StaticClass();
     const TClassInfo& ClassInfo() const override { return StaticClass(); }
@@ -29,11 +28,8 @@ class TsuiPanel : public TCustomPanel
     void SetCaptionFontColor(TColor Value);
     bool ShowButton() const { return FShowButton; }
     void SetShowButton(bool Value);
-    TsuiUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TsuiUIStyle Value);
-    // Not owned; cleared (children and panel back to DeepBlue) when it goes.
-    TsuiFileTheme* FileTheme() const { return FFileTheme; }
-    void SetFileTheme(TsuiFileTheme* Value);
+    // Assigning a theme leaves a built-in style alone.
+    void SetFileTheme(TsuiFileTheme* Value) override;
     // The expanded height.
     int FullHeight() const { return FFullHeight; }
     void SetFullHeight(int Value);
@@ -60,6 +56,7 @@ class TsuiPanel : public TCustomPanel
     void Resize() override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void ApplySkin() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void WMEraseBkgnd(TMessage& M);
 
@@ -70,8 +67,6 @@ class TsuiPanel : public TCustomPanel
     bool Step(int NewHeight);
 
     TColor FBorderColor = clBlack;
-    TsuiUIStyle FUIStyle = DeepBlue;
-    TsuiFileTheme* FFileTheme = nullptr;
     std::unique_ptr<TBitmap> FTitle;
     bool FShowButton = true;
     bool FInButton = false;

@@ -61,21 +61,15 @@ const TClassInfo& TsuiPopupMenu::StaticClass()
     return Info;
 }
 
-TsuiPopupMenu::TsuiPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner)
+TsuiPopupMenu::TsuiPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner), TsuiSkinBinding(this)
 {
     SetUIStyle(GetSUIFormStyle(AOwner));
 }
 
-TsuiPopupMenu::~TsuiPopupMenu()
+void TsuiPopupMenu::ApplySkin()
 {
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-}
-
-void TsuiPopupMenu::SetUIStyle(TsuiUIStyle Value)
-{
-    FUIStyle = Value;
     FBarWidth = 26;
-    if (Value == MacOS)
+    if (UIStyle() == MacOS)
     {
         FMenuItemHeight = 20;
         FSeparatorHeight = 12;
@@ -88,15 +82,15 @@ void TsuiPopupMenu::SetUIStyle(TsuiUIStyle Value)
         FSeparatorColor = TColor(0x848284);
     }
     TsuiUIStyle Style;
-    if (UsingFileTheme(FFileTheme, Value, Style))
+    if (UsesFileTheme(Style))
     {
-        FBarColor = FFileTheme->GetColor(SKIN2_LEFTBARSTARTCOLOR);
-        FBarToColor = FFileTheme->GetColor(SKIN2_LEFTBARENDCOLOR);
-        FColor = FFileTheme->GetColor(SKIN2_MENUITEMCOLOR);
-        FFontColor = FFileTheme->GetColor(SKIN2_MENUITEMFONTCOLOR);
-        FSelectedBorderColor = FFileTheme->GetColor(SKIN2_SELECTEDMENUBORDERCOLOR);
-        FSelectedColor = FFileTheme->GetColor(SKIN2_SELECTEDMENUCOLOR);
-        FSelectedFontColor = FFileTheme->GetColor(SKIN2_SELECTEDMENUFONTCOLOR);
+        FBarColor = FileTheme()->GetColor(SKIN2_LEFTBARSTARTCOLOR);
+        FBarToColor = FileTheme()->GetColor(SKIN2_LEFTBARENDCOLOR);
+        FColor = FileTheme()->GetColor(SKIN2_MENUITEMCOLOR);
+        FFontColor = FileTheme()->GetColor(SKIN2_MENUITEMFONTCOLOR);
+        FSelectedBorderColor = FileTheme()->GetColor(SKIN2_SELECTEDMENUBORDERCOLOR);
+        FSelectedColor = FileTheme()->GetColor(SKIN2_SELECTEDMENUCOLOR);
+        FSelectedFontColor = FileTheme()->GetColor(SKIN2_SELECTEDMENUFONTCOLOR);
     }
     else
     {
@@ -109,25 +103,14 @@ void TsuiPopupMenu::SetUIStyle(TsuiUIStyle Value)
     }
 }
 
-void TsuiPopupMenu::SetFileTheme(TsuiFileTheme* Value)
-{
-    if (FFileTheme != Value)
-    {
-        if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-        FFileTheme = Value;
-        if (Value) Value->FreeNotification(this);
-    }
-    SetUIStyle(FUIStyle);
-}
-
 void TsuiPopupMenu::SetMenuItemHeight(int Value)
 {
-    if (FUIStyle != MacOS) FMenuItemHeight = Value;
+    if (UIStyle() != MacOS) FMenuItemHeight = Value;
 }
 
 void TsuiPopupMenu::SetSeparatorHeight(int Value)
 {
-    if (FUIStyle != MacOS) FSeparatorHeight = Value;
+    if (UIStyle() != MacOS) FSeparatorHeight = Value;
 }
 
 void TsuiPopupMenu::MenuAdded()
@@ -167,11 +150,7 @@ void TsuiPopupMenu::Notification(TComponent* AComponent, TOperation Operation)
         auto* Item = dynamic_cast<TMenuItem*>(AComponent);
         if (Item && Item->GetParentMenu() == this) MenuAdded();
     }
-    if (Operation == opRemove && AComponent == FFileTheme)
-    {
-        FFileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
+    SkinNotification(AComponent, Operation);
 }
 
 void TsuiPopupMenu::SetItemFont(TCanvas* Canvas, const TMenuItem* Item) const
@@ -221,16 +200,15 @@ void TsuiPopupMenu::DrawItem(TObject* Sender, TCanvas* Canvas, const TRect& Rect
     if (FFlatMenu)
     {
         TsuiUIStyle Style;
-        TColor Edge = UsingFileTheme(FFileTheme, FUIStyle, Style)
-                          ? FFileTheme->GetColor(SKIN2_FORMCOLOR)
-                          : GetInsideThemeColor(Style, SUI_ITEM_FORM_COLOR);
+        TColor Edge = UsesFileTheme(Style) ? FileTheme()->GetColor(SKIN2_FORMCOLOR)
+                                           : GetInsideThemeColor(Style, SUI_ITEM_FORM_COLOR);
         Menu_DrawWindowBorder(WindowFromDC(Canvas->Handle()), clBlack, Edge);
     }
     TRect Rest = LeftToRight ? TRect{Rect.Left + FBarWidth, Rect.Top, Rect.Right, Rect.Bottom}
                              : TRect{Rect.Left, Rect.Top, Rect.Right - FBarWidth, Rect.Bottom};
     if (Item->IsLine())
     {
-        if (FUIStyle == MacOS)
+        if (UIStyle() == MacOS)
             Menu_DrawMacOSLineItem(Canvas, Rect);
         else
         {
@@ -244,7 +222,7 @@ void TsuiPopupMenu::DrawItem(TObject* Sender, TCanvas* Canvas, const TRect& Rect
     const bool Enabled = Item->Enabled();
     if (Selected && Enabled)
     {
-        if (FUIStyle == MacOS)
+        if (UIStyle() == MacOS)
             Menu_DrawMacOSSelectedItem(Canvas, Rect);
         else
         {
@@ -252,7 +230,7 @@ void TsuiPopupMenu::DrawItem(TObject* Sender, TCanvas* Canvas, const TRect& Rect
             Menu_DrawBorder(Canvas, Rect, FSelectedBorderColor);
         }
     }
-    else if (FUIStyle == MacOS)
+    else if (UIStyle() == MacOS)
         Menu_DrawMacOSNonSelectedItem(Canvas, Rect);
     else
     {

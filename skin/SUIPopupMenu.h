@@ -2,11 +2,9 @@
 
 #include "framework/controls/ControlTypes.h"
 #include "framework/menus/PopupMenu.h"
-#include "skin/SUIThemes.h"
+#include "skin/SUISkinBinding.h"
 
 #include <string>
-
-class TsuiFileTheme;
 
 // A popup menu whose items the menu draws itself: a colour bar down the
 // leading side, a flat background, a framed highlight on the selected
@@ -18,23 +16,16 @@ class TsuiFileTheme;
 // Every item of the menu's tree gets the menu's measure and draw handlers:
 // those there when the menu is read or MenuAdded is called, and those added
 // to the tree later.
-class TsuiPopupMenu : public TPopupMenu
+class TsuiPopupMenu : public TPopupMenu, public TsuiSkinBinding
 {
   public:
     explicit TsuiPopupMenu(TComponent* AOwner);
-    ~TsuiPopupMenu() override;
 
     static const TClassInfo& StaticClass();
     const TClassInfo& ClassInfo() const override { return StaticClass(); }
 
     bool OwnerDraw() const override { return true; }
     void SetOwnerDraw(bool) override {}
-
-    TsuiUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TsuiUIStyle Value);
-    // Not owned; forgotten (falling back to DeepBlue) when it is freed.
-    TsuiFileTheme* FileTheme() const { return FFileTheme; }
-    void SetFileTheme(TsuiFileTheme* Value);
 
     int MenuItemHeight() const { return FMenuItemHeight; }
     void SetMenuItemHeight(int Value);
@@ -89,14 +80,13 @@ class TsuiPopupMenu : public TPopupMenu
 
   protected:
     void Loaded() override;
+    void ApplySkin() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
   private:
     void SetItemFont(TCanvas* Canvas, const TMenuItem* Item) const;
     void DrawBar(TCanvas* Canvas, const TRect& Rect, bool LeftToRight) const;
 
-    TsuiUIStyle FUIStyle = DeepBlue;
-    TsuiFileTheme* FFileTheme = nullptr;
     int FMenuItemHeight = 21;
     int FSeparatorHeight = 21;
     int FBarWidth = 0;

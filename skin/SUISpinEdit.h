@@ -2,6 +2,7 @@
 
 #include "framework/controls/WinControl.h"
 #include "skin/SUIEdit.h"
+#include "skin/SUISkinned.h"
 
 class TsuiArrowButton;
 
@@ -9,7 +10,7 @@ class TsuiArrowButton;
 // repeating while held. The upper one gets (height div 2) + 1 pixels, the
 // lower one starts a pixel above its bottom edge; the width is never below
 // 15. The up and down arrow keys click them.
-class TsuiSpinButtons : public TWinControl
+class TsuiSpinButtons : public TWinControl, public TsuiSkinned
 {
   public:
     explicit TsuiSpinButtons(TComponent* AOwner);
@@ -17,11 +18,12 @@ class TsuiSpinButtons : public TWinControl
     static const TClassInfo& StaticClass();
     const TClassInfo& ClassInfo() const override { return StaticClass(); }
 
-    // The upper button's; DeepBlue without one.
-    TsuiUIStyle UIStyle() const;
-    void SetUIStyle(TsuiUIStyle Value);
-    TsuiFileTheme* FileTheme() const;
-    void SetFileTheme(TsuiFileTheme* Value);
+    // The upper button's; DeepBlue without one. Both buttons take what is
+    // set.
+    TsuiUIStyle UIStyle() const override;
+    void SetUIStyle(TsuiUIStyle Value) override;
+    TsuiFileTheme* FileTheme() const override;
+    void SetFileTheme(TsuiFileTheme* Value) override;
     TsuiArrowButton* UpButton() const { return FUpButton; }
     TsuiArrowButton* DownButton() const { return FDownButton; }
 

@@ -25,46 +25,25 @@ const TMessageMap& TsuiStatusBar::StaticMessages()
     return Map;
 }
 
-TsuiStatusBar::TsuiStatusBar(TComponent* AOwner) : TCustomStatusBar(AOwner)
+TsuiStatusBar::TsuiStatusBar(TComponent* AOwner) : TCustomStatusBar(AOwner), TsuiSkinBinding(this)
 {
     SetUIStyle(GetSUIFormStyle(AOwner));
 }
 
-TsuiStatusBar::~TsuiStatusBar()
+void TsuiStatusBar::ApplySkin()
 {
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-}
-
-void TsuiStatusBar::SetUIStyle(TsuiUIStyle Value)
-{
-    FUIStyle = Value;
-    TsuiUIStyle Style = Value;
-    if (UsingFileTheme(FFileTheme, Value, Style))
-        SetPanelColor(FFileTheme->GetColor(SKIN2_FORMCOLOR));
+    TsuiUIStyle Style;
+    if (UsesFileTheme(Style))
+        SetPanelColor(FileTheme()->GetColor(SKIN2_FORMCOLOR));
     else
         SetPanelColor(GetInsideThemeColor(Style, SUI_ITEM_FORM_COLOR));
     Invalidate();
 }
 
-void TsuiStatusBar::SetFileTheme(TsuiFileTheme* Value)
-{
-    if (FFileTheme != Value)
-    {
-        if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-        FFileTheme = Value;
-        if (Value) Value->FreeNotification(this);
-    }
-    SetUIStyle(FUIStyle);
-}
-
 void TsuiStatusBar::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomStatusBar::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FFileTheme)
-    {
-        FFileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
+    SkinNotification(AComponent, Operation);
 }
 
 TCustomForm* TsuiStatusBar::ParentForm() const

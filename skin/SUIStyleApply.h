@@ -2,8 +2,6 @@
 
 #include "skin/SUIThemes.h"
 
-#include <string_view>
-
 class TComponent;
 class TWinControl;
 class TsuiFileTheme;
@@ -11,9 +9,8 @@ class TsuiFileTheme;
 // How skinned controls pick and pass on their style.
 
 // The style a new control owned by AOwner starts with: the UIStyle of the
-// first direct child control of AOwner that is a skinned form (a class named
-// "TsuiForm" or derived from one), when AOwner is a form; DeepBlue
-// otherwise.
+// first direct child control of AOwner that is a skinned form (TsuiForm or
+// derived from it), when AOwner is a form; DeepBlue otherwise.
 TsuiUIStyle GetSUIFormStyle(const TComponent* AOwner);
 
 // Whether a control with FileTheme and UIStyle draws from the file theme.
@@ -22,11 +19,7 @@ TsuiUIStyle GetSUIFormStyle(const TComponent* AOwner);
 // loaded skin. The true case leaves Style FromThemeFile.
 bool UsingFileTheme(const TsuiFileTheme* FileTheme, TsuiUIStyle UIStyle, TsuiUIStyle& Style);
 
-// Sets "FileTheme", then "UIStyle" through the published properties of
-// every direct child of Container (index order) that publishes both, so the
-// children's setters run. One level deep; null Container does nothing.
+// Sets FileTheme, then UIStyle on every direct child of Container that is
+// skinned (TsuiSkinned), in index order, so the children's setters run. One
+// level deep; null Container does nothing.
 void ContainerApplyUIStyle(TWinControl* Container, TsuiUIStyle UIStyle, TsuiFileTheme* FileTheme);
-
-// Whether Component's class publishes a property Name (inherited ones
-// included; names compare without case). False for a null Component.
-bool IsHasProperty(const TComponent* Component, std::string_view Name);

@@ -3,7 +3,9 @@
 #include "framework/PropertyRegistry.h"
 #include "framework/controls/CustomForm.h"
 #include "skin/SUIFileTheme.h"
-#include "skin/SUIStyleApply.h"
+
+#include <map>
+#include <string>
 
 const TClassInfo& TsuiThemeMgrCompList::StaticClass()
 {
@@ -14,13 +16,8 @@ const TClassInfo& TsuiThemeMgrCompList::StaticClass()
 }
 
 TsuiThemeManager::TsuiThemeManager(TComponent* AOwner)
-    : TComponent(AOwner), FCompList(std::make_unique<TsuiThemeMgrCompList>())
+    : TComponent(AOwner), TsuiSkinBinding(this), FCompList(std::make_unique<TsuiThemeMgrCompList>())
 {
-}
-
-TsuiThemeManager::~TsuiThemeManager()
-{
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
 }
 
 const TClassInfo& TsuiThemeManager::StaticClass()
@@ -39,21 +36,9 @@ const TClassInfo& TsuiThemeManager::StaticClass()
 
 void TsuiThemeManager::SetUIStyle(TsuiUIStyle Value)
 {
-    const TsuiUIStyle Old = FUIStyle;
-    FUIStyle = Value;
-    UpdateAll();
-    if (Old != FUIStyle && OnUIStyleChanged) OnUIStyleChanged(this);
-}
-
-void TsuiThemeManager::SetFileTheme(TsuiFileTheme* Value)
-{
-    if (FFileTheme != Value)
-    {
-        if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-        FFileTheme = Value;
-        if (Value) Value->FreeNotification(this);
-    }
-    SetUIStyle(FUIStyle);
+    const TsuiUIStyle Old = UIStyle();
+    TsuiSkinBinding::SetUIStyle(Value);
+    if (Old != UIStyle() && OnUIStyleChanged) OnUIStyleChanged(this);
 }
 
 void TsuiThemeManager::SetCompList(const TStrings* Value)
@@ -69,10 +54,10 @@ void TsuiThemeManager::UpdateAll()
     // is looked up again on its turn.
     for (int I = 0; I < FCompList->Count(); ++I)
     {
-        TComponent* C = Form->FindComponent(FCompList->Strings(I));
-        if (!C || !IsHasProperty(C, "UIStyle") || !IsHasProperty(C, "FileTheme")) continue;
-        SetPropValue(*C, "UIStyle", TValue(static_cast<int64_t>(FUIStyle)));
-        SetPropValue(*C, "FileTheme", TValue(static_cast<TObject*>(FFileTheme)));
+        TsuiSkinned* C = SkinnedOf(Form->FindComponent(FCompList->Strings(I)));
+        if (!C) continue;
+        C->SetUIStyle(UIStyle());
+        C->SetFileTheme(FileTheme());
     }
 }
 
@@ -84,9 +69,31 @@ void TsuiThemeManager::Notification(TComponent* AComponent, TOperation Operation
     if (AComponent->Owner() == Owner() && !AComponent->Name().empty())
         if (const int Index = FCompList->IndexOf(AComponent->Name()); Index >= 0)
             FCompList->Delete(Index);
-    if (AComponent == FFileTheme)
+    SkinNotification(AComponent, Operation);
+}
+
+TsuiThemeManager* RestyleForm(TCustomForm& Form, TsuiUIStyle UIStyle, TsuiFileTheme* FileTheme)
+{
+    std::map<std::string, int> Numbers;
+    TStringList Names;
+    for (int I = 0; I < Form.ComponentCount(); ++I)
     {
-        FFileTheme = nullptr;
-        FUIStyle = DeepBlue;
+        TComponent* C = Form.Components(I);
+        if (!SkinnedOf(C)) continue;
+        if (C->Name().empty())
+        {
+            const std::string Base = C->ClassName().substr(1);
+            std::string Name;
+            do
+                Name = Base + std::to_string(++Numbers[Base]);
+            while (Form.FindComponent(Name));
+            C->SetName(Name);
+        }
+        Names.Add(C->Name());
     }
+    auto* Manager = new TsuiThemeManager(&Form);
+    Manager->SetCompList(&Names);
+    Manager->SetFileTheme(FileTheme);
+    Manager->SetUIStyle(UIStyle);
+    return Manager;
 }

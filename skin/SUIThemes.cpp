@@ -5,6 +5,8 @@
 #include "platform/gfx/Blit.h"
 #include "platform/gfx/DeviceContext.h"
 
+#include <type_traits>
+
 using enum TsuiType;
 
 const std::vector<std::string>& UIStyleNames()
@@ -26,257 +28,101 @@ bool BuiltInStyleByName(std::string_view Name, TsuiUIStyle& Style)
     return false;
 }
 
-const std::array<TsuiType, SUI_ITEM_COUNT> SUI_ITEM_TYPE = {
-    Str,   Bool,  Str,   Str,   Str, Bool,  Int,   Int,   Int,   Str,   Str,   Str,
-    Int,   Int,   Color, Color, Int, Color, Color, Color, Color, Color, Color, Str,
-    Color, Color, Color, Str,   Str, Str,   Color, Str,   Str,   Str,   Color, Color,
-    Color, Str,   Str,   Str,   Str, Str,   Str,   Color, Str,   Str,   Int,   Color};
+namespace
+{
+constexpr int StyleCount = BlueGlass; // MacOS to BlueGlass, at columns 0 to 4
 
-// Colours are written as TColor values: 0x00BBGGRR.
-const TsuiThemeDef SUI_THEME_MACOS = {"MACOS_BUTTON",
-                                      true,
-                                      "MACOS_CHECKBOX",
-                                      "MACOS_RADIOBUTTON",
-                                      "MACOS_TITLEBTN",
-                                      false,
-                                      3,
-                                      -2,
-                                      4, // 7-9
-                                      "MACOS_TITLE_LEFT",
-                                      "MACOS_TITLE_CLIENT",
-                                      "MACOS_TITLE_RIGHT",
-                                      130,
-                                      0,
-                                      TColor(0xE7E7E7),
-                                      TColor(0x7F7F7F),
-                                      1, // 13-17
-                                      TColor(0xC47339),
-                                      TColor(0xC47339),
-                                      TColor(0xFFFFFF),
-                                      TColor(0x000000),
-                                      TColor(0x000000),
-                                      TColor(0x000000), // 18-23
-                                      "MACOS_PROGRESSBAR",
-                                      TColor(0x7F7F7F),
-                                      TColor(0xE7E7E7),
-                                      TColor(0x000000), // 24-27
-                                      "MACOS_TRACKBAR_BAR",
-                                      "MACOS_TRACKBAR_SLIDER",
-                                      "MACOS_TRACKBAR_SLIDER_V", // 28-30
-                                      TColor(0xC9C9C9),
-                                      "MACOS_SCROLLBAR_BUTTON",
-                                      "MACOS_SCROLLBAR_TRACK",
-                                      "MACOS_CHECKLIST",
-                                      TColor(0x474747),
-                                      TColor(0xEFEFEF),
-                                      TColor(0xD8D8D8), // 35-37
-                                      "MACOS_SCROLLBUTTON",
-                                      "MACOS_TAB",
-                                      "MACOS_TAB_LINE",
-                                      "MACOS_SIDECHENNEL_HANDLE",
-                                      "MACOS_SIDECHENNEL_BAR", // 38-42
-                                      "",
-                                      TColor(0x000000),
-                                      "",
-                                      "",
-                                      0,
-                                      TColor(0xE7E7E7)};
+// One row of the item list, its value in each built-in style.
+struct TThemeRow
+{
+    int Number;
+    const char* Name;
+    TsuiType Type;
+    std::array<TsuiThemeItem, StyleCount> Values;
+};
 
-const TsuiThemeDef SUI_THEME_WINXP = {"WINXP_BUTTON",
-                                      false,
-                                      "WINXP_CHECKBOX",
-                                      "WINXP_RADIOBUTTON",
-                                      "WINXP_TITLEBTN",
-                                      false,
-                                      2,
-                                      -2,
-                                      5, // 7-9
-                                      "WINXP_TITLE_LEFT",
-                                      "WINXP_TITLE_CLIENT",
-                                      "WINXP_TITLE_RIGHT",
-                                      150,
-                                      13,
-                                      TColor(0xDEEBEF),
-                                      TColor(0xC82C00),
-                                      3, // 13-17
-                                      TColor(0xC66931),
-                                      TColor(0xEFD3C6),
-                                      TColor(0x000000),
-                                      TColor(0xFFFFFF),
-                                      TColor(0x000000),
-                                      TColor(0xCED3D6), // 18-23
-                                      "WINXP_PROGRESSBAR",
-                                      TColor(0x686868),
-                                      TColor(0xDEEBEF),
-                                      TColor(0xCF4602), // 24-27
-                                      "WINXP_TRACKBAR_BAR",
-                                      "WINXP_TRACKBAR_SLIDER",
-                                      "WINXP_TRACKBAR_SLIDER_V", // 28-30
-                                      TColor(0xF9F9F9),
-                                      "WINXP_SCROLLBAR_BUTTON",
-                                      "WINXP_SCROLLBAR_TRACK",
-                                      "WINXP_CHECKLIST",
-                                      TColor(0xC66931),
-                                      TColor(0xEFD3C6),
-                                      TColor(0xE1AC93), // 35-37
-                                      "WINXP_SCROLLBUTTON",
-                                      "WINXP_TAB",
-                                      "WINXP_TAB_LINE",
-                                      "WINXP_SIDECHENNEL_HANDLE",
-                                      "WINXP_SIDECHENNEL_BAR", // 38-42
-                                      "",
-                                      TColor(0xFFFFFF),
-                                      "",
-                                      "",
-                                      0,
-                                      TColor(0xDEEBEF)};
+// A value of the list, accepted only when it is written as its row's type:
+// a row whose values do not match its type does not compile.
+template <TsuiType Type, class TValue> constexpr TsuiThemeItem ThemeValue(TValue Value)
+{
+    if constexpr (Type == Str)
+    {
+        static_assert(std::is_same_v<TValue, const char*>, "a Str item is a resource name");
+        return TsuiThemeItem(Value);
+    }
+    else if constexpr (Type == Bool)
+    {
+        static_assert(std::is_same_v<TValue, bool>, "a Bool item is true or false");
+        return TsuiThemeItem(Value);
+    }
+    else if constexpr (Type == Color)
+    {
+        static_assert(std::is_integral_v<TValue> && !std::is_same_v<TValue, bool>,
+                      "a Color item is a TColor number");
+        return TsuiThemeItem(static_cast<TColor>(Value));
+    }
+    else
+    {
+        static_assert(std::is_same_v<TValue, int>, "an Int item is a number");
+        return TsuiThemeItem(static_cast<int32_t>(Value));
+    }
+}
 
-const TsuiThemeDef SUI_THEME_DEEPBLUE = {"DEEPBLUE_BUTTON",
-                                         false,
-                                         "DEEPBLUE_CHECKBOX",
-                                         "DEEPBLUE_RADIOBUTTON",
-                                         "DEEPBLUE_TITLEBTN",
-                                         false,
-                                         0,
-                                         0,
-                                         2, // 7-9
-                                         "DEEPBLUE_TITLE_LEFT",
-                                         "DEEPBLUE_TITLE_CLIENT",
-                                         "DEEPBLUE_TITLE_RIGHT",
-                                         130,
-                                         0,
-                                         TColor(0xE8E8E8),
-                                         TColor(0x000000),
-                                         1, // 13-17
-                                         TColor(0xA04A44),
-                                         TColor(0xA04A44),
-                                         TColor(0xFFFFFF),
-                                         TColor(0xFFFFFF),
-                                         TColor(0x000000),
-                                         TColor(0xCED3D6), // 18-23
-                                         "DEEPBLUE_PROGRESSBAR",
-                                         TColor(0x000000),
-                                         TColor(0xE8E8E8),
-                                         TColor(0x000000), // 24-27
-                                         "DEEPBLUE_TRACKBAR_BAR",
-                                         "DEEPBLUE_TRACKBAR_SLIDER",
-                                         "DEEPBLUE_TRACKBAR_SLIDER_V", // 28-30
-                                         TColor(0xF5F5F5),
-                                         "DEEPBLUE_SCROLLBAR_BUTTON",
-                                         "DEEPBLUE_SCROLLBAR_TRACK",
-                                         "DEEPBLUE_CHECKLIST",
-                                         TColor(0x474747),
-                                         TColor(0xEFEFEF),
-                                         TColor(0xD8D8D8), // 31-37
-                                         "MORE_SCROLLBUTTON",
-                                         "DEEPBLUE_TAB",
-                                         "DEEPBLUE_TAB_LINE",
-                                         "DEEPBLUE_SIDECHENNEL_HANDLE",
-                                         "DEEPBLUE_SIDECHENNEL_BAR", // 38-42
-                                         "",
-                                         TColor(0xFFFFFF),
-                                         "",
-                                         "",
-                                         0,
-                                         TColor(0xE8E8E8)};
+#define SUI_ROW_VALUES(Type, M, W, D, P, B)                                                        \
+    {                                                                                              \
+        ThemeValue<Type>(M), ThemeValue<Type>(W), ThemeValue<Type>(D), ThemeValue<Type>(P),        \
+            ThemeValue<Type>(B)                                                                    \
+    }
+#define SUI_ITEM_ROW(Number, Name, Type, ...)                                                      \
+    TThemeRow{Number, "SUI_ITEM_" #Name, Type, SUI_ROW_VALUES(Type, __VA_ARGS__)},
+#define SUI_SPARE_ROW(Number, Type, ...)                                                           \
+    TThemeRow{Number, "", Type, SUI_ROW_VALUES(Type, __VA_ARGS__)},
 
-const TsuiThemeDef SUI_THEME_PROTEIN = {"PROTEIN_BUTTON",
-                                        false,
-                                        "PROTEIN_CHECKBOX",
-                                        "PROTEIN_RADIOBUTTON",
-                                        "PROTEIN_TITLEBTN",
-                                        true,
-                                        0,
-                                        0,
-                                        2, // 7-9
-                                        "PROTEIN_TITLE_LEFT",
-                                        "PROTEIN_TITLE_CLIENT",
-                                        "PROTEIN_TITLE_RIGHT",
-                                        130,
-                                        0,
-                                        TColor(0xFBFBFB),
-                                        TColor(0x000000),
-                                        1, // 13-17
-                                        TColor(0xC4302D),
-                                        TColor(0xC4302D),
-                                        TColor(0xFFFFFF),
-                                        TColor(0xFFFFFF),
-                                        TColor(0x000000),
-                                        TColor(0xCED3D6), // 18-23
-                                        "PROTEIN_PROGRESSBAR",
-                                        TColor(0x000000),
-                                        TColor(0xFBFBFB),
-                                        TColor(0x000000), // 24-27
-                                        "PROTEIN_TRACKBAR_BAR",
-                                        "PROTEIN_TRACKBAR_SLIDER",
-                                        "PROTEIN_TRACKBAR_SLIDER_V", // 28-30
-                                        TColor(0xF5F5F5),
-                                        "PROTEIN_SCROLLBAR_BUTTON",
-                                        "PROTEIN_SCROLLBAR_TRACK",
-                                        "PROTEIN_CHECKLIST",
-                                        TColor(0x474747),
-                                        TColor(0xEFEFEF),
-                                        TColor(0xD8D8D8), // 35-37
-                                        "MORE_SCROLLBUTTON",
-                                        "PROTEIN_TAB",
-                                        "PROTEIN_TAB_LINE",
-                                        "PROTEIN_SIDECHENNEL_HANDLE",
-                                        "PROTEIN_SIDECHENNEL_BAR", // 38-42
-                                        "",
-                                        TColor(0xFFFFFF),
-                                        "",
-                                        "",
-                                        0,
-                                        TColor(0xFBFBFB)};
+constexpr std::array<TThemeRow, SUI_ITEM_COUNT> Rows = {
+    {SUI_THEME_ITEMS(SUI_ITEM_ROW, SUI_SPARE_ROW)}};
 
-const TsuiThemeDef SUI_THEME_BLUEGLASS = {"BLUEGLASS_BUTTON",
-                                          true,
-                                          "BLUEGLASS_CHECKBOX",
-                                          "BLUEGLASS_RADIOBUTTON",
-                                          "BLUEGLASS_TITLEBTN",
-                                          true,
-                                          4,
-                                          -3,
-                                          6, // 7-9
-                                          "BLUEGLASS_TITLE_LEFT",
-                                          "BLUEGLASS_TITLE_CLIENT",
-                                          "BLUEGLASS_TITLE_RIGHT",
-                                          270,
-                                          11,
-                                          TColor(0xE7E7E7),
-                                          TColor(0x000000),
-                                          1, // 13-17
-                                          TColor(0xEC5E5E),
-                                          TColor(0xEC5E5E),
-                                          TColor(0xFFFFFF),
-                                          TColor(0xE7E7E7),
-                                          TColor(0x000000),
-                                          TColor(0xCED3D6), // 18-23
-                                          "BLUEGLASS_PROGRESSBAR",
-                                          TColor(0x000000),
-                                          TColor(0xE7E7E7),
-                                          TColor(0x000000), // 24-27
-                                          "BLUEGLASS_TRACKBAR_BAR",
-                                          "BLUEGLASS_TRACKBAR_SLIDER",
-                                          "BLUEGLASS_TRACKBAR_SLIDER_V", // 28-30
-                                          TColor(0xF4F4F4),
-                                          "BLUEGLASS_SCROLLBAR_BUTTON",
-                                          "BLUEGLASS_SCROLLBAR_TRACK",
-                                          "BLUEGLASS_CHECKLIST",
-                                          TColor(0x474747),
-                                          TColor(0xEFEFEF),
-                                          TColor(0xD8D8D8), // 31-37
-                                          "MORE_SCROLLBUTTON",
-                                          "BLUEGLASS_TAB",
-                                          "BLUEGLASS_TAB_LINE",
-                                          "BLUEGLASS_SIDECHENNEL_HANDLE",
-                                          "BLUEGLASS_SIDECHENNEL_BAR", // 38-42
-                                          "",
-                                          TColor(0xFFFFFF),
-                                          "",
-                                          "",
-                                          0,
-                                          TColor(0xE7E7E7)};
+#undef SUI_ROW_VALUES
+#undef SUI_ITEM_ROW
+#undef SUI_SPARE_ROW
+
+constexpr bool RowsAreNumberedInOrder()
+{
+    for (size_t I = 0; I < Rows.size(); ++I)
+        if (Rows[I].Number != static_cast<int>(I) + 1) return false;
+    return true;
+}
+static_assert(RowsAreNumberedInOrder(), "the item list runs 1, 2, 3, ... without gaps");
+
+constexpr std::array<TsuiType, SUI_ITEM_COUNT> TypeColumn()
+{
+    std::array<TsuiType, SUI_ITEM_COUNT> Types{};
+    for (size_t I = 0; I < Rows.size(); ++I)
+        Types[I] = Rows[I].Type;
+    return Types;
+}
+
+constexpr TsuiThemeDef StyleColumn(TsuiUIStyle Style)
+{
+    TsuiThemeDef Def{};
+    for (size_t I = 0; I < Rows.size(); ++I)
+        Def[I] = Rows[I].Values[static_cast<size_t>(Style - MacOS)];
+    return Def;
+}
+} // namespace
+
+const std::array<TsuiType, SUI_ITEM_COUNT> SUI_ITEM_TYPE = TypeColumn();
+
+const TsuiThemeDef SUI_THEME_MACOS = StyleColumn(MacOS);
+const TsuiThemeDef SUI_THEME_WINXP = StyleColumn(WinXP);
+const TsuiThemeDef SUI_THEME_DEEPBLUE = StyleColumn(DeepBlue);
+const TsuiThemeDef SUI_THEME_PROTEIN = StyleColumn(Protein);
+const TsuiThemeDef SUI_THEME_BLUEGLASS = StyleColumn(BlueGlass);
+
+const char* ThemeItemName(int Index)
+{
+    if (Index < 1 || Index > SUI_ITEM_COUNT) return "";
+    return Rows[static_cast<size_t>(Index - 1)].Name;
+}
 
 const TsuiThemeDef* ThemeDefOf(TsuiUIStyle UIStyle)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gfx/Color.h"
+#include "skin/SUIThemeItemList.h"
 
 #include <array>
 #include <cstdint>
@@ -37,61 +38,31 @@ enum class TsuiType : uint8_t
     Bool = 3
 };
 
-// Theme items, numbered 1 to 48. Slots 43 to 48 keep their numbers and types
-// but carry nothing a control reads.
-constexpr int SUI_ITEM_BUTTON_IMAGE = 1;
-constexpr int SUI_ITEM_BUTTON_TRANSPARENT = 2;
-constexpr int SUI_ITEM_CHECKBOX_IMAGE = 3;
-constexpr int SUI_ITEM_RADIOBUTTON_IMAGE = 4;
-constexpr int SUI_ITEM_TITLEBUTTON_IMAGE = 5;
-constexpr int SUI_ITEM_TITLEBUTTON_TRANSPARENT = 6;
-constexpr int SUI_ITEM_TITLEBAR_LEFTBTN_XOFFSET = 7;
-constexpr int SUI_ITEM_TITLEBAR_RIGHTBTN_XOFFSET = 8;
-constexpr int SUI_ITEM_TITLEBUTTON_TOP = 9;
-constexpr int SUI_ITEM_TITLEBAR_LEFT_IMAGE = 10;
-constexpr int SUI_ITEM_TITLEBAR_CLIENT_IMAGE = 11;
-constexpr int SUI_ITEM_TITLEBAR_RIGHT_IMAGE = 12;
-constexpr int SUI_ITEM_FORM_MIN_WIDTH = 13;
-constexpr int SUI_ITEM_FORM_ROUNDCORNER = 14;
-constexpr int SUI_ITEM_FORM_COLOR = 15;
-constexpr int SUI_ITEM_FORM_BORDER_COLOR = 16;
-constexpr int SUI_ITEM_FORM_BORDER_WIDTH = 17;
-constexpr int SUI_ITEM_MENU_SELECTED_BORDER_COLOR = 18;
-constexpr int SUI_ITEM_MENU_SELECTED_COLOR = 19;
-constexpr int SUI_ITEM_MENU_SELECTED_FONT_COLOR = 20;
-constexpr int SUI_ITEM_MENU_COLOR = 21;
-constexpr int SUI_ITEM_MENU_FONT_COLOR = 22;
-constexpr int SUI_ITEM_MENU_BAR_COLOR = 23;
-constexpr int SUI_ITEM_PROGRESSBAR_IMAGE = 24;
-constexpr int SUI_ITEM_CONTROL_BORDER_COLOR = 25;
-constexpr int SUI_ITEM_CONTROL_COLOR = 26;
-constexpr int SUI_ITEM_CONTROL_FONT_COLOR = 27;
-constexpr int SUI_ITEM_TRACKBAR_BAR_IMAGE = 28;
-constexpr int SUI_ITEM_TRACKBAR_SLIDER_IMAGE = 29;
-constexpr int SUI_ITEM_TRACKBAR_VSLIDER_IMAGE = 30;
-constexpr int SUI_ITEM_SCROLLBAR_COLOR = 31;
-constexpr int SUI_ITEM_SCROLLBAR_BUTTON_IMAGE = 32;
-constexpr int SUI_ITEM_SCROLLBAR_TRACK_IMAGE = 33;
-constexpr int SUI_ITEM_CHECKLIST_IMAGE = 34;
-constexpr int SUI_ITEM_TOOLBAR_BUTTON_BORDER_COLOR = 35;
-constexpr int SUI_ITEM_TOOLBAR_BUTTON_COLOR = 36;
-constexpr int SUI_ITEM_TOOLBAR_BUTTON_DOWN_COLOR = 37;
-constexpr int SUI_ITEM_SCROLLBUTTON_IMAGE = 38;
-constexpr int SUI_ITEM_TAB_IMAGE = 39;
-constexpr int SUI_ITEM_TAB_LINE_IMAGE = 40;
-constexpr int SUI_ITEM_SIDECHANNEL_HANDLE_IMAGE = 41;
-constexpr int SUI_ITEM_SIDECHANNEL_BAR_IMAGE = 42;
+// Theme items, numbered 1 to 48, from the one list of SUIThemeItemList.h.
+// Slots 43 to 48 keep their numbers and types but have no SUI_ITEM_ name.
+#define SUI_ITEM_NUMBER(Number, Name, ...) constexpr int SUI_ITEM_##Name = Number;
+#define SUI_SPARE_NUMBER(...)
+SUI_THEME_ITEMS(SUI_ITEM_NUMBER, SUI_SPARE_NUMBER)
+#undef SUI_ITEM_NUMBER
+#undef SUI_SPARE_NUMBER
 
-constexpr int SUI_ITEM_COUNT = 48;
+#define SUI_COUNT_ONE(...) +1
+constexpr int SUI_ITEM_COUNT = 0 SUI_THEME_ITEMS(SUI_COUNT_ONE, SUI_COUNT_ONE);
+#undef SUI_COUNT_ONE
 
 // The type of each item; entry 0 belongs to item 1.
 extern const std::array<TsuiType, SUI_ITEM_COUNT> SUI_ITEM_TYPE;
+
+// The key name of item Index: its constant's name ("SUI_ITEM_FORM_COLOR");
+// empty for a spare slot and for an index outside 1..48.
+const char* ThemeItemName(int Index);
 
 // One theme item: a signed integer (Int), a TColor (Color), 0 or 1 (Bool) in
 // Value, or the name of a bitmap resource (Str) in Name. Names are never
 // null; the unassigned slots hold empty names.
 struct TsuiThemeItem
 {
+    constexpr TsuiThemeItem() = default;
     constexpr TsuiThemeItem(int32_t AValue) : Value(AValue) {}
     constexpr TsuiThemeItem(TColor AColor) : Value(static_cast<int32_t>(AColor)) {}
     constexpr TsuiThemeItem(bool AValue) : Value(AValue ? 1 : 0) {}

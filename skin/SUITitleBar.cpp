@@ -85,7 +85,7 @@ const TMessageMap& TsuiTitleBar::StaticMessages()
 }
 
 TsuiTitleBar::TsuiTitleBar(TComponent* AOwner)
-    : TCustomPanel(AOwner), FTitleImage(std::make_unique<TBitmap>()),
+    : TCustomPanel(AOwner), TsuiSkinBinding(this), FTitleImage(std::make_unique<TBitmap>()),
       FTitleImageFilled(std::make_unique<TBitmap>()), FInactiveCaptionColor(clInactiveCaption)
 {
     FControlStyle.Exclude(csAcceptsControls);
@@ -137,29 +137,26 @@ int TsuiTitleBar::AskFrameWidth() const
 
 // Styles -------------------------------------------------------------------
 
-void TsuiTitleBar::SetUIStyle(TsuiUIStyle Value)
+void TsuiTitleBar::ApplySkin()
 {
-    FUIStyle = Value;
     if (FCustom) return;
     FSections->Clear();
     TsuiUIStyle Style;
-    if (UsingFileTheme(FFileTheme, FUIStyle, Style))
+    if (UsesFileTheme(Style))
         UpdateFileTheme();
     else
         UpdateInsideTheme(Style);
     for (int I = 0; I < FButtons->Count(); ++I)
         FButtons->Items(I)->SetUIStyle(Style);
     FTitleMenu->SetUIStyle(Style);
-    FTitleMenu->SetFileTheme(FFileTheme);
+    FTitleMenu->SetFileTheme(FileTheme());
     if (!FKeepFontColor)
     {
-        if (FUIStyle == MacOS)
+        if (UIStyle() == MacOS)
             Font()->SetColor(clBlack);
         else if (Style == FromThemeFile)
         {
-            // A skin without the colour answers -1, which names no colour.
-            const TColor Ink = FFileTheme->GetColor(SKIN2_TITLEFONTCOLOR);
-            Font()->SetColor(Ink == TColor(-1) ? clWhite : Ink);
+            Font()->SetColor(FileThemeColor(FileTheme(), SKIN2_TITLEFONTCOLOR).value_or(clWhite));
         }
         else
             Font()->SetColor(clWhite);
@@ -170,11 +167,8 @@ void TsuiTitleBar::SetUIStyle(TsuiUIStyle Value)
 
 void TsuiTitleBar::SetFileTheme(TsuiFileTheme* Value)
 {
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-    FFileTheme = Value;
-    if (FFileTheme) FFileTheme->FreeNotification(this);
     FKeepFontColor = true;
-    SetUIStyle(FUIStyle);
+    TsuiSkinBinding::SetFileTheme(Value);
     FKeepFontColor = false;
 }
 
@@ -206,10 +200,9 @@ void TsuiTitleBar::UpdateInsideTheme(TsuiUIStyle Style)
 
 void TsuiTitleBar::UpdateFileTheme()
 {
-    const TsuiFileTheme& Theme = *FFileTheme;
+    const TsuiFileTheme& Theme = *FileTheme();
     FFiveSections = Theme.GetBool(SKIN2_TITLEFIVESECT);
-    FTransColor = Theme.GetColor(SKIN2_TRANSCOLOR);
-    if (FTransColor == TColor(-1)) FTransColor = TColor(0xFF00FF);
+    FTransColor = FileThemeColor(&Theme, SKIN2_TRANSCOLOR).value_or(TColor(0xFF00FF));
     auto AddSection = [&](Tsk2SkinBitmapElement Element)
     {
         TsuiTitleBarSection* Section = FSections->Add();
@@ -239,8 +232,7 @@ void TsuiTitleBar::UpdateFileTheme()
     FButtonTop = Theme.GetInt(SKIN2_TITLEBARBUTTONPOSY) - Shift;
     FIconTop = Theme.GetInt(SKIN2_TITLEBARICONPOSY) - Shift;
     FCaptionTop = Theme.GetInt(SKIN2_TITLEBARCAPTIONTOP);
-    FFillColor = Theme.GetColor(SKIN2_FORMCOLOR);
-    if (FFillColor == TColor(-1)) FFillColor = clBtnFace;
+    FFillColor = FileThemeColor(&Theme, SKIN2_FORMCOLOR).value_or(clBtnFace);
     if (TCustomForm* Form = ContainingForm())
     {
         auto WidthOf = [&](Tsk2SkinBitmapElement E)
@@ -346,11 +338,7 @@ void TsuiTitleBar::AddHelpBtn()
 void TsuiTitleBar::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomPanel::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FFileTheme)
-    {
-        FFileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
+    SkinNotification(AComponent, Operation);
 }
 
 // Painting -----------------------------------------------------------------
@@ -468,7 +456,7 @@ void TsuiTitleBar::DrawButtons(TBitmap* Bitmap)
     const int K = AskFrameWidth() - 1;
     int R = Bitmap->Width() - FRightBtnXOffset + K;
     TsuiUIStyle Style;
-    const bool FromFile = UsingFileTheme(FFileTheme, FUIStyle, Style);
+    const bool FromFile = UsesFileTheme(Style);
 
     TPoint P{-1000000, -1000000};
     POINT Cursor;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/controls/CustomPanel.h"
+#include "skin/SUISkinBinding.h"
 #include "skin/SUITitleBarItems.h"
 
 #include <memory>
@@ -8,7 +9,6 @@
 
 class TBitmap;
 class TCustomForm;
-class TsuiFileTheme;
 class TsuiTitleBarPopupMenu;
 
 // Asked of the window holding a title bar: the horizontal width of the
@@ -25,7 +25,7 @@ constexpr UINT SUIM_GETFRAMEWIDTH = 0x26C3;
 // Inside a skinned form the pictures continue into the frame the form
 // paints: they are shifted up by 3 pixels and left by the frame width, and
 // the whole title picture is kept (TitleImage) for the form's frame pieces.
-class TsuiTitleBar : public TCustomPanel
+class TsuiTitleBar : public TCustomPanel, public TsuiSkinBinding
 {
   public:
     explicit TsuiTitleBar(TComponent* AOwner);
@@ -39,10 +39,8 @@ class TsuiTitleBar : public TCustomPanel
     // Style changes leave sections, buttons, font colour and height alone.
     bool Custom() const { return FCustom; }
     void SetCustom(bool Value) { FCustom = Value; }
-    TsuiFileTheme* FileTheme() const { return FFileTheme; }
-    void SetFileTheme(TsuiFileTheme* Value);
-    TsuiUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TsuiUIStyle Value);
+    // Keeps the font colour the bar has.
+    void SetFileTheme(TsuiFileTheme* Value) override;
     // Reads false without sections; setting it (either way) takes the
     // height from the first section's picture (3 less inside a form).
     bool AutoSize() const { return FAutoSize; }
@@ -106,6 +104,7 @@ class TsuiTitleBar : public TCustomPanel
 
   protected:
     void Paint() override;
+    void ApplySkin() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -121,8 +120,6 @@ class TsuiTitleBar : public TCustomPanel
     void UpdateFileTheme();
     int AskFrameWidth() const;
 
-    TsuiUIStyle FUIStyle = DeepBlue;
-    TsuiFileTheme* FFileTheme = nullptr;
     std::unique_ptr<TsuiTitleBarSections> FSections;
     std::unique_ptr<TsuiTitleBarButtons> FButtons;
     bool FAutoSize = false;

@@ -4,7 +4,7 @@
 #include "framework/StringList.h"
 #include "framework/controls/CustomForm.h"
 #include "framework/stdctrls/StandardControlClasses.h"
-#include "skin/SUIStyleApply.h"
+#include "skin/SUISkinned.h"
 #include "skin/SUIThemeManager.h"
 
 #include <memory>
@@ -42,9 +42,7 @@ void TfrmMgr::LoadFrom(const TsuiThemeManager& Manager)
     for (int I = 0; I < Owner->ComponentCount(); ++I)
     {
         const TComponent* C = Owner->Components(I);
-        if (C->ClassName().rfind("Tsui", 0) != 0 || dynamic_cast<const TsuiThemeManager*>(C) ||
-            !IsHasProperty(C, "UIStyle") || !IsHasProperty(C, "FileTheme"))
-            continue;
+        if (!SkinnedOf(C) || dynamic_cast<const TsuiThemeManager*>(C)) continue;
         const int Index = List->Items()->Add(C->Name());
         List->SetChecked(Index, Manager.CompList()->IndexOf(C->Name()) >= 0);
     }

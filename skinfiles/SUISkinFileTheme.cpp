@@ -6,6 +6,8 @@
 #include "framework/Text.h"
 #include "framework/controls/CustomForm.h"
 #include "platform/win/WindowPos.h"
+#include "skin/SUIForm.h"
+#include "skin/SUISkinned.h"
 #include "skin/SUIThemeManager.h"
 #include "skinfiles/SUIBuiltInFileTheme.h"
 
@@ -18,14 +20,6 @@ bool IsFile(const std::string& Path)
 {
     std::error_code Error;
     return !Path.empty() && std::filesystem::is_regular_file(Path, Error);
-}
-
-// The skinned forms are recognised by class name: they sit above this layer.
-bool IsSkinnedForm(const TComponent& C)
-{
-    for (const TClassInfo* Class = &C.ClassInfo(); Class; Class = Class->Parent())
-        if (Class->ClassName() == "TsuiForm" || Class->ClassName() == "TsuiMDIForm") return true;
-    return false;
 }
 } // namespace
 
@@ -101,13 +95,11 @@ void TsuiSkinFileTheme::SkinLoaded(bool Reloading)
     for (int I = 0; I < Form->ComponentCount(); ++I)
     {
         TComponent* C = Form->Components(I);
-        if (C->ClassName().rfind("Tsui", 0) != 0) continue;
-        const TPropInfo* Prop = C->ClassInfo().FindProperty("FileTheme");
-        if (!Prop || Prop->Kind != TPropKind::pkComponent || !Prop->SetObject) continue;
-        if (Prop->GetObject(*C) != this) continue;
-        Prop->SetObject(*C, nullptr);
-        Prop->SetObject(*C, this);
-        if (IsSkinnedForm(*C)) FormUsesTheme = true;
+        TsuiSkinned* Skinned = SkinnedOf(C);
+        if (!Skinned || Skinned->FileTheme() != this) continue;
+        Skinned->SetFileTheme(nullptr);
+        Skinned->SetFileTheme(this);
+        if (dynamic_cast<TsuiForm*>(C)) FormUsesTheme = true;
     }
     // A new skin may bring other borders: the window recomputes its frame.
     if (FormUsesTheme && Reloading && Form->HandleAllocated())

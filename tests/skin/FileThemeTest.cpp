@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace
 {
 TEST(FileTheme, WithoutASkinAnswersNothing)
@@ -92,5 +94,66 @@ TEST(FileTheme, KeysSitAtTheirEnumerationsOffsets)
     EXPECT_STREQ(SkinFileKeyName(SKIN2_SIDECHANNELTITLE), "SKIN2_SIDECHANNELTITLE");
     EXPECT_STREQ(SkinFileKeyName(Tsk2IntElement(9)), "");
     EXPECT_STREQ(SkinFileKeyName(Tsk2SkinBitmapElement(200)), "");
+}
+TEST(FileTheme, EachKeyIsItsEnumeratorsNameAtItsWrittenPlace)
+{
+    // Ordinals and places written out from the file format, not taken from
+    // the lists that make the enumerations and the keys.
+    EXPECT_EQ(SKIN2_COLOR_COUNT, 32);
+    EXPECT_EQ(SKIN2_BITMAP_COUNT, 34);
+    EXPECT_EQ(SKIN2_INT_COUNT, 9);
+    EXPECT_EQ(SKIN2_BOOL_COUNT, 9);
+    struct TCase
+    {
+        int Enumerator;
+        int Ordinal;
+        int Position;
+        const char* Key;
+    };
+    const TCase Cases[] = {
+        {SKIN2_TRANSCOLOR, 0, 0, "SKIN2_TRANSCOLOR"},
+        {SKIN2_TOOLBARDOWNCOLOR, 20, 20, "SKIN2_TOOLBARDOWNCOLOR"},
+        {SKIN2_SIDECHANNELBORDERCOLOR, 31, 31, "SKIN2_SIDECHANNELBORDERCOLOR"},
+        {SKIN2_TITLEBAR1, 0, 32, "SKIN2_TITLEBAR1"},
+        {SKIN2_TITLEBUTTONS, 11, 43, "SKIN2_TITLEBUTTONS"},
+        {SKIN2_SCROLLBUTTON, 33, 65, "SKIN2_SCROLLBUTTON"},
+        {SKIN2_TITLEBARICONPOSX, 0, 66, "SKIN2_TITLEBARICONPOSX"},
+        {SKIN2_BOTTOMREGIONMAXY, 8, 74, "SKIN2_BOTTOMREGIONMAXY"},
+        {SKIN2_TITLEFIVESECT, 0, 75, "SKIN2_TITLEFIVESECT"},
+        {SKIN2_TABCONTROLTRANS, 8, 83, "SKIN2_TABCONTROLTRANS"},
+    };
+    for (const TCase& C : Cases)
+    {
+        SCOPED_TRACE(C.Key);
+        EXPECT_EQ(C.Enumerator, C.Ordinal);
+        EXPECT_STREQ(SKIN2_SKINFILE_KEYNAME[C.Position], C.Key);
+    }
+}
+
+TEST(FileThemeColor, StandsAsideOnlyForNoThemeOrAColourTheSkinLacks)
+{
+    TTestFileTheme Unloaded(nullptr);
+    TTestFileTheme Loaded(nullptr);
+    Loaded.SetLoaded(true);
+    Loaded.SetColor(SKIN2_FORMCOLOR, TColor(0x123456));
+    Loaded.SetColor(SKIN2_TITLEFONTCOLOR, TColor(0)); // black is a colour
+    struct TCase
+    {
+        const TsuiFileTheme* Theme;
+        Tsk2SkinColorElement Element;
+        std::optional<TColor> Colour;
+    };
+    const TCase Cases[] = {
+        {nullptr, SKIN2_FORMCOLOR, std::nullopt},
+        {&Loaded, SKIN2_FORMCOLOR, TColor(0x123456)},
+        {&Loaded, SKIN2_TITLEFONTCOLOR, TColor(0)},
+        {&Loaded, SKIN2_TRANSCOLOR, std::nullopt}, // the skin answers -1
+        {&Unloaded, SKIN2_FORMCOLOR, TColor(0)},   // no skin answers black
+    };
+    for (const TCase& C : Cases)
+    {
+        SCOPED_TRACE(SkinFileKeyName(C.Element));
+        EXPECT_EQ(FileThemeColor(C.Theme, C.Element), C.Colour);
+    }
 }
 } // namespace

@@ -49,26 +49,17 @@ class PanelForm : public SkinForm
     }
 };
 
-// A child that publishes UIStyle and FileTheme and notes the box's border
-// colour at the moment its style is set.
+// A skinned child that notes the box's border colour at the moment its
+// style is set.
 class TStyleProbe : public TsuiButton
 {
   public:
     using TsuiButton::TsuiButton;
-    static const TClassInfo& StaticClass()
-    {
-        static const TClassInfo Info =
-            TClassBuilder<TStyleProbe>("TStyleProbe", &TsuiButton::StaticClass())
-                .Enum("UIStyle", &TStyleProbe::UIStyle, &TStyleProbe::SetProbeStyle, UIStyleNames())
-                .Build();
-        return Info;
-    }
-    const TClassInfo& ClassInfo() const override { return StaticClass(); }
-    void SetProbeStyle(TsuiUIStyle Value)
+    void SetUIStyle(TsuiUIStyle Value) override
     {
         if (auto* Box = dynamic_cast<TsuiCustomGroupBox*>(Parent()))
             BoxBorderSeen = Box->BorderColor();
-        SetUIStyle(Value);
+        TsuiButton::SetUIStyle(Value);
     }
     TColor BoxBorderSeen = clNone;
 };

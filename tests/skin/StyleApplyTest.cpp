@@ -1,7 +1,9 @@
 #include "framework/PropertyRegistry.h"
 #include "framework/controls/CustomControl.h"
 #include "framework/controls/CustomForm.h"
+#include "framework/controls/Form.h"
 #include "framework/controls/Label.h"
+#include "skin/SUIForm.h"
 #include "skin/SUIStyleApply.h"
 #include "tests/framework/GuiFixture.h"
 #include "tests/skin/TestFileTheme.h"
@@ -11,9 +13,8 @@
 
 namespace
 {
-// A skinned control as the style helpers see it: UIStyle and FileTheme
-// published, each assignment logged.
-class TStyledControl : public TCustomControl
+// A skinned control as the style helpers see it, each assignment logged.
+class TStyledControl : public TCustomControl, public TsuiSkinned
 {
   public:
     explicit TStyledControl(TComponent* AOwner) : TCustomControl(AOwner) {}
@@ -29,14 +30,14 @@ class TStyledControl : public TCustomControl
     }
     const TClassInfo& ClassInfo() const override { return StaticClass(); }
 
-    TsuiUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TsuiUIStyle Value)
+    TsuiUIStyle UIStyle() const override { return FUIStyle; }
+    void SetUIStyle(TsuiUIStyle Value) override
     {
         FUIStyle = Value;
         Log.push_back("UIStyle");
     }
-    TsuiFileTheme* FileTheme() const { return FFileTheme; }
-    void SetFileTheme(TsuiFileTheme* Value)
+    TsuiFileTheme* FileTheme() const override { return FFileTheme; }
+    void SetFileTheme(TsuiFileTheme* Value) override
     {
         FFileTheme = Value;
         Log.push_back("FileTheme");
@@ -49,7 +50,8 @@ class TStyledControl : public TCustomControl
     TsuiFileTheme* FFileTheme = nullptr;
 };
 
-// Publishes only UIStyle: not a target of ContainerApplyUIStyle.
+// Publishes a UIStyle but is no skinned control: not a target of
+// ContainerApplyUIStyle.
 class TStyleOnlyControl : public TCustomControl
 {
   public:
@@ -71,33 +73,11 @@ class TStyleOnlyControl : public TCustomControl
     TsuiUIStyle FUIStyle = MacOS;
 };
 
-// Stand-ins for the skinned form, recognised by its class name, and for a
-// class derived from it.
-class TSkinnedFormStandIn : public TStyledControl
+// A class derived from the skinned form.
+class TDerivedSkinnedForm : public TsuiForm
 {
   public:
-    explicit TSkinnedFormStandIn(TComponent* AOwner) : TStyledControl(AOwner) {}
-    static const TClassInfo& StaticClass()
-    {
-        static const TClassInfo Info =
-            TClassBuilder<TSkinnedFormStandIn>("TsuiForm", &TStyledControl::StaticClass()).Build();
-        return Info;
-    }
-    const TClassInfo& ClassInfo() const override { return StaticClass(); }
-};
-
-class TDerivedSkinnedForm : public TSkinnedFormStandIn
-{
-  public:
-    explicit TDerivedSkinnedForm(TComponent* AOwner) : TSkinnedFormStandIn(AOwner) {}
-    static const TClassInfo& StaticClass()
-    {
-        static const TClassInfo Info = TClassBuilder<TDerivedSkinnedForm>(
-                                           "TMySkinnedForm", &TSkinnedFormStandIn::StaticClass())
-                                           .Build();
-        return Info;
-    }
-    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+    using TsuiForm::TsuiForm;
 };
 
 class StyleApply : public GuiTest
@@ -132,29 +112,27 @@ TEST(UsingFileTheme, ChoosesTheFileThemeOnlyWhenItIsUsable)
     }
 }
 
-TEST_F(StyleApply, NewControlsTakeTheStyleOfTheFirstSkinnedFormOnTheirForm)
+TEST_F(StyleApply, NewControlsTakeTheStyleOfTheSkinnedFormOnTheirForm)
 {
-    TCustomForm Form(nullptr);
-    EXPECT_EQ(GetSUIFormStyle(&Form), DeepBlue); // no skinned form
+    auto* Form = new TForm(&FApp);
+    EXPECT_EQ(GetSUIFormStyle(Form), DeepBlue); // no skinned form
 
-    auto* Plain = new TStyledControl(&Form);
-    Plain->SetParent(&Form);
+    auto* Plain = new TStyledControl(Form);
+    Plain->SetParent(Form);
     Plain->SetUIStyle(MacOS);
-    EXPECT_EQ(GetSUIFormStyle(&Form), DeepBlue); // a styled control is not a skinned form
+    EXPECT_EQ(GetSUIFormStyle(Form), DeepBlue); // a skinned control is not a skinned form
 
-    auto* Skinned = new TDerivedSkinnedForm(&Form);
-    Skinned->SetParent(&Form);
+    // Found behind the plain control, through a derived class.
+    auto* Skinned = new TDerivedSkinnedForm(Form);
     Skinned->SetUIStyle(Protein);
-    auto* Second = new TSkinnedFormStandIn(&Form);
-    Second->SetParent(&Form);
-    Second->SetUIStyle(WinXP);
-    EXPECT_EQ(GetSUIFormStyle(&Form), Protein);
+    ASSERT_EQ(Form->ControlCount(), 2);
+    EXPECT_EQ(GetSUIFormStyle(Form), Protein);
+    Skinned->SetUIStyle(WinXP);
+    EXPECT_EQ(GetSUIFormStyle(Form), WinXP);
 
-    // Owned by a form but not its child: not looked at.
-    TCustomForm Other(nullptr);
-    auto* Unparented = new TSkinnedFormStandIn(&Other);
-    Unparented->SetUIStyle(BlueGlass);
-    EXPECT_EQ(GetSUIFormStyle(&Other), DeepBlue);
+    // Owned by the form but no longer its child: not looked at.
+    Skinned->SetParent(nullptr);
+    EXPECT_EQ(GetSUIFormStyle(Form), DeepBlue);
 
     TComponent DataModule(nullptr);
     EXPECT_EQ(GetSUIFormStyle(&DataModule), DeepBlue);
@@ -188,15 +166,4 @@ TEST_F(StyleApply, ContainerPushesThemeThenStyleIntoDirectChildrenWithBoth)
     ContainerApplyUIStyle(nullptr, Protein, nullptr);
 }
 
-TEST_F(StyleApply, IsHasPropertyLooksAtPublishedPropertiesIncludingInherited)
-{
-    TStyledControl Control(nullptr);
-    EXPECT_TRUE(IsHasProperty(&Control, "UIStyle"));
-    EXPECT_TRUE(IsHasProperty(&Control, "filetheme"));
-    EXPECT_TRUE(IsHasProperty(&Control, "Name"));    // from TComponent
-    EXPECT_TRUE(IsHasProperty(&Control, "Visible")); // from TControl
-    EXPECT_FALSE(IsHasProperty(&Control, "Font.Name"));
-    EXPECT_FALSE(IsHasProperty(&Control, "Skin"));
-    EXPECT_FALSE(IsHasProperty(nullptr, "Name"));
-}
 } // namespace

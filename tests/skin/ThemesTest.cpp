@@ -109,6 +109,36 @@ TEST(ThemeItems, EveryTableFollowsTheItemTypes)
     EXPECT_EQ(UIStyleNames().at(Protein), "Protein");
 }
 
+TEST(ThemeItems, KeyNamesAreTheConstantsNames)
+{
+    struct TCase
+    {
+        int Index;
+        const char* Name;
+    };
+    const TCase Cases[] = {
+        {1, "SUI_ITEM_BUTTON_IMAGE"},
+        {SUI_ITEM_FORM_COLOR, "SUI_ITEM_FORM_COLOR"},
+        {17, "SUI_ITEM_FORM_BORDER_WIDTH"},
+        {38, "SUI_ITEM_SCROLLBUTTON_IMAGE"},
+        {42, "SUI_ITEM_SIDECHANNEL_BAR_IMAGE"},
+        // Spare slots and numbers outside the table have none.
+        {43, ""},
+        {48, ""},
+        {0, ""},
+        {49, ""},
+        {-7, ""},
+    };
+    for (const TCase& C : Cases)
+    {
+        SCOPED_TRACE(C.Index);
+        EXPECT_STREQ(ThemeItemName(C.Index), C.Name);
+    }
+    EXPECT_EQ(SUI_ITEM_COUNT, 48);
+    EXPECT_EQ(SUI_ITEM_FORM_COLOR, 15);
+    EXPECT_EQ(SUI_ITEM_SIDECHANNEL_BAR_IMAGE, 42);
+}
+
 TEST(SpitBitmap, CutsEqualFramesAndTakesTheLastFromTheRight)
 {
     auto Strip = CodedBitmap(10, 4);

@@ -9,7 +9,6 @@
 // its title bar ("titlebar ..."), its menu bar ("menubar ..."), the point
 // the menu opens at ("menu X Y") and every named control ("NAME L T R B")
 // once the window is shown, for checks.
-#include "GalleryLook.h"
 #include "GallerySection.h"
 
 #include "framework/controls/Application.h"
@@ -22,6 +21,7 @@
 #include "skin/SUIMainMenu.h"
 #include "skin/SUIMenuBar.h"
 #include "skin/SUIPopupMenu.h"
+#include "skin/SUIThemeManager.h"
 #include "skinfiles/SUISkinFileTheme.h"
 #include "tools/common/DemoRunner.h"
 
@@ -144,7 +144,7 @@ void BuildWindow(TForm* Form, TsuiUIStyle Style, TsuiSkinFileTheme* Theme, bool 
         Hosts.push_back(Host);
     }
     Menu = WithMenu ? BuildMenu(Form, Style) : nullptr;
-    if (Theme) ApplyGalleryTheme(Form, Theme);
+    if (Theme) RestyleForm(*Form, FromThemeFile, Theme);
     int Top = Skin->TitleBar()->Height() + Skin->GetMenuBarHeight();
     for (TCustomPanel* Host : Hosts)
     {
@@ -215,8 +215,10 @@ int main(int Argc, char** Argv)
             {
                 std::string Error;
                 Theme =
-                    LoadGallerySkin(Form, *File, Options.Value("--password").value_or(""), Error);
-                if (!Theme)
+                    OpenSkinFileTheme(Form, *File, Options.Value("--password").value_or(""), Error);
+                if (Theme)
+                    Theme->SetName("GallerySkin");
+                else
                     std::fprintf(stderr, "skin-gallery: %s; keeping the built-in look\n",
                                  Error.c_str());
             }
