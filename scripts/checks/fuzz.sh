@@ -52,8 +52,8 @@ mapfile -t -O "${#sources[@]}" sources < <(find framework platform/win -name '*.
 # text, a fraction of the work.
 build="${NOVLA_BUILD:-build/default}"
 batched=()
-for batch in "$build"/platform/gfx/unity/novla_gfx_*.cpp "$build"/platform/win/unity/novla_win_*.cpp \
-    "$build"/framework/unity/novla_framework_*.cpp; do
+for batch in "$build"/platform/gfx/unity/novla_gfx_[0-9]*.cpp "$build"/platform/win/unity/novla_win_[0-9]*.cpp \
+    "$build"/framework/unity/novla_framework_[0-9]*.cpp; do
     [[ -e "$batch" ]] || continue
     while read -r member; do
         batched+=("$(realpath --relative-to=. "$(dirname "$batch")/$member")")
