@@ -176,7 +176,8 @@ TEST_F(FileThemeComponentTest, ABuiltInThemeKeepsItsSkinInTheFormDefinition)
 {
     const std::string Source =
         MakeFile(std::filesystem::temp_directory_path() / Unique("source"), "");
-    std::filesystem::copy_file(SealedSkin, Source, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(SealedSkin, Source,
+                               std::filesystem::copy_options::overwrite_existing);
     auto* T = new TsuiBuiltInFileTheme(Form);
     T->SetName("Builtin");
     T->SetPassword(SampleSkinPassword);
