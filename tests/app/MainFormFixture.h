@@ -133,7 +133,10 @@ class MainFormTest : public ::testing::Test
                 }
             });
         FDesktop.Pump();
-        while (!Done() && !Expired)
+        // The answer that ended the loop: asking again could see a message
+        // that arrived since (a reply right behind another).
+        bool Reached = false;
+        while (!(Reached = Done()) && !Expired)
             FApp.HandleMessage();
         {
             std::lock_guard Hold(Lock);
@@ -141,7 +144,7 @@ class MainFormTest : public ::testing::Test
         }
         Finished.notify_all();
         Watch.join();
-        return Done();
+        return Reached;
     }
 
     bool WaitForResult(const std::string& Text)
@@ -155,6 +158,15 @@ class MainFormTest : public ::testing::Test
             Form->suiComboBox_PcPort->Items()->IndexOf("COM" + std::to_string(Module.PortNumber()));
         ASSERT_GE(Index, 0);
         Form->suiComboBox_PcPort->SetItemIndex(Index);
+    }
+
+    // Presses Open on Module's port while Other holds it: the window's open
+    // is refused as busy.
+    void PressOpenWhileHeld(const VirtualModule& Module, TelvaroSerial& Other)
+    {
+        ASSERT_EQ(Other.Open(Module.PortNumber(), 9600, 0), 1);
+        SelectPort(Module);
+        Press(Form->suiButton_OpenPort);
     }
 
     void OpenPort(const VirtualModule& Module)

@@ -45,9 +45,7 @@ TEST_F(MainFormHintTest, TheResultPanelShowsTheWholeMessageOfARefusedOpen)
     StartModule(Module);
     ShowWindow();
     TelvaroSerial Other;
-    ASSERT_EQ(Other.Open(Module.PortNumber(), 9600, 0), 1);
-    SelectPort(Module);
-    Press(Form->suiButton_OpenPort);
+    PressOpenWhileHeld(Module, Other);
     ASSERT_EQ(Panel(1), "Error:Busy!");
     const std::string Message = Form->suiStatusBar1->Hint();
     ASSERT_FALSE(Message.empty());

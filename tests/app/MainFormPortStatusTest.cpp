@@ -62,9 +62,7 @@ TEST_F(MainFormPortStatusTest, ASuccessfulOpenClearsTheLastResult)
     StartModule(Module);
     ShowWindow();
     TelvaroSerial Other;
-    ASSERT_EQ(Other.Open(Module.PortNumber(), 9600, 0), 1);
-    SelectPort(Module);
-    Press(Form->suiButton_OpenPort);
+    PressOpenWhileHeld(Module, Other);
     ASSERT_EQ(Panel(1), "Error:Busy!");
     Other.Close();
     OpenPort(Module);

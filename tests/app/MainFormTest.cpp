@@ -237,9 +237,7 @@ TEST_F(MainFormTest, ABusyPortSaysSoAndAnEmptyListOpensPortZero)
     StartModule(Module);
     ShowWindow();
     TelvaroSerial Other;
-    ASSERT_EQ(Other.Open(Module.PortNumber(), 9600, 0), 1);
-    SelectPort(Module);
-    Press(Form->suiButton_OpenPort);
+    PressOpenWhileHeld(Module, Other);
     EXPECT_EQ(Panel(0), "Closed");
     EXPECT_EQ(Panel(1), "Error:Busy!");
     EXPECT_FALSE(Form->suiStatusBar1->Hint().empty());
