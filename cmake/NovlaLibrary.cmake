@@ -23,7 +23,17 @@ function(novla_test name)
     string(REGEX REPLACE "^platform/" "" folder "${folder}")
     string(REGEX REPLACE "/.*" "" layer "${folder}")
     include(GoogleTest)
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "${layer};${ARG_LABELS}")
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+    # The labels are set by a script CTest reads after the discovered tests:
+    # gtest_discover_tests's PROPERTIES flattens a list of labels into
+    # separate words, so a second label would be lost.
+    set(labels ${layer} ${ARG_LABELS})
+    set(labels_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_labels.cmake)
+    file(WRITE ${labels_file}
+        "if(${name}_TESTS)\n"
+        "    set_tests_properties(\${${name}_TESTS} PROPERTIES LABELS \"${labels}\")\n"
+        "endif()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${labels_file})
     novla_unity(${name})
     add_dependencies(novla_tests ${name})
     if("tsan" IN_LIST ARG_LABELS)

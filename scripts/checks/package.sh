@@ -138,7 +138,9 @@ expect_completion() { # EXPECTED PROGRAM WORD...
     got=$(PATH="$usr/bin:$PATH" complete_words "$@" | sort | tr '\n' ' ')
     [[ "$got" == "$expected " ]] || fail "completing '$*' gave '$got', expected '$expected'"
 }
-expect_completion "--help --version ports read write" novla-cli ""
+expect_completion "--help --version clone discover ports read write" novla-cli ""
+expect_completion "--timeout-per-setting" novla-cli discover --ti
+expect_completion "auto" novla-cli discover --baud a
 expect_completion "--retries" novla-cli read --ret
 expect_completion "central" novla-cli write --rf-mode c
 expect_completion "--uart-baud --uart-parity" novla-cli write --port COM1 --uart
