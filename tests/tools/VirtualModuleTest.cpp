@@ -48,11 +48,11 @@ struct ModuleFixture : ::testing::Test
 {
     TempFolder Root;
     std::string Folder = Root.Path() + "/novla-tool/ports";
-    VirtualModule Module;
-    SerialDevice Device;
-
+    // Declared before the module, so they outlive its thread, which logs.
     std::mutex LogLock;
     std::vector<std::string> LogLines;
+    VirtualModule Module;
+    SerialDevice Device;
 
     // Own: the module talks only at the UART setting of Initial.
     void Start(int Port = 0, bool Own = false, ModuleParameters Initial = DefaultParameters())
