@@ -1,4 +1,5 @@
-// Shows every skinned control built so far in one skinned window with a
+// Shows the skinned controls of one gallery page (--page NAME, "basic"
+// when none is given) in one skinned window with a
 // menu bar, in the style given with --style NAME (Protein when none) or in
 // the look of the skin file given with --skin FILE [--password P], on real
 // windows (SDL) or, with --headless, in memory, writing a screenshot (PNG
@@ -25,6 +26,7 @@
 #include "skinfiles/SUISkinFileTheme.h"
 #include "tools/common/DemoRunner.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -125,15 +127,15 @@ void PrintLandmarks(TForm* Form, TsuiForm* Skin, TPoint MenuAt)
 // The gallery window: a skinned form in Style with every section under its
 // title bar and menu bar; a loaded Theme then restyles all of it, and the
 // sections are placed under the bars of the final look.
-void BuildWindow(TForm* Form, TsuiUIStyle Style, TsuiSkinFileTheme* Theme, bool WithMenu,
-                 TsuiPopupMenu*& Menu)
+void BuildWindow(TForm* Form, const std::string& Page, TsuiUIStyle Style, TsuiSkinFileTheme* Theme,
+                 bool WithMenu, TsuiPopupMenu*& Menu)
 {
     auto* Skin = new TsuiForm(Form);
     Skin->SetName("SkinForm");
     Skin->SetUIStyle(Style);
     Skin->SetMenu(BuildMainMenu(Form, Style));
     std::vector<TCustomPanel*> Hosts;
-    for (const TGallerySection& Section : GallerySections())
+    for (const TGallerySection& Section : GallerySections(Page))
     {
         auto* Host = new TCustomPanel(Form);
         Host->SetBevelOuter(bvNone);
@@ -161,7 +163,8 @@ void BuildWindow(TForm* Form, TsuiUIStyle Style, TsuiSkinFileTheme* Theme, bool 
 
 int main(int Argc, char** Argv)
 {
-    DemoCommandLine Args({{"--style", true},
+    DemoCommandLine Args({{"--page", true},
+                          {"--style", true},
                           {"--skin", true},
                           {"--password", true},
                           {"--show-menu", false},
@@ -177,6 +180,16 @@ int main(int Argc, char** Argv)
             Problem = "unknown style '" + *Name + "' (MacOS, WinXP, DeepBlue, Protein, BlueGlass)";
             Ok = false;
         }
+    const std::string Page = Options.Value("--page").value_or(DefaultGalleryPage);
+    if (const std::vector<std::string> Pages = GalleryPages();
+        Ok && std::find(Pages.begin(), Pages.end(), Page) == Pages.end())
+    {
+        Problem = "unknown page '" + Page + "' (";
+        for (size_t I = 0; I < Pages.size(); ++I)
+            Problem += (I ? ", " : "") + Pages[I];
+        Problem += ")";
+        Ok = false;
+    }
     if (Ok && Options.Has("--style") && Options.Has("--skin"))
     {
         Problem = "--style and --skin cannot be used together";
@@ -195,11 +208,12 @@ int main(int Argc, char** Argv)
     }
     if (!Ok)
     {
-        std::fprintf(stderr,
-                     "skin-gallery: %s\nusage: skin-gallery [--style NAME | --skin FILE "
-                     "[--password P]] %s\n                    [--show-menu | --drop-combo] "
-                     "[--landmarks]\n",
-                     Problem.c_str(), DemoCommandLine::CommonUsage);
+        std::fprintf(
+            stderr,
+            "skin-gallery: %s\nusage: skin-gallery [--page NAME] [--style NAME | --skin FILE "
+            "[--password P]] %s\n                    [--show-menu | --drop-combo] "
+            "[--landmarks]\n",
+            Problem.c_str(), DemoCommandLine::CommonUsage);
         return 1;
     }
     TDemoRunner Runner("skin-gallery", Args);
@@ -223,7 +237,7 @@ int main(int Argc, char** Argv)
                                  Error.c_str());
             }
             TsuiPopupMenu* Menu = nullptr;
-            BuildWindow(Form, Style, Theme, Options.Has("--show-menu"), Menu);
+            BuildWindow(Form, Page, Style, Theme, Options.Has("--show-menu"), Menu);
             Form->Show();
             Application->ProcessMessages();
             const TPoint MenuAt = Form->ClientToScreen({GalleryWidth / 3, 60});
