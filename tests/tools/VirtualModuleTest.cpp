@@ -9,9 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
 #include <mutex>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace
@@ -203,6 +205,101 @@ TEST_F(ModuleFixture, StopLooksLikeAnUnpluggedAdapter)
     EXPECT_NE(Device.WaitReadable(nullptr, 2000ms), WaitResult::TimedOut);
     uint8_t Buffer[8];
     EXPECT_EQ(Device.Read(Buffer).Error.Status, CommStatus::HungUp);
+}
+
+// Each step switches the running module's fault, then sends one read-all
+// and counts the bytes that come back.
+TEST_F(ModuleFixture, TheFaultCanBeSwitchedWhileItRuns)
+{
+    Start();
+    const struct
+    {
+        ModuleFault Fault;
+        size_t Received;
+    } Steps[] = {
+        {ModuleFault::None, FrameSize},
+        {ModuleFault::Silent, 0},
+        {ModuleFault::Duplicate, 2 * FrameSize},
+        {ModuleFault::DropFirst, 0},
+        {ModuleFault::DropFirst, 0},
+        {ModuleFault::None, FrameSize},
+    };
+    const Frame Read = BuildReadAll();
+    const Bytes Request(Read.begin(), Read.end());
+    size_t Step = 0;
+    for (const auto& S : Steps)
+    {
+        Module.SetFault(S.Fault);
+        EXPECT_EQ(Module.Fault(), S.Fault);
+        const Bytes Got = Exchange(Device, Request, S.Received + 1, 300ms);
+        EXPECT_EQ(Got.size(), S.Received) << "step " << Step++;
+    }
+    // DropFirst drops only the one request after it was set.
+    Module.SetFault(ModuleFault::DropFirst);
+    EXPECT_EQ(Exchange(Device, Request, 1, 200ms).size(), 0u);
+    EXPECT_EQ(Exchange(Device, Request, FrameSize).size(), FrameSize);
+}
+
+TEST_F(ModuleFixture, ADelaySetWhileItRunsHoldsTheNextAnswer)
+{
+    Start();
+    const Frame Read = BuildReadAll();
+    const Bytes Request(Read.begin(), Read.end());
+    Module.SetDelay(400ms);
+    const auto Sent = std::chrono::steady_clock::now();
+    EXPECT_EQ(Exchange(Device, Request, FrameSize, 2000ms).size(), FrameSize);
+    EXPECT_GE(std::chrono::steady_clock::now() - Sent, 400ms);
+    Module.SetDelay(0ms);
+    EXPECT_EQ(Exchange(Device, Request, FrameSize, 300ms).size(), FrameSize);
+}
+
+TEST_F(ModuleFixture, SwitchingFromAnotherThreadWhileAnswering)
+{
+    Start();
+    std::atomic<bool> Done{false};
+    std::thread Switcher(
+        [&]
+        {
+            const ModuleFault Cycle[] = {ModuleFault::Duplicate, ModuleFault::Split,
+                                         ModuleFault::Garbage, ModuleFault::None};
+            for (size_t I = 0; !Done; ++I)
+            {
+                Module.SetFault(Cycle[I % 4]);
+                Module.SetDelay(std::chrono::milliseconds(I % 3));
+            }
+        });
+    const Frame Read = BuildReadAll();
+    const Bytes Request(Read.begin(), Read.end());
+    for (int Round = 0; Round < 50; ++Round)
+        Exchange(Device, Request, FrameSize, 100ms);
+    Done = true;
+    Switcher.join();
+    Module.SetFault(ModuleFault::None);
+    Module.SetDelay(0ms);
+    // Whatever was still on its way is read off before the clean exchange.
+    Exchange(Device, {}, 4 * FrameSize, 200ms);
+    EXPECT_EQ(Exchange(Device, Request, FrameSize + 1, 300ms).size(), FrameSize);
+    EXPECT_EQ(Module.Requests(), 51u);
+}
+
+TEST_F(ModuleFixture, RemovingTheLinkKeepsTheNumberAndTheOpenerTalking)
+{
+    Start();
+    const int Number = Module.PortNumber();
+    const std::string Link = Folder + "/" + LinkFileName(Number);
+    ASSERT_TRUE(Exists(Link));
+    Module.RemoveLink();
+    EXPECT_FALSE(Exists(Link));
+    const auto Found = PortMap(PortFolders{"", Folder}).Find(Number);
+    EXPECT_TRUE(!Found || Found->DevicePath != Module.DevicePath());
+    const Frame Read = BuildReadAll();
+    EXPECT_EQ(Exchange(Device, Bytes(Read.begin(), Read.end()), FrameSize).size(), FrameSize);
+
+    VirtualModule Second;
+    VirtualModuleOptions Options;
+    Options.RuntimeFolder = Folder;
+    Options.Port = Number;
+    EXPECT_EQ(Second.Start(Options).Status, CommStatus::Busy) << "the number stays taken";
 }
 
 TEST(VirtualModuleProgram, PrintsReadyThenExchangesAndRemovesItsLinkOnSigterm)

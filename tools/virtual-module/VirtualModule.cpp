@@ -111,7 +111,8 @@ CommError VirtualModule::Start(VirtualModuleOptions Options)
         FRequests = 0;
         FFlagsCleared = 0;
     }
-    FRequestsAnswered = 0;
+    SetFault(FOptions.Fault);
+    SetDelay(FOptions.Delay);
     if (CommError Error = FPty.Create(); !Error.Ok()) return Error;
     if (CommError Error = FStop.Create(); !Error.Ok())
     {
@@ -174,10 +175,26 @@ CommError VirtualModule::Register()
 
 void VirtualModule::Unregister()
 {
-    if (!FLinkPath.empty() && LinkTarget(FLinkPath) == FPty.DevicePath()) unlink(FLinkPath.c_str());
-    FLinkPath.clear();
+    RemoveLink();
     FPortLock.Release();
     FPort = 0;
+}
+
+void VirtualModule::RemoveLink()
+{
+    if (!FLinkPath.empty() && LinkTarget(FLinkPath) == FPty.DevicePath()) unlink(FLinkPath.c_str());
+    FLinkPath.clear();
+}
+
+void VirtualModule::SetFault(ModuleFault Fault)
+{
+    FDropNext = Fault == ModuleFault::DropFirst;
+    FFault = Fault;
+}
+
+void VirtualModule::SetDelay(std::chrono::milliseconds Delay)
+{
+    FDelayMs = Delay.count();
 }
 
 void VirtualModule::Stop()
@@ -251,29 +268,30 @@ void VirtualModule::Answer(const uint8_t* Request)
     }
     const ModuleParameters Held = DecodeFrameData(Before);
     if (!HearsLine(Held)) return;
+    const ModuleFault Fault = FFault.load();
+    const std::chrono::milliseconds Delay(FDelayMs.load());
     {
         std::lock_guard Lock(FLock);
         ++FRequests;
-        if (Command == CommandWriteAll && FOptions.Fault != ModuleFault::IgnoreWrite)
+        if (Command == CommandWriteAll && Fault != ModuleFault::IgnoreWrite)
             std::copy_n(Request + FrameDataStart, FrameDataLength, FData.begin());
         std::copy(FData.begin(), FData.end(), Reply.begin() + FrameDataStart);
     }
-    if (FOptions.Fault == ModuleFault::WrongCommand)
+    if (Fault == ModuleFault::WrongCommand)
         Reply[FrameCommandPosition] = Command == CommandReadAll ? CommandWriteAll : CommandReadAll;
     Reply[FrameChecksumPosition] = FrameChecksum(std::span(Reply.data(), FrameChecksumPosition));
     Before[FrameChecksumPosition] = FrameChecksum(std::span(Before.data(), FrameChecksumPosition));
     const std::vector<uint8_t> Earlier(Before.begin(), Before.end());
     ModuleParameters Shown = DecodeFrameData(Reply);
-    Line += Command == CommandWriteAll && FOptions.Fault != ModuleFault::IgnoreWrite ? ": stored "
-                                                                                     : ": ";
+    Line += Command == CommandWriteAll && Fault != ModuleFault::IgnoreWrite ? ": stored " : ": ";
     Line += Describe(Shown);
     if (LineText(Shown) != LineText(Held))
         Line += "; line setting " + LineText(Held) + " -> " + LineText(Shown) +
                 " from the next request on";
 
-    const auto Due = Clock::now() + FOptions.Delay;
+    const auto Due = Clock::now() + Delay;
     std::vector<uint8_t> Bytes(Reply.begin(), Reply.end());
-    switch (FOptions.Fault)
+    switch (Fault)
     {
     case ModuleFault::Silent:
         Line += "; no answer (silent)";
@@ -287,7 +305,7 @@ void VirtualModule::Answer(const uint8_t* Request)
     {
         const auto Half = Bytes.begin() + 12;
         FPending.push_back({Due, std::vector<uint8_t>(Bytes.begin(), Half)});
-        FPending.push_back({Due + std::max(FOptions.Delay, std::chrono::milliseconds(20)),
+        FPending.push_back({Due + std::max(Delay, std::chrono::milliseconds(20)),
                             std::vector<uint8_t>(Half, Bytes.end())});
         Line += "; answered in two parts";
         break;
@@ -324,7 +342,7 @@ void VirtualModule::Answer(const uint8_t* Request)
                 "for the answer; the second answers no request)";
         break;
     case ModuleFault::DropFirst:
-        if (FRequestsAnswered++ == 0)
+        if (FDropNext.exchange(false))
         {
             Line += "; no answer to the first request (drop-first)";
             break;

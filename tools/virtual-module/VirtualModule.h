@@ -9,6 +9,7 @@
 #include "protocol/ModuleParameters.h"
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -48,8 +49,8 @@ struct VirtualModuleOptions
     int Port = 0;              // port number to register; 0: the first free from 200 up
     bool Register = true;      // false: no link, only the device path
     std::string RuntimeFolder; // link folder; empty: the runtime folder of the environment
-    std::chrono::milliseconds Delay{30}; // from a complete request to its answer
-    ModuleFault Fault = ModuleFault::None;
+    std::chrono::milliseconds Delay{30};            // from a complete request to its answer
+    ModuleFault Fault = ModuleFault::None;          // the fault at start; SetFault changes it
     ModuleParameters Initial = DefaultParameters(); // the window's defaults
     // True: the module talks only at its own line setting, the UART baud and
     // parity of its stored block, as a real module does; a request sent at
@@ -91,6 +92,18 @@ class VirtualModule
     // sees a hang-up, as when an adapter is pulled out.
     void Stop();
 
+    // Any thread, while the module runs: the fault and the delay of the
+    // answers to requests completed from now on (answers already waiting
+    // keep theirs). Setting DropFirst drops the next request.
+    void SetFault(ModuleFault Fault);
+    ModuleFault Fault() const { return FFault.load(); }
+    void SetDelay(std::chrono::milliseconds Delay);
+    // Removes the port's link while the module keeps running and keeps its
+    // number: the port can no longer be opened, as when its device node
+    // went away, and an opener that has it open keeps talking. Call from
+    // the thread that starts and stops the module.
+    void RemoveLink();
+
     int PortNumber() const { return FPort; } // 0 when not registered
     const std::string& DevicePath() const { return FPty.DevicePath(); }
     const std::string& LinkPath() const { return FLinkPath; }
@@ -122,6 +135,9 @@ class VirtualModule
     DataBytes FData{};
     uint64_t FRequests = 0;
     uint64_t FFlagsCleared = 0;
+    std::atomic<ModuleFault> FFault{ModuleFault::None};
+    std::atomic<std::chrono::milliseconds::rep> FDelayMs{0};
+    std::atomic<bool> FDropNext{false}; // DropFirst has not dropped a request yet
     // Answers waiting for their time, in order (module thread only).
     struct Pending
     {
@@ -129,5 +145,4 @@ class VirtualModule
         std::vector<uint8_t> Bytes;
     };
     std::vector<Pending> FPending;
-    uint64_t FRequestsAnswered = 0; // requests seen by the answering code (module thread only)
 };
