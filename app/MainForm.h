@@ -67,6 +67,8 @@ class TMainForm : public TForm
     TLineChoice Preselected;
     // What the port, baud rate and parity lists show now.
     TLineChoice LineChoice() const;
+    // The block the parameter controls show now: what Write All sends.
+    ModuleParameters BlockFromControls() const;
 
     TsuiForm* suiForm1 = nullptr;
     TsuiStatusBar* suiStatusBar1 = nullptr;
@@ -132,7 +134,6 @@ class TMainForm : public TForm
     void OnSerialReceive(WPARAM Flag);
     void ShowAnswer(const ModuleReply& Reply);
     void ApplyParameters(const ModuleParameters& Block);
-    ModuleParameters BlockFromControls() const;
     void ListPorts();
     void ShowPortState();
     void ShowOpenFailure();
