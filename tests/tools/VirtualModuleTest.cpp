@@ -282,6 +282,28 @@ TEST_F(ModuleFixture, SwitchingFromAnotherThreadWhileAnswering)
     EXPECT_EQ(Module.Requests(), 51u);
 }
 
+TEST_F(ModuleFixture, StartsWithTheStoredBytesItIsGivenExactly)
+{
+    Start();
+    ModuleParameters Block = DefaultParameters();
+    Block.FrequencyMHz = 0.01; // its decoded value codes back to other bytes
+    const Frame Request = BuildWriteAll(Block);
+    ASSERT_EQ(Exchange(Device, Bytes(Request.begin(), Request.end()), FrameSize).size(), FrameSize);
+    const auto Stored = Module.StoredData();
+    EXPECT_TRUE(std::equal(Stored.begin(), Stored.end(), Request.begin() + FrameDataStart));
+
+    VirtualModule Again;
+    VirtualModuleOptions Options;
+    Options.Register = false;
+    Options.Initial = Module.Block();
+    ASSERT_TRUE(Again.Start(Options).Ok());
+    EXPECT_NE(Again.StoredData(), Stored) << "the decoded block is not what was stored";
+    Again.Stop();
+    Options.InitialData = Stored;
+    ASSERT_TRUE(Again.Start(Options).Ok());
+    EXPECT_EQ(Again.StoredData(), Stored);
+}
+
 TEST_F(ModuleFixture, RemovingTheLinkKeepsTheNumberAndTheOpenerTalking)
 {
     Start();

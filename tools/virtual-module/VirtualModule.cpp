@@ -107,7 +107,10 @@ CommError VirtualModule::Start(VirtualModuleOptions Options)
     const Frame Initial = BuildFrame(CommandReadAll, FOptions.Initial);
     {
         std::lock_guard Lock(FLock);
-        std::copy_n(Initial.begin() + FrameDataStart, FrameDataLength, FData.begin());
+        if (FOptions.InitialData)
+            FData = *FOptions.InitialData;
+        else
+            std::copy_n(Initial.begin() + FrameDataStart, FrameDataLength, FData.begin());
         FRequests = 0;
         FFlagsCleared = 0;
     }
@@ -220,6 +223,12 @@ ModuleParameters VirtualModule::Block() const
     ModuleParameters Block = DecodeFrameData(Bytes);
     Block.Command = 0;
     return Block;
+}
+
+std::array<uint8_t, FrameDataLength> VirtualModule::StoredData() const
+{
+    std::lock_guard Lock(FLock);
+    return FData;
 }
 
 uint64_t VirtualModule::Requests() const

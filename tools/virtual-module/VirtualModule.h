@@ -52,6 +52,10 @@ struct VirtualModuleOptions
     std::chrono::milliseconds Delay{30};            // from a complete request to its answer
     ModuleFault Fault = ModuleFault::None;          // the fault at start; SetFault changes it
     ModuleParameters Initial = DefaultParameters(); // the window's defaults
+    // The data bytes to hold at start, exactly as stored (a module put back
+    // keeps what it stored: the block's decoded values need not code back to
+    // the same bytes); overrides Initial when set.
+    std::optional<std::array<uint8_t, FrameDataLength>> InitialData;
     // True: the module talks only at its own line setting, the UART baud and
     // parity of its stored block, as a real module does; a request sent at
     // another setting reaches it as garbage and goes unanswered. A
@@ -107,8 +111,9 @@ class VirtualModule
     int PortNumber() const { return FPort; } // 0 when not registered
     const std::string& DevicePath() const { return FPty.DevicePath(); }
     const std::string& LinkPath() const { return FLinkPath; }
-    ModuleParameters Block() const; // decoded from the stored bytes
-    uint64_t Requests() const;      // well-formed requests seen
+    ModuleParameters Block() const;                          // decoded from the stored bytes
+    std::array<uint8_t, FrameDataLength> StoredData() const; // the stored bytes as they are
+    uint64_t Requests() const;                               // well-formed requests seen
     // Exclusive flags cleared after their holder went away without clearing.
     uint64_t StaleFlagsCleared() const;
 

@@ -133,6 +133,12 @@ int main(int argc, char** argv)
             Failure = Run.Step(Generator.Next(), Done);
             ++Done;
             if (RssWarm == 0 && WarmedUp(Done)) RssWarm = ResidentKb();
+            if (Done % 100000 == 0)
+            {
+                std::printf("chaos: %zu events, %.0f s, %ld kB resident\n", Done,
+                            std::chrono::duration<double>(Elapsed()).count(), ResidentKb());
+                std::fflush(stdout);
+            }
         }
         RssEnd = ResidentKb();
         Stats = Run.Stats();

@@ -79,7 +79,7 @@ TChaosRun::TChaosRun() : FWaker(GetCurrentThreadId())
         return;
     }
     FModuleOptions.Port = FModule.PortNumber();
-    FWrites.push_back(DataOf(FModule.Block()));
+    FWrites.push_back(FModule.StoredData());
     FApp.CreateForm(FForm);
     FForm->Show();
     Handle();
@@ -170,8 +170,7 @@ void TChaosRun::HookWindow()
 void TChaosRun::RecordWrite()
 {
     ++FStats.WritePresses;
-    // As the module holds it: the wire coding rounds some values.
-    FWrites.push_back(DataOf(DecodeFrameData(BuildWriteAll(FForm->BlockFromControls()))));
+    FWrites.push_back(DataOf(FForm->BlockFromControls()));
     if (FWrites.size() > WritesKept + 1) FWrites.erase(FWrites.begin() + 1);
 }
 
@@ -198,7 +197,7 @@ void TChaosRun::StopModule()
     if (!FModuleUp) return;
     FStats.ModuleRequests += FModule.Requests();
     // A module pulled out and put back keeps what it stored.
-    FModuleOptions.Initial = FModule.Block();
+    FModuleOptions.InitialData = FModule.StoredData();
     FModule.Stop();
     FModuleUp = false;
     FDevices[FDevice] = 0;
@@ -437,7 +436,7 @@ std::optional<TChaosFailure> TChaosRun::Check(size_t Index)
 std::optional<TChaosFailure> TChaosRun::CheckBlock(size_t Index)
 {
     if (!FModuleUp) return std::nullopt;
-    const DataBytes Held = DataOf(FModule.Block());
+    const DataBytes Held = FModule.StoredData();
     // The module moves from the block it held only to one pressed later.
     const auto Found = std::find(FWrites.begin(), FWrites.end(), Held);
     if (Found == FWrites.end())
