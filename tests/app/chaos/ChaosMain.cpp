@@ -153,7 +153,8 @@ int main(int argc, char** argv)
     std::printf("chaos: %zu events in %.1f s (seed %ld)\n", Done, Took, Seed);
     std::printf("chaos: faults switched on: %s\n", Counts(Stats.Faults).c_str());
     std::printf("chaos: result texts seen: %s\n", Counts(Stats.Statuses).c_str());
-    std::printf("chaos: refused input: %s\n", Counts(Stats.Refusals).c_str());
+    std::printf("chaos: refused input: %s; %d beeps\n", Counts(Stats.Refusals).c_str(),
+                Stats.Beeps);
     std::printf("chaos: %llu Write All presses, %llu module requests, %llu port changes, %llu "
                 "close attempts refused, %llu user guide openings kept off the desktop, %llu "
                 "menu keys; slowest answer %lld ms\n",

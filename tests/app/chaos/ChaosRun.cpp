@@ -475,6 +475,7 @@ std::optional<TChaosFailure> TChaosRun::Finish(size_t Index)
 TChaosStats TChaosRun::Stats() const
 {
     TChaosStats Stats = FStats;
+    Stats.Beeps = FDesktop.Beeps();
     if (FModuleUp) Stats.ModuleRequests += FModule.Requests();
     return Stats;
 }

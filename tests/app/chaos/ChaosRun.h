@@ -40,6 +40,7 @@ struct TChaosStats
     uint64_t PortChanges = 0;
     uint64_t ModuleRequests = 0; // before the module's last start
     uint64_t MenuKeys = 0;
+    int Beeps = 0; // refused input and the like
     std::chrono::milliseconds SlowestAnswer{0};
 };
 
