@@ -110,12 +110,15 @@ int main(int argc, char** argv)
         return (Events > 0 && Done >= static_cast<size_t>(Events)) ||
                (Seconds > 0 && Elapsed() >= std::chrono::seconds(Seconds));
     };
-    // Memory is compared from the end of the warm-up (a fifth of the run)
-    // to the end.
+    // Memory is compared from the end of the warm-up (a fifth of the run,
+    // and no fewer than WarmUpEvents) to the end; a shorter run has caches
+    // still filling (and the sanitizers' quarantine), and is not measured.
+    constexpr size_t WarmUpEvents = 2000;
     auto WarmedUp = [&](size_t Done)
     {
-        return (Events > 0 && Done >= static_cast<size_t>(Events) / 5) ||
-               (Seconds > 0 && Elapsed() >= std::chrono::seconds(Seconds) / 5);
+        return Done >= WarmUpEvents &&
+               ((Events > 0 && Done >= static_cast<size_t>(Events) / 5) ||
+                (Seconds > 0 && Elapsed() >= std::chrono::seconds(Seconds) / 5));
     };
 
     const long RssAtStart = ResidentKb();
@@ -165,9 +168,14 @@ int main(int argc, char** argv)
                 static_cast<unsigned long long>(Stats.DocumentsOpened),
                 static_cast<unsigned long long>(Stats.MenuKeys),
                 static_cast<long long>(Stats.SlowestAnswer.count()));
-    std::printf("chaos: resident memory %ld kB at start, %ld kB after the warm-up, %ld kB at the "
-                "end\n",
-                RssAtStart, RssWarm, RssEnd);
+    if (RssWarm > 0)
+        std::printf("chaos: resident memory %ld kB at start, %ld kB after the warm-up, %ld kB at "
+                    "the end\n",
+                    RssAtStart, RssWarm, RssEnd);
+    else
+        std::printf("chaos: resident memory %ld kB at start, %ld kB at the end (too short a run "
+                    "to compare)\n",
+                    RssAtStart, RssEnd);
     std::fflush(stdout);
     if (!Failure)
     {
