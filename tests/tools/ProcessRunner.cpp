@@ -44,11 +44,12 @@ struct SpawnArguments
 };
 
 int Spawn(const std::string& Program, const std::vector<std::string>& Arguments,
-          const std::vector<std::string>& Extra, int OutFd, int ErrFd)
+          const std::vector<std::string>& Extra, int OutFd, int ErrFd, int InFd = -1)
 {
     SpawnArguments Args(Program, Arguments, Extra);
     posix_spawn_file_actions_t Actions;
     posix_spawn_file_actions_init(&Actions);
+    if (InFd >= 0) posix_spawn_file_actions_adddup2(&Actions, InFd, 0);
     posix_spawn_file_actions_adddup2(&Actions, OutFd, 1);
     posix_spawn_file_actions_adddup2(&Actions, ErrFd, 2);
     pid_t Pid = -1;
@@ -124,19 +125,34 @@ RunningProcess::RunningProcess(const std::string& Program,
                                const std::vector<std::string>& Arguments,
                                const std::vector<std::string>& ExtraEnvironment)
 {
-    int Out[2];
+    int Out[2], In[2];
     if (pipe2(Out, O_CLOEXEC) != 0) return;
+    if (pipe2(In, O_CLOEXEC) != 0)
+    {
+        close(Out[0]);
+        close(Out[1]);
+        return;
+    }
     const int Null = open("/dev/null", O_WRONLY | O_CLOEXEC);
-    FPid = Spawn(Program, Arguments, ExtraEnvironment, Out[1], Null);
+    FPid = Spawn(Program, Arguments, ExtraEnvironment, Out[1], Null, In[0]);
     close(Null);
     close(Out[1]);
+    close(In[0]);
     FOut = Out[0];
+    FIn = In[1];
 }
 
 RunningProcess::~RunningProcess()
 {
     if (FPid > 0) Stop(SIGKILL);
     if (FOut >= 0) close(FOut);
+    if (FIn >= 0) close(FIn);
+}
+
+bool RunningProcess::WriteLine(const std::string& Line)
+{
+    const std::string Text = Line + "\n";
+    return FIn >= 0 && write(FIn, Text.data(), Text.size()) == static_cast<ssize_t>(Text.size());
 }
 
 std::string RunningProcess::ReadLine(std::chrono::milliseconds Limit)

@@ -21,7 +21,8 @@ ProcessResult RunProcess(const std::string& Program, const std::vector<std::stri
                          std::chrono::milliseconds Limit = std::chrono::milliseconds(15000),
                          const std::string& OutputPath = {});
 
-// A started program whose standard output is read line by line.
+// A started program whose standard output is read line by line and whose
+// standard input is a pipe of the test's.
 class RunningProcess
 {
   public:
@@ -36,9 +37,12 @@ class RunningProcess
     std::string ReadLine(std::chrono::milliseconds Limit = std::chrono::milliseconds(5000));
     // Sends Signal and waits for the end; the exit code, -1 when killed by a signal.
     int Stop(int Signal);
+    // Writes Line and a newline to the program's standard input.
+    bool WriteLine(const std::string& Line);
 
   private:
     int FPid = -1;
     int FOut = -1;
+    int FIn = -1; // the program's standard input, held open while it runs
     std::string FPending;
 };

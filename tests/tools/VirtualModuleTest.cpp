@@ -1,5 +1,7 @@
 #include "tools/virtual-module/VirtualModule.h"
 
+#include "tools/virtual-module/ModuleCommands.h"
+
 #include "platform/comm/PortLock.h"
 #include "platform/comm/PortMap.h"
 #include "platform/comm/SerialDevice.h"
@@ -304,6 +306,34 @@ TEST_F(ModuleFixture, StartsWithTheStoredBytesItIsGivenExactly)
     EXPECT_EQ(Again.StoredData(), Stored);
 }
 
+TEST_F(ModuleFixture, CommandsChangeTheFaultAndTheDelayOrSayWhyNot)
+{
+    Start();
+    const struct
+    {
+        const char* Line;
+        const char* Logged; // the start of the line to log
+        ModuleFault After;
+    } Cases[] = {
+        {"fault duplicate", "fault duplicate from the next request on", ModuleFault::Duplicate},
+        {"fault silent\r", "fault silent from", ModuleFault::Silent},
+        {"fault loud", "refused: unknown fault 'loud' (silent|", ModuleFault::Silent},
+        {"fault", "refused: unknown fault ''", ModuleFault::Silent},
+        {"delay 250", "delay 250 ms from the next request on", ModuleFault::Silent},
+        {"delay 60001", "refused: delay '60001' is not", ModuleFault::Silent},
+        {"delay -1", "refused: delay '-1'", ModuleFault::Silent},
+        {"fault none", "fault none from", ModuleFault::None},
+        {"", "refused: unknown command ''", ModuleFault::None},
+        {"stop", "refused: unknown command 'stop' (fault NAME, delay MS)", ModuleFault::None},
+    };
+    for (const auto& Case : Cases)
+    {
+        const std::string Logged = RunModuleCommand(Module, Case.Line);
+        EXPECT_EQ(Logged.rfind(Case.Logged, 0), 0u) << Case.Line << ": " << Logged;
+        EXPECT_EQ(Module.Fault(), Case.After) << Case.Line;
+    }
+}
+
 TEST_F(ModuleFixture, RemovingTheLinkKeepsTheNumberAndTheOpenerTalking)
 {
     Start();
@@ -344,6 +374,29 @@ TEST(VirtualModuleProgram, PrintsReadyThenExchangesAndRemovesItsLinkOnSigterm)
 
     EXPECT_EQ(Program.Stop(SIGTERM), 0);
     EXPECT_FALSE(Exists(Link));
+}
+
+TEST(VirtualModuleProgram, TakesFaultCommandsWhileItRuns)
+{
+    TempFolder Runtime;
+    RunningProcess Program(NOVLA_VIRTUAL_MODULE_PATH, {"--delay-ms", "1"},
+                           {"XDG_RUNTIME_DIR=" + Runtime.Path()});
+    const std::string Ready = Program.ReadLine();
+    ASSERT_EQ(Ready.rfind("ready COM", 0), 0u) << Ready;
+    SerialDevice Device;
+    ASSERT_TRUE(Device.Open(Ready.substr(Ready.find(" /dev/") + 1)).Ok());
+    ASSERT_TRUE(Device.Configure({9600, Parity::None}).Ok());
+    const Frame Read = BuildReadAll();
+    const Bytes Request(Read.begin(), Read.end());
+
+    ASSERT_TRUE(Program.WriteLine("fault silent"));
+    EXPECT_EQ(Program.ReadLine(), "fault silent from the next request on");
+    EXPECT_EQ(Exchange(Device, Request, 1, 200ms), Bytes{});
+    EXPECT_NE(Program.ReadLine().find("no answer (silent)"), std::string::npos);
+    ASSERT_TRUE(Program.WriteLine("fault none"));
+    EXPECT_EQ(Program.ReadLine(), "fault none from the next request on");
+    EXPECT_EQ(Exchange(Device, Request, FrameSize).size(), FrameSize);
+    EXPECT_EQ(Program.Stop(SIGTERM), 0);
 }
 
 TEST(VirtualModuleProgram, TalksAtTheLineSettingItWasGiven)

@@ -1,5 +1,6 @@
 // novla-virtual-module: a radio module on a pseudo-terminal, registered as
 // a port. Prints "ready COM<N> <device>" first, then one line per exchange;
+// takes "fault NAME" and "delay MS" on standard input while it runs;
 // removes its port link on SIGINT or SIGTERM.
 #include "tools/virtual-module/VirtualModule.h"
 
@@ -9,11 +10,15 @@
 #include "tools/common/OptionParser.h"
 #include "tools/common/Version.h"
 #include "tools/virtual-module/LogWriter.h"
+#include "tools/virtual-module/ModuleCommands.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <poll.h>
 #include <pthread.h>
 #include <span>
+#include <sys/signalfd.h>
 #include <unistd.h>
 
 namespace
@@ -28,8 +33,48 @@ void PrintUsage(std::FILE* To)
         "The module answers only at its own line setting (--uart-baud and\n"
         "--uart-parity, default 9600 no; a write of new UART values moves it there\n"
         "after its answer). A pseudo-terminal carries no parity bit: even and no\n"
-        "are one setting here.\n",
+        "are one setting here. While it runs, a line \"fault NAME\" or \"delay MS\"\n"
+        "on standard input changes how it answers from the next request on.\n",
         ModuleFaultNames().c_str());
+}
+
+// Runs the commands of standard input until a stopping signal arrives on
+// Signals; an input that ends or fails is no longer watched.
+void RunCommands(VirtualModule& Module, LogWriter& Log, int Signals)
+{
+    constexpr size_t LongestLine = 4096;
+    std::string Pending;
+    bool Reading = true;
+    for (;;)
+    {
+        pollfd Watch[2] = {{Signals, POLLIN, 0}, {Reading ? STDIN_FILENO : -1, POLLIN, 0}};
+        if (poll(Watch, 2, -1) < 0)
+        {
+            if (errno == EINTR) continue;
+            return;
+        }
+        if (Watch[0].revents & POLLIN) return;
+        if (!(Watch[1].revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL))) continue;
+        char Buffer[512];
+        const ssize_t Got = read(STDIN_FILENO, Buffer, sizeof Buffer);
+        if (Got < 0 && errno == EINTR) continue;
+        if (Got <= 0)
+        {
+            Reading = false;
+            continue;
+        }
+        Pending.append(Buffer, static_cast<size_t>(Got));
+        for (size_t End; (End = Pending.find('\n')) != std::string::npos;)
+        {
+            Log.Post(RunModuleCommand(Module, std::string_view(Pending).substr(0, End)));
+            Pending.erase(0, End + 1);
+        }
+        if (Pending.size() > LongestLine)
+        {
+            Log.Post("refused: a line longer than " + std::to_string(LongestLine) + " bytes");
+            Pending.clear();
+        }
+    }
 }
 
 int Usage(const std::string& Problem)
@@ -104,7 +149,7 @@ int main(int Argc, char** Argv)
         Options.Initial.UartParity = CodeForIndex(ParameterList::UartParity, *Index);
     }
 
-    // Signals are taken by sigwait below; every thread started from here
+    // Signals are taken through a signal descriptor below; every thread started from here
     // on inherits the blocked mask.
     sigset_t Stopping;
     sigemptyset(&Stopping);
@@ -112,6 +157,16 @@ int main(int Argc, char** Argv)
     sigaddset(&Stopping, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &Stopping, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
+    // Started in the background of a terminal ("novla-virtual-module &"),
+    // reading the commands would stop the module; ignored, the read fails
+    // instead and the input is no longer watched.
+    std::signal(SIGTTIN, SIG_IGN);
+    const int Signals = signalfd(-1, &Stopping, SFD_CLOEXEC);
+    if (Signals < 0)
+    {
+        std::fprintf(stderr, "novla-virtual-module: no signal descriptor\n");
+        return 1;
+    }
 
     // The module answers on its own thread; an output nobody reads must
     // never hold it up, so its lines go through the writer's queue.
@@ -130,8 +185,8 @@ int main(int Argc, char** Argv)
     }
     Log.Post("ready " + PortName(Module.PortNumber()) + " " + Module.DevicePath());
 
-    int Signal = 0;
-    sigwait(&Stopping, &Signal);
+    RunCommands(Module, Log, Signals);
+    close(Signals);
     Module.Stop();
     Log.Stop();
     return 0;
