@@ -22,7 +22,8 @@ enum class TChaosKind
     Type,         // Text typed key by key
     Paste,        // Text put on the clipboard, then A: row of ChaosPasteKeys
     DropDown,     // A: row of ChaosCombos, its button clicked
-    Menu,         // the window menu opened; Text: the keys pressed in it, one per step
+    Menu,         // the window menu opened; Text: a key per step in it (u d l r arrows,
+                  // E Enter, X Escape, else the letter)
     CloseAttempt, // A: row of ChaosCloseWays
     Tick,         // the window system's clock moves on A ms
     Wait,         // A ms of real time pass while messages are handled
