@@ -441,10 +441,9 @@ void TsuiForm::PaintBuiltInBorder(TCanvas& C, const TWindowFrame& Frame)
 
     if (TitleBarVisible() && FTitleBar->CanPaint())
     {
-        TBitmap *P0 = nullptr, *P1 = nullptr, *P2 = nullptr;
-        FTitleBar->GetTitleImage(0, P0);
-        FTitleBar->GetTitleImage(1, P1);
-        FTitleBar->GetTitleImage(2, P2);
+        const TBitmap* P0 = FTitleBar->SectionPicture(0);
+        const TBitmap* P1 = FTitleBar->SectionPicture(1);
+        const TBitmap* P2 = FTitleBar->SectionPicture(2);
         // Below the pictures, beside a bar taller than they are.
         if (P0) Fill({BW, P0->Height(), FL, TH}, Color());
         if (P1) Fill({W - FR, P1->Height(), W - BW, TH}, Color());
@@ -582,8 +581,8 @@ void TsuiForm::ApplySkin()
     {
         FTitleBar->SetFileTheme(FileTheme());
         FTitleBar->SetUIStyle(UIStyle());
-        // The skin's title picture is what the region is scanned from.
-        if (Style == FromThemeFile) FTitleBar->ForcePaint();
+        // The frame around the bar may have changed with the style.
+        FTitleBar->UpdateLayout();
     }
     if (auto* Skinned = dynamic_cast<TsuiMainMenu*>(FMenu))
     {
@@ -596,14 +595,20 @@ void TsuiForm::ApplySkin()
     Invalidate();
     PaintFormBorder();
     RegionWindow();
-    UpdateMinHeight();
+    UpdateSizeLimits();
 }
 
-void TsuiForm::UpdateMinHeight()
+void TsuiForm::UpdateSizeLimits()
 {
-    if (FOwnerForm && FTitleBar && !FDestroying)
-        FOwnerForm->Constraints()->SetMinHeight(GetMenuBarHeight() + FTitleBar->Height() +
-                                                FSkinBottom + 3);
+    if (!FOwnerForm || !FTitleBar || FDestroying) return;
+    FOwnerForm->Constraints()->SetMinWidth(FTitleBar->MinimumFormWidth());
+    FOwnerForm->Constraints()->SetMinHeight(GetMenuBarHeight() + FTitleBar->Height() +
+                                            FSkinBottom + 3);
+}
+
+void TsuiForm::TitleBarLaidOut()
+{
+    PaintFormBorder();
 }
 
 void TsuiForm::SetFileTheme(TsuiFileTheme* Value)
@@ -765,9 +770,8 @@ void TsuiForm::PaintSkinBorder(TCanvas& C, const TWindowFrame& Frame)
 
     if (TitleBarVisible() && FTitleBar->CanPaint())
     {
-        TBitmap* I = nullptr;
-        FTitleBar->GetTitleImage(-2, I);
-        if (I && !I->Empty())
+        TBitmap* I = FTitleBar->TitleImageOverFill();
+        if (!I->Empty())
         {
             const TCanvas& Src = *I->Canvas();
             const int Ih = I->Height(), Iw = I->Width();
@@ -866,12 +870,7 @@ void TsuiForm::RegionFromSkin(int W, int H)
 {
     HWND Owner = FOwnerForm->Handle();
     TRegion Region(TRect{0, 0, W, H});
-    TBitmap* Title = nullptr;
-    if (FTitleRegion && TitleBarVisible())
-    {
-        FTitleBar->ForcePaint();
-        FTitleBar->GetTitleImage(-1, Title);
-    }
+    const TBitmap* Title = FTitleRegion && TitleBarVisible() ? FTitleBar->TitleImage() : nullptr;
     if (FBottomRegion) ComposeBottomImage(W);
     const bool ShapeTitle = Title && !Title->Empty();
     const bool ShapeBottom = FBottomRegion && !FBottomImage->Empty();
@@ -912,7 +911,7 @@ void TsuiForm::SetMenu(TMainMenu* Value)
     CreateMenuBar();
     UpdateMenu();
     if (FTitleBar) FTitleBar->SetTop(0);
-    UpdateMinHeight();
+    UpdateSizeLimits();
     PaintFormBorder();
 }
 
@@ -953,7 +952,7 @@ void TsuiForm::DestroyMenuBar()
     if (auto* Skinned = dynamic_cast<TsuiMainMenu*>(FMenu)) Skinned->SetForm(nullptr);
     if (FMenu) FMenu->RemoveFreeNotification(this);
     FMenu = nullptr;
-    UpdateMinHeight();
+    UpdateSizeLimits();
     PaintFormBorder();
 }
 

@@ -30,7 +30,7 @@ class TsuiMenuBar;
 // In a file theme the frame comes from the skin's border pictures, and the
 // window region leaves out the pixels of the skin's transparent colour in
 // the rows of the title and bottom pictures the skin names.
-class TsuiForm : public TCustomPanel, public TsuiSkinBinding
+class TsuiForm : public TCustomPanel, public TsuiSkinBinding, public TsuiTitleBarHost
 {
   public:
     explicit TsuiForm(TComponent* AOwner);
@@ -134,6 +134,7 @@ class TsuiForm : public TCustomPanel, public TsuiSkinBinding
     void Destroying() override;
     void ApplySkin() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    void TitleBarLaidOut() override;
     void WMEraseBkgnd(TMessage& M);
 
   private:
@@ -143,8 +144,9 @@ class TsuiForm : public TCustomPanel, public TsuiSkinBinding
     void Detach();
     void FrameChanged();
     void SizeChanged();
-    // The owner is never smaller than the title and menu bars and frame.
-    void UpdateMinHeight();
+    // The owner's size limits: never narrower than its style's title, nor
+    // lower than the title and menu bars and the frame.
+    void UpdateSizeLimits();
     // The file-theme part of SetUIStyle that comes before the title bar.
     void ReadFileTheme();
     bool UsingSkin() const;
