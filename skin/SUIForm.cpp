@@ -602,8 +602,8 @@ void TsuiForm::UpdateSizeLimits()
 {
     if (!FOwnerForm || !FTitleBar || FDestroying) return;
     FOwnerForm->Constraints()->SetMinWidth(FTitleBar->MinimumFormWidth());
-    FOwnerForm->Constraints()->SetMinHeight(GetMenuBarHeight() + FTitleBar->Height() +
-                                            FSkinBottom + 3);
+    FOwnerForm->Constraints()->SetMinHeight(GetMenuBarHeight() + FTitleBar->Height() + FSkinBottom +
+                                            3);
 }
 
 void TsuiForm::TitleBarLaidOut()

@@ -362,8 +362,8 @@ TsuiTitleBarMetrics TsuiTitleBar::Metrics()
     for (int I = 0; I < FButtons->Count(); ++I)
     {
         const TsuiTitleBarButton* B = FButtons->Items(I);
-        M.Buttons.push_back({B->ButtonType(), B->Drawable(), B->PicNormal()->Width(),
-                             B->PicNormal()->Height()});
+        M.Buttons.push_back(
+            {B->ButtonType(), B->Drawable(), B->PicNormal()->Width(), B->PicNormal()->Height()});
         ButtonsWidth += B->PicNormal()->Width() + FButtonInterval;
     }
     FSectionCaption.clear();
@@ -378,8 +378,8 @@ TsuiTitleBarMetrics TsuiTitleBar::Metrics()
         // The caption section holds as much of the caption as the buttons
         // and the section after it leave room for.
         const int Next = I + 1 < FSections->Count() ? FSections->Items(I + 1)->Width() : 0;
-        FSectionCaption = FormatStringWithWidth(&Measure, FCaption,
-                                                M.Width - FLeftBtnXOffset - 21 - ButtonsWidth - Next);
+        FSectionCaption = FormatStringWithWidth(
+            &Measure, FCaption, M.Width - FLeftBtnXOffset - 21 - ButtonsWidth - Next);
         M.SectionCaptionWidth = Measure.TextWidth(FSectionCaption);
     }
     return M;

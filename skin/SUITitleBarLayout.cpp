@@ -36,7 +36,8 @@ void LayOutSections(const TsuiTitleBarMetrics& M, TsuiTitleBarLayout& L)
         else
             L.ClientSection = static_cast<int>(I);
     }
-    if (L.ClientSection >= 0) L.Sections[L.ClientSection] = {X, 0, R, M.Sections[L.ClientSection].Height};
+    if (L.ClientSection >= 0)
+        L.Sections[L.ClientSection] = {X, 0, R, M.Sections[L.ClientSection].Height};
 }
 
 void LayOutButtons(const TsuiTitleBarMetrics& M, TsuiTitleBarLayout& L)
