@@ -340,7 +340,7 @@ void TsuiTitleBar::Resize()
     UpdateLayout();
 }
 
-TsuiTitleBarMetrics TsuiTitleBar::Metrics()
+TsuiTitleBarMetrics TsuiTitleBar::MeasureForLayout()
 {
     TsuiTitleBarMetrics M;
     M.Width = Width();
@@ -393,7 +393,7 @@ void TsuiTitleBar::UpdateLayout()
         FLayout = {};
         return;
     }
-    FLayout = LayOutTitleBar(Metrics());
+    FLayout = LayOutTitleBar(MeasureForLayout());
     const TSize Size = FLayout.Title;
     FTitleImage->SetSize(Size.Width, Size.Height);
     FTitleImageFilled->SetSize(Size.Width, Size.Height);

@@ -144,7 +144,8 @@ class TsuiTitleBar : public TCustomPanel, public TsuiSkinBinding
     void UpdateInsideTheme(TsuiUIStyle Style);
     void UpdateFileTheme();
     int AskFrameWidth() const;
-    TsuiTitleBarMetrics Metrics();
+    // The sizes the layout follows; fits the caption section's caption on the way.
+    TsuiTitleBarMetrics MeasureForLayout();
     // Draws the sections with the title picture's origin at Shift; in the
     // bar the right sections' transparent pixels show the fill colour.
     void DrawSections(TCanvas& Canvas, TPoint Shift, bool InBar) const;
