@@ -1,7 +1,7 @@
 #include "framework/stdctrls/ButtonControl.h"
 
 #include "framework/PropertyRegistry.h"
-#include "framework/stdctrls/CheckMark.h"
+#include "framework/graphics/Bitmap.h"
 #include "platform/gfx/DrawText.h"
 #include "platform/win/WinApi.h"
 
@@ -47,15 +47,15 @@ TButtonControl::TButtonControl(TComponent* AOwner) : TCustomControl(AOwner)
     FHeight = 17;
 }
 
-TRect TButtonControl::MarkRect(int Height, int MarkSize)
+TRect TButtonControl::MarkRect(int Height, TSize MarkSize)
 {
-    const int Top = (Height - MarkSize) / 2;
-    return {0, Top, MarkSize, Top + MarkSize};
+    const int Top = (Height - MarkSize.Height) / 2;
+    return {0, Top, MarkSize.Width, Top + MarkSize.Height};
 }
 
-TRect TButtonControl::CaptionRect(int Width, int Height, int MarkSize)
+TRect TButtonControl::CaptionRect(int Width, int Height, TSize MarkSize)
 {
-    return {MarkSize + MarkGap, 0, Width, Height};
+    return {MarkSize.Width + MarkGap, 0, Width, Height};
 }
 
 void TButtonControl::PaintCaption(TCanvas* C, const TRect& Area, TColor TextColor)
@@ -79,16 +79,26 @@ void TButtonControl::PaintCaption(TCanvas* C, const TRect& Area, TColor TextColo
     }
 }
 
-void TButtonControl::Paint()
+void TButtonControl::PaintBackground(TCanvas* C)
 {
-    TCanvas* C = Canvas();
-    const TRect R = ClientRect();
     C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(FColor);
-    C->FillRect(R);
-    PaintMark(C, MarkRect(R.Height(), CheckMarkSize));
+    C->FillRect(ClientRect());
+}
+
+void TButtonControl::Paint()
+{
+    const TRect R = ClientRect();
+    TBitmap Buffer;
+    Buffer.SetSize(R.Width(), R.Height());
+    if (Buffer.Empty()) return;
+    TCanvas* C = Buffer.Canvas();
+    PaintBackground(C);
+    const TSize Mark = MarkSize();
+    PaintMark(C, MarkRect(R.Height(), Mark));
     C->Font()->Assign(Font());
-    PaintCaption(C, CaptionRect(R.Width(), R.Height(), CheckMarkSize), Font()->Color());
+    PaintCaption(C, CaptionRect(R.Width(), R.Height(), Mark), Font()->Color());
+    Canvas()->Draw(0, 0, &Buffer);
 }
 
 void TButtonControl::SetPressed(bool Value)

@@ -2,6 +2,9 @@
 
 #include "framework/controls/CustomControl.h"
 
+// The side of the plain sunken check box and radio circle.
+constexpr int CheckMarkSize = 13;
+
 // The common base of check boxes and radio buttons: a mark beside a
 // word-wrapped caption. A left press takes the focus and holds the mouse;
 // releasing it over the control clicks, as does releasing Space or typing
@@ -21,16 +24,21 @@ class TButtonControl : public TCustomControl
 
     // Where the mark (MarkSize square, vertically centred at the left) and
     // the caption go in a client area of Width x Height.
-    static TRect MarkRect(int Height, int MarkSize);
-    static TRect CaptionRect(int Width, int Height, int MarkSize);
+    static TRect MarkRect(int Height, TSize MarkSize);
+    static TRect CaptionRect(int Width, int Height, TSize MarkSize);
 
   protected:
     // Draws the caption word-wrapped and vertically centred in Area, greyed
     // when disabled, and the focus rectangle around it when focused.
     void PaintCaption(TCanvas* C, const TRect& Area, TColor TextColor);
 
+    // Composes background, mark and caption off-screen and copies them in
+    // one block.
     void Paint() override;
-    // The plain look of the mark in Box.
+    virtual void PaintBackground(TCanvas* C);
+    // The mark's width and height.
+    virtual TSize MarkSize() const { return {CheckMarkSize, CheckMarkSize}; }
+    // The look of the mark in Box (MarkSize at the left, centred).
     virtual void PaintMark(TCanvas* C, const TRect& Box) = 0;
 
     void DoEnter() override;

@@ -8,7 +8,7 @@ namespace
 // Item state word: the check state in the low bits, a disabled flag above.
 constexpr int StateMask = 0x3;
 constexpr int DisabledFlag = 0x4;
-constexpr int BoxSize = CheckMarkSize;
+constexpr int BoxSize = 13;
 constexpr int BoxRoom = BoxSize + 4;
 } // namespace
 

@@ -3,6 +3,11 @@
 #include "framework/controls/Frame3D.h"
 #include "framework/graphics/Canvas.h"
 
+namespace
+{
+constexpr int MarkSide = 13;
+} // namespace
+
 void DrawCheckMark(TCanvas* C, const TRect& Box, TCheckBoxState State, bool Usable)
 {
     TRect Well = Box;
@@ -31,7 +36,7 @@ void DrawRadioMark(TCanvas* C, const TRect& Box, bool Checked, bool Usable)
     const int L = Box.Left, T = Box.Top;
     auto Arc = [&](int Inset, TColor TopLeft, TColor BottomRight)
     {
-        const int A = L + Inset, B = T + Inset, S = CheckMarkSize - 1 - 2 * Inset;
+        const int A = L + Inset, B = T + Inset, S = MarkSide - 1 - 2 * Inset;
         C->Pen()->SetColor(TopLeft);
         C->Arc(A, B, A + S + 1, B + S + 1, A + S, B, A, B + S);
         C->Pen()->SetColor(BottomRight);
@@ -40,7 +45,7 @@ void DrawRadioMark(TCanvas* C, const TRect& Box, bool Checked, bool Usable)
     C->Pen()->SetColor(Usable ? clWindow : clBtnFace);
     C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(Usable ? clWindow : clBtnFace);
-    C->Ellipse(L + 1, T + 1, L + CheckMarkSize - 1, T + CheckMarkSize - 1);
+    C->Ellipse(L + 1, T + 1, L + MarkSide - 1, T + MarkSide - 1);
     Arc(0, clBtnShadow, clBtnHighlight);
     Arc(1, cl3DDkShadow, cl3DLight);
     if (!Checked) return;

@@ -11,10 +11,7 @@ enum TCheckBoxState
     cbGrayed
 };
 
-// The side of the plain sunken check box and radio circle.
-constexpr int CheckMarkSize = 13;
-
-// The plain sunken check box in Box (CheckMarkSize square): a white well
+// The plain sunken check box in Box (13 pixels square): a white well
 // with a tick, a grey well with a grey tick when grayed; Usable false draws
 // the disabled look.
 void DrawCheckMark(TCanvas* Canvas, const TRect& Box, TCheckBoxState State, bool Usable);

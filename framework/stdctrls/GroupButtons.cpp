@@ -37,13 +37,25 @@ TButtonControl* TGroupButtons::Button(int Index) const
 
 void TGroupButtons::SetItemIndex(int Value)
 {
+    if (FGroup.ComponentState().Contains(csLoading))
+    {
+        FLoadedIndex = Value;
+        return;
+    }
     if (Value < -1 || Value >= FItems->Count() || Value == FItemIndex) return;
     FItemIndex = Value;
     FUpdating = true;
     for (int I = 0; I < Count(); ++I)
         if (auto* R = dynamic_cast<TRadioButton*>(Button(I))) R->SetChecked(I == Value);
     FUpdating = false;
-    if (!FGroup.ComponentState().Contains(csLoading)) OnClick(&FGroup);
+    OnClick(&FGroup);
+}
+
+void TGroupButtons::Loaded()
+{
+    // Quietly: reading a definition is no change a handler hears of.
+    if (FLoadedIndex >= -1 && FLoadedIndex < FItems->Count()) FItemIndex = FLoadedIndex;
+    Update();
 }
 
 bool TGroupButtons::Checked(int Index) const

@@ -35,7 +35,8 @@ class TGroupButtons
     // Null outside 0..Count-1.
     TButtonControl* Button(int Index) const;
 
-    // -1 or an index of Items; other values are refused.
+    // -1 or an index of Items; other values are refused. While the group
+    // is read from a form definition the value waits for Loaded.
     int ItemIndex() const { return FItemIndex; }
     void SetItemIndex(int Value);
     bool Checked(int Index) const;
@@ -43,8 +44,10 @@ class TGroupButtons
 
     // Places the buttons inside Rect.
     void Arrange(const TRect& Rect);
-    // Makes the buttons follow Items (after a form definition is read).
+    // Makes the buttons follow Items.
     void Update();
+    // The group was read: applies the ItemIndex read with it.
+    void Loaded();
 
     TNotifyEvent OnClick;
 
@@ -57,6 +60,7 @@ class TGroupButtons
     std::vector<TButtonControl*> FButtons;
     int FColumns = 1;
     int FItemIndex = -1;
+    int FLoadedIndex = -1;
     // Set while the group itself checks a button, so that button's click
     // does not count as a change twice.
     bool FUpdating = false;

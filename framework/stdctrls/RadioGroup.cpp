@@ -28,18 +28,10 @@ TRadioGroup::TRadioGroup(TComponent* AOwner)
     FButtons.OnClick = [this](TObject*) { Click(); };
 }
 
-void TRadioGroup::SetItemIndex(int Value)
-{
-    if (ComponentState().Contains(csLoading))
-        FLoadedIndex = Value;
-    else
-        FButtons.SetItemIndex(Value);
-}
-
 void TRadioGroup::Loaded()
 {
     TGroupBox::Loaded();
-    FButtons.SetItemIndex(FLoadedIndex);
+    FButtons.Loaded();
 }
 
 void TRadioGroup::AlignControls(TRect& Rect)

@@ -17,7 +17,7 @@ class TRadioGroup : public TGroupBox
     TStringList* Items() const { return FButtons.Items(); }
     void SetItems(const TStrings* Value) { FButtons.SetItems(Value); }
     int ItemIndex() const { return FButtons.ItemIndex(); }
-    void SetItemIndex(int Value);
+    void SetItemIndex(int Value) { FButtons.SetItemIndex(Value); }
     int Columns() const { return FButtons.Columns(); }
     void SetColumns(int Value) { FButtons.SetColumns(Value); }
     // The radio button of item Index, or null.
@@ -30,6 +30,4 @@ class TRadioGroup : public TGroupBox
 
   private:
     TGroupButtons FButtons;
-    // ItemIndex as read, applied once the items are there.
-    int FLoadedIndex = -1;
 };
