@@ -48,6 +48,7 @@ int BuildProgressBars(TForm* Form, TWinControl* Parent, TsuiUIStyle Style)
         P->SetPosition(B.Position);
         P->SetSmooth(B.Smooth);
         P->SetShowCaption(B.Caption);
+        if (B.Position == 40) P->SetName("HalfProgress");
         Y += 22;
     }
     const int Vertical[] = {0, 50, 100};

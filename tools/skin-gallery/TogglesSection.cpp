@@ -44,7 +44,9 @@ int BuildCheckBoxes(TForm* Form, TWinControl* Parent, TsuiUIStyle Style)
 {
     ToggleHeading(Form, Parent, 8, 4, "Check boxes");
     Toggle<TsuiCheckBox>(Form, Parent, 8, 22, "Unchecked", Style)->SetName("UncheckedBox");
-    Toggle<TsuiCheckBox>(Form, Parent, 136, 22, "Checked", Style)->SetChecked(true);
+    auto* Checked = Toggle<TsuiCheckBox>(Form, Parent, 136, 22, "Checked", Style);
+    Checked->SetName("CheckedBox");
+    Checked->SetChecked(true);
     auto* Grayed = Toggle<TsuiCheckBox>(Form, Parent, 264, 22, "Grayed", Style);
     Grayed->SetAllowGrayed(true);
     Grayed->SetState(cbGrayed);
