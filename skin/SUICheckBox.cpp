@@ -11,6 +11,7 @@ const TClassInfo& TsuiCheckBox::StaticClass()
         TClassBuilder<TsuiCheckBox>("TsuiCheckBox", &TCheckBox::StaticClass())
             .Component("FileTheme", &TsuiCheckBox::FileTheme, &TsuiCheckBox::SetFileTheme)
             .Enum("UIStyle", &TsuiCheckBox::UIStyle, &TsuiCheckBox::SetUIStyle, UIStyleNames())
+            .Stored(&TsuiCheckBox::IsUIStyleStored)
             .Boolean("Transparent", &TsuiCheckBox::Transparent, &TsuiCheckBox::SetTransparent)
             .Default(false)
             .Build();

@@ -16,6 +16,7 @@ const TClassInfo& TsuiProgressBar::StaticClass()
             .Component("FileTheme", &TsuiProgressBar::FileTheme, &TsuiProgressBar::SetFileTheme)
             .Enum("UIStyle", &TsuiProgressBar::UIStyle, &TsuiProgressBar::SetUIStyle,
                   UIStyleNames())
+            .Stored(&TsuiProgressBar::IsUIStyleStored)
             .Color("BorderColor", &TsuiProgressBar::BorderColor, &TsuiProgressBar::SetBorderColor)
             .NoDefault()
             .Color("Color", &TsuiProgressBar::Color, &TsuiProgressBar::SetColor)

@@ -12,6 +12,7 @@ const TClassInfo& TsuiRadioButton::StaticClass()
             .Component("FileTheme", &TsuiRadioButton::FileTheme, &TsuiRadioButton::SetFileTheme)
             .Enum("UIStyle", &TsuiRadioButton::UIStyle, &TsuiRadioButton::SetUIStyle,
                   UIStyleNames())
+            .Stored(&TsuiRadioButton::IsUIStyleStored)
             .Boolean("Transparent", &TsuiRadioButton::Transparent, &TsuiRadioButton::SetTransparent)
             .Default(false)
             .Build();

@@ -45,6 +45,7 @@ const TClassInfo& TsuiTrackBar::StaticClass()
         TClassBuilder<TsuiTrackBar>("TsuiTrackBar", &TTrackBar::StaticClass())
             .Component("FileTheme", &TsuiTrackBar::FileTheme, &TsuiTrackBar::SetFileTheme)
             .Enum("UIStyle", &TsuiTrackBar::UIStyle, &TsuiTrackBar::SetUIStyle, UIStyleNames())
+            .Stored(&TsuiTrackBar::IsUIStyleStored)
             .Boolean("Transparent", &TsuiTrackBar::Transparent, &TsuiTrackBar::SetTransparent)
             .Default(false)
             .Build();
