@@ -18,6 +18,7 @@
 #include "skin/SUIThemeManager.h"
 #include "skin/SUITrackBar.h"
 #include "skin/SkinToggleClasses.h"
+#include "skin/frmMgr.h"
 
 #include <memory>
 #include <string>
@@ -259,7 +260,14 @@ TEST_F(ToggleSkin, TheThemeManagerRestylesThemAllAndARemovedThemeFallsBack)
     auto* Bar = Make<TsuiProgressBar>(Form, 10, 140, 200, 16);
     auto* Track = Make<TsuiTrackBar>(Form, 10, 160, 200, 45);
     Group->Items()->Add("One");
-    RestyleForm(*Form, WinXP, nullptr);
+    TsuiThemeManager* Manager = RestyleForm(*Form, WinXP, nullptr);
+    // The manager's dialog offers each control once; a group's own buttons
+    // follow the group.
+    RegisterThemeManagerDialogClasses();
+    TfrmMgr* Dialog = TCustomForm::Create<TfrmMgr>(nullptr);
+    Dialog->LoadFrom(*Manager);
+    EXPECT_EQ(Dialog->List->Items()->Count(), 6);
+    Dialog->Free();
     for (TComponent* C : std::initializer_list<TComponent*>{Box, Radio, Group, Checks, Bar, Track})
         EXPECT_EQ(SkinnedOf(C)->UIStyle(), WinXP) << C->ClassName();
     EXPECT_EQ(dynamic_cast<TsuiRadioButton*>(Group->Buttons(0))->UIStyle(), WinXP);
