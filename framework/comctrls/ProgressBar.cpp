@@ -33,14 +33,28 @@ TProgressBar::TProgressBar(TComponent* AOwner) : TCustomControl(AOwner)
     FHeight = 16;
 }
 
+bool TProgressBar::Reading() const
+{
+    return ComponentState().Contains(csLoading);
+}
+
 void TProgressBar::Clamp()
 {
     FPosition = std::clamp(FPosition, FMin, FMax);
 }
 
+void TProgressBar::Loaded()
+{
+    TCustomControl::Loaded();
+    FMax = std::max(FMax, FMin);
+    Clamp();
+    Changed();
+}
+
 void TProgressBar::SetMin(int Value)
 {
     FMin = Value;
+    if (Reading()) return;
     FMax = std::max(FMax, Value);
     Clamp();
     Changed();
@@ -49,6 +63,7 @@ void TProgressBar::SetMin(int Value)
 void TProgressBar::SetMax(int Value)
 {
     FMax = Value;
+    if (Reading()) return;
     FMin = std::min(FMin, Value);
     Clamp();
     Changed();
@@ -56,6 +71,13 @@ void TProgressBar::SetMax(int Value)
 
 void TProgressBar::SetPosition(int Value)
 {
+    // A definition may give the position before the range: it is kept as
+    // read and fitted to the range once the definition is read.
+    if (Reading())
+    {
+        FPosition = Value;
+        return;
+    }
     Value = std::clamp(Value, FMin, FMax);
     if (Value == FPosition) return;
     FPosition = Value;

@@ -10,7 +10,8 @@ enum TProgressBarOrientation
 
 // A bar that fills in proportion to Position within Min..Max: from the
 // left, or from the bottom when vertical; in blocks, or one smooth band
-// when Smooth. Position always lies in the range; StepIt adds Step and
+// when Smooth. Position always lies in the range (a form definition's
+// values are fitted once all are read); StepIt adds Step and
 // starts over from Min once it passes Max, StepBy adds any amount and
 // stops at the ends.
 class TProgressBar : public TCustomControl
@@ -44,11 +45,13 @@ class TProgressBar : public TCustomControl
     TRect FilledRect(const TRect& Inside) const;
 
   protected:
+    void Loaded() override;
     void Paint() override;
     // Repaints after a change of the range, the position or the look.
     virtual void Changed() { Invalidate(); }
 
   private:
+    bool Reading() const;
     void Clamp();
 
     int FMin = 0;

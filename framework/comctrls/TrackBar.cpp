@@ -72,9 +72,23 @@ void TTrackBar::SetOrientation(TTrackBarOrientation Value)
     Changed();
 }
 
+bool TTrackBar::Reading() const
+{
+    return ComponentState().Contains(csLoading);
+}
+
+void TTrackBar::Loaded()
+{
+    TCustomControl::Loaded();
+    FMax = std::max(FMax, FMin);
+    FPosition = std::clamp(FPosition, FMin, FMax);
+    Changed();
+}
+
 void TTrackBar::SetMin(int Value)
 {
     FMin = Value;
+    if (Reading()) return;
     FMax = std::max(FMax, Value);
     SetPosition(FPosition);
     Changed();
@@ -83,6 +97,7 @@ void TTrackBar::SetMin(int Value)
 void TTrackBar::SetMax(int Value)
 {
     FMax = Value;
+    if (Reading()) return;
     FMin = std::min(FMin, Value);
     SetPosition(FPosition);
     Changed();
@@ -90,11 +105,18 @@ void TTrackBar::SetMax(int Value)
 
 void TTrackBar::SetPosition(int Value)
 {
+    // A definition may give the position before the range: it is kept as
+    // read and fitted to the range once the definition is read.
+    if (Reading())
+    {
+        FPosition = Value;
+        return;
+    }
     Value = std::clamp(Value, FMin, FMax);
     if (Value == FPosition) return;
     FPosition = Value;
     Changed();
-    if (!ComponentState().Contains(csLoading)) OnChange(this);
+    OnChange(this);
 }
 
 void TTrackBar::SetFrequency(int Value)

@@ -81,6 +81,7 @@ class TTrackBar : public TCustomControl
     // Draws the ticks of TickValues in Color beside the thumb's breadth.
     void PaintTicks(TCanvas* C, TColor Color);
     virtual void Changed() { Invalidate(); }
+    void Loaded() override;
 
     void DoEnter() override;
     void DoExit() override;
@@ -92,6 +93,7 @@ class TTrackBar : public TCustomControl
     void WMKeyDown(TMessage& M);
 
   private:
+    bool Reading() const;
     bool Horizontal() const { return FOrientation == trHorizontal; }
     int Length() const { return Horizontal() ? FWidth : FHeight; }
     // The first and last coordinate the thumb's centre reaches.

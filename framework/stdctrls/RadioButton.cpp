@@ -20,7 +20,8 @@ const TMessageMap& TRadioButton::StaticMessages()
 {
     static const TMessageMap Map = TMessageMap(&TButtonControl::StaticMessages())
                                        .On(WM_GETDLGCODE, &TRadioButton::WMGetDlgCode)
-                                       .On(WM_KEYDOWN, &TRadioButton::WMKeyDown);
+                                       .On(WM_KEYDOWN, &TRadioButton::WMKeyDown)
+                                       .On(CM_ENABLEDCHANGED, &TRadioButton::CMEnabledChanged);
     return Map;
 }
 
@@ -33,14 +34,49 @@ void TRadioButton::SetChecked(bool Value)
 {
     if (FChecked == Value) return;
     FChecked = Value;
-    SetTabStop(Value);
     Invalidate();
-    if (!Value) return;
-    if (TWinControl* P = Parent())
-        for (int I = 0; I < P->ControlCount(); ++I)
-            if (auto* Other = dynamic_cast<TRadioButton*>(P->Controls(I)); Other && Other != this)
-                Other->SetChecked(false);
-    if (!ComponentState().Contains(csLoading)) TButtonControl::Click();
+    if (Value)
+        if (TWinControl* P = Parent())
+            for (int I = 0; I < P->ControlCount(); ++I)
+                if (auto* Other = dynamic_cast<TRadioButton*>(P->Controls(I));
+                    Other && Other != this)
+                    Other->SetChecked(false);
+    UpdateTabStops();
+    if (Value && !ComponentState().Contains(csLoading)) TButtonControl::Click();
+}
+
+void TRadioButton::SetParent(TWinControl* AParent)
+{
+    TWinControl* Old = Parent();
+    TButtonControl::SetParent(AParent);
+    if (Old && Old != AParent)
+        for (int I = 0; I < Old->ControlCount(); ++I)
+            if (auto* R = dynamic_cast<TRadioButton*>(Old->Controls(I)))
+            {
+                R->UpdateTabStops();
+                break;
+            }
+    UpdateTabStops();
+}
+
+void TRadioButton::UpdateTabStops()
+{
+    TWinControl* P = Parent();
+    if (!P)
+    {
+        SetTabStop(FChecked);
+        return;
+    }
+    std::vector<TRadioButton*> Group;
+    for (int I = 0; I < P->ControlCount(); ++I)
+        if (auto* R = dynamic_cast<TRadioButton*>(P->Controls(I))) Group.push_back(R);
+    TRadioButton* Stop = nullptr;
+    for (TRadioButton* R : Group)
+        if (R->FChecked) Stop = R;
+    for (TRadioButton* R : Group)
+        if (!Stop && R->Enabled()) Stop = R;
+    for (TRadioButton* R : Group)
+        R->SetTabStop(R == Stop);
 }
 
 void TRadioButton::Click()
@@ -92,4 +128,10 @@ void TRadioButton::WMKeyDown(TMessage& M)
         return;
     }
     TButtonControl::WMKeyDown(M);
+}
+
+void TRadioButton::CMEnabledChanged(TMessage& M)
+{
+    TButtonControl::CMEnabledChanged(M);
+    UpdateTabStops();
 }

@@ -177,11 +177,15 @@ constexpr const char* GaugeDefinition = R"(object Window: TForm
     Smooth = True
     Orientation = pbVertical
   end
+  object Early: TProgressBar
+    Position = 150
+    Max = 200
+  end
   object Level: TTrackBar
     Orientation = trVertical
+    Position = 4
     Min = 1
     Max = 7
-    Position = 4
     Frequency = 2
     TickMarks = tmBoth
     PageSize = 3
@@ -207,6 +211,10 @@ void CheckGauges(TComponent* Root)
     EXPECT_EQ(Level->Frequency(), 2);
     EXPECT_EQ(Level->TickMarks(), tmBoth);
     EXPECT_EQ(Level->PageSize(), 3);
+    // A position given before its range is not cut to the default range.
+    auto* Early = dynamic_cast<TProgressBar*>(Root->FindComponent("Early"));
+    ASSERT_NE(Early, nullptr);
+    EXPECT_EQ(Early->Position(), 150);
 }
 } // namespace
 

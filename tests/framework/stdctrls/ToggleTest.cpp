@@ -169,6 +169,37 @@ TEST_F(ToggleForm, RadioButtonsOfOneParentAreExclusiveAndArrowsMoveWithin)
     delete Panel;
 }
 
+TEST_F(ToggleForm, TabReachesARadioGroupThroughOneButton)
+{
+    auto* Before = Make<TCheckBox>(Form, 10, "Before");
+    std::vector<TRadioButton*> R{Make<TRadioButton>(Form, 30, "A"),
+                                 Make<TRadioButton>(Form, 50, "B"),
+                                 Make<TRadioButton>(Form, 70, "C")};
+    auto* After = Make<TCheckBox>(Form, 90, "After");
+    R[0]->SetEnabled(false);
+    FDesktop.Pump();
+    auto TabStops = [&]
+    {
+        std::vector<bool> Stops;
+        for (TRadioButton* B : R)
+            Stops.push_back(B->TabStop());
+        return Stops;
+    };
+    // None checked: the first enabled one stands for the group.
+    EXPECT_EQ(TabStops(), (std::vector<bool>{false, true, false}));
+    Before->SetFocus();
+    FDesktop.Press(VK_TAB);
+    FDesktop.Pump();
+    EXPECT_TRUE(R[1]->Focused());
+    FDesktop.Press(VK_TAB);
+    FDesktop.Pump();
+    EXPECT_TRUE(After->Focused()) << "one stop per group";
+    R[2]->SetChecked(true);
+    EXPECT_EQ(TabStops(), (std::vector<bool>{false, false, true}));
+    R[2]->SetChecked(false);
+    EXPECT_EQ(TabStops(), (std::vector<bool>{false, true, false}));
+}
+
 TEST_F(ToggleForm, RadioGroupKeepsItemIndexAndNotifiesOncePerChange)
 {
     auto* Group = new TRadioGroup(Form);
