@@ -102,6 +102,7 @@ TEST_F(MainFormCommandsTest, TheWindowMenuShowsTheCommandsWithTheirKeys)
                                                "&Open/Close port\tCtrl+P",
                                                "&Read All\tCtrl+R",
                                                "&Write All\tCtrl+W",
+                                               "&Find module\tCtrl+F",
                                                "User &guide\tF1",
                                                "-",
                                                "&Close"};
