@@ -6,14 +6,18 @@
 #include "framework/ClassRegistry.h"
 #include "framework/DateTime.h"
 #include "framework/PropertyRegistry.h"
+#include "framework/Text.h"
 #include "framework/UpdateScope.h"
+#include "framework/dialogs/FileDialogs.h"
 #include "framework/menus/MenuItem.h"
 #include "platform/comm/PortMap.h"
 #include "platform/shell/ShellOpen.h"
+#include "platform/win/FileDrop.h"
 #include "platform/win/Input.h"
 #include "protocol/CodeTables.h"
 #include "protocol/Frames.h"
 #include "protocol/ReplyHazards.h"
+#include "serial/BlockFile.h"
 #include "skin/SUIEditClasses.h"
 #include "skin/SUIForm.h"
 #include "skin/SUITitleBar.h"
@@ -23,6 +27,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 TMainForm* MainForm = nullptr;
@@ -155,6 +161,8 @@ const TClassInfo& TMainForm::StaticClass()
             .Method("suiNumberEdit_NetIDChange", &TMainForm::suiNumberEdit_NetIDChange)
             .Method("img2Click", &TMainForm::img2Click)
             .Method("FindModuleClick", &TMainForm::FindModuleClick)
+            .Method("SavePresetClick", &TMainForm::SavePresetClick)
+            .Method("LoadPresetClick", &TMainForm::LoadPresetClick)
             .Build();
     return Info;
 }
@@ -162,7 +170,18 @@ const TClassInfo& TMainForm::StaticClass()
 TMainForm::TMainForm(TComponent* AOwner)
     : TForm(AOwner), OpenDocument([](const std::string& Path) { ShellOpenDocument(Path); }),
       UserGuide(FindUserGuide(RunningExecutable())),
-      ProbePort([](int Port) { return CXSerial::ProbePortDevice(Port); })
+      ProbePort([](int Port) { return CXSerial::ProbePortDevice(Port); }),
+      ChoosePresetFile(
+          [](bool Save, const std::string& Folder)
+          {
+              std::unique_ptr<TOpenDialog> Dialog = Save ? std::make_unique<TSaveDialog>(nullptr)
+                                                         : std::make_unique<TOpenDialog>(nullptr);
+              Dialog->SetTitle(Save ? "Save preset" : "Load preset");
+              Dialog->SetInitialDir(Folder);
+              Dialog->SetFilter("Presets (*.json)|*.json|All files (*)|*");
+              Dialog->SetDefaultExt("json");
+              return Dialog->Execute() ? Dialog->FileName() : std::string();
+          })
 {
 }
 
@@ -176,6 +195,7 @@ void TMainForm::DoCreate()
     FSerial = std::make_unique<TelvaroSerial>();
     FSerial->SetNotifyTarget(Handle(), FRecvMessage);
     FSearchMessage = RegisterWindowMessage(SearchMessageName);
+    DragAcceptFiles(Handle(), TRUE);
     FTimeoutTicks = -1;
     AddMenuCommands();
     ApplyControlHints(this);
@@ -205,6 +225,10 @@ void TMainForm::AddMenuCommands()
         {"&Read All", static_cast<TShortCut>(scCtrl | 'R'), &TMainForm::btn_ReadAllClick, true},
         {"&Write All", static_cast<TShortCut>(scCtrl | 'W'), &TMainForm::btn_WriteAllClick, true},
         {"&Find module", static_cast<TShortCut>(scCtrl | 'F'), &TMainForm::FindModuleClick, false},
+        {"&Save preset\u2026", static_cast<TShortCut>(scCtrl | 'S'), &TMainForm::SavePresetClick,
+         false},
+        {"&Load preset\u2026", static_cast<TShortCut>(scCtrl | 'L'), &TMainForm::LoadPresetClick,
+         false},
         {"User &guide", static_cast<TShortCut>(VK_F1), &TMainForm::img2Click, false},
         {"-", scNone, nullptr, false},
     };
@@ -242,6 +266,18 @@ void TMainForm::WndProc(TMessage& Message)
     if (FSearchMessage != 0 && Message.Msg == FSearchMessage)
     {
         OnSearchEvent();
+        return;
+    }
+    if (Message.Msg == WM_DROPFILES)
+    {
+        // The first preset among the files; other files are not ours.
+        const auto* Drop = reinterpret_cast<const TDroppedFiles*>(Message.LParam);
+        for (const std::string& File : Drop->Files)
+            if (File.size() > 5 && SameText(File.substr(File.size() - 5), ".json"))
+            {
+                LoadPreset(File);
+                break;
+            }
         return;
     }
     TForm::WndProc(Message);
@@ -746,4 +782,74 @@ void TMainForm::ShowFound(const PortFinding& Finding)
     ApplyParameters(Finding.Block);
     FModuleLine = std::pair{Finding.Block.UartBaudCode, Finding.Block.UartParity};
     SetStatus("Found: " + PlaceText(Finding.Port, Finding.Setting), ResultPanel);
+}
+
+void TMainForm::SavePresetClick(TObject*)
+{
+    if (!ChoosePresetFile) return;
+    const ModuleParameters Block = BlockFromControls();
+    // A preset that no window could load or send is not written.
+    if (const std::vector<ReplyHazard> Hazards = FindBlockHazards(Block); !Hazards.empty())
+    {
+        SetStatus("Error:Value!", ResultPanel);
+        suiStatusBar1->SetHint(HazardText(Hazards.front()));
+        return;
+    }
+    const std::string Path = ChoosePresetFile(true, PresetFolder());
+    if (Path.empty()) return;
+    std::string Error;
+    if (!SaveBlockFile(Path, Block, Error))
+    {
+        ShowPresetError(Error);
+        return;
+    }
+    KeepPresetFolder(Path);
+    SetStatus("Successful", ResultPanel);
+    suiStatusBar1->SetHint("Preset saved to " + Path + ".");
+}
+
+void TMainForm::LoadPresetClick(TObject*)
+{
+    if (!ChoosePresetFile) return;
+    const std::string Path = ChoosePresetFile(false, PresetFolder());
+    if (!Path.empty()) LoadPreset(Path);
+}
+
+void TMainForm::LoadPreset(const std::string& Path)
+{
+    // Values the file leaves out keep what the controls show.
+    ModuleParameters Block = BlockFromControls();
+    std::string Error;
+    if (!LoadBlockFile(Path, Block, Error))
+    {
+        ShowPresetError(Error);
+        return;
+    }
+    if (const std::vector<ReplyHazard> Hazards = FindBlockHazards(Block); !Hazards.empty())
+    {
+        ShowPresetError(Path + ": " + HazardText(Hazards.front()));
+        return;
+    }
+    ApplyParameters(Block);
+    KeepPresetFolder(Path);
+    SetStatus("Successful", ResultPanel);
+    suiStatusBar1->SetHint("Preset loaded from " + Path + "; Write All sends it to the module.");
+}
+
+void TMainForm::ShowPresetError(const std::string& Why)
+{
+    SetStatus("Error:Preset!", ResultPanel);
+    suiStatusBar1->SetHint(Why);
+}
+
+std::string TMainForm::PresetFolder() const
+{
+    if (!FSettings.PresetFolder.empty()) return FSettings.PresetFolder;
+    const char* Home = std::getenv("HOME");
+    return Home && *Home ? Home : "";
+}
+
+void TMainForm::KeepPresetFolder(const std::string& Path)
+{
+    FSettings.PresetFolder = std::filesystem::absolute(Path).parent_path().string();
 }

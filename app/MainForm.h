@@ -75,6 +75,10 @@ class TMainForm : public TForm
     // How long each attempt of Find module allows the module to answer,
     // besides the request's and reply's own time on the line.
     std::chrono::milliseconds SearchTurnaround{100};
+    // Asks for the preset file to save to (Save) or load from, starting in
+    // Folder; empty when the user cancels. The open and save dialogs by
+    // default.
+    std::function<std::string(bool Save, const std::string& Folder)> ChoosePresetFile;
     // True while Find module runs.
     bool Searching() const { return FSearch != nullptr; }
 
@@ -135,6 +139,13 @@ class TMainForm : public TForm
     // one for a module, at every line setting; while a search runs, cancels
     // it.
     void FindModuleClick(TObject* Sender);
+    // Save preset: the controls' block into a block file the command-line
+    // client reads too. Load preset: a block file into the controls;
+    // nothing is sent until Write All.
+    void SavePresetClick(TObject* Sender);
+    void LoadPresetClick(TObject* Sender);
+    // Loads the preset at Path as Load preset does.
+    void LoadPreset(const std::string& Path);
 
   protected:
     // Registers the reply message and binds the module link to the window.
@@ -161,6 +172,9 @@ class TMainForm : public TForm
     void ShowFound(const PortFinding& Finding);
     void EnableRequests();
     void ShowLineHint(const ModuleParameters& Block);
+    void ShowPresetError(const std::string& Why);
+    void KeepPresetFolder(const std::string& Path);
+    std::string PresetFolder() const;
     TPopupMenu* WindowMenu() const;
 
     std::unique_ptr<TelvaroSerial> FSerial;
