@@ -774,6 +774,10 @@ void TMainForm::ShowFound(const PortFinding& Finding)
     ShowPortState();
     if (!FSerial->IsOpen())
     {
+        // Taken by another program since the search let it go, or gone.
+        SetStatus("Found: " + PlaceText(Finding.Port, Finding.Setting), ResultPanel);
+        suiStatusBar1->SetHint("The module was found, but its port could not be opened: " +
+                               FSerial->LastError().Message);
         ShowOpenFailure();
         return;
     }
