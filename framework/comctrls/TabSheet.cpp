@@ -31,6 +31,7 @@ TTabSheet::TTabSheet(TComponent* AOwner) : TCustomControl(AOwner)
     FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents,
                      csDoubleClicks,    csOpaque,       csSetCaption};
     FVisible = false;
+    FParentColor = true;
     FAlign = alClient;
 }
 

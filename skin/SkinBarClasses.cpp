@@ -1,0 +1,11 @@
+#include "skin/SkinBarClasses.h"
+
+#include "framework/ClassRegistry.h"
+#include "framework/comctrls/CommonControlClasses.h"
+#include "skin/SUITabControl.h"
+
+void RegisterSkinBarClasses()
+{
+    RegisterCommonControlClasses();
+    RegisterClasses({&TsuiTabControl::StaticClass(), &TsuiPageControl::StaticClass()});
+}
