@@ -2,10 +2,12 @@
 
 #include "framework/ClassRegistry.h"
 #include "framework/comctrls/CommonControlClasses.h"
+#include "skin/SUIPopupForm.h"
 #include "skin/SUITabControl.h"
 
 void RegisterSkinBarClasses()
 {
     RegisterCommonControlClasses();
-    RegisterClasses({&TsuiTabControl::StaticClass(), &TsuiPageControl::StaticClass()});
+    RegisterClasses({&TsuiTabControl::StaticClass(), &TsuiPageControl::StaticClass(),
+                     &TsuiPopupForm::StaticClass()});
 }

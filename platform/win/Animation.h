@@ -4,7 +4,8 @@
 
 // AnimateWindow flags. Without AW_BLEND or AW_CENTER the direction flags say
 // where the window unrolls (or with AW_SLIDE slides in) from; a horizontal
-// and a vertical one may be combined.
+// and a vertical one may be combined. Hiding plays the frames of showing
+// with the same flags backwards.
 constexpr DWORD AW_HOR_POSITIVE = 0x00000001; // left to right
 constexpr DWORD AW_HOR_NEGATIVE = 0x00000002; // right to left
 constexpr DWORD AW_VER_POSITIVE = 0x00000004; // top to bottom
