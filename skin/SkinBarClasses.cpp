@@ -4,10 +4,11 @@
 #include "framework/comctrls/CommonControlClasses.h"
 #include "skin/SUIPopupForm.h"
 #include "skin/SUITabControl.h"
+#include "skin/SUIToolBar.h"
 
 void RegisterSkinBarClasses()
 {
     RegisterCommonControlClasses();
     RegisterClasses({&TsuiTabControl::StaticClass(), &TsuiPageControl::StaticClass(),
-                     &TsuiPopupForm::StaticClass()});
+                     &TsuiPopupForm::StaticClass(), &TsuiToolBar::StaticClass()});
 }
