@@ -3,6 +3,7 @@
 #include "framework/ClassRegistry.h"
 #include "framework/comctrls/CommonControlClasses.h"
 #include "skin/SUIPopupForm.h"
+#include "skin/SUISideChannel.h"
 #include "skin/SUITabControl.h"
 #include "skin/SUIToolBar.h"
 
@@ -10,5 +11,6 @@ void RegisterSkinBarClasses()
 {
     RegisterCommonControlClasses();
     RegisterClasses({&TsuiTabControl::StaticClass(), &TsuiPageControl::StaticClass(),
-                     &TsuiPopupForm::StaticClass(), &TsuiToolBar::StaticClass()});
+                     &TsuiPopupForm::StaticClass(), &TsuiToolBar::StaticClass(),
+                     &TsuiSideChannel::StaticClass()});
 }
