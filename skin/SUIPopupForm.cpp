@@ -172,10 +172,16 @@ void TsuiPopupForm::Popup()
     {
         FClosing = false;
         FVisible = true;
-        AnimateWindow(Handle(), static_cast<DWORD>(FAnimationTime), AnimationFlags());
+        if (FAnimationTime > 0)
+            AnimateWindow(Handle(), static_cast<DWORD>(FAnimationTime), AnimationFlags());
+        else
+            ShowWindow(Handle(), SW_SHOWNA);
     }
     Invalidate();
-    SetTimer(Handle(), DisplayTimer, static_cast<UINT>(FAnimationTime + FDisplayTime), nullptr);
+    if (FDisplayTime > 0)
+        SetTimer(Handle(), DisplayTimer, static_cast<UINT>(FAnimationTime + FDisplayTime), nullptr);
+    else
+        KillTimer(Handle(), DisplayTimer);
 }
 
 void TsuiPopupForm::Close()
@@ -183,7 +189,10 @@ void TsuiPopupForm::Close()
     if (!Shown() || FClosing) return;
     KillTimer(Handle(), DisplayTimer);
     FClosing = true;
-    AnimateWindow(Handle(), static_cast<DWORD>(FAnimationTime), AnimationFlags() | AW_HIDE);
+    if (FAnimationTime > 0)
+        AnimateWindow(Handle(), static_cast<DWORD>(FAnimationTime), AnimationFlags() | AW_HIDE);
+    else
+        ShowWindow(Handle(), SW_HIDE);
 }
 
 void TsuiPopupForm::WMTimer(TMessage& M)

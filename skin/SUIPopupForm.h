@@ -23,7 +23,9 @@ enum TsuiPopupCorner
 // slides or fades it in over AnimationTime milliseconds; DisplayTime
 // milliseconds after it has come in it goes out the way it came, and
 // OnClose runs once it is hidden. A click on it runs OnClick and sends it
-// away at once. It never takes activation or the focus. It wears the
+// away at once. An AnimationTime of 0 shows and hides it without animation;
+// a DisplayTime of 0 keeps it until it is clicked or closed. It never takes
+// activation or the focus. It wears the
 // style's caption bar (the panels' bar picture) with Title, and Text
 // word-wrapped on the form colour inside a one-pixel border; each paint is
 // composed off-screen.

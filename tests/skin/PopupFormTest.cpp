@@ -128,6 +128,18 @@ TEST_F(PopupTest, AClickSendsItAwayAndAnotherPopupKeepsItLonger)
     // Nothing left to go off later.
     FDesktop.Advance(3000);
     EXPECT_EQ(Closes, 1);
+
+    // Without animation and display time: there at once, until closed.
+    Popup->SetAnimationTime(0);
+    Popup->SetDisplayTime(0);
+    Popup->Popup();
+    FDesktop.Pump();
+    EXPECT_TRUE(ShowsBorderAt(0, 0) && ShowsBorderAt(Popup->Width() - 1, Popup->Height() - 1));
+    FDesktop.Advance(60000);
+    EXPECT_TRUE(Popup->Shown());
+    Popup->Close();
+    EXPECT_FALSE(Popup->Shown());
+    EXPECT_EQ(Closes, 2);
 }
 
 TEST_F(PopupTest, DrawsTheBarTitleAndTextInTheStyleOrTheSkin)
@@ -135,7 +147,7 @@ TEST_F(PopupTest, DrawsTheBarTitleAndTextInTheStyleOrTheSkin)
     Popup->SetAnimationTime(0);
     Popup->SetUIStyle(Protein);
     Popup->Popup();
-    FDesktop.Advance(AnimateWindowDefaultTime);
+    FDesktop.Pump();
     TBitmap Bar;
     GetInsideThemeBitmap(Protein, SUI_ITEM_SIDECHANNEL_BAR_IMAGE, &Bar);
     const int W = Popup->Width(), H = Popup->Height();
