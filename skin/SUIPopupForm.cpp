@@ -119,7 +119,8 @@ void TsuiPopupForm::ApplySkin()
         SetColor(FileThemeColor(Theme, SKIN2_FORMCOLOR).value_or(clBtnFace));
         FBorderColor = FileThemeColor(Theme, SKIN2_CONTROLBORDERCOLOR).value_or(clBlack);
         const TColor Ink = FileThemeColor(Theme, SKIN2_CONTROLFONTCOLOR).value_or(clBlack);
-        FTitleFontColor = Ink;
+        // The caption bar is a title: its ink is the skin's title ink.
+        FTitleFontColor = FileThemeColor(Theme, SKIN2_TITLEFONTCOLOR).value_or(Ink);
         Font()->SetColor(Ink);
     }
     else

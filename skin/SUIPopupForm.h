@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/controls/CustomControl.h"
+#include "framework/graphics/Bitmap.h"
 #include "skin/SUISkinBinding.h"
 
 #include <string>

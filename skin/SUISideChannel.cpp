@@ -88,7 +88,8 @@ TRect TsuiSideChannel::PinRect() const
 {
     const TRect C = ContentRect();
     const int Top = 1 + (BarHeight() - PinSize) / 2;
-    return {C.Right - 1 - ChannelBarMargin - PinSize, Top, C.Right - 1 - ChannelBarMargin, Top + PinSize};
+    return {C.Right - 1 - ChannelBarMargin - PinSize, Top, C.Right - 1 - ChannelBarMargin,
+            Top + PinSize};
 }
 
 void TsuiSideChannel::SetOpenWidth(int Value)
@@ -151,9 +152,9 @@ void TsuiSideChannel::SlideTo(bool Opening)
 {
     FOpening = Opening;
     Invalidate();
-    // Without a window (not shown yet, or being read) there is nothing to
-    // watch slide: the channel takes its width at once.
-    if (!HandleAllocated() || ComponentState().Contains(csLoading))
+    // Not on the screen (not shown yet, or being read): there is nothing to
+    // watch slide, the channel takes its width at once.
+    if (!HandleAllocated() || !Showing() || ComponentState().Contains(csLoading))
     {
         SetWidth(Opening ? FOpenWidth : HandleWidth());
         return;
@@ -244,7 +245,10 @@ void TsuiSideChannel::ApplySkin()
         Theme->GetBitmap2(SKIN2_SIDECHANNELTITLE, &FBar);
         SetColor(FileThemeColor(Theme, SKIN2_SIDECHANNELCOLOR).value_or(clBtnFace));
         FBorderColor = FileThemeColor(Theme, SKIN2_SIDECHANNELBORDERCOLOR).value_or(clBlack);
-        FTitleFontColor = FileThemeColor(Theme, SKIN2_CONTROLFONTCOLOR).value_or(clBlack);
+        // The caption bar is a title: its ink is the skin's title ink.
+        FTitleFontColor =
+            FileThemeColor(Theme, SKIN2_TITLEFONTCOLOR)
+                .value_or(FileThemeColor(Theme, SKIN2_CONTROLFONTCOLOR).value_or(clBlack));
     }
     else
     {

@@ -61,8 +61,10 @@ template <class TBase> void TsuiTabSkin<TBase>::ApplySkin()
         GetInsideThemeBitmap(Style, SUI_ITEM_TAB_IMAGE, &FSelectedTab, 2, 1);
         GetInsideThemeBitmap(Style, SUI_ITEM_TAB_IMAGE, &FOtherTab, 2, 2);
         GetInsideThemeBitmap(Style, SUI_ITEM_TAB_LINE_IMAGE, &FLine);
-        // The line picture's rim and face are the body's frame and fill.
-        this->SetColor(FLine.Surface().Pixel(0, FLine.Height() - 1));
+        // The selected tab opens into the body, so the body takes its face;
+        // the line's rim frames it.
+        this->SetColor(
+            FSelectedTab.Surface().Pixel(FSelectedTab.Width() / 2, FSelectedTab.Height() / 2));
         FBorderColor = FLine.Surface().Pixel(0, 0);
         FActiveFontColor = GetInsideThemeColor(Style, SUI_ITEM_CONTROL_FONT_COLOR);
         FInactiveFontColor = GetInsideThemeColor(Style, SUI_ITEM_MENU_FONT_COLOR);
@@ -99,14 +101,17 @@ template <class TBase> void TsuiTabSkin<TBase>::DrawBody(TCanvas* C, const TRect
 {
     if (Body.Height() <= 0) return;
     C->Brush()->SetStyle(bsSolid);
-    C->Brush()->SetColor(FBorderColor);
-    C->FillRect(Body);
     C->Brush()->SetColor(this->Color());
-    C->FillRect({Body.Left + 1, Body.Top + 1, Body.Right - 1, Body.Bottom - 1});
+    C->FillRect(Body);
     if (!FLine.Empty())
         C->StretchDraw(
             {Body.Left, Body.Top, Body.Right, Body.Top + std::min(FLine.Height(), Body.Height())},
             &FLine);
+    // The frame over the line's ends, so the sides run up to its rim.
+    C->Brush()->SetColor(FBorderColor);
+    C->FillRect({Body.Left, Body.Top, Body.Left + 1, Body.Bottom});
+    C->FillRect({Body.Right - 1, Body.Top, Body.Right, Body.Bottom});
+    C->FillRect({Body.Left, Body.Bottom - 1, Body.Right, Body.Bottom});
 }
 
 template <class TBase>

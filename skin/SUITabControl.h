@@ -9,8 +9,9 @@
 // each tab is the nine-piece stretch of the tab picture (in a built-in
 // style frame 1 for the selected tab and frame 2 for the others; a skin
 // file's picture is one frame for all tabs), the line picture runs along
-// the top of the body, the rest of the body is Color inside a one-pixel
-// frame in BorderColor, and captions are in ActiveFontColor or
+// the top of the body, the rest of the body is Color (in a built-in style
+// the selected tab's face) inside a one-pixel frame in BorderColor (the
+// line's rim), and captions are in ActiveFontColor or
 // InactiveFontColor. Behind the tabs the parent shows through (a skin file
 // may ask for its form colour instead). Each paint is composed off-screen.
 template <class TBase> class TsuiTabSkin : public TBase, public TsuiSkinBinding

@@ -193,6 +193,12 @@ TEST_F(PopupTest, DrawsTheBarTitleAndTextInTheStyleOrTheSkin)
     EXPECT_EQ(Pixel(W - 3, H - 3), TColor(0xE0F0F0));
     EXPECT_EQ(Pixel(0, H / 2), TColor(0x402010));
     EXPECT_TRUE(Has(TColor(0x1020C0), 19, H - 1));
+    EXPECT_EQ(Popup->TitleFontColor(), TColor(0x1020C0));
+    Theme->SetColor(SKIN2_TITLEFONTCOLOR, TColor(0xF0F0F0));
+    Popup->SetFileTheme(Theme);
+    FDesktop.Pump();
+    Shot = FDesktop.Screen();
+    EXPECT_TRUE(Has(TColor(0xF0F0F0), 1, 19));
     delete Theme;
     EXPECT_EQ(Popup->UIStyle(), DeepBlue);
 }

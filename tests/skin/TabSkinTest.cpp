@@ -87,9 +87,10 @@ TEST_F(TabSkin, ABuiltInStyleDrawsEachTabFromItsFrameOverTheLineAndBody)
     const int W = Tabs->ClientWidth(), H = Tabs->ClientHeight();
     for (int Y = 0; Y < Line.Height(); ++Y)
         EXPECT_EQ(PixelOf(Tabs, W - 20, Top + Y), Line.Surface().Pixel(0, Y)) << Y;
-    EXPECT_EQ(Tabs->Color(), Line.Surface().Pixel(0, Line.Height() - 1));
+    EXPECT_EQ(Tabs->Color(), Sel.Surface().Pixel(Sel.Width() / 2, Sel.Height() / 2));
     EXPECT_EQ(PixelOf(Tabs, W / 2, H / 2), Tabs->Color());
-    for (TPoint P : {TPoint{0, H - 10}, TPoint{W - 1, H - 10}, TPoint{W / 2, H - 1}})
+    for (TPoint P : {TPoint{0, H - 10}, TPoint{W - 1, H - 10}, TPoint{W / 2, H - 1},
+                     TPoint{0, Top + 2}, TPoint{W - 1, Top + 2}})
         EXPECT_EQ(PixelOf(Tabs, P.X, P.Y), Line.Surface().Pixel(0, 0)) << P.X << "," << P.Y;
     EXPECT_EQ(PixelOf(Tabs, W - 5, 3), Form->Color());
     // The selected tab covers the line under it.
@@ -193,12 +194,13 @@ TEST_F(TabFileSkin, PagesTakeTheBodyColourAndAFreedThemeFallsBackToDeepBlue)
     EXPECT_EQ(Sheet->Color(), TColor(0x10E0F0));
     EXPECT_EQ(PixelOf(Pages, D.Left + 5, D.Top + 5), TColor(0x10E0F0));
     delete Theme;
-    TBitmap Line;
-    GetInsideThemeBitmap(DeepBlue, SUI_ITEM_TAB_LINE_IMAGE, &Line);
+    TBitmap Sel;
+    GetInsideThemeBitmap(DeepBlue, SUI_ITEM_TAB_IMAGE, &Sel, 2, 1);
     for (TsuiSkinned* C : std::initializer_list<TsuiSkinned*>{Tabs, Pages})
     {
         EXPECT_EQ(C->UIStyle(), DeepBlue);
         EXPECT_EQ(C->FileTheme(), nullptr);
     }
-    EXPECT_EQ(PixelOf(Pages, D.Left + 5, D.Top + 5), Line.Surface().Pixel(0, Line.Height() - 1));
+    EXPECT_EQ(PixelOf(Pages, D.Left + 5, D.Top + 5),
+              Sel.Surface().Pixel(Sel.Width() / 2, Sel.Height() / 2));
 }
