@@ -97,6 +97,9 @@ int BuildBars(TForm* Form, TWinControl* Parent, TsuiUIStyle Style)
         B->SetParent(Bar);
         Buttons[4 - I] = B;
     }
+    Buttons[1]->SetName("HotButton");
+    Buttons[2]->SetName("PressedButton");
+    Buttons[3]->SetName("DownButton");
     Buttons[1]->Perform(CM_MOUSEENTER);
     Buttons[2]->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     Buttons[3]->SetStyle(tbsCheck);
