@@ -24,6 +24,7 @@ const TClassInfo& TsuiPopupForm::StaticClass()
         TClassBuilder<TsuiPopupForm>("TsuiPopupForm", &TCustomControl::StaticClass())
             .Component("FileTheme", &TsuiPopupForm::FileTheme, &TsuiPopupForm::SetFileTheme)
             .Enum("UIStyle", &TsuiPopupForm::UIStyle, &TsuiPopupForm::SetUIStyle, UIStyleNames())
+            .Stored(&TsuiPopupForm::IsUIStyleStored)
             .String("Title", &TsuiPopupForm::Title, &TsuiPopupForm::SetTitle)
             .String("Text", &TsuiPopupForm::Text, &TsuiPopupForm::SetText)
             .Integer("AnimationTime", &TsuiPopupForm::AnimationTime,

@@ -67,6 +67,10 @@ class TsuiPopupForm : public TCustomControl, public TsuiSkinBinding
     // Height of the caption bar.
     int BarHeight() const;
 
+    // A top-level window of its own: a definition that nests it in a form
+    // does not make it the form's child.
+    void SetParentComponent(TComponent*) override {}
+
     TNotifyEvent OnClose;
 
   protected:

@@ -28,6 +28,7 @@ const TClassInfo& TsuiSideChannel::StaticClass()
             .Component("FileTheme", &TsuiSideChannel::FileTheme, &TsuiSideChannel::SetFileTheme)
             .Enum("UIStyle", &TsuiSideChannel::UIStyle, &TsuiSideChannel::SetUIStyle,
                   UIStyleNames())
+            .Stored(&TsuiSideChannel::IsUIStyleStored)
             .Integer("OpenWidth", &TsuiSideChannel::OpenWidth, &TsuiSideChannel::SetOpenWidth)
             .Default(180)
             .Boolean("Pinned", &TsuiSideChannel::Pinned, &TsuiSideChannel::SetPinned)

@@ -135,6 +135,7 @@ template <class T> TClassBuilder<T>& AddTabSkinProperties(TClassBuilder<T>& B)
 {
     return B.Component("FileTheme", &T::FileTheme, &T::SetFileTheme)
         .Enum("UIStyle", &T::UIStyle, &T::SetUIStyle, UIStyleNames())
+        .Stored(&T::IsUIStyleStored)
         .Color("BorderColor", &T::BorderColor, &T::SetBorderColor)
         .NoDefault()
         .Color("ActiveFontColor", &T::ActiveFontColor, &T::SetActiveFontColor)

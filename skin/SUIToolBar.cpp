@@ -12,6 +12,7 @@ const TClassInfo& TsuiToolBar::StaticClass()
         TClassBuilder<TsuiToolBar>("TsuiToolBar", &TToolBar::StaticClass())
             .Component("FileTheme", &TsuiToolBar::FileTheme, &TsuiToolBar::SetFileTheme)
             .Enum("UIStyle", &TsuiToolBar::UIStyle, &TsuiToolBar::SetUIStyle, UIStyleNames())
+            .Stored(&TsuiToolBar::IsUIStyleStored)
             .Color("ButtonColor", &TsuiToolBar::ButtonColor, &TsuiToolBar::SetButtonColor)
             .NoDefault()
             .Color("ButtonBorderColor", &TsuiToolBar::ButtonBorderColor,
