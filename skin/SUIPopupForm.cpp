@@ -175,7 +175,7 @@ void TsuiPopupForm::Popup()
         FClosing = false;
         FVisible = true;
         if (FAnimationTime > 0)
-            AnimateWindow(Handle(), static_cast<DWORD>(FAnimationTime), AnimationFlags());
+            SUIAnimateWindow(Handle(), static_cast<DWORD>(FAnimationTime), AnimationFlags());
         else
             ShowWindow(Handle(), SW_SHOWNA);
     }
@@ -192,7 +192,7 @@ void TsuiPopupForm::Close()
     KillTimer(Handle(), DisplayTimer);
     FClosing = true;
     if (FAnimationTime > 0)
-        AnimateWindow(Handle(), static_cast<DWORD>(FAnimationTime), AnimationFlags() | AW_HIDE);
+        SUIAnimateWindow(Handle(), static_cast<DWORD>(FAnimationTime), AnimationFlags() | AW_HIDE);
     else
         ShowWindow(Handle(), SW_HIDE);
 }
