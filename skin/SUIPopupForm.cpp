@@ -226,10 +226,9 @@ void TsuiPopupForm::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
 
 void TsuiPopupForm::Paint()
 {
-    TBitmap Buffer;
-    Buffer.SetSize(FWidth, FHeight);
-    if (Buffer.Empty()) return;
-    TCanvas* C = Buffer.Canvas();
+    FBuffer.SetSize(FWidth, FHeight);
+    if (FBuffer.Empty()) return;
+    TCanvas* C = FBuffer.Canvas();
     C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(FBorderColor);
     C->FillRect({0, 0, FWidth, FHeight});
@@ -247,5 +246,5 @@ void TsuiPopupForm::Paint()
     TRect Body{1 + TextMargin, 1 + Bar + TextMargin / 2, FWidth - 1 - TextMargin,
                FHeight - 1 - TextMargin / 2};
     C->DrawText(FText, Body, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-    Canvas()->Draw(0, 0, &Buffer);
+    Canvas()->Draw(0, 0, &FBuffer);
 }

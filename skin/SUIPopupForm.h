@@ -94,6 +94,8 @@ class TsuiPopupForm : public TCustomControl, public TsuiSkinBinding
     TsuiPopupAnimation FAnimation = suiPopupSlide;
     TsuiPopupCorner FCorner = suiBottomRight;
     TBitmap FBar;
+    // Kept between paints: a new one would be filled first.
+    TBitmap FBuffer;
     TColor FBorderColor = clBlack;
     TColor FTitleFontColor = clWhite;
     bool FClosing = false;

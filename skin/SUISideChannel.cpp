@@ -237,6 +237,7 @@ void TsuiSideChannel::ApplySkin()
 {
     TsuiUIStyle Style;
     FHandle.SetSize(0, 0);
+    FHandleLeft.SetSize(0, 0);
     FHandleFill.SetSize(0, 0);
     FBar.SetSize(0, 0);
     if (UsesFileTheme(Style))
@@ -254,6 +255,8 @@ void TsuiSideChannel::ApplySkin()
     else
     {
         GetInsideThemeBitmap(Style, SUI_ITEM_SIDECHANNEL_HANDLE_IMAGE, &FHandle);
+        FHandleLeft.Assign(&FHandle);
+        RoundPicture2(&FHandleLeft);
         GetInsideThemeBitmap(Style, SUI_ITEM_SIDECHANNEL_BAR_IMAGE, &FBar);
         SetColor(GetInsideThemeColor(Style, SUI_ITEM_CONTROL_COLOR));
         FBorderColor = GetInsideThemeColor(Style, SUI_ITEM_CONTROL_BORDER_COLOR);
@@ -275,10 +278,9 @@ void TsuiSideChannel::Notification(TComponent* AComponent, TOperation Operation)
 
 void TsuiSideChannel::Paint()
 {
-    TBitmap Buffer;
-    Buffer.SetSize(FWidth, FHeight);
-    if (Buffer.Empty()) return;
-    TCanvas* C = Buffer.Canvas();
+    FBuffer.SetSize(FWidth, FHeight);
+    if (FBuffer.Empty()) return;
+    TCanvas* C = FBuffer.Canvas();
     C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(FColor);
     C->FillRect({0, 0, FWidth, FHeight});
@@ -288,10 +290,7 @@ void TsuiSideChannel::Paint()
     const TRect H = HandleRect();
     if (!FHandle.Empty())
     {
-        TBitmap Turned;
-        Turned.Assign(&FHandle);
-        if (PointsLeft) RoundPicture2(&Turned);
-        C->Draw(H.Left, (FHeight - Turned.Height()) / 2, &Turned);
+        C->Draw(H.Left, (FHeight - FHandle.Height()) / 2, PointsLeft ? &FHandleLeft : &FHandle);
     }
     else
     {
@@ -322,5 +321,5 @@ void TsuiSideChannel::Paint()
     C->Brush()->SetColor(FTitleFontColor);
     C->FrameRect(Pin);
     if (FPinned) C->FillRect({Pin.Left + 2, Pin.Top + 2, Pin.Right - 2, Pin.Bottom - 2});
-    Canvas()->Draw(0, 0, &Buffer);
+    Canvas()->Draw(0, 0, &FBuffer);
 }

@@ -79,7 +79,10 @@ class TsuiSideChannel : public TCustomControl, public TsuiSkinBinding
     // The handle picture (arrow pointing right), or a picture stretched
     // over the handle strip under an arrow drawn in BorderColor.
     TBitmap FHandle;
+    TBitmap FHandleLeft; // turned round
     TBitmap FHandleFill;
+    // Kept between paints: a new one would be filled first.
+    TBitmap FBuffer;
     TBitmap FBar;
     TColor FBorderColor = clBlack;
     TColor FTitleFontColor = clWhite;

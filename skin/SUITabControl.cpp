@@ -82,11 +82,10 @@ void TsuiTabSkin<TBase>::Notification(TComponent* AComponent, TOperation Operati
 
 template <class TBase> void TsuiTabSkin<TBase>::Paint()
 {
-    TBitmap Buffer;
-    Buffer.SetSize(this->ClientWidth(), this->ClientHeight());
-    if (Buffer.Empty()) return;
-    this->PaintTo(Buffer.Canvas());
-    this->Canvas()->Draw(0, 0, &Buffer);
+    FBuffer.SetSize(this->ClientWidth(), this->ClientHeight());
+    if (FBuffer.Empty()) return;
+    this->PaintTo(FBuffer.Canvas());
+    this->Canvas()->Draw(0, 0, &FBuffer);
 }
 
 template <class TBase> void TsuiTabSkin<TBase>::DrawBackground(TCanvas* C, const TRect& Client)

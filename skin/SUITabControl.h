@@ -35,6 +35,8 @@ template <class TBase> class TsuiTabSkin : public TBase, public TsuiSkinBinding
     void DrawTab(TCanvas* C, int Index, const TRect& R, bool Selected) override;
 
   private:
+    // Kept between paints: a new one would be filled first.
+    TBitmap FBuffer;
     TBitmap FSelectedTab;
     TBitmap FOtherTab;
     TBitmap FLine;

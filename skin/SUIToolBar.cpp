@@ -85,14 +85,13 @@ void TsuiToolBar::Notification(TComponent* AComponent, TOperation Operation)
 
 void TsuiToolBar::Paint()
 {
-    TBitmap Buffer;
-    Buffer.SetSize(ClientWidth(), ClientHeight());
-    if (Buffer.Empty()) return;
+    FBuffer.SetSize(ClientWidth(), ClientHeight());
+    if (FBuffer.Empty()) return;
     {
-        TCanvasHandleScope Scope(*Canvas(), Buffer.Canvas()->Handle());
+        TCanvasHandleScope Scope(*Canvas(), FBuffer.Canvas()->Handle());
         TToolBar::Paint();
     }
-    Canvas()->Draw(0, 0, &Buffer);
+    Canvas()->Draw(0, 0, &FBuffer);
 }
 
 void TsuiToolBar::DrawBackground(const TRect& R)

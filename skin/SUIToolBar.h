@@ -33,6 +33,8 @@ class TsuiToolBar : public TToolBar, public TsuiSkinBinding
     void DrawButtonFrame(TToolButton* Button, TCustomDrawState State, TRect& Face) override;
 
   private:
+    // Kept between paints: a new one would be filled first.
+    TBitmap FBuffer;
     TBitmap FPicture;
     // The bar's gradient from a skin file; clNone: the bar is flat.
     TColor FStartColor = clNone;
