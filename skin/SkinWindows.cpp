@@ -2,6 +2,7 @@
 
 #include "framework/controls/Application.h"
 #include "framework/controls/CustomForm.h"
+#include "platform/win/Animation.h"
 #include "platform/win/Monitor.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WinStyles.h"
@@ -68,9 +69,9 @@ bool SUIGetScrollBarInfo(HWND, LONG, SCROLLBARINFO&)
     return false;
 }
 
-bool SUIAnimateWindow(HWND, DWORD, DWORD)
+bool SUIAnimateWindow(HWND Window, DWORD Time, DWORD Flags)
 {
-    return false;
+    return AnimateWindow(Window, Time, Flags) != FALSE;
 }
 
 void SetWinControlTransparent(TWinControl* Control)

@@ -45,7 +45,7 @@ struct SCROLLBARINFO
 bool SUIGetComboBoxInfo(HWND Window, COMBOBOXINFO& Info);
 // Always false: this window system has no standard scroll bars to report.
 bool SUIGetScrollBarInfo(HWND Window, LONG ObjectId, SCROLLBARINFO& Info);
-// Always false: this window system has no window animations.
+// The window system's AnimateWindow.
 bool SUIAnimateWindow(HWND Window, DWORD Time, DWORD Flags);
 
 // Makes Control's window transparent for painting: no longer opaque, with

@@ -3,6 +3,7 @@
 // The window system's public interface: windows, messages, timers, input,
 // focus, the non-client frame and system metrics.
 
+#include "platform/win/Animation.h"
 #include "platform/win/AtomTable.h"
 #include "platform/win/Caret.h"
 #include "platform/win/Clipboard.h"

@@ -9,8 +9,19 @@
 #include <atomic>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+// A running AnimateWindow: what it does and when it started.
+struct TWindowAnimation
+{
+    DWORD Flags = 0;
+    uint64_t Start = 0;
+    uint64_t Duration = 0;
+    // How far it has come, 0 to 1.
+    double Progress = 0;
+};
 
 // The state of one window. Owned by the window table; read and changed only
 // on the thread that created the window (the owner thread), except for the
@@ -73,4 +84,5 @@ struct TWindow
     // with the device contexts that draw into it.
     std::shared_ptr<TSurface> BackBuffer;
     bool Dirty = false;
+    std::optional<TWindowAnimation> Animation;
 };
