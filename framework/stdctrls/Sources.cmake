@@ -2,4 +2,4 @@
 set(NOVLA_FRAMEWORK_STDCTRLS
     stdctrls/Edit.cpp stdctrls/EditContextMenu.cpp stdctrls/MaskEdit.cpp stdctrls/ItemStrings.cpp stdctrls/ListBox.cpp stdctrls/CheckListBox.cpp
     stdctrls/ComboParts.cpp stdctrls/ComboBox.cpp stdctrls/DriveComboBox.cpp stdctrls/FilterComboBox.cpp
-    stdctrls/StandardControlClasses.cpp)
+    stdctrls/ScrollBar.cpp stdctrls/StandardControlClasses.cpp)
