@@ -1,0 +1,36 @@
+#pragma once
+
+#include "skin/SUIScrollBarLook.h"
+
+#include <functional>
+
+class TMessage;
+class TWinControl;
+
+// Skinned standard scroll bars of one control: while it lives it stands in
+// front of the control's WindowProc and, after every non-client paint,
+// paints the window's scroll bars (laid out, hit-tested and run by the
+// window system) with the look's pictures and the size box in the track
+// colour. It gives the control its WindowProc back when it goes, so it
+// must not outlive the control, nor live alongside another object that
+// replaces the same WindowProc later.
+class TsuiWindowScrollBars
+{
+  public:
+    explicit TsuiWindowScrollBars(TWinControl* Control);
+    ~TsuiWindowScrollBars();
+    TsuiWindowScrollBars(const TsuiWindowScrollBars&) = delete;
+    TsuiWindowScrollBars& operator=(const TsuiWindowScrollBars&) = delete;
+
+    // Takes the pictures of a style or file theme and repaints the frame.
+    void Load(TsuiUIStyle UIStyle, TsuiFileTheme* FileTheme);
+    // Paints the bars now (a no-op without a window).
+    void Paint();
+
+  private:
+    void WindowProc(TMessage& Message);
+
+    TWinControl* FControl;
+    std::function<void(TMessage&)> FPrevious;
+    TsuiScrollBarLook FLook;
+};
