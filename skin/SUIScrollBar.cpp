@@ -52,6 +52,7 @@ void TsuiScrollBar::PaintTo(TDeviceContext* Dc)
     TsuiScrollBarLayout Layout;
     if (!QueryScrollBarLayout(FHandle, OBJID_CLIENT, Origin, Layout)) return;
     Layout.Hot = FHot;
+    if (Layout.Pressed == ssbNone) Layout.Pressed = FShownPressed;
     TCanvas Canvas;
     TCanvasHandleScope Scope(Canvas, Dc);
     FLook.Paint(&Canvas, Layout);
@@ -68,6 +69,12 @@ void TsuiScrollBar::WMPaintSkinned(TMessage& M)
     HDC Dc = BeginPaint(FHandle, &Paint);
     if (Dc) PaintTo(Dc);
     EndPaint(FHandle, &Paint);
+}
+
+void TsuiScrollBar::ShowPressed(int Part)
+{
+    FShownPressed = Part;
+    Invalidate();
 }
 
 void TsuiScrollBar::SetHot(int Part)

@@ -20,6 +20,9 @@ class TsuiScrollBar : public TScrollBar, public TsuiSkinBinding
 
     // The part drawn hot (TsuiScrollPart).
     int HotPart() const { return FHot; }
+    // Draws Part pressed while no press runs (pictures of the states);
+    // ssbNone ends it.
+    void ShowPressed(int Part);
 
   protected:
     void ApplySkin() override;
@@ -35,4 +38,5 @@ class TsuiScrollBar : public TScrollBar, public TsuiSkinBinding
 
     TsuiScrollBarLook FLook;
     int FHot = ssbNone;
+    int FShownPressed = ssbNone;
 };
