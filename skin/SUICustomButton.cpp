@@ -42,6 +42,7 @@ const TClassInfo& TsuiCustomButton::StaticClass()
             .Component("FileTheme", &TsuiCustomButton::FileTheme, &TsuiCustomButton::SetFileTheme)
             .Enum("UIStyle", &TsuiCustomButton::UIStyle, &TsuiCustomButton::SetUIStyle,
                   UIStyleNames())
+            .Stored(&TsuiCustomButton::IsUIStyleStored)
             .Boolean("Cancel", &TsuiCustomButton::Cancel, &TsuiCustomButton::SetCancel)
             .Default(false)
             .Boolean("Default", &TsuiCustomButton::Default, &TsuiCustomButton::SetDefault)

@@ -44,6 +44,7 @@ template <class T> TClassBuilder<T>& EditSkinProperties(TClassBuilder<T>& B)
     return B.Component("FileTheme", &T::FileTheme, &T::SetFileTheme)
         .Enum("UIStyle", &T::UIStyle, &T::SetUIStyle, UIStyleNames())
         .NoDefault()
+        .Stored(&T::IsUIStyleStored)
         .Color("BorderColor", &T::BorderColor, &T::SetBorderColor)
         .NoDefault();
 }

@@ -31,6 +31,11 @@ void TsuiSkinBinding::SetFileTheme(TsuiFileTheme* Value)
     ApplySkin();
 }
 
+bool TsuiSkinBinding::IsUIStyleStored() const
+{
+    return UIStyle() != GetSUIFormStyle(FSelf.Owner());
+}
+
 void TsuiSkinBinding::FileThemeRemoved()
 {
     if (FReach == TsuiSkinReach::Children)

@@ -29,6 +29,10 @@ class TsuiSkinBinding : public TsuiSkinned
     // Stores Value (following it until it goes away or is replaced), then
     // applies the look with the stored style.
     void SetFileTheme(TsuiFileTheme* Value) override;
+    // For a component that starts in its owner's skinned-form style: a
+    // definition stores UIStyle only when it differs from that style, which
+    // the component takes again when it is read back.
+    bool IsUIStyleStored() const;
 
   protected:
     // Self is the component this binding belongs to: the one that follows

@@ -12,6 +12,7 @@ const TClassInfo& TsuiStatusBar::StaticClass()
         TClassBuilder<TsuiStatusBar>("TsuiStatusBar", &TCustomStatusBar::StaticClass())
             .Component("FileTheme", &TsuiStatusBar::FileTheme, &TsuiStatusBar::SetFileTheme)
             .Enum("UIStyle", &TsuiStatusBar::UIStyle, &TsuiStatusBar::SetUIStyle, UIStyleNames())
+            .Stored(&TsuiStatusBar::IsUIStyleStored)
             .Color("PanelColor", &TsuiStatusBar::PanelColor, &TsuiStatusBar::SetPanelColor)
             .NoDefault()
             .Build();

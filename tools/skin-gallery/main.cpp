@@ -6,6 +6,7 @@
 // or BMP by the file's extension). --show-menu opens a skinned popup menu
 // over the window for the picture; --drop-combo drops the first enabled
 // combo box.
+// --list-pages prints the page names, one per line, and exits.
 // --landmarks prints the screen rectangle of the window ("window L T R B"),
 // its title bar ("titlebar ..."), its menu bar ("menubar ..."), the point
 // the menu opens at ("menu X Y") and every named control ("NAME L T R B")
@@ -169,11 +170,18 @@ int main(int Argc, char** Argv)
                           {"--password", true},
                           {"--show-menu", false},
                           {"--drop-combo", false},
-                          {"--landmarks", false}});
+                          {"--landmarks", false},
+                          {"--list-pages", false}});
     std::string Problem;
     TsuiUIStyle Style = Protein;
     bool Ok = Args.Parse(Argc, Argv, Problem);
     const OptionParser& Options = Args.Options();
+    if (Ok && Options.Has("--list-pages"))
+    {
+        for (const std::string& Page : GalleryPages())
+            std::printf("%s\n", Page.c_str());
+        return 0;
+    }
     if (Ok)
         if (auto Name = Options.Value("--style"); Name && !BuiltInStyleByName(*Name, Style))
         {
@@ -212,7 +220,7 @@ int main(int Argc, char** Argv)
             stderr,
             "skin-gallery: %s\nusage: skin-gallery [--page NAME] [--style NAME | --skin FILE "
             "[--password P]] %s\n                    [--show-menu | --drop-combo] "
-            "[--landmarks]\n",
+            "[--landmarks]\n       skin-gallery --list-pages\n",
             Problem.c_str(), DemoCommandLine::CommonUsage);
         return 1;
     }
