@@ -12,6 +12,7 @@ const TClassInfo& TsuiListBox::StaticClass()
         TClassBuilder<TsuiListBox>("TsuiListBox", &TListBox::StaticClass())
             .Component("FileTheme", &TsuiListBox::FileTheme, &TsuiListBox::SetFileTheme)
             .Enum("UIStyle", &TsuiListBox::UIStyle, &TsuiListBox::SetUIStyle, UIStyleNames())
+            .Stored(&TsuiListBox::IsUIStyleStored)
             .Build();
     return Info;
 }

@@ -14,6 +14,7 @@ const TClassInfo& TsuiScrollBar::StaticClass()
         TClassBuilder<TsuiScrollBar>("TsuiScrollBar", &TScrollBar::StaticClass())
             .Component("FileTheme", &TsuiScrollBar::FileTheme, &TsuiScrollBar::SetFileTheme)
             .Enum("UIStyle", &TsuiScrollBar::UIStyle, &TsuiScrollBar::SetUIStyle, UIStyleNames())
+            .Stored(&TsuiScrollBar::IsUIStyleStored)
             .Build();
     return Info;
 }
