@@ -9,11 +9,21 @@
 TsuiWindowScrollBars::TsuiWindowScrollBars(TWinControl* Control)
     : FControl(Control), FPrevious(Control->WindowProc)
 {
-    FControl->WindowProc = [this](TMessage& Message) { WindowProc(Message); };
+    FControl->WindowProc = [this, Alive = FAlive](TMessage& Message)
+    {
+        // The message may end this object and this very procedure (the
+        // control's handler closing a drop-down list): only locals are used
+        // after it.
+        const std::shared_ptr<bool> Still = Alive;
+        const std::function<void(TMessage&)> Previous = FPrevious;
+        Previous(Message);
+        if (*Still && Message.Msg == WM_NCPAINT) Paint();
+    };
 }
 
 TsuiWindowScrollBars::~TsuiWindowScrollBars()
 {
+    *FAlive = false;
     FControl->WindowProc = FPrevious;
 }
 
@@ -23,12 +33,6 @@ void TsuiWindowScrollBars::Load(TsuiUIStyle UIStyle, TsuiFileTheme* FileTheme)
     if (FControl->HandleAllocated())
         RedrawWindow(FControl->Handle(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
-}
-
-void TsuiWindowScrollBars::WindowProc(TMessage& Message)
-{
-    FPrevious(Message);
-    if (Message.Msg == WM_NCPAINT) Paint();
 }
 
 void TsuiWindowScrollBars::Paint()

@@ -3,6 +3,7 @@
 #include "skin/SUIScrollBarLook.h"
 
 #include <functional>
+#include <memory>
 
 class TMessage;
 class TWinControl;
@@ -11,9 +12,10 @@ class TWinControl;
 // front of the control's WindowProc and, after every non-client paint,
 // paints the window's scroll bars (laid out, hit-tested and run by the
 // window system) with the look's pictures and the size box in the track
-// colour. It gives the control its WindowProc back when it goes, so it
-// must not outlive the control, nor live alongside another object that
-// replaces the same WindowProc later.
+// colour. It gives the control its WindowProc back when it goes (also from
+// inside a message the control is handling), so it must not outlive the
+// control, nor live alongside another object that replaces the same
+// WindowProc later.
 class TsuiWindowScrollBars
 {
   public:
@@ -28,9 +30,9 @@ class TsuiWindowScrollBars
     void Paint();
 
   private:
-    void WindowProc(TMessage& Message);
-
     TWinControl* FControl;
+    // Cleared when this object goes, for a message that is being handled.
+    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
     std::function<void(TMessage&)> FPrevious;
     TsuiScrollBarLook FLook;
 };

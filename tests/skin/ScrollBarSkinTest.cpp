@@ -6,6 +6,7 @@
 #include "framework/controls/Form.h"
 #include "platform/win/WinApi.h"
 #include "skin/RoundPicture.h"
+#include "skin/SUIComboBox.h"
 #include "skin/SUIListBox.h"
 #include "skin/SUIScrollBar.h"
 #include "skin/SUIThemeManager.h"
@@ -151,6 +152,45 @@ TEST_F(ScrollBarSkinForm, TheControlShowsHotAndDisabledArrowsAndStillScrolls)
     EXPECT_EQ(FDesktop.ScreenPixel(At(Bar, 8, 60).x, At(Bar, 8, 60).y),
               GetInsideThemeColor(DeepBlue, SUI_ITEM_SCROLLBAR_COLOR))
         << "no thumb";
+}
+
+TEST_F(ScrollBarSkinForm, TheDroppedListOfASkinnedComboBoxShowsTheStylesBar)
+{
+    auto* Combo = new TsuiComboBox(Form);
+    Combo->SetParent(Form);
+    Combo->SetUIStyle(DeepBlue);
+    Combo->SetBounds(60, 10, 120, 21);
+    Combo->SetDropDownCount(4);
+    for (int I = 0; I < 12; ++I)
+        Combo->Items()->Add("Item " + std::to_string(I));
+    FDesktop.Pump();
+    for (int Round = 0; Round < 2; ++Round)
+    {
+        SCOPED_TRACE(Round);
+        Combo->SetFocus();
+        FDesktop.Press(VK_F4);
+        FDesktop.Pump();
+        ASSERT_TRUE(Combo->DroppedDown());
+        HWND List = Combo->ListControl()->Handle();
+        SCROLLBARINFO Info;
+        ASSERT_TRUE(GetScrollBarInfo(List, OBJID_VSCROLL, &Info));
+        auto Up = ArrowFrame(0);
+        bool Same = true;
+        for (int Y = 0; Y < 16; ++Y)
+            for (int X = 0; X < 16; ++X)
+                Same = Same &&
+                       FDesktop.ScreenPixel(Info.rcScrollBar.left + X, Info.rcScrollBar.top + Y) ==
+                           Up->Surface().Pixel(X, Y);
+        EXPECT_TRUE(Same);
+        // A click on an item closes the list from inside the list's own
+        // handler, which ends the skin on the list too.
+        POINT Item = At(Combo->ListControl(), 10, 5);
+        FDesktop.Click(Item.x, Item.y);
+        FDesktop.Pump();
+        EXPECT_FALSE(Combo->DroppedDown());
+        EXPECT_EQ(Combo->ItemIndex(), 0);
+        FDesktop.Advance(1000);
+    }
 }
 
 TEST_F(ScrollBarSkinForm, TheThemeManagerRestylesTheBarAndTheListBox)
