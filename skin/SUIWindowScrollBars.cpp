@@ -17,7 +17,11 @@ TsuiWindowScrollBars::TsuiWindowScrollBars(TWinControl* Control)
         const std::shared_ptr<bool> Still = Alive;
         const std::function<void(TMessage&)> Previous = FPrevious;
         Previous(Message);
-        if (*Still && Message.Msg == WM_NCPAINT) Paint();
+        if (!*Still) return;
+        if (Message.Msg == WM_NCPAINT)
+            Paint();
+        else
+            Follow(Message);
     };
 }
 
@@ -35,6 +39,38 @@ void TsuiWindowScrollBars::Load(TsuiUIStyle UIStyle, TsuiFileTheme* FileTheme)
                      RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
 }
 
+void TsuiWindowScrollBars::SetHot(LONG Bar, int Part)
+{
+    if (FHotBar == Bar && FHotPart == Part) return;
+    FHotBar = Bar;
+    FHotPart = Part;
+    Paint();
+}
+
+void TsuiWindowScrollBars::Follow(const TMessage& Message)
+{
+    if (Message.Msg == WM_NCMOUSELEAVE || Message.Msg == WM_MOUSEMOVE)
+    {
+        SetHot(0, ssbNone);
+        return;
+    }
+    if (Message.Msg != WM_NCMOUSEMOVE || !FControl->HandleAllocated()) return;
+    HWND Window = FControl->Handle();
+    const TPoint At{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+    for (LONG Bar : {OBJID_VSCROLL, OBJID_HSCROLL})
+    {
+        TsuiScrollBarLayout Layout;
+        if (!QueryScrollBarLayout(Window, Bar, {0, 0}, Layout) || Layout.Disabled) continue;
+        const int Part = Layout.PartAt(At);
+        if (Part != ssbLineUp && Part != ssbLineDown) continue;
+        TRACKMOUSEEVENT Track{sizeof(TRACKMOUSEEVENT), TME_LEAVE | TME_NONCLIENT, Window, 0};
+        TrackMouseEvent(&Track);
+        SetHot(Bar, Part);
+        return;
+    }
+    SetHot(0, ssbNone);
+}
+
 void TsuiWindowScrollBars::Paint()
 {
     if (!FControl->HandleAllocated()) return;
@@ -49,6 +85,8 @@ void TsuiWindowScrollBars::Paint()
     TsuiScrollBarLayout Vertical, Horizontal;
     const bool HasVertical = QueryScrollBarLayout(Window, OBJID_VSCROLL, Origin, Vertical);
     const bool HasHorizontal = QueryScrollBarLayout(Window, OBJID_HSCROLL, Origin, Horizontal);
+    if (FHotBar == OBJID_VSCROLL) Vertical.Hot = FHotPart;
+    if (FHotBar == OBJID_HSCROLL) Horizontal.Hot = FHotPart;
     if (HasVertical) FLook.Paint(&Canvas, Vertical);
     if (HasHorizontal) FLook.Paint(&Canvas, Horizontal);
     if (HasVertical && HasHorizontal)

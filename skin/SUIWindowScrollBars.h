@@ -12,8 +12,8 @@ class TWinControl;
 // front of the control's WindowProc and, after every non-client paint,
 // paints the window's scroll bars (laid out, hit-tested and run by the
 // window system) with the look's pictures and the size box in the track
-// colour. It gives the control its WindowProc back when it goes (also from
-// inside a message the control is handling), so it must not outlive the
+// colour. The arrow under the pointer shows its hot frame. It gives the control its WindowProc back
+// when it goes (also from inside a message the control is handling), so it must not outlive the
 // control, nor live alongside another object that replaces the same
 // WindowProc later.
 class TsuiWindowScrollBars
@@ -29,8 +29,18 @@ class TsuiWindowScrollBars
     // Paints the bars now (a no-op without a window).
     void Paint();
 
+    // The bar (OBJID_VSCROLL, OBJID_HSCROLL; 0 for none) and the arrow
+    // drawn hot.
+    LONG HotBar() const { return FHotBar; }
+    int HotPart() const { return FHotPart; }
+
   private:
+    void Follow(const TMessage& Message);
+    void SetHot(LONG Bar, int Part);
+
     TWinControl* FControl;
+    LONG FHotBar = 0;
+    int FHotPart = ssbNone;
     // Cleared when this object goes, for a message that is being handled.
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
     std::function<void(TMessage&)> FPrevious;

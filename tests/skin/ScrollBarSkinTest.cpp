@@ -193,6 +193,37 @@ TEST_F(ScrollBarSkinForm, TheDroppedListOfASkinnedComboBoxShowsTheStylesBar)
     }
 }
 
+TEST_F(ScrollBarSkinForm, TheListBoxsWindowBarShowsItsHotArrow)
+{
+    auto* List = new TsuiListBox(Form);
+    List->SetParent(Form);
+    List->SetUIStyle(DeepBlue);
+    List->SetBounds(60, 10, 120, 80);
+    for (int I = 0; I < 12; ++I)
+        List->Items()->Add("Item " + std::to_string(I));
+    FDesktop.Pump();
+    SCROLLBARINFO Info;
+    ASSERT_TRUE(GetScrollBarInfo(List->Handle(), OBJID_VSCROLL, &Info));
+    const int X = Info.rcScrollBar.left, Down = Info.rcScrollBar.bottom - 16;
+    auto ShowsDown = [&](int Frame)
+    {
+        auto Expected = ArrowFrame(Frame);
+        for (int Y = 0; Y < 16; ++Y)
+            for (int FX = 0; FX < 16; ++FX)
+                if (FDesktop.ScreenPixel(X + FX, Down + Y) != Expected->Surface().Pixel(FX, Y))
+                    return false;
+        return true;
+    };
+    EXPECT_TRUE(ShowsDown(3));
+    FDesktop.MouseMove(X + 8, Down + 8);
+    FDesktop.Pump();
+    EXPECT_TRUE(ShowsDown(4)) << "hot under the pointer";
+    POINT Inside = At(List, 20, 20);
+    FDesktop.MouseMove(Inside.x, Inside.y);
+    FDesktop.Pump();
+    EXPECT_TRUE(ShowsDown(3)) << "normal again once the pointer left it";
+}
+
 TEST_F(ScrollBarSkinForm, TheThemeManagerRestylesTheBarAndTheListBox)
 {
     RegisterSkinScrollClasses();
