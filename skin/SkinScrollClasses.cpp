@@ -6,5 +6,6 @@
 
 void RegisterSkinScrollClasses()
 {
-    RegisterClasses({&TsuiScrollBar::StaticClass(), &TsuiListBox::StaticClass()});
+    RegisterClasses({&TsuiScrollBar::StaticClass(), &TsuiListBox::StaticClass(),
+                     &TsuiCheckListBox::StaticClass()});
 }

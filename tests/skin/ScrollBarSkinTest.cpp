@@ -224,6 +224,45 @@ TEST_F(ScrollBarSkinForm, TheListBoxsWindowBarShowsItsHotArrow)
     EXPECT_TRUE(ShowsDown(3)) << "normal again once the pointer left it";
 }
 
+TEST_F(ScrollBarSkinForm, TheCheckListBoxShowsTheFrameOfEachItemsState)
+{
+    auto* List = new TsuiCheckListBox(Form);
+    List->SetParent(Form);
+    List->SetUIStyle(DeepBlue);
+    List->SetAllowGrayed(true);
+    List->SetBounds(60, 10, 120, 5 * 16 + 4);
+    List->SetItemHeight(16);
+    for (const char* S : {"Checked", "Unchecked", "Grayed", "Off, checked", "Off"})
+        List->Items()->Add(S);
+    List->SetState(0, cbChecked);
+    List->SetState(2, cbGrayed);
+    List->SetState(3, cbChecked);
+    List->SetItemEnabled(3, false);
+    List->SetItemEnabled(4, false);
+    FDesktop.Pump();
+    TBitmap Strip;
+    GetInsideThemeBitmap(DeepBlue, SUI_ITEM_CHECKLIST_IMAGE, &Strip);
+    const int Frames[] = {1, 2, 3, 3,
+                          4}; // checked, unchecked, checked disabled, unchecked disabled
+    for (int I = 0; I < 5; ++I)
+    {
+        TBitmap Frame;
+        SpitBitmap(&Strip, &Frame, 4, Frames[I]);
+        // The box is 13 pixels from x 2, centred on its row; the frame
+        // centred in it.
+        const int Left = 2 + (13 - Frame.Width()) / 2;
+        const int Top = I * 16 + (16 - 13) / 2 + (13 - Frame.Height()) / 2;
+        bool Same = true;
+        for (int Y = 0; Y < Frame.Height(); ++Y)
+            for (int X = 0; X < Frame.Width(); ++X)
+            {
+                POINT P = At(List, Left + X, Top + Y);
+                Same = Same && FDesktop.ScreenPixel(P.x, P.y) == Frame.Surface().Pixel(X, Y);
+            }
+        EXPECT_TRUE(Same) << List->Items()->Strings(I);
+    }
+}
+
 TEST_F(ScrollBarSkinForm, TheThemeManagerRestylesTheBarAndTheListBox)
 {
     RegisterSkinScrollClasses();

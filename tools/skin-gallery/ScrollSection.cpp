@@ -1,5 +1,5 @@
 // The "scroll" page: skinned scroll bars in their states, lying and
-// standing, and a skinned list box that scrolls.
+// standing, and a skinned list box and check list box that scroll.
 
 #include "GallerySection.h"
 
@@ -74,6 +74,24 @@ int BuildScrollingList(TForm* Form, TWinControl* Parent, TsuiUIStyle Style)
         List->Items()->Add(C);
     List->SetItemIndex(4);
     List->SetTopIndex(3);
+
+    ScrollCaption(Form, Parent, 184, 8, "Check list box");
+    auto* Checks = PlaceScrollPart<TsuiCheckListBox>(Form, Parent, 184, 24, 160, 100);
+    Checks->SetUIStyle(Style);
+    Checks->SetName("ScrollingCheckList");
+    Checks->SetAllowGrayed(true);
+    const char* Options[] = {"Read on open", "Verify writes", "Beep on error",
+                             "Keep log",     "Retry twice",   "Wake module",
+                             "Sleep module", "Encrypt",       "Show hex"};
+    for (const char* O : Options)
+        Checks->Items()->Add(O);
+    Checks->SetState(0, cbChecked);
+    Checks->SetState(1, cbChecked);
+    Checks->SetState(2, cbGrayed);
+    Checks->SetState(4, cbChecked);
+    Checks->SetItemEnabled(4, false);
+    Checks->SetItemEnabled(5, false);
+    Checks->SetItemIndex(1);
     return 24 + 100 + 8;
 }
 
