@@ -2,6 +2,7 @@
 
 #include "framework/graphics/Canvas.h"
 #include "platform/win/ScrollBars.h"
+#include "platform/win/WindowData.h"
 #include "skin/RoundPicture.h"
 #include "skin/SUI2Define.h"
 #include "skin/SUIFileTheme.h"

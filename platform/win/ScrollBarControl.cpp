@@ -4,9 +4,13 @@
 #include "platform/win/DefWindowProc.h"
 #include "platform/win/Input.h"
 #include "platform/win/Messaging.h"
+#include "platform/win/Painting.h"
 #include "platform/win/ScrollBars.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinPaint.h"
+#include "platform/win/WindowDc.h"
+#include "platform/win/WindowLifetime.h"
+#include "platform/win/WindowPos.h"
 #include "platform/win/WindowTree.h"
 
 namespace

@@ -5,6 +5,7 @@
 #include "detail/WindowGeometry.h"
 #include "detail/WindowTable.h"
 #include "platform/win/LastError.h"
+#include "platform/win/Painting.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowPos.h"

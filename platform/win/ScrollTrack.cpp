@@ -4,6 +4,7 @@
 #include "detail/ScrollBars.h"
 #include "detail/WindowGeometry.h"
 #include "detail/WindowTable.h"
+#include "platform/win/Messaging.h"
 #include "platform/win/ScrollBars.h"
 #include "platform/win/Timers.h"
 

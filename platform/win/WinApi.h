@@ -7,6 +7,7 @@
 #include "platform/win/Caret.h"
 #include "platform/win/Clipboard.h"
 #include "platform/win/DcOrigin.h"
+#include "platform/win/FileDrop.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Input.h"
 #include "platform/win/LastError.h"

@@ -124,6 +124,11 @@ void THeadlessDesktop::Press(UINT VirtualKey)
     KeyUp(VirtualKey);
 }
 
+bool THeadlessDesktop::DropFiles(int X, int Y, const std::vector<std::string>& Files)
+{
+    return ::DropFiles({X, Y}, Files) != FALSE;
+}
+
 int THeadlessDesktop::Pump()
 {
     int Count = 0;

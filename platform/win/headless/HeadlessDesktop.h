@@ -36,6 +36,9 @@ class THeadlessDesktop final : public TBackend
     void KeyDown(UINT VirtualKey);
     void KeyUp(UINT VirtualKey);
     void Press(UINT VirtualKey);
+    // Files dropped at screen coordinates, as a file manager drops them:
+    // delivered at once (DropFiles). True when a window took them.
+    bool DropFiles(int X, int Y, const std::vector<std::string>& Files);
     int Pump();
     // Moves the fake clock on and pumps.
     void Advance(TClock::TimeMs Milliseconds);

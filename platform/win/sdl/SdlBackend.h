@@ -5,6 +5,8 @@
 
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 struct SDL_Window;
 struct SDL_Cursor;
@@ -65,6 +67,9 @@ class TSdlBackend final : public TBackend
     void Create(HWND Window, TOsWindow& Os);
     void Handle(const SDL_Event& Event);
     void HandleWindowEvent(const SDL_Event& Event);
+    // Collects the files of one drag and drop and delivers them when it
+    // completes.
+    void HandleDrop(const SDL_Event& Event);
     // Hands the keyboard focus back to the active window's OS window.
     void GiveFocusBack();
     // True while the display can be used.
@@ -87,4 +92,5 @@ class TSdlBackend final : public TBackend
     std::map<HWND, TOsWindow> FWindows;
     std::map<WORD, SDL_Cursor*> FCursors;
     bool FFocusMaybeLost = false;
+    std::vector<std::string> FDropped; // the files of the drop under way
 };
