@@ -64,9 +64,9 @@ bool SUIGetComboBoxInfo(HWND Window, COMBOBOXINFO& Info)
     return GetComboBoxInfo(Window, &Info) != FALSE;
 }
 
-bool SUIGetScrollBarInfo(HWND, LONG, SCROLLBARINFO&)
+bool SUIGetScrollBarInfo(HWND Window, LONG ObjectId, SCROLLBARINFO& Info)
 {
-    return false;
+    return GetScrollBarInfo(Window, ObjectId, &Info) != FALSE;
 }
 
 bool SUIAnimateWindow(HWND Window, DWORD Time, DWORD Flags)

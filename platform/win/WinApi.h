@@ -14,6 +14,7 @@
 #include "platform/win/LastError.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/NonClient.h"
+#include "platform/win/ScrollBars.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/ThreadQueue.h"
 #include "platform/win/Timers.h"

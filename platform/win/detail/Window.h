@@ -1,11 +1,13 @@
 #pragma once
 
 #include "detail/MessageQueue.h"
+#include "detail/ScrollBars.h"
 #include "detail/WindowClass.h"
 #include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
 #include "platform/win/WinTypes.h"
 
+#include <array>
 #include <atomic>
 #include <map>
 #include <memory>
@@ -80,6 +82,8 @@ struct TWindow
     bool FrameNeeded = false;
     bool InternalPaint = false;
     bool NcActive = false; // caption drawn as active
+    // The standard scroll bars' values: SB_HORZ, SB_VERT, SB_CTL.
+    std::array<TScrollBarData, 3> Scroll{};
     // Top-level windows compose themselves and their children here; shared
     // with the device contexts that draw into it.
     std::shared_ptr<TSurface> BackBuffer;
