@@ -6,14 +6,18 @@
 #include "framework/ClassRegistry.h"
 #include "framework/DateTime.h"
 #include "framework/PropertyRegistry.h"
+#include "framework/Text.h"
 #include "framework/UpdateScope.h"
+#include "framework/dialogs/FileDialogs.h"
 #include "framework/menus/MenuItem.h"
 #include "platform/comm/PortMap.h"
 #include "platform/shell/ShellOpen.h"
+#include "platform/win/FileDrop.h"
 #include "platform/win/Input.h"
 #include "protocol/CodeTables.h"
 #include "protocol/Frames.h"
 #include "protocol/ReplyHazards.h"
+#include "serial/BlockFile.h"
 #include "skin/SUIEditClasses.h"
 #include "skin/SUIForm.h"
 #include "skin/SUITitleBar.h"
@@ -23,6 +27,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 TMainForm* MainForm = nullptr;
@@ -34,6 +40,7 @@ constexpr int ResultPanel = 1;
 constexpr int ClockPanel = 2;
 constexpr int LastPort = 255;
 constexpr int TimeoutTickLimit = 3;
+constexpr const char* SearchMessageName = "NovlaFindModuleEvent";
 
 // The integer of the leading decimal digits of Text; 0 without any. Stops
 // growing at a bound no caller can mean, so a long run of digits cannot
@@ -68,6 +75,12 @@ const char* FieldAt(size_t Position)
     if (Position >= FrameDataStart && Position < FrameChecksumPosition)
         return Names[Position - FrameDataStart];
     return "checksum";
+}
+
+// "COM33 19200 EVEN".
+std::string PlaceText(int Port, const PcLineSetting& Setting)
+{
+    return PortName(Port) + " " + LineSettingText(Setting);
 }
 
 // Why Hazard keeps the module's reply from being read, for the hint.
@@ -147,6 +160,9 @@ const TClassInfo& TMainForm::StaticClass()
             .Method("suiNumberEdit_CustID_HChange", &TMainForm::suiNumberEdit_CustID_HChange)
             .Method("suiNumberEdit_NetIDChange", &TMainForm::suiNumberEdit_NetIDChange)
             .Method("img2Click", &TMainForm::img2Click)
+            .Method("FindModuleClick", &TMainForm::FindModuleClick)
+            .Method("SavePresetClick", &TMainForm::SavePresetClick)
+            .Method("LoadPresetClick", &TMainForm::LoadPresetClick)
             .Build();
     return Info;
 }
@@ -154,7 +170,18 @@ const TClassInfo& TMainForm::StaticClass()
 TMainForm::TMainForm(TComponent* AOwner)
     : TForm(AOwner), OpenDocument([](const std::string& Path) { ShellOpenDocument(Path); }),
       UserGuide(FindUserGuide(RunningExecutable())),
-      ProbePort([](int Port) { return CXSerial::ProbePortDevice(Port); })
+      ProbePort([](int Port) { return CXSerial::ProbePortDevice(Port); }),
+      ChoosePresetFile(
+          [](bool Save, const std::string& Folder)
+          {
+              std::unique_ptr<TOpenDialog> Dialog = Save ? std::make_unique<TSaveDialog>(nullptr)
+                                                         : std::make_unique<TOpenDialog>(nullptr);
+              Dialog->SetTitle(Save ? "Save preset" : "Load preset");
+              Dialog->SetInitialDir(Folder);
+              Dialog->SetFilter("Presets (*.json)|*.json|All files (*)|*");
+              Dialog->SetDefaultExt("json");
+              return Dialog->Execute() ? Dialog->FileName() : std::string();
+          })
 {
 }
 
@@ -167,6 +194,8 @@ void TMainForm::DoCreate()
     FRecvMessage = RegisterWindowMessage(ReplyMessageName);
     FSerial = std::make_unique<TelvaroSerial>();
     FSerial->SetNotifyTarget(Handle(), FRecvMessage);
+    FSearchMessage = RegisterWindowMessage(SearchMessageName);
+    DragAcceptFiles(Handle(), TRUE);
     FTimeoutTicks = -1;
     AddMenuCommands();
     ApplyControlHints(this);
@@ -189,13 +218,19 @@ void TMainForm::AddMenuCommands()
         const char* Caption;
         TShortCut Keys;
         void (TMainForm::*Run)(TObject*);
+        bool Request; // held back while Find module runs
     } Commands[] = {
         {"&Open/Close port", static_cast<TShortCut>(scCtrl | 'P'),
-         &TMainForm::suiButton_OpenPortClick},
-        {"&Read All", static_cast<TShortCut>(scCtrl | 'R'), &TMainForm::btn_ReadAllClick},
-        {"&Write All", static_cast<TShortCut>(scCtrl | 'W'), &TMainForm::btn_WriteAllClick},
-        {"User &guide", static_cast<TShortCut>(VK_F1), &TMainForm::img2Click},
-        {"-", scNone, nullptr},
+         &TMainForm::suiButton_OpenPortClick, true},
+        {"&Read All", static_cast<TShortCut>(scCtrl | 'R'), &TMainForm::btn_ReadAllClick, true},
+        {"&Write All", static_cast<TShortCut>(scCtrl | 'W'), &TMainForm::btn_WriteAllClick, true},
+        {"&Find module", static_cast<TShortCut>(scCtrl | 'F'), &TMainForm::FindModuleClick, false},
+        {"&Save preset\u2026", static_cast<TShortCut>(scCtrl | 'S'), &TMainForm::SavePresetClick,
+         false},
+        {"&Load preset\u2026", static_cast<TShortCut>(scCtrl | 'L'), &TMainForm::LoadPresetClick,
+         false},
+        {"User &guide", static_cast<TShortCut>(VK_F1), &TMainForm::img2Click, false},
+        {"-", scNone, nullptr, false},
     };
     int At = Menu->Items()->IndexOf(Menu->CloseItem());
     for (const auto& Command : Commands)
@@ -204,12 +239,18 @@ void TMainForm::AddMenuCommands()
         Item->SetCaption(Command.Caption);
         Item->SetShortCut(Command.Keys);
         if (Command.Run) Item->OnClick.Bind(this, Command.Run);
+        if (Command.Request) FRequestItems.push_back(Item);
         Menu->Items()->Insert(At++, Item);
     }
 }
 
 bool TMainForm::IsShortCut(const TMessage& Message)
 {
+    if (FSearch && Message.Msg == WM_KEYDOWN && Message.WParam == VK_ESCAPE)
+    {
+        FSearch->Cancel();
+        return true;
+    }
     if (TForm::IsShortCut(Message)) return true;
     TPopupMenu* Menu = WindowMenu();
     return Menu && Enabled() && Menu->IsShortCut(Message);
@@ -220,6 +261,23 @@ void TMainForm::WndProc(TMessage& Message)
     if (FRecvMessage != 0 && Message.Msg == FRecvMessage)
     {
         OnSerialReceive(Message.WParam);
+        return;
+    }
+    if (FSearchMessage != 0 && Message.Msg == FSearchMessage)
+    {
+        OnSearchEvent();
+        return;
+    }
+    if (Message.Msg == WM_DROPFILES)
+    {
+        // The first preset among the files; other files are not ours.
+        const auto* Drop = reinterpret_cast<const TDroppedFiles*>(Message.LParam);
+        for (const std::string& File : Drop->Files)
+            if (File.size() > 5 && SameText(File.substr(File.size() - 5), ".json"))
+            {
+                LoadPreset(File);
+                break;
+            }
         return;
     }
     TForm::WndProc(Message);
@@ -300,6 +358,8 @@ void TMainForm::DoClose(TCloseAction& Action)
 void TMainForm::FormDestroy(TObject*)
 {
     if (tmr1) tmr1->SetEnabled(false);
+    // Cancelled and joined before the link and the controls go.
+    FSearch.reset();
     FSerial.reset();
 }
 
@@ -358,7 +418,7 @@ void TMainForm::suiComboBox_PcPortDropDown(TObject*)
 
 void TMainForm::suiButton_OpenPortClick(TObject*)
 {
-    if (!FSerial) return;
+    if (!FSerial || FSearch) return;
     bool Tried = false;
     if (FSerial->IsOpen())
         FSerial->Close();
@@ -383,8 +443,8 @@ void TMainForm::ShowPortState()
     suiComboBox_PcPort->SetEnabled(!Open);
     suiComboBox_PcBaudRate->SetEnabled(!Open);
     suiComboBox_PcParity->SetEnabled(!Open);
-    btn_WriteAll->SetEnabled(Open);
-    btn_ReadAll->SetEnabled(Open);
+    FModuleLine.reset();
+    EnableRequests();
     // A result of before this open or close (a busy port, a lost one) no
     // longer describes the port.
     SetStatus(" ", ResultPanel);
@@ -424,6 +484,7 @@ ModuleParameters TMainForm::BlockFromControls() const
 
 void TMainForm::btn_WriteAllClick(TObject*)
 {
+    if (FSearch) return;
     if (!FSerial || !FSerial->IsOpen())
     {
         SetStatus("Fail!", ResultPanel);
@@ -447,6 +508,7 @@ void TMainForm::btn_WriteAllClick(TObject*)
 
 void TMainForm::btn_ReadAllClick(TObject*)
 {
+    if (FSearch) return;
     if (!FSerial || !FSerial->IsOpen())
     {
         SetStatus("Fail!", ResultPanel);
@@ -515,13 +577,40 @@ void TMainForm::ShowAnswer(const ModuleReply& Reply)
                                         ? DescribeBlockDifferences(FWritten, Reply.Block)
                                         : std::string();
     if (Differences.empty())
+    {
         SetStatus("Successful", ResultPanel);
+        if (Reply.Block.Command == CommandWriteAll) ShowLineHint(Reply.Block);
+    }
     else
     {
         SetStatus("Error:Verify!", ResultPanel);
         suiStatusBar1->SetHint("The module did not store the block sent: " + Differences);
     }
+    FModuleLine = std::pair{Reply.Block.UartBaudCode, Reply.Block.UartParity};
     ApplyParameters(Reply.Block);
+}
+
+void TMainForm::ShowLineHint(const ModuleParameters& Block)
+{
+    // The line the module talked at before: its last answer's, else the one
+    // this window reached it at.
+    const TLineChoice Line = LineChoice();
+    const auto Before = FModuleLine.value_or(std::pair{
+        CodeForIndex(ParameterList::UartBaud, suiComboBox_McuBaudRate->Items()->IndexOf(Line.Baud)),
+        CodeForIndex(ParameterList::UartParity,
+                     suiComboBox_McuParity->Items()->IndexOf(Line.Parity))});
+    if (Before == std::pair{Block.UartBaudCode, Block.UartParity}) return;
+    const ListUpdate Baud = IndexForCode(ParameterList::UartBaud, Block.UartBaudCode);
+    const ListUpdate Parity = IndexForCode(ParameterList::UartParity, Block.UartParity);
+    if (Baud.What != ListUpdate::Action::Select || Parity.What != ListUpdate::Action::Select)
+        return;
+    const std::string BaudText = suiComboBox_McuBaudRate->Items()->Strings(Baud.Index);
+    const std::string ParityText = suiComboBox_McuParity->Items()->Strings(Parity.Index);
+    // The window keeps its own setting: whether the module switches at once
+    // is the module's affair.
+    suiStatusBar1->SetHint("The module now talks at " + BaudText + " " + ParityText +
+                           ". To reach it, choose " + BaudText + " and " + ParityText +
+                           " under Usart (close the port first), or use Find module (Ctrl+F).");
 }
 
 void TMainForm::ApplyParameters(const ModuleParameters& Block)
@@ -560,4 +649,211 @@ void TMainForm::suiNumberEdit_NetIDChange(TObject*)
 void TMainForm::img2Click(TObject*)
 {
     if (!UserGuide.empty() && OpenDocument) OpenDocument(UserGuide);
+}
+
+void TMainForm::EnableRequests()
+{
+    const bool Open = FSerial && FSerial->IsOpen();
+    // A disabled button keeps no focus, and the keys (Escape above all)
+    // must still reach the window.
+    if (FSearch)
+        for (TWinControl* Held :
+             {static_cast<TWinControl*>(suiButton_OpenPort),
+              static_cast<TWinControl*>(btn_WriteAll), static_cast<TWinControl*>(btn_ReadAll)})
+            if (Held->Focused() && suiComboBox_PcPort->CanFocus()) suiComboBox_PcPort->SetFocus();
+    suiButton_OpenPort->SetEnabled(!FSearch);
+    btn_WriteAll->SetEnabled(Open && !FSearch);
+    btn_ReadAll->SetEnabled(Open && !FSearch);
+    for (TMenuItem* Item : FRequestItems)
+        Item->SetEnabled(!FSearch);
+}
+
+void TMainForm::FindModuleClick(TObject*)
+{
+    if (!FSerial) return;
+    if (FSearch)
+    {
+        FSearch->Cancel();
+        return;
+    }
+    // The search opens every port itself, the window's own included.
+    if (FSerial->IsOpen())
+    {
+        FSerial->Close();
+        ShowPortState();
+    }
+    FTimeoutTicks = -1;
+    DiscoveryRequest Request;
+    const TStrings* Listed = suiComboBox_PcPort->Items();
+    const int Selected = suiComboBox_PcPort->ItemIndex();
+    for (int I = -1; I < Listed->Count(); ++I)
+    {
+        const int Index = I < 0 ? Selected : I;
+        if (Index < 0 || (I >= 0 && Index == Selected)) continue;
+        if (const auto Port = ParsePortName(Listed->Strings(Index))) Request.Ports.push_back(*Port);
+    }
+    if (Request.Ports.empty())
+    {
+        // An empty list would make the search take every port it knows.
+        SetStatus("Error:NotFound!", ResultPanel);
+        suiStatusBar1->SetHint("No module found: no port can be opened now.");
+        return;
+    }
+    Request.Asked = PcLineSetting{LeadingNumber(suiComboBox_PcBaudRate->Text()),
+                                  std::max(suiComboBox_PcParity->ItemIndex(), 0)};
+    Request.Turnaround = SearchTurnaround;
+    Request.StopAtFirstModule = true;
+    auto Search = std::make_unique<TModuleSearch>(Handle(), FSearchMessage);
+    std::string Error;
+    if (!Search->Start(std::move(Request), Error))
+    {
+        SetStatus("Error:NotFound!", ResultPanel);
+        suiStatusBar1->SetHint("The search could not start: " + Error);
+        return;
+    }
+    FSearch = std::move(Search);
+    suiStatusBar1->SetHint("");
+    EnableRequests();
+}
+
+void TMainForm::OnSearchEvent()
+{
+    if (!FSearch) return;
+    for (TSearchEvent Event; FSearch && FSearch->Take(Event);)
+    {
+        if (Event.What == TSearchEvent::Kind::Finished)
+        {
+            // Its thread has ended, or is about to: the join is short.
+            FSearch.reset();
+            EnableRequests();
+            ShowSearchFinished(Event);
+            return;
+        }
+        const DiscoveryProgress& P = Event.Progress;
+        SetStatus("Searching " + PlaceText(P.Port, P.Setting) + " " + std::to_string(P.Attempt) +
+                      "/" + std::to_string(P.Attempts),
+                  ResultPanel);
+    }
+}
+
+void TMainForm::ShowSearchFinished(const TSearchEvent& Event)
+{
+    for (const PortFinding& Finding : Event.Findings)
+        if (Finding.Verdict == PortVerdict::Found)
+        {
+            ShowFound(Finding);
+            return;
+        }
+    if (Event.Cancelled)
+    {
+        SetStatus("Cancelled", ResultPanel);
+        suiStatusBar1->SetHint("");
+        return;
+    }
+    std::string Tried;
+    for (const PortFinding& Finding : Event.Findings)
+    {
+        Tried += (Tried.empty() ? "" : ", ") + PortName(Finding.Port);
+        if (Finding.Verdict != PortVerdict::Silent)
+            Tried += std::string(" (") + PortVerdictText(Finding.Verdict) + ")";
+    }
+    SetStatus("Error:NotFound!", ResultPanel);
+    suiStatusBar1->SetHint("No module answered at any line setting on " + Tried + ".");
+}
+
+void TMainForm::ShowFound(const PortFinding& Finding)
+{
+    const std::string Port = PortName(Finding.Port);
+    const int PortIndex = suiComboBox_PcPort->Items()->IndexOf(Port);
+    if (PortIndex < 0) suiComboBox_PcPort->Items()->Add(Port);
+    suiComboBox_PcPort->SetItemIndex(suiComboBox_PcPort->Items()->IndexOf(Port));
+    suiComboBox_PcBaudRate->SetItemIndex(
+        suiComboBox_PcBaudRate->Items()->IndexOf(std::to_string(Finding.Setting.Baud)));
+    suiComboBox_PcParity->SetItemIndex(Finding.Setting.Parity);
+    FSerial->Configure(Finding.Port, Finding.Setting.Baud, Finding.Setting.Parity);
+    ShowPortState();
+    if (!FSerial->IsOpen())
+    {
+        // Taken by another program since the search let it go, or gone.
+        SetStatus("Found: " + PlaceText(Finding.Port, Finding.Setting), ResultPanel);
+        suiStatusBar1->SetHint("The module was found, but its port could not be opened: " +
+                               FSerial->LastError().Message);
+        ShowOpenFailure();
+        return;
+    }
+    // The search's answer is a read-all reply whose checksum matched: the
+    // module's block as a Read All would bring it.
+    ApplyParameters(Finding.Block);
+    FModuleLine = std::pair{Finding.Block.UartBaudCode, Finding.Block.UartParity};
+    SetStatus("Found: " + PlaceText(Finding.Port, Finding.Setting), ResultPanel);
+}
+
+void TMainForm::SavePresetClick(TObject*)
+{
+    if (!ChoosePresetFile) return;
+    const ModuleParameters Block = BlockFromControls();
+    // A preset that no window could load or send is not written.
+    if (const std::vector<ReplyHazard> Hazards = FindBlockHazards(Block); !Hazards.empty())
+    {
+        SetStatus("Error:Value!", ResultPanel);
+        suiStatusBar1->SetHint(HazardText(Hazards.front()));
+        return;
+    }
+    const std::string Path = ChoosePresetFile(true, PresetFolder());
+    if (Path.empty()) return;
+    std::string Error;
+    if (!SaveBlockFile(Path, Block, Error))
+    {
+        ShowPresetError(Error);
+        return;
+    }
+    KeepPresetFolder(Path);
+    SetStatus("Successful", ResultPanel);
+    suiStatusBar1->SetHint("Preset saved to " + Path + ".");
+}
+
+void TMainForm::LoadPresetClick(TObject*)
+{
+    if (!ChoosePresetFile) return;
+    const std::string Path = ChoosePresetFile(false, PresetFolder());
+    if (!Path.empty()) LoadPreset(Path);
+}
+
+void TMainForm::LoadPreset(const std::string& Path)
+{
+    // Values the file leaves out keep what the controls show.
+    ModuleParameters Block = BlockFromControls();
+    std::string Error;
+    if (!LoadBlockFile(Path, Block, Error))
+    {
+        ShowPresetError(Error);
+        return;
+    }
+    if (const std::vector<ReplyHazard> Hazards = FindBlockHazards(Block); !Hazards.empty())
+    {
+        ShowPresetError(Path + ": " + HazardText(Hazards.front()));
+        return;
+    }
+    ApplyParameters(Block);
+    KeepPresetFolder(Path);
+    SetStatus("Successful", ResultPanel);
+    suiStatusBar1->SetHint("Preset loaded from " + Path + "; Write All sends it to the module.");
+}
+
+void TMainForm::ShowPresetError(const std::string& Why)
+{
+    SetStatus("Error:Preset!", ResultPanel);
+    suiStatusBar1->SetHint(Why);
+}
+
+std::string TMainForm::PresetFolder() const
+{
+    if (!FSettings.PresetFolder.empty()) return FSettings.PresetFolder;
+    const char* Home = std::getenv("HOME");
+    return Home && *Home ? Home : "";
+}
+
+void TMainForm::KeepPresetFolder(const std::string& Path)
+{
+    FSettings.PresetFolder = std::filesystem::absolute(Path).parent_path().string();
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/ModuleSearch.h"
 #include "app/ToolSettings.h"
 #include "framework/controls/Form.h"
 #include "framework/controls/Label.h"
 #include "framework/controls/Panel.h"
 #include "framework/controls/Timer.h"
+#include "framework/menus/MenuItem.h"
 #include "serial/TelvaroSerial.h"
 #include "skin/SUIButton.h"
 #include "skin/SUIComboBox.h"
@@ -14,9 +16,12 @@
 #include "skin/SUINumberEdit.h"
 #include "skin/SUIStatusBar.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The configuration window: lists the serial ports, opens the chosen one,
@@ -69,6 +74,15 @@ class TMainForm : public TForm
     TLineChoice LineChoice() const;
     // The block the parameter controls show now: what Write All sends.
     ModuleParameters BlockFromControls() const;
+    // How long each attempt of Find module allows the module to answer,
+    // besides the request's and reply's own time on the line.
+    std::chrono::milliseconds SearchTurnaround{100};
+    // Asks for the preset file to save to (Save) or load from, starting in
+    // Folder; empty when the user cancels. The open and save dialogs by
+    // default.
+    std::function<std::string(bool Save, const std::string& Folder)> ChoosePresetFile;
+    // True while Find module runs.
+    bool Searching() const { return FSearch != nullptr; }
 
     TsuiForm* suiForm1 = nullptr;
     TsuiStatusBar* suiStatusBar1 = nullptr;
@@ -123,6 +137,17 @@ class TMainForm : public TForm
     void suiNumberEdit_CustID_HChange(TObject* Sender);
     void suiNumberEdit_NetIDChange(TObject* Sender);
     void img2Click(TObject* Sender);
+    // Find module: searches the selected port and then every other listed
+    // one for a module, at every line setting; while a search runs, cancels
+    // it.
+    void FindModuleClick(TObject* Sender);
+    // Save preset: the controls' block into a block file the command-line
+    // client reads too. Load preset: a block file into the controls;
+    // nothing is sent until Write All.
+    void SavePresetClick(TObject* Sender);
+    void LoadPresetClick(TObject* Sender);
+    // Loads the preset at Path as Load preset does.
+    void LoadPreset(const std::string& Path);
 
   protected:
     // Registers the reply message and binds the module link to the window.
@@ -143,15 +168,30 @@ class TMainForm : public TForm
     void ShowTime();
     void ChooseLine();
     void AddMenuCommands();
+    void OnSearchEvent();
+    void ShowSearchFinished(const TSearchEvent& Event);
+    void ShowFound(const PortFinding& Finding);
+    void EnableRequests();
+    void ShowLineHint(const ModuleParameters& Block);
+    void ShowPresetError(const std::string& Why);
+    void KeepPresetFolder(const std::string& Path);
+    std::string PresetFolder() const;
     TPopupMenu* WindowMenu() const;
 
     std::unique_ptr<TelvaroSerial> FSerial;
     UINT FRecvMessage = 0;
     int FTimeoutTicks = -1;
-    ModuleParameters FWritten;     // the block of the last write sent
-    bool FRefusalReported = false; // ports refusing access were named on standard error
-    bool FLineChosen = false;      // the kept and preselected line settings were applied
-    TToolSettings FSettings;       // as read; written back with the lists' choice
+    ModuleParameters FWritten;              // the block of the last write sent
+    bool FRefusalReported = false;          // ports refusing access were named on standard error
+    bool FLineChosen = false;               // the kept and preselected line settings were applied
+    TToolSettings FSettings;                // as read; written back with the lists' choice
+    std::unique_ptr<TModuleSearch> FSearch; // while Find module runs
+    UINT FSearchMessage = 0;
+    // The commands Find module holds back, with their buttons.
+    std::vector<TMenuItem*> FRequestItems;
+    // The module's own line setting as its last answer since the port
+    // opened named it (baud and parity codes); absent until one came.
+    std::optional<std::pair<uint8_t, uint8_t>> FModuleLine;
 };
 
 // The one configuration window, once the application made it.

@@ -2,6 +2,7 @@
 
 #include "framework/Text.h"
 #include "platform/comm/PortMap.h"
+#include "serial/BlockFile.h"
 
 #include <array>
 #include <cctype>
@@ -69,18 +70,6 @@ bool ReadSmallFile(const std::string& Path, std::string& Text, bool& Missing, st
     return Ok;
 }
 
-bool WriteAll(int Fd, const std::string& Text)
-{
-    size_t Done = 0;
-    while (Done < Text.size())
-    {
-        const ssize_t Put = write(Fd, Text.data() + Done, Text.size() - Done);
-        if (Put < 0 && errno == EINTR) continue;
-        if (Put <= 0) return false;
-        Done += static_cast<size_t>(Put);
-    }
-    return true;
-}
 } // namespace
 
 std::string BaudChoice(const std::string& Text)
@@ -211,20 +200,5 @@ bool TSettingsFile::Save(const TToolSettings& Settings, std::string& Error) cons
             return false;
         }
     }
-    std::string Temporary = FPath + ".XXXXXX";
-    const int Fd = mkostemp(Temporary.data(), O_CLOEXEC);
-    if (Fd < 0)
-    {
-        Error = SystemError("cannot write " + FPath, errno);
-        return false;
-    }
-    const bool Written = WriteAll(Fd, Text) && fsync(Fd) == 0;
-    const int WriteErrno = errno;
-    if (close(Fd) != 0 || !Written || rename(Temporary.c_str(), FPath.c_str()) != 0)
-    {
-        Error = SystemError("cannot write " + FPath, Written ? errno : WriteErrno);
-        unlink(Temporary.c_str());
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(FPath, Text, 0600, Error);
 }

@@ -7,8 +7,10 @@
 # Writes a picture of the window after each step into OUTDIR (01-shown.png
 # ...), prints the module's log line of each exchange, and fails when a step
 # does not show what it should.
+# With --find the module talks only at 19200 ODD, and the window finds it
+# instead: Ctrl+F, then Read All at the setting found, then Alt+F4.
 #
-#   scripts/drive-tool.sh BUILD_DIR OUTDIR
+#   scripts/drive-tool.sh BUILD_DIR OUTDIR [--find]
 #
 # The module and the tool share private port folders in which the fixed
 # table's ports (COM1-96) are hidden, so the module's port is the only one
@@ -16,6 +18,7 @@
 set -euo pipefail
 build="$1"
 out="$2"
+find_mode="${3:-}"
 tool="$build/app/novla-tool"
 module="$build/tools/virtual-module/novla-virtual-module"
 for program in "$tool" "$module"; do
@@ -53,7 +56,9 @@ fail() {
 }
 
 : >"$work/module.log"
-"$module" --delay-ms 30 >"$work/module.log" 2>&1 &
+module_line=()
+[[ "$find_mode" == "--find" ]] && module_line=(--uart-baud 19200 --uart-parity odd)
+"$module" --delay-ms 30 "${module_line[@]}" >"$work/module.log" 2>&1 &
 module_pid=$!
 timeout 10 grep -q -m1 '^ready ' <(tail --pid="$module_pid" -f "$work/module.log") ||
     fail "the virtual module did not start"
@@ -100,7 +105,38 @@ wait_exchange() {
     fail "the module saw no request for $2"
 }
 
+close_window() {
+    xdotool key alt+F4
+    timeout 10 tail --pid="$tool_pid" -f /dev/null || fail "the window did not close"
+    local status=0
+    wait "$tool_pid" || status=$?
+    [[ $status -eq 0 ]] || { cat "$work/tool.log" >&2; fail "novla-tool ended with status $status"; }
+    tool_pid=""
+}
+
 shot 01-shown
+if [[ "$find_mode" == "--find" ]]; then
+    # A click on the title bar gives the window the keyboard.
+    xdotool mousemove --sync $((cx + 300)) $((cy + 10)) click 1
+    xdotool key ctrl+f
+    # The search's read request that the module answered: only one at
+    # 19200 ODD is.
+    wait_exchange 1 "Find module"
+    shot 02-found
+    grep -E '^read-all' "$work/module.log" | tail -1 | sed 's/^/module: /'
+    # The window opened the port at the setting found: Read All is answered.
+    for _ in $(seq 1 50); do
+        click 320 279 # Read All
+        [[ $(exchanges) -ge 2 ]] && break
+        sleep 0.1
+    done
+    wait_exchange 2 "Read All after Find module"
+    shot 03-read
+    echo "found the module at 19200 ODD and read it"
+    close_window
+    echo "screenshots of each step: $out"
+    exit 0
+fi
 click 28 46 # Open, in the "Usart" group
 shot 02-opened
 click 320 279 # Read All
@@ -165,10 +201,5 @@ Y=$((Y0 + 40))
 shot 06-moved
 echo "dragged by the title bar: the window moved by 60, 40"
 
-xdotool key alt+F4
-timeout 10 tail --pid="$tool_pid" -f /dev/null || fail "the window did not close"
-status=0
-wait "$tool_pid" || status=$?
-[[ $status -eq 0 ]] || { cat "$work/tool.log" >&2; fail "novla-tool ended with status $status"; }
-tool_pid=""
+close_window
 echo "screenshots of each step: $out"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "framework/comctrls/ToolBar.h"
 #include "framework/controls/CustomForm.h"
 #include "framework/controls/CustomPanel.h"
 #include "skin/SUI2Define.h"
+#include "skin/SUIFormFrame.h"
 #include "skin/SUISkinBinding.h"
 #include "skin/SUITitleBar.h"
 
@@ -13,7 +13,6 @@
 class TApplicationEvents;
 class TBitmap;
 class TMainMenu;
-class TToolButton;
 class TsuiMenuBar;
 
 // A panel that gives its owner form a skinned frame: it takes the owner's
@@ -23,6 +22,11 @@ class TsuiMenuBar;
 // with the window and reports activation to the title bar. On anything but
 // a form it stays an ordinary panel.
 //
+// Its jobs lie in files of their own: taking over the owner
+// (SUIFormOwner.cpp), the frame's sizes (SUIFormFrame), painting the frame
+// (SUIFormPaint.cpp), the window region (SUIFormRegion.cpp) and the menu
+// bar (SUIFormMenu.cpp; the bar draws itself).
+//
 // With a Menu, a menu bar (TsuiMenuBar) lies directly below the title bar
 // and shows the menu's top-level items; the menu's shortcuts work anywhere
 // in the owner form.
@@ -30,7 +34,7 @@ class TsuiMenuBar;
 // In a file theme the frame comes from the skin's border pictures, and the
 // window region leaves out the pixels of the skin's transparent colour in
 // the rows of the title and bottom pictures the skin names.
-class TsuiForm : public TCustomPanel, public TsuiSkinBinding
+class TsuiForm : public TCustomPanel, public TsuiSkinBinding, public TsuiTitleBarHost
 {
   public:
     explicit TsuiForm(TComponent* AOwner);
@@ -100,9 +104,10 @@ class TsuiForm : public TCustomPanel, public TsuiSkinBinding
     int GetTitleBarHeight() const;
     int GetMenuBarHeight() const;
     // The answer to the title bar's frame-width question.
-    int FrameWidth() const;
-    int FrameLeft() const { return FFrameLeft; }
-    int FrameBottom() const { return FFrameBottom; }
+    int FrameWidth() const { return Geometry().FrameWidth; }
+    // The owner's frame when it was taken over.
+    int FrameLeft() const { return FTakenLeft; }
+    int FrameBottom() const { return FTakenBottom; }
     // The file theme's border sizes (0 in the built-in styles).
     int SkinLeft() const { return FSkinLeft; }
     int SkinRight() const { return FSkinRight; }
@@ -122,6 +127,9 @@ class TsuiForm : public TCustomPanel, public TsuiSkinBinding
     void UpdateMenu();
     void UpdateTopMenu();
     void RepaintMenuBar();
+    // The frame's sizes for the window as it is now; worked out again only
+    // when the window's size or frame, the style or the bars changed.
+    const TsuiFrameGeometry& Geometry() const;
     // The menu's items changed: the buttons follow them.
     void MenuChanged();
     // 1 when the key-down message was a shortcut of Menu, which then ran
@@ -134,35 +142,33 @@ class TsuiForm : public TCustomPanel, public TsuiSkinBinding
     void Destroying() override;
     void ApplySkin() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    void TitleBarLaidOut() override;
     void WMEraseBkgnd(TMessage& M);
 
   private:
+    // Measures the owner's frame before anything changes it.
+    void MeasureOwner();
+    // Takes the owner's caption and window procedure.
+    void TakeOverOwner();
     void NewParentWndProc(TMessage& Message);
     void OnApplicationMessage(MSG& Msg, bool& Handled);
     // Gives the owner its caption and window procedure back; runs once.
     void Detach();
     void FrameChanged();
     void SizeChanged();
-    // The owner is never smaller than the title and menu bars and frame.
-    void UpdateMinHeight();
+    // The owner's size limits: never narrower than its style's title, nor
+    // lower than the title and menu bars and the frame.
+    void UpdateSizeLimits();
     // The file-theme part of SetUIStyle that comes before the title bar.
     void ReadFileTheme();
     bool UsingSkin() const;
-    // A window's outer size and its non-client frame's thickness on each side.
-    struct TWindowFrame
-    {
-        int Width, Height;
-        int Left, Top, Right, Bottom;
-    };
-    static TWindowFrame WindowFrameOf(HWND Window);
-    void PaintSkinBorder(TCanvas& C, const TWindowFrame& Frame);
-    void PaintBuiltInBorder(TCanvas& C, const TWindowFrame& Frame);
+    static TsuiWindowFrame WindowFrameOf(HWND Window);
+    TsuiFrameInput FrameInput() const;
+    void PaintSkinBorder(TCanvas& C, const TsuiFrameGeometry& G);
+    void PaintBuiltInBorder(TCanvas& C, const TsuiFrameGeometry& G);
     void PaintMenuBarPiece(TCanvas& C, TRect R, int W, int H) const;
     void ComposeBottomImage(int W);
     void RegionFromSkin(int W, int H);
-    void DrawMenuBar(TToolBar* ToolBar, const TRect& Rect, bool& DefaultDraw);
-    void DrawButton(TToolBar* ToolBar, TToolButton* Button, TCustomDrawState State,
-                    bool& DefaultDraw);
     // The bar's font from a skinned main menu.
     void ApplyMenuFont();
 
@@ -171,10 +177,12 @@ class TsuiForm : public TCustomPanel, public TsuiSkinBinding
     TMainMenu* FMenu = nullptr;
     std::function<void(TMessage&)> FOldWndProc;
     int FSkinBottom = 0;
-    int FFrameBottom = 3;
+    int FTakenBottom = 3;
     int FSkinLeft = 0;
-    int FFrameLeft = 3;
+    int FTakenLeft = 3;
     int FSkinRight = 0;
+    mutable TsuiFrameGeometry FGeometry;
+    mutable bool FGeometryKnown = false;
     std::unique_ptr<TBitmap> FBottomImage;
     TColor FRegionTransColor = TColor(0xFF00FF);
     bool FTitleRegion = false;

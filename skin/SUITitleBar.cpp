@@ -11,26 +11,12 @@
 #include "platform/gfx/DeviceContext.h"
 #include "platform/win/WinApi.h"
 #include "skin/SUIFileTheme.h"
-#include "skin/SUIForm.h"
 #include "skin/SUIStyleApply.h"
 #include "skin/SUITitleBarPopupMenu.h"
 #include "skin/SkinText.h"
 #include "skin/SkinWindows.h"
 
 #include <algorithm>
-
-namespace
-{
-// Drops the last UTF-8 character of Text.
-void DropLastCharacter(std::string& Text)
-{
-    if (Text.empty()) return;
-    size_t End = Text.size() - 1;
-    while (End > 0 && (static_cast<unsigned char>(Text[End]) & 0xC0) == 0x80)
-        --End;
-    Text.erase(End);
-}
-} // namespace
 
 const TClassInfo& TsuiTitleBar::StaticClass()
 {
@@ -109,6 +95,7 @@ TsuiTitleBar::TsuiTitleBar(TComponent* AOwner)
 TsuiTitleBar::~TsuiTitleBar()
 {
     // The collections reach the bar while they empty; let them go first.
+    ++FLayoutHeld;
     FButtons.reset();
     FSections.reset();
 }
@@ -120,7 +107,7 @@ TCustomForm* TsuiTitleBar::ContainingForm() const
 
 bool TsuiTitleBar::InForm() const
 {
-    return dynamic_cast<TsuiForm*>(Parent()) != nullptr;
+    return dynamic_cast<TsuiTitleBarHost*>(Parent()) != nullptr;
 }
 
 bool TsuiTitleBar::CanPaint() const
@@ -140,6 +127,7 @@ int TsuiTitleBar::AskFrameWidth() const
 void TsuiTitleBar::ApplySkin()
 {
     if (FCustom) return;
+    ++FLayoutHeld;
     FSections->Clear();
     TsuiUIStyle Style;
     if (UsesFileTheme(Style))
@@ -162,6 +150,8 @@ void TsuiTitleBar::ApplySkin()
             Font()->SetColor(clWhite);
     }
     SetAutoSize2(true);
+    --FLayoutHeld;
+    UpdateLayout();
     Invalidate();
 }
 
@@ -189,11 +179,7 @@ void TsuiTitleBar::UpdateInsideTheme(TsuiUIStyle Style)
     FRightBtnXOffset = GetInsideThemeInt(Style, SUI_ITEM_TITLEBAR_RIGHTBTN_XOFFSET);
     FButtonTop = GetInsideThemeInt(Style, SUI_ITEM_TITLEBUTTON_TOP) - (InForm() ? 3 : 0);
     FIconTop = FButtonTop;
-    if (TCustomForm* Form = ContainingForm())
-    {
-        Form->Constraints()->SetMinWidth(GetInsideThemeInt(Style, SUI_ITEM_FORM_MIN_WIDTH));
-        Form->Constraints()->SetMinHeight(50);
-    }
+    FMinimumFormWidth = GetInsideThemeInt(Style, SUI_ITEM_FORM_MIN_WIDTH);
     FRoundCorner = GetInsideThemeInt(Style, SUI_ITEM_FORM_ROUNDCORNER);
     FRoundCornerBottom = 0;
 }
@@ -233,20 +219,17 @@ void TsuiTitleBar::UpdateFileTheme()
     FIconTop = Theme.GetInt(SKIN2_TITLEBARICONPOSY) - Shift;
     FCaptionTop = Theme.GetInt(SKIN2_TITLEBARCAPTIONTOP);
     FFillColor = FileThemeColor(&Theme, SKIN2_FORMCOLOR).value_or(clBtnFace);
-    if (TCustomForm* Form = ContainingForm())
+    auto WidthOf = [&](Tsk2SkinBitmapElement E)
     {
-        auto WidthOf = [&](Tsk2SkinBitmapElement E)
-        {
-            TBitmap* B = Theme.GetBitmap(E);
-            return B ? B->Width() : 0;
-        };
-        const int Buttons = WidthOf(SKIN2_TITLEBUTTONS) / 18 * FButtons->Count() +
-                            Theme.GetInt(SKIN2_TITLEBARBUTTONPOSX);
-        Form->Constraints()->SetMinWidth(
-            FFiveSections ? WidthOf(SKIN2_TITLEBAR1) + WidthOf(SKIN2_TITLEBAR3) + 16 +
-                                std::max(WidthOf(SKIN2_TITLEBAR5), Buttons)
-                          : WidthOf(SKIN2_TITLEBAR1) + std::max(WidthOf(SKIN2_TITLEBAR3), Buttons));
-    }
+        TBitmap* B = Theme.GetBitmap(E);
+        return B ? B->Width() : 0;
+    };
+    const int Buttons = WidthOf(SKIN2_TITLEBUTTONS) / 18 * FButtons->Count() +
+                        Theme.GetInt(SKIN2_TITLEBARBUTTONPOSX);
+    FMinimumFormWidth =
+        FFiveSections ? WidthOf(SKIN2_TITLEBAR1) + WidthOf(SKIN2_TITLEBAR3) + 16 +
+                            std::max(WidthOf(SKIN2_TITLEBAR5), Buttons)
+                      : WidthOf(SKIN2_TITLEBAR1) + std::max(WidthOf(SKIN2_TITLEBAR3), Buttons);
 }
 
 void TsuiTitleBar::SetAutoSize2(bool Value)
@@ -275,12 +258,14 @@ void TsuiTitleBar::SetButtons(const TsuiTitleBarButtons* Value)
 void TsuiTitleBar::SetButtonInterval(int Value)
 {
     FButtonInterval = Value;
+    UpdateLayout();
     Invalidate();
 }
 
 void TsuiTitleBar::SetCaption(const std::string& Value)
 {
     FCaption = Value;
+    UpdateLayout();
     Invalidate();
 }
 
@@ -293,18 +278,21 @@ void TsuiTitleBar::SetActive(bool Value)
 void TsuiTitleBar::SetLeftBtnXOffset(int Value)
 {
     FLeftBtnXOffset = Value;
+    UpdateLayout();
     Invalidate();
 }
 
 void TsuiTitleBar::SetRightBtnXOffset(int Value)
 {
     FRightBtnXOffset = Value;
+    UpdateLayout();
     Invalidate();
 }
 
 void TsuiTitleBar::SetDrawAppIcon(bool Value)
 {
     FDrawAppIcon = Value;
+    UpdateLayout();
     Invalidate();
 }
 
@@ -318,16 +306,19 @@ void TsuiTitleBar::ProcessMaxBtn()
 {
     for (int I = 0; I < FButtons->Count(); ++I)
         FButtons->Items(I)->ProcessMaxBtn();
+    UpdateLayout();
 }
 
-void TsuiTitleBar::GetTitleImage(int Index, TBitmap*& Bitmap)
+TBitmap* TsuiTitleBar::SectionPicture(int Index) const
 {
-    if (Index == -1)
-        Bitmap = FTitleImage.get();
-    else if (Index == -2)
-        Bitmap = FTitleImageFilled.get();
-    else if (FSections->Count() > 2 && Index >= 0 && Index < FSections->Count())
-        Bitmap = FSections->Items(Index)->Picture()->Bitmap();
+    if (FSections->Count() <= 2 || Index < 0 || Index >= FSections->Count()) return nullptr;
+    return FSections->Items(Index)->Picture()->Bitmap();
+}
+
+void TsuiTitleBar::ItemsChanged()
+{
+    UpdateLayout();
+    Invalidate();
 }
 
 void TsuiTitleBar::AddHelpBtn()
@@ -341,6 +332,78 @@ void TsuiTitleBar::Notification(TComponent* AComponent, TOperation Operation)
     SkinNotification(AComponent, Operation);
 }
 
+// Layout -------------------------------------------------------------------
+
+void TsuiTitleBar::Resize()
+{
+    TCustomPanel::Resize();
+    UpdateLayout();
+}
+
+TsuiTitleBarMetrics TsuiTitleBar::MeasureForLayout()
+{
+    TsuiTitleBarMetrics M;
+    M.Width = Width();
+    M.Height = Height();
+    M.FrameWidth = AskFrameWidth();
+    M.InForm = InForm();
+    M.LeftOffset = FLeftBtnXOffset;
+    M.RightOffset = FRightBtnXOffset;
+    M.ButtonInterval = FButtonInterval;
+    M.ButtonTop = FButtonTop;
+    M.IconTop = FIconTop;
+    TsuiUIStyle Style;
+    if (UsesFileTheme(Style))
+        M.CaptionTop = FCaptionTop - 3;
+    else
+        M.CaptionTop = Style == Protein ? FButtonTop + 3 : FButtonTop;
+    M.DrawAppIcon = FDrawAppIcon;
+    int ButtonsWidth = 0;
+    for (int I = 0; I < FButtons->Count(); ++I)
+    {
+        const TsuiTitleBarButton* B = FButtons->Items(I);
+        M.Buttons.push_back(
+            {B->ButtonType(), B->Drawable(), B->PicNormal()->Width(), B->PicNormal()->Height()});
+        ButtonsWidth += B->PicNormal()->Width() + FButtonInterval;
+    }
+    FSectionCaption.clear();
+    TCanvas Measure;
+    Measure.SetFont(Font());
+    for (int I = 0; I < FSections->Count(); ++I)
+    {
+        const TsuiTitleBarSection* S = FSections->Items(I);
+        M.Sections.push_back(
+            {S->Align(), S->CapSec(), S->Picture()->Width(), S->Picture()->Height()});
+        if (!S->CapSec()) continue;
+        // The caption section holds as much of the caption as the buttons
+        // and the section after it leave room for.
+        const int Next = I + 1 < FSections->Count() ? FSections->Items(I + 1)->Width() : 0;
+        FSectionCaption = FormatStringWithWidth(
+            &Measure, FCaption, M.Width - FLeftBtnXOffset - 21 - ButtonsWidth - Next);
+        M.SectionCaptionWidth = Measure.TextWidth(FSectionCaption);
+    }
+    return M;
+}
+
+void TsuiTitleBar::UpdateLayout()
+{
+    if (FLayoutHeld > 0) return;
+    if (!ContainingForm())
+    {
+        FLayout = {};
+        return;
+    }
+    FLayout = LayOutTitleBar(MeasureForLayout());
+    const TSize Size = FLayout.Title;
+    FTitleImage->SetSize(Size.Width, Size.Height);
+    FTitleImageFilled->SetSize(Size.Width, Size.Height);
+    FTitleImageFilled->Canvas()->Brush()->SetColor(FFillColor);
+    FTitleImageFilled->Canvas()->FillRect({0, 0, Size.Width, Size.Height});
+    DrawSections(*FTitleImage->Canvas(), {0, 0}, false);
+    FTitleImageFilled->Canvas()->Draw(0, 0, FTitleImage.get());
+    if (auto* Host = dynamic_cast<TsuiTitleBarHost*>(Parent())) Host->TitleBarLaidOut();
+}
+
 // Painting -----------------------------------------------------------------
 
 void TsuiTitleBar::Paint()
@@ -350,123 +413,62 @@ void TsuiTitleBar::Paint()
     B.SetSize(Width(), Height());
     B.Canvas()->Brush()->SetStyle(bsClear);
     B.Canvas()->SetFont(Font());
-    DrawSectionsTo(&B);
-    DrawButtons(&B);
+    if (ContainingForm())
+    {
+        DrawSections(*B.Canvas(), FLayout.Shift, true);
+        DrawButtons(*B.Canvas());
+        DrawCaption(*B.Canvas());
+    }
     if (Canvas() && Canvas()->HandleAllocated()) Canvas()->Draw(0, 0, &B);
 }
 
-void TsuiTitleBar::DrawSectionsTo(TBitmap* Bitmap)
+void TsuiTitleBar::DrawSections(TCanvas& Canvas, TPoint Shift, bool InBar) const
 {
-    if (!ContainingForm()) return;
-    int Dx = 0, Dy = 0;
-    if (InForm())
+    const int Count = std::min(FSections->Count(), static_cast<int>(FLayout.Sections.size()));
+    auto Draw = [&](int I)
     {
-        int Frame = AskFrameWidth();
-        if (Frame == 0) Frame = 3;
-        Dx = -Frame;
-        Dy = -3;
-    }
-    TCanvas& B = *Bitmap->Canvas();
-    int ButtonsWidth = 0;
-    for (int I = 0; I < FButtons->Count(); ++I)
-        ButtonsWidth += FButtons->Items(I)->PicNormal()->Width() + FButtonInterval;
-
-    FTitleImage->SetSize(Bitmap->Width() - 2 * Dx, Bitmap->Height() - Dy);
-    FTitleImageFilled->SetSize(FTitleImage->Width(), FTitleImage->Height());
-    FTitleImageFilled->Canvas()->Brush()->SetColor(FFillColor);
-    FTitleImageFilled->Canvas()->FillRect({0, 0, FTitleImage->Width(), FTitleImage->Height()});
-    TCanvas& Title = *FTitleImage->Canvas();
-
-    int X = Dx, R = Bitmap->Width() - Dx, LastLeft = 0;
-    TsuiTitleBarSection* Client = nullptr;
-    bool CaptionDrawn = false;
-    for (int I = 0; I < FSections->Count(); ++I)
-    {
-        TsuiTitleBarSection* Section = FSections->Items(I);
-        const TPicture* P = Section->Picture();
-        const TGraphic* G = P->Graphic();
-        const int Pw = P->Width(), Ph = P->Height();
-        if (Section->CapSec())
+        const TsuiTitleBarSection* Section = FSections->Items(I);
+        const TGraphic* G = Section->Picture()->Graphic();
+        if (!G) return;
+        const TRect R = FLayout.Sections[I].Offset(Shift.X, Shift.Y);
+        if (Section->CapSec() || I == FLayout.ClientSection)
+            Canvas.StretchDraw(R, G);
+        else if (Section->Align() == suiRight && InBar)
         {
-            const int Next = I + 1 < FSections->Count() ? FSections->Items(I + 1)->Width() : 0;
-            FSectionCaption = FormatStringWithWidth(
-                &B, FCaption, Bitmap->Width() - FLeftBtnXOffset - 21 - ButtonsWidth - Next);
-            const int W = B.TextWidth(FSectionCaption) + FLeftBtnXOffset + 17 - LastLeft;
-            if (G)
-            {
-                B.StretchDraw({X, Dy, X + W, Dy + Ph}, G);
-                Title.StretchDraw({X - Dx, 0, X + W - Dx, Ph}, G);
-            }
-            X += W;
-            CaptionDrawn = true;
+            TBitmap C;
+            C.Assign(G);
+            C.SetPixelFormat(pf24bit);
+            C.SetTransparentMode(tmFixed);
+            C.SetTransparentColor(FTransColor);
+            C.SetTransparent(true);
+            TBitmap Laid;
+            Laid.SetSize(C.Width(), C.Height());
+            Laid.Canvas()->Brush()->SetColor(FFillColor);
+            Laid.Canvas()->FillRect({0, 0, C.Width(), C.Height()});
+            Laid.Canvas()->Draw(0, 0, &C);
+            Canvas.Draw(R.Left, R.Top, &Laid);
         }
-        else if (Section->Align() == suiLeft)
-        {
-            if (G)
-            {
-                B.Draw(X, Dy, G);
-                Title.Draw(X - Dx, 0, G);
-            }
-            X += Pw;
-            LastLeft = Pw;
-        }
-        else if (Section->Align() == suiRight)
-        {
-            if (G)
-            {
-                TBitmap C;
-                C.Assign(G);
-                C.SetPixelFormat(pf24bit);
-                C.SetTransparentMode(tmFixed);
-                C.SetTransparentColor(FTransColor);
-                C.SetTransparent(true);
-                TBitmap Laid;
-                Laid.SetSize(C.Width(), C.Height());
-                Laid.Canvas()->Brush()->SetColor(FFillColor);
-                Laid.Canvas()->FillRect({0, 0, C.Width(), C.Height()});
-                Laid.Canvas()->Draw(0, 0, &C);
-                B.Draw(R - Pw, Dy, &Laid);
-                Title.Draw(R - Dx - Pw, 0, G);
-            }
-            R -= Pw;
-        }
-        else
-            Client = Section;
-    }
-    // The client picture fills what the left and right ones leave; when
-    // they overlap, the span runs backwards and the stretch is mirrored.
-    if (Client && Client->Picture()->Graphic())
-    {
-        const TGraphic* G = Client->Picture()->Graphic();
-        const int Ph = Client->Picture()->Height();
-        B.StretchDraw({X, Dy, R, Dy + Ph}, G);
-        Title.StretchDraw({X - Dx, 0, R - Dx, Ph}, G);
-    }
-    FTitleImageFilled->Canvas()->Draw(0, 0, FTitleImage.get());
-    if (!CaptionDrawn)
-        FSectionCaption.clear();
-    else if (auto* Form = dynamic_cast<TsuiForm*>(Parent()))
-        Form->PaintFormBorder();
+        else if (Section->Align() == suiLeft || Section->Align() == suiRight)
+            Canvas.Draw(R.Left, R.Top, G);
+    };
+    for (int I = 0; I < Count; ++I)
+        if (I != FLayout.ClientSection) Draw(I);
+    // The client picture goes last, over what the others leave; a span
+    // running backwards is drawn mirrored.
+    if (FLayout.ClientSection >= 0 && FLayout.ClientSection < Count) Draw(FLayout.ClientSection);
 }
 
-void TsuiTitleBar::DrawButtons(TBitmap* Bitmap)
+void TsuiTitleBar::DrawButtons(TCanvas& Canvas) const
 {
-    if (!ContainingForm()) return;
-    TCanvas& B = *Bitmap->Canvas();
-    const int K = AskFrameWidth() - 1;
-    int R = Bitmap->Width() - FRightBtnXOffset + K;
     TsuiUIStyle Style;
     const bool FromFile = UsesFileTheme(Style);
-
-    TPoint P{-1000000, -1000000};
-    POINT Cursor;
-    if (HandleAllocated() && GetCursorPos(&Cursor)) P = ScreenToClient({Cursor.x, Cursor.y});
-    FHotButton = -1;
-    int Box = -1;
-
-    // The button's picture for its state, as a bitmap drawn at (X, Y).
-    auto DrawState = [&](TsuiTitleBarButton* Button, const TPicture* State, int X, int Y)
+    // The button's picture for its state, as a bitmap drawn at At.
+    auto DrawState = [&](int I, TPoint At)
     {
+        const TsuiTitleBarButton* Button = FButtons->Items(I);
+        const TPicture* State = I != FHotButton ? Button->PicNormal()
+                                : FMouseDown    ? Button->PicMouseDown()
+                                                : Button->PicMouseOn();
         TBitmap S;
         if (State->Graphic()) S.Assign(State->Graphic());
         S.SetTransparent(false);
@@ -480,90 +482,57 @@ void TsuiTitleBar::DrawButtons(TBitmap* Bitmap)
             }
             S.SetTransparent(true);
         }
-        B.Draw(X, Y, &S);
+        Canvas.Draw(At.X, At.Y, &S);
     };
-    auto StateOf = [&](TsuiTitleBarButton* Button, int Index, const TRect& Area)
+    const int Count = std::min(FButtons->Count(), static_cast<int>(FLayout.Buttons.size()));
+    for (int I = 0; I < Count; ++I)
+        if (I != FLayout.ControlBox && !FLayout.Buttons[I].IsEmpty())
+            DrawState(I, {FLayout.Buttons[I].Left, FLayout.Buttons[I].Top});
+    if (FLayout.ControlBox < 0 || FLayout.ControlBox >= Count) return;
+    if (!FDrawAppIcon)
     {
-        if (!InRect(P, Area)) return Button->PicNormal();
-        FHotButton = Index;
-        return FMouseDown ? Button->PicMouseDown() : Button->PicMouseOn();
-    };
-
-    for (int I = 0; I < FButtons->Count(); ++I)
-    {
-        TsuiTitleBarButton* Button = FButtons->Items(I);
-        if (!Button->Drawable()) continue;
-        const int Pw = Button->PicNormal()->Width(), Ph = Button->PicNormal()->Height();
-        if (Button->ButtonType() == suiControlBox)
-        {
-            Box = I;
-            continue;
-        }
-        R -= Button->ButtonType() == suiClose ? Pw : Pw + 1 + FButtonInterval;
-        if (Bitmap->Width() < R + Pw + 1) R = Bitmap->Width() - Pw - 1;
-        DrawState(Button, StateOf(Button, I, {R, FButtonTop, R + Pw, FButtonTop + Ph}), R,
-                  FButtonTop);
+        DrawState(FLayout.ControlBox, FLayout.ControlBoxAt);
+        return;
     }
-
-    int L = std::max(FLeftBtnXOffset - 4 - K, 0);
-    if (Box != -1)
+    TSurface Icon;
+    if (Application) Icon = Application->Icon()->Image(16);
+    // Without an application icon, the program's own.
+    if (Icon.IsEmpty() && FindResource("MAINICON"))
     {
-        TsuiTitleBarButton* Button = FButtons->Items(Box);
-        const int Pw = Button->PicNormal()->Width(), Ph = Button->PicNormal()->Height();
-        const TRect Area{L, FIconTop, L + Pw, FIconTop + Ph};
-        if (FDrawAppIcon)
-        {
-            if (InRect(P, Area)) FHotButton = Box;
-            TSurface Icon;
-            if (Application) Icon = Application->Icon()->Image(16);
-            // Without an application icon, the program's own.
-            if (Icon.IsEmpty() && FindResource("MAINICON"))
-            {
-                TIcon Main;
-                Main.LoadFromResourceName("MAINICON");
-                Icon = Main.Image(16);
-            }
-            if (B.Handle() && !Icon.IsEmpty()) AlphaBlit(*B.Handle(), L + 3, FIconTop, Icon);
-            L += 21;
-        }
-        else
-        {
-            DrawState(Button, StateOf(Button, Box, Area), L, FIconTop - 1);
-            L += Pw + 5;
-        }
+        TIcon Main;
+        Main.LoadFromResourceName("MAINICON");
+        Icon = Main.Image(16);
     }
-    if (L == 0) L = 6;
+    if (Canvas.Handle() && !Icon.IsEmpty())
+        AlphaBlit(*Canvas.Handle(), FLayout.ControlBoxAt.X, FLayout.ControlBoxAt.Y, Icon);
+}
 
-    B.Font()->SetColor(FFormActive ? Font()->Color() : FInactiveCaptionColor);
-    std::string Text = FSectionCaption;
-    if (Text.empty())
-    {
-        Text = FCaption;
-        if (B.TextWidth(Text) > R - L)
-        {
-            while (!Text.empty() && B.TextWidth(Text + "...") > R - L)
-                DropLastCharacter(Text);
-            Text += "...";
-        }
-    }
-    int Y;
-    if (FromFile)
-        Y = FCaptionTop - 3;
-    else
-        Y = Style == Protein ? FButtonTop + 3 : FButtonTop;
-    // A right-to-left bar ends its caption 10 pixels before the buttons.
-    const int X = UseRightToLeftAlignment() ? R - B.TextWidth(Text) - 10 : L;
-    B.Brush()->SetStyle(bsClear);
-    B.TextOut(X, Y, Text);
+void TsuiTitleBar::DrawCaption(TCanvas& Canvas) const
+{
+    Canvas.Font()->SetColor(FFormActive ? Font()->Color() : FInactiveCaptionColor);
+    const bool RightToLeft = UseRightToLeftAlignment();
+    TRect R = TitleCaptionRect(FLayout, Height(), RightToLeft);
+    Canvas.Brush()->SetStyle(bsClear);
+    const unsigned Align = RightToLeft ? DT_RIGHT : DT_LEFT;
+    Canvas.DrawText(FLayout.CaptionInSection ? FSectionCaption : FCaption, R,
+                    DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_END_ELLIPSIS | Align);
 }
 
 // Mouse --------------------------------------------------------------------
+
+void TsuiTitleBar::SetHotButton(int Value)
+{
+    if (Value == FHotButton) return;
+    FHotButton = Value;
+    Repaint();
+}
 
 void TsuiTitleBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TCustomPanel::MouseDown(Button, Shift, X, Y);
     if (Button != mbLeft) return;
     FMouseDown = true;
+    FHotButton = TitleButtonAt(FLayout, {X, Y});
     Repaint();
     TCustomForm* Form = ContainingForm();
     if (Form && Form->HandleAllocated() && FHotButton == -1 && Form->WindowState() != wsMaximized)
@@ -580,15 +549,18 @@ void TsuiTitleBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int 
 void TsuiTitleBar::MouseMove(TShiftState Shift, int X, int Y)
 {
     TCustomPanel::MouseMove(Shift, X, Y);
-    Repaint();
+    SetHotButton(TitleButtonAt(FLayout, {X, Y}));
 }
 
 void TsuiTitleBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TCustomPanel::MouseUp(Button, Shift, X, Y);
     if (Button != mbLeft) return;
-    const int Hot = FHotButton;
+    const int Hot = TitleButtonAt(FLayout, {X, Y});
     FMouseDown = false;
+    FHotButton = Hot;
+    // A button's action may close the window and free the bar with it.
+    const TLifeGuard Guard(this);
     if (Hot != -1 && Hot < FButtons->Count())
     {
         TsuiTitleBarButton* Pressed = FButtons->Items(Hot);
@@ -603,7 +575,7 @@ void TsuiTitleBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
         else
             PopupTitleMenu();
     }
-    Repaint();
+    if (Guard.Alive()) Repaint();
 }
 
 void TsuiTitleBar::DblClick()
@@ -642,11 +614,12 @@ void TsuiTitleBar::WMEraseBkgnd(TMessage& M)
 void TsuiTitleBar::CMFontChanged(TMessage& M)
 {
     TCustomPanel::CMFontChanged(M);
+    UpdateLayout();
     Invalidate();
 }
 
 void TsuiTitleBar::CMMouseLeave(TMessage& M)
 {
     TCustomPanel::CMMouseLeave(M);
-    Repaint();
+    SetHotButton(-1);
 }

@@ -3,17 +3,30 @@
 #include "framework/controls/CustomPanel.h"
 #include "skin/SUISkinBinding.h"
 #include "skin/SUITitleBarItems.h"
+#include "skin/SUITitleBarLayout.h"
 
 #include <memory>
 #include <string>
 
 class TBitmap;
+class TCanvas;
 class TCustomForm;
 class TsuiTitleBarPopupMenu;
 
 // Asked of the window holding a title bar: the horizontal width of the
 // skinned frame around it. A window without a skinned frame answers 0.
 constexpr UINT SUIM_GETFRAMEWIDTH = 0x26C3;
+
+// The skinned frame a title bar lies in (its parent): told whenever the bar
+// is laid out again, since the frame continues the bar's title picture.
+class TsuiTitleBarHost
+{
+  public:
+    virtual void TitleBarLaidOut() = 0;
+
+  protected:
+    ~TsuiTitleBarHost() = default;
+};
 
 // A caption bar drawn from pictures, aligned to the top of its parent: a row
 // of sections, the control box (or the application's icon) at the left, a
@@ -25,6 +38,10 @@ constexpr UINT SUIM_GETFRAMEWIDTH = 0x26C3;
 // Inside a skinned form the pictures continue into the frame the form
 // paints: they are shifted up by 3 pixels and left by the frame width, and
 // the whole title picture is kept (TitleImage) for the form's frame pieces.
+//
+// The bar is laid out (Layout) whenever its size, style, sections, buttons,
+// caption or font change; painting, the hot button and clicks all follow
+// that layout.
 class TsuiTitleBar : public TCustomPanel, public TsuiSkinBinding
 {
   public:
@@ -72,22 +89,29 @@ class TsuiTitleBar : public TCustomPanel, public TsuiSkinBinding
     void SetInactiveCaptionColor(TColor Value);
 
     TsuiTitleBarPopupMenu* TitleMenu() const { return FTitleMenu; }
-    // The button under the pointer at the last paint; -1 for none.
+    // The button under the pointer, as the mouse last told; -1 for none.
     int HotButton() const { return FHotButton; }
     int ButtonTop() const { return FButtonTop; }
     int IconTop() const { return FIconTop; }
+    const TsuiTitleBarLayout& Layout() const { return FLayout; }
+    // Lays the bar out again; the skinned form calls it when its frame changes.
+    void UpdateLayout();
 
     // Maximize or restore pictures of every suiMax button.
     void ProcessMaxBtn();
-    // -1: the whole title picture; -2: the same composed over the fill
-    // colour; otherwise section Index's picture, but only with more than
-    // two sections (Bitmap is left alone otherwise).
-    void GetTitleImage(int Index, TBitmap*& Bitmap);
+    // The whole title picture, as laid out: the bar and the frame beside
+    // and above it.
+    TBitmap* TitleImage() const { return FTitleImage.get(); }
+    // The same composed over the fill colour.
+    TBitmap* TitleImageOverFill() const { return FTitleImageFilled.get(); }
+    // Section Index's picture; null with two sections or fewer.
+    TBitmap* SectionPicture(int Index) const;
     // Three or five sections: the skinned form can paint its frame from them.
     bool CanPaint() const;
     // The parent is a skinned form.
     bool InForm() const;
-    void ForcePaint() { Paint(); }
+    // The narrowest the containing form may be for the style's title.
+    int MinimumFormWidth() const { return FMinimumFormWidth; }
     void AddHelpBtn();
     // The form the bar's buttons act on, or null.
     TCustomForm* ContainingForm() const;
@@ -99,11 +123,12 @@ class TsuiTitleBar : public TCustomPanel, public TsuiSkinBinding
     TsuiTitleBarButtonClickEvent2 OnMinClick;
     TsuiTitleBarButtonClickEvent2 OnMaxClick;
 
-    void DrawSectionsTo(TBitmap* Bitmap);
-    void DrawButtons(TBitmap* Bitmap);
+    // The sections or buttons changed.
+    void ItemsChanged();
 
   protected:
     void Paint() override;
+    void Resize() override;
     void ApplySkin() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -119,6 +144,14 @@ class TsuiTitleBar : public TCustomPanel, public TsuiSkinBinding
     void UpdateInsideTheme(TsuiUIStyle Style);
     void UpdateFileTheme();
     int AskFrameWidth() const;
+    // The sizes the layout follows; fits the caption section's caption on the way.
+    TsuiTitleBarMetrics MeasureForLayout();
+    // Draws the sections with the title picture's origin at Shift; in the
+    // bar the right sections' transparent pixels show the fill colour.
+    void DrawSections(TCanvas& Canvas, TPoint Shift, bool InBar) const;
+    void DrawButtons(TCanvas& Canvas) const;
+    void DrawCaption(TCanvas& Canvas) const;
+    void SetHotButton(int Value);
 
     std::unique_ptr<TsuiTitleBarSections> FSections;
     std::unique_ptr<TsuiTitleBarButtons> FButtons;
@@ -143,6 +176,10 @@ class TsuiTitleBar : public TCustomPanel, public TsuiSkinBinding
     TColor FInactiveCaptionColor;
     bool FMouseDown = false;
     int FHotButton = -1;
+    TsuiTitleBarLayout FLayout;
+    // The bar is laid out once at the end of a run of item changes.
+    int FLayoutHeld = 0;
+    int FMinimumFormWidth = 0;
     int FButtonTop = 0;
     int FIconTop = 0;
     int FCaptionTop = 0;

@@ -286,7 +286,7 @@ TsuiTitleBarButtons::TsuiTitleBarButtons(TsuiTitleBar* TitleBar)
 
 void TsuiTitleBarButtons::Update(TCollectionItem*)
 {
-    if (FTitleBar) FTitleBar->Invalidate();
+    if (FTitleBar) FTitleBar->ItemsChanged();
 }
 
 // Sections -----------------------------------------------------------------
@@ -398,5 +398,5 @@ TsuiTitleBarSections::TsuiTitleBarSections(TsuiTitleBar* TitleBar)
 
 void TsuiTitleBarSections::Update(TCollectionItem*)
 {
-    if (FTitleBar) FTitleBar->Invalidate();
+    if (FTitleBar) FTitleBar->ItemsChanged();
 }

@@ -1,7 +1,6 @@
 #include "framework/stdctrls/CheckListBox.h"
 
 #include "framework/PropertyRegistry.h"
-#include "framework/controls/Frame3D.h"
 #include "platform/win/WinApi.h"
 
 namespace
@@ -100,31 +99,11 @@ void TCheckListBox::DrawItem(int Index, const TRect& R, bool Selected, bool Focu
     // The state first: what the box and the text look like.
     TCheckBoxState Check = State(Index);
     bool Usable = Enabled() && ItemEnabled(Index);
-    TColor BoxFill = Usable && Check != cbGrayed ? clWindow : clBtnFace;
-    TColor Mark = Usable ? clWindowText : clGrayText;
 
     C->Brush()->SetStyle(bsSolid);
     C->Brush()->SetColor(Color());
     C->FillRect({R.Left, R.Top, R.Left + BoxRoom, R.Bottom});
-    TRect Box = CheckBoxRect(R);
-    Frame3D(C, Box, clBtnShadow, clBtnHighlight, 1);
-    Frame3D(C, Box, cl3DDkShadow, cl3DLight, 1);
-    C->Brush()->SetColor(BoxFill);
-    C->FillRect(Box);
-    if (Check != cbUnchecked)
-    {
-        // A tick of three-pixel strokes: down from the left, then up.
-        TColor Tick = Check == cbGrayed ? clGrayText : Mark;
-        C->Pen()->SetColor(Tick);
-        int X = Box.Left + 1;
-        int Y = Box.Top + 3;
-        for (int Row = 0; Row < 3; ++Row)
-        {
-            C->MoveTo(X, Y + 2 + Row);
-            C->LineTo(X + 2, Y + 4 + Row);
-            C->LineTo(X + 7, Y - 1 + Row);
-        }
-    }
+    DrawCheckMark(C, CheckBoxRect(R), Check, Usable);
     TRect Text{R.Left + BoxRoom, R.Top, R.Right, R.Bottom};
     C->Brush()->SetColor(Selected ? clHighlight : Color());
     C->FillRect(Text);

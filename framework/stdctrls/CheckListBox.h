@@ -1,13 +1,7 @@
 #pragma once
 
+#include "framework/stdctrls/CheckMark.h"
 #include "framework/stdctrls/ListBox.h"
-
-enum TCheckBoxState
-{
-    cbUnchecked,
-    cbChecked,
-    cbGrayed
-};
 
 // A list box whose items carry a check box. A press on an item's box, or
 // Space on the selected item, toggles it (through the grayed state when

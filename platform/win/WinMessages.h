@@ -93,6 +93,8 @@ constexpr UINT WM_CAPTURECHANGED = 0x0215;
 constexpr UINT WM_MOVING = 0x0216;
 constexpr UINT WM_ENTERSIZEMOVE = 0x0231;
 constexpr UINT WM_EXITSIZEMOVE = 0x0232;
+// Sent (not posted) with LParam a const TDroppedFiles* (platform/win/FileDrop.h).
+constexpr UINT WM_DROPFILES = 0x0233;
 constexpr UINT WM_NCMOUSEHOVER = 0x02A0;
 constexpr UINT WM_MOUSEHOVER = 0x02A1;
 constexpr UINT WM_NCMOUSELEAVE = 0x02A2;

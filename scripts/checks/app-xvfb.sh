@@ -2,7 +2,8 @@
 # novla-tool on a real (virtual) X display against novla-virtual-module:
 # Open, Read All, a changed frequency and Write All with synthetic input
 # (scripts/drive-tool.sh); the module must store the window's frequency, and
-# the window must follow a drag on its title bar, and only that.
+# the window must follow a drag on its title bar, and only that. Then Find
+# module (Ctrl+F) against a module that talks only at 19200 ODD.
 # Also the headless screenshot mode writes a PNG.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -14,4 +15,6 @@ trap 'rm -rf "$work"' EXIT
     { echo "app-xvfb: the screenshot is not a PNG" >&2; exit 1; }
 "$here/with-xvfb.sh" "$here/drive-tool.sh" "$build" "$work/steps" >"$work/out" ||
     { cat "$work/out" >&2; exit 1; }
+"$here/with-xvfb.sh" "$here/drive-tool.sh" "$build" "$work/find" --find >"$work/find-out" ||
+    { cat "$work/find-out" >&2; exit 1; }
 echo "app-xvfb: ok"

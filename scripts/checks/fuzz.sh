@@ -40,11 +40,10 @@ for source in skinfiles/*.cpp; do
     *) sources+=("$source") ;;
     esac
 done
-# The client's block-file reader; the form-definition reader with the whole
+# The block-file reader (in protocol/); the form-definition reader with the whole
 # framework, the window system's in-memory desktop and the sample classes of
 # every property kind.
-sources+=(protocol/*.cpp tools/cli/BlockInput.cpp tools/cli/BlockText.cpp
-    tests/framework/SampleClasses.cpp)
+sources+=(protocol/*.cpp tests/framework/SampleClasses.cpp)
 mapfile -t -O "${#sources[@]}" sources < <(find framework platform/win -name '*.cpp' -not -path 'platform/win/sdl/*' | sort)
 
 # Where the normal build compiled these libraries in unity batches, the

@@ -102,6 +102,9 @@ TEST_F(MainFormCommandsTest, TheWindowMenuShowsTheCommandsWithTheirKeys)
                                                "&Open/Close port\tCtrl+P",
                                                "&Read All\tCtrl+R",
                                                "&Write All\tCtrl+W",
+                                               "&Find module\tCtrl+F",
+                                               "&Save preset\u2026\tCtrl+S",
+                                               "&Load preset\u2026\tCtrl+L",
                                                "User &guide\tF1",
                                                "-",
                                                "&Close"};

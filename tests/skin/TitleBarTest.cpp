@@ -256,9 +256,7 @@ TEST_F(SkinnedWindow, NarrowBarMirrorsTheClientStretch)
     Form->SetBounds(40, 40, 200, 120);
     FDesktop.Pump();
     EXPECT_LT(Bar->Width(), 441);
-    TBitmap* Title = nullptr;
-    Bar->GetTitleImage(-1, Title);
-    ASSERT_NE(Title, nullptr);
+    const TBitmap* Title = Bar->TitleImage();
     EXPECT_EQ(Title->Width(), Bar->Width() + 4);
     EXPECT_EQ(Title->Height(), 23);
 }

@@ -4,76 +4,6 @@
 #include "protocol/ReplyHazards.h"
 
 #include <cstdio>
-#include <optional>
-
-namespace
-{
-std::string Frequency(const ModuleParameters& Block)
-{
-    char Text[32];
-    std::snprintf(Text, sizeof Text, "%.2f", Block.FrequencyMHz);
-    return Text;
-}
-
-// The list whose key is Key; nullopt for the numeric parameters.
-std::optional<ParameterList> ListOfKey(std::string_view Key)
-{
-    for (ParameterList List : AllParameterLists)
-        if (Key == ListKey(List)) return List;
-    return std::nullopt;
-}
-} // namespace
-
-std::string_view ListKey(ParameterList List)
-{
-    switch (List)
-    {
-    case ParameterList::UartBaud:
-        return "uart_baud";
-    case ParameterList::UartParity:
-        return "uart_parity";
-    case ParameterList::Spreading:
-        return "spreading";
-    case ParameterList::RfMode:
-        return "rf_mode";
-    case ParameterList::Bandwidth:
-        return "bandwidth";
-    case ParameterList::Power:
-        return "power";
-    case ParameterList::Breath:
-        return "breath";
-    case ParameterList::Wake:
-        return "wake";
-    }
-    return "";
-}
-
-bool IsListed(ParameterList List, uint8_t Code)
-{
-    return IndexForCode(List, Code).What == ListUpdate::Action::Select;
-}
-
-std::string ListText(ParameterList List, uint8_t Code)
-{
-    const ListUpdate Update = IndexForCode(List, Code);
-    if (Update.What != ListUpdate::Action::Select) return std::to_string(Code);
-    return std::string(ListEntries(List)[static_cast<size_t>(Update.Index)]);
-}
-
-std::string BlockToJson(const ModuleParameters& Block)
-{
-    std::string Json;
-    for (const ShownParameter& Shown : ShownParameters)
-    {
-        // List entries are strings; numbers and codes outside a list are numbers.
-        const auto List = ListOfKey(Shown.Key);
-        const bool Quoted = List && IsListed(*List, CodeField(Block, *List));
-        const std::string Value = ValueText(Block, Shown.Key);
-        Json += (Json.empty() ? "{\"" : ", \"") + std::string(Shown.Key) +
-                "\": " + (Quoted ? "\"" + Value + "\"" : Value);
-    }
-    return Json + "}";
-}
 
 std::string BlockToLines(const ModuleParameters& Block)
 {
@@ -96,15 +26,6 @@ std::string_view KeyAtFramePosition(size_t Position)
         "net_id",    "power",       "breath",        "wake",          "checksum"};
     if (Position < FrameDataStart || Position > FrameChecksumPosition) return {};
     return Keys[Position - FrameDataStart];
-}
-
-std::string ValueText(const ModuleParameters& Block, std::string_view Key)
-{
-    if (Key == "frequency_mhz") return Frequency(Block);
-    if (Key == "node_id") return std::to_string(NodeId(Block));
-    if (Key == "net_id") return std::to_string(Block.NetId);
-    if (const auto List = ListOfKey(Key)) return ListText(*List, CodeField(Block, *List));
-    return {};
 }
 
 std::string DescribeHazards(const ModuleParameters& Block)

@@ -3,6 +3,7 @@
 #include "detail/Desktop.h"
 #include "detail/Focus.h"
 #include "detail/WindowTable.h"
+#include "platform/win/FileDrop.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Input.h"
 #include "platform/win/Messaging.h"
@@ -294,6 +295,13 @@ void TSdlBackend::WindowShapeChanged(HWND Handle, const TRegion* Region)
     SDL_FreeSurface(Mask);
 }
 
+void TSdlBackend::WindowOpacityChanged(HWND Handle, BYTE Alpha)
+{
+    // Needs a compositing window manager; without one the window shows whole.
+    if (TOsWindow* Os = Find(Handle); Os && Os->Window && Usable())
+        SDL_SetWindowOpacity(Os->Window, static_cast<float>(Alpha) / 255.0f);
+}
+
 void TSdlBackend::WindowRaised(HWND Handle)
 {
     if (TOsWindow* Os = Find(Handle); Os && Os->Window && Os->Shown && Usable())
@@ -399,12 +407,43 @@ void TSdlBackend::Handle(const SDL_Event& Event)
     case SDL_WINDOWEVENT:
         HandleWindowEvent(Event);
         return;
+    case SDL_DROPBEGIN:
+    case SDL_DROPFILE:
+    case SDL_DROPTEXT:
+    case SDL_DROPCOMPLETE:
+        HandleDrop(Event);
+        return;
     case SDL_QUIT:
         EndSession();
         return;
     default:
         return;
     }
+}
+
+void TSdlBackend::HandleDrop(const SDL_Event& Event)
+{
+    if (Event.type == SDL_DROPBEGIN) FDropped.clear();
+    if (Event.drop.file)
+    {
+        if (Event.type == SDL_DROPFILE) FDropped.emplace_back(Event.drop.file);
+        SDL_free(Event.drop.file);
+    }
+    if (Event.type != SDL_DROPCOMPLETE) return;
+    std::vector<std::string> Files;
+    Files.swap(FDropped);
+    // The pointer's place on the screen when it is over the window the drop
+    // came to, else that window's middle.
+    POINT At{};
+    SDL_GetGlobalMouseState(&At.x, &At.y);
+    const HWND Window = FindById(Event.drop.windowID);
+    if (const TOsWindow* Os = Find(Window))
+    {
+        const RECT& R = Os->Rect;
+        if (At.x < R.left || At.x >= R.right || At.y < R.top || At.y >= R.bottom)
+            At = {(R.left + R.right) / 2, (R.top + R.bottom) / 2};
+    }
+    DropFiles(At, Files);
 }
 
 void TSdlBackend::EndSession()

@@ -5,6 +5,8 @@
 
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 struct SDL_Window;
 struct SDL_Cursor;
@@ -39,6 +41,7 @@ class TSdlBackend final : public TBackend
     void WindowDestroyed(HWND Window) override;
     void WindowChanged(HWND Window, const RECT& ScreenRect, bool Shown) override;
     void WindowShapeChanged(HWND Window, const TRegion* Region) override;
+    void WindowOpacityChanged(HWND Window, BYTE Alpha) override;
     void WindowRaised(HWND Window) override;
     void WindowActivated(HWND Window) override;
     void Present(HWND Window, const TSurface& Picture) override;
@@ -65,6 +68,9 @@ class TSdlBackend final : public TBackend
     void Create(HWND Window, TOsWindow& Os);
     void Handle(const SDL_Event& Event);
     void HandleWindowEvent(const SDL_Event& Event);
+    // Collects the files of one drag and drop and delivers them when it
+    // completes.
+    void HandleDrop(const SDL_Event& Event);
     // Hands the keyboard focus back to the active window's OS window.
     void GiveFocusBack();
     // True while the display can be used.
@@ -87,4 +93,5 @@ class TSdlBackend final : public TBackend
     std::map<HWND, TOsWindow> FWindows;
     std::map<WORD, SDL_Cursor*> FCursors;
     bool FFocusMaybeLost = false;
+    std::vector<std::string> FDropped; // the files of the drop under way
 };

@@ -1,11 +1,10 @@
-// libFuzzer entry for the client's block files: any text must be read or
+// libFuzzer entry for the block files the client and the window share: any text must be read or
 // refused with a reason, every value set or refused with one, and a block
 // built from a file must print as a block file that reads back to what
 // prints the same.
 
+#include "protocol/BlockJson.h"
 #include "protocol/DefaultParameters.h"
-#include "tools/cli/BlockInput.h"
-#include "tools/cli/BlockText.h"
 
 #include <cstdlib>
 #include <string_view>

@@ -1,13 +1,13 @@
-#include "tools/cli/BlockText.h"
-#include "tools/cli/BlockInput.h"
+#include "protocol/BlockJson.h"
 
 #include "protocol/DefaultParameters.h"
+#include "protocol/Frames.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-TEST(BlockText, CodesOutsideATableAreShownAsNumbers)
+TEST(BlockJson, CodesOutsideATableAreShownAsNumbers)
 {
     ModuleParameters Block = DefaultParameters();
     Block.SpreadingCode = 13;
@@ -24,7 +24,7 @@ TEST(BlockText, CodesOutsideATableAreShownAsNumbers)
         "\"net_id\": 0, \"breath\": 5, \"wake\": \"32ms\"}");
 }
 
-TEST(BlockInput, ParameterValuesAreCheckedAgainstTheTables)
+TEST(BlockJson, ParameterValuesAreCheckedAgainstTheTables)
 {
     const struct
     {
@@ -71,7 +71,7 @@ TEST(BlockInput, ParameterValuesAreCheckedAgainstTheTables)
     }
 }
 
-TEST(BlockInput, ListValuesBecomeTheirWireCodes)
+TEST(BlockJson, ListValuesBecomeTheirWireCodes)
 {
     ModuleParameters Block;
     std::string Error;
@@ -84,7 +84,7 @@ TEST(BlockInput, ListValuesBecomeTheirWireCodes)
     EXPECT_EQ(Block.NodeIdLow, 2);
 }
 
-TEST(BlockInput, FlatJsonObjectsOnly)
+TEST(BlockJson, FlatJsonObjectsOnly)
 {
     NamedValues Values;
     std::string Error;
@@ -103,5 +103,53 @@ TEST(BlockInput, FlatJsonObjectsOnly)
         EXPECT_FALSE(Error.empty());
     }
     EXPECT_FALSE(ParseFlatJsonObject(std::string(70000, ' '), Values, Error));
+}
+
+TEST(BlockJson, AFileAppliesWhollyOrNotAtAllAndNamesTheLine)
+{
+    const struct
+    {
+        const char* Text;
+        const char* Error; // empty: applied
+    } Cases[] = {
+        {"{\"net_id\": 9,\n \"rf_mode\": \"node\"}\n", ""},
+        {"{\"net_id\": 9,\n \"colour\": \"red\"}", "line 2: unknown parameter 'colour'"},
+        {"{\"net_id\": 9,\n\n \"node_id\": 70000}",
+         "line 3: node_id '70000' is not an integer from 0 to 65535"},
+        {"{\"net_id\": 9,\n \"wake\": true}", "JSON: expected a string or a number at line 2"},
+        {"{\"net_id\": 9\n", "JSON: expected ',' or '}' at line 2"},
+    };
+    for (const auto& Case : Cases)
+    {
+        const ModuleParameters Before = DefaultParameters();
+        ModuleParameters Block = Before;
+        std::string Error;
+        const bool Applied = ApplyBlockJson(Case.Text, Block, Error);
+        EXPECT_EQ(Applied, *Case.Error == 0) << Case.Text;
+        if (Applied)
+        {
+            EXPECT_EQ(Block.NetId, 9);
+            EXPECT_EQ(Block.RfMode, CodeForIndex(ParameterList::RfMode, 2));
+            EXPECT_EQ(Block.FrequencyMHz, Before.FrequencyMHz);
+        }
+        else
+        {
+            EXPECT_EQ(Block, Before) << Case.Text;
+            EXPECT_EQ(Error.rfind(Case.Error, 0), 0u) << Error;
+        }
+    }
+}
+
+TEST(BlockJson, WhatIsWrittenReadsBackToTheSameBlock)
+{
+    ModuleParameters Block = DefaultParameters();
+    std::string Error;
+    ASSERT_TRUE(ApplyBlockJson("{\"frequency_mhz\": 868.5, \"spreading\": \"128\", "
+                               "\"node_id\": 258, \"wake\": \"4ms\"}",
+                               Block, Error));
+    // Every value is in the file: nothing of the block it is read into stays.
+    ModuleParameters Reread;
+    ASSERT_TRUE(ApplyBlockJson(BlockToJson(Block), Reread, Error)) << Error;
+    EXPECT_EQ(BuildWriteAll(Reread), BuildWriteAll(Block));
 }
 } // namespace

@@ -1,20 +1,28 @@
-#include "tools/cli/BlockInput.h"
+#include "protocol/BlockJson.h"
 
-#include "protocol/CodeTables.h"
-#include "tools/cli/BlockText.h"
-
+#include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <memory>
 #include <set>
-#include <sys/stat.h>
 
 namespace
 {
+std::string FrequencyText(const ModuleParameters& Block)
+{
+    char Text[32];
+    std::snprintf(Text, sizeof Text, "%.2f", Block.FrequencyMHz);
+    return Text;
+}
+
+// The list whose key is Key; nullopt for the numeric parameters.
+std::optional<ParameterList> ListOfKey(std::string_view Key)
+{
+    for (ParameterList List : AllParameterLists)
+        if (Key == ListKey(List)) return List;
+    return std::nullopt;
+}
 bool ParseInteger(std::string_view Text, long Low, long High, long& Value)
 {
     const auto [End, Failure] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
@@ -48,7 +56,7 @@ class FlatJsonReader
   public:
     explicit FlatJsonReader(std::string_view Text) : FText(Text) {}
 
-    bool Read(NamedValues& Values, std::string& Error)
+    bool Read(NamedValues& Values, std::vector<int>* Lines, std::string& Error)
     {
         std::set<std::string> Seen;
         SkipSpace();
@@ -59,6 +67,7 @@ class FlatJsonReader
         {
             std::string Key, Value;
             SkipSpace();
+            const int KeyLine = LineAt(FAt);
             if (!ReadString(Key)) return Fail("expected a key in quotes", Error);
             SkipSpace();
             if (!Take(':')) return Fail("expected ':'", Error);
@@ -66,6 +75,7 @@ class FlatJsonReader
             if (!ReadValue(Value)) return Fail("expected a string or a number", Error);
             if (!Seen.insert(Key).second) return Fail("key " + Quoted(Key) + " given twice", Error);
             Values.emplace_back(std::move(Key), std::move(Value));
+            if (Lines) Lines->push_back(KeyLine);
             SkipSpace();
             if (Take('}')) return End(Error);
             if (!Take(',')) return Fail("expected ',' or '}'", Error);
@@ -80,8 +90,14 @@ class FlatJsonReader
     }
     bool Fail(const std::string& What, std::string& Error)
     {
-        Error = "JSON: " + What + " at byte " + std::to_string(FAt);
+        Error = "JSON: " + What + " at line " + std::to_string(LineAt(FAt)) + ", byte " +
+                std::to_string(FAt);
         return false;
+    }
+    int LineAt(size_t At) const
+    {
+        return 1 + static_cast<int>(
+                       std::count(FText.begin(), FText.begin() + std::min(At, FText.size()), '\n'));
     }
     void SkipSpace()
     {
@@ -176,6 +192,66 @@ class FlatJsonReader
 };
 } // namespace
 
+std::string_view ListKey(ParameterList List)
+{
+    switch (List)
+    {
+    case ParameterList::UartBaud:
+        return "uart_baud";
+    case ParameterList::UartParity:
+        return "uart_parity";
+    case ParameterList::Spreading:
+        return "spreading";
+    case ParameterList::RfMode:
+        return "rf_mode";
+    case ParameterList::Bandwidth:
+        return "bandwidth";
+    case ParameterList::Power:
+        return "power";
+    case ParameterList::Breath:
+        return "breath";
+    case ParameterList::Wake:
+        return "wake";
+    }
+    return "";
+}
+
+bool IsListed(ParameterList List, uint8_t Code)
+{
+    return IndexForCode(List, Code).What == ListUpdate::Action::Select;
+}
+
+std::string ListText(ParameterList List, uint8_t Code)
+{
+    const ListUpdate Update = IndexForCode(List, Code);
+    if (Update.What != ListUpdate::Action::Select) return std::to_string(Code);
+    return std::string(ListEntries(List)[static_cast<size_t>(Update.Index)]);
+}
+
+std::string BlockToJson(const ModuleParameters& Block)
+{
+    std::string Json;
+    for (const ShownParameter& Shown : ShownParameters)
+    {
+        // List entries are strings; numbers and codes outside a list are numbers.
+        const auto List = ListOfKey(Shown.Key);
+        const bool Quoted = List && IsListed(*List, CodeField(Block, *List));
+        const std::string Value = ValueText(Block, Shown.Key);
+        Json += (Json.empty() ? "{\"" : ", \"") + std::string(Shown.Key) +
+                "\": " + (Quoted ? "\"" + Value + "\"" : Value);
+    }
+    return Json + "}";
+}
+
+std::string ValueText(const ModuleParameters& Block, std::string_view Key)
+{
+    if (Key == "frequency_mhz") return FrequencyText(Block);
+    if (Key == "node_id") return std::to_string(NodeId(Block));
+    if (Key == "net_id") return std::to_string(Block.NetId);
+    if (const auto List = ListOfKey(Key)) return ListText(*List, CodeField(Block, *List));
+    return {};
+}
+
 std::optional<int> ParseParityWord(std::string_view Text)
 {
     if (const auto Index = FindListEntry(ParameterList::UartParity, Text)) return Index;
@@ -235,9 +311,11 @@ bool SetParameter(ModuleParameters& Block, std::string_view Key, std::string_vie
     return false;
 }
 
-bool ParseFlatJsonObject(std::string_view Text, NamedValues& Values, std::string& Error)
+bool ParseFlatJsonObject(std::string_view Text, NamedValues& Values, std::string& Error,
+                         std::vector<int>* Lines)
 {
     Values.clear();
+    if (Lines) Lines->clear();
     if (Text.size() > MaxJsonFileSize)
     {
         Error = "JSON: the file is larger than 64 KiB";
@@ -246,42 +324,21 @@ bool ParseFlatJsonObject(std::string_view Text, NamedValues& Values, std::string
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
     if (Text.substr(0, ByteOrderMark.size()) == ByteOrderMark)
         Text.remove_prefix(ByteOrderMark.size());
-    return FlatJsonReader(Text).Read(Values, Error);
+    return FlatJsonReader(Text).Read(Values, Lines, Error);
 }
 
-bool ReadBoundedFile(const std::string& Path, size_t Limit, std::string& Text, std::string& Error)
+bool ApplyBlockJson(std::string_view Text, ModuleParameters& Block, std::string& Error)
 {
-    Text.clear();
-    const std::unique_ptr<FILE, int (*)(FILE*)> File(std::fopen(Path.c_str(), "rb"), &std::fclose);
-    if (!File)
-    {
-        Error = "cannot read " + Path + ": " + std::strerror(errno);
-        return false;
-    }
-    struct stat Info
-    {
-    };
-    if (fstat(fileno(File.get()), &Info) == 0 && S_ISDIR(Info.st_mode))
-    {
-        Error = "cannot read " + Path + ": it is a folder";
-        return false;
-    }
-    char Chunk[4096];
-    for (;;)
-    {
-        const size_t Got = std::fread(Chunk, 1, sizeof Chunk, File.get());
-        if (Text.size() + Got > Limit)
+    NamedValues Values;
+    std::vector<int> Lines;
+    if (!ParseFlatJsonObject(Text, Values, Error, &Lines)) return false;
+    ModuleParameters Changed = Block;
+    for (size_t I = 0; I < Values.size(); ++I)
+        if (!SetParameter(Changed, Values[I].first, Values[I].second, Error))
         {
-            Error = Path + " holds more than " + std::to_string(Limit / 1024) + " KiB";
+            Error = "line " + std::to_string(Lines[I]) + ": " + Error;
             return false;
         }
-        Text.append(Chunk, Got);
-        if (Got < sizeof Chunk) break;
-    }
-    if (std::ferror(File.get()))
-    {
-        Error = "cannot read " + Path + ": " + std::strerror(errno);
-        return false;
-    }
+    Block = Changed;
     return true;
 }

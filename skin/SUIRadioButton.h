@@ -1,0 +1,31 @@
+#pragma once
+
+#include "framework/stdctrls/RadioButton.h"
+#include "skin/SUISkinBinding.h"
+#include "skin/SUIToggleArt.h"
+
+// The skinned radio button: the frame of the style's radio button strip for its
+// state beside the word-wrapped caption in the style's control font colour,
+// on Color or, when Transparent, on what the parent shows beneath it.
+class TsuiRadioButton : public TRadioButton, public TsuiSkinBinding
+{
+  public:
+    explicit TsuiRadioButton(TComponent* AOwner);
+
+    static const TClassInfo& StaticClass();
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+
+  protected:
+    void ApplySkin() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void PaintBackground(TCanvas* C) override;
+    TSize MarkSize() const override;
+    void PaintMark(TCanvas* C, const TRect& Box) override;
+
+  private:
+    TsuiToggleArt FArt;
+    bool FTransparent = false;
+};
