@@ -141,9 +141,9 @@ const std::vector<TChaosKey>& ChaosKeys()
 const std::vector<TChaosCommand>& ChaosCommands()
 {
     static const std::vector<TChaosCommand> Commands = {
-        {"Open/Close port", 'P', ChaosCtrl},
-        {"Read All", 'R', ChaosCtrl},
-        {"Write All", 'W', ChaosCtrl},
+        {"Open/Close port", 'P', ChaosCtrl}, {"Read All", 'R', ChaosCtrl},
+        {"Write All", 'W', ChaosCtrl},       {"Find module", 'F', ChaosCtrl},
+        {"Save preset", 'S', ChaosCtrl},     {"Load preset", 'L', ChaosCtrl},
     };
     return Commands;
 }
@@ -307,7 +307,7 @@ TChaosEvent TChaosGenerator::Next()
     case TChaosKind::Menu:
     {
         // Keys inside the menu: moves, the commands' letters, Enter, Escape.
-        static constexpr char Steps[] = "udlrERWOGCX";
+        static constexpr char Steps[] = "udlrERWOFSLGCX";
         const int Count = Uniform(0, 4);
         for (int I = 0; I < Count; ++I)
             Event.Text += Steps[Uniform(0, sizeof Steps - 2)];

@@ -96,7 +96,8 @@ class TChaosRun
     // the first is the block the module is known to hold (or to have
     // reached), since it only ever moves on to a later one.
     std::deque<DataBytes> FWrites;
-    std::string FMenuKeys; // keys still to press in an open menu
+    std::string FMenuKeys;      // keys still to press in an open menu
+    unsigned FPresetChoice = 0; // the next preset file offered
     bool FKeepOpen = true;
     std::optional<TChaosFailure> FSetupFailure;
     std::optional<std::string> FUnexpected; // an exception of a kind the window must not raise
