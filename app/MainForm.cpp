@@ -16,6 +16,7 @@
 #include "platform/win/Input.h"
 #include "protocol/CodeTables.h"
 #include "protocol/Frames.h"
+#include "protocol/Frequency.h"
 #include "protocol/ReplyHazards.h"
 #include "serial/BlockFile.h"
 #include "skin/SUIEditClasses.h"
@@ -292,17 +293,13 @@ void TMainForm::SetStatus(const std::string& Text, int Panel)
 
 void TMainForm::FormShow(TObject*)
 {
+    ShowPortState();
+    // After the port state, which clears panel 1: listing may report
+    // devices the user may not open there.
     ListPorts();
-    SetStatus("Closed", PortPanel);
-    suiComboBox_PcPort->SetEnabled(true);
-    suiComboBox_PcBaudRate->SetEnabled(true);
-    suiComboBox_PcParity->SetEnabled(true);
-    btn_WriteAll->SetEnabled(false);
-    btn_ReadAll->SetEnabled(false);
-    suiButton_OpenPort->SetCaption("Open");
     ShowTime();
     tmr1->SetEnabled(true);
-    suiNumberEdit_RfFrequency->SetValue(433);
+    suiNumberEdit_RfFrequency->SetValue(DefaultFrequencyMHz);
     if (!FLineChosen) ChooseLine();
 }
 
@@ -630,8 +627,8 @@ void TMainForm::ApplyParameters(const ModuleParameters& Block)
 
 void TMainForm::suiNumberEdit_RfFrequencyChange(TObject*)
 {
-    const double V = suiNumberEdit_RfFrequency->Value();
-    if (V > 990 || (V >= 100 && V < 140)) suiNumberEdit_RfFrequency->SetValue(433);
+    if (IsRefusedFrequency(suiNumberEdit_RfFrequency->Value()))
+        suiNumberEdit_RfFrequency->SetValue(DefaultFrequencyMHz);
 }
 
 void TMainForm::suiNumberEdit_CustID_HChange(TObject*)
