@@ -8,6 +8,8 @@
 #include "framework/PropertyRegistry.h"
 #include "framework/Text.h"
 #include "framework/UpdateScope.h"
+#include "framework/controls/HintTracker.h"
+#include "framework/controls/Messages.h"
 #include "framework/dialogs/FileDialogs.h"
 #include "framework/menus/MenuItem.h"
 #include "platform/comm/PortMap.h"
@@ -200,6 +202,7 @@ void TMainForm::DoCreate()
     FTimeoutTicks = -1;
     AddMenuCommands();
     ApplyControlHints(this);
+    ShowPortDeviceInHint();
     TForm::DoCreate();
 }
 
@@ -372,11 +375,15 @@ void TMainForm::ListPorts()
     {
         TUpdateScope<TStrings> Batch(*Items);
         Items->Clear();
+        FListedDevices.clear();
         for (int Port = 1; Port <= LastPort; ++Port)
         {
             const CXSerial::Probe Probe = ProbePort(Port);
             if (Probe.Error.Ok())
+            {
                 Items->Add(PortName(Port));
+                FListedDevices.push_back(Probe.DevicePath);
+            }
             else if (Probe.Error.Status == CommStatus::PermissionDenied)
             {
                 Refused.push_back(PortName(Port) + " (" + Probe.DevicePath + ")");
@@ -390,6 +397,24 @@ void TMainForm::ListPorts()
     if (Index < 0 && Items->Count() > 0) Index = 0;
     suiComboBox_PcPort->SetItemIndex(Index);
     if (!Refused.empty()) ShowRefusedPorts(Refused, Advice);
+}
+
+// The port box's tool tip starts with the chosen port's whole name and its
+// device: the closed box may be too narrow for a long name, and the device
+// is what the user knows the adapter by.
+void TMainForm::ShowPortDeviceInHint()
+{
+    auto Old = suiComboBox_PcPort->WindowProc;
+    suiComboBox_PcPort->WindowProc = [this, Old](TMessage& M)
+    {
+        Old(M);
+        if (M.Msg != CM_HINTSHOW || M.Result != 0) return;
+        const int Index = suiComboBox_PcPort->ItemIndex();
+        if (Index < 0 || Index >= static_cast<int>(FListedDevices.size())) return;
+        auto* Info = reinterpret_cast<THintInfo*>(M.LParam);
+        Info->HintStr = suiComboBox_PcPort->Items()->Strings(Index) + ": " +
+                        FListedDevices[static_cast<size_t>(Index)] + "\n" + Info->HintStr;
+    };
 }
 
 void TMainForm::ShowRefusedPorts(const std::vector<std::string>& Ports,
