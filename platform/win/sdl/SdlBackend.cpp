@@ -291,16 +291,18 @@ void TSdlBackend::WindowShapeChanged(HWND Handle, const TRegion* Region)
         if (TWindow* Window = TWindowTable::Instance().FindOwn(Handle)) Window->Dirty = true;
         return;
     }
-    const int W = ToScreen(Os->Rect.right - Os->Rect.left);
-    const int H = ToScreen(Os->Rect.bottom - Os->Rect.top);
-    SDL_Surface* Mask = SDL_CreateRGBSurfaceWithFormat(0, W, H, 32, SDL_PIXELFORMAT_ARGB8888);
+    // The shape at 96 dpi, enlarged as the pictures are.
+    const int W = Os->Rect.right - Os->Rect.left, H = Os->Rect.bottom - Os->Rect.top;
+    TSurface Shape(W, H);
+    for (int Y = 0; Y < Shape.Height(); ++Y)
+        for (int X = 0; X < Shape.Width(); ++X)
+            Shape.Row(Y)[X] = !Region || Region->Contains(X, Y) ? 0xFFFFFFFFu : 0;
+    SDL_Surface* Mask =
+        SDL_CreateRGBSurfaceWithFormat(0, ToScreen(W), ToScreen(H), 32, SDL_PIXELFORMAT_ARGB8888);
     if (!Mask) return;
-    for (int Y = 0; Y < H; ++Y)
-    {
-        auto* Row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(Mask->pixels) + Y * Mask->pitch);
-        for (int X = 0; X < W; ++X)
-            Row[X] = !Region || Region->Contains(X / FScale, Y / FScale) ? 0xFFFFFFFFu : 0;
-    }
+    TSurface Scaled =
+        TSurface::Wrap(static_cast<uint32_t*>(Mask->pixels), Mask->w, Mask->h, Mask->pitch);
+    EnlargeInto(Shape, FScale, Scaled);
     SDL_WindowShapeMode Mode{};
     Mode.mode = ShapeModeBinarizeAlpha;
     Mode.parameters.binarizationCutoff = 1;
