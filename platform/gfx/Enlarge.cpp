@@ -17,8 +17,14 @@ void EnlargeInto(const TSurface& Source, int Factor, TSurface& Target)
         if (Factor == 1)
             std::memcpy(First, From, RowBytes);
         else
-            for (int X = 0; X < Width; ++X)
-                First[X] = From[X / Factor];
+        {
+            const int Whole = Width / Factor;
+            uint32_t* To = First;
+            for (int X = 0; X < Whole; ++X, To += Factor)
+                std::fill_n(To, Factor, From[X]);
+            // A block the target cuts through.
+            if (To < First + Width) std::fill(To, First + Width, From[Whole]);
+        }
         for (int Copy = Y + 1; Copy < std::min(Height, Y + Factor); ++Copy)
             std::memcpy(Target.Row(Copy), First, RowBytes);
     }
