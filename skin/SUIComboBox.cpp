@@ -1,5 +1,7 @@
 #include "skin/SUIComboBox.h"
 
+#include "framework/stdctrls/ListBox.h"
+
 #include "framework/PropertyRegistry.h"
 #include "framework/controls/ControlCanvas.h"
 #include "framework/graphics/Bitmap.h"
@@ -149,8 +151,21 @@ void TsuiComboBoxSkin<TBase>::Notification(TComponent* AComponent, TOperation Op
     SkinNotification(AComponent, Operation);
 }
 
+template <class TBase> void TsuiComboBoxSkin<TBase>::DropDown()
+{
+    typename TBase::TLifeGuard Guard(this);
+    TBase::DropDown();
+    if (!Guard.Alive()) return;
+    if (TCustomListBox* List = this->ListControl())
+    {
+        FListBars = std::make_unique<TsuiWindowScrollBars>(List);
+        FListBars->Load(UIStyle(), FileTheme());
+    }
+}
+
 template <class TBase> void TsuiComboBoxSkin<TBase>::CloseUp()
 {
+    FListBars.reset();
     TBase::CloseUp();
     if (TWinControl* P = this->Parent()) P->Invalidate();
 }

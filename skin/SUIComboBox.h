@@ -4,6 +4,9 @@
 #include "framework/stdctrls/DriveComboBox.h"
 #include "framework/stdctrls/FilterComboBox.h"
 #include "skin/SUISkinBinding.h"
+#include "skin/SUIWindowScrollBars.h"
+
+#include <memory>
 
 class TsuiFileTheme;
 
@@ -50,6 +53,8 @@ template <class TBase> class TsuiComboBoxSkin : public TBase, public TsuiSkinBin
   protected:
     void ApplySkin() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // The list opens: its scroll bar takes the style's pictures while open.
+    void DropDown() override;
     // The list closed: the parent repaints what the frame around it drew.
     void CloseUp() override;
     // Whether the list is shown, as the skin asks it.
@@ -65,6 +70,7 @@ template <class TBase> class TsuiComboBoxSkin : public TBase, public TsuiSkinBin
 
   private:
     TsuiComboColors FColors;
+    std::unique_ptr<TsuiWindowScrollBars> FListBars;
 };
 
 class TsuiCustomComboBox : public TsuiComboBoxSkin<TCustomComboBox>

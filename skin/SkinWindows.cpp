@@ -2,6 +2,7 @@
 
 #include "framework/controls/Application.h"
 #include "framework/controls/CustomForm.h"
+#include "platform/win/Animation.h"
 #include "platform/win/Monitor.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WinStyles.h"
@@ -63,14 +64,14 @@ bool SUIGetComboBoxInfo(HWND Window, COMBOBOXINFO& Info)
     return GetComboBoxInfo(Window, &Info) != FALSE;
 }
 
-bool SUIGetScrollBarInfo(HWND, LONG, SCROLLBARINFO&)
+bool SUIGetScrollBarInfo(HWND Window, LONG ObjectId, SCROLLBARINFO& Info)
 {
-    return false;
+    return GetScrollBarInfo(Window, ObjectId, &Info) != FALSE;
 }
 
-bool SUIAnimateWindow(HWND, DWORD, DWORD)
+bool SUIAnimateWindow(HWND Window, DWORD Time, DWORD Flags)
 {
-    return false;
+    return AnimateWindow(Window, Time, Flags) != FALSE;
 }
 
 void SetWinControlTransparent(TWinControl* Control)

@@ -29,23 +29,12 @@ void PlaceControl(TControl* Control, const TPoint& Point);
 bool InRect(int X, int Y, const TRect& Rect);
 bool InRect(const TPoint& Point, const TRect& Rect);
 
-// A scroll bar's layout, as the classic scroll-bar query reports it.
-struct SCROLLBARINFO
-{
-    DWORD cbSize = sizeof(SCROLLBARINFO);
-    RECT rcScrollBar{};
-    int dxyLineButton = 0;
-    int xyThumbTop = 0;
-    int xyThumbBottom = 0;
-    int reserved = 0;
-    DWORD rgstate[6]{};
-};
-
 // The combo box's layout (GetComboBoxInfo); false for another window.
 bool SUIGetComboBoxInfo(HWND Window, COMBOBOXINFO& Info);
-// Always false: this window system has no standard scroll bars to report.
+// The window's standard scroll bar (OBJID_HSCROLL, OBJID_VSCROLL) or
+// scroll-bar control (OBJID_CLIENT); false for another object or window.
 bool SUIGetScrollBarInfo(HWND Window, LONG ObjectId, SCROLLBARINFO& Info);
-// Always false: this window system has no window animations.
+// The window system's AnimateWindow.
 bool SUIAnimateWindow(HWND Window, DWORD Time, DWORD Flags);
 
 // Makes Control's window transparent for painting: no longer opaque, with

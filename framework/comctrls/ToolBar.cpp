@@ -295,8 +295,7 @@ void TToolBar::Paint()
 {
     TCanvas* C = Canvas();
     TRect R = ClientRect();
-    C->Brush()->SetColor(FColor);
-    C->FillRect(R);
+    DrawBackground(R);
     bool DefaultDraw = true;
     OnCustomDraw(this, R, DefaultDraw);
     if (!DefaultDraw) return;
@@ -318,6 +317,25 @@ void TToolBar::Paint()
     }
 }
 
+void TToolBar::DrawBackground(const TRect& R)
+{
+    Canvas()->Brush()->SetStyle(bsSolid);
+    Canvas()->Brush()->SetColor(FColor);
+    Canvas()->FillRect(R);
+}
+
+void TToolBar::DrawButtonFrame(TToolButton*, TCustomDrawState State, TRect& Face)
+{
+    TCanvas* C = Canvas();
+    bool Sunken = State.Contains(cdsSelected) || State.Contains(cdsChecked);
+    bool Raised = !Sunken && (!FFlat || State.Contains(cdsHot));
+    if (Sunken)
+        Frame3D(C, Face, clBtnShadow, clBtnHighlight, 1);
+    else if (Raised)
+        Frame3D(C, Face, clBtnHighlight, clBtnShadow, 1);
+    if (Sunken) Face = Face.Offset(1, 1);
+}
+
 void TToolBar::DrawButton(TToolButton* Button, TCustomDrawState State)
 {
     TCanvas* C = Canvas();
@@ -334,14 +352,8 @@ void TToolBar::DrawButton(TToolButton* Button, TCustomDrawState State)
         }
         return;
     }
-    bool Sunken = State.Contains(cdsSelected) || State.Contains(cdsChecked);
-    bool Raised = !Sunken && (!FFlat || State.Contains(cdsHot));
     TRect Face = R;
-    if (Sunken)
-        Frame3D(C, Face, clBtnShadow, clBtnHighlight, 1);
-    else if (Raised)
-        Frame3D(C, Face, clBtnHighlight, clBtnShadow, 1);
-    if (Sunken) Face = Face.Offset(1, 1);
+    DrawButtonFrame(Button, State, Face);
 
     bool Arrow = Button->Style() == tbsDropDown && Button->DropdownMenu();
     if (Arrow)

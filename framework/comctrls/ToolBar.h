@@ -93,7 +93,12 @@ class TToolBar : public TCustomControl
 
   protected:
     void Paint() override;
+    // The bar's background over its client area R.
+    virtual void DrawBackground(const TRect& R);
     virtual void DrawButton(TToolButton* Button, TCustomDrawState State);
+    // The frame of a (non-separator) button; Face shrinks or moves to where
+    // its image and caption go.
+    virtual void DrawButtonFrame(TToolButton* Button, TCustomDrawState State, TRect& Face);
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void BoundsChanged() override;
 

@@ -62,6 +62,12 @@ constexpr UINT CM_BORDERCHANGED = CM_BASE + 59;
 constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60;
 constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 
+// Notifications a child control's window sends its parent, handed back to
+// the control: CN_BASE + the window message.
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_HSCROLL = CN_BASE + 0x0114;
+constexpr UINT CN_VSCROLL = CN_BASE + 0x0115;
+
 // WM_GETDLGCODE answers: what keys a control keeps for itself instead of
 // letting the form use them for navigation.
 constexpr LRESULT DLGC_WANTARROWS = 0x0001;

@@ -99,7 +99,9 @@ const TMessageMap& TWinControl::StaticMessages()
                                        .On(CM_FOCUSCHANGED, &TWinControl::CMFocusChanged)
                                        .On(CM_SHOWHINTCHANGED, &TWinControl::CMShowHintChanged)
                                        .On(CM_BIDIMODECHANGED, &TWinControl::CMBiDiModeChanged)
-                                       .On(WM_CANCELMODE, &TWinControl::WMCancelMode);
+                                       .On(WM_CANCELMODE, &TWinControl::WMCancelMode)
+                                       .On(WM_HSCROLL, &TWinControl::WMScrollFromChild)
+                                       .On(WM_VSCROLL, &TWinControl::WMScrollFromChild);
     return Map;
 }
 
@@ -247,6 +249,16 @@ void TWinControl::DefaultHandler(TMessage& Message)
 {
     if (FHandle)
         Message.Result = DefWindowProc(FHandle, Message.Msg, Message.WParam, Message.LParam);
+}
+
+void TWinControl::WMScrollFromChild(TMessage& M)
+{
+    // A scroll-bar control's report goes to the control itself.
+    TWinControl* Child = FindControl(reinterpret_cast<HWND>(M.LParam));
+    if (Child && Child != this)
+        M.Result = Child->Perform(CN_BASE + M.Msg, M.WParam, M.LParam);
+    else
+        DefaultHandler(M);
 }
 
 void TWinControl::WMCaptureChanged(TMessage& M)

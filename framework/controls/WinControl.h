@@ -151,6 +151,7 @@ class TWinControl : public TControl
     // The window lost the capture: the control that held it through this
     // window no longer does.
     void WMCaptureChanged(TMessage& M);
+    void WMScrollFromChild(TMessage& M);
     void CMColorChanged(TMessage& M);
     void CMFontChanged(TMessage& M);
     void CMEnabledChanged(TMessage& M);

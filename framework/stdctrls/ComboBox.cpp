@@ -282,7 +282,7 @@ void TCustomComboBox::OpenList()
         Top = Window.top - Height;
     // Wider than the box where an item would be cut, and then moved left as
     // far as the screen's edge asks.
-    const int Frame = List->Width() - List->ClientWidth();
+    const int Frame = List->Width() - List->ClientWidth() - List->ScrollBarRect().Width();
     const int Width = std::max(FWidth, List->WidthForItems(Rows) + Frame);
     int Left = static_cast<int>(Window.left);
     if (Width > FWidth) Left = std::max(0, std::min(Left, GetSystemMetrics(SM_CXSCREEN) - Width));

@@ -111,14 +111,21 @@ void TComboList::WMLButtonDown(TMessage& M)
         return;
     }
     TPoint P{GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam)};
+    POINT Screen{P.X, P.Y};
+    ::ClientToScreen(FHandle, &Screen);
+    const LPARAM At = MAKELPARAM(static_cast<WORD>(Screen.x), static_cast<WORD>(Screen.y));
+    if (SendMessage(FHandle, WM_NCHITTEST, 0, At) == HTVSCROLL)
+    {
+        // The scroll bar's loop keeps the capture the list holds.
+        SendMessage(FHandle, WM_NCLBUTTONDOWN, HTVSCROLL, At);
+        return;
+    }
     if (!ClientRect().Contains(P.X, P.Y))
     {
         // A press outside closes the list, and is used up: a press on the
         // combo box's button does not open it again.
         FCombo->CloseList(false);
-        return;
     }
-    ScrollBarPress(P);
 }
 
 void TComboList::WMLButtonDblClk(TMessage& M)
@@ -133,16 +140,14 @@ void TComboList::WMLButtonUp(TMessage& M)
 {
     if (!FPopup)
     {
-        TCustomListBox::WMLButtonUp(M);
+        TCustomControl::WMLButtonUp(M);
         return;
     }
-    bool WasDragging = FThumbDragging;
-    FThumbDragging = false;
     TPoint P{GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam)};
     int Index = ItemAtPos(P);
     // The release of the press that opened the list lands on the combo box,
     // not on an item, and keeps the list open.
-    if (WasDragging || Index < 0) return;
+    if (Index < 0) return;
     SetItemIndex(Index);
     FCombo->CloseList(true);
 }

@@ -11,8 +11,6 @@
 
 namespace
 {
-constexpr int BarWidth = 16;
-constexpr int MinThumb = 8;
 // Room left of an item's text, and as much right of it.
 constexpr int TextMargin = 2;
 } // namespace
@@ -31,7 +29,6 @@ const TMessageMap& TCustomListBox::StaticMessages()
                                        .On(WM_LBUTTONDOWN, &TCustomListBox::WMLButtonDown)
                                        .On(WM_LBUTTONDBLCLK, &TCustomListBox::WMLButtonDblClk)
                                        .On(WM_MOUSEMOVE, &TCustomListBox::WMMouseMove)
-                                       .On(WM_LBUTTONUP, &TCustomListBox::WMLButtonUp)
                                        .On(WM_MOUSEWHEEL, &TCustomListBox::WMMouseWheel)
                                        .On(WM_SETFOCUS, &TCustomListBox::WMSetFocus)
                                        .On(WM_KILLFOCUS, &TCustomListBox::WMKillFocus)
@@ -39,7 +36,9 @@ const TMessageMap& TCustomListBox::StaticMessages()
                                        .On(LB_SETCURSEL, &TCustomListBox::LBSetCurSel)
                                        .On(LB_GETCOUNT, &TCustomListBox::LBGetCount)
                                        .On(LB_GETTOPINDEX, &TCustomListBox::LBGetTopIndex)
-                                       .On(LB_SETTOPINDEX, &TCustomListBox::LBSetTopIndex);
+                                       .On(LB_SETTOPINDEX, &TCustomListBox::LBSetTopIndex)
+                                       .On(WM_VSCROLL, &TCustomListBox::WMVScroll)
+                                       .On(CM_FONTCHANGED, &TCustomListBox::CMFontChanged);
     return Map;
 }
 
@@ -66,10 +65,36 @@ void TCustomListBox::CreateParams(TCreateParams& Params)
     if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
+void TCustomListBox::CreateWnd()
+{
+    TCustomControl::CreateWnd();
+    UpdateScrollBar();
+}
+
+void TCustomListBox::Resize()
+{
+    FTopIndex = ClampTop(FTopIndex);
+    UpdateScrollBar();
+    TCustomControl::Resize();
+}
+
+void TCustomListBox::UpdateScrollBar()
+{
+    if (!HandleAllocated()) return;
+    SCROLLINFO Info;
+    Info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    Info.nMin = 0;
+    Info.nMax = Count() - 1;
+    Info.nPage = static_cast<UINT>(VisibleCount());
+    Info.nPos = FTopIndex;
+    SetScrollInfo(FHandle, SB_VERT, &Info, TRUE);
+}
+
 void TCustomListBox::ItemsChanged()
 {
     if (FItemIndex >= Count()) FItemIndex = -1;
     FTopIndex = ClampTop(FTopIndex);
+    UpdateScrollBar();
     Invalidate();
 }
 
@@ -96,6 +121,7 @@ void TCustomListBox::SetItemHeight(int Value)
     if (FItemHeight == Value) return;
     FItemHeight = Value;
     FTopIndex = ClampTop(FTopIndex);
+    UpdateScrollBar();
     Invalidate();
 }
 
@@ -132,6 +158,7 @@ void TCustomListBox::SetTopIndex(int Value)
     Value = ClampTop(Value);
     if (FTopIndex == Value) return;
     FTopIndex = Value;
+    UpdateScrollBar();
     Invalidate();
 }
 
@@ -146,6 +173,7 @@ void TCustomListBox::ScrollIntoView(int Index)
 
 bool TCustomListBox::ScrollBarVisible() const
 {
+    if (HandleAllocated()) return (GetWindowLong(FHandle, GWL_STYLE) & WS_VSCROLL) != 0;
     return Count() > VisibleCount();
 }
 
@@ -153,7 +181,7 @@ TRect TCustomListBox::ScrollBarRect() const
 {
     TRect R = ClientRect();
     if (!ScrollBarVisible()) return {R.Right, R.Top, R.Right, R.Bottom};
-    return {R.Right - BarWidth, R.Top, R.Right, R.Bottom};
+    return {R.Right, R.Top, R.Right + GetSystemMetrics(SM_CXVSCROLL), R.Bottom};
 }
 
 int TCustomListBox::WidthForItems(int Rows) const
@@ -163,34 +191,21 @@ int TCustomListBox::WidthForItems(int Rows) const
     int Widest = 0;
     for (int I = 0; I < Count(); ++I)
         Widest = std::max(Widest, Measure.TextWidth(FItems->Strings(I)));
-    return Widest + 2 * TextMargin + (Count() > Rows ? BarWidth : 0);
+    return Widest + 2 * TextMargin + (Count() > Rows ? GetSystemMetrics(SM_CXVSCROLL) : 0);
 }
 
 TRect TCustomListBox::ItemRect(int Index) const
 {
     int H = ItemHeight();
     int Top = (Index - FTopIndex) * H;
-    return {0, Top, ScrollBarRect().Left, Top + H};
+    return {0, Top, ClientWidth(), Top + H};
 }
 
 int TCustomListBox::ItemAtPos(TPoint P) const
 {
-    if (P.X < 0 || P.X >= ScrollBarRect().Left || P.Y < 0 || P.Y >= ClientHeight()) return -1;
+    if (P.X < 0 || P.X >= ClientWidth() || P.Y < 0 || P.Y >= ClientHeight()) return -1;
     int Index = FTopIndex + P.Y / ItemHeight();
     return Index < Count() ? Index : -1;
-}
-
-TRect TCustomListBox::ThumbRect() const
-{
-    TRect Bar = ScrollBarRect();
-    int Track = Bar.Height() - 2 * BarWidth;
-    int Range = ScrollRange();
-    if (Track <= 0 || Range <= 0)
-        return {Bar.Left, Bar.Top + BarWidth, Bar.Right, Bar.Top + BarWidth};
-    int Size = std::max(MinThumb, Track * VisibleCount() / Count());
-    Size = std::min(Size, Track);
-    int Top = Bar.Top + BarWidth + (Track - Size) * FTopIndex / Range;
-    return {Bar.Left, Top, Bar.Right, Top + Size};
 }
 
 void TCustomListBox::UserSelect(int Index)
@@ -217,7 +232,6 @@ void TCustomListBox::Paint()
         DrawItem(I, R, I == FItemIndex, Focus && I == FItemIndex);
     }
     if (Focus && FItemIndex < 0 && Count() == 0) C->DrawFocusRect(ItemRect(0));
-    if (ScrollBarVisible()) PaintScrollBar(ScrollBarRect());
 }
 
 void TCustomListBox::DrawItem(int Index, const TRect& R, bool Selected, bool Focus)
@@ -240,70 +254,7 @@ void TCustomListBox::DrawItemText(int Index, const TRect& R, TColor TextColor)
     C->DrawText(FItems->Strings(Index), Text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
-void TCustomListBox::PaintScrollBar(const TRect& Bar)
-{
-    TCanvas* C = Canvas();
-    C->Brush()->SetStyle(bsSolid);
-    C->Brush()->SetColor(cl3DLight);
-    C->FillRect(Bar);
-    auto Button = [&](TRect R, bool Up)
-    {
-        Frame3D(C, R, cl3DLight, cl3DDkShadow, 1);
-        Frame3D(C, R, clBtnHighlight, clBtnShadow, 1);
-        C->Brush()->SetColor(clBtnFace);
-        C->FillRect(R);
-        int X = R.Left + R.Width() / 2;
-        int Y = R.Top + R.Height() / 2;
-        TColor Arrow = FEnabled ? clBtnText : clGrayText;
-        C->Brush()->SetColor(Arrow);
-        C->Pen()->SetColor(Arrow);
-        if (Up)
-            C->Polygon({{X - 3, Y + 1}, {X + 3, Y + 1}, {X, Y - 2}});
-        else
-            C->Polygon({{X - 3, Y - 2}, {X + 3, Y - 2}, {X, Y + 1}});
-    };
-    Button({Bar.Left, Bar.Top, Bar.Right, Bar.Top + BarWidth}, true);
-    Button({Bar.Left, Bar.Bottom - BarWidth, Bar.Right, Bar.Bottom}, false);
-    TRect Thumb = ThumbRect();
-    if (Thumb.IsEmpty()) return;
-    Frame3D(C, Thumb, cl3DLight, cl3DDkShadow, 1);
-    Frame3D(C, Thumb, clBtnHighlight, clBtnShadow, 1);
-    C->Brush()->SetColor(clBtnFace);
-    C->FillRect(Thumb);
-}
-
 // Input ------------------------------------------------------------------
-
-bool TCustomListBox::ScrollBarPress(TPoint P)
-{
-    TRect Bar = ScrollBarRect();
-    if (!ScrollBarVisible() || !Bar.Contains(P.X, P.Y)) return false;
-    TRect Thumb = ThumbRect();
-    if (P.Y < Bar.Top + BarWidth)
-        SetTopIndex(FTopIndex - 1);
-    else if (P.Y >= Bar.Bottom - BarWidth)
-        SetTopIndex(FTopIndex + 1);
-    else if (P.Y < Thumb.Top)
-        SetTopIndex(FTopIndex - VisibleCount());
-    else if (P.Y >= Thumb.Bottom)
-        SetTopIndex(FTopIndex + VisibleCount());
-    else
-    {
-        FThumbDragging = true;
-        FThumbOffset = P.Y - Thumb.Top;
-    }
-    return true;
-}
-
-void TCustomListBox::ScrollBarDrag(TPoint P)
-{
-    TRect Bar = ScrollBarRect();
-    TRect Thumb = ThumbRect();
-    int Track = Bar.Height() - 2 * BarWidth - Thumb.Height();
-    if (Track <= 0) return;
-    int Top = P.Y - FThumbOffset - (Bar.Top + BarWidth);
-    SetTopIndex((Top * ScrollRange() + Track / 2) / Track);
-}
 
 void TCustomListBox::WMGetDlgCode(TMessage& M)
 {
@@ -314,14 +265,13 @@ void TCustomListBox::WMLButtonDown(TMessage& M)
 {
     if (CanFocus() && !Focused()) SetFocus();
     TPoint P{GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam)};
-    if (!ScrollBarPress(P)) UserSelect(ItemAtPos(P));
+    UserSelect(ItemAtPos(P));
     TCustomControl::WMLButtonDown(M);
 }
 
 void TCustomListBox::WMLButtonDblClk(TMessage& M)
 {
     TPoint P{GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam)};
-    if (ScrollBarPress(P)) return;
     TCustomControl::WMLButtonDblClk(M);
     if (ItemAtPos(P) >= 0) DblClick(); // the control style has no click events
 }
@@ -329,19 +279,17 @@ void TCustomListBox::WMLButtonDblClk(TMessage& M)
 void TCustomListBox::WMMouseMove(TMessage& M)
 {
     TPoint P{GET_X_LPARAM(M.LParam), GET_Y_LPARAM(M.LParam)};
-    if (FThumbDragging)
-        ScrollBarDrag(P);
-    else if ((M.WParam & MK_LBUTTON) || FHotTrack)
+    if ((M.WParam & MK_LBUTTON) || FHotTrack)
     {
         // Dragging past the ends scrolls one item at a time.
-        int Index = ItemAtPos({std::min(P.X, ScrollBarRect().Left - 1), P.Y});
+        int Index = ItemAtPos({std::min(P.X, ClientWidth() - 1), P.Y});
         if (M.WParam & MK_LBUTTON)
         {
             if (P.Y < 0 && FTopIndex > 0) Index = FTopIndex - 1;
             if (P.Y >= ClientHeight() && Count() > 0)
                 Index = std::min(Count() - 1, FTopIndex + VisibleCount());
         }
-        if (Index >= 0 && P.X >= 0 && P.X < ScrollBarRect().Left)
+        if (Index >= 0 && P.X >= 0 && P.X < ClientWidth())
         {
             if (FHotTrack)
                 SetItemIndex(Index);
@@ -352,10 +300,48 @@ void TCustomListBox::WMMouseMove(TMessage& M)
     TCustomControl::WMMouseMove(M);
 }
 
-void TCustomListBox::WMLButtonUp(TMessage& M)
+void TCustomListBox::WMVScroll(TMessage& M)
 {
-    FThumbDragging = false;
-    TCustomControl::WMLButtonUp(M);
+    switch (LOWORD(M.WParam))
+    {
+    case SB_LINEUP:
+        SetTopIndex(FTopIndex - 1);
+        break;
+    case SB_LINEDOWN:
+        SetTopIndex(FTopIndex + 1);
+        break;
+    case SB_PAGEUP:
+        SetTopIndex(FTopIndex - VisibleCount());
+        break;
+    case SB_PAGEDOWN:
+        SetTopIndex(FTopIndex + VisibleCount());
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+    {
+        // The 32-bit position: the report carries only 16 bits of it.
+        SCROLLINFO Info;
+        Info.fMask = SIF_TRACKPOS;
+        if (GetScrollInfo(FHandle, SB_VERT, &Info)) SetTopIndex(Info.nTrackPos);
+        break;
+    }
+    case SB_TOP:
+        SetTopIndex(0);
+        break;
+    case SB_BOTTOM:
+        SetTopIndex(ScrollRange());
+        break;
+    default:
+        break;
+    }
+    M.Result = 0;
+}
+
+void TCustomListBox::CMFontChanged(TMessage& M)
+{
+    TCustomControl::CMFontChanged(M);
+    FTopIndex = ClampTop(FTopIndex);
+    UpdateScrollBar();
 }
 
 void TCustomListBox::WMMouseWheel(TMessage& M)

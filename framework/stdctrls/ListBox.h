@@ -6,9 +6,9 @@
 #include <memory>
 
 // A list of text items with one selected item (ItemIndex, -1 for none),
-// scrolled by its own vertical scroll bar when the items do not fit.
-// Mouse: a press selects the item under it and a drag follows; the wheel
-// and the scroll bar scroll. Keyboard: arrows, Home, End, Page Up / Down,
+// scrolled by the window's standard vertical scroll bar, shown while the
+// items do not fit. Mouse: a press selects the item under it and a drag
+// follows; the wheel and the scroll bar scroll. Keyboard: arrows, Home, End, Page Up / Down,
 // and a character selects the next item starting with it. A selection the
 // user makes runs Click (OnClick). Items are drawn by DrawItem, which
 // descendants replace (a check list box adds its boxes; a combo box's
@@ -50,6 +50,8 @@ class TCustomListBox : public TCustomControl
     // Makes Index visible, scrolling as little as possible.
     void ScrollIntoView(int Index);
     bool ScrollBarVisible() const;
+    // The scroll bar in client coordinates: right of the client area, empty
+    // while hidden.
     TRect ScrollBarRect() const;
     // The client width that shows every item whole when Rows of them are
     // visible at once (with the scroll bar when there are more).
@@ -57,6 +59,8 @@ class TCustomListBox : public TCustomControl
 
   protected:
     void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    void Resize() override;
     void Paint() override;
     void DefaultHandler(TMessage& Message) override;
     // Draws one item into R: background, text; Selected and Focus describe
@@ -73,7 +77,6 @@ class TCustomListBox : public TCustomControl
     void WMLButtonDown(TMessage& M);
     void WMLButtonDblClk(TMessage& M);
     void WMMouseMove(TMessage& M);
-    void WMLButtonUp(TMessage& M);
     void WMMouseWheel(TMessage& M);
     void WMSetFocus(TMessage& M);
     void WMKillFocus(TMessage& M);
@@ -82,15 +85,12 @@ class TCustomListBox : public TCustomControl
     void LBGetCount(TMessage& M);
     void LBGetTopIndex(TMessage& M);
     void LBSetTopIndex(TMessage& M);
-
-    // Scroll bar presses: true when the point was on the bar.
-    bool ScrollBarPress(TPoint P);
-    void ScrollBarDrag(TPoint P);
-    bool FThumbDragging = false;
+    void WMVScroll(TMessage& M);
+    void CMFontChanged(TMessage& M);
 
   private:
-    void PaintScrollBar(const TRect& Bar);
-    TRect ThumbRect() const;
+    // Hands range, page and top index to the window's scroll bar.
+    void UpdateScrollBar();
     int ScrollRange() const;
     int ClampTop(int Top) const;
 
@@ -99,7 +99,6 @@ class TCustomListBox : public TCustomControl
     int FTopIndex = 0;
     int FItemHeight = 0;
     TBorderStyle FBorderStyle = bsSingle;
-    int FThumbOffset = 0;
 };
 
 class TListBox : public TCustomListBox

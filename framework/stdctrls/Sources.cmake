@@ -4,4 +4,4 @@ set(NOVLA_FRAMEWORK_STDCTRLS
     stdctrls/ComboParts.cpp stdctrls/ComboBox.cpp stdctrls/DriveComboBox.cpp stdctrls/FilterComboBox.cpp
     stdctrls/CheckMark.cpp stdctrls/ButtonControl.cpp stdctrls/CheckBox.cpp stdctrls/RadioButton.cpp
     stdctrls/GroupButtons.cpp stdctrls/RadioGroup.cpp stdctrls/CheckGroup.cpp
-    stdctrls/StandardControlClasses.cpp)
+    stdctrls/ScrollBar.cpp stdctrls/StandardControlClasses.cpp)

@@ -10,12 +10,13 @@
 #include "framework/stdctrls/MaskEdit.h"
 #include "framework/stdctrls/RadioButton.h"
 #include "framework/stdctrls/RadioGroup.h"
+#include "framework/stdctrls/ScrollBar.h"
 
 void RegisterStandardControlClasses()
 {
-    RegisterClasses({&TEdit::StaticClass(), &TMaskEdit::StaticClass(), &TListBox::StaticClass(),
-                     &TCheckListBox::StaticClass(), &TComboBox::StaticClass(),
-                     &TDriveComboBox::StaticClass(), &TFilterComboBox::StaticClass(),
-                     &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
-                     &TRadioGroup::StaticClass(), &TCheckGroup::StaticClass()});
+    RegisterClasses(
+        {&TEdit::StaticClass(), &TMaskEdit::StaticClass(), &TListBox::StaticClass(),
+         &TCheckListBox::StaticClass(), &TComboBox::StaticClass(), &TDriveComboBox::StaticClass(),
+         &TFilterComboBox::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
+         &TRadioGroup::StaticClass(), &TCheckGroup::StaticClass(), &TScrollBar::StaticClass()});
 }

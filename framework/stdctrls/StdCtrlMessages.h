@@ -8,6 +8,7 @@
 
 #include "platform/gfx/Geometry.h"
 #include "platform/win/Messaging.h"
+#include "platform/win/ScrollBars.h"
 #include "platform/win/WinTypes.h"
 
 // Edit styles (low word of the window style).
@@ -67,10 +68,6 @@ constexpr UINT LB_GETCOUNT = 0x018B;
 constexpr UINT LB_GETTOPINDEX = 0x018E;
 constexpr UINT LB_SETTOPINDEX = 0x0197;
 constexpr LRESULT LB_ERR = -1;
-
-// Button state bits of COMBOBOXINFO::stateButton.
-constexpr DWORD STATE_SYSTEM_PRESSED = 0x00000008;
-constexpr DWORD STATE_SYSTEM_INVISIBLE = 0x00008000;
 
 // Where a combo box keeps its parts, in the combo box's client coordinates:
 // the text area, the drop-down button, and the windows of the edit (null

@@ -33,6 +33,10 @@ class TBackend
     // The window region of a top-level window changed (null: none).
     virtual void WindowShapeChanged(HWND Window, const TRegion* Region) = 0;
 
+    // How opaque a top-level window shows, 0 (not at all) to 255 (fully),
+    // while it fades in or out; a backend that cannot blend shows it whole.
+    virtual void WindowOpacityChanged(HWND, BYTE) {}
+
     // Shows a top-level window's composed picture (window-sized).
     virtual void Present(HWND Window, const TSurface& Picture) = 0;
 

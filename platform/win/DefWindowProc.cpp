@@ -4,6 +4,7 @@
 #include "detail/Desktop.h"
 #include "detail/MoveLoop.h"
 #include "detail/NcPaint.h"
+#include "detail/ScrollTrack.h"
 #include "detail/WindowTable.h"
 #include "detail/WindowTree.h"
 #include "platform/win/AtomTable.h"
@@ -11,6 +12,7 @@
 #include "platform/win/Input.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/NonClient.h"
+#include "platform/win/ScrollBars.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinPaint.h"
@@ -140,6 +142,11 @@ LRESULT SysCommand(HWND Handle, TWindow& Window, WPARAM Command, LPARAM LParam)
         RunSizeMoveLoop(Handle, Hit, Start);
         return 0;
     }
+    case SC_VSCROLL:
+    case SC_HSCROLL:
+        TrackScrollBar(Handle, (Command & 0xFFF0) == SC_VSCROLL ? SB_VERT : SB_HORZ,
+                       {GET_X_LPARAM(LParam), GET_Y_LPARAM(LParam)});
+        return 0;
     case SC_KEYMENU:
         // No system or menu bar of its own: the key does nothing.
         if (LParam && LParam != ' ') MessageBeep(MB_OK);
@@ -166,6 +173,10 @@ LRESULT NcButtonDown(HWND Handle, TWindow& Window, WPARAM Hit, LPARAM LParam)
     case HTBOTTOMLEFT:
     case HTBOTTOMRIGHT:
         return SendMessage(Handle, WM_SYSCOMMAND, SC_SIZE + (Hit - (HTLEFT - 1)), LParam);
+    case HTVSCROLL:
+        return SendMessage(Handle, WM_SYSCOMMAND, SC_VSCROLL + HTVSCROLL, LParam);
+    case HTHSCROLL:
+        return SendMessage(Handle, WM_SYSCOMMAND, SC_HSCROLL + HTHSCROLL, LParam);
     case HTCLOSE:
         if (TrackCaptionButton(Handle, HTCLOSE))
             SendMessage(Handle, WM_SYSCOMMAND, SC_CLOSE, LParam);
@@ -262,6 +273,9 @@ LRESULT DefWindowProc(HWND Handle, UINT Message, WPARAM WParam, LPARAM LParam)
     case WM_NCLBUTTONDOWN:
         return NcButtonDown(Handle, *Window, WParam, LParam);
     case WM_NCLBUTTONDBLCLK:
+        // A quick second press on a scroll bar is another press.
+        if (WParam == HTVSCROLL || WParam == HTHSCROLL)
+            return NcButtonDown(Handle, *Window, WParam, LParam);
         if (WParam == HTCAPTION && (Window->Style & WS_MAXIMIZEBOX))
             return SendMessage(Handle, WM_SYSCOMMAND, IsZoomed(Handle) ? SC_RESTORE : SC_MAXIMIZE,
                                LParam);

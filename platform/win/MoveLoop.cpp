@@ -15,41 +15,6 @@
 namespace
 {
 constexpr UINT WM_SIZING = 0x0214;
-
-bool IsMouse(UINT Message)
-{
-    return Message >= WM_MOUSEFIRST && Message <= WM_MOUSELAST;
-}
-
-// Runs Step for every mouse and key message until it returns false; other
-// messages are dispatched. False when the loop was ended from outside
-// (quit, capture lost, window gone).
-template <typename TStep> bool ModalMouseLoop(HWND Window, TStep Step)
-{
-    MSG Msg{};
-    for (;;)
-    {
-        BOOL Got = GetMessage(&Msg, nullptr, 0, 0);
-        if (Got <= 0)
-        {
-            if (Got == 0) PostQuitMessage(static_cast<int>(Msg.wParam));
-            return false;
-        }
-        if (!IsWindow(Window) || GetCapture() != Window)
-        {
-            TranslateMessage(&Msg);
-            DispatchMessage(&Msg);
-            return false;
-        }
-        if (IsMouse(Msg.message) || (Msg.message >= WM_KEYFIRST && Msg.message <= WM_KEYLAST))
-        {
-            if (!Step(Msg)) return true;
-            continue;
-        }
-        TranslateMessage(&Msg);
-        DispatchMessage(&Msg);
-    }
-}
 } // namespace
 
 void RunSizeMoveLoop(HWND Window, LRESULT HitCode, POINT StartScreen)

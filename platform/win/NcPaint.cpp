@@ -1,5 +1,6 @@
 #include "detail/NcPaint.h"
 
+#include "detail/ScrollBarPaint.h"
 #include "detail/WindowTable.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/NonClient.h"
@@ -25,23 +26,13 @@ gfx::TBrush Sys(int Index)
     return gfx::TBrush::Solid(ColorToRGB(GetSysColor(Index)));
 }
 
-// One ring of a 3D edge: Light on the top and left, Dark on the bottom and right.
-void Ring(TDeviceContext& Dc, const TRect& R, int Light, int Dark)
-{
-    if (R.IsEmpty()) return;
-    FillRect(Dc, {R.Left, R.Top, R.Right - 1, R.Top + 1}, Sys(Light));
-    FillRect(Dc, {R.Left, R.Top, R.Left + 1, R.Bottom - 1}, Sys(Light));
-    FillRect(Dc, {R.Left, R.Bottom - 1, R.Right, R.Bottom}, Sys(Dark));
-    FillRect(Dc, {R.Right - 1, R.Top, R.Right, R.Bottom}, Sys(Dark));
-}
-
 void CaptionButton(TDeviceContext& Dc, const RECT& Rc, LRESULT Kind)
 {
     TRect R{Rc.left, Rc.top, Rc.right, Rc.bottom};
     if (R.IsEmpty()) return;
     FillRect(Dc, R, Sys(COLOR_BTNFACE));
-    Ring(Dc, R, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW);
-    Ring(Dc, R.Inflate(-1, -1), COLOR_BTNFACE, COLOR_BTNSHADOW);
+    PaintEdgeRing(Dc, R, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW);
+    PaintEdgeRing(Dc, R.Inflate(-1, -1), COLOR_BTNFACE, COLOR_BTNSHADOW);
     gfx::TPen Pen;
     Pen.Color = ColorToRGB(GetSysColor(COLOR_BTNTEXT));
     Dc.SetPen(Pen);
@@ -71,6 +62,15 @@ void CaptionButton(TDeviceContext& Dc, const RECT& Rc, LRESULT Kind)
 }
 } // namespace
 
+void PaintEdgeRing(TDeviceContext& Dc, const TRect& R, int Light, int Dark)
+{
+    if (R.IsEmpty()) return;
+    FillRect(Dc, {R.Left, R.Top, R.Right - 1, R.Top + 1}, Sys(Light));
+    FillRect(Dc, {R.Left, R.Top, R.Left + 1, R.Bottom - 1}, Sys(Light));
+    FillRect(Dc, {R.Left, R.Bottom - 1, R.Right, R.Bottom}, Sys(Dark));
+    FillRect(Dc, {R.Right - 1, R.Top, R.Right, R.Bottom}, Sys(Dark));
+}
+
 void PaintDefaultFrame(TDeviceContext& Dc, const TWindow& Window)
 {
     const int W = Window.WindowRect.right - Window.WindowRect.left;
@@ -89,8 +89,8 @@ void PaintDefaultFrame(TDeviceContext& Dc, const TWindow& Window)
     }
     else if (Frame.Frame >= 3)
     {
-        Ring(Dc, R, COLOR_3DLIGHT, COLOR_3DDKSHADOW);
-        Ring(Dc, R.Inflate(-1, -1), COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
+        PaintEdgeRing(Dc, R, COLOR_3DLIGHT, COLOR_3DDKSHADOW);
+        PaintEdgeRing(Dc, R.Inflate(-1, -1), COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
         for (int I = 2; I < Frame.Frame; ++I)
             FrameRect(Dc, R.Inflate(-I, -I), Sys(COLOR_BTNFACE));
     }
@@ -124,14 +124,15 @@ void PaintDefaultFrame(TDeviceContext& Dc, const TWindow& Window)
     {
         TRect Edge{C.left - Frame.Edge, C.top - Frame.Edge, C.right + Frame.Edge,
                    C.bottom + Frame.Edge};
-        Ring(Dc, Edge, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
-        Ring(Dc, Edge.Inflate(-1, -1), COLOR_3DDKSHADOW, COLOR_3DLIGHT);
+        PaintEdgeRing(Dc, Edge, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
+        PaintEdgeRing(Dc, Edge.Inflate(-1, -1), COLOR_3DDKSHADOW, COLOR_3DLIGHT);
     }
     else if (Frame.Edge == 1)
     {
         TRect Edge{C.left - 1, C.top - 1, C.right + 1, C.bottom + 1};
-        Ring(Dc, Edge, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
+        PaintEdgeRing(Dc, Edge, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
     }
+    PaintWindowScrollBars(Dc, Window);
     Dc.RestoreDC(-1);
 }
 

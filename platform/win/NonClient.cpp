@@ -2,6 +2,7 @@
 
 #include "detail/WindowGeometry.h"
 #include "detail/WindowTable.h"
+#include "platform/win/ScrollBars.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowPos.h"
@@ -88,6 +89,11 @@ LRESULT DefaultNcCalcSize(HWND Handle, BOOL ValidRects, LPARAM LParam)
     Rect->top += Frame.Top();
     Rect->right -= Frame.Right();
     Rect->bottom -= Frame.Bottom();
+    // The scroll bars lie inside the frame, where there is room for them.
+    if ((Window->Style & WS_VSCROLL) && Rect->right - Rect->left >= GetSystemMetrics(SM_CXVSCROLL))
+        Rect->right -= GetSystemMetrics(SM_CXVSCROLL);
+    if ((Window->Style & WS_HSCROLL) && Rect->bottom - Rect->top >= GetSystemMetrics(SM_CYHSCROLL))
+        Rect->bottom -= GetSystemMetrics(SM_CYHSCROLL);
     // A frame larger than the window leaves an empty client area at its top-left.
     Rect->right = std::max(Rect->right, Rect->left);
     Rect->bottom = std::max(Rect->bottom, Rect->top);
@@ -106,6 +112,8 @@ LRESULT DefaultNcHitTest(HWND Handle, POINT Screen)
     int Width = Outer.right - Outer.left;
     int Height = Outer.bottom - Outer.top;
     POINT P{Screen.x - Outer.left, Screen.y - Outer.top};
+    if (PointInRect(ScrollBarRectInWindow(*Window, SB_VERT), P)) return HTVSCROLL;
+    if (PointInRect(ScrollBarRectInWindow(*Window, SB_HORZ), P)) return HTHSCROLL;
     TFrameLayout Frame = FrameLayoutOf(Window->Style, Window->ExStyle);
     bool InFrame = P.x < Frame.Frame || P.y < Frame.Frame || P.x >= Width - Frame.Frame ||
                    P.y >= Height - Frame.Frame;

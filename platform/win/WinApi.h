@@ -3,6 +3,7 @@
 // The window system's public interface: windows, messages, timers, input,
 // focus, the non-client frame and system metrics.
 
+#include "platform/win/Animation.h"
 #include "platform/win/AtomTable.h"
 #include "platform/win/Caret.h"
 #include "platform/win/Clipboard.h"
@@ -13,6 +14,7 @@
 #include "platform/win/LastError.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/NonClient.h"
+#include "platform/win/ScrollBars.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/ThreadQueue.h"
 #include "platform/win/Timers.h"

@@ -1,5 +1,6 @@
 #include "platform/win/WindowDc.h"
 
+#include "detail/Animation.h"
 #include "detail/Caret.h"
 #include "detail/Desktop.h"
 #include "detail/WindowGeometry.h"
@@ -133,7 +134,10 @@ void PresentDirtyWindows()
     {
         if (!Window->Dirty || !Window->BackBuffer) continue;
         Window->Dirty = false;
-        if (Backend && (Window->Style & WS_VISIBLE))
+        if (!Backend || !(Window->Style & WS_VISIBLE)) continue;
+        if (auto Moved = AnimatedPicture(*Window))
+            Backend->Present(Window->Handle, *Moved);
+        else
             Backend->Present(Window->Handle, *Window->BackBuffer);
     }
 }

@@ -6,6 +6,7 @@
 #include "framework/stdctrls/ComboBox.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/Shapes.h"
+#include "platform/win/Animation.h"
 #include "platform/win/WinPaint.h"
 #include "platform/win/WinStyles.h"
 #include "platform/win/WindowApi.h"
@@ -174,6 +175,7 @@ TEST_F(WindowHelpers, SystemQueries)
     EXPECT_TRUE(SUIGetComboBoxInfo(Combo->Handle(), Info)); // no shared failure
     EXPECT_FALSE(SUIGetComboBoxInfo(Form->Handle(), Info));
     EXPECT_FALSE(SUIAnimateWindow(Form->Handle(), 200, 0));
+    EXPECT_TRUE(SUIAnimateWindow(Form->Handle(), 200, AW_BLEND | AW_HIDE));
     EXPECT_FALSE(IsWinXP());
     EXPECT_FALSE(IsWinVista());
 

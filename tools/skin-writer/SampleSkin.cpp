@@ -381,7 +381,7 @@ std::vector<uint8_t> BuildDatabase(bool Rounded)
                   {"SKIN2_CONTROLBORDERCOLOR", Border},
                   {"SKIN2_CONTROLFONTCOLOR", Ink},
                   {"SKIN2_BUTTONFONTCOLOR", Ink},
-                  {"SKIN2_SCROLLBARCOLOR", Face},
+                  {"SKIN2_SCROLLBARCOLOR", FaceLight},
                   {"SKIN2_TABCONTROLCOLOR", FaceLight},
                   {"SKIN2_TABCONTROLBORDERCOLOR", Border},
                   {"SKIN2_TABCONTROLACTIVEFONTCOLOR", Ink},

@@ -1,16 +1,29 @@
 #pragma once
 
 #include "detail/MessageQueue.h"
+#include "detail/ScrollBars.h"
 #include "detail/WindowClass.h"
 #include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
 #include "platform/win/WinTypes.h"
 
+#include <array>
 #include <atomic>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+// A running AnimateWindow: what it does and when it started.
+struct TWindowAnimation
+{
+    DWORD Flags = 0;
+    uint64_t Start = 0;
+    uint64_t Duration = 0;
+    // How far it has come, 0 to 1.
+    double Progress = 0;
+};
 
 // The state of one window. Owned by the window table; read and changed only
 // on the thread that created the window (the owner thread), except for the
@@ -69,8 +82,11 @@ struct TWindow
     bool FrameNeeded = false;
     bool InternalPaint = false;
     bool NcActive = false; // caption drawn as active
+    // The standard scroll bars' values: SB_HORZ, SB_VERT, SB_CTL.
+    std::array<TScrollBarData, 3> Scroll{};
     // Top-level windows compose themselves and their children here; shared
     // with the device contexts that draw into it.
     std::shared_ptr<TSurface> BackBuffer;
     bool Dirty = false;
+    std::optional<TWindowAnimation> Animation;
 };

@@ -14,6 +14,21 @@
 #include "platform/win/ThreadQueue.h"
 #include "platform/win/WinMessages.h"
 
+namespace
+{
+// Over mixed with Under by Alpha of 255, each channel rounded.
+TColor BlendPixel(TColor Under, TColor Over, BYTE Alpha)
+{
+    auto Mix = [&](int Shift)
+    {
+        const int U = static_cast<int>((Under >> Shift) & 0xFF);
+        const int O = static_cast<int>((Over >> Shift) & 0xFF);
+        return static_cast<TColor>((U * (255 - Alpha) + O * Alpha + 127) / 255) << Shift;
+    };
+    return Mix(0) | Mix(8) | Mix(16);
+}
+} // namespace
+
 THeadlessDesktop::THeadlessDesktop(int Width, int Height) : FClock(std::make_shared<TFakeClock>())
 {
     TDesktop& Desktop = TDesktop::Instance();
@@ -179,8 +194,23 @@ TSurface THeadlessDesktop::Screen() const
         TRect Area{W.Rect.left, W.Rect.top, W.Rect.right, W.Rect.bottom};
         TRegion Visible(TRect{0, 0, Area.Width(), Area.Height()});
         if (W.Shape) Visible.Intersect(*W.Shape);
-        TDeviceContext Dc(Result, Area, Visible);
-        BitBlt(Dc, 0, 0, Area.Width(), Area.Height(), W.Picture, 0, 0);
+        if (W.Opacity == 255)
+        {
+            TDeviceContext Dc(Result, Area, Visible);
+            BitBlt(Dc, 0, 0, Area.Width(), Area.Height(), W.Picture, 0, 0);
+            continue;
+        }
+        // A fading window: each channel mixed with what lies under it.
+        for (int Y = 0; Y < Area.Height(); ++Y)
+            for (int X = 0; X < Area.Width(); ++X)
+            {
+                const int SX = Area.Left + X, SY = Area.Top + Y;
+                if (!Visible.Contains(X, Y) || SX < 0 || SY < 0 || SX >= Result.Width() ||
+                    SY >= Result.Height() || X >= W.Picture.Width() || Y >= W.Picture.Height())
+                    continue;
+                Result.SetPixel(SX, SY,
+                                BlendPixel(Result.Pixel(SX, SY), W.Picture.Pixel(X, Y), W.Opacity));
+            }
     }
     return Result;
 }
@@ -228,6 +258,17 @@ void THeadlessDesktop::WindowChanged(HWND Window, const RECT& ScreenRect, bool S
 void THeadlessDesktop::WindowShapeChanged(HWND Window, const TRegion* Region)
 {
     FWindows[Window].Shape = Region ? std::make_unique<TRegion>(*Region) : nullptr;
+}
+
+void THeadlessDesktop::WindowOpacityChanged(HWND Window, BYTE Alpha)
+{
+    FWindows[Window].Opacity = Alpha;
+}
+
+BYTE THeadlessDesktop::Opacity(HWND Window) const
+{
+    auto Found = FWindows.find(Window);
+    return Found == FWindows.end() ? 255 : Found->second.Opacity;
 }
 
 void THeadlessDesktop::Present(HWND Window, const TSurface& Picture)

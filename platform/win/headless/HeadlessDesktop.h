@@ -51,14 +51,16 @@ class THeadlessDesktop final : public TBackend
     void FocusWindow(HWND Window);
 
     // The screen as composed from the presented pictures of the visible
-    // top-level windows (bottom first, shaped by window regions) over the
-    // desktop colour.
+    // top-level windows (bottom first, shaped by window regions, blended by
+    // their opacity) over the desktop colour.
     TSurface Screen() const;
     TColor ScreenPixel(int X, int Y) const;
     // A pixel of a top-level window's last presented picture, in window
     // coordinates; CLR_INVALID outside it or before the first present.
     TColor WindowPixel(HWND Window, int X, int Y) const;
     int PresentCount(HWND Window) const;
+    // The opacity the window system last gave Window (255 unless fading).
+    BYTE Opacity(HWND Window) const;
     WORD CursorShape() const { return FCursorShape; }
     int Beeps() const { return FBeeps; }
     // Writes Screen() to a PNG or BMP file (by extension).
@@ -69,6 +71,7 @@ class THeadlessDesktop final : public TBackend
     void WindowDestroyed(HWND Window) override;
     void WindowChanged(HWND Window, const RECT& ScreenRect, bool Shown) override;
     void WindowShapeChanged(HWND Window, const TRegion* Region) override;
+    void WindowOpacityChanged(HWND Window, BYTE Alpha) override;
     // The screen is stacked from the window system's own z-order.
     void WindowRaised(HWND) override {}
     void WindowActivated(HWND) override {}
@@ -89,6 +92,7 @@ class THeadlessDesktop final : public TBackend
         RECT Rect{};
         bool Shown = false;
         std::unique_ptr<TRegion> Shape;
+        BYTE Opacity = 255;
         TSurface Picture;
         int Presents = 0;
     };

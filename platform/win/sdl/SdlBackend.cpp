@@ -310,6 +310,13 @@ void TSdlBackend::WindowShapeChanged(HWND Handle, const TRegion* Region)
     SDL_FreeSurface(Mask);
 }
 
+void TSdlBackend::WindowOpacityChanged(HWND Handle, BYTE Alpha)
+{
+    // Needs a compositing window manager; without one the window shows whole.
+    if (TOsWindow* Os = Find(Handle); Os && Os->Window && Usable())
+        SDL_SetWindowOpacity(Os->Window, static_cast<float>(Alpha) / 255.0f);
+}
+
 void TSdlBackend::WindowRaised(HWND Handle)
 {
     if (TOsWindow* Os = Find(Handle); Os && Os->Window && Os->Shown && Usable())

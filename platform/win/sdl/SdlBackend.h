@@ -51,6 +51,7 @@ class TSdlBackend final : public TBackend
     void WindowDestroyed(HWND Window) override;
     void WindowChanged(HWND Window, const RECT& ScreenRect, bool Shown) override;
     void WindowShapeChanged(HWND Window, const TRegion* Region) override;
+    void WindowOpacityChanged(HWND Window, BYTE Alpha) override;
     void WindowRaised(HWND Window) override;
     void WindowActivated(HWND Window) override;
     void Present(HWND Window, const TSurface& Picture) override;

@@ -135,6 +135,34 @@ TEST_F(ListForm, TheScrollBarScrollsAndIndexOutsideClearsTheSelection)
     EXPECT_EQ(List->ItemIndex(), -1);
 }
 
+TEST_F(ListForm, TheWindowScrollBarDragsPagesAndHidesWhenEverythingFits)
+{
+    // 6 items, 4 visible: the bar lies right of the items; its 32-pixel
+    // track holds a 21-pixel thumb with 11 pixels to move over tops 0..2.
+    TRect Bar = List->ScrollBarRect();
+    EXPECT_EQ(Bar.Left, List->ClientWidth());
+    EXPECT_EQ(List->ItemRect(0).Right, List->ClientWidth());
+    POINT Thumb = At(List, Bar.Left + 8, 20);
+    FDesktop.MouseDown(Thumb.x, Thumb.y);
+    FDesktop.MouseMove(Thumb.x, Thumb.y + 6);
+    FDesktop.MouseMove(Thumb.x, Thumb.y + 11);
+    FDesktop.MouseUp(Thumb.x, Thumb.y + 11);
+    FDesktop.Pump();
+    EXPECT_EQ(List->TopIndex(), 2);
+    EXPECT_EQ(Clicks, 0) << "the drag selects nothing";
+    ClickAt(Bar.Left + 8, 18); // the track above the thumb
+    EXPECT_EQ(List->TopIndex(), 0);
+
+    const int Narrow = List->ClientWidth();
+    List->Items()->Delete(5);
+    List->Items()->Delete(4);
+    EXPECT_FALSE(List->ScrollBarVisible());
+    EXPECT_EQ(List->ClientWidth(), Narrow + GetSystemMetrics(SM_CXVSCROLL));
+    List->Items()->Add("Again");
+    EXPECT_TRUE(List->ScrollBarVisible());
+    EXPECT_EQ(List->ClientWidth(), Narrow);
+}
+
 TEST(ItemStrings, SortedListsInsertInOrderWithoutRegardToCase)
 {
     TItemStrings Items;

@@ -163,6 +163,26 @@ TEST_F(ComboForm, TheListScrollsWhenLongerThanTheDropDownCount)
     EXPECT_EQ(List()->TopIndex(), 5);
 }
 
+TEST_F(ComboForm, ADragOfTheListsThumbScrollsAndPicksNothing)
+{
+    Combo->SetDropDownCount(4);
+    Combo->SetFocus();
+    Key(VK_F4);
+    ASSERT_TRUE(List()->ScrollBarVisible());
+    const int Picked = Combo->ItemIndex();
+    TRect Bar = List()->ScrollBarRect();
+    POINT Thumb = At(List(), Bar.Left + 8, 18);
+    POINT Below = At(List(), Bar.Left + 8, Bar.Bottom + 40); // past the end: the last top
+    FDesktop.MouseDown(Thumb.x, Thumb.y);
+    FDesktop.MouseMove(Below.x, Below.y);
+    FDesktop.MouseUp(Below.x, Below.y);
+    FDesktop.Pump();
+    EXPECT_TRUE(Combo->DroppedDown());
+    EXPECT_EQ(List()->TopIndex(), 6);
+    EXPECT_EQ(Combo->ItemIndex(), Picked);
+    EXPECT_EQ(GetCapture(), List()->Handle()) << "the list still holds the mouse";
+}
+
 TEST_F(ComboForm, IndexMinusOneAndOutOfRangeClearTheSelection)
 {
     for (TComboBoxStyle Style : {csDropDownList, csDropDown})

@@ -7,6 +7,7 @@
 #include "framework/stdctrls/CheckListBox.h"
 #include "framework/stdctrls/ComboBox.h"
 #include "framework/stdctrls/MaskEdit.h"
+#include "framework/stdctrls/ScrollBar.h"
 #include "framework/stdctrls/StandardControlClasses.h"
 
 namespace
@@ -39,6 +40,15 @@ constexpr const char* Definition = R"(object Window: TForm
       'Read'
       'Write')
   end
+  object Volume: TScrollBar
+    Kind = sbVertical
+    LargeChange = 25
+    Max = 500
+    Min = 20
+    PageSize = 50
+    Position = 300
+    SmallChange = 5
+  end
 end
 )";
 
@@ -62,6 +72,16 @@ void CheckWindow(TComponent* Root)
     ASSERT_NE(Options, nullptr);
     EXPECT_EQ(Options->Count(), 2);
     EXPECT_EQ(Options->ItemHeight(), 18);
+    auto* Volume = dynamic_cast<TScrollBar*>(Root->FindComponent("Volume"));
+    ASSERT_NE(Volume, nullptr);
+    EXPECT_EQ(Volume->Kind(), sbVertical);
+    EXPECT_EQ(Volume->Min(), 20);
+    EXPECT_EQ(Volume->Max(), 500);
+    EXPECT_EQ(Volume->PageSize(), 50);
+    EXPECT_EQ(Volume->Position(), 300);
+    EXPECT_EQ(Volume->SmallChange(), 5);
+    EXPECT_EQ(Volume->LargeChange(), 25);
+    EXPECT_TRUE(Volume->TabStop());
 }
 } // namespace
 

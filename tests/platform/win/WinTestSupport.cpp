@@ -168,6 +168,10 @@ const char* MessageName(UINT Message)
         return "WM_SYSCOMMAND";
     case WM_TIMER:
         return "WM_TIMER";
+    case WM_HSCROLL:
+        return "WM_HSCROLL";
+    case WM_VSCROLL:
+        return "WM_VSCROLL";
     case WM_MOUSEMOVE:
         return "WM_MOUSEMOVE";
     case WM_LBUTTONDOWN:

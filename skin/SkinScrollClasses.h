@@ -1,0 +1,5 @@
+#pragma once
+
+// Registers the skinned scroll bar, list box and check list box for form
+// definitions.
+void RegisterSkinScrollClasses();
