@@ -8,6 +8,8 @@
 #include "framework/PropertyRegistry.h"
 #include "framework/Text.h"
 #include "framework/UpdateScope.h"
+#include "framework/controls/HintTracker.h"
+#include "framework/controls/Messages.h"
 #include "framework/dialogs/FileDialogs.h"
 #include "framework/menus/MenuItem.h"
 #include "platform/comm/PortMap.h"
@@ -16,6 +18,7 @@
 #include "platform/win/Input.h"
 #include "protocol/CodeTables.h"
 #include "protocol/Frames.h"
+#include "protocol/Frequency.h"
 #include "protocol/ReplyHazards.h"
 #include "serial/BlockFile.h"
 #include "skin/SUIEditClasses.h"
@@ -199,6 +202,7 @@ void TMainForm::DoCreate()
     FTimeoutTicks = -1;
     AddMenuCommands();
     ApplyControlHints(this);
+    ShowPortDeviceInHint();
     TForm::DoCreate();
 }
 
@@ -292,17 +296,13 @@ void TMainForm::SetStatus(const std::string& Text, int Panel)
 
 void TMainForm::FormShow(TObject*)
 {
+    ShowPortState();
+    // After the port state, which clears panel 1: listing may report
+    // devices the user may not open there.
     ListPorts();
-    SetStatus("Closed", PortPanel);
-    suiComboBox_PcPort->SetEnabled(true);
-    suiComboBox_PcBaudRate->SetEnabled(true);
-    suiComboBox_PcParity->SetEnabled(true);
-    btn_WriteAll->SetEnabled(false);
-    btn_ReadAll->SetEnabled(false);
-    suiButton_OpenPort->SetCaption("Open");
     ShowTime();
     tmr1->SetEnabled(true);
-    suiNumberEdit_RfFrequency->SetValue(433);
+    suiNumberEdit_RfFrequency->SetValue(DefaultFrequencyMHz);
     if (!FLineChosen) ChooseLine();
 }
 
@@ -375,11 +375,15 @@ void TMainForm::ListPorts()
     {
         TUpdateScope<TStrings> Batch(*Items);
         Items->Clear();
+        FListedDevices.clear();
         for (int Port = 1; Port <= LastPort; ++Port)
         {
             const CXSerial::Probe Probe = ProbePort(Port);
             if (Probe.Error.Ok())
+            {
                 Items->Add(PortName(Port));
+                FListedDevices.push_back(Probe.DevicePath);
+            }
             else if (Probe.Error.Status == CommStatus::PermissionDenied)
             {
                 Refused.push_back(PortName(Port) + " (" + Probe.DevicePath + ")");
@@ -393,6 +397,24 @@ void TMainForm::ListPorts()
     if (Index < 0 && Items->Count() > 0) Index = 0;
     suiComboBox_PcPort->SetItemIndex(Index);
     if (!Refused.empty()) ShowRefusedPorts(Refused, Advice);
+}
+
+// The port box's tool tip starts with the chosen port's whole name and its
+// device: the closed box may be too narrow for a long name, and the device
+// is what the user knows the adapter by.
+void TMainForm::ShowPortDeviceInHint()
+{
+    auto Old = suiComboBox_PcPort->WindowProc;
+    suiComboBox_PcPort->WindowProc = [this, Old](TMessage& M)
+    {
+        Old(M);
+        if (M.Msg != CM_HINTSHOW || M.Result != 0) return;
+        const int Index = suiComboBox_PcPort->ItemIndex();
+        if (Index < 0 || Index >= static_cast<int>(FListedDevices.size())) return;
+        auto* Info = reinterpret_cast<THintInfo*>(M.LParam);
+        Info->HintStr = suiComboBox_PcPort->Items()->Strings(Index) + ": " +
+                        FListedDevices[static_cast<size_t>(Index)] + "\n" + Info->HintStr;
+    };
 }
 
 void TMainForm::ShowRefusedPorts(const std::vector<std::string>& Ports,
@@ -630,8 +652,8 @@ void TMainForm::ApplyParameters(const ModuleParameters& Block)
 
 void TMainForm::suiNumberEdit_RfFrequencyChange(TObject*)
 {
-    const double V = suiNumberEdit_RfFrequency->Value();
-    if (V > 990 || (V >= 100 && V < 140)) suiNumberEdit_RfFrequency->SetValue(433);
+    if (IsRefusedFrequency(suiNumberEdit_RfFrequency->Value()))
+        suiNumberEdit_RfFrequency->SetValue(DefaultFrequencyMHz);
 }
 
 void TMainForm::suiNumberEdit_CustID_HChange(TObject*)

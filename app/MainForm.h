@@ -164,6 +164,7 @@ class TMainForm : public TForm
     void ShowOpenFailure();
     void ShowRefusedPorts(const std::vector<std::string>& Ports,
                           const std::vector<std::string>& Advice);
+    void ShowPortDeviceInHint();
     void StartRequest();
     void ShowTime();
     void ChooseLine();
@@ -192,6 +193,8 @@ class TMainForm : public TForm
     // The module's own line setting as its last answer since the port
     // opened named it (baud and parity codes); absent until one came.
     std::optional<std::pair<uint8_t, uint8_t>> FModuleLine;
+    // The device behind each listed port, in the list's order.
+    std::vector<std::string> FListedDevices;
 };
 
 // The one configuration window, once the application made it.

@@ -59,6 +59,16 @@ bool ParseToolOptions(const std::vector<std::string>& Arguments, TToolOptions& O
                 return false;
             }
         }
+        else if (Arg == "--scale")
+        {
+            const std::string Value = I + 1 < Arguments.size() ? Arguments[++I] : "";
+            if (Value != "1" && Value != "2" && Value != "3")
+            {
+                Error = "--scale needs 1, 2 or 3" + (Value.empty() ? "" : ", not '" + Value + "'");
+                return false;
+            }
+            Options.Scale = Value[0] - '0';
+        }
         else if (Arg == "--screenshot" || Arg == "--style" || Arg == "--skin" ||
                  Arg == "--password")
         {
@@ -123,7 +133,7 @@ std::string ToolUsage()
     return "usage: novla-tool [--headless] [--screenshot FILE.png]\n"
            "                  [--style NAME | --skin FILE [--password P]]\n"
            "                  [--port COM<N>] [--baud N] [--parity no|odd|even]\n"
-           "                  [--no-settings] [--help] [--version]\n"
+           "                  [--scale 1|2|3] [--no-settings] [--help] [--version]\n"
            "\n"
            "Opens the configuration window of the radio module: pick the module's\n"
            "serial port, press Open, then Read All or Write All.\n"
@@ -142,6 +152,10 @@ std::string ToolUsage()
            "  --baud N               select the PC baud rate N (1200 to 115200) for this run\n"
            "  --parity no|odd|even   select the PC parity for this run\n"
            "  --no-settings          neither read nor write the settings file\n"
+           "  --scale 1|2|3          show the window 1, 2 or 3 times as large, pixels\n"
+           "                         enlarged as they are; by default the desktop's own\n"
+           "                         factor: GDK_SCALE, else 2 when Xft.dpi is 144 or\n"
+           "                         more, else 1 (with --screenshot: 1)\n"
            "  --version              print the version and exit\n"
            "  --help                 print this text and exit\n"
            "\n"

@@ -18,13 +18,15 @@ struct TToolOptions
     std::string Password;    // the skin file's password
     TLineChoice Line;        // --port, --baud and --parity: over the remembered ones
     bool NoSettings = false; // neither read nor write the settings file
+    int Scale = 0;           // 1 to 3: the window's enlargement; 0: the desktop's own
 };
 
 // Reads Arguments (without the program name). False with a sentence in
 // Error for an unknown option or stray word, an option given twice, or
 // an option that needs a value without one, --style with a name that is not
-// a built-in style, --style with --skin, --password without --skin, or a
-// port, baud rate or parity the window does not offer.
+// a built-in style, --style with --skin, --password without --skin, a
+// port, baud rate or parity the window does not offer, or a --scale other
+// than 1, 2 or 3.
 bool ParseToolOptions(const std::vector<std::string>& Arguments, TToolOptions& Options,
                       std::string& Error);
 

@@ -5,6 +5,7 @@
 #include "framework/Exception.h"
 #include "framework/controls/Application.h"
 #include "platform/comm/StandardDescriptors.h"
+#include "platform/gfx/Enlarge.h"
 #include "platform/gfx/PictureFile.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/headless/HeadlessDesktop.h"
@@ -17,8 +18,10 @@
 
 namespace
 {
-// The window as a user sees it, frame included, cut from the screen.
-bool SaveWindowPicture(const THeadlessDesktop& Desktop, HWND Window, const std::string& Path)
+// The window as a user sees it, frame included, cut from the screen and
+// enlarged by Scale as a screen with that many times the pixels shows it.
+bool SaveWindowPicture(const THeadlessDesktop& Desktop, HWND Window, int Scale,
+                       const std::string& Path)
 {
     RECT R{};
     if (!GetWindowRect(Window, &R) || R.right <= R.left || R.bottom <= R.top) return false;
@@ -31,7 +34,8 @@ bool SaveWindowPicture(const THeadlessDesktop& Desktop, HWND Window, const std::
             if (SX >= 0 && SY >= 0 && SX < Screen.Width() && SY < Screen.Height())
                 Picture.Row(Y)[X] = Screen.Row(SY)[SX];
         }
-    return SavePicture(Path, Picture) == TCodecStatus::Ok;
+    if (Scale > 1) Picture = Enlarged(Picture, Scale);
+    return !Picture.IsEmpty() && SavePicture(Path, Picture) == TCodecStatus::Ok;
 }
 
 // Builds the window and runs it until it closes; on the in-memory desktop
@@ -56,7 +60,8 @@ int RunWindow(const TToolOptions& Options, THeadlessDesktop* Headless)
             MainForm->Show();
             App.ProcessMessages();
             if (!Options.Screenshot.empty() &&
-                !SaveWindowPicture(*Headless, MainForm->Handle(), Options.Screenshot))
+                !SaveWindowPicture(*Headless, MainForm->Handle(), Options.Scale,
+                                   Options.Screenshot))
             {
                 std::fprintf(stderr, "novla-tool: cannot write %s\n", Options.Screenshot.c_str());
                 return 3;
@@ -110,7 +115,7 @@ int main(int Argc, char** Argv)
         std::printf("%s\n", ToolVersion().c_str());
         return 0;
     }
-    std::unique_ptr<TBackend> Backend = StartBackend(Options.Headless, Error);
+    std::unique_ptr<TBackend> Backend = StartBackend(Options.Headless, Error, Options.Scale);
     if (!Backend)
     {
         std::fprintf(stderr,

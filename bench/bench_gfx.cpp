@@ -6,6 +6,7 @@
 
 #include "platform/gfx/Blit.h"
 #include "platform/gfx/DrawText.h"
+#include "platform/gfx/Enlarge.h"
 #include "platform/gfx/Shapes.h"
 #include "platform/gfx/Text.h"
 
@@ -98,6 +99,23 @@ void BM_BitBlt(benchmark::State& State)
     MeasureAgainstMemcpy(State, [&] { BitBlt(Dc, 0, 0, W, H, Src, 0, 0); });
 }
 BENCHMARK(BM_BitBlt);
+
+// A window's picture presented on a screen at scale 1 to 3: wrapped over the
+// screen's pixels and enlarged into them, as each presented frame is.
+void BM_PresentEnlarged(benchmark::State& State)
+{
+    const int Factor = static_cast<int>(State.range(0));
+    const TSurface Src = Picture(W, H);
+    std::vector<uint32_t> Screen(size_t(W) * H * Factor * Factor);
+    MeasureAgainstMemcpy(State,
+                         [&]
+                         {
+                             TSurface Target = TSurface::Wrap(Screen.data(), W * Factor, H * Factor,
+                                                              W * Factor * 4);
+                             EnlargeInto(Src, Factor, Target);
+                         });
+}
+BENCHMARK(BM_PresentEnlarged)->Arg(1)->Arg(2)->Arg(3);
 
 // The image panels stretch a small picture over the panel.
 void BM_StretchNearest(benchmark::State& State)

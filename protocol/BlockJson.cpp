@@ -1,5 +1,7 @@
 #include "protocol/BlockJson.h"
 
+#include "protocol/Frequency.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -34,7 +36,7 @@ bool ParseFrequency(std::string_view Text, double& Value)
 {
     const auto [End, Failure] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
     return Failure == std::errc() && End == Text.data() + Text.size() && std::isfinite(Value) &&
-           Value >= 0.0 && Value <= 990.0 && !(Value >= 100.0 && Value < 140.0);
+           Value >= 0.0 && !IsRefusedFrequency(Value);
 }
 
 std::string Quoted(std::string_view Text)

@@ -1,13 +1,14 @@
 #include "protocol/DefaultParameters.h"
 
 #include "protocol/CodeTables.h"
+#include "protocol/Frequency.h"
 
 ModuleParameters DefaultParameters()
 {
     ModuleParameters Block;
     Block.UartBaudCode = CodeForIndex(ParameterList::UartBaud, 3);
     Block.UartParity = CodeForIndex(ParameterList::UartParity, 0);
-    Block.FrequencyMHz = 433.0;
+    Block.FrequencyMHz = DefaultFrequencyMHz;
     Block.SpreadingCode = CodeForIndex(ParameterList::Spreading, 4);
     Block.RfMode = CodeForIndex(ParameterList::RfMode, 0);
     Block.BandwidthCode = CodeForIndex(ParameterList::Bandwidth, 1);

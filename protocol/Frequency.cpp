@@ -6,6 +6,11 @@ constexpr double HertzPerCodeOut = 0.016384041943147375; // 1 / 61.035, per MHz
 constexpr uint32_t MaxCode = 0xFFFFFF;
 } // namespace
 
+bool IsRefusedFrequency(double FrequencyMHz)
+{
+    return FrequencyMHz > 990.0 || (FrequencyMHz >= 100.0 && FrequencyMHz < 140.0);
+}
+
 uint32_t EncodeFrequency(double FrequencyMHz)
 {
     // Each product is rounded to a double on its own; the order matters.

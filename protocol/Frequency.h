@@ -2,6 +2,15 @@
 
 #include <cstdint>
 
+// The frequency a block starts with, and the one the window puts in place
+// of a frequency it refuses.
+constexpr double DefaultFrequencyMHz = 433.0;
+
+// The window refuses frequencies above 990 MHz and from 100 MHz up to, but
+// not including, 140 MHz (it shows DefaultFrequencyMHz instead); a block
+// file refuses the same ones, and negative values too.
+bool IsRefusedFrequency(double FrequencyMHz);
+
 // Frequency in MHz to the module's 24-bit code: the frequency in hertz
 // divided by 61.035, truncated. Values the code cannot carry are limited to
 // 0 (negative or NaN) and 0xFFFFFF.

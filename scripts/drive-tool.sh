@@ -9,8 +9,11 @@
 # does not show what it should.
 # With --find the module talks only at 19200 ODD, and the window finds it
 # instead: Ctrl+F, then Read All at the setting found, then Alt+F4.
+# With --scale the desktop's factor is 2 (GDK_SCALE): the window must come up
+# twice as large, centred on the screen, and clicks at twice the distances
+# must reach Open and Read All.
 #
-#   scripts/drive-tool.sh BUILD_DIR OUTDIR [--find]
+#   scripts/drive-tool.sh BUILD_DIR OUTDIR [--find | --scale]
 #
 # The module and the tool share private port folders in which the fixed
 # table's ports (COM1-96) are hidden, so the module's port is the only one
@@ -18,7 +21,9 @@
 set -euo pipefail
 build="$1"
 out="$2"
-find_mode="${3:-}"
+mode="${3:-}"
+scale=1
+[[ "$mode" == "--scale" ]] && scale=2
 tool="$build/app/novla-tool"
 module="$build/tools/virtual-module/novla-virtual-module"
 for program in "$tool" "$module"; do
@@ -57,7 +62,7 @@ fail() {
 
 : >"$work/module.log"
 module_line=()
-[[ "$find_mode" == "--find" ]] && module_line=(--uart-baud 19200 --uart-parity odd)
+[[ "$mode" == "--find" ]] && module_line=(--uart-baud 19200 --uart-parity odd)
 "$module" --delay-ms 30 "${module_line[@]}" >"$work/module.log" 2>&1 &
 module_pid=$!
 timeout 10 grep -q -m1 '^ready ' <(tail --pid="$module_pid" -f "$work/module.log") ||
@@ -65,6 +70,8 @@ timeout 10 grep -q -m1 '^ready ' <(tail --pid="$module_pid" -f "$work/module.log
 read -r _ port device < <(grep -m1 '^ready ' "$work/module.log")
 echo "virtual module on $port ($device)"
 
+# The desktop's own factor, unless asked for: the caller's must not count.
+if [[ "$mode" == "--scale" ]]; then export GDK_SCALE=$scale; else unset GDK_SCALE; fi
 "$tool" --no-settings >"$work/tool.log" 2>&1 &
 tool_pid=$!
 id=$(timeout 15 xdotool search --sync --name "NOVLA TOOL" | head -1)
@@ -72,10 +79,10 @@ id=$(timeout 15 xdotool search --sync --name "NOVLA TOOL" | head -1)
 eval "$(xdotool getwindowgeometry --shell "$id")"
 # The client area (393 x 342, the skinned title bar included) sits inside
 # the frame, whose sides and bottom are equally wide; control positions are
-# taken from its top-left corner.
-border=$(((WIDTH - 393) / 2))
+# taken from its top-left corner, at the window's scale.
+border=$(((WIDTH - 393 * scale) / 2))
 cx=$((X + border))
-cy=$((Y + HEIGHT - 342 - border))
+cy=$((Y + HEIGHT - 342 * scale - border))
 
 capture() {
     xwd -root -silent | xwdtopnm 2>/dev/null |
@@ -93,7 +100,7 @@ shot() {
     done
     capture | pnmtopng >"$out/$1.png" 2>/dev/null || fail "no screenshot for $1"
 }
-click() { xdotool mousemove --sync $((cx + $1)) $((cy + $2)) click 1; }
+click() { xdotool mousemove --sync $((cx + $1 * scale)) $((cy + $2 * scale)) click 1; }
 exchanges() { grep -c -E '^(read|write)-all' "$work/module.log" || true; }
 wait_exchange() {
     # The module logs each request it answers.
@@ -115,7 +122,26 @@ close_window() {
 }
 
 shot 01-shown
-if [[ "$find_mode" == "--find" ]]; then
+if [[ "$mode" == "--scale" ]]; then
+    [[ "$WIDTH x $HEIGHT" == "$((399 * scale)) x $((347 * scale))" ]] ||
+        fail "the window is $WIDTH x $HEIGHT, not 399 x 347 enlarged $scale times"
+    read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+    off_x=$((2 * X + WIDTH - screen_w))
+    off_y=$((2 * Y + HEIGHT - screen_h))
+    ((off_x * off_x <= 4 * scale * scale && off_y * off_y <= 4 * scale * scale)) ||
+        fail "the window at $X,$Y ($WIDTH x $HEIGHT) is not centred on the $screen_w x $screen_h screen"
+    click 28 46 # Open
+    shot 02-opened
+    click 320 279 # Read All
+    wait_exchange 1 "Read All at scale $scale"
+    shot 03-read
+    grep -E '^read-all' "$work/module.log" | tail -1 | sed 's/^/module: /'
+    echo "at scale $scale the window is $WIDTH x $HEIGHT, centred, and clicks reach Open and Read All"
+    close_window
+    echo "screenshots of each step: $out"
+    exit 0
+fi
+if [[ "$mode" == "--find" ]]; then
     # A click on the title bar gives the window the keyboard.
     xdotool mousemove --sync $((cx + 300)) $((cy + 10)) click 1
     xdotool key ctrl+f

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The window system on a real (virtual) X display: the demo window appears at
 # the requested size and position, the screen shows what it painted at chosen
-# points, and a synthetic click reaches the right child window.
+# points, and a synthetic click reaches the right child window; at scale 2
+# all of it doubled on the screen.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -94,6 +95,31 @@ first=$(grep first-frame-ms "$out")
 pid=$!
 timeout 15 grep -q -m1 "first-frame-ms" <(tail --pid="$pid" -f "$out")
 check_pixels 101,81,0,0,0 300,90,10,36,106 123,122,192,64,64
+xdotool key Escape
+timeout 10 tail --pid="$pid" -f /dev/null
+wait "$pid"
+
+# At scale 2 the window system's places and sizes are doubled on the screen:
+# the same points, doubled, show the same colours (every pixel a 2 x 2
+# square, the rounded corner still showing the root), and a click at doubled
+# coordinates reaches panel D. Placed higher, so that it fits on the screen.
+: >"$out"
+"$demo" --x 100 --y 20 --width 393 --height 322 --round 40 --scale 2 --exit-after-ms 30000 >"$out" 2>&1 &
+pid=$!
+timeout 15 grep -q -m1 "first-frame-ms" <(tail --pid="$pid" -f "$out")
+geometry=$(xwininfo -id "$(timeout 15 xdotool search --sync --name "novla win-demo" | head -1)")
+size=$(awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2}
+    /Height:/ {h=$2} END {print x, y, w, h}' <<<"$geometry")
+[[ "$size" == "200 40 786 644" ]] ||
+    { echo "win-xvfb: at scale 2 the window is at $size, expected 200 40 786 644" >&2; exit 1; }
+check_pixels 202,42,0,0,0 210,46,0,0,0 600,60,10,36,106 \
+    246,124,192,64,64 247,125,192,64,64 800,480,208,176,48 801,481,208,176,48
+xdotool mousemove --sync 800 480 click 1
+if ! timeout 10 grep -q -m1 "^click D$" <(tail --pid="$pid" -f "$out"); then
+    echo "win-xvfb: at scale 2 the click did not reach panel D" >&2
+    cat "$out" >&2
+    exit 1
+fi
 xdotool key Escape
 timeout 10 tail --pid="$pid" -f /dev/null
 wait "$pid"

@@ -87,4 +87,14 @@ TEST_F(MainFormHintTest, ControlsSayWhatTheySetAndKeepTheirTexts)
     EXPECT_EQ(Form->suiButton_OpenPort->Caption(), "Open");
     EXPECT_EQ(Form->btn_ReadAll->Caption(), "Read All");
 }
+TEST_F(MainFormHintTest, ThePortBoxNamesTheChosenPortAndItsDevice)
+{
+    VirtualModule Module;
+    StartModule(Module);
+    ShowWindow();
+    SelectPort(Module);
+    RestOn(Form->suiComboBox_PcPort);
+    EXPECT_EQ(Tip(), "COM" + std::to_string(Module.PortNumber()) + ": " + Module.DevicePath() +
+                         "\nPC serial port, COM1-COM255 (those that can be opened now)");
+}
 } // namespace

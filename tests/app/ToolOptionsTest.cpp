@@ -38,6 +38,38 @@ TEST(ToolOptions, AreReadOrRefusedWithAReason)
     }
 }
 
+TEST(ToolOptions, TakeAScaleOfOneToThree)
+{
+    const struct
+    {
+        std::vector<std::string> Arguments;
+        int Scale; // 0: the desktop's own; -1: refused
+    } Cases[] = {
+        {{}, 0},
+        {{"--scale", "1"}, 1},
+        {{"--scale", "2", "--screenshot", "w.png"}, 2},
+        {{"--scale", "3"}, 3},
+        {{"--scale", "0"}, -1},
+        {{"--scale", "4"}, -1},
+        {{"--scale", "02"}, -1},
+        {{"--scale", "2x"}, -1},
+        {{"--scale", ""}, -1},
+        {{"--scale"}, -1},
+        {{"--scale", "2", "--scale", "2"}, -1},
+    };
+    for (const auto& C : Cases)
+    {
+        TToolOptions Options;
+        std::string Error;
+        const std::string What = C.Arguments.empty() ? "(none)" : C.Arguments.back();
+        ASSERT_EQ(ParseToolOptions(C.Arguments, Options, Error), C.Scale >= 0) << What;
+        if (C.Scale >= 0)
+            EXPECT_EQ(Options.Scale, C.Scale) << What;
+        else
+            EXPECT_NE(Error.find("--scale"), std::string::npos) << Error;
+    }
+}
+
 TEST(ToolOptions, TakeAStyleOrASkinWithItsPassword)
 {
     const struct

@@ -1,6 +1,8 @@
 // novla-tool as a program: what its command line and a missing display
-// tell the user.
+// tell the user, and the pictures it writes.
 
+#include "platform/gfx/PictureFile.h"
+#include "tests/platform/comm/TempFolder.h"
 #include "tests/tools/ProcessRunner.h"
 
 #include <gtest/gtest.h>
@@ -31,5 +33,35 @@ TEST(ToolProgram, SaysWhatToDoWithoutADisplayAndRefusesAPictureItCannotWrite)
                                    ".jpeg"),
               std::string::npos)
         << NoExtension.Err;
+}
+TEST(ToolProgram, PicturesTheWindowEnlargedPixelForPixel)
+{
+    TempFolder Folder;
+    ASSERT_FALSE(Folder.Path().empty());
+    // A desktop's own factor never changes the picture: only --scale does.
+    const std::vector<std::string> Environment = {"GDK_SCALE=2", "ASAN_OPTIONS=detect_leaks=0"};
+    TSurface Shots[4];
+    for (int Scale = 1; Scale <= 3; ++Scale)
+    {
+        const std::string Path = Folder.Path() + "/" + std::to_string(Scale) + ".png";
+        std::vector<std::string> Arguments = {"--no-settings", "--screenshot", Path};
+        if (Scale > 1) Arguments.insert(Arguments.end(), {"--scale", std::to_string(Scale)});
+        const ProcessResult Run = RunProcess(NOVLA_TOOL_PATH, Arguments, Environment);
+        ASSERT_EQ(Run.ExitCode, 0) << Run.Err;
+        ASSERT_EQ(LoadPicture(Path, Shots[Scale]), TCodecStatus::Ok) << Path;
+    }
+    const TSurface& One = Shots[1];
+    ASSERT_GT(One.Width(), 300);
+    for (int Scale = 2; Scale <= 3; ++Scale)
+    {
+        const TSurface& Big = Shots[Scale];
+        ASSERT_EQ(Big.Width(), One.Width() * Scale);
+        ASSERT_EQ(Big.Height(), One.Height() * Scale);
+        int Different = 0;
+        for (int Y = 0; Y < Big.Height(); ++Y)
+            for (int X = 0; X < Big.Width(); ++X)
+                Different += Big.RawPixel(X, Y) != One.RawPixel(X / Scale, Y / Scale);
+        EXPECT_EQ(Different, 0) << "at scale " << Scale;
+    }
 }
 } // namespace

@@ -1,7 +1,7 @@
 // Controls and forms on the headless desktop: real input in, control state
 // and pixels out.
 
-#include "GuiFixture.h"
+#include "ButtonFreedByClick.h"
 
 #include "framework/controls/ApplicationEvents.h"
 #include "framework/controls/Button.h"
@@ -32,7 +32,7 @@ class TCountedLabel : public TLabel
 
 // A form placed at a known spot with a panel and three buttons in a tab
 // order unlike their creation order.
-class DialogForm : public GuiTest
+class DialogForm : public ButtonFreedByClick<GuiTest>
 {
   protected:
     DialogForm()
@@ -167,39 +167,9 @@ TEST_F(DialogForm, AButtonFreedByItsOwnClickIsGoneWhicheverWayItWasPressed)
 {
     Ok->SetDefault(false);
     Cancel->SetCancel(false);
-    auto Key = [this](UINT K)
-    {
-        FDesktop.Press(K);
-        FDesktop.Pump();
-    };
-    struct TWay
-    {
-        const char* Name;
-        std::function<void(TButton*)> Press;
-    } const Ways[] = {
-        {"mouse", [this](TButton* B) { ClickOn(B); }},
-        {"space", [&](TButton* B) { B->SetFocus(), Key(VK_SPACE); }},
-        {"enter", [&](TButton* B) { B->SetFocus(), Key(VK_RETURN); }},
-        {"default", [&](TButton* B) { B->SetDefault(true), Panel->SetFocus(), Key(VK_RETURN); }},
-        {"cancel", [&](TButton* B) { B->SetCancel(true), Panel->SetFocus(), Key(VK_ESCAPE); }},
-        {"accelerator", [this](TButton* B) { B->SetCaption("&Zap"), PressWith(VK_MENU, 'Z'); }},
-    };
-    for (const TWay& W : Ways)
-    {
-        auto* B = MakeButton("Zap", 8, 60);
-        int Clicks = 0;
-        B->OnClick = [&Clicks, B](TObject*)
-        {
-            ++Clicks;
-            B->Free();
-        };
-        const TComponent::TLifeGuard Guard(B);
-        W.Press(B);
-        FDesktop.Pump();
-        EXPECT_EQ(Clicks, 1) << W.Name;
-        EXPECT_FALSE(Guard.Alive()) << W.Name;
-        EXPECT_EQ(Form->ControlCount(), 4) << W.Name;
-    }
+    ExpectEachWayClicksOnceAndFrees<TButton>([this] { return MakeButton("Zap", 8, 60); }, Panel,
+                                             [this](const char* Way)
+                                             { EXPECT_EQ(Form->ControlCount(), 4) << Way; });
 }
 
 TEST_F(DialogForm, ModalFormReturnsItsModalResultAndReenablesTheOthers)

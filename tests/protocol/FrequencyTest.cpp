@@ -64,3 +64,15 @@ TEST(Frequency, ValuesOutsideTheCodeAreLimited)
     EXPECT_EQ(EncodeFrequency(1.0e9), 0xFFFFFFu);
 }
 } // namespace
+
+TEST(Frequency, TheRefusedRangesAndTheirEdges)
+{
+    const struct
+    {
+        double MHz;
+        bool Refused;
+    } Cases[] = {{0, false},   {99.99, false}, {100, true},  {139.99, true},
+                 {140, false}, {433, false},   {990, false}, {990.01, true}};
+    for (const auto& C : Cases)
+        EXPECT_EQ(IsRefusedFrequency(C.MHz), C.Refused) << C.MHz;
+}

@@ -2,6 +2,7 @@
 // focus cue, captions, glyphs, sizes, mouse and keyboard clicks, the repeat
 // event and the default and cancel buttons.
 
+#include "../framework/ButtonFreedByClick.h"
 #include "SkinButtonFixture.h"
 #include "TestFileTheme.h"
 
@@ -18,7 +19,7 @@
 
 namespace
 {
-class ButtonForm : public SkinForm
+class ButtonForm : public ButtonFreedByClick<SkinForm>
 {
   protected:
     ButtonForm()
@@ -439,38 +440,8 @@ TEST_F(ButtonForm, AcceleratorsClickWithAltOrWhileASkinnedButtonHasTheFocus)
 TEST_F(ButtonForm, AButtonFreedByItsOwnClickIsGoneWhicheverWayItWasPressed)
 {
     auto* Edit = Make<TEdit>(Form, 20, 100, 100, 21);
-    auto Key = [this](UINT K)
-    {
-        FDesktop.Press(K);
-        FDesktop.Pump();
-    };
-    struct TWay
-    {
-        const char* Name;
-        std::function<void(TsuiButton*)> Press;
-    } const Ways[] = {
-        {"mouse", [this](TsuiButton* B) { ClickOn(B); }},
-        {"space", [&](TsuiButton* B) { B->SetFocus(), Key(VK_SPACE); }},
-        {"enter", [&](TsuiButton* B) { B->SetFocus(), Key(VK_RETURN); }},
-        {"default", [&](TsuiButton* B) { B->SetDefault(true), Edit->SetFocus(), Key(VK_RETURN); }},
-        {"cancel", [&](TsuiButton* B) { B->SetCancel(true), Edit->SetFocus(), Key(VK_ESCAPE); }},
-        {"accelerator", [this](TsuiButton* B) { B->SetCaption("&Zap"), PressWith(VK_MENU, 'Z'); }},
-    };
-    for (const TWay& W : Ways)
-    {
-        auto* B = Make<TsuiButton>(Form, 200, 20, 74, 21);
-        int Clicks = 0;
-        B->OnClick = [&Clicks, B](TObject*)
-        {
-            ++Clicks;
-            B->Free();
-        };
-        const TComponent::TLifeGuard Guard(B);
-        W.Press(B);
-        FDesktop.Pump();
-        EXPECT_EQ(Clicks, 1) << W.Name;
-        EXPECT_FALSE(Guard.Alive()) << W.Name;
-    }
+    ExpectEachWayClicksOnceAndFrees<TsuiButton>(
+        [this] { return Make<TsuiButton>(Form, 200, 20, 74, 21); }, Edit);
 }
 
 TEST_F(ButtonForm, AClickHandsTheModalResultToTheForm)

@@ -162,7 +162,7 @@ TColor StateBottom(int State)
 // Rows 0..2 of a rounded corner leave out 3, 2 and 1 pixels at the edge.
 constexpr int CornerCut[] = {3, 2, 1};
 
-std::vector<uint8_t> BuildDatabase(bool Rounded)
+TSk2Writer DatabaseWriter(bool Rounded)
 {
     TSk2Writer W;
     auto Add = [&](const char* Name, const TSurface& S) { W.AddBitmap(Name, Bmp(S)); };
@@ -420,17 +420,22 @@ std::vector<uint8_t> BuildDatabase(bool Rounded)
         W.AddBoolean(B.Name, B.Value);
 
     W.AddString("NOVLA_SKIN_NAME", Rounded ? "Slate Rounded" : "Slate");
-    return W.Build();
+    return W;
 }
 
 } // namespace
 
 std::vector<uint8_t> BuildSampleSkinDatabase()
 {
-    return BuildDatabase(false);
+    return DatabaseWriter(false).Build();
+}
+
+TSk2Writer SampleSkinWriter()
+{
+    return DatabaseWriter(false);
 }
 
 std::vector<uint8_t> BuildRoundedSampleSkinDatabase()
 {
-    return BuildDatabase(true);
+    return DatabaseWriter(true).Build();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/skin-writer/Sk2Writer.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,6 +10,8 @@
 // flag element a file theme asks for, plus the string item NOVLA_SKIN_NAME.
 // Returns the skin database (the SKINDATA.SK2 member).
 std::vector<uint8_t> BuildSampleSkinDatabase();
+// The writer of that database, with its items as they were added.
+TSk2Writer SampleSkinWriter();
 // The same skin with rounded corners: the title's outer top corners and the
 // bottom border's outer corners are transparent, and the skin asks for a
 // window region shaped by them (name "Slate Rounded").

@@ -26,12 +26,16 @@ class TSk2Writer
     // Offset of record Index in what Build() returns.
     static size_t RecordOffset(size_t Index) { return sk2::HeaderSize + sk2::RecordSize * Index; }
 
-  private:
     struct TItem
     {
         std::string Name;
         uint8_t Kind;
         std::vector<uint8_t> Data;
     };
+    // The items as added, in order: what a reader of Build()'s bytes must
+    // find (names as given, before any cut).
+    const std::vector<TItem>& Items() const { return FItems; }
+
+  private:
     std::vector<TItem> FItems;
 };

@@ -18,8 +18,10 @@
 
 namespace
 {
-// The demo window's options; false with Error on a bad value.
-bool ReadDemoOptions(const OptionParser& Options, TDemoOptions& Demo, std::string& Error)
+// The demo window's options and the real windows' scale; false with Error
+// on a bad value.
+bool ReadDemoOptions(const OptionParser& Options, TDemoOptions& Demo, int& Scale,
+                     std::string& Error)
 {
     const std::pair<const char*, int*> Numbers[] = {
         {"--x", &Demo.X},           {"--y", &Demo.Y},           {"--width", &Demo.Width},
@@ -41,6 +43,16 @@ bool ReadDemoOptions(const OptionParser& Options, TDemoOptions& Demo, std::strin
         Error = "the width and height must be positive and the panel count not negative";
         return false;
     }
+    if (const auto Text = Options.Value("--scale"))
+    {
+        long Value = 0;
+        if (!ParseIntegerOption(*Text, 1, 3, Value))
+        {
+            Error = "--scale '" + *Text + "' is not 1, 2 or 3";
+            return false;
+        }
+        Scale = static_cast<int>(Value);
+    }
     return true;
 }
 
@@ -58,14 +70,16 @@ int main(int Argc, char** Argv)
                           {"--width", true},
                           {"--height", true},
                           {"--panels", true},
-                          {"--round", true}});
+                          {"--round", true},
+                          {"--scale", true}});
     TDemoOptions Demo;
+    int Scale = 1;
     std::string Problem;
-    if (!Args.Parse(Argc, Argv, Problem) || !ReadDemoOptions(Args.Options(), Demo, Problem))
+    if (!Args.Parse(Argc, Argv, Problem) || !ReadDemoOptions(Args.Options(), Demo, Scale, Problem))
     {
         std::fprintf(stderr,
                      "win-demo: %s\nusage: win-demo %s [--x N] [--y N] [--width N]\n"
-                     "                [--height N] [--panels N] [--round N]\n",
+                     "                [--height N] [--panels N] [--round N] [--scale 1|2|3]\n",
                      Problem.c_str(), DemoCommandLine::CommonUsage);
         return 1;
     }
@@ -76,7 +90,7 @@ int main(int Argc, char** Argv)
     };
 
     std::string Error;
-    std::unique_ptr<TBackend> Backend = StartBackend(Args.Headless(), Error);
+    std::unique_ptr<TBackend> Backend = StartBackend(Args.Headless(), Error, Scale);
     if (!Backend)
     {
         std::fprintf(stderr, "win-demo: %s (try --headless)\n", Error.c_str());

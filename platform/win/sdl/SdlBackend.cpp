@@ -3,12 +3,14 @@
 #include "detail/Desktop.h"
 #include "detail/Focus.h"
 #include "detail/WindowTable.h"
+#include "platform/gfx/Enlarge.h"
 #include "platform/win/FileDrop.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Input.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WinStyles.h"
+#include "platform/win/sdl/DesktopScale.h"
 #include "platform/win/sdl/SdlKeys.h"
 
 #include <SDL.h>
@@ -47,11 +49,6 @@ void OnEndSignal(int)
     EndRequested = true;
     if (const int Fd = SignalWakeFd; Fd >= 0) WakeThrough(Fd);
     errno = SavedErrno;
-}
-
-RECT FromSdl(const SDL_Rect& R)
-{
-    return {R.x, R.y, R.x + R.w, R.y + R.h};
 }
 
 TRawInput::TButton ButtonFromSdl(Uint8 Button)
@@ -98,7 +95,7 @@ SDL_SystemCursor SystemCursorFor(WORD Id)
 }
 } // namespace
 
-TSdlBackend::TSdlBackend()
+TSdlBackend::TSdlBackend(int Scale)
 {
     // Without this the window surface pulls in an OpenGL stack (slower
     // start, far more memory) for nothing: we only copy pixels.
@@ -122,21 +119,23 @@ TSdlBackend::TSdlBackend()
     }
     FStarted = true;
     FWakeEvent = SDL_RegisterEvents(1);
+    FKeepAlive = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+    FX11 = TX11Connection::Of(FKeepAlive);
+    FScale =
+        Scale > 0 ? Scale : DesktopScale(SDL_getenv("GDK_SCALE"), FX11 ? FX11->Resources() : "");
     SDL_Rect Bounds;
     TDesktop& Desktop = TDesktop::Instance();
-    if (SDL_GetDisplayBounds(0, &Bounds) == 0) Desktop.Screen = FromSdl(Bounds);
+    if (SDL_GetDisplayBounds(0, &Bounds) == 0) Desktop.Screen = FromScreen(Bounds);
     Desktop.WorkArea =
-        SDL_GetDisplayUsableBounds(0, &Bounds) == 0 ? FromSdl(Bounds) : Desktop.Screen;
+        SDL_GetDisplayUsableBounds(0, &Bounds) == 0 ? FromScreen(Bounds) : Desktop.Screen;
     Desktop.Monitors.clear();
     for (int I = 0, N = SDL_GetNumVideoDisplays(); I < N; ++I)
     {
         if (SDL_GetDisplayBounds(I, &Bounds) != 0) continue;
-        TMonitorArea Monitor{FromSdl(Bounds), FromSdl(Bounds)};
-        if (SDL_GetDisplayUsableBounds(I, &Bounds) == 0) Monitor.Work = FromSdl(Bounds);
+        TMonitorArea Monitor{FromScreen(Bounds), FromScreen(Bounds)};
+        if (SDL_GetDisplayUsableBounds(I, &Bounds) == 0) Monitor.Work = FromScreen(Bounds);
         Desktop.Monitors.push_back(Monitor);
     }
-    FKeepAlive = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
-    FX11 = TX11Connection::Of(FKeepAlive);
     FWakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     EndRequested = false;
     SignalWakeFd = FWakeFd;
@@ -171,6 +170,17 @@ TSdlBackend::~TSdlBackend()
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
 
+int TSdlBackend::FromScreen(int Value) const
+{
+    // Rounded down, also left of and above the origin.
+    return Value >= 0 ? Value / FScale : -((-Value + FScale - 1) / FScale);
+}
+
+RECT TSdlBackend::FromScreen(const SDL_Rect& R) const
+{
+    return {FromScreen(R.x), FromScreen(R.y), FromScreen(R.x + R.w), FromScreen(R.y + R.h)};
+}
+
 TSdlBackend::TOsWindow* TSdlBackend::Find(HWND Window)
 {
     auto It = FWindows.find(Window);
@@ -192,19 +202,20 @@ void TSdlBackend::Create(HWND Handle, TOsWindow& Os)
     Uint32 Flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
     if ((Window->ExStyle & WS_EX_TOOLWINDOW) || Window->Owner) Flags |= SDL_WINDOW_SKIP_TASKBAR;
     if (Window->ExStyle & WS_EX_TOPMOST) Flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-    int W = std::max(1, static_cast<int>(Os.Rect.right - Os.Rect.left));
-    int H = std::max(1, static_cast<int>(Os.Rect.bottom - Os.Rect.top));
+    const int X = ToScreen(Os.Rect.left), Y = ToScreen(Os.Rect.top);
+    const int W = ToScreen(std::max(1, static_cast<int>(Os.Rect.right - Os.Rect.left)));
+    const int H = ToScreen(std::max(1, static_cast<int>(Os.Rect.bottom - Os.Rect.top)));
     if (!Window->Region)
     {
-        Os.Window = SDL_CreateWindow(Window->Text.c_str(), Os.Rect.left, Os.Rect.top, W, H, Flags);
+        Os.Window = SDL_CreateWindow(Window->Text.c_str(), X, Y, W, H, Flags);
         return;
     }
-    Os.Window = SDL_CreateShapedWindow(Window->Text.c_str(), static_cast<unsigned>(Os.Rect.left),
-                                       static_cast<unsigned>(Os.Rect.top), static_cast<unsigned>(W),
+    Os.Window = SDL_CreateShapedWindow(Window->Text.c_str(), static_cast<unsigned>(X),
+                                       static_cast<unsigned>(Y), static_cast<unsigned>(W),
                                        static_cast<unsigned>(H), Flags);
     // A new shaped window is placed by its first shape, not at creation.
     WindowShapeChanged(Handle, Window->Region.get());
-    if (Os.Window) SDL_SetWindowPosition(Os.Window, Os.Rect.left, Os.Rect.top);
+    if (Os.Window) SDL_SetWindowPosition(Os.Window, X, Y);
 }
 
 void TSdlBackend::WindowCreated(HWND Window)
@@ -235,12 +246,13 @@ void TSdlBackend::WindowChanged(HWND Handle, const RECT& ScreenRect, bool Shown)
     else
     {
         if (Old.left != ScreenRect.left || Old.top != ScreenRect.top)
-            SDL_SetWindowPosition(Os->Window, ScreenRect.left, ScreenRect.top);
+            SDL_SetWindowPosition(Os->Window, ToScreen(ScreenRect.left), ToScreen(ScreenRect.top));
         if (Old.right - Old.left != ScreenRect.right - ScreenRect.left ||
             Old.bottom - Old.top != ScreenRect.bottom - ScreenRect.top)
-            SDL_SetWindowSize(Os->Window,
-                              std::max(1, static_cast<int>(ScreenRect.right - ScreenRect.left)),
-                              std::max(1, static_cast<int>(ScreenRect.bottom - ScreenRect.top)));
+            SDL_SetWindowSize(
+                Os->Window,
+                ToScreen(std::max(1, static_cast<int>(ScreenRect.right - ScreenRect.left))),
+                ToScreen(std::max(1, static_cast<int>(ScreenRect.bottom - ScreenRect.top))));
     }
     if (Shown == Os->Shown) return;
     Os->Shown = Shown;
@@ -279,15 +291,18 @@ void TSdlBackend::WindowShapeChanged(HWND Handle, const TRegion* Region)
         if (TWindow* Window = TWindowTable::Instance().FindOwn(Handle)) Window->Dirty = true;
         return;
     }
-    int W = Os->Rect.right - Os->Rect.left, H = Os->Rect.bottom - Os->Rect.top;
-    SDL_Surface* Mask = SDL_CreateRGBSurfaceWithFormat(0, W, H, 32, SDL_PIXELFORMAT_ARGB8888);
+    // The shape at 96 dpi, enlarged as the pictures are.
+    const int W = Os->Rect.right - Os->Rect.left, H = Os->Rect.bottom - Os->Rect.top;
+    TSurface Shape(W, H);
+    for (int Y = 0; Y < Shape.Height(); ++Y)
+        for (int X = 0; X < Shape.Width(); ++X)
+            Shape.Row(Y)[X] = !Region || Region->Contains(X, Y) ? 0xFFFFFFFFu : 0;
+    SDL_Surface* Mask =
+        SDL_CreateRGBSurfaceWithFormat(0, ToScreen(W), ToScreen(H), 32, SDL_PIXELFORMAT_ARGB8888);
     if (!Mask) return;
-    for (int Y = 0; Y < H; ++Y)
-    {
-        auto* Row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(Mask->pixels) + Y * Mask->pitch);
-        for (int X = 0; X < W; ++X)
-            Row[X] = !Region || Region->Contains(X, Y) ? 0xFFFFFFFFu : 0;
-    }
+    TSurface Scaled =
+        TSurface::Wrap(static_cast<uint32_t*>(Mask->pixels), Mask->w, Mask->h, Mask->pitch);
+    EnlargeInto(Shape, FScale, Scaled);
     SDL_WindowShapeMode Mode{};
     Mode.mode = ShapeModeBinarizeAlpha;
     Mode.parameters.binarizationCutoff = 1;
@@ -321,12 +336,11 @@ void TSdlBackend::Present(HWND Handle, const TSurface& Picture)
     if (!Os || !Os->Window || !Usable()) return;
     SDL_Surface* Target = SDL_GetWindowSurface(Os->Window);
     if (!Target) return;
-    int W = std::min(Target->w, Picture.Width()), H = std::min(Target->h, Picture.Height());
     if (SDL_MUSTLOCK(Target)) SDL_LockSurface(Target);
     // Both are 32-bit XRGB rows; the alpha byte is ignored by the window.
-    for (int Y = 0; Y < H; ++Y)
-        std::memcpy(static_cast<Uint8*>(Target->pixels) + Y * Target->pitch, Picture.Row(Y),
-                    static_cast<size_t>(W) * 4);
+    TSurface Screen =
+        TSurface::Wrap(static_cast<uint32_t*>(Target->pixels), Target->w, Target->h, Target->pitch);
+    EnlargeInto(Picture, FScale, Screen);
     if (SDL_MUSTLOCK(Target)) SDL_UnlockSurface(Target);
     SDL_UpdateWindowSurface(Os->Window);
 }
@@ -370,7 +384,7 @@ void TSdlBackend::Handle(const SDL_Event& Event)
         int X = Event.type == SDL_MOUSEMOTION ? Event.motion.x : Event.button.x;
         int Y = Event.type == SDL_MOUSEMOTION ? Event.motion.y : Event.button.y;
         TRawInput Input;
-        Input.Screen = {Os->Rect.left + X, Os->Rect.top + Y};
+        Input.Screen = {Os->Rect.left + FromScreen(X), Os->Rect.top + FromScreen(Y)};
         if (Event.type == SDL_MOUSEMOTION)
             Input.Kind = TRawInput::TKind::MouseMove;
         else
@@ -434,8 +448,9 @@ void TSdlBackend::HandleDrop(const SDL_Event& Event)
     Files.swap(FDropped);
     // The pointer's place on the screen when it is over the window the drop
     // came to, else that window's middle.
-    POINT At{};
-    SDL_GetGlobalMouseState(&At.x, &At.y);
+    int X = 0, Y = 0;
+    SDL_GetGlobalMouseState(&X, &Y);
+    POINT At{FromScreen(X), FromScreen(Y)};
     const HWND Window = FindById(Event.drop.windowID);
     if (const TOsWindow* Os = Find(Window))
     {

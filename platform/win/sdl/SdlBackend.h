@@ -11,6 +11,7 @@
 struct SDL_Window;
 struct SDL_Cursor;
 union SDL_Event;
+struct SDL_Rect;
 
 // Real windows through SDL2 (video and events only): every top-level window
 // becomes a borderless OS window that shows the window system's composed
@@ -20,6 +21,12 @@ union SDL_Event;
 // itself and uninstalls on destruction. Succeeded() is false when SDL's video
 // could not start (no display); the backend is then not installed.
 //
+// On a screen with more pixels per inch the backend alone enlarges: each
+// window's picture is shown Scale times as large (nearest neighbour), and
+// everything the window system sees (monitors, work areas, window places,
+// shapes, pointer and drop positions) is at the 96 dpi the pictures are
+// drawn for, the screen's pixels divided by Scale.
+//
 // The end of the session reaches the program as a quit request (WM_QUIT
 // posted to the UI thread), as a loop ends when the program asks it to: on
 // SIGTERM or SIGINT (handled while the backend exists) and when the X
@@ -28,12 +35,15 @@ union SDL_Event;
 class TSdlBackend final : public TBackend
 {
   public:
-    TSdlBackend();
+    // Scale: 1 to 3, or 0 for the desktop's own factor (DesktopScale).
+    explicit TSdlBackend(int Scale = 0);
     ~TSdlBackend() override;
     TSdlBackend(const TSdlBackend&) = delete;
     TSdlBackend& operator=(const TSdlBackend&) = delete;
 
     bool Succeeded() const { return FStarted; }
+    // The factor the screen's pixels are to the window system's.
+    int Scale() const { return FScale; }
     // True once the connection to the display was lost.
     bool DisplayLost() const { return FX11 && FX11->Lost(); }
 
@@ -79,7 +89,13 @@ class TSdlBackend final : public TBackend
     // Posts the quit request for a lost display, once.
     void ReportLostDisplay();
 
+    // On the screen, from the window system's places and sizes and back.
+    int ToScreen(int Value) const { return Value * FScale; }
+    int FromScreen(int Value) const;
+    RECT FromScreen(const SDL_Rect& Rect) const;
+
     bool FStarted = false;
+    int FScale = 1;
     bool FLossReported = false;
     // Woken by Wake and by the signals; read by WaitEvents.
     int FWakeFd = -1;

@@ -5,10 +5,10 @@
 
 #include <SDL.h>
 
-std::unique_ptr<TBackend> StartBackend(bool Headless, std::string& Error)
+std::unique_ptr<TBackend> StartBackend(bool Headless, std::string& Error, int Scale)
 {
     if (Headless) return std::make_unique<THeadlessDesktop>();
-    auto Sdl = std::make_unique<TSdlBackend>();
+    auto Sdl = std::make_unique<TSdlBackend>(Scale);
     if (!Sdl->Succeeded())
     {
         Error = std::string("real windows cannot start: ") + SDL_GetError();

@@ -54,3 +54,10 @@ bool TX11Connection::EventsQueued()
     const bool Queued = XEventsQueued(static_cast<Display*>(FDisplay), QueuedAfterFlush) > 0;
     return Queued && !FLost;
 }
+
+std::string TX11Connection::Resources() const
+{
+    if (FLost) return {};
+    const char* Text = XResourceManagerString(static_cast<Display*>(FDisplay));
+    return Text ? Text : "";
+}

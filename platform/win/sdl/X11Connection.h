@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 struct SDL_Window;
 
@@ -25,6 +26,9 @@ class TX11Connection
     // (waiting on the descriptor would not see them). False once lost.
     bool EventsQueued();
     bool Lost() const { return FLost; }
+    // The display's resource database (the root window's resource property
+    // as read when the connection opened), empty when it has none.
+    std::string Resources() const;
 
   private:
     explicit TX11Connection(void* Display);
