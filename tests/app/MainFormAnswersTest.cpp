@@ -23,7 +23,7 @@ class MainFormAnswersTest : public MainFormTest
 TEST_F(MainFormAnswersTest, ALateReadReplyDuringAWriteIsNotTheWritesAnswer)
 {
     VirtualModule Slow;
-    StartModule(Slow, ModuleFault::None, 1500ms);
+    StartModule(Slow);
     ShowWindow();
     OpenPort(Slow);
     Form->suiNumberEdit_RfFrequency->SetValue(915.25);
@@ -36,9 +36,12 @@ TEST_F(MainFormAnswersTest, ALateReadReplyDuringAWriteIsNotTheWritesAnswer)
             Clamp(Sender);
             Shown.push_back(Form->suiNumberEdit_RfFrequency->Text());
         });
+    // The read's reply comes only while the write waits, its echo right
+    // after it.
+    Slow.Hold();
     Press(Form->btn_ReadAll);
     Press(Form->btn_WriteAll);
-    // The read's reply comes first, the write's echo right after it.
+    Slow.Release();
     ASSERT_TRUE(Dropped(1));
     ASSERT_TRUE(WaitForResult("Successful"));
     EXPECT_EQ(Shown, std::vector<std::string>{}) << "the read's 868.50 never shows";
@@ -49,12 +52,15 @@ TEST_F(MainFormAnswersTest, ALateReadReplyDuringAWriteIsNotTheWritesAnswer)
 TEST_F(MainFormAnswersTest, AReplyToARequestBeforeCloseAndOpenIsDropped)
 {
     VirtualModule Slow;
-    StartModule(Slow, ModuleFault::None, 1500ms);
+    StartModule(Slow);
     ShowWindow();
     OpenPort(Slow);
+    // The reply comes only once the port was closed and opened again.
+    Slow.Hold();
     Press(Form->btn_ReadAll);
     Press(Form->suiButton_OpenPort);
     OpenPort(Slow);
+    Slow.Release();
     ASSERT_TRUE(Dropped(1));
     EXPECT_EQ(Panel(1), " ");
     EXPECT_EQ(Form->suiNumberEdit_RfFrequency->Text(), "433.00");

@@ -255,6 +255,22 @@ TEST_F(ModuleFixture, ADelaySetWhileItRunsHoldsTheNextAnswer)
     EXPECT_EQ(Exchange(Device, Request, FrameSize, 300ms).size(), FrameSize);
 }
 
+TEST_F(ModuleFixture, HeldAnswersWaitUntilReleasedThenGoAtOnce)
+{
+    Start();
+    const Frame Read = BuildReadAll();
+    const Bytes Request(Read.begin(), Read.end());
+    Module.Hold();
+    // Twice the request: both answers wait, however long.
+    EXPECT_TRUE(Exchange(Device, Request, 1, 200ms).empty());
+    EXPECT_TRUE(Exchange(Device, Request, 1, 200ms).empty());
+    EXPECT_EQ(Module.Requests(), 2u);
+    Module.Release();
+    EXPECT_EQ(Exchange(Device, {}, 2 * FrameSize, 1000ms).size(), 2 * FrameSize);
+    // Released, later answers go at their time again.
+    EXPECT_EQ(Exchange(Device, Request, FrameSize, 1000ms).size(), FrameSize);
+}
+
 TEST_F(ModuleFixture, SwitchingFromAnotherThreadWhileAnswering)
 {
     Start();

@@ -122,6 +122,12 @@ CommError VirtualModule::Start(VirtualModuleOptions Options)
         FPty.Close();
         return Error;
     }
+    if (CommError Error = FWake.Create(); !Error.Ok())
+    {
+        Stop();
+        return Error;
+    }
+    FHeld = false;
     if (FOptions.Register)
     {
         if (CommError Error = Register(); !Error.Ok())
@@ -195,6 +201,18 @@ void VirtualModule::SetFault(ModuleFault Fault)
     FFault = Fault;
 }
 
+void VirtualModule::Hold()
+{
+    FHeld = true;
+    FWake.Raise();
+}
+
+void VirtualModule::Release()
+{
+    FHeld = false;
+    FWake.Raise();
+}
+
 void VirtualModule::SetDelay(std::chrono::milliseconds Delay)
 {
     FDelayMs = Delay.count();
@@ -208,6 +226,7 @@ void VirtualModule::Stop()
         FThread.join();
     }
     FStop.Destroy();
+    FWake.Destroy();
     Unregister();
     FPty.Close();
     FPending.clear();
@@ -418,7 +437,8 @@ void VirtualModule::Run()
         // Write what is due at once; wait for room only when the device end
         // does not take it.
         bool Blocked = false;
-        while (!Blocked && !FPending.empty() && FPending.front().Due <= Clock::now())
+        const bool Held = FHeld;
+        while (!Held && !Blocked && !FPending.empty() && FPending.front().Due <= Clock::now())
         {
             const std::vector<uint8_t>& Bytes = FPending.front().Bytes;
             const ssize_t Written = write(Master, Bytes.data() + Unsent, Bytes.size() - Unsent);
@@ -432,19 +452,22 @@ void VirtualModule::Run()
             }
         }
         int Timeout = -1;
-        if (!Blocked && !FPending.empty())
+        if (!Held && !Blocked && !FPending.empty())
             Timeout = static_cast<int>(
                 std::chrono::ceil<std::chrono::milliseconds>(FPending.front().Due - Clock::now())
                     .count());
-        pollfd Watch[3] = {{Master, static_cast<short>(POLLIN | (Blocked ? POLLOUT : 0)), 0},
+        pollfd Watch[4] = {{Master, static_cast<short>(POLLIN | (Blocked ? POLLOUT : 0)), 0},
                            {FStop.Fd(), POLLIN, 0},
-                           {FPty.OpenerWatchFd(), POLLIN, 0}};
-        if (poll(Watch, 3, std::max(Timeout, -1)) < 0)
+                           {FPty.OpenerWatchFd(), POLLIN, 0},
+                           {FWake.Fd(), POLLIN, 0}};
+        if (poll(Watch, 4, std::max(Timeout, -1)) < 0)
         {
             if (errno == EINTR) continue;
             return;
         }
         if (Watch[1].revents & POLLIN) return;
+        // The hold is read again at the top of the loop, after the reset.
+        if (Watch[3].revents & POLLIN) FWake.Reset();
         if ((Watch[2].revents & POLLIN) && FPty.OnOpenerEvents())
         {
             {

@@ -102,6 +102,13 @@ class VirtualModule
     void SetFault(ModuleFault Fault);
     ModuleFault Fault() const { return FFault.load(); }
     void SetDelay(std::chrono::milliseconds Delay);
+    // Any thread, while the module runs: Hold keeps every answer that comes
+    // due from being sent; Release sends the held ones at once and lets the
+    // later ones go at their time. A test that must see a reply arrive
+    // after some event holds the module, makes the event, then releases it,
+    // instead of racing a delay against real time.
+    void Hold();
+    void Release();
     // Removes the port's link while the module keeps running and keeps its
     // number: the port can no longer be opened, as when its device node
     // went away, and an opener that has it open keeps talking. Call from
@@ -143,6 +150,8 @@ class VirtualModule
     std::atomic<ModuleFault> FFault{ModuleFault::None};
     std::atomic<std::chrono::milliseconds::rep> FDelayMs{0};
     std::atomic<bool> FDropNext{false}; // DropFirst has not dropped a request yet
+    std::atomic<bool> FHeld{false};
+    StopSignal FWake; // raised when the hold changes, so the thread looks again
     // Answers waiting for their time, in order (module thread only).
     struct Pending
     {
