@@ -1,8 +1,8 @@
 #include "framework/comctrls/CommonControlClasses.h"
 
 #include "framework/ClassRegistry.h"
-#include "framework/comctrls/ProgressBar.h"
 #include "framework/comctrls/PageControl.h"
+#include "framework/comctrls/ProgressBar.h"
 #include "framework/comctrls/StatusBar.h"
 #include "framework/comctrls/TabControl.h"
 #include "framework/comctrls/TabSheet.h"
