@@ -285,9 +285,13 @@ TEST_F(PageForm, RemovingPagesMovesTheActivePageAndEitherSideMayBeFreedFirst)
     // A page of another control is not activated.
     Pages->SetActivePage(Sheets[2]);
     EXPECT_EQ(Pages->ActivePage(), Sheets[0]);
+    // The sheets still on it go with the page control, as children do; a
+    // sheet taken off before lives on.
+    const TComponent::TLifeGuard OnIt(Sheets[0]);
     delete Pages;
-    EXPECT_EQ(Sheets[0]->PageControl(), nullptr);
-    EXPECT_EQ(Sheets[0]->PageIndex(), -1);
+    EXPECT_FALSE(OnIt.Alive());
+    EXPECT_EQ(Sheets[2]->PageControl(), nullptr);
+    EXPECT_EQ(Sheets[2]->PageIndex(), -1);
 }
 
 namespace
